@@ -1,0 +1,37 @@
+# Set-up and everyday commands; each one installs what is missing first.
+BUILD ?= build
+SAN_BUILD ?= build-sanitize
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench sanitize clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/src/app/velmo
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD)/bench/velmo_bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# The model layers' tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	@[ -f $(SAN_BUILD)/build.ninja ] || cmake -S . -B $(SAN_BUILD) -G Ninja \
+	  -DCMAKE_BUILD_TYPE=Debug -DVELMO_MODEL_ONLY=ON -DVELMO_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+	@cmake --build $(SAN_BUILD) -j $(JOBS)
+	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(SAN_BUILD)

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <exception>
+#include <string>
+
+// The base of every exception the program raises: it carries only the message
+// shown to the user.
+class Exception : public std::exception {
+public:
+    explicit Exception(std::string message)
+        : FMessage(std::move(message))
+    {
+    }
+    const std::string& Message() const noexcept { return FMessage; }
+    const char* what() const noexcept override { return FMessage.c_str(); }
+
+private:
+    std::string FMessage;
+};
+
+// Arithmetic faults of formulas and geometry. The curve generator catches the
+// base class to leave out a sample whatever the fault was.
+class EMathError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+class EZeroDivide : public EMathError {
+public:
+    EZeroDivide()
+        : EMathError("Floating point division by zero")
+    {
+    }
+};
+
+class EInvalidOp : public EMathError {
+public:
+    EInvalidOp()
+        : EMathError("Invalid floating point operation")
+    {
+    }
+};
+
+class EOverflow : public EMathError {
+public:
+    EOverflow()
+        : EMathError("Floating point overflow")
+    {
+    }
+};
+
+// Integer division (div, mod) by zero.
+class EDivByZero : public EMathError {
+public:
+    EDivByZero()
+        : EMathError("Division by zero")
+    {
+    }
+};
+
+// A text that does not read as a number where one is required.
+class EConvertError : public Exception {
+public:
+    using Exception::Exception;
+};
