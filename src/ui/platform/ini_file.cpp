@@ -1,0 +1,187 @@
+#include "ui/platform/ini_file.h"
+
+#include "base/message.h"
+#include "base/number_text.h"
+#include "ui/platform/code_page.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+#include <string>
+
+// The names stay in the file's own bytes (no conversion inside SimpleIni); they
+// are converted to Windows-1254 before each look-up instead.
+#define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
+#include <SimpleIni.h>
+
+QString SettingsFileName()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Norvadeks.ini");
+}
+
+namespace {
+
+enum class TFileState { Missing, Read, Unreadable };
+
+struct TFileText {
+    TFileState State = TFileState::Missing;
+    std::string Text;
+};
+
+TFileText readFile(const QString& fileName)
+{
+    if (!QFileInfo::exists(fileName))
+        return {};
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return { TFileState::Unreadable, {} };
+    // Read one byte beyond the limit rather than trust the size a device reports.
+    const QByteArray data = file.read(TIniFile::MaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError
+        || static_cast<std::size_t>(data.size()) > TIniFile::MaxFileSize)
+        return { TFileState::Unreadable, {} };
+    return { TFileState::Read, data.toStdString() };
+}
+
+// SimpleIni keeps the comments in front of sections and keys but drops those after
+// the last entry: the blank and comment lines at the end are kept apart from it.
+std::size_t trailingCommentsStart(std::string_view text)
+{
+    std::size_t start = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string_view line = text.substr(pos, end - pos);
+        std::size_t next = end + 1;
+        if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n')
+            next = end + 2;
+        next = std::min(next, text.size());
+        const std::size_t first = line.find_first_not_of(" \t");
+        if (first != std::string_view::npos && line[first] != ';' && line[first] != '#')
+            start = next;
+        pos = next;
+    }
+    return start;
+}
+
+// The file's text parsed, with the comment lines at its end apart.
+struct TParsedIni {
+    CSimpleIniA Ini { false, true, false };
+    std::string TrailingComments;
+};
+
+// False when SimpleIni cannot take the text (out of memory).
+bool parse(std::string text, TParsedIni& parsed)
+{
+    // SimpleIni stops at a NUL byte; reading on past one as a line break keeps
+    // what follows it.
+    std::replace(text.begin(), text.end(), '\0', '\n');
+    const std::size_t split = trailingCommentsStart(text);
+    parsed.TrailingComments = text.substr(split);
+    parsed.Ini.SetSpaces(false);
+    return parsed.Ini.LoadData(text.data(), split) >= 0;
+}
+
+std::optional<int> toInteger(const char* text)
+{
+    long long value = 0;
+    if (!TryTextToInt(text, value) || value < std::numeric_limits<int>::min()
+        || value > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+} // namespace
+
+TIniFile::TIniFile(QString fileName)
+    : FFileName(std::move(fileName))
+{
+}
+
+int TIniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const
+{
+    TFileText file = readFile(FFileName);
+    if (file.State != TFileState::Read)
+        return defaultValue;
+    TParsedIni parsed;
+    if (!parse(std::move(file.Text), parsed))
+        return defaultValue;
+    // With duplicates the first occurrence counts, as for Windows' own INI files.
+    const char* value
+        = parsed.Ini.GetValue(Utf8ToCp1254(section).c_str(), Utf8ToCp1254(key).c_str(), nullptr);
+    if (!value)
+        return defaultValue;
+    return toInteger(value).value_or(defaultValue);
+}
+
+bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const
+{
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void TIniFile::WriteInteger(std::string_view section, std::string_view key, int value)
+{
+    WriteValue(section, key, std::to_string(value));
+}
+
+void TIniFile::WriteBool(std::string_view section, std::string_view key, bool value)
+{
+    WriteValue(section, key, value ? "1" : "0");
+}
+
+void TIniFile::WriteValue(std::string_view section, std::string_view key, const std::string& value)
+{
+    const EIniFileError failure(FormatText("Unable to write to %s",
+        QDir::toNativeSeparators(QFileInfo(FFileName).absoluteFilePath()).toStdString()));
+
+    // A file that exists but cannot be read is not replaced: its contents would be lost.
+    TFileText file = readFile(FFileName);
+    if (file.State == TFileState::Unreadable)
+        throw failure;
+    TParsedIni parsed;
+    if (file.State == TFileState::Read && !parse(std::move(file.Text), parsed))
+        throw failure;
+
+    CSimpleIniA::TNamesDepend sections;
+    parsed.Ini.GetAllSections(sections);
+    const bool onlyComments = sections.empty();
+
+    // Replacing drops later duplicates of the key, keeping the first one's place.
+    if (parsed.Ini.SetValue(
+            Utf8ToCp1254(section).c_str(), Utf8ToCp1254(key).c_str(), value.c_str(), nullptr, true)
+        < 0)
+        throw failure;
+    std::string entries;
+    if (parsed.Ini.Save(entries, true) < 0)
+        throw failure;
+
+    // A file of nothing but comments keeps them at its head.
+    std::string text;
+    const std::string& comments = parsed.TrailingComments;
+    if (onlyComments && !comments.empty()) {
+        text = comments;
+        if (text.back() != '\n' && text.back() != '\r')
+            text += '\n';
+        text += entries;
+    } else {
+        text = entries + comments;
+    }
+
+    QSaveFile out(FFileName);
+    if (!out.open(QIODevice::WriteOnly))
+        throw failure;
+    if (out.write(text.data(), static_cast<qint64>(text.size()))
+        != static_cast<qint64>(text.size()))
+        throw failure;
+    if (!out.commit())
+        throw failure;
+}

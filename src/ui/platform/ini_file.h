@@ -1,0 +1,51 @@
+#pragma once
+
+#include "base/exception.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <string_view>
+
+// A settings file that cannot be written.
+class EIniFileError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// The program's settings file: "Norvadeks.ini" in the folder of the executable.
+QString SettingsFileName();
+
+// A sectioned key-value settings file read and written one value at a time: each
+// call opens, reads or replaces, and closes the file, so nothing is cached.
+// Section and key names are given in UTF-8, kept in the file in Windows-1254 and
+// matched without regard to ASCII letter case. A write keeps whatever else the
+// file holds (other sections and keys, comments) and replaces the file only once
+// the new contents are complete, so a failed write leaves the old file as it was.
+class TIniFile {
+public:
+    // Files beyond this size are not settings files: they read as absent and are
+    // never overwritten.
+    static constexpr std::size_t MaxFileSize = 1024 * 1024;
+
+    explicit TIniFile(QString fileName);
+
+    const QString& FileName() const { return FFileName; }
+
+    // The decimal integer stored under section and key, or defaultValue when the
+    // file, the section or the key is missing, the file cannot be read, or the
+    // value is not a whole number in the 32-bit range.
+    int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
+    // True for any non-zero integer; defaultValue where ReadInteger gives its default.
+    bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
+
+    // Raise EIniFileError "Unable to write to %s" (the full path) when the file
+    // cannot be replaced, or when it exists but cannot be read (it is then kept).
+    void WriteInteger(std::string_view section, std::string_view key, int value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+
+private:
+    void WriteValue(std::string_view section, std::string_view key, const std::string& value);
+
+    QString FFileName;
+};
