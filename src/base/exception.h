@@ -27,8 +27,8 @@ public:
 
 class EZeroDivide : public EMathError {
 public:
-    EZeroDivide()
-        : EMathError("Floating point division by zero")
+    explicit EZeroDivide(std::string message = "Floating point division by zero")
+        : EMathError(std::move(message))
     {
     }
 };
@@ -49,11 +49,12 @@ public:
     }
 };
 
-// Integer division (div, mod) by zero.
-class EDivByZero : public EMathError {
+// Integer division (div, mod) by zero: a division by zero with the message of
+// whole numbers.
+class EDivByZero : public EZeroDivide {
 public:
     EDivByZero()
-        : EMathError("Division by zero")
+        : EZeroDivide("Division by zero")
     {
     }
 };

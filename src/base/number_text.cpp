@@ -106,8 +106,8 @@ std::string FloatToText(long double value)
 
     // 15 significant digits, rounded once: "d.dddddddddddddde+xx".
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-        std::chars_format::scientific, 14);
+    const auto result
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
     std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     std::string out;
     if (text.front() == '-') {

@@ -1,0 +1,337 @@
+#include "engine/compiler.h"
+
+#include "base/message.h"
+#include "base/number_text.h"
+#include "engine/fonksiyon.h"
+#include "engine/operator_stack.h"
+#include "engine/variable_memory.h"
+#include "engine/vocabulary.h"
+
+namespace {
+constexpr const char* UnknownMessage = "Bilinmeyen bir ifade => %s";
+constexpr const char* SyntaxMessage = "(Sintax Error)İmla hatası => %s";
+constexpr const char* NotOpenedMessage = "Açılmamış parantez mevcut %s";
+constexpr const char* NotClosedMessage = "Kapatılmamış parantez mevcut %s";
+constexpr const char* UnbalancedMessage = "Parantezler dengeli değil. %s";
+constexpr int MaxPendingFunctions = 20;
+
+[[noreturn]] void syntaxError(const std::string& detail)
+{
+    throw EFonksiyonError(FormatText(SyntaxMessage, detail));
+}
+
+bool isOpener(const TExpressionElement& e)
+{
+    return e.Kind == ekOperator
+        && (e.Code == opOpenRound || e.Code == opOpenSquare || e.Code == opOpenAbs);
+}
+
+bool isCloser(const TExpressionElement& e)
+{
+    return e.Kind == ekOperator
+        && (e.Code == opCloseRound || e.Code == opCloseSquare || e.Code == opCloseAbs);
+}
+
+// Operators after which a sign is unary: all but those that end an operand.
+bool opensOperand(const TExpressionElement& e)
+{
+    return e.Kind == ekOperator && !isCloser(e) && e.Code != opFactorial;
+}
+
+bool isSign(const TExpressionElement& e, std::uint8_t code) { return e.IsOperator(code); }
+
+bool isInfix(const TExpressionElement& e)
+{
+    return e.Kind == ekOperator && e.Code >= opPower && e.Code != opNot;
+}
+
+std::string symbol(const TExpressionElement& e)
+{
+    return std::string(OperatorTable[e.Code].Symbol);
+}
+
+std::string functionMessage(const TExpressionElement& f)
+{
+    return std::string(FunctionTable[f.Code])
+        + " fonksiyonundan sonra sonra yanlızca \"(\",\"[\", operatorleri gelmelidir.";
+}
+
+void checkNeighbours(const TExpressionArray& elements)
+{
+    for (int i = 0; i + 1 < elements.Count(); ++i) {
+        const TExpressionElement& current = elements[i];
+        const TExpressionElement& next = elements[i + 1];
+        const bool nextIsOperator = next.Kind == ekOperator;
+        const bool nextOpensOrAssigns = isOpener(next) || next.IsOperator(opAssign);
+        switch (current.Kind) {
+        case ekVariable:
+            if (!nextIsOperator)
+                syntaxError(current.Name + " değişkeninden sonra mutlaka bir operator gelmelidir");
+            if (isOpener(next))
+                syntaxError(
+                    current.Name + " değişkeninden sonra" + symbol(next) + " operand ı gelmiş");
+            break;
+        case ekNumber:
+            if (!nextIsOperator)
+                syntaxError(
+                    ElementText(current) + " sayısından sonra mutlaka bir operator gelmelidir");
+            if (nextOpensOrAssigns)
+                syntaxError(ElementText(current) + " sayısından sonra" + symbol(next)
+                    + " operand ı gelmiş");
+            break;
+        case ekConstant:
+            if (!nextIsOperator)
+                syntaxError(
+                    ElementText(current) + " sabitinden sonra mutlaka bir operator gelmelidir");
+            if (nextOpensOrAssigns)
+                syntaxError(
+                    ElementText(current) + " sabitinden sonra" + symbol(next) + "operand ı gelmiş");
+            break;
+        case ekFunction:
+            if (!next.IsOperator(opOpenRound) && !next.IsOperator(opOpenSquare))
+                syntaxError(functionMessage(current));
+            break;
+        case ekOperator:
+            break;
+        }
+    }
+}
+
+void checkBrackets(const TExpressionArray& elements)
+{
+    TOperatorStack openers;
+    for (int i = 0; i < elements.Count(); ++i) {
+        const TExpressionElement& e = elements[i];
+        if (isOpener(e)) {
+            openers.Push(e.Code);
+        } else if (isCloser(e)) {
+            std::uint8_t opener = 0;
+            if (!openers.Pop(opener))
+                throw EFonksiyonError(FormatText(NotOpenedMessage, ""));
+            if (opener + 1 != e.Code)
+                throw EFonksiyonError(FormatText(UnbalancedMessage,
+                    std::string(OperatorTable[opener].Symbol) + " ile açılan parantez " + symbol(e)
+                        + " ile kapatılmiş"));
+        }
+    }
+    if (!openers.IsEmpty())
+        throw EFonksiyonError(FormatText(NotClosedMessage, ""));
+}
+
+// Every infix operator has an operand on each side, `!` one before it, `not`
+// and a function one after it, and no two operands stand side by side. This
+// runs after the other checks, so formulas they reject keep their messages.
+void checkOperands(const TExpressionArray& elements)
+{
+    bool expectOperand = true;
+    const TExpressionElement* previous = nullptr;
+    for (int i = 0; i < elements.Count(); ++i) {
+        const TExpressionElement& e = elements[i];
+        const bool operand = e.Kind == ekNumber || e.Kind == ekVariable || e.Kind == ekConstant;
+        const bool opensOperand
+            = operand || e.Kind == ekFunction || isOpener(e) || e.IsOperator(opNot);
+        if (expectOperand) {
+            if (operand) {
+                expectOperand = false;
+            } else if (!opensOperand) {
+                // A closer, `!` or infix operator where an operand should stand.
+                if (previous == nullptr || (isOpener(*previous) && !isCloser(e)))
+                    syntaxError(symbol(e) + " operatorunden önce bir operand gelmelidir");
+                syntaxError(symbol(*previous) + " operatorunden sonra bir operand gelmelidir");
+            }
+        } else if (isInfix(e)) {
+            expectOperand = true;
+        } else if (e.IsOperator(opNot)) {
+            syntaxError("not operatorunden önce bir operator gelmelidir");
+        } else if (opensOperand) {
+            syntaxError(symbol(*previous) + " operatorunden sonra mutlaka bir operator gelmelidir");
+        }
+        previous = &e;
+    }
+    if (expectOperand && previous != nullptr) {
+        if (previous->Kind == ekFunction)
+            syntaxError(functionMessage(*previous));
+        syntaxError(symbol(*previous) + " operatorunden sonra bir operand gelmelidir");
+    }
+}
+}
+
+TExpressionArray Classify(const std::vector<std::string>& tokens)
+{
+    TExpressionArray elements;
+    for (const std::string& token : tokens) {
+        if (const int op = FindOperator(token); op >= 0) {
+            elements.Add(TExpressionElement::Operator(static_cast<std::uint8_t>(op)));
+        } else if (const int fn = FindFunction(token); fn >= 0) {
+            elements.Add(TExpressionElement::Function(static_cast<std::uint8_t>(fn)));
+        } else if (long double value = 0; TryTextToFloat(token, value)) {
+            elements.Add(TExpressionElement::Number(value));
+        } else if (const int constant = FindConstant(token); constant >= 0) {
+            elements.Add(TExpressionElement::Constant(static_cast<std::uint8_t>(constant)));
+        } else if (IsVariableName(token)) {
+            elements.Add(TExpressionElement::Variable(token.substr(0, MaxNameLength)));
+        } else {
+            throw EFonksiyonError(FormatText(UnknownMessage, token));
+        }
+    }
+    return elements;
+}
+
+TExpressionArray ResolveSigns(const TExpressionArray& elements)
+{
+    TExpressionArray result;
+    // Bracket depths at which a `]` is owed: a negated function owes it after
+    // the bracket of its argument, a negated bracket after its own closer.
+    std::vector<int> owed;
+    int depth = 0;
+    const auto negationStart = [&result] {
+        result.Add(TExpressionElement::Operator(opOpenSquare));
+        result.Add(TExpressionElement::Number(0));
+        result.Add(TExpressionElement::Operator(opSubtract));
+    };
+    for (int i = 0; i < elements.Count(); ++i) {
+        const TExpressionElement& e = elements[i];
+        const bool unary = (isSign(e, opAdd) || isSign(e, opSubtract))
+            && (i == 0 || opensOperand(elements[i - 1]));
+        const TExpressionElement* next = i + 1 < elements.Count() ? &elements[i + 1] : nullptr;
+        if (unary && next != nullptr) {
+            const bool negative = e.Code == opSubtract;
+            if (next->Kind == ekFunction || next->Kind == ekVariable || next->Kind == ekConstant) {
+                if (!negative)
+                    continue; // the next element is copied on its own turn
+                if (next->Kind == ekVariable) {
+                    negationStart();
+                    result.Add(*next);
+                    result.Add(TExpressionElement::Operator(opCloseSquare));
+                } else if (next->Kind == ekConstant) {
+                    result.Add(
+                        TExpressionElement::Constant(next->Code == cnE ? cnMinusE : cnMinusPi));
+                } else {
+                    negationStart();
+                    result.Add(*next);
+                    owed.push_back(depth);
+                }
+                ++i;
+                continue;
+            }
+            if (isOpener(*next)) {
+                // -(x+1) is [ 0 - ( x + 1 ) ]; +(x+1) is ( x + 1 ).
+                if (negative) {
+                    negationStart();
+                    owed.push_back(depth);
+                }
+                continue;
+            }
+        }
+        result.Add(e);
+        if (isOpener(e)) {
+            ++depth;
+        } else if (isCloser(e)) {
+            --depth;
+            while (!owed.empty() && owed.back() == depth) {
+                result.Add(TExpressionElement::Operator(opCloseSquare));
+                owed.pop_back();
+            }
+        }
+    }
+    for (std::size_t k = 0; k < owed.size(); ++k)
+        result.Add(TExpressionElement::Operator(opCloseSquare));
+    return result;
+}
+
+void CheckSyntax(const TExpressionArray& elements)
+{
+    checkNeighbours(elements);
+    checkBrackets(elements);
+    checkOperands(elements);
+}
+
+void ToPostfix(const TExpressionArray& elements, TExpressionArray& postfix, TVariableMemory* memory)
+{
+    struct TPending {
+        std::uint8_t Code;
+        int Depth;
+    };
+    TPending pending[MaxPendingFunctions];
+    int pendingCount = 0;
+    TOperatorStack stack;
+    int depth = 0;
+    std::uint8_t code = 0;
+    for (int i = 0; i < elements.Count(); ++i) {
+        const TExpressionElement& e = elements[i];
+        switch (e.Kind) {
+        case ekOperator:
+            if (e.Code == opOpenRound || e.Code == opOpenSquare) {
+                stack.Push(e.Code);
+                ++depth;
+            } else if (e.Code == opCloseRound || e.Code == opCloseSquare) {
+                const std::uint8_t opener = e.Code - 1;
+                while (stack.Pop(code) && code != opener)
+                    postfix.Add(TExpressionElement::Operator(code));
+                --depth;
+                if (pendingCount > 0 && pending[pendingCount - 1].Depth == depth) {
+                    postfix.Add(TExpressionElement::Function(pending[pendingCount - 1].Code));
+                    --pendingCount;
+                }
+            } else if (e.Code == opOpenAbs) {
+                stack.Push(opOpenSquare);
+            } else if (e.Code == opCloseAbs) {
+                while (stack.Pop(code) && code != opOpenSquare)
+                    postfix.Add(TExpressionElement::Operator(code));
+                postfix.Add(TExpressionElement::Function(fnAbs));
+            } else if (e.Code == opFactorial) {
+                postfix.Add(TExpressionElement::Function(fnFact));
+            } else if (e.Code == opNot) {
+                // A prefix operator: its operand is still to come, so nothing
+                // before it can be written yet.
+                stack.Push(opNot);
+            } else {
+                const std::uint8_t rank = Precedence(e.Code);
+                while (stack.Pop(code)) {
+                    if (code != opOpenRound && Precedence(code) >= rank) {
+                        postfix.Add(TExpressionElement::Operator(code));
+                    } else {
+                        stack.Push(code);
+                        break;
+                    }
+                }
+                stack.Push(e.Code);
+            }
+            break;
+        case ekFunction:
+            if (pendingCount == MaxPendingFunctions)
+                syntaxError(std::string(FunctionTable[e.Code])
+                    + " fonksiyonu ile iç içe 20'den fazla fonksiyon kullanılamaz");
+            pending[pendingCount++] = { e.Code, depth };
+            break;
+        case ekNumber:
+        case ekConstant:
+            postfix.Add(e);
+            break;
+        case ekVariable:
+            postfix.Add(e);
+            if (memory != nullptr && memory->IndexOf(e.Name) < 0)
+                memory->Add(e.Name);
+            break;
+        }
+    }
+    while (stack.Pop(code))
+        postfix.Add(TExpressionElement::Operator(code));
+}
+
+std::string ElementText(const TExpressionElement& element)
+{
+    switch (element.Kind) {
+    case ekOperator:
+        return std::string(OperatorTable[element.Code].Symbol);
+    case ekFunction:
+        return std::string(FunctionTable[element.Code]);
+    case ekNumber:
+        return FloatToText(element.Value);
+    case ekVariable:
+        return element.Name;
+    case ekConstant:
+        return std::string(ConstantTable[element.Code].Spelling);
+    }
+    return {};
+}

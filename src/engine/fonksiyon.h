@@ -1,0 +1,53 @@
+#pragma once
+
+#include "engine/expression_array.h"
+#include "engine/fonksiyon_error.h"
+#include "engine/program.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TVariableMemory;
+
+// A formula compiled to postfix; evaluated once per curve point.
+//
+// Memory is attached by the owner and not owned; several formulas may share
+// one table, and every SetText empties it before registering its own names.
+class TFonksiyon {
+public:
+    TVariableMemory* Memory() const { return FMemory; }
+    void SetMemory(TVariableMemory* memory) { FMemory = memory; }
+
+    // Clears Memory, takes the text and compiles it. On an EFonksiyonError the
+    // text is kept, the previous compiled form stays (only the empty text
+    // clears it) and Memory stays empty.
+    void SetText(const std::string& text);
+    const std::string& GetText() const { return FText; }
+
+    // Runs the compiled form. Raises EFonksiyonError (operand errors) or an
+    // EMathError (division by zero, invalid operation, overflow); afterwards
+    // the formula can be evaluated again. Allocates nothing.
+    long double Evaluate() { return FProgram.Run(FMemory); }
+
+    static long double FunctionEvaluate(std::uint8_t code, long double x);
+    static long double OperatorEvaluate(std::uint8_t code, long double left, long double right);
+
+    // The compiled form, each element followed by one space: "x 2 ^ 1 + ".
+    std::string PostfixText() const;
+    const TExpressionArray& Compiled() const { return FCompiled; }
+
+    // The variables the compiled formula uses, in the order they first appear.
+    const std::vector<std::string>& VariableNames() const { return FProgram.VariableNames(); }
+    // Adds to Memory those of VariableNames that it lacks (value 0), so that
+    // formulas sharing a table all see their names whichever was compiled last.
+    void RegisterVariables();
+
+private:
+    void Compile(const std::string& text);
+
+    TVariableMemory* FMemory = nullptr;
+    std::string FText;
+    TExpressionArray FCompiled;
+    TProgram FProgram;
+};

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "engine/expression_array.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TVariableMemory;
+
+// The executable form of a postfix sequence: a flat array of instructions over
+// a value stack sized when it is built, the top of the stack held apart.
+// Operations on constants alone are done once when it is built (unless they
+// fail, so that the failure still comes at evaluation), and an operator whose
+// right operand is a single constant or variable takes it directly. Variables
+// are reached through slots into the variable table, taken anew whenever the
+// table has changed shape since.
+class TProgram {
+public:
+    // The sequence must be well formed (every operator has its operands and
+    // one value is left); raises EFonksiyonError otherwise.
+    void Build(const TExpressionArray& postfix);
+    void Clear();
+    bool Empty() const { return FCode.empty(); }
+
+    // Runs against memory (which may be null: every variable reads 0). An
+    // empty program gives 0.
+    long double Run(TVariableMemory* memory);
+
+    const std::vector<std::string>& VariableNames() const { return FNames; }
+
+    enum TOp : std::uint8_t {
+        oConst, // push Value
+        oVar, // push *Var
+        oFunction, // top := function Code (top)
+        oSin,
+        oCos,
+        oAbs,
+        oNot,
+        oOperator, // top := second Code top
+        oAdd,
+        oSubtract,
+        oMultiply,
+        oDivide,
+        oPower,
+        oOperatorConst, // top := top Code Value
+        oAddConst,
+        oSubtractConst,
+        oMultiplyConst,
+        oDivideConst,
+        oWholePowerConst, // top := top ^ Whole
+        oOperatorVar, // top := top Code *Var
+        oAddVar,
+        oSubtractVar,
+        oMultiplyVar,
+        oDivideVar,
+        oAssign, // *Var := top (when the target exists); drops the target entry
+    };
+
+private:
+    struct TInstruction {
+        TOp Op;
+        std::uint8_t Code;
+        std::int32_t Name; // index into FNames, or -1
+        long Whole;
+        long double Value;
+        long double* Var;
+    };
+
+    void Resolve(TVariableMemory* memory);
+
+    std::vector<TInstruction> FCode;
+    std::vector<long double> FStack;
+    std::vector<std::string> FNames;
+    TVariableMemory* FResolvedMemory = nullptr;
+    std::uint64_t FResolvedGeneration = 0;
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "base/exception.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct TVariableItem {
+    std::string Name;
+    long double Value = 0;
+};
+
+class EVariableMemoryError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// The variable table that formulas read and write: sorted by name, compared
+// without regard to letter case, no two equal names. Owned by its creator (the
+// curve list or the calculator) and shared by several formulas.
+class TVariableMemory {
+public:
+    virtual ~TVariableMemory() = default;
+
+    // Binary search: whether the name is present; index is its position or the
+    // position where it would be inserted.
+    virtual bool Find(std::string_view name, int& index) const;
+    int IndexOf(std::string_view name) const;
+    // Raises EVariableMemoryError "String list does not allow duplicates".
+    int Add(std::string_view name);
+    // A name that is not present gives 0.
+    long double GetValue(std::string_view name) const;
+    // A name that is not present is ignored.
+    void SetValue(std::string_view name, long double value);
+    void Clear();
+
+    int Count() const { return static_cast<int>(FItems.size()); }
+    int Capacity() const { return FCapacity; }
+    const TVariableItem& Items(int index) const { return FItems[static_cast<std::size_t>(index)]; }
+
+    // Where a variable's value lives until the table next changes shape; a
+    // compiled formula keeps these and takes them anew when Generation moves.
+    long double* ValueSlot(std::string_view name);
+    std::uint64_t Generation() const { return FGeneration; }
+
+private:
+    std::vector<TVariableItem> FItems;
+    int FCapacity = 0;
+    std::uint64_t FGeneration = 1;
+};
