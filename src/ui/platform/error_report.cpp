@@ -1,0 +1,69 @@
+#include "ui/platform/error_report.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+bool boxOpen = false;
+
+// A handler that raises on every timer tick would otherwise open one nested modal
+// box per tick until the stack runs out.
+void showMessageBox(const QString& message)
+{
+    if (boxOpen)
+        return;
+    boxOpen = true;
+    struct TClose {
+        ~TClose() { boxOpen = false; }
+    } close;
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Velmo"), message, QMessageBox::Ok,
+        QApplication::activeWindow());
+    box.exec();
+}
+
+TErrorSink& currentSink()
+{
+    static TErrorSink sink;
+    return sink;
+}
+
+} // namespace
+
+TErrorSink SetErrorSink(TErrorSink sink) { return std::exchange(currentSink(), std::move(sink)); }
+
+void ReportError(const QString& message) noexcept
+{
+    try {
+        // A copy, so a sink that replaces itself does not destroy itself mid-call.
+        const TErrorSink sink = currentSink();
+        if (sink)
+            sink(message);
+        else
+            showMessageBox(message);
+    } catch (...) {
+    }
+}
+
+void ReportException(std::exception_ptr error) noexcept
+{
+    try {
+        ReportError(ExceptionMessage(error));
+    } catch (...) {
+    }
+}
+
+QString ExceptionMessage(std::exception_ptr error)
+{
+    if (!error)
+        return {};
+    try {
+        std::rethrow_exception(error);
+    } catch (const Exception& e) {
+        return QString::fromStdString(e.Message());
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    } catch (...) {
+        return QStringLiteral("Unknown exception");
+    }
+}
