@@ -1,0 +1,80 @@
+#include "geometry/goruntu_matrisi.h"
+
+#include "base/growth.h"
+#include "base/message.h"
+#include "geometry/projection.h"
+
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+namespace {
+constexpr const char* IndexMessage = "List index out of bounds (%d)";
+
+// The points are plain values, so the arrays grow with realloc: a large block is
+// moved by the system's page mapping rather than copied point by point.
+template <typename T> T* resized(T* block, int capacity)
+{
+    void* grown = std::realloc(block, sizeof(T) * static_cast<std::size_t>(capacity));
+    if (!grown)
+        throw std::bad_alloc();
+    return static_cast<T*>(grown);
+}
+}
+
+TGoruntuMatrisi::~TGoruntuMatrisi() { Clear(); }
+
+void TGoruntuMatrisi::Grow()
+{
+    if (FCapacity == INT_MAX)
+        throw std::bad_alloc();
+    const long long wanted = static_cast<long long>(FCapacity) + GrowthDelta(FCapacity);
+    const int capacity = wanted > INT_MAX ? INT_MAX : static_cast<int>(wanted);
+    // Should the second array fail, the first keeps its larger block and the
+    // capacity stays the old one, which both arrays still hold.
+    FSpacePoints = resized(FSpacePoints, capacity);
+    FScreenPoints = resized(FScreenPoints, capacity);
+    FCapacity = capacity;
+}
+
+int TGoruntuMatrisi::Add(const TSpacePoint& p)
+{
+    if (FCount == FCapacity)
+        Grow();
+    FSpacePoints[FCount] = p;
+    return FCount++;
+}
+
+void TGoruntuMatrisi::Clear()
+{
+    std::free(FSpacePoints);
+    std::free(FScreenPoints);
+    FSpacePoints = nullptr;
+    FScreenPoints = nullptr;
+    FCount = 0;
+    FCapacity = 0;
+    FProjectedCount = 0;
+}
+
+const TScreenPoint& TGoruntuMatrisi::ScreenPoints(int index) const
+{
+    if (index < 0 || index >= FCount)
+        throw EGoruntuMatrisiError(FormatText(IndexMessage, index));
+    return FScreenPoints[index];
+}
+
+int TGoruntuMatrisi::Stride(const TTransformMatrix& m)
+{
+    const long double stride = std::nearbyint(m.Scale());
+    // A negative or undefined scale would step outside the list: take every point.
+    if (!(stride >= 1.0L))
+        return 1;
+    return stride >= INT_MAX ? INT_MAX : static_cast<int>(stride);
+}
+
+void TGoruntuMatrisi::Project(const TTransformMatrix& m)
+{
+    FProjectedCount = ProjectPoints(m, FSpacePoints, FCount, Stride(m), FScreenPoints);
+}

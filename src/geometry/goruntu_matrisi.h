@@ -1,0 +1,56 @@
+#pragma once
+
+#include "base/exception.h"
+#include "geometry/space_point.h"
+#include "geometry/transform_matrix.h"
+
+// Raised by the point lists (of curves and of plane grids) for a bad index.
+class EGoruntuMatrisiError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// The points of one curve in space, in the order they were generated, with their
+// screen projections. Both arrays always share one capacity, grown by the growth
+// rule; the screen points are valid for the matrix of the last Project.
+class TGoruntuMatrisi {
+public:
+    TGoruntuMatrisi() = default;
+    ~TGoruntuMatrisi();
+    TGoruntuMatrisi(const TGoruntuMatrisi&) = delete;
+    TGoruntuMatrisi& operator=(const TGoruntuMatrisi&) = delete;
+
+    // Appends p and returns its index; std::bad_alloc when memory runs out, the
+    // list unchanged.
+    int Add(const TSpacePoint& p);
+    // No points, both arrays freed.
+    void Clear();
+
+    int Count() const { return FCount; }
+    int Capacity() const { return FCapacity; }
+    // index in 0..Count()-1, guaranteed by the caller.
+    const TSpacePoint& SpacePoints(int index) const { return FSpacePoints[index]; }
+    // Raises EGoruntuMatrisiError "List index out of bounds (%d)" outside 0..Count()-1.
+    const TScreenPoint& ScreenPoints(int index) const;
+
+    // Fills the screen points from every stride-th space point, the stride being
+    // M[3][3] rounded halves to even (at least 1): far out, fewer points are drawn.
+    void Project(const TTransformMatrix& m);
+    // The stride Project uses with m.
+    static int Stride(const TTransformMatrix& m);
+    // Screen points filled by the last Project: (Count-1) div stride + 1, or 0.
+    int ProjectedCount() const { return FProjectedCount; }
+
+    // Contiguous arrays for drawing: Count() space points, ProjectedCount() screen points.
+    const TSpacePoint* SpacePointData() const { return FSpacePoints; }
+    const TScreenPoint* ScreenPointData() const { return FScreenPoints; }
+
+private:
+    void Grow();
+
+    TSpacePoint* FSpacePoints = nullptr;
+    TScreenPoint* FScreenPoints = nullptr;
+    int FCount = 0;
+    int FCapacity = 0;
+    int FProjectedCount = 0;
+};

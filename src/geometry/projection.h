@@ -1,0 +1,64 @@
+#pragma once
+
+#include "geometry/space_point.h"
+#include "geometry/transform_matrix.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+// Screen offsets are clamped to +-2^30, a range in which the drawing layer can
+// add the scene origin and compute line slopes without overflow.
+inline constexpr std::int64_t ScreenLimit = std::int64_t { 1 } << 30;
+
+// Rounds to the nearest integer, halves to even (the default rounding mode).
+// False for NaN, an infinity or a value outside the signed 64-bit range.
+inline bool RoundToInt64(long double value, std::int64_t& result)
+{
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+    // fistp rounds in the current mode, as nearbyint does, without a library call;
+    // an unrepresentable value gives the "integer indefinite" 0x8000000000000000.
+    std::int64_t rounded;
+    asm("fistpll %0" : "=m"(rounded) : "t"(value) : "st");
+    if (rounded == std::numeric_limits<std::int64_t>::min() && std::nearbyint(value) != -0x1p63L)
+        [[unlikely]]
+        return false;
+    result = rounded;
+    return true;
+#else
+    const long double rounded = std::nearbyint(value);
+    if (!(rounded >= -0x1p63L && rounded < 0x1p63L))
+        return false;
+    result = static_cast<std::int64_t>(rounded);
+    return true;
+#endif
+}
+
+// Projects p with m: w = x*M[0][3] + y*M[1][3] + z*M[2][3] + M[3][3], X and Y the
+// first two columns divided by w, each rounded halves to even and clamped to
+// +-ScreenLimit. False, leaving screen alone, when w is 0 or a coordinate is not a
+// number or rounds outside the 64-bit range. A point behind the eye (w < 0) is
+// projected as the formula gives.
+inline bool ProjectPoint(const TTransformMatrix& m, const TSpacePoint& p, TScreenPoint& screen)
+{
+    const auto& e = m.M();
+    const long double w = p.X * e[0][3] + p.Y * e[1][3] + p.Z * e[2][3] + e[3][3];
+    if (w == 0.0L) [[unlikely]]
+        return false;
+    std::int64_t x = 0, y = 0;
+    if (!RoundToInt64((p.X * e[0][0] + p.Y * e[1][0] + p.Z * e[2][0] + e[3][0]) / w, x)
+        || !RoundToInt64((p.X * e[0][1] + p.Y * e[1][1] + p.Z * e[2][1] + e[3][1]) / w, y))
+        [[unlikely]]
+        return false;
+    screen.X = static_cast<std::int32_t>(std::clamp(x, -ScreenLimit, ScreenLimit));
+    screen.Y = static_cast<std::int32_t>(std::clamp(y, -ScreenLimit, ScreenLimit));
+    return true;
+}
+
+// Projects source[0], source[stride], source[2*stride], ... below count into
+// screen[0], screen[1], ... and returns how many were written. A point that does
+// not project repeats the screen point before it (the origin for the first), so
+// every taken point has its slot. stride must be at least 1.
+int ProjectPoints(const TTransformMatrix& m, const TSpacePoint* source, int count, int stride,
+    TScreenPoint* screen);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+
+// A point in space. W is a homogeneous weight that projection ignores: every
+// point is projected as if W were 1.
+struct TSpacePoint {
+    long double X;
+    long double Y;
+    long double Z;
+    long double W;
+};
+
+// A projected point: offsets in pixels from the scene origin, y counted upward.
+struct TScreenPoint {
+    std::int32_t X;
+    std::int32_t Y;
+};
+
+// A colour value with red in the low byte, green in the next and blue in the third.
+using TColor = std::uint32_t;

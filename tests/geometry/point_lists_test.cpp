@@ -1,0 +1,207 @@
+#include "geometry/goruntu_matrisi.h"
+#include "geometry/plane_matrisi.h"
+#include "geometry_test_support.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <random>
+#include <vector>
+
+namespace {
+template <typename F> std::string messageOf(F&& call)
+{
+    try {
+        call();
+    } catch (const EGoruntuMatrisiError& e) {
+        return e.Message();
+    }
+    return "no error";
+}
+}
+
+TEST(GoruntuMatrisi, GrowsByTheGrowthRuleAndClearFreesAll)
+{
+    TGoruntuMatrisi list;
+    EXPECT_EQ(list.Capacity(), 0);
+    std::vector<int> capacities;
+    for (int i = 0; i < 100; ++i) {
+        EXPECT_EQ(list.Add({ static_cast<long double>(i), 0, 0, 1 }), i);
+        if (capacities.empty() || capacities.back() != list.Capacity())
+            capacities.push_back(list.Capacity());
+    }
+    EXPECT_EQ(capacities, (std::vector<int> { 4, 8, 12, 28, 44, 60, 76, 95, 118 }));
+    EXPECT_EQ(list.Count(), 100);
+    for (int i = 0; i < 100; ++i)
+        EXPECT_EQ(list.SpacePoints(i).X, i);
+
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(list.Capacity(), 0);
+    EXPECT_EQ(list.SpacePointData(), nullptr);
+    list.Add({ 1, 2, 3, 1 });
+    EXPECT_EQ(list.Capacity(), 4);
+    EXPECT_EQ(list.Count(), 1);
+}
+
+TEST(GoruntuMatrisi, ScreenPointIndexChecked)
+{
+    TGoruntuMatrisi list;
+    EXPECT_EQ(messageOf([&] { list.ScreenPoints(0); }), "List index out of bounds (0)");
+    list.Add({ 8, 0, 0, 1 });
+    list.Add({ 0, 8, 0, 1 });
+    list.Project(SceneMatrix(0, 0, false));
+    EXPECT_EQ(list.ScreenPoints(1).Y, 160);
+    EXPECT_EQ(messageOf([&] { list.ScreenPoints(2); }), "List index out of bounds (2)");
+    EXPECT_EQ(messageOf([&] { list.ScreenPoints(-1); }), "List index out of bounds (-1)");
+
+    const TSpacePoint table[2] = { { 1, 1, 0, 1 }, { 2, 2, 0, 1 } };
+    TPlaneMatrisi grid(1, table);
+    EXPECT_EQ(grid.Count(), 2);
+    EXPECT_EQ(messageOf([&] { grid.ScreenPoints(2); }), "List index out of bounds (2)");
+    EXPECT_EQ(messageOf([&] { grid.ScreenPoints(-3); }), "List index out of bounds (-3)");
+}
+
+TEST(GoruntuMatrisi, ProjectionEqualsTheDirectProduct)
+{
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> coordinate(-12.0, 12.0);
+    TGoruntuMatrisi list;
+    std::vector<TSpacePoint> points;
+    for (int i = 0; i < 2000; ++i) {
+        const TSpacePoint p { coordinate(random), coordinate(random), coordinate(random), 1 };
+        points.push_back(p);
+        list.Add(p);
+    }
+    TPlaneMatrisi grid(static_cast<int>(points.size()) - 1, points.data());
+    struct View {
+        long double xAngle, yAngle;
+        bool perspective;
+        long double scale;
+    };
+    // Scales below 1.5 take every point; the grid does so whatever the scale.
+    const View views[]
+        = { { 15, 30, true, 0.05L }, { 15, 30, false, 0.05L }, { -73.5L, 200, true, 0.01L },
+              { 0, -90, false, 1.2L }, { 90, 0, true, 0.5L }, { 33, 44, true, 3.2L } };
+    for (const View& v : views) {
+        SCOPED_TRACE(::testing::Message()
+            << static_cast<double>(v.xAngle) << "," << static_cast<double>(v.yAngle) << " scale "
+            << static_cast<double>(v.scale));
+        const TTransformMatrix m = SceneMatrix(v.xAngle, v.yAngle, v.perspective, v.scale);
+        list.Project(m);
+        grid.Project(m);
+        const int stride = v.scale < 1.5L ? 1 : 3;
+        EXPECT_EQ(list.ProjectedCount(), (list.Count() - 1) / stride + 1);
+        for (int i = 0; i < list.Count(); ++i) {
+            const TScreenPoint expected = RoundedProduct(m, points[i]);
+            EXPECT_EQ(grid.ScreenPoints(i).X, expected.X) << i;
+            EXPECT_EQ(grid.ScreenPoints(i).Y, expected.Y) << i;
+            if (i % stride == 0) {
+                EXPECT_EQ(list.ScreenPoints(i / stride).X, expected.X) << i;
+                EXPECT_EQ(list.ScreenPoints(i / stride).Y, expected.Y) << i;
+            }
+        }
+    }
+}
+
+TEST(GoruntuMatrisi, StrideFollowsTheScale)
+{
+    TGoruntuMatrisi empty;
+    empty.Project(SceneMatrix(15, 30, true));
+    EXPECT_EQ(empty.ProjectedCount(), 0);
+
+    TGoruntuMatrisi list;
+    for (int i = 0; i < 5; ++i)
+        list.Add({ 16.0L * i, 0, 0, 1 });
+    TTransformMatrix m;
+    m.SetScale(1.6L);
+    list.Project(m);
+    EXPECT_EQ(list.ProjectedCount(), 3);
+    for (int j = 0; j < 3; ++j)
+        EXPECT_EQ(list.ScreenPoints(j).X, 20 * j) << j; // space point 2j is (32j, 0, 0)
+
+    struct Row {
+        long double scale;
+        int stride;
+    };
+    // A zero, negative or undefined scale takes every point rather than stepping
+    // backwards or nowhere.
+    const Row rows[] = { { 0.05L, 1 }, { 1.49L, 1 }, { 1.5L, 2 }, { 2.5L, 2 }, { 3.2L, 3 },
+        { 0, 1 }, { -3, 1 }, { std::numeric_limits<long double>::quiet_NaN(), 1 },
+        { 1e30L, std::numeric_limits<int>::max() } };
+    for (const Row& row : rows) {
+        m.SetScale(row.scale);
+        EXPECT_EQ(TGoruntuMatrisi::Stride(m), row.stride) << static_cast<double>(row.scale);
+    }
+    m.SetScale(1e30L);
+    list.Project(m);
+    EXPECT_EQ(list.ProjectedCount(), 1);
+}
+
+// A point that does not project takes the screen point before it (the origin for
+// the first) and nothing is written beyond the taken points.
+TEST(GoruntuMatrisi, FailingPointsRepeatThePreviousScreenPoint)
+{
+    const long double nan = std::numeric_limits<long double>::quiet_NaN();
+    const long double inf = std::numeric_limits<long double>::infinity();
+    // With scale 0 and perspective, w = c * z: exactly 0 in the plane z = 0.
+    TTransformMatrix m;
+    m.SetScale(0);
+    m.Multiply(TTransformMatrix::Perspective());
+    const long double c = PerspectiveFactor();
+
+    struct Row {
+        TSpacePoint p;
+        bool projects;
+    };
+    const Row rows[] = {
+        { { 1, 1, 0, 1 }, false }, // w = 0 first: the origin
+        { { 3 * c, 4 * c, 1, 1 }, true }, { { 5, 5, 0, 1 }, false }, // w = 0
+        { { nan, 0, 1, 1 }, false }, { { 0, nan, 1, 1 }, false },
+        { { 1e300L, 0, 1, 1 }, false }, // beyond the 64-bit range
+        { { inf, 0, 1, 1 }, false }, { { 1e12L * c, -1e12L * c, 1, 1 }, true }, // clamped to +-2^30
+        { { 0, 0, nan, 1 }, false },
+        { { -2 * c, 7 * c, -1, 1 }, true }, // behind the eye: as the formula gives
+    };
+    TGoruntuMatrisi list;
+    for (const Row& row : rows)
+        list.Add(row.p);
+    // A sentinel beyond the taken points: the capacity is 12, the count 10.
+    ASSERT_EQ(list.Capacity(), 12);
+    const_cast<TScreenPoint*>(list.ScreenPointData())[10] = { 77, 77 };
+    list.Project(m);
+    EXPECT_EQ(list.ProjectedCount(), 10);
+    EXPECT_EQ(list.ScreenPointData()[10].X, 77);
+
+    TScreenPoint previous { 0, 0 };
+    for (int i = 0; i < list.Count(); ++i) {
+        SCOPED_TRACE(i);
+        TScreenPoint expected = previous;
+        if (rows[i].projects) {
+            const TReference r = DirectProduct(m, rows[i].p);
+            expected = { static_cast<std::int32_t>(
+                             std::clamp(std::nearbyint(r.X), -0x1p30L, 0x1p30L)),
+                static_cast<std::int32_t>(std::clamp(std::nearbyint(r.Y), -0x1p30L, 0x1p30L)) };
+        }
+        EXPECT_EQ(list.ScreenPoints(i).X, expected.X);
+        EXPECT_EQ(list.ScreenPoints(i).Y, expected.Y);
+        previous = expected;
+    }
+    EXPECT_EQ(list.ScreenPoints(1).X, 3);
+    EXPECT_EQ(list.ScreenPoints(1).Y, 4);
+    EXPECT_EQ(list.ScreenPoints(7).X, 1 << 30);
+    EXPECT_EQ(list.ScreenPoints(7).Y, -(1 << 30));
+    EXPECT_EQ(list.ScreenPoints(9).X, 2);
+    EXPECT_EQ(list.ScreenPoints(9).Y, -7);
+
+    // The grids share the guard.
+    std::vector<TSpacePoint> table;
+    for (const Row& row : rows)
+        table.push_back(row.p);
+    TPlaneMatrisi grid(static_cast<int>(table.size()) - 1, table.data());
+    grid.Project(m);
+    for (int i = 0; i < list.Count(); ++i) {
+        EXPECT_EQ(grid.ScreenPoints(i).X, list.ScreenPoints(i).X) << i;
+        EXPECT_EQ(grid.ScreenPoints(i).Y, list.ScreenPoints(i).Y) << i;
+    }
+}
