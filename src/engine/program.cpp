@@ -27,6 +27,7 @@ void TProgram::Clear()
     FCode.clear();
     FStack.clear();
     FNames.clear();
+    FResolved = false;
     FResolvedMemory = nullptr;
     FResolvedGeneration = 0;
 }
@@ -172,6 +173,7 @@ void TProgram::Build(const TExpressionArray& postfix)
     FCode = std::move(code);
     FNames = std::move(names);
     FStack.assign(maxDepth + 1, 0);
+    FResolved = false;
     FResolvedMemory = nullptr;
     FResolvedGeneration = 0;
 }
@@ -192,6 +194,7 @@ void TProgram::Resolve(TVariableMemory* memory)
             instruction.Var = slot != nullptr ? slot : &gAbsentValue;
         }
     }
+    FResolved = true;
     FResolvedMemory = memory;
     FResolvedGeneration = memory != nullptr ? memory->Generation() : 0;
 }
@@ -200,8 +203,8 @@ long double TProgram::Run(TVariableMemory* memory)
 {
     if (FCode.empty())
         return 0;
-    if (memory != FResolvedMemory
-        || (memory != nullptr && memory->Generation() != FResolvedGeneration))
+    if (!FResolved || memory != FResolvedMemory
+        || (memory != nullptr && memory->Generation() != FResolvedGeneration)) [[unlikely]]
         Resolve(memory);
     using namespace arithmetic;
     long double* sp = FStack.data();

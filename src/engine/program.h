@@ -72,6 +72,7 @@ private:
     std::vector<TInstruction> FCode;
     std::vector<long double> FStack;
     std::vector<std::string> FNames;
+    bool FResolved = false;
     TVariableMemory* FResolvedMemory = nullptr;
     std::uint64_t FResolvedGeneration = 0;
 };
