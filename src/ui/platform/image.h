@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+// An image control: shows its own copy of a picture at its natural size from the
+// top-left corner and reports the mouse over it. Moves are reported with or
+// without a button held. A double click reports DblClick in place of a second
+// MouseDown: press, release, double click, release.
+class TImage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TImage(QWidget* parent = nullptr);
+
+    const QPixmap& Picture() const { return FPicture; }
+    void SetPicture(const QPixmap& picture);
+    void SetPicture(const QImage& picture);
+
+    // When on, the control takes the size of each picture it is given.
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool value);
+
+    QSize sizeHint() const override;
+
+signals:
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
+    void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void DblClick();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void PictureChanged();
+
+    QPixmap FPicture;
+    bool FAutoSize = false;
+};
