@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace {
 constexpr const char* IndexMessage = "List index out of bounds (%d)";
@@ -56,6 +57,15 @@ void TGoruntuMatrisi::Clear()
     FCount = 0;
     FCapacity = 0;
     FProjectedCount = 0;
+}
+
+void TGoruntuMatrisi::Swap(TGoruntuMatrisi& other) noexcept
+{
+    std::swap(FSpacePoints, other.FSpacePoints);
+    std::swap(FScreenPoints, other.FScreenPoints);
+    std::swap(FCount, other.FCount);
+    std::swap(FCapacity, other.FCapacity);
+    std::swap(FProjectedCount, other.FProjectedCount);
 }
 
 const TScreenPoint& TGoruntuMatrisi::ScreenPoints(int index) const

@@ -25,6 +25,9 @@ public:
     int Add(const TSpacePoint& p);
     // No points, both arrays freed.
     void Clear();
+    // Exchanges the contents with other, so that a list can be refilled aside and
+    // taken over only when the refill has succeeded.
+    void Swap(TGoruntuMatrisi& other) noexcept;
 
     int Count() const { return FCount; }
     int Capacity() const { return FCapacity; }

@@ -44,6 +44,24 @@ TEST(GoruntuMatrisi, GrowsByTheGrowthRuleAndClearFreesAll)
     EXPECT_EQ(list.Count(), 1);
 }
 
+TEST(GoruntuMatrisi, SwapExchangesEverything)
+{
+    TGoruntuMatrisi a, b;
+    for (int i = 0; i < 5; ++i)
+        a.Add({ 20.0L * i, 0, 0, 1 });
+    a.Project(TTransformMatrix());
+    b.Add({ 7, 7, 7, 1 });
+    a.Swap(b);
+    EXPECT_EQ(a.Count(), 1);
+    EXPECT_EQ(a.Capacity(), 4);
+    EXPECT_EQ(a.ProjectedCount(), 0);
+    EXPECT_EQ(a.SpacePoints(0).Z, 7);
+    EXPECT_EQ(b.Count(), 5);
+    EXPECT_EQ(b.Capacity(), 8);
+    EXPECT_EQ(b.ProjectedCount(), 5);
+    EXPECT_EQ(b.ScreenPoints(4).X, 80);
+}
+
 TEST(GoruntuMatrisi, ScreenPointIndexChecked)
 {
     TGoruntuMatrisi list;

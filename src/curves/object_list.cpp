@@ -1,0 +1,183 @@
+#include "curves/object_list.h"
+
+#include "base/growth.h"
+#include "base/message.h"
+
+#include <utility>
+
+namespace {
+constexpr const char* IndexMessage = "List index out of bounds (%d)";
+constexpr const char* DuplicateMessage = "Bu eğri daha önce tanımlanmıştır (%d)";
+constexpr const char* TypeMessage = "Bilinmeyen eğri tipi (%d)";
+
+void checkType(int curveType)
+{
+    if (curveType < 0 || curveType >= CurveTypeCount)
+        throw EObjectListError(FormatText(TypeMessage, curveType));
+}
+
+const std::string& textOf(const std::unique_ptr<TFonksiyon>& formula) { return formula->GetText(); }
+}
+
+TObjectList::TObjectList()
+    : FVariables(std::make_unique<TVariableMemory>())
+{
+}
+
+TObjectList::~TObjectList() { Clear(); }
+
+void TObjectList::CheckIndex(int index) const
+{
+    if (index < 0 || index >= Count())
+        throw EObjectListError(FormatText(IndexMessage, index));
+}
+
+TCurveRecord TObjectList::Items(int index) const
+{
+    CheckIndex(index);
+    const TCurve& c = FItems[static_cast<std::size_t>(index)];
+    TCurveRecord record;
+    record.Fx = c.Formulas.Fx.get();
+    record.Fy = c.Formulas.Fy.get();
+    record.Fz = c.Formulas.Fz.get();
+    record.Points = c.Points.get();
+    record.Color = c.Color;
+    record.CurveType = c.CurveType;
+    record.Thickness = c.Thickness;
+    record.Visible = c.Visible;
+    record.Style = c.Style;
+    record.Step = c.Step;
+    return record;
+}
+
+bool TObjectList::SameTexts(const TCurve& curve, int curveType, const std::string& fxText,
+    const std::string& fyText, const std::string& fzText) const
+{
+    return curve.CurveType == curveType
+        && (!UsesFx(curveType) || textOf(curve.Formulas.Fx) == fxText)
+        && (!UsesFy(curveType) || textOf(curve.Formulas.Fy) == fyText)
+        && (!UsesFz(curveType) || textOf(curve.Formulas.Fz) == fzText);
+}
+
+bool TObjectList::FindCurve(int curveType, const std::string& fxText, const std::string& fyText,
+    const std::string& fzText, int& index) const
+{
+    for (index = 0; index < Count(); ++index)
+        if (SameTexts(FItems[static_cast<std::size_t>(index)], curveType, fxText, fyText, fzText))
+            return true;
+    return false;
+}
+
+void TObjectList::CheckDuplicate(int curveType, const std::string& fxText,
+    const std::string& fyText, const std::string& fzText) const
+{
+    int found = 0;
+    if (FindCurve(curveType, fxText, fyText, fzText, found))
+        throw EObjectListError(FormatText(DuplicateMessage, found));
+}
+
+// The formulas are made in the order fx, fy, fz; should one of them be faulty,
+// those made before it are freed with the unfinished result.
+TObjectList::TFormulas TObjectList::Compile(
+    int curveType, const std::string& fxText, const std::string& fyText, const std::string& fzText)
+{
+    const auto make = [this](const std::string& text) {
+        auto formula = std::make_unique<TFonksiyon>();
+        formula->SetMemory(FVariables.get());
+        formula->SetText(text);
+        return formula;
+    };
+    TFormulas formulas;
+    if (UsesFx(curveType))
+        formulas.Fx = make(fxText);
+    if (UsesFy(curveType))
+        formulas.Fy = make(fyText);
+    if (UsesFz(curveType))
+        formulas.Fz = make(fzText);
+    return formulas;
+}
+
+int TObjectList::Append(int curveType, const std::string& fxText, const std::string& fyText,
+    const std::string& fzText, TColor color, std::uint8_t style, std::int32_t thickness,
+    long double step, bool visible)
+{
+    checkType(curveType);
+    CheckStep(curveType, step);
+    CheckDuplicate(curveType, fxText, fyText, fzText);
+    TCurve curve { Compile(curveType, fxText, fyText, fzText), std::make_unique<TGoruntuMatrisi>(),
+        color, static_cast<std::uint8_t>(curveType), thickness, visible, style, step };
+    Generate(curveType, curve.Formulas, step, *curve.Points);
+
+    if (Count() == FCapacity) {
+        const int capacity = GrownCapacity(FCapacity);
+        FItems.reserve(static_cast<std::size_t>(capacity));
+        FCapacity = capacity;
+    }
+    FItems.push_back(std::move(curve));
+    return Count() - 1;
+}
+
+void TObjectList::Edit(int index, int curveType, const std::string& fxText,
+    const std::string& fyText, const std::string& fzText, TColor color, std::uint8_t style,
+    std::int32_t thickness, long double step, bool visible)
+{
+    TCurve& curve = FItems[static_cast<std::size_t>(index)];
+    if (SameTexts(curve, curveType, fxText, fyText, fzText)) {
+        // Only the attributes change; the points are generated again for a new step
+        // only, and projected again when a hidden curve (skipped by redraws) shows.
+        const bool newStep = !(step == curve.Step);
+        if (newStep) {
+            CheckStep(curveType, step);
+            TGoruntuMatrisi points;
+            Generate(curveType, curve.Formulas, step, points);
+            curve.Points->Swap(points);
+            curve.Step = step;
+        } else if (!curve.Visible && visible && FMatrix)
+            curve.Points->Project(*FMatrix);
+        curve.Color = color;
+        curve.Thickness = thickness;
+        curve.Style = style;
+        curve.Visible = visible;
+        return;
+    }
+
+    checkType(curveType);
+    CheckStep(curveType, step);
+    CheckDuplicate(curveType, fxText, fyText, fzText);
+    TFormulas formulas = Compile(curveType, fxText, fyText, fzText);
+    TGoruntuMatrisi points;
+    Generate(curveType, formulas, step, points);
+    // Nothing below raises: the curve changes as a whole or not at all.
+    curve.Formulas = std::move(formulas);
+    curve.CurveType = static_cast<std::uint8_t>(curveType);
+    curve.Points->Swap(points);
+    curve.Color = color;
+    curve.Thickness = thickness;
+    curve.Style = style;
+    curve.Step = step;
+    curve.Visible = visible;
+}
+
+void TObjectList::Delete(int index)
+{
+    CheckIndex(index);
+    FItems.erase(FItems.begin() + index);
+}
+
+void TObjectList::Clear()
+{
+    FItems = std::vector<TCurve>();
+    FCapacity = 0;
+}
+
+void TObjectList::SetAllStyles(std::uint8_t style)
+{
+    for (TCurve& curve : FItems)
+        curve.Style = style;
+}
+
+void TObjectList::GeneratePoints(int index)
+{
+    TCurve& curve = FItems[static_cast<std::size_t>(index)];
+    Generate(curve.CurveType, curve.Formulas, curve.Step, *curve.Points);
+}

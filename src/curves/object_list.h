@@ -1,0 +1,109 @@
+#pragma once
+
+#include "base/exception.h"
+#include "curves/curve_record.h"
+#include "engine/fonksiyon.h"
+#include "engine/variable_memory.h"
+#include "geometry/goruntu_matrisi.h"
+#include "geometry/transform_matrix.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class EObjectListError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// The curves of one scene, in the order they were added. The list compiles each
+// curve's formulas into objects bound to its one variable table, refuses a curve
+// equal to one it holds, generates each curve's points and projects them with
+// the scene matrix. Every operation that raises leaves the list as it was.
+class TObjectList {
+public:
+    // The most samples one curve may take; a smaller step is refused before
+    // anything is generated.
+    static constexpr long long MaxCurvePoints = 10'000'000;
+
+    TObjectList();
+    ~TObjectList();
+    TObjectList(const TObjectList&) = delete;
+    TObjectList& operator=(const TObjectList&) = delete;
+
+    // The scene matrix, not owned; until it is set, new points are not projected.
+    void SetMatrix(const TTransformMatrix* m) { FMatrix = m; }
+    const TTransformMatrix* Matrix() const { return FMatrix; }
+    TVariableMemory& Variables() { return *FVariables; }
+
+    int Count() const { return static_cast<int>(FItems.size()); }
+    int Capacity() const { return FCapacity; }
+    // A snapshot of curve index; EObjectListError "List index out of bounds (%d)".
+    TCurveRecord Items(int index) const;
+
+    // Adds a curve and returns its index. Raises EObjectListError for a duplicate
+    // ("Bu eğri daha önce tanımlanmıştır (%d)"), an unknown type or a step that
+    // cannot sample the range, and the engine's EFonksiyonError for a faulty
+    // formula; texts of formulas the type does not use are ignored.
+    int Append(int curveType, const std::string& fxText, const std::string& fyText,
+        const std::string& fzText, TColor color, std::uint8_t style, std::int32_t thickness,
+        long double step, bool visible);
+    // Changes curve index (0..Count()-1, not checked): the drawing attributes alone
+    // when type and texts stay, regenerating only for a new step; otherwise the
+    // formulas are compiled anew. Raises as Append does.
+    void Edit(int index, int curveType, const std::string& fxText, const std::string& fyText,
+        const std::string& fzText, TColor color, std::uint8_t style, std::int32_t thickness,
+        long double step, bool visible);
+    // EObjectListError "List index out of bounds (%d)" for a bad index.
+    void Delete(int index);
+    void Clear();
+
+    // The first curve of that type whose used formula texts are equal, character
+    // for character; index is Count() when there is none.
+    bool FindCurve(int curveType, const std::string& fxText, const std::string& fyText,
+        const std::string& fzText, int& index) const;
+    // Nothing is regenerated or redrawn.
+    void SetAllStyles(std::uint8_t style);
+
+    // Samples curve index (valid, its point list empty) over the fixed range of
+    // its type, leaving out samples that fail, and projects the points.
+    void GeneratePoints(int index);
+
+    // Raises EObjectListError unless step samples the type's range within
+    // MaxCurvePoints.
+    static void CheckStep(int curveType, long double step);
+    // The samples a step takes over the type's range, estimated from the range's
+    // length; infinite when the step is too small to move the running value.
+    static long double SampleCount(int curveType, long double step);
+
+private:
+    struct TFormulas {
+        std::unique_ptr<TFonksiyon> Fx, Fy, Fz;
+    };
+    struct TCurve {
+        TFormulas Formulas;
+        std::unique_ptr<TGoruntuMatrisi> Points;
+        TColor Color;
+        std::uint8_t CurveType;
+        std::int32_t Thickness;
+        bool Visible;
+        std::uint8_t Style;
+        long double Step;
+    };
+
+    // Samples the range of curveType with the given formulas into points (empty).
+    void Generate(
+        int curveType, const TFormulas& formulas, long double step, TGoruntuMatrisi& points);
+    TFormulas Compile(int curveType, const std::string& fxText, const std::string& fyText,
+        const std::string& fzText);
+    bool SameTexts(const TCurve& curve, int curveType, const std::string& fxText,
+        const std::string& fyText, const std::string& fzText) const;
+    void CheckDuplicate(int curveType, const std::string& fxText, const std::string& fyText,
+        const std::string& fzText) const;
+    void CheckIndex(int index) const;
+
+    std::unique_ptr<TVariableMemory> FVariables;
+    std::vector<TCurve> FItems;
+    int FCapacity = 0;
+    const TTransformMatrix* FMatrix = nullptr;
+};

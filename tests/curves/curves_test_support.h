@@ -1,0 +1,37 @@
+#pragma once
+
+#include "curves/object_list.h"
+
+#include <string>
+
+// Runs call and returns the message of the EObjectListError it raises.
+template <typename F> std::string ObjectListMessage(F&& call)
+{
+    try {
+        call();
+    } catch (const EObjectListError& e) {
+        return e.Message();
+    }
+    return "no error";
+}
+
+// The nine values of Append and Edit with the explorer's defaults.
+struct TCurveValues {
+    int Type = ctXYPlane;
+    std::string Fx, Fy, Fz;
+    TColor Color = 255;
+    std::uint8_t Style = csLine;
+    std::int32_t Thickness = 1;
+    long double Step = 1;
+    bool Visible = true;
+};
+
+inline int Append(TObjectList& list, const TCurveValues& v)
+{
+    return list.Append(v.Type, v.Fx, v.Fy, v.Fz, v.Color, v.Style, v.Thickness, v.Step, v.Visible);
+}
+
+inline void Edit(TObjectList& list, int index, const TCurveValues& v)
+{
+    list.Edit(index, v.Type, v.Fx, v.Fy, v.Fz, v.Color, v.Style, v.Thickness, v.Step, v.Visible);
+}

@@ -1,0 +1,192 @@
+#include "curves/object_list.h"
+#include "curves_test_support.h"
+#include "geometry/projection.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+TCurveValues curve(int type, std::string fx, std::string fy, std::string fz, long double step)
+{
+    TCurveValues v;
+    v.Type = type;
+    v.Fx = std::move(fx);
+    v.Fy = std::move(fy);
+    v.Fz = std::move(fz);
+    v.Step = step;
+    return v;
+}
+
+// The engine computes sines and cosines with the processor's own instructions,
+// within a few units in the last place of the library's.
+void expectClose(long double actual, long double expected)
+{
+    EXPECT_NEAR(static_cast<double>(actual), static_cast<double>(expected), 1e-17);
+}
+
+const TGoruntuMatrisi& pointsOf(TObjectList& list, const TCurveValues& v)
+{
+    return *list.Items(Append(list, v)).Points;
+}
+}
+
+TEST(PointGeneration, SampleCountsOfTheFixedRanges)
+{
+    TObjectList list;
+    struct Row {
+        TCurveValues values;
+        int count;
+        long double first, last; // the running value of the first and last sample
+    };
+    const Row rows[] = {
+        { curve(ctXYPlane, "", "x", "", 1), 20, -10, 9 },
+        { curve(ctXYPlane, "", "x+1", "", 0.5L), 40, -10, 9.5L },
+        { curve(ctXZPlane, "", "", "x", 0.1L), 200, -10, 9.9L },
+        { curve(ctYZPlane, "", "", "y", 0.1L), 200, -10, 9.9L },
+        { curve(ctXYZSpace, "", "x", "x", 0.1L), 200, -10, 9.9L },
+        { curve(ctCylindrical, "t", "t", "t", 0.1L), 200, -10, 9.9L },
+        { curve(ctPolar, "", "", "a", 0.1L), 63, 0, 6.2L },
+        { curve(ctSpherical, "a", "b", "1", 0.1L), 2016, 0, 3.1L },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message()
+            << int(row.values.Type) << " step " << static_cast<double>(row.values.Step));
+        const TGoruntuMatrisi& points = pointsOf(list, row.values);
+        ASSERT_EQ(points.Count(), row.count);
+        // Repeated addition of the step: the values agree with k * step to rounding.
+        const auto runningValue = [&](const TSpacePoint& p) {
+            switch (row.values.Type) {
+            case ctYZPlane:
+                return p.Y;
+            case ctXZPlane:
+            case ctXYZSpace:
+            case ctXYPlane:
+                return p.X;
+            case ctPolar:
+                return std::hypot(p.X, p.Y); // the radius is a itself
+            default:
+                return p.X; // fx is the free variable t or a
+            }
+        };
+        EXPECT_EQ(runningValue(points.SpacePoints(0)), row.first);
+        EXPECT_NEAR(static_cast<double>(runningValue(points.SpacePoints(row.count - 1))),
+            static_cast<double>(row.last), 1e-12);
+    }
+}
+
+TEST(PointGeneration, SamplesThatFailAreLeftOut)
+{
+    TObjectList list;
+    const TGoruntuMatrisi& reciprocal = pointsOf(list, curve(ctXYPlane, "", "1/x", "", 1));
+    ASSERT_EQ(reciprocal.Count(), 19);
+    for (int i = 0; i < 19; ++i) {
+        const TSpacePoint& p = reciprocal.SpacePoints(i);
+        EXPECT_NE(p.X, 0);
+        EXPECT_EQ(p.Y, 1 / p.X);
+    }
+    const TGoruntuMatrisi& logarithm = pointsOf(list, curve(ctXYPlane, "", "ln(x)", "", 1));
+    ASSERT_EQ(logarithm.Count(), 9);
+    EXPECT_EQ(logarithm.SpacePoints(0).X, 1);
+    EXPECT_EQ(logarithm.SpacePoints(8).X, 9);
+    EXPECT_EQ(logarithm.SpacePoints(8).Y, std::log(9.0L));
+    // One failing formula of three leaves the whole sample out.
+    const TGoruntuMatrisi& space = pointsOf(list, curve(ctXYZSpace, "", "x", "ln(x)", 1));
+    EXPECT_EQ(space.Count(), 9);
+    // Failing everywhere: an empty list.
+    const TGoruntuMatrisi& none = pointsOf(list, curve(ctXYPlane, "", "ln(-1)", "", 1));
+    EXPECT_EQ(none.Count(), 0);
+}
+
+TEST(PointGeneration, PointsOfEachType)
+{
+    TObjectList list;
+    const TGoruntuMatrisi& circle = pointsOf(list, curve(ctPolar, "", "", "2", 0.1L));
+    EXPECT_EQ(circle.SpacePoints(0).X, 2);
+    EXPECT_EQ(circle.SpacePoints(0).Y, 0);
+    long double a = 0;
+    for (int i = 0; i < circle.Count(); ++i, a += 0.1L) {
+        const TSpacePoint& p = circle.SpacePoints(i);
+        EXPECT_EQ(p.X, 2 * std::cos(a)) << i;
+        EXPECT_EQ(p.Y, 2 * std::sin(a)) << i;
+        EXPECT_EQ(p.Z, 0);
+    }
+
+    const TGoruntuMatrisi& yz = pointsOf(list, curve(ctYZPlane, "", "", "y", 0.5L));
+    for (int i = 0; i < yz.Count(); ++i) {
+        EXPECT_EQ(yz.SpacePoints(i).X, 0);
+        EXPECT_EQ(yz.SpacePoints(i).Y, yz.SpacePoints(i).Z);
+    }
+    const TGoruntuMatrisi& xz = pointsOf(list, curve(ctXZPlane, "", "", "x*x", 1));
+    EXPECT_EQ(xz.SpacePoints(0).Y, 0);
+    EXPECT_EQ(xz.SpacePoints(0).Z, 100);
+
+    // A name other than the free variable reads 0.
+    const TGoruntuMatrisi& other = pointsOf(list, curve(ctXYPlane, "", "k*x+1", "", 1));
+    for (int i = 0; i < other.Count(); ++i)
+        EXPECT_EQ(other.SpacePoints(i).Y, 1);
+
+    const TGoruntuMatrisi& helix
+        = pointsOf(list, curve(ctCylindrical, "cos(t)", "sin(t)", "t", 0.1L));
+    long double t = -10;
+    for (int i = 0; i < helix.Count(); ++i, t += 0.1L) {
+        const TSpacePoint& p = helix.SpacePoints(i);
+        EXPECT_EQ(p.Z, t);
+        expectClose(p.X, std::cos(t));
+        expectClose(p.Y, std::sin(t));
+        EXPECT_EQ(p.W, 1);
+    }
+}
+
+// Each formula's compilation empties the shared variable table; every formula
+// of a curve must still read its free variables.
+TEST(PointGeneration, EveryFormulaSeesTheFreeVariables)
+{
+    TObjectList list;
+    const TGoruntuMatrisi& sphere
+        = pointsOf(list, curve(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", 0.1L));
+    ASSERT_EQ(sphere.Count(), 2016);
+    for (int i = 0; i < sphere.Count(); ++i) {
+        const TSpacePoint& p = sphere.SpacePoints(i);
+        EXPECT_NEAR(static_cast<double>(p.X * p.X + p.Y * p.Y + p.Z * p.Z), 1.0, 1e-15) << i;
+    }
+    // The first outer pass (a = 0) is the pole, once for every b.
+    for (int i = 0; i < 63; ++i) {
+        EXPECT_EQ(sphere.SpacePoints(i).Z, 1);
+        EXPECT_EQ(sphere.SpacePoints(i).X, 0);
+    }
+    // The second pass at a = 0.1 walks b from 0.
+    expectClose(sphere.SpacePoints(63).X, std::sin(0.1L));
+    expectClose(sphere.SpacePoints(64).Y, std::sin(0.1L) * std::sin(0.1L));
+
+    // fy, compiled between the two, names no variable at all.
+    const TGoruntuMatrisi& line = pointsOf(list, curve(ctCylindrical, "cos(t)", "2", "t", 1));
+    ASSERT_EQ(line.Count(), 20);
+    for (int i = 0; i < 20; ++i) {
+        const TSpacePoint& p = line.SpacePoints(i);
+        EXPECT_EQ(p.Z, -10 + i);
+        expectClose(p.X, std::cos(p.Z));
+        EXPECT_EQ(p.Y, 2);
+    }
+}
+
+TEST(PointGeneration, PointsAreProjectedWithTheSceneMatrix)
+{
+    TTransformMatrix m;
+    m.SetScale(0.05L);
+    m.RotateX(15);
+    m.RotateY(30);
+    m.Multiply(TTransformMatrix::Perspective());
+    TObjectList list;
+    list.SetMatrix(&m);
+    const TGoruntuMatrisi& points = pointsOf(list, curve(ctXYZSpace, "", "x/2", "sin(x)", 0.25L));
+    ASSERT_EQ(points.ProjectedCount(), points.Count());
+    for (int i = 0; i < points.Count(); ++i) {
+        TScreenPoint expected { 0, 0 };
+        ASSERT_TRUE(ProjectPoint(m, points.SpacePoints(i), expected));
+        EXPECT_EQ(points.ScreenPoints(i).X, expected.X) << i;
+        EXPECT_EQ(points.ScreenPoints(i).Y, expected.Y) << i;
+    }
+    // Without a matrix the points are generated and left unprojected.
+    TObjectList bare;
+    EXPECT_EQ(pointsOf(bare, curve(ctXYPlane, "", "x", "", 1)).ProjectedCount(), 0);
+}
