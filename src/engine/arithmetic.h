@@ -7,6 +7,7 @@
 
 #include "base/exception.h"
 #include "base/message.h"
+#include "base/rounding.h"
 #include "engine/fonksiyon_error.h"
 #include "engine/vocabulary.h"
 
@@ -124,12 +125,12 @@ inline long double squareRoot(long double x)
 
 inline long double factorial(long double x)
 {
-    if (!(std::fabs(x) < 0x1p63L) || std::trunc(x) != x || x < 0)
+    std::int64_t n = 0;
+    if (!WholeToInt64(x, n) || n < 0)
         operandError("fact");
-    const long long n = static_cast<long long>(x);
     long double r = 1;
     // The product leaves the extended range by 1755!, so the loop is short.
-    for (long long i = 2; i <= n; ++i) {
+    for (std::int64_t i = 2; i <= n; ++i) {
         r *= static_cast<long double>(i);
         if (r > LDBL_MAX)
             throw EOverflow();
@@ -165,17 +166,18 @@ inline long double power(long double left, long double right)
         return 1;
     if (left == 0 && right > 0)
         return 0;
-    if (std::trunc(right) == right && std::fabs(right) <= 2147483647)
-        return wholePower(left, static_cast<long>(right));
+    if (std::int64_t n = 0; WholeToInt64(right, n) && n >= -2147483647 && n <= 2147483647)
+        return wholePower(left, static_cast<long>(n));
     return checked(std::exp(right * naturalLog(left)));
 }
 
 // An operand of the integer operators: a whole number in the 32-bit range.
 inline long long wholeOperand(long double v, const char* name)
 {
-    if (!(v >= -2147483648.0L && v <= 2147483647.0L) || std::trunc(v) != v)
+    std::int64_t n = 0;
+    if (!WholeToInt64(v, n) || n < -2147483648LL || n > 2147483647LL)
         operandError(name);
-    return static_cast<long long>(v);
+    return n;
 }
 
 inline long double logicalNot(long double v) { return wholeOperand(v, "not") == 1 ? 0 : 1; }

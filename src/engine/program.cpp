@@ -1,5 +1,6 @@
 #include "engine/program.h"
 
+#include "base/rounding.h"
 #include "base/text.h"
 #include "engine/arithmetic.h"
 #include "engine/fonksiyon_error.h"
@@ -134,8 +135,10 @@ void TProgram::Build(const TExpressionArray& postfix)
             TInstruction& last = code.back();
             if (last.Op == oConst) {
                 const long double v = last.Value;
-                if (e.Code == opPower && std::trunc(v) == v && std::fabs(v) <= 2147483647) {
-                    last = { oWholePowerConst, e.Code, -1, static_cast<long>(v), v, nullptr };
+                if (std::int64_t n = 0; e.Code == opPower && WholeToInt64(v, n) && n >= -2147483647
+                    && n <= 2147483647) {
+                    last = { n == 2 ? oSquare : oWholePowerConst, e.Code, -1, static_cast<long>(n),
+                        v, nullptr };
                     break;
                 }
                 const TOp op = e.Code == opAdd ? oAddConst
@@ -208,8 +211,10 @@ long double TProgram::Run(TVariableMemory* memory)
         Resolve(memory);
     using namespace arithmetic;
     long double* sp = FStack.data();
-    long double top = 0;
-    for (const TInstruction *ip = FCode.data(), *end = ip + FCode.size(); ip != end; ++ip) {
+    // A postfix form starts with an operand: its push needs no stack entry.
+    const TInstruction* ip = FCode.data();
+    long double top = ip->Op == oConst ? ip->Value : *ip->Var;
+    for (const TInstruction* end = ip++ + FCode.size(); ip != end; ++ip) {
         switch (ip->Op) {
         case oConst:
             *sp++ = top;
@@ -266,6 +271,9 @@ long double TProgram::Run(TVariableMemory* memory)
             break;
         case oDivideConst:
             top = divide(top, ip->Value);
+            break;
+        case oSquare:
+            top = checked(top * top);
             break;
         case oWholePowerConst:
             top = wholePower(top, ip->Whole);

@@ -49,6 +49,7 @@ public:
         oMultiplyConst,
         oDivideConst,
         oWholePowerConst, // top := top ^ Whole
+        oSquare, // top := top * top (x^2)
         oOperatorVar, // top := top Code *Var
         oAddVar,
         oSubtractVar,

@@ -3,30 +3,12 @@
 #include "base/growth.h"
 #include "base/text.h"
 
-bool TVariableMemory::Find(std::string_view name, int& index) const
-{
-    int low = 0;
-    int high = Count() - 1;
-    while (low <= high) {
-        const int middle = (low + high) / 2;
-        const int order = CompareTextNoCase(FItems[static_cast<std::size_t>(middle)].Name, name);
-        if (order == 0) {
-            index = middle;
-            return true;
-        }
-        if (order < 0)
-            low = middle + 1;
-        else
-            high = middle - 1;
-    }
-    index = low;
-    return false;
-}
+bool TVariableMemory::Find(std::string_view name, int& index) const { return Locate(name, index); }
 
 int TVariableMemory::IndexOf(std::string_view name) const
 {
     int index = 0;
-    return Find(name, index) ? index : -1;
+    return Locate(name, index) ? index : -1;
 }
 
 int TVariableMemory::Add(std::string_view name)
@@ -46,14 +28,7 @@ int TVariableMemory::Add(std::string_view name)
 long double TVariableMemory::GetValue(std::string_view name) const
 {
     int index = 0;
-    return Find(name, index) ? FItems[static_cast<std::size_t>(index)].Value : 0;
-}
-
-void TVariableMemory::SetValue(std::string_view name, long double value)
-{
-    int index = 0;
-    if (Find(name, index))
-        FItems[static_cast<std::size_t>(index)].Value = value;
+    return Locate(name, index) ? FItems[static_cast<std::size_t>(index)].Value : 0;
 }
 
 void TVariableMemory::Clear()
@@ -66,5 +41,5 @@ void TVariableMemory::Clear()
 long double* TVariableMemory::ValueSlot(std::string_view name)
 {
     int index = 0;
-    return Find(name, index) ? &FItems[static_cast<std::size_t>(index)].Value : nullptr;
+    return Locate(name, index) ? &FItems[static_cast<std::size_t>(index)].Value : nullptr;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/exception.h"
+#include "base/text.h"
 
 #include <cstdint>
 #include <string>
@@ -33,7 +34,12 @@ public:
     // A name that is not present gives 0.
     long double GetValue(std::string_view name) const;
     // A name that is not present is ignored.
-    void SetValue(std::string_view name, long double value);
+    void SetValue(std::string_view name, long double value)
+    {
+        int index = 0;
+        if (Locate(name, index))
+            FItems[static_cast<std::size_t>(index)].Value = value;
+    }
     void Clear();
 
     int Count() const { return static_cast<int>(FItems.size()); }
@@ -46,6 +52,29 @@ public:
     std::uint64_t Generation() const { return FGeneration; }
 
 private:
+    // The binary search itself, kept out of the virtual call for the lookups
+    // made once per curve point.
+    bool Locate(std::string_view name, int& index) const
+    {
+        int low = 0;
+        int high = static_cast<int>(FItems.size()) - 1;
+        while (low <= high) {
+            const int middle = (low + high) / 2;
+            const int order
+                = CompareTextNoCase(FItems[static_cast<std::size_t>(middle)].Name, name);
+            if (order == 0) {
+                index = middle;
+                return true;
+            }
+            if (order < 0)
+                low = middle + 1;
+            else
+                high = middle - 1;
+        }
+        index = low;
+        return false;
+    }
+
     std::vector<TVariableItem> FItems;
     int FCapacity = 0;
     std::uint64_t FGeneration = 1;
