@@ -4,9 +4,8 @@
 #include "base/number_text.h"
 #include "base/text.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace {
@@ -26,8 +25,8 @@ TEST(Message, OneArgument)
 
 TEST(Growth, Rule)
 {
-    const int expected[][2] = { { 0, 4 }, { 4, 8 }, { 8, 12 }, { 12, 28 }, { 64, 80 }, { 80, 100 },
-        { 100, 125 } };
+    const int expected[][2]
+        = { { 0, 4 }, { 4, 8 }, { 8, 12 }, { 12, 28 }, { 64, 80 }, { 80, 100 }, { 100, 125 } };
     for (const auto& row : expected)
         EXPECT_EQ(GrownCapacity(row[0]), row[1]) << row[0];
 }
