@@ -40,14 +40,6 @@ void TGoruntuMatrisi::Grow()
     FCapacity = capacity;
 }
 
-int TGoruntuMatrisi::Add(const TSpacePoint& p)
-{
-    if (FCount == FCapacity)
-        Grow();
-    FSpacePoints[FCount] = p;
-    return FCount++;
-}
-
 void TGoruntuMatrisi::Clear()
 {
     std::free(FSpacePoints);

@@ -22,7 +22,13 @@ public:
 
     // Appends p and returns its index; std::bad_alloc when memory runs out, the
     // list unchanged.
-    int Add(const TSpacePoint& p);
+    int Add(const TSpacePoint& p)
+    {
+        if (FCount == FCapacity) [[unlikely]]
+            Grow();
+        FSpacePoints[FCount] = p;
+        return FCount++;
+    }
     // No points, both arrays freed.
     void Clear();
     // Exchanges the contents with other, so that a list can be refilled aside and
