@@ -130,15 +130,15 @@ bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool def
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, int value)
 {
-    WriteValue(section, key, std::to_string(value));
+    WriteIntegers({ { std::string(section), std::string(key), value } });
 }
 
 void TIniFile::WriteBool(std::string_view section, std::string_view key, bool value)
 {
-    WriteValue(section, key, value ? "1" : "0");
+    WriteInteger(section, key, value ? 1 : 0);
 }
 
-void TIniFile::WriteValue(std::string_view section, std::string_view key, const std::string& value)
+void TIniFile::WriteIntegers(const std::vector<TIniValue>& values)
 {
     const EIniFileError failure(FormatText("Unable to write to %s",
         QDir::toNativeSeparators(QFileInfo(FFileName).absoluteFilePath()).toStdString()));
@@ -156,10 +156,11 @@ void TIniFile::WriteValue(std::string_view section, std::string_view key, const 
     const bool onlyComments = sections.empty();
 
     // Replacing drops later duplicates of the key, keeping the first one's place.
-    if (parsed.Ini.SetValue(
-            Utf8ToCp1254(section).c_str(), Utf8ToCp1254(key).c_str(), value.c_str(), nullptr, true)
-        < 0)
-        throw failure;
+    for (const TIniValue& entry : values)
+        if (parsed.Ini.SetValue(Utf8ToCp1254(entry.Section).c_str(),
+                Utf8ToCp1254(entry.Key).c_str(), std::to_string(entry.Value).c_str(), nullptr, true)
+            < 0)
+            throw failure;
     std::string entries;
     if (parsed.Ini.Save(entries, true) < 0)
         throw failure;

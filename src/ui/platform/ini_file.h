@@ -5,12 +5,20 @@
 #include <QString>
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // A settings file that cannot be written.
 class EIniFileError : public Exception {
 public:
     using Exception::Exception;
+};
+
+struct TIniValue {
+    std::string Section;
+    std::string Key;
+    int Value;
 };
 
 // The program's settings file: "Norvadeks.ini" in the folder of the executable.
@@ -43,9 +51,9 @@ public:
     // cannot be replaced, or when it exists but cannot be read (it is then kept).
     void WriteInteger(std::string_view section, std::string_view key, int value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
+    // Several values in one replacement of the file: all are written or none.
+    void WriteIntegers(const std::vector<TIniValue>& values);
 
 private:
-    void WriteValue(std::string_view section, std::string_view key, const std::string& value);
-
     QString FFileName;
 };
