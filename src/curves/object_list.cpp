@@ -178,6 +178,10 @@ void TObjectList::SetAllStyles(std::uint8_t style)
 
 void TObjectList::GeneratePoints(int index)
 {
+    // Generated aside and taken over whole: a list that was not empty is replaced
+    // rather than extended, and one that runs out of memory stays as it was.
     TCurve& curve = FItems[static_cast<std::size_t>(index)];
-    Generate(curve.CurveType, curve.Formulas, curve.Step, *curve.Points);
+    TGoruntuMatrisi points;
+    Generate(curve.CurveType, curve.Formulas, curve.Step, points);
+    curve.Points->Swap(points);
 }

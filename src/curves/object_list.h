@@ -65,8 +65,8 @@ public:
     // Nothing is regenerated or redrawn.
     void SetAllStyles(std::uint8_t style);
 
-    // Samples curve index (valid, its point list empty) over the fixed range of
-    // its type, leaving out samples that fail, and projects the points.
+    // Samples curve index (valid) over the fixed range of its type into its point
+    // list, which it replaces, leaving out samples that fail, and projects the points.
     void GeneratePoints(int index);
 
     // Raises EObjectListError unless step samples the type's range within

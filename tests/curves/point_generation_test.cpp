@@ -186,6 +186,11 @@ TEST(PointGeneration, PointsAreProjectedWithTheSceneMatrix)
         EXPECT_EQ(points.ScreenPoints(i).X, expected.X) << i;
         EXPECT_EQ(points.ScreenPoints(i).Y, expected.Y) << i;
     }
+    // Generating again replaces the points rather than adding to them.
+    const int count = points.Count();
+    list.GeneratePoints(0);
+    EXPECT_EQ(list.Items(0).Points->Count(), count);
+
     // Without a matrix the points are generated and left unprojected.
     TObjectList bare;
     EXPECT_EQ(pointsOf(bare, curve(ctXYPlane, "", "x", "", 1)).ProjectedCount(), 0);
