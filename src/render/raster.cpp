@@ -1,0 +1,145 @@
+#include "render/raster.h"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+// Products of a 61-bit length and a 62-bit bound need more than 64 bits.
+__extension__ typedef __int128 Wide;
+
+std::int64_t magnitude(std::int64_t v) { return v < 0 ? -v : v; }
+
+} // namespace
+
+TRaster::TRaster(QImage& image)
+{
+    switch (image.format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        break;
+    default:
+        if (!image.isNull())
+            throw std::invalid_argument("TRaster needs an image of 32 bits per pixel");
+    }
+    FWidth = image.width();
+    FHeight = image.height();
+    if (FWidth > 0 && FHeight > 0) {
+        FBits = reinterpret_cast<QRgb*>(image.bits());
+        FStride = image.bytesPerLine() / std::int64_t(sizeof(QRgb));
+    }
+}
+
+void TRaster::SetPixel(std::int64_t x, std::int64_t y, QRgb color)
+{
+    if (inside(x, y))
+        *pixelAt(x, y) = color;
+}
+
+void TRaster::FillRect(
+    std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, QRgb color)
+{
+    left = std::max<std::int64_t>(left, 0);
+    top = std::max<std::int64_t>(top, 0);
+    right = std::min<std::int64_t>(right, FWidth);
+    bottom = std::min<std::int64_t>(bottom, FHeight);
+    if (left >= right || top >= bottom)
+        return;
+    // The first row pixel by pixel, the others as copies of it: the library's copy is several
+    // times faster than a loop of single stores on a whole background.
+    QRgb* first = pixelAt(left, top);
+    std::fill(first, first + (right - left), color);
+    const std::size_t bytes = std::size_t(right - left) * sizeof(QRgb);
+    for (std::int64_t y = top + 1; y < bottom; ++y)
+        std::memcpy(pixelAt(left, y), first, bytes);
+}
+
+void TRaster::DrawLine(
+    std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color)
+{
+    if (inside(x1, y1) && inside(x2, y2))
+        drawInside(int(x1), int(y1), int(x2), int(y2), color, false);
+    else
+        drawClipped(x1, y1, x2, y2, color);
+}
+
+// The steps t in 0..L of the longer axis that the image shows are cut out of that closed form
+// exactly, in 128-bit integers, so the work is bounded by the image size however far the end
+// points lie and the visible pixels are those of the whole line.
+void TRaster::drawClipped(
+    std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color)
+{
+    if (FWidth <= 0 || FHeight <= 0)
+        return;
+    const std::int64_t dx = x2 - x1;
+    const std::int64_t dy = y2 - y1;
+    const bool xMajor = magnitude(dx) >= magnitude(dy);
+    // Major: the longer axis, one pixel per step; minor: the other one.
+    const std::int64_t major1 = xMajor ? x1 : y1;
+    const std::int64_t minor1 = xMajor ? y1 : x1;
+    const std::int64_t majorDelta = xMajor ? dx : dy;
+    const std::int64_t minorDelta = xMajor ? dy : dx;
+    const std::int64_t majorSize = xMajor ? FWidth : FHeight;
+    const std::int64_t minorSize = xMajor ? FHeight : FWidth;
+    const bool majorGrows = majorDelta >= 0;
+    const bool minorGrows = minorDelta >= 0;
+    const std::int64_t length = magnitude(majorDelta);
+    const std::int64_t shortLength = magnitude(minorDelta);
+    if (length == 0) {
+        SetPixel(x1, y1, color);
+        return;
+    }
+
+    const Wide bound = Wide(2) * length;
+    const Wide increment = Wide(2) * shortLength;
+    const Wide offset = minorGrows ? length - 1 : length;
+
+    // Steps whose major coordinate major1 +- t lies in 0..majorSize-1.
+    Wide first = std::max<Wide>(0, majorGrows ? -Wide(major1) : Wide(major1) - (majorSize - 1));
+    Wide last = std::min<Wide>(length, majorGrows ? Wide(majorSize) - 1 - major1 : Wide(major1));
+    // Minor steps q whose minor coordinate minor1 +- q lies in 0..minorSize-1; q never
+    // decreases along the line and starts at 0.
+    const Wide qLow = minorGrows ? -Wide(minor1) : Wide(minor1) - (minorSize - 1);
+    const Wide qHigh = minorGrows ? Wide(minorSize) - 1 - minor1 : Wide(minor1);
+    if (qHigh < 0)
+        return;
+    if (increment == 0) {
+        if (qLow > 0)
+            return;
+    } else {
+        // q(t) >= qLow from t = ceil((qLow * bound - offset) / increment) on.
+        if (qLow > 0)
+            first = std::max(first, (qLow * bound - offset + increment - 1) / increment);
+        // q(t) <= qHigh while 2 * l * t + c < (qHigh + 1) * bound.
+        last = std::min(last, ((qHigh + 1) * bound - offset - 1) / increment);
+    }
+    if (first > last)
+        return;
+
+    const Wide numerator = increment * first + offset;
+    const std::int64_t q = std::int64_t(numerator / bound);
+    std::int64_t r = std::int64_t(numerator % bound);
+    const std::int64_t major
+        = majorGrows ? major1 + std::int64_t(first) : major1 - std::int64_t(first);
+    const std::int64_t minor = minorGrows ? minor1 + q : minor1 - q;
+    QRgb* p = xMajor ? pixelAt(major, minor) : pixelAt(minor, major);
+    const std::int64_t xStep = (xMajor ? majorGrows : minorGrows) ? 1 : -1;
+    const std::int64_t yStep = (xMajor ? minorGrows : majorGrows) ? FStride : -FStride;
+    const std::int64_t majorStep = xMajor ? xStep : yStep;
+    const std::int64_t minorStep = xMajor ? yStep : xStep;
+    const std::int64_t bound64 = std::int64_t(bound);
+    const std::int64_t increment64 = std::int64_t(increment);
+
+    *p = color;
+    for (std::int64_t n = std::int64_t(last - first); n > 0; --n) {
+        p += majorStep;
+        r += increment64;
+        if (r >= bound64) {
+            r -= bound64;
+            p += minorStep;
+        }
+        *p = color;
+    }
+}

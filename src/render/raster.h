@@ -1,0 +1,170 @@
+#pragma once
+
+#include <QImage>
+#include <QRgb>
+
+#include <concepts>
+#include <cstdint>
+
+// A projected point as the point lists store it: pixel offsets X and Y (32-bit) from the scene
+// origin, y counted upward.
+template <class P>
+concept ScreenPointLike = std::convertible_to<decltype(P::X),
+    std::int64_t> && std::convertible_to<decltype(P::Y), std::int64_t>;
+
+// Pen-width-1 lines, 3 x 3 point squares, pixels and rectangles written straight into the scan
+// lines of a 32-bit image, for the curves of hundreds of thousands of points that QPainter draws
+// too slowly. Everything is clipped to the image, whatever the coordinates.
+//
+// Line rule: a line sets one pixel per step of its longer axis, from its first end point to its
+// last, both included; on the shorter axis it takes the pixel nearest to the exact line, and on a
+// tie the one with the smaller coordinate (in image coordinates, y downward). The pixels depend
+// only on the two end points, not on the direction, and a clipped line sets exactly the pixels of
+// the whole line that lie inside the image.
+//
+// A view for one drawing pass: it writes through the image's pixel buffer as it found it at
+// construction, so make it after any copy of the image was taken and don't keep it across one.
+class TRaster {
+public:
+    // The image must have 32 bits per pixel (Format_RGB32, or Format_ARGB32 and its
+    // premultiplied form, which store opaque colours alike); otherwise throws
+    // std::invalid_argument. Detaches the image from any shared copy.
+    explicit TRaster(QImage& image);
+
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+
+    // The drawing calls take pixel values 0xFFRRGGBB (ColorToRgb32 of color.h). Image
+    // coordinates are 64-bit so that an origin plus an offset never overflows; their magnitude
+    // must stay below 2^60.
+
+    void SetPixel(std::int64_t x, std::int64_t y, QRgb color);
+    // The pixels from (left, top) up to but not including (right, bottom).
+    void FillRect(
+        std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, QRgb color);
+    // A line in image coordinates, both end points included.
+    void DrawLine(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color);
+
+    // The scene forms: a point (x, y) is drawn at the image pixel (x0 + x, y0 - y).
+
+    // A line between two scene points, both included.
+    template <ScreenPointLike P>
+    void DrawSceneLine(const P& a, const P& b, std::int32_t x0, std::int32_t y0, QRgb color);
+    // Lines from points[0] to points[1], ..., points[count - 1], each including both of its end
+    // points; fewer than two points draw nothing (a move without a line).
+    template <ScreenPointLike P>
+    void DrawPolyline(const P* points, int count, std::int32_t x0, std::int32_t y0, QRgb color);
+    // For each point, the 3 x 3 square centred on its pixel: top left at (x0 + x - 1, y0 - y - 1).
+    template <ScreenPointLike P>
+    void DrawSquares(const P* points, int count, std::int32_t x0, std::int32_t y0, QRgb color);
+
+private:
+    bool inside(std::int64_t x, std::int64_t y) const
+    {
+        return static_cast<std::uint64_t>(x) < static_cast<std::uint64_t>(FWidth)
+            && static_cast<std::uint64_t>(y) < static_cast<std::uint64_t>(FHeight);
+    }
+    QRgb* pixelAt(std::int64_t x, std::int64_t y) const { return FBits + y * FStride + x; }
+    // Both end points inside the image; skipFirst leaves out the first pixel, which a polyline
+    // has already set.
+    void drawInside(int x1, int y1, int x2, int y2, QRgb color, bool skipFirst);
+    void drawClipped(
+        std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color);
+
+    QRgb* FBits = nullptr;
+    std::int64_t FStride = 0; // pixels from one scan line to the next
+    int FWidth = 0;
+    int FHeight = 0;
+};
+
+// The error term below is that of the closed form: along the longer axis (length L, step t from
+// the first point) the shorter coordinate moves q(t) = floor((2 * l * t + c) / (2 * L)) pixels,
+// l being the length of the shorter axis; c = L - 1 when that coordinate grows, L when it
+// shrinks, which turns a tie toward the smaller coordinate. drawClipped starts the same form at
+// the first visible step.
+inline void TRaster::drawInside(int x1, int y1, int x2, int y2, QRgb color, bool skipFirst)
+{
+    const int dx = x2 - x1;
+    const int dy = y2 - y1;
+    const int adx = dx < 0 ? -dx : dx;
+    const int ady = dy < 0 ? -dy : dy;
+    const std::int64_t xStep = dx < 0 ? -1 : 1;
+    const std::int64_t yStep = dy < 0 ? -FStride : FStride;
+    std::int64_t majorStep, minorStep;
+    int length, shortLength;
+    bool minorGrows;
+    if (adx >= ady) {
+        majorStep = xStep, minorStep = yStep, length = adx, shortLength = ady, minorGrows = dy >= 0;
+    } else {
+        majorStep = yStep, minorStep = xStep, length = ady, shortLength = adx, minorGrows = dx >= 0;
+    }
+    QRgb* p = pixelAt(x1, y1);
+    if (!skipFirst)
+        *p = color;
+    const int bound = 2 * length;
+    const int increment = 2 * shortLength;
+    int r = minorGrows ? length - 1 : length;
+    for (int i = 0; i < length; ++i) {
+        p += majorStep;
+        r += increment;
+        if (r >= bound) {
+            r -= bound;
+            p += minorStep;
+        }
+        *p = color;
+    }
+}
+
+template <ScreenPointLike P>
+void TRaster::DrawSceneLine(const P& a, const P& b, std::int32_t x0, std::int32_t y0, QRgb color)
+{
+    DrawLine(std::int64_t(x0) + a.X, std::int64_t(y0) - a.Y, std::int64_t(x0) + b.X,
+        std::int64_t(y0) - b.Y, color);
+}
+
+template <ScreenPointLike P>
+void TRaster::DrawPolyline(const P* points, int count, std::int32_t x0, std::int32_t y0, QRgb color)
+{
+    if (count < 2)
+        return;
+    std::int64_t ax = std::int64_t(x0) + points[0].X;
+    std::int64_t ay = std::int64_t(y0) - points[0].Y;
+    bool aInside = inside(ax, ay);
+    if (aInside)
+        *pixelAt(ax, ay) = color;
+    // Each line from here on leaves out its first pixel, the last one of the line before.
+    for (int i = 1; i < count; ++i) {
+        const std::int64_t bx = std::int64_t(x0) + points[i].X;
+        const std::int64_t by = std::int64_t(y0) - points[i].Y;
+        const bool bInside = inside(bx, by);
+        if (bInside && static_cast<std::uint64_t>(bx - ax + 1) <= 2
+            && static_cast<std::uint64_t>(by - ay + 1) <= 2) {
+            // Most lines of a finely sampled curve stay on a pixel or step to a neighbour.
+            *pixelAt(bx, by) = color;
+        } else if (aInside && bInside) {
+            drawInside(int(ax), int(ay), int(bx), int(by), color, true);
+        } else {
+            drawClipped(ax, ay, bx, by, color);
+        }
+        ax = bx, ay = by, aInside = bInside;
+    }
+}
+
+template <ScreenPointLike P>
+void TRaster::DrawSquares(const P* points, int count, std::int32_t x0, std::int32_t y0, QRgb color)
+{
+    // Unsigned comparison: left and top both in [0, size - 3].
+    const std::uint64_t spanX = FWidth >= 3 ? std::uint64_t(FWidth - 2) : 0;
+    const std::uint64_t spanY = FHeight >= 3 ? std::uint64_t(FHeight - 2) : 0;
+    for (int i = 0; i < count; ++i) {
+        const std::int64_t left = std::int64_t(x0) + points[i].X - 1;
+        const std::int64_t top = std::int64_t(y0) - points[i].Y - 1;
+        if (static_cast<std::uint64_t>(left) < spanX && static_cast<std::uint64_t>(top) < spanY) {
+            QRgb* p = pixelAt(left, top);
+            for (int row = 0; row < 3; ++row, p += FStride)
+                p[0] = p[1] = p[2] = color;
+        } else {
+            FillRect(left, top, left + 3, top + 3, color);
+        }
+    }
+}
