@@ -1,0 +1,214 @@
+#include "render/draw_function.h"
+
+#include <QImage>
+
+#include <chrono>
+#include <gtest/gtest.h>
+
+namespace {
+constexpr QRgb White = 0xFFFFFFFFu;
+constexpr QRgb Black = 0xFF000000u;
+constexpr QRgb Red = 0xFFFF0000u;
+constexpr QRgb Grey = 0xFF808080u;
+
+// A renderer of the given size with its origin in the middle.
+struct Scene {
+    TDrawFunction R;
+    Scene(int w = 400, int h = 300)
+    {
+        R.SetSize(w, h);
+        R.SetX0(w / 2);
+        R.SetY0(h / 2);
+    }
+    QRgb at(int x, int y) const { return R.Image().pixel(x, y); }
+    int count(QRgb colour) const
+    {
+        int n = 0;
+        const QImage& image = R.Image();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == colour;
+        return n;
+    }
+};
+}
+
+TEST(DrawFunction, NewRendererDefaults)
+{
+    TDrawFunction r;
+    EXPECT_EQ(r.Scale(), 0.05L);
+    EXPECT_EQ(r.XAxisAngle(), 0);
+    EXPECT_EQ(r.YAxisAngle(), 0);
+    EXPECT_TRUE(r.Perspective());
+    EXPECT_TRUE(r.LAxisesVisible());
+    EXPECT_EQ(r.LAxisesColor(), 0u);
+    EXPECT_EQ(r.X0(), 0);
+    EXPECT_EQ(r.Y0(), 0);
+    EXPECT_EQ(r.MoveStep(), 0);
+    EXPECT_EQ(r.BrushColor(), 16777215u);
+    EXPECT_EQ(r.Objects().Count(), 0);
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_TRUE(r.Planes().Items(i).Visible());
+        EXPECT_EQ(r.Planes().Items(i).Color(), 8421504u);
+        EXPECT_EQ(r.Planes().Items(i).Thickness(), 1);
+    }
+    EXPECT_EQ(r.Objects().Matrix(), &r.Matrix());
+}
+
+TEST(DrawFunction, ZoomOriginAndAngles)
+{
+    TDrawFunction r;
+    r.SetZoom(200);
+    EXPECT_EQ(r.Scale(), 0.025L);
+    r.SetZoom(100);
+    EXPECT_EQ(r.Scale(), 0.05L);
+    r.HalveScale();
+    EXPECT_EQ(r.Scale(), 0.025L);
+    r.DoubleScale();
+    r.DoubleScale();
+    EXPECT_EQ(r.Scale(), 0.1L);
+    r.MoveOrigin(10, -5);
+    EXPECT_EQ(r.X0(), -10);
+    EXPECT_EQ(r.Y0(), 5);
+    r.SetAngles(15, 30);
+    r.RotateBy(400, -1);
+    EXPECT_EQ(r.XAxisAngle(), 415);
+    EXPECT_EQ(r.YAxisAngle(), 29);
+}
+
+TEST(DrawFunction, EmptySceneFrontView)
+{
+    Scene s(400, 400);
+    s.R.SetPerspective(false);
+    s.R.Render(true);
+    // The red half-axis to (8, 0, 0) ends 160 pixels right of the origin.
+    EXPECT_EQ(s.at(200 + 160, 200), Red);
+    EXPECT_EQ(s.at(200 + 100, 200), Red);
+    EXPECT_EQ(s.at(200, 200 - 160), Red) << "the y half-axis of the XY plane";
+    EXPECT_NE(s.at(200 + 163, 200), Red);
+    // Grid lines of the XY plane every 40 pixels, grey (where no axis covers them).
+    EXPECT_EQ(s.at(200 - 160, 200 - 20), Grey);
+    EXPECT_EQ(s.at(200 - 80, 200 + 100), Grey);
+    // Background elsewhere.
+    EXPECT_EQ(s.at(5, 5), White);
+    EXPECT_EQ(s.at(200 + 170, 200 + 3), White);
+
+    // The little axes: x to (45, h - 25), y to (25, h - 45), z of zero length.
+    const auto& ends = s.R.LAxisPoints();
+    EXPECT_EQ(ends[0], QPoint(45, 375));
+    EXPECT_EQ(ends[1], QPoint(25, 355));
+    EXPECT_EQ(ends[2], QPoint(25, 375));
+    EXPECT_EQ(s.at(35, 375), Black);
+    EXPECT_EQ(s.at(25, 365), Black);
+
+    s.R.SetPerspective(true);
+    s.R.Render(true);
+    EXPECT_EQ(s.R.LAxisPoints()[0], QPoint(45, 375));
+    EXPECT_EQ(s.R.LAxisPoints()[2], QPoint(25, 375));
+}
+
+TEST(DrawFunction, LittleAxesHiddenLeaveTheCorner)
+{
+    Scene s;
+    s.R.SetLAxisesVisible(false);
+    s.R.Planes().Items(1).SetVisible(false);
+    s.R.Planes().Items(2).SetVisible(false);
+    s.R.Planes().Items(3).SetVisible(false);
+    s.R.Render(true);
+    EXPECT_EQ(s.count(White), 400 * 300);
+
+    s.R.SetLAxisesVisible(true);
+    s.R.SetLAxisesColor(0x00FF00); // green in the program's colour order
+    s.R.Render(true);
+    EXPECT_EQ(s.at(35, 275), 0xFF00FF00u);
+    EXPECT_GT(s.count(0xFF00FF00u), 40) << "the lines and their labels";
+}
+
+TEST(DrawFunction, GridAndAxisLinesOfAnEmptyScene)
+{
+    // Each visible plane draws 18 grid lines and two red half-axes; with thick
+    // grid lines the red axes still come last.
+    Scene s;
+    s.R.SetPerspective(false);
+    s.R.SetAngles(15, 30);
+    s.R.Planes().Items(2).SetThickness(3);
+    s.R.Planes().Items(2).SetColor(0xFF0000); // blue
+    s.R.Render(true);
+    EXPECT_GT(s.count(0xFF0000FFu), 18 * 40);
+    EXPECT_GT(s.count(Red), 6 * 100);
+    const TScreenPoint end = s.R.Planes().Items(1).Grid().ScreenPoints(TPlanes::SecondAxisEnd);
+    EXPECT_EQ(end.X, 139);
+    EXPECT_EQ(end.Y, 0);
+}
+
+TEST(DrawFunction, CurvesInBothStyles)
+{
+    Scene s(200, 200);
+    s.R.SetPerspective(false);
+    for (int i = 1; i <= 3; ++i)
+        s.R.Planes().Items(i).SetVisible(false);
+    s.R.SetLAxisesVisible(false);
+    // fy = 2 over x at step 8 gives the three points x = -10, -2, 6 at y = 2.
+    s.R.Objects().Append(ctXYPlane, "", "2", "", 255, csPoints, 1, 8, true);
+    s.R.Render(true);
+    // Two 3 x 3 squares (points 1 and 2), centred at (100 - 40, 100 - 40) and (100 + 120, ..).
+    EXPECT_EQ(s.count(Red), 9);
+    EXPECT_EQ(s.at(59, 59), Red);
+    EXPECT_EQ(s.at(61, 61), Red);
+    EXPECT_NE(s.at(100 - 200, 60) == Red, true);
+
+    s.R.Objects().SetAllStyles(csLine);
+    s.R.Render(false);
+    // A line from (-200, 40) off the picture through (-40, 40) to (120, 40): the visible part.
+    EXPECT_EQ(s.at(0, 60), Red);
+    EXPECT_EQ(s.at(199, 60), Red);
+    EXPECT_EQ(s.count(Red), 200);
+}
+
+TEST(DrawFunction, HiddenCurveStaysStaleUntilShownThroughEdit)
+{
+    Scene s(200, 200);
+    s.R.SetPerspective(false);
+    s.R.Objects().Append(ctXYPlane, "", "x", "", 255, csLine, 1, 0.5L, true);
+    s.R.Render(true);
+    const TScreenPoint before = s.R.Objects().Items(0).Points->ScreenPoints(5);
+    s.R.Objects().Edit(0, ctXYPlane, "", "x", "", 255, csLine, 1, 0.5L, false);
+    s.R.SetAngles(90, 0);
+    s.R.Render(true);
+    const TScreenPoint stale = s.R.Objects().Items(0).Points->ScreenPoints(5);
+    EXPECT_EQ(stale.X, before.X);
+    EXPECT_EQ(stale.Y, before.Y);
+    s.R.Objects().Edit(0, ctXYPlane, "", "x", "", 255, csLine, 1, 0.5L, true);
+    const TScreenPoint fresh = s.R.Objects().Items(0).Points->ScreenPoints(5);
+    EXPECT_EQ(fresh.X, before.X);
+    EXPECT_NE(fresh.Y, before.Y) << "the top view shows y along the depth";
+}
+
+TEST(DrawFunction, HugeZoomDrawsQuicklyAndSafely)
+{
+    Scene s(300, 200);
+    s.R.Objects().Append(ctXYPlane, "", "x^3", "", 255, csLine, 1, 0.01L, true);
+    s.R.Objects().Append(ctXYPlane, "", "sin(x)*1000", "", 0xFF, csLine, 4, 0.01L, true);
+    s.R.Objects().Append(ctXYPlane, "", "x", "", 0xFF00, csPoints, 1, 0.01L, true);
+    s.R.Planes().Items(1).SetThickness(5);
+    s.R.SetZoom(2000000000);
+    s.R.Render(true);
+    s.R.SetZoom(1);
+    s.R.DoubleScale();
+    s.R.Render(true);
+    s.R.SetAngles(15, 30);
+    s.R.SetZoom(100000000);
+    s.R.MoveOrigin(-1000000000, 1000000000);
+    s.R.Render(true);
+    SUCCEED();
+}
+
+TEST(DrawFunction, StrideThinsFarOut)
+{
+    Scene s(200, 200);
+    s.R.SetPerspective(false);
+    s.R.Objects().Append(ctXYPlane, "", "0", "", 255, csPoints, 1, 1, true); // 20 points
+    s.R.SetZoom(3); // scale 1.666..: stride 2
+    s.R.Render(true);
+    EXPECT_EQ(s.R.Objects().Items(0).Points->ProjectedCount(), 10);
+}
