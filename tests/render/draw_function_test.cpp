@@ -155,7 +155,6 @@ TEST(DrawFunction, CurvesInBothStyles)
     EXPECT_EQ(s.count(Red), 9);
     EXPECT_EQ(s.at(59, 59), Red);
     EXPECT_EQ(s.at(61, 61), Red);
-    EXPECT_NE(s.at(100 - 200, 60) == Red, true);
 
     s.R.Objects().SetAllStyles(csLine);
     s.R.Render(false);
