@@ -1,0 +1,605 @@
+#include "ui/graph/grafik_mchild_frm.h"
+
+#include "base/exception.h"
+#include "base/message.h"
+#include "ui/platform/error_report.h"
+#include "ui/platform/graph_settings.h"
+#include "ui/platform/image.h"
+#include "ui/platform/ini_file.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTimer>
+
+#include <climits>
+#include <cmath>
+
+namespace {
+constexpr const char* BitmapFilter = "Bitmap files (*.bmp)";
+constexpr const char* VelmoFilter = "Velmo files(*.vlm)";
+
+bool defaultSaveDialog(QWidget* parent, QString& fileName, int& fileType)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilters({ BitmapFilter, VelmoFilter });
+    dialog.setDefaultSuffix("bmp");
+    dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    fileName = dialog.selectedFiles().first();
+    fileType = dialog.selectedNameFilter() == VelmoFilter ? 1 : 0;
+    return true;
+}
+}
+
+TGrafikMChildFrm::TGrafikMChildFrm(TGraphHost& host, const QString& settingsFile, QWidget* parent)
+    : QWidget(parent)
+    , FHost(host)
+    , FEditing(FDrawFunction.Objects())
+{
+    setWindowTitle("Ekran1");
+    resize(DesignWidth, DesignHeight);
+    CreateControls();
+
+    // FormCreate, in its order.
+    FDrawFunction.SetSize(width(), height());
+    FDrawFunction.SetX0(width() / 2);
+    FDrawFunction.SetY0(height() / 2);
+    FDrawFunction.SetMoveStep(20);
+    int interval = Timer1->interval();
+    LoadGraphSettings(TIniFile(settingsFile), FDrawFunction, interval);
+    Timer1->setInterval(interval);
+    FDrawFunction.Render(true);
+    Image1->SetPicture(FDrawFunction.Image());
+    SetMouseMode(TMouseTurning::mmRotate);
+    FFileName.clear();
+    FWindowNo = 1;
+}
+
+TGrafikMChildFrm::~TGrafikMChildFrm() = default;
+
+void TGrafikMChildFrm::CreateControls()
+{
+    Image1 = new TImage(this);
+    Image1->setGeometry(rect());
+    Image2 = new TImage(this);
+    Image3 = new TImage(this);
+    Image4 = new TImage(this);
+    Image5 = new TImage(this);
+    for (TImage* image : { Image2, Image3, Image4, Image5 }) {
+        image->SetAutoSize(true);
+        image->hide();
+    }
+    for (TImage* image : { Image1, Image2, Image3, Image4, Image5 }) {
+        image->setContextMenuPolicy(Qt::NoContextMenu);
+        connect(image, &TImage::DblClick, this, [this] { Guarded([this] { ShowProperties(); }); });
+    }
+    for (TImage* image : { Image1, Image5 }) {
+        connect(image, &TImage::MouseDown, this,
+            [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
+                Guarded([&] { Image1MouseDown(b, x, y); });
+            });
+        connect(image, &TImage::MouseMove, this,
+            [this](Qt::MouseButtons b, Qt::KeyboardModifiers, int x, int y) {
+                Guarded([&] { ImageMouseMove(b, x, y); });
+            });
+        connect(image, &TImage::MouseUp, this,
+            [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
+                Guarded([&] { Image1MouseUp(b, x, y); });
+            });
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(10);
+    connect(Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
+
+    ChildFrmPopupMenu = new QMenu(this);
+    Kopyala1 = ChildFrmPopupMenu->addAction("K&opyala");
+    ChildFrmPopupMenu->addSeparator();
+    Bakis1 = ChildFrmPopupMenu->addAction("Bakış...");
+    Buyukluk1 = ChildFrmPopupMenu->addAction("Büyüklük...");
+    ChildFrmPopupMenu->addSeparator();
+    EgriGezgini1 = ChildFrmPopupMenu->addAction("Eğri Gezgini");
+    SayisalDegerler1 = ChildFrmPopupMenu->addAction("Sayısal Değerler...");
+    ChildFrmPopupMenu->addSeparator();
+    Ozellikler1 = ChildFrmPopupMenu->addAction("Özellikler...");
+    const auto guarded
+        = [this](auto body) { return [this, body] { Guarded([&] { (this->*body)(); }); }; };
+    connect(Kopyala1, &QAction::triggered, this, guarded(&TGrafikMChildFrm::CopyToClipboard));
+    connect(Bakis1, &QAction::triggered, this, guarded(&TGrafikMChildFrm::ShowViewDialog));
+    connect(Buyukluk1, &QAction::triggered, this, guarded(&TGrafikMChildFrm::ShowZoomDialog));
+    connect(EgriGezgini1, &QAction::triggered, this,
+        [this] { Guarded([this] { FHost.ShowExplorer(); }); });
+    connect(
+        SayisalDegerler1, &QAction::triggered, this, guarded(&TGrafikMChildFrm::ShowNumericValues));
+    connect(Ozellikler1, &QAction::triggered, this, guarded(&TGrafikMChildFrm::ShowProperties));
+    connect(ChildFrmPopupMenu, &QMenu::aboutToShow, this, [this] {
+        Bakis1->setEnabled(FHost.CanRunDialog(TGraphDialog::View));
+        Buyukluk1->setEnabled(FHost.CanRunDialog(TGraphDialog::Zoom));
+        SayisalDegerler1->setEnabled(FHost.CanRunDialog(TGraphDialog::NumericValues));
+        Ozellikler1->setEnabled(FHost.CanRunDialog(TGraphDialog::Properties));
+    });
+}
+
+// ---- Properties ------------------------------------------------------------
+
+void TGrafikMChildFrm::SetPerspective(bool value)
+{
+    FDrawFunction.SetPerspective(value);
+    RedrawViews(true);
+}
+
+void TGrafikMChildFrm::SetAnimation(bool value)
+{
+    FTurning.SetAnimation(value);
+    SyncTimer();
+}
+
+int TGrafikMChildFrm::ZoomPercent() const
+{
+    const long double percent = std::nearbyint(5.0L / FDrawFunction.Scale());
+    if (!(percent < INT_MAX))
+        return INT_MAX;
+    return percent < 0 ? 0 : static_cast<int>(percent);
+}
+
+// ---- Views -----------------------------------------------------------------
+
+void TGrafikMChildFrm::RedrawViews(bool recompute)
+{
+    if (!FFourView) {
+        FDrawFunction.Render(recompute);
+        Image1->SetPicture(FDrawFunction.Image());
+        return;
+    }
+    const int w = FDrawFunction.Width();
+    const int h = FDrawFunction.Height();
+    const long double ax = std::trunc(FDrawFunction.XAxisAngle());
+    const long double ay = std::trunc(FDrawFunction.YAxisAngle());
+    FDrawFunction.SetAngles(0, 0);
+    ShowView(Image2, 0, 0, "Ön");
+    FDrawFunction.SetAngles(0, -90);
+    ShowView(Image3, 0, h + 1, "Yan");
+    FDrawFunction.SetAngles(90, 0);
+    ShowView(Image4, w + 1, 0, "Üst");
+    FDrawFunction.SetAngles(ax, ay);
+    ShowView(Image5, w + 2, h + 2, QString());
+}
+
+void TGrafikMChildFrm::ShowView(TImage* image, int left, int top, const QString& label)
+{
+    FDrawFunction.Render(true);
+    image->move(left, top);
+    if (label.isEmpty()) {
+        image->SetPicture(FDrawFunction.Image());
+        return;
+    }
+    QImage copy = FDrawFunction.Image().copy();
+    QPainter painter(&copy);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(2, 2, copy.width(), copy.height()), Qt::AlignLeft | Qt::AlignTop, label);
+    painter.end();
+    image->SetPicture(copy);
+}
+
+void TGrafikMChildFrm::RedrawActiveView(bool recompute)
+{
+    FDrawFunction.Render(recompute);
+    (FFourView ? Image5 : Image1)->SetPicture(FDrawFunction.Image());
+}
+
+void TGrafikMChildFrm::SetFourView(bool value)
+{
+    FFourView = value;
+    const int w = value ? width() / 2 : width();
+    const int h = value ? height() / 2 : height();
+    FDrawFunction.SetSize(w, h);
+    FDrawFunction.SetX0(w / 2);
+    FDrawFunction.SetY0(h / 2);
+    Image1->setVisible(!value);
+    for (TImage* image : { Image2, Image3, Image4, Image5 })
+        image->setVisible(value);
+    RedrawViews(false);
+}
+
+void TGrafikMChildFrm::ShowPerspectiveView()
+{
+    FDrawFunction.SetAngles(15, 30);
+    RedrawActiveView(true);
+}
+
+void TGrafikMChildFrm::ShowFrontView()
+{
+    FDrawFunction.SetAngles(0, 0);
+    RedrawActiveView(true);
+}
+
+void TGrafikMChildFrm::ShowTopView()
+{
+    FDrawFunction.SetAngles(90, 0);
+    RedrawActiveView(true);
+}
+
+void TGrafikMChildFrm::ShowSideView()
+{
+    FDrawFunction.SetAngles(0, -90);
+    RedrawActiveView(true);
+}
+
+void TGrafikMChildFrm::SetZoomPercent(int percent)
+{
+    FDrawFunction.SetZoom(percent < 1 ? 1 : percent);
+    RedrawViews(true);
+}
+
+void TGrafikMChildFrm::ZoomIn()
+{
+    FDrawFunction.HalveScale();
+    FHost.SetZoomText(QString::number(ZoomPercent()) + "%");
+    RedrawViews(true);
+}
+
+void TGrafikMChildFrm::ZoomOut()
+{
+    FDrawFunction.DoubleScale();
+    FHost.SetZoomText(QString::number(ZoomPercent()) + "%");
+    RedrawViews(true);
+}
+
+QWidget* TGrafikMChildFrm::OuterWindow()
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        return sub;
+    return this;
+}
+
+const QWidget* TGrafikMChildFrm::OuterWindow() const
+{
+    return const_cast<TGrafikMChildFrm*>(this)->OuterWindow();
+}
+
+void TGrafikMChildFrm::FitToHeight(int newHeight)
+{
+    QWidget* outer = OuterWindow();
+    const int h0 = outer->frameGeometry().height();
+    outer->resize(outer->width(), newHeight - (outer->frameGeometry().height() - outer->height()));
+    const int h = FFourView ? newHeight / 2 : newHeight;
+    FDrawFunction.SetSize(FDrawFunction.Width(), h);
+    FDrawFunction.SetY0(h / 2);
+    outer->move(0, 0);
+    const long double p = std::trunc((5.0L / FDrawFunction.Scale()) * h / (h0 > 0 ? h0 : 1));
+    const int percent = p < 1 ? 1 : (p > INT_MAX ? INT_MAX : static_cast<int>(p));
+    SetZoomPercent(percent);
+    FHost.SetZoomText(QString::number(percent) + "%");
+}
+
+void TGrafikMChildFrm::FitToWidth(int newWidth)
+{
+    QWidget* outer = OuterWindow();
+    const int w0 = outer->frameGeometry().width();
+    outer->resize(newWidth - (outer->frameGeometry().width() - outer->width()), outer->height());
+    const int w = FFourView ? newWidth / 2 : newWidth;
+    FDrawFunction.SetSize(w, FDrawFunction.Height());
+    FDrawFunction.SetX0(w / 2);
+    outer->move(0, 0);
+    const long double p = std::trunc((5.0L / FDrawFunction.Scale()) * w / (w0 > 0 ? w0 : 1));
+    const int percent = p < 1 ? 1 : (p > INT_MAX ? INT_MAX : static_cast<int>(p));
+    SetZoomPercent(percent);
+    FHost.SetZoomText(QString::number(percent) + "%");
+}
+
+void TGrafikMChildFrm::SetPlaneVisible(int plane, bool visible)
+{
+    FDrawFunction.Planes().Items(plane).SetVisible(visible);
+    RedrawViews(false);
+}
+
+void TGrafikMChildFrm::SetAllCurvesStyle(int style)
+{
+    FDrawFunction.Objects().SetAllStyles(static_cast<std::uint8_t>(style));
+    RedrawViews(false);
+}
+
+void TGrafikMChildFrm::SetMouseMode(int mode) { FTurning.SetMouseMode(mode); }
+
+void TGrafikMChildFrm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Guarded([this] { FormResize(width(), height()); });
+}
+
+void TGrafikMChildFrm::FormResize(int cw, int ch)
+{
+    Image1->setGeometry(0, 0, cw, ch);
+    if (FFourView) {
+        FDrawFunction.SetSize(cw / 2, ch / 2);
+        FDrawFunction.SetX0(cw / 4);
+        FDrawFunction.SetY0(ch / 4);
+    } else {
+        // The origin keeps its place relative to the window's centre.
+        FDrawFunction.SetX0(FDrawFunction.X0() + (cw - FDrawFunction.Width()) / 2);
+        FDrawFunction.SetY0(FDrawFunction.Y0() + (ch - FDrawFunction.Height()) / 2);
+        FDrawFunction.SetSize(cw, ch);
+    }
+    RedrawViews(false);
+}
+
+void TGrafikMChildFrm::FormActivate()
+{
+    TPlanes& planes = FDrawFunction.Planes();
+    FHost.SetPlaneChecks(
+        planes.Items(1).Visible(), planes.Items(2).Visible(), planes.Items(3).Visible());
+    FHost.SetPerspectiveCheck(Perspective());
+    FHost.SetZoomText(QString::number(ZoomPercent()) + "%");
+    FHost.SetAnimationDown(Animation());
+    FHost.SetFourViewDown(FFourView);
+    FHost.SetMouseModeDown(MouseMode());
+    FHost.FillExplorer(*this);
+    RefreshCurveStatus();
+}
+
+void TGrafikMChildFrm::closeEvent(QCloseEvent* event)
+{
+    Timer1->stop();
+    FHost.ReleaseWindowNumber(FWindowNo);
+    if (QWidget* outer = OuterWindow(); outer->isMaximized())
+        outer->showNormal();
+    event->accept();
+}
+
+// ---- Dialogs ----------------------------------------------------------------
+
+bool TGrafikMChildFrm::RunDialog(TGraphDialog dialog)
+{
+    if (!FHost.CanRunDialog(dialog))
+        return false;
+    FHost.RunDialog(*this, dialog);
+    return true;
+}
+
+void TGrafikMChildFrm::ShowViewDialog() { RunDialog(TGraphDialog::View); }
+void TGrafikMChildFrm::ShowZoomDialog() { RunDialog(TGraphDialog::Zoom); }
+void TGrafikMChildFrm::ShowNumericValues() { RunDialog(TGraphDialog::NumericValues); }
+void TGrafikMChildFrm::ShowProperties() { RunDialog(TGraphDialog::Properties); }
+
+// ---- Mouse and timer -----------------------------------------------------------
+
+void TGrafikMChildFrm::Image1MouseDown(Qt::MouseButton button, int x, int y)
+{
+    FRightPressed = button == Qt::RightButton;
+    FMovedSincePress = false;
+    FTurning.MouseDown(x, y);
+    SyncTimer();
+}
+
+void TGrafikMChildFrm::ImageMouseMove(Qt::MouseButtons buttons, int x, int y)
+{
+    const TMouseTurning::TMove move = FTurning.MouseMove(x, y, buttons & Qt::LeftButton);
+    if (move.Kind != TMouseTurning::TMove::None)
+        FMovedSincePress = true;
+    ApplyMove(move);
+}
+
+void TGrafikMChildFrm::Image1MouseUp(Qt::MouseButton button, int, int)
+{
+    const bool menu = button == Qt::RightButton && FRightPressed && !FMovedSincePress;
+    FRightPressed = false;
+    FTurning.MouseUp();
+    SyncTimer();
+    if (menu)
+        ShowPopupMenu(QCursor::pos());
+}
+
+void TGrafikMChildFrm::Timer1Timer()
+{
+    const TMouseTurning::TMove move = FTurning.Tick();
+    FDrawFunction.RotateBy(move.RotateX, move.RotateY);
+    SyncTimer();
+    RedrawActiveView(true);
+}
+
+void TGrafikMChildFrm::ApplyMove(const TMouseTurning::TMove& move)
+{
+    switch (move.Kind) {
+    case TMouseTurning::TMove::None:
+        break;
+    case TMouseTurning::TMove::Rotate:
+        FDrawFunction.RotateBy(move.RotateX, move.RotateY);
+        RedrawActiveView(true);
+        break;
+    case TMouseTurning::TMove::Drag:
+        FDrawFunction.MoveOrigin(move.OriginDX, move.OriginDY);
+        RedrawActiveView(false);
+        break;
+    }
+}
+
+void TGrafikMChildFrm::SyncTimer()
+{
+    if (FTurning.TimerEnabled() && !Timer1->isActive())
+        Timer1->start();
+    else if (!FTurning.TimerEnabled() && Timer1->isActive())
+        Timer1->stop();
+}
+
+void TGrafikMChildFrm::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The mouse opens the menu on release (see Image1MouseUp); the keyboard here.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        ShowPopupMenu(event->globalPos());
+}
+
+void TGrafikMChildFrm::ShowPopupMenu(const QPoint& globalPos)
+{
+    ChildFrmPopupMenu->popup(globalPos);
+}
+
+// ---- Copy, save and print --------------------------------------------------------
+
+QImage TGrafikMChildFrm::ComposePicture() const
+{
+    const QImage& front = Image2->Picture().toImage();
+    const int w = front.width();
+    const int h = front.height();
+    QImage picture(width(), height(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawPixmap(0, 0, Image2->Picture());
+    painter.drawPixmap(0, h + 1, Image3->Picture());
+    painter.drawPixmap(w + 1, 0, Image4->Picture());
+    painter.drawPixmap(w + 1, h + 1, Image5->Picture());
+    QPen pen(Qt::black);
+    pen.setWidth(2);
+    painter.setPen(pen);
+    const QWidget* outer = OuterWindow();
+    painter.drawLine(0, h, outer->frameGeometry().width(), h);
+    painter.drawLine(w, 0, w, outer->frameGeometry().height());
+    return picture;
+}
+
+QImage TGrafikMChildFrm::Picture() const
+{
+    if (FFourView)
+        return ComposePicture();
+    return Image1->Picture().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void TGrafikMChildFrm::CopyToClipboard() { QGuiApplication::clipboard()->setImage(Picture()); }
+
+void TGrafikMChildFrm::WritePicture()
+{
+    const QImage picture = Picture();
+    // The old file is replaced only by a complete new one.
+    QSaveFile file(FFileName);
+    QImageWriter writer(&file, "bmp");
+    if (!file.open(QIODevice::WriteOnly) || !writer.write(picture) || !file.commit())
+        throw Exception(FormatText("Cannot create file %s", FFileName.toStdString()));
+}
+
+void TGrafikMChildFrm::SaveAs()
+{
+    QString name = windowTitle();
+    int type = 0;
+    const bool chosen
+        = FSaveDialogRunner ? FSaveDialogRunner(name, type) : defaultSaveDialog(this, name, type);
+    if (!chosen)
+        return;
+    if (type == 1) {
+        QMessageBox::information(this, "Velmo",
+            "Velmo dosyası olarak kaydetme bu sürümde yoktur; resmi \"Bitmap files (*.bmp)\" "
+            "türünde kaydedin. Hiçbir dosya yazılmadı.");
+        return;
+    }
+    if (QFileInfo(name).suffix().isEmpty())
+        name += ".bmp";
+    FFileName = name;
+    WritePicture();
+    setWindowTitle(FFileName);
+}
+
+void TGrafikMChildFrm::Save()
+{
+    if (!FFileName.isEmpty() && FFileName == windowTitle() && QFile::exists(FFileName))
+        WritePicture();
+    else
+        SaveAs();
+}
+
+void TGrafikMChildFrm::Print(QPrinter& printer)
+{
+    const QImage picture = Picture();
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw Exception("Yazıcıya yazdırılamadı: yazıcı hazır değil.");
+    painter.drawImage(QPoint(0, 0), picture);
+    painter.end();
+}
+
+// ---- The current curve -----------------------------------------------------------
+
+bool TGrafikMChildFrm::IsCurveChanged(const TEditorValues& values) const
+{
+    return FEditing.IsCurveChanged(values);
+}
+
+void TGrafikMChildFrm::MarkCurveChanged()
+{
+    if (FEditing.State() == omAppend)
+        return;
+    FEditing.MarkCurveChanged();
+    FHost.SetCurveStatus(QString::fromStdString(FEditing.ChangedStatusText()));
+}
+
+void TGrafikMChildFrm::ApplyCurve(const TEditorValues& values)
+{
+    FEditing.ApplyCurve(values);
+    RedrawViews(false);
+    RefreshCurveStatus();
+}
+
+void TGrafikMChildFrm::NewCurve()
+{
+    FEditing.NewCurve();
+    RefreshCurveStatus();
+}
+
+void TGrafikMChildFrm::FirstCurve()
+{
+    if (FEditing.FirstCurve())
+        RefreshCurveStatus();
+}
+
+void TGrafikMChildFrm::PriorCurve()
+{
+    if (FEditing.PriorCurve())
+        RefreshCurveStatus();
+}
+
+void TGrafikMChildFrm::NextCurve()
+{
+    if (FEditing.NextCurve())
+        RefreshCurveStatus();
+}
+
+void TGrafikMChildFrm::LastCurve()
+{
+    if (FEditing.LastCurve())
+        RefreshCurveStatus();
+}
+
+void TGrafikMChildFrm::RemoveCurve()
+{
+    if (!FEditing.RemoveCurve())
+        return;
+    RefreshCurveStatus();
+    RedrawViews(false);
+}
+
+void TGrafikMChildFrm::RemoveAllCurves()
+{
+    if (!FEditing.RemoveAllCurves())
+        return;
+    RedrawViews(false);
+    RefreshCurveStatus();
+}
+
+void TGrafikMChildFrm::RefreshCurveStatus()
+{
+    if (FHost.ExplorerVisible())
+        FHost.SetCurveButtons(FEditing.Buttons());
+    FHost.SetCurveStatus(QString::fromStdString(FEditing.StatusText()));
+}

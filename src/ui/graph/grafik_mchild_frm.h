@@ -1,0 +1,159 @@
+#pragma once
+
+#include "render/draw_function.h"
+#include "ui/graph/curve_editing.h"
+#include "ui/graph/editor_values.h"
+#include "ui/graph/graph_host.h"
+#include "ui/graph/mouse_turning.h"
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+class QPrinter;
+class QTimer;
+class TImage;
+
+// A graph window: a child of the main window's document area that owns one
+// scene (renderer, curves, planes) and shows it in a single view or in four
+// views (front, side, top and its own), turns it under the mouse, spins and
+// animates it, and copies, saves and prints its picture.
+class TGrafikMChildFrm : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int DesignWidth = 288;
+    static constexpr int DesignHeight = 245;
+
+    // FormCreate: reads the graph keys of the settings file settingsFile. The
+    // host must outlive the window.
+    TGrafikMChildFrm(TGraphHost& host, const QString& settingsFile, QWidget* parent = nullptr);
+    ~TGrafikMChildFrm() override;
+
+    TDrawFunction& DrawFunction() { return FDrawFunction; }
+    const TDrawFunction& DrawFunction() const { return FDrawFunction; }
+
+    // Published properties.
+    bool Perspective() const { return FDrawFunction.Perspective(); }
+    void SetPerspective(bool value);
+    bool Animation() const { return FTurning.Animation(); }
+    void SetAnimation(bool value);
+    TObjectMode State() const { return FEditing.State(); }
+
+    bool FourView() const { return FFourView; }
+    int MouseMode() const { return FTurning.MouseMode(); }
+    const TMouseTurning& Turning() const { return FTurning; }
+    int CurveIndex() const { return FEditing.CurveIndex(); }
+    const TCurveRecord& CurrentCurve() const { return FEditing.CurrentCurve(); }
+    int WindowNo() const { return FWindowNo; }
+    void SetWindowNo(int number) { FWindowNo = number; }
+    const QString& FileName() const { return FFileName; }
+    // 5 / scale rounded halves to even.
+    int ZoomPercent() const;
+
+    // Views.
+    void RedrawViews(bool recompute);
+    void RedrawActiveView(bool recompute);
+    void SetFourView(bool value);
+    void ShowPerspectiveView();
+    void ShowFrontView();
+    void ShowTopView();
+    void ShowSideView();
+    // A percent below 1 is taken as 1.
+    void SetZoomPercent(int percent);
+    void ZoomIn();
+    void ZoomOut();
+    void FitToWidth(int newWidth);
+    void FitToHeight(int newHeight);
+    void SetPlaneVisible(int plane, bool visible);
+    void SetAllCurvesStyle(int style);
+    void SetMouseMode(int mode);
+    // Pushes the window's state to the main window.
+    void FormActivate();
+
+    // The dialogs, run by the host.
+    void ShowViewDialog();
+    void ShowZoomDialog();
+    void ShowNumericValues();
+    void ShowProperties();
+
+    // Copy, save and print.
+    QImage Picture() const; // the single view, or the composed four views
+    QImage ComposePicture() const;
+    void CopyToClipboard();
+    void WritePicture();
+    void SaveAs();
+    void Save();
+    void Print(QPrinter& printer);
+    // The save dialog: given the proposed name, fills in the chosen one and
+    // the file type (0 bitmap, 1 Velmo file); false when cancelled. Tests
+    // replace it; the default is a QFileDialog.
+    using TSaveDialogRunner = std::function<bool(QString& fileName, int& fileType)>;
+    void SetSaveDialogRunner(TSaveDialogRunner runner) { FSaveDialogRunner = std::move(runner); }
+
+    // The current curve.
+    bool IsCurveChanged(const TEditorValues& values) const;
+    void MarkCurveChanged();
+    void ApplyCurve(const TEditorValues& values);
+    void NewCurve();
+    void FirstCurve();
+    void PriorCurve();
+    void NextCurve();
+    void LastCurve();
+    void RemoveCurve();
+    void RemoveAllCurves();
+    void RefreshCurveStatus();
+
+    // Controls, by their design names.
+    TImage* Image1 = nullptr;
+    TImage* Image2 = nullptr;
+    TImage* Image3 = nullptr;
+    TImage* Image4 = nullptr;
+    TImage* Image5 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QMenu* ChildFrmPopupMenu = nullptr;
+    QAction* Kopyala1 = nullptr;
+    QAction* Bakis1 = nullptr;
+    QAction* Buyukluk1 = nullptr;
+    QAction* EgriGezgini1 = nullptr;
+    QAction* SayisalDegerler1 = nullptr;
+    QAction* Ozellikler1 = nullptr;
+
+    // The mouse handlers of the interactive view, also driven by tests.
+    void Image1MouseDown(Qt::MouseButton button, int x, int y);
+    void ImageMouseMove(Qt::MouseButtons buttons, int x, int y);
+    void Image1MouseUp(Qt::MouseButton button, int x, int y);
+    void Timer1Timer();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void CreateControls();
+    void FormResize(int clientWidth, int clientHeight);
+    void ShowView(TImage* image, int left, int top, const QString& label);
+    void ApplyMove(const TMouseTurning::TMove& move);
+    void SyncTimer();
+    void ShowPopupMenu(const QPoint& globalPos);
+    QWidget* OuterWindow();
+    const QWidget* OuterWindow() const;
+    bool RunDialog(TGraphDialog dialog);
+
+    TGraphHost& FHost;
+    TDrawFunction FDrawFunction;
+    TCurveEditing FEditing;
+    TMouseTurning FTurning;
+    bool FFourView = false;
+    QString FFileName;
+    int FWindowNo = 1;
+    // A right button press that has not dragged yet opens the context menu
+    // when it is released.
+    bool FRightPressed = false;
+    bool FMovedSincePress = false;
+    TSaveDialogRunner FSaveDialogRunner;
+};

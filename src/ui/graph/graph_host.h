@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ui/graph/curve_editing.h"
+
+#include <QString>
+
+class TGrafikMChildFrm;
+
+// The dialogs a graph window opens for itself; they live above this layer, so
+// the host runs them.
+enum class TGraphDialog { View, Zoom, NumericValues, Properties };
+
+// What a graph window needs of the main window: it pushes its state there when
+// it becomes active and keeps the curve status and the explorer's buttons up to
+// date. The main window implements it; tests use a recording host.
+class TGraphHost {
+public:
+    virtual ~TGraphHost() = default;
+
+    // Menu check marks and toolbar buttons, in the order FormActivate sets them.
+    virtual void SetPlaneChecks(bool xy, bool xz, bool yz) = 0;
+    virtual void SetPerspectiveCheck(bool on) = 0;
+    virtual void SetZoomText(const QString& text) = 0; // the zoom box
+    virtual void SetAnimationDown(bool down) = 0;
+    virtual void SetFourViewDown(bool down) = 0;
+    virtual void SetMouseModeDown(int mode) = 0; // 0 rotate, 1 drag
+    // Reloads the curve explorer from the window's current curve.
+    virtual void FillExplorer(TGrafikMChildFrm& window) = 0;
+
+    // The first panel of the status line.
+    virtual void SetCurveStatus(const QString& text) = 0;
+    virtual bool ExplorerVisible() const = 0;
+    virtual void ShowExplorer() = 0;
+    virtual void SetCurveButtons(const TCurveButtons& buttons) = 0;
+
+    // The window's number is free again (the window is closing).
+    virtual void ReleaseWindowNumber(int number) = 0;
+
+    // False while the host cannot open that dialog; the window then offers it disabled.
+    virtual bool CanRunDialog(TGraphDialog) const { return false; }
+    virtual void RunDialog(TGrafikMChildFrm&, TGraphDialog) { }
+};
