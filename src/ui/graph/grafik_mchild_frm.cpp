@@ -272,6 +272,17 @@ const QWidget* TGrafikMChildFrm::OuterWindow() const
     return const_cast<TGrafikMChildFrm*>(this)->OuterWindow();
 }
 
+int TGrafikMChildFrm::FittedPercent(int size, int oldOuterSize) const
+{
+    // (5 / scale) * size / old size, truncated; the scale of a whole percent is
+    // not exact in binary, so 150 % may read 149.999..: a relative 1e-15 keeps
+    // such a product from falling below the whole number it stands for.
+    const long double q
+        = (5.0L / FDrawFunction.Scale()) * size / (oldOuterSize > 0 ? oldOuterSize : 1);
+    const long double p = std::trunc(q + std::fabs(q) * 1e-15L);
+    return p < 1 ? 1 : (p > INT_MAX ? INT_MAX : static_cast<int>(p));
+}
+
 void TGrafikMChildFrm::FitToHeight(int newHeight)
 {
     QWidget* outer = OuterWindow();
@@ -281,8 +292,7 @@ void TGrafikMChildFrm::FitToHeight(int newHeight)
     FDrawFunction.SetSize(FDrawFunction.Width(), h);
     FDrawFunction.SetY0(h / 2);
     outer->move(0, 0);
-    const long double p = std::trunc((5.0L / FDrawFunction.Scale()) * h / (h0 > 0 ? h0 : 1));
-    const int percent = p < 1 ? 1 : (p > INT_MAX ? INT_MAX : static_cast<int>(p));
+    const int percent = FittedPercent(h, h0);
     SetZoomPercent(percent);
     FHost.SetZoomText(QString::number(percent) + "%");
 }
@@ -296,8 +306,7 @@ void TGrafikMChildFrm::FitToWidth(int newWidth)
     FDrawFunction.SetSize(w, FDrawFunction.Height());
     FDrawFunction.SetX0(w / 2);
     outer->move(0, 0);
-    const long double p = std::trunc((5.0L / FDrawFunction.Scale()) * w / (w0 > 0 ? w0 : 1));
-    const int percent = p < 1 ? 1 : (p > INT_MAX ? INT_MAX : static_cast<int>(p));
+    const int percent = FittedPercent(w, w0);
     SetZoomPercent(percent);
     FHost.SetZoomText(QString::number(percent) + "%");
 }

@@ -140,6 +140,7 @@ private:
     void ApplyMove(const TMouseTurning::TMove& move);
     void SyncTimer();
     void ShowPopupMenu(const QPoint& globalPos);
+    int FittedPercent(int size, int oldOuterSize) const;
     QWidget* OuterWindow();
     const QWidget* OuterWindow() const;
     bool RunDialog(TGraphDialog dialog);

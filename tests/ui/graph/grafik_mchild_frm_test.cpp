@@ -1,0 +1,473 @@
+#include "graph_test_host.h"
+#include "ui/graph/grafik_mchild_frm.h"
+#include "ui/platform/error_report.h"
+#include "ui/platform/image.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QImageReader>
+#include <QMenu>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+struct Window {
+    QTemporaryDir dir;
+    TRecordingHost host;
+    std::unique_ptr<TGrafikMChildFrm> w;
+    explicit Window(const QByteArray& settings = {})
+    {
+        if (!settings.isEmpty()) {
+            QFile f(dir.filePath("Norvadeks.ini"));
+            f.open(QIODevice::WriteOnly);
+            f.write(settings);
+        }
+        w = std::make_unique<TGrafikMChildFrm>(host, dir.filePath("Norvadeks.ini"));
+    }
+    TDrawFunction& r() { return w->DrawFunction(); }
+};
+
+TEditorValues curve(const std::string& fy, TColor color = 255)
+{
+    TEditorValues v;
+    v.CurveType = 0;
+    v.Fx = "X";
+    v.Fy = fy;
+    v.Fz = "0";
+    v.Color = color;
+    v.Step = 0.1L;
+    v.Thickness = 2;
+    return v;
+}
+}
+
+TEST(GraphWindow, StateAfterCreationFromTheSettingsFile)
+{
+    Window win("[Ekran]\r\nPerspektif=0\r\nAnimInterval=25\r\nArkapilanRengi=255\r\n"
+               "[XZDuzlemi]\r\nGorunurluk=0\r\n");
+    TGrafikMChildFrm& w = *win.w;
+    EXPECT_EQ(w.windowTitle(), "Ekran1");
+    EXPECT_EQ(w.size(), QSize(288, 245));
+    EXPECT_FALSE(w.Perspective());
+    EXPECT_EQ(w.Timer1->interval(), 25);
+    EXPECT_FALSE(w.Timer1->isActive());
+    EXPECT_EQ(win.r().BrushColor(), 255u);
+    EXPECT_FALSE(win.r().Planes().Items(2).Visible());
+    EXPECT_EQ(win.r().Width(), 288);
+    EXPECT_EQ(win.r().X0(), 144);
+    EXPECT_EQ(win.r().Y0(), 122);
+    EXPECT_EQ(win.r().MoveStep(), 20);
+    EXPECT_EQ(w.ZoomPercent(), 100);
+    EXPECT_EQ(w.State(), omAppend);
+    EXPECT_EQ(w.CurveIndex(), -1);
+    EXPECT_EQ(w.MouseMode(), 0);
+    EXPECT_FALSE(w.Animation());
+    EXPECT_FALSE(w.FourView());
+    EXPECT_EQ(w.Turning().SpinX(), 5);
+    EXPECT_EQ(w.WindowNo(), 1);
+    EXPECT_TRUE(w.FileName().isEmpty());
+    EXPECT_EQ(w.Image1->Picture().toImage().pixel(5, 5), 0xFFFF0000u) << "the background is drawn";
+
+    // The context menu in its order.
+    QStringList items;
+    for (QAction* a : w.ChildFrmPopupMenu->actions())
+        items << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(items.join("|"),
+        "K&opyala|-|Bakış...|Büyüklük...|-|Eğri Gezgini|Sayısal Değerler...|-|Özellikler...");
+
+    w.FormActivate();
+    EXPECT_EQ(win.host.Calls.join(","),
+        "planes,perspective,zoom 100%,animation,fourview,mousemode,explorer");
+    EXPECT_TRUE(win.host.Planes[0]);
+    EXPECT_FALSE(win.host.Planes[1]);
+    EXPECT_EQ(win.host.Status, "  (Yeni Eğri)");
+    EXPECT_FALSE(win.host.Buttons.First || win.host.Buttons.Prior || win.host.Buttons.Next
+        || win.host.Buttons.Last || win.host.Buttons.Remove || win.host.Buttons.RemoveAll);
+}
+
+TEST(GraphWindow, FourViewGeometryAndTheComposedPicture)
+{
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    w.resize(401, 301);
+    win.r().SetAngles(33.7L, -12.4L);
+    w.SetFourView(true);
+    EXPECT_EQ(win.r().Width(), 200);
+    EXPECT_EQ(win.r().Height(), 150);
+    EXPECT_EQ(win.r().X0(), 100);
+    EXPECT_EQ(win.r().Y0(), 75);
+    EXPECT_EQ(w.Image2->geometry(), QRect(0, 0, 200, 150));
+    EXPECT_EQ(w.Image3->geometry(), QRect(0, 151, 200, 150));
+    EXPECT_EQ(w.Image4->geometry(), QRect(201, 0, 200, 150));
+    EXPECT_EQ(w.Image5->geometry(), QRect(202, 152, 200, 150));
+    EXPECT_TRUE(w.Image1->isHidden());
+    EXPECT_FALSE(w.Image5->isHidden());
+    // The own view drops the fractions of the angles.
+    EXPECT_EQ(win.r().XAxisAngle(), 33);
+    EXPECT_EQ(win.r().YAxisAngle(), -12);
+
+    // The labels are written on the copies, not on the own view.
+    const QImage front = w.Image2->Picture().toImage();
+    const QImage own = w.Image5->Picture().toImage();
+    int labelPixels = 0;
+    for (int y = 2; y < 14; ++y)
+        for (int x = 2; x < 16; ++x)
+            labelPixels += front.pixel(x, y) != own.pixel(x, y);
+    EXPECT_GT(labelPixels, 5);
+
+    const QImage picture = w.ComposePicture();
+    EXPECT_EQ(picture.size(), QSize(401, 301));
+    for (const auto& [image, at] :
+        { std::pair { w.Image2, QPoint(0, 0) }, { w.Image3, QPoint(0, 151) },
+            { w.Image4, QPoint(201, 0) }, { w.Image5, QPoint(201, 151) } }) {
+        const QImage view = image->Picture().toImage();
+        EXPECT_EQ(picture.copy(QRect(at + QPoint(1, 1), QSize(198, 148))),
+            view.copy(QRect(1, 1, 198, 148)).convertToFormat(QImage::Format_RGB32));
+    }
+    EXPECT_EQ(picture.pixel(100, 150), 0xFF000000u) << "the dividing line";
+    EXPECT_EQ(picture.pixel(200, 40), 0xFF000000u);
+
+    // The presets in four-view change only the own view.
+    const QImage frontBefore = w.Image2->Picture().toImage();
+    w.ShowTopView();
+    EXPECT_EQ(w.Image2->Picture().toImage(), frontBefore);
+    EXPECT_EQ(win.r().XAxisAngle(), 90);
+}
+
+TEST(GraphWindow, ResizeKeepsTheSceneCentred)
+{
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    w.show();
+    const int x0 = win.r().X0();
+    w.resize(278, 245);
+    EXPECT_EQ(win.r().X0(), x0 - 5);
+    w.resize(288, 245);
+    EXPECT_EQ(win.r().X0(), x0);
+    w.resize(288, 265);
+    EXPECT_EQ(win.r().Y0(), 122 + 10);
+    EXPECT_EQ(win.r().Height(), 265);
+    EXPECT_EQ(w.Image1->size(), QSize(288, 265));
+}
+
+TEST(GraphWindow, ZoomCommands)
+{
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    w.SetZoomPercent(75);
+    w.ZoomIn();
+    EXPECT_EQ(win.host.ZoomText, "150%");
+    win.host.ZoomText.clear();
+    w.FormActivate();
+    EXPECT_EQ(win.host.ZoomText, "150%");
+    w.SetZoomPercent(25);
+    w.ZoomOut();
+    EXPECT_EQ(win.host.ZoomText, "12%") << "12.5 to the nearest integer, halves to even";
+    w.SetZoomPercent(0);
+    EXPECT_EQ(w.ZoomPercent(), 1) << "below 1 is taken as 1";
+    w.SetZoomPercent(-30);
+    EXPECT_EQ(w.ZoomPercent(), 1);
+
+    w.SetZoomPercent(100);
+    w.resize(288, 400);
+    w.FitToHeight(600);
+    EXPECT_EQ(w.ZoomPercent(), 150);
+    EXPECT_EQ(win.host.ZoomText, "150%");
+    EXPECT_EQ(win.r().Height(), 600);
+    EXPECT_EQ(win.r().Y0(), 300);
+    w.FitToWidth(144);
+    EXPECT_EQ(w.ZoomPercent(), 75);
+    // A fit that truncates to 0 still leaves a usable zoom.
+    w.FitToWidth(1);
+    EXPECT_GE(w.ZoomPercent(), 1);
+}
+
+TEST(GraphWindow, RotateAndDragWithTheDeadZone)
+{
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    w.Image1MouseDown(Qt::LeftButton, 100, 100);
+    w.ImageMouseMove(Qt::LeftButton, 115, 115);
+    EXPECT_EQ(win.r().XAxisAngle(), 0);
+    EXPECT_EQ(win.r().YAxisAngle(), 0);
+    w.ImageMouseMove(Qt::LeftButton, 116, 100);
+    EXPECT_EQ(win.r().YAxisAngle(), -8);
+    EXPECT_EQ(win.r().XAxisAngle(), 0);
+    w.ImageMouseMove(Qt::LeftButton, 116, 130);
+    EXPECT_EQ(win.r().XAxisAngle(), 15);
+    w.Image1MouseUp(Qt::LeftButton, 116, 130);
+    EXPECT_FALSE(w.Timer1->isActive()) << "no flick";
+
+    // The right button alone does not rotate.
+    w.Image1MouseDown(Qt::RightButton, 0, 0);
+    w.ImageMouseMove(Qt::RightButton, 50, 50);
+    EXPECT_EQ(win.r().XAxisAngle(), 15);
+    w.Image1MouseUp(Qt::RightButton, 50, 50);
+    w.ChildFrmPopupMenu->hide();
+
+    // Dragging takes any button; the origin follows the pointer.
+    w.SetMouseMode(1);
+    const int x0 = win.r().X0();
+    const int y0 = win.r().Y0();
+    w.Image1MouseDown(Qt::RightButton, 10, 10);
+    w.ImageMouseMove(Qt::RightButton, 20, 20);
+    EXPECT_EQ(win.r().X0(), x0);
+    w.ImageMouseMove(Qt::RightButton, 40, 5);
+    EXPECT_EQ(win.r().X0(), x0 + 30);
+    EXPECT_EQ(win.r().Y0(), y0 - 5);
+    w.Image1MouseUp(Qt::RightButton, 40, 5);
+    EXPECT_FALSE(w.ChildFrmPopupMenu->isVisible()) << "no menu over a right-button drag";
+    EXPECT_FALSE(w.Timer1->isActive());
+
+    // Without a press nothing moves.
+    w.ImageMouseMove(Qt::LeftButton, 400, 400);
+    EXPECT_EQ(win.r().X0(), x0 + 30);
+}
+
+TEST(GraphWindow, RightClickWithoutDragOpensTheMenu)
+{
+    Window win;
+    win.w->show();
+    win.w->Image1MouseDown(Qt::RightButton, 10, 10);
+    win.w->ImageMouseMove(Qt::RightButton, 12, 14);
+    win.w->Image1MouseUp(Qt::RightButton, 12, 14);
+    EXPECT_TRUE(win.w->ChildFrmPopupMenu->isVisible());
+    // The dialogs are offered only when the host can run them.
+    EXPECT_FALSE(win.w->Bakis1->isEnabled());
+    EXPECT_TRUE(win.w->Kopyala1->isEnabled());
+    win.w->ChildFrmPopupMenu->hide();
+    win.w->EgriGezgini1->trigger();
+    EXPECT_TRUE(win.host.ExplorerShown);
+}
+
+TEST(GraphWindow, SpinSlowsToAStop)
+{
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    w.Image1MouseDown(Qt::LeftButton, 50, 0);
+    w.ImageMouseMove(Qt::LeftButton, 50, 100);
+    EXPECT_EQ(w.Turning().SpinX(), 50);
+    w.Image1MouseUp(Qt::LeftButton, 50, 100);
+    EXPECT_TRUE(w.Timer1->isActive());
+    long double angle = win.r().XAxisAngle();
+    long double applied = 0;
+    int ticks = 0;
+    while (w.Timer1->isActive() && ticks < 100) {
+        w.Timer1Timer();
+        applied = win.r().XAxisAngle() - angle;
+        angle = win.r().XAxisAngle();
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, 33);
+    EXPECT_NEAR(static_cast<double>(applied), 50 * std::pow(0.93, 32), 1e-9);
+    EXPECT_NEAR(static_cast<double>(applied), 4.90, 0.01);
+
+    // A press stops a spin at once.
+    w.Image1MouseDown(Qt::LeftButton, 50, 0);
+    w.ImageMouseMove(Qt::LeftButton, 50, 100);
+    w.Image1MouseUp(Qt::LeftButton, 50, 100);
+    EXPECT_TRUE(w.Timer1->isActive());
+    w.Image1MouseDown(Qt::LeftButton, 0, 0);
+    EXPECT_FALSE(w.Timer1->isActive());
+}
+
+TEST(GraphWindow, AnimationKeepsTurning)
+{
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    w.SetAnimation(true);
+    EXPECT_TRUE(w.Timer1->isActive());
+    w.Timer1Timer();
+    w.Timer1Timer();
+    EXPECT_EQ(win.r().XAxisAngle(), 10) << "5 degrees a tick, without slowing";
+    EXPECT_EQ(win.r().YAxisAngle(), 10);
+
+    // After a flick of 50 degrees the step shrinks for 23 ticks to about 9.42.
+    w.Image1MouseDown(Qt::LeftButton, 0, 0);
+    EXPECT_FALSE(w.Timer1->isActive()) << "paused while pressed";
+    w.ImageMouseMove(Qt::LeftButton, 0, 100);
+    w.Image1MouseUp(Qt::LeftButton, 0, 100);
+    EXPECT_TRUE(w.Timer1->isActive()) << "resumed on release";
+    int shrinking = 0;
+    for (int i = 0; i < 60; ++i) {
+        const long double before = w.Turning().SpinX();
+        w.Timer1Timer();
+        shrinking += w.Turning().SpinX() != before;
+    }
+    EXPECT_EQ(shrinking, 23);
+    EXPECT_NEAR(static_cast<double>(w.Turning().SpinX()), 9.42, 0.01);
+    EXPECT_TRUE(w.Timer1->isActive());
+    w.SetAnimation(false);
+    EXPECT_FALSE(w.Timer1->isActive());
+}
+
+TEST(GraphWindow, CurrentCurveAndItsStatus)
+{
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    TRecordingHost& host = win.host;
+    EXPECT_TRUE(w.IsCurveChanged(curve("sin(x)")));
+    EXPECT_TRUE(w.IsCurveChanged(curve(""))) << "the fixed fields of type 0 hold X and 0";
+    w.ApplyCurve(curve("sin(x)"));
+    EXPECT_EQ(w.State(), omNone);
+    EXPECT_EQ(host.Status, "  (1/1)");
+    EXPECT_FALSE(w.IsCurveChanged(curve("sin(x)")));
+    for (const char* f : { "x", "x^2", "x^3", "x^4" }) {
+        w.NewCurve();
+        EXPECT_EQ(host.Status, "  (Yeni Eğri)");
+        w.ApplyCurve(curve(f));
+    }
+    EXPECT_EQ(host.Status, "  (5/5)");
+    EXPECT_TRUE(
+        host.Buttons.First && host.Buttons.Prior && !host.Buttons.Next && !host.Buttons.Last);
+    EXPECT_TRUE(host.Buttons.Remove && host.Buttons.RemoveAll);
+    w.NextCurve();
+    EXPECT_EQ(host.Status, "  (5/5)");
+
+    w.FirstCurve();
+    w.PriorCurve();
+    EXPECT_EQ(w.CurveIndex(), 0);
+    w.NextCurve();
+    EXPECT_EQ(host.Status, "  (2/5)");
+    EXPECT_EQ(w.CurrentCurve().Fy->GetText(), "x");
+    TEditorValues changed = curve("x", 0xFF0000);
+    EXPECT_TRUE(w.IsCurveChanged(changed));
+    w.MarkCurveChanged();
+    EXPECT_EQ(host.Status, "  (2/5) Değisiklik");
+    EXPECT_EQ(w.State(), omEdit);
+    EXPECT_FALSE(w.IsCurveChanged(curve("x")));
+    EXPECT_EQ(host.Status, "  (2/5) Değisiklik") << "kept until the next refresh";
+    w.ApplyCurve(changed);
+    EXPECT_EQ(host.Status, "  (2/5)");
+    EXPECT_EQ(w.DrawFunction().Objects().Items(1).Color, 0xFF0000u);
+
+    // A failing apply leaves the state.
+    w.MarkCurveChanged();
+    TScopedErrorSink sink([](const QString&) {});
+    EXPECT_THROW(w.ApplyCurve(curve("x^2")), Exception) << "a duplicate";
+    EXPECT_EQ(w.State(), omEdit);
+    EXPECT_EQ(w.CurveIndex(), 1);
+
+    // While a new curve is entered, Prior goes to the last curve.
+    w.NewCurve();
+    w.PriorCurve();
+    EXPECT_EQ(host.Status, "  (5/5)");
+
+    // Deleting the last of the curves makes the new last one current.
+    w.RemoveCurve();
+    EXPECT_EQ(host.Status, "  (4/4)");
+    EXPECT_EQ(w.CurrentCurve().Fy->GetText(), "x^3");
+    w.RemoveAllCurves();
+    EXPECT_EQ(host.Status, "  (Yeni Eğri)");
+    EXPECT_EQ(w.State(), omAppend);
+    EXPECT_EQ(w.CurrentCurve().Fy, nullptr) << "no freed formula stays named";
+    TEditorValues zero;
+    zero.Fx = zero.Fy = zero.Fz = "";
+    zero.Visible = false;
+    zero.Step = 0;
+    zero.Thickness = 0;
+    EXPECT_FALSE(w.IsCurveChanged(zero)) << "compared with a curve of nothing";
+    EXPECT_FALSE(host.Buttons.RemoveAll);
+
+    // With the explorer hidden its buttons keep their state; the status still updates.
+    w.ApplyCurve(curve("x"));
+    host.Explorer = false;
+    host.Buttons = TCurveButtons {};
+    w.NewCurve();
+    w.ApplyCurve(curve("x+1"));
+    EXPECT_EQ(host.Status, "  (2/2)");
+    EXPECT_FALSE(host.Buttons.First);
+    w.RemoveCurve();
+    w.RemoveCurve();
+    EXPECT_EQ(host.Status, "  (Yeni Eğri)");
+    EXPECT_EQ(w.CurrentCurve().Fy, nullptr);
+    EXPECT_FALSE(w.IsCurveChanged(zero));
+}
+
+TEST(GraphWindow, SaveWritesBitmapsWholeAndAsks)
+{
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    w.ApplyCurve(curve("sin(x)*3"));
+    QString proposed;
+    QString chosen = win.dir.filePath("Ekran1");
+    int type = 0;
+    int asked = 0;
+    w.SetSaveDialogRunner([&](QString& name, int& fileType) {
+        ++asked;
+        proposed = name;
+        name = chosen;
+        fileType = type;
+        return true;
+    });
+    w.Save();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(proposed, "Ekran1");
+    const QString file = win.dir.filePath("Ekran1.bmp");
+    EXPECT_EQ(w.FileName(), file);
+    EXPECT_EQ(w.windowTitle(), file);
+    QImageReader reader(file);
+    EXPECT_EQ(reader.format(), "bmp");
+    const QImage read = reader.read();
+    EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), w.Picture());
+
+    w.Save();
+    EXPECT_EQ(asked, 1) << "a saved window writes again without a dialog";
+    QFile::remove(file);
+    w.Save();
+    EXPECT_EQ(asked, 2) << "its file is gone: ask again";
+
+    // The Velmo file type writes nothing.
+    type = 1;
+    chosen = win.dir.filePath("scene.vlm");
+    QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    w.SaveAs();
+    EXPECT_FALSE(QFile::exists(chosen));
+    EXPECT_EQ(w.windowTitle(), file);
+
+    // A file that cannot be written: the platform's error, the caption unchanged.
+    type = 0;
+    chosen = win.dir.filePath("no/such/folder/x.bmp");
+    EXPECT_THROW(w.SaveAs(), Exception);
+    EXPECT_EQ(w.windowTitle(), file);
+}
+
+TEST(GraphWindow, CopyAndPrint)
+{
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    w.CopyToClipboard();
+    EXPECT_EQ(
+        QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), w.Picture());
+    w.resize(401, 301);
+    w.SetFourView(true);
+    w.CopyToClipboard();
+    EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(401, 301));
+
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(win.dir.filePath("print.pdf"));
+    w.Print(printer);
+    QFile pdf(win.dir.filePath("print.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_GT(pdf.size(), 1000);
+}
+
+TEST(GraphWindow, ClosingReleasesTheNumber)
+{
+    Window win;
+    win.w->SetWindowNo(7);
+    win.w->show();
+    win.w->close();
+    EXPECT_EQ(win.host.Released, 7);
+}

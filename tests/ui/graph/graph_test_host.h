@@ -1,0 +1,62 @@
+#pragma once
+
+#include "ui/graph/graph_host.h"
+
+#include <QString>
+#include <QStringList>
+
+// Records what a graph window tells the main window.
+class TRecordingHost : public TGraphHost {
+public:
+    QStringList Calls;
+    QString ZoomText;
+    QString Status;
+    TCurveButtons Buttons;
+    bool Explorer = true;
+    bool ExplorerShown = false;
+    int Released = 0;
+    bool Planes[3] = { false, false, false };
+    bool PerspectiveOn = false;
+    bool AnimationOn = false;
+    bool FourViewOn = false;
+    int MouseMode = -1;
+
+    void SetPlaneChecks(bool xy, bool xz, bool yz) override
+    {
+        Planes[0] = xy;
+        Planes[1] = xz;
+        Planes[2] = yz;
+        Calls << "planes";
+    }
+    void SetPerspectiveCheck(bool on) override
+    {
+        PerspectiveOn = on;
+        Calls << "perspective";
+    }
+    void SetZoomText(const QString& text) override
+    {
+        ZoomText = text;
+        Calls << "zoom " + text;
+    }
+    void SetAnimationDown(bool down) override
+    {
+        AnimationOn = down;
+        Calls << "animation";
+    }
+    void SetFourViewDown(bool down) override
+    {
+        FourViewOn = down;
+        Calls << "fourview";
+    }
+    void SetMouseModeDown(int mode) override
+    {
+        MouseMode = mode;
+        Calls << "mousemode";
+    }
+    void FillExplorer(TGrafikMChildFrm&) override { Calls << "explorer"; }
+    void SetCurveStatus(const QString& text) override { Status = text; }
+    bool ExplorerVisible() const override { return Explorer; }
+    void ShowExplorer() override { ExplorerShown = true; }
+    void SetCurveButtons(const TCurveButtons& buttons) override { Buttons = buttons; }
+    void ReleaseWindowNumber(int number) override { Released = number; }
+};
