@@ -1,0 +1,145 @@
+#include "ui/platform/color_combo.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QColorDialog>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+
+namespace {
+constexpr TColor ColorMask = 0xFFFFFF;
+
+QIcon swatch(TColor color)
+{
+    QPixmap pixmap(24, 14);
+    pixmap.fill(ColorToQColor(color));
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, pixmap.width() - 1, pixmap.height() - 1);
+    return QIcon(pixmap);
+}
+
+TColorDialog& colorDialog()
+{
+    static TColorDialog dialog;
+    return dialog;
+}
+
+bool runQColorDialog(QWidget* owner, TColor& color)
+{
+    const QColor chosen = QColorDialog::getColor(ColorToQColor(color), owner);
+    if (!chosen.isValid())
+        return false;
+    color = QColorToColor(chosen);
+    return true;
+}
+}
+
+TColorCombo::TColorCombo(QWidget* parent)
+    : QComboBox(parent)
+{
+    setIconSize(QSize(24, 14));
+    for (const TNamedColor& named : NamedColors)
+        addItem(swatch(named.Color), QString::fromUtf8(named.Name), QVariant(named.Color));
+    setCurrentIndex(0);
+    FColor = NamedColors[0].Color;
+    connect(this, &QComboBox::currentIndexChanged, this, &TColorCombo::IndexChanged);
+}
+
+void TColorCombo::IndexChanged(int index)
+{
+    if (index < 0)
+        return;
+    const TColor color = itemData(index).toUInt();
+    if (color == FColor)
+        return;
+    FColor = color;
+    emit ColorChanged(color);
+}
+
+void TColorCombo::SetColor(TColor color)
+{
+    color &= ColorMask;
+    for (int i = 0; i < static_cast<int>(NamedColors.size()); ++i) {
+        if (NamedColors[i].Color == color) {
+            setCurrentIndex(i);
+            return;
+        }
+    }
+    const int custom = static_cast<int>(NamedColors.size());
+    if (HasCustomEntry()) {
+        setItemData(custom, QVariant(color));
+        setItemIcon(custom, swatch(color));
+    } else {
+        addItem(swatch(color), QString::fromUtf8(CustomName), QVariant(color));
+    }
+    // The custom entry may already be the current one, which sends no index change.
+    setCurrentIndex(custom);
+    IndexChanged(custom);
+}
+
+void TColorCombo::WatchPopup()
+{
+    if (FWatchingPopup)
+        return;
+    FWatchingPopup = true;
+    view()->viewport()->installEventFilter(this);
+    if (QWidget* container = view()->parentWidget())
+        container->installEventFilter(this);
+}
+
+void TColorCombo::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        FLastPress.start();
+        FLastPressPos = event->globalPosition().toPoint();
+        WatchPopup();
+    }
+    QComboBox::mousePressEvent(event);
+}
+
+void TColorCombo::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QComboBox::mouseDoubleClickEvent(event);
+        return;
+    }
+    FLastPress.invalidate();
+    hidePopup();
+    emit DblClick();
+}
+
+bool TColorCombo::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+        && FLastPress.isValid()) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool quick = FLastPress.elapsed() <= QApplication::doubleClickInterval();
+        const bool near = (mouse->globalPosition().toPoint() - FLastPressPos).manhattanLength()
+            <= QApplication::startDragDistance();
+        FLastPress.invalidate();
+        if (mouse->button() == Qt::LeftButton && quick && near) {
+            hidePopup();
+            emit DblClick();
+            return true;
+        }
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+TColor SelectColor(QWidget* owner, TColor color)
+{
+    TColor chosen = color;
+    const TColorDialog& dialog = colorDialog();
+    const bool confirmed = dialog ? dialog(owner, chosen) : runQColorDialog(owner, chosen);
+    return confirmed ? (chosen & ColorMask) : color;
+}
+
+TColorDialog SetColorDialog(TColorDialog dialog)
+{
+    TColorDialog previous = std::move(colorDialog());
+    colorDialog() = std::move(dialog);
+    return previous;
+}
