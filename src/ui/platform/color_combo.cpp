@@ -1,9 +1,6 @@
 #include "ui/platform/color_combo.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QColorDialog>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 
@@ -37,7 +34,7 @@ bool runQColorDialog(QWidget* owner, TColor& color)
 }
 
 TColorCombo::TColorCombo(QWidget* parent)
-    : QComboBox(parent)
+    : TComboBox(parent)
 {
     setIconSize(QSize(24, 14));
     for (const TNamedColor& named : NamedColors)
@@ -77,56 +74,6 @@ void TColorCombo::SetColor(TColor color)
     // The custom entry may already be the current one, which sends no index change.
     setCurrentIndex(custom);
     IndexChanged(custom);
-}
-
-void TColorCombo::WatchPopup()
-{
-    if (FWatchingPopup)
-        return;
-    FWatchingPopup = true;
-    view()->viewport()->installEventFilter(this);
-    if (QWidget* container = view()->parentWidget())
-        container->installEventFilter(this);
-}
-
-void TColorCombo::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton) {
-        FLastPress.start();
-        FLastPressPos = event->globalPosition().toPoint();
-        WatchPopup();
-    }
-    QComboBox::mousePressEvent(event);
-}
-
-void TColorCombo::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton) {
-        QComboBox::mouseDoubleClickEvent(event);
-        return;
-    }
-    FLastPress.invalidate();
-    hidePopup();
-    emit DblClick();
-}
-
-bool TColorCombo::eventFilter(QObject* watched, QEvent* event)
-{
-    const QEvent::Type type = event->type();
-    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
-        && FLastPress.isValid()) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        const bool quick = FLastPress.elapsed() <= QApplication::doubleClickInterval();
-        const bool near = (mouse->globalPosition().toPoint() - FLastPressPos).manhattanLength()
-            <= QApplication::startDragDistance();
-        FLastPress.invalidate();
-        if (mouse->button() == Qt::LeftButton && quick && near) {
-            hidePopup();
-            emit DblClick();
-            return true;
-        }
-    }
-    return QComboBox::eventFilter(watched, event);
 }
 
 TColor SelectColor(QWidget* owner, TColor color)

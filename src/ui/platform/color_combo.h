@@ -1,10 +1,7 @@
 #pragma once
 
 #include "render/color.h"
-
-#include <QComboBox>
-#include <QElapsedTimer>
-#include <QPoint>
+#include "ui/platform/combo_box.h"
 
 #include <array>
 #include <functional>
@@ -41,8 +38,8 @@ inline constexpr std::array<TNamedColor, 16> NamedColors { {
 // A colour list: the sixteen named colours with swatches. A colour outside them
 // (one picked in the colour dialog) is shown as one more entry, "Özel Renk",
 // after the sixteen; it is replaced by the next such colour and stays listed
-// until then. Starts on black.
-class TColorCombo : public QComboBox {
+// until then. Starts on black. A double click is reported as TComboBox does.
+class TColorCombo : public TComboBox {
     Q_OBJECT
 
 public:
@@ -59,24 +56,11 @@ public:
 signals:
     // Whenever Color() changes, by the user or by SetColor.
     void ColorChanged(TColor color);
-    // A double click on the closed list. The list opens on the first press, so a
-    // second press on its popup within the double-click time, near the first,
-    // closes it again unchanged and counts as the double click.
-    void DblClick();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void IndexChanged(int index);
-    void WatchPopup();
 
     TColor FColor = 0;
-    QElapsedTimer FLastPress;
-    QPoint FLastPressPos;
-    bool FWatchingPopup = false;
 };
 
 // The colour dialog: given its owner and the colour to preselect, sets color to
