@@ -1,0 +1,274 @@
+// The controls of the library window and their places.
+#include "ui/library/curve_grid_model.h"
+#include "ui/library/curved_line_s_frm.h"
+#include "ui/library/library_color_combo.h"
+#include "ui/platform/image.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QToolButton* toolButton(
+    QWidget* parent, const char* name, const QString& text, const QString& hint, bool checkable)
+{
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setText(text);
+    b->setToolTip(hint);
+    b->setCheckable(checkable);
+    b->setMinimumSize(28, 24);
+    return b;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text, const QString& hint)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(hint);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+void TCurvedLineSFrm::CreateControls()
+{
+    setObjectName(QStringLiteral("CurvedLineSFrm"));
+    setWindowTitle(QStringLiteral("Eğri Kayıt"));
+    setMinimumSize(660, 430);
+    setSizeGripEnabled(false);
+
+    RangeComboBox = new QComboBox(this);
+    RangeComboBox->setObjectName(QStringLiteral("RangeComboBox"));
+    RangeComboBox->setToolTip(QStringLiteral("Çizim Tipi"));
+    RangeComboBox->addItems({ QStringLiteral("Tüm Eğriler"),
+        QStringLiteral("Yanlız XY Düzlem Eğrileri"), QStringLiteral("Yanlız XZ Düzlem Eğriler"),
+        QStringLiteral("Yanlız YZ Düzlem Eğriler"), QStringLiteral("Yanlız XYZUzay Eğriler"),
+        QStringLiteral("Yanlız Küresel Sistem Eğriler"),
+        QStringLiteral("Yanlız Kutupsal Koordinat Eğriler"),
+        QStringLiteral("Yanlız Silindirik Koordinat Eğriler") });
+    RangeComboBox->setCurrentIndex(-1);
+    auto* rangeLabel = new QLabel(QStringLiteral("Çizim &Tipi"), this);
+    rangeLabel->setBuddy(RangeComboBox);
+
+    DBNavigator = new QWidget(this);
+    DBNavigator->setObjectName(QStringLiteral("DBNavigator"));
+    auto* navLayout = new QHBoxLayout(DBNavigator);
+    navLayout->setContentsMargins(0, 0, 0, 0);
+    navLayout->setSpacing(0);
+    const struct {
+        const char* Name;
+        QString Text;
+        QString Hint;
+    } navButtons[6] = {
+        { "nbFirst", QStringLiteral("|◀"), QStringLiteral("İlk kayıt") },
+        { "nbPrior", QStringLiteral("◀"), QStringLiteral("Bir önceki kayıt") },
+        { "nbNext", QStringLiteral("▶"), QStringLiteral("Bir sonraki kayıt") },
+        { "nbLast", QStringLiteral("▶|"), QStringLiteral("Son kayıt") },
+        { "nbInsert", QStringLiteral("+"), QStringLiteral("Kayıt ekle") },
+        { "nbDelete", QStringLiteral("−"), QStringLiteral("Kaydı sil") },
+    };
+    for (int i = 0; i < 6; ++i) {
+        FNavigatorButtons[i] = toolButton(
+            DBNavigator, navButtons[i].Name, navButtons[i].Text, navButtons[i].Hint, false);
+        navLayout->addWidget(FNavigatorButtons[i]);
+        connect(
+            FNavigatorButtons[i], &QToolButton::clicked, this, [this, i] { NavigatorClick(i); });
+    }
+
+    DBGrid1 = new QTableView(this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    FGridModel = new TCurveGridModel(FTable, DBGrid1);
+    DBGrid1->setModel(FGridModel);
+    DBGrid1->setItemDelegateForColumn(
+        TCurveGridModel::gcLookup, new TTypeLookupDelegate(FTable, DBGrid1));
+    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    DBGrid1->verticalHeader()->setDefaultSectionSize(20);
+    DBGrid1->verticalHeader()->setMinimumWidth(16);
+    const int widths[] = { 105, 118, 117, 118, 150 };
+    for (int c = 0; c < TCurveGridModel::gcCount; ++c)
+        DBGrid1->setColumnWidth(c, widths[c]);
+
+    FPreviewPanel = new QWidget(this);
+    FPreviewPanel->setObjectName(QStringLiteral("PreviewPanel"));
+    FPreviewPanel->setFixedSize(2 * FrameWidth, 2 * FrameHeight);
+    auto bevel = [this](const char* name, int x, int y) {
+        auto* f = new QFrame(FPreviewPanel);
+        f->setObjectName(QString::fromLatin1(name));
+        f->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        f->setGeometry(x, y, FrameWidth, FrameHeight);
+        return f;
+    };
+    OndenGorBevel = bevel("OndenGorBevel", 0, 0);
+    UsttenGorBevel = bevel("UsttenGorBevel", FrameWidth, 0);
+    YandanGorBevel = bevel("YandanGorBevel", 0, FrameHeight);
+    PerspektifGorBevel = bevel("PerspektifGorBevel", FrameWidth, FrameHeight);
+    auto image = [this](const char* name, int x, int y) {
+        auto* i = new TImage(FPreviewPanel);
+        i->setObjectName(QString::fromLatin1(name));
+        i->SetAutoSize(true);
+        i->setGeometry(x, y, 97, 81);
+        return i;
+    };
+    OndenGorImage = image("OndenGorImage", 1, 1);
+    UsttenGorImage = image("UsttenGorImage", 1 + FrameWidth, 1);
+    YandanGorImage = image("YandanGorImage", 1, 1 + FrameHeight);
+    PerspektifGorImage = image("PerspektifGorImage", 1 + FrameWidth, 1 + FrameHeight);
+    PerspektifGorImage->setToolTip(
+        QStringLiteral("Şekli döndürmek için fareyi sol tuşu basılı şekilde hareket ettirin."));
+
+    auto* previewTools = new QWidget(this);
+    auto* toolsLayout = new QGridLayout(previewTools);
+    toolsLayout->setContentsMargins(0, 0, 0, 0);
+    toolsLayout->setSpacing(2);
+    OndenGorBtn = toolButton(
+        this, "OndenGorBtn", QStringLiteral("Ön"), QStringLiteral("Önden Görünüş"), true);
+    UsttenGorBtn = toolButton(
+        this, "UsttenGorBtn", QStringLiteral("Üst"), QStringLiteral("Üstten Görünüş"), true);
+    YandanGorBtn = toolButton(
+        this, "YandanGorBtn", QStringLiteral("Yan"), QStringLiteral("Yandan Görünüş"), true);
+    PerspektifGorBtn = toolButton(this, "PerspektifGorBtn", QStringLiteral("Per"),
+        QStringLiteral("Perspektif Görünüş"), true);
+    TumGorBtn = toolButton(
+        this, "TumGorBtn", QStringLiteral("4'lü"), QStringLiteral("4'lü Görünüş"), true);
+    auto* views = new QButtonGroup(this);
+    for (QToolButton* b : { OndenGorBtn, UsttenGorBtn, YandanGorBtn, PerspektifGorBtn, TumGorBtn })
+        views->addButton(b);
+    views->setExclusive(true);
+    TumGorBtn->setChecked(true);
+    SpeedButton1
+        = toolButton(this, "SpeedButton1", QStringLiteral("XY"), QStringLiteral("XY Düzlem"), true);
+    SpeedButton2
+        = toolButton(this, "SpeedButton2", QStringLiteral("XZ"), QStringLiteral("XZ Düzlem"), true);
+    SpeedButton3
+        = toolButton(this, "SpeedButton3", QStringLiteral("YZ"), QStringLiteral("YZ Düzlem"), true);
+    int tag = 1;
+    for (QToolButton* b : { SpeedButton1, SpeedButton2, SpeedButton3 }) {
+        b->setChecked(true);
+        b->setProperty("tag", tag);
+        connect(b, &QToolButton::clicked, this, [this, tag] { SetDuzlem(tag); });
+        ++tag;
+    }
+    CizgiCizimBtn = toolButton(
+        this, "CizgiCizimBtn", QStringLiteral("Çizgi"), QStringLiteral("Çizgili Çizim"), true);
+    NoktaCizimBtn = toolButton(
+        this, "NoktaCizimBtn", QStringLiteral("Nokta"), QStringLiteral("Noktalı Çizim"), true);
+    auto* styles = new QButtonGroup(this);
+    styles->addButton(CizgiCizimBtn);
+    styles->addButton(NoktaCizimBtn);
+    styles->setExclusive(true);
+    CizgiCizimBtn->setChecked(true);
+    int column = 0;
+    for (QToolButton* b : { OndenGorBtn, UsttenGorBtn, YandanGorBtn, PerspektifGorBtn, TumGorBtn })
+        toolsLayout->addWidget(b, 0, column++);
+    column = 0;
+    for (QToolButton* b : { SpeedButton1, SpeedButton2, SpeedButton3 })
+        toolsLayout->addWidget(b, 1, column++);
+    toolsLayout->addWidget(CizgiCizimBtn, 1, 3);
+    toolsLayout->addWidget(NoktaCizimBtn, 1, 4);
+
+    ColorCombo = new TLibraryColorCombo(this);
+    ColorCombo->setObjectName(QStringLiteral("ColorCombo"));
+    ColorCombo->setToolTip(QStringLiteral("Çizim Rengi"));
+    ColorCombo->SetColor(FLibraryCurveColour);
+    auto* colorLabel = new QLabel(QStringLiteral("&Çizim Rengi"), this);
+    colorLabel->setBuddy(ColorCombo);
+    ArkapilanColorCombo = new TLibraryColorCombo(this);
+    ArkapilanColorCombo->setObjectName(QStringLiteral("ArkapilanColorCombo"));
+    ArkapilanColorCombo->setToolTip(QStringLiteral("Arkapilan Rengi"));
+    ArkapilanColorCombo->SetColor(16777215);
+    auto* backLabel = new QLabel(QStringLiteral("&Arkapilan Rengi"), this);
+    backLabel->setBuddy(ArkapilanColorCombo);
+
+    const QString confirmHint
+        = QStringLiteral("Yapılan değişiklikleri onaylamak için bu butona basın");
+    const QString undoHint
+        = QStringLiteral("Yapılan değişiklikleri geri almak için bu butona basın");
+    BtnKaydet = button(this, "BtnKaydet", QStringLiteral("&Kaydet"), confirmHint);
+    BtnGeriAl = button(this, "BtnGeriAl", QStringLiteral("&Geri Al"), undoHint);
+    BtnTamam = button(this, "BtnTamam", QStringLiteral("&Tamam"), confirmHint);
+    BtnVazgec = button(this, "BtnVazgec", QStringLiteral("&Vazgeç"), undoHint);
+    BtnKapan = button(this, "BtnKapan", QStringLiteral("&Kapat"),
+        QStringLiteral("Formu kapatmak için butona basın"));
+    BtnYardim = button(this, "BtnYardim", QStringLiteral("&Yardım"),
+        QStringLiteral("Yardım almak için butona basın"));
+    BtnTamam->hide();
+    BtnVazgec->hide();
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(rangeLabel);
+    top->addWidget(RangeComboBox, 1);
+    top->addSpacing(12);
+    top->addWidget(DBNavigator);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(FPreviewPanel);
+    side->addWidget(previewTools);
+    side->addWidget(colorLabel);
+    side->addWidget(ColorCombo);
+    side->addWidget(backLabel);
+    side->addWidget(ArkapilanColorCombo);
+    side->addStretch(1);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(DBGrid1, 1);
+    middle->addLayout(side);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(BtnKaydet);
+    bottom->addWidget(BtnGeriAl);
+    bottom->addStretch(1);
+    for (QPushButton* b : { BtnTamam, BtnVazgec, BtnKapan, BtnYardim })
+        bottom->addWidget(b);
+
+    auto* main = new QVBoxLayout(this);
+    main->addLayout(top);
+    main->addLayout(middle, 1);
+    main->addLayout(bottom);
+    resize(700, 450);
+
+    for (QToolButton* b : { OndenGorBtn, UsttenGorBtn, YandanGorBtn, PerspektifGorBtn })
+        connect(b, &QToolButton::clicked, this, &TCurvedLineSFrm::GorunusBtnClick);
+    connect(TumGorBtn, &QToolButton::clicked, this, &TCurvedLineSFrm::TumGorBtnClick);
+    connect(CizgiCizimBtn, &QToolButton::clicked, this, &TCurvedLineSFrm::CizgiCizimBtnClick);
+    connect(NoktaCizimBtn, &QToolButton::clicked, this, &TCurvedLineSFrm::NoktaCizimBtnClick);
+    connect(ColorCombo, &TLibraryColorCombo::Changed, this, &TCurvedLineSFrm::ColorComboChange);
+    connect(ColorCombo, &TLibraryColorCombo::DblClick, this, &TCurvedLineSFrm::ColorComboDblClick);
+    connect(ArkapilanColorCombo, &TLibraryColorCombo::Changed, this,
+        &TCurvedLineSFrm::ArkapilanColorComboChange);
+    connect(ArkapilanColorCombo, &TLibraryColorCombo::DblClick, this,
+        &TCurvedLineSFrm::ArkapilanColorComboDblClick);
+    connect(BtnKaydet, &QPushButton::clicked, this, &TCurvedLineSFrm::BtnKaydetClick);
+    connect(BtnGeriAl, &QPushButton::clicked, this, &TCurvedLineSFrm::BtnGeriAlClick);
+    connect(BtnTamam, &QPushButton::clicked, this, &TCurvedLineSFrm::BtnTamamClick);
+    connect(BtnVazgec, &QPushButton::clicked, this, &TCurvedLineSFrm::BtnVazgecClick);
+    connect(BtnKapan, &QPushButton::clicked, this, &TCurvedLineSFrm::BtnKapanClick);
+    connect(BtnYardim, &QPushButton::clicked, this, &TCurvedLineSFrm::HelpRequested);
+    connect(RangeComboBox, &QComboBox::activated, this, &TCurvedLineSFrm::RangeComboBoxChange);
+    connect(PerspektifGorImage, &TImage::MouseDown, this,
+        [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
+            PerspektifGorImageMouseDown(b, x, y);
+        });
+    connect(PerspektifGorImage, &TImage::MouseMove, this,
+        [this](Qt::MouseButtons b, Qt::KeyboardModifiers, int x, int y) {
+            PerspektifGorImageMouseMove(b, x, y);
+        });
+    connect(PerspektifGorImage, &TImage::MouseUp, this, [this] { PerspektifGorImageMouseUp(); });
+    connect(DBGrid1, &QTableView::doubleClicked, this, [this] {
+        if (FSelectionMode)
+            BtnTamamClick();
+    });
+    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        [this](const QModelIndex& current) { GridCurrentRowChanged(current.row()); });
+}

@@ -1,0 +1,264 @@
+#include "ui/library/library_files.h"
+
+#include "ui/library/curve_table.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+
+namespace {
+
+constexpr int sqliteCorrupt = 11;
+constexpr int sqliteNotADatabase = 26;
+constexpr int sqliteCantOpen = 14;
+
+// The seven coordinate systems of the explorer's type list.
+const TCurveTypeName seedTypes[] = {
+    { 0, QStringLiteral("XY Düzlem Eğrisi"), QStringLiteral("x") },
+    { 1, QStringLiteral("XZ Düzlem Eğrisi"), QStringLiteral("x") },
+    { 2, QStringLiteral("YZ Düzlem Eğrisi"), QStringLiteral("y") },
+    { 3, QStringLiteral("XYZ Uzay Eğrisi"), QStringLiteral("x") },
+    { 4, QStringLiteral("Küresel Sistem Eğrisi"), QStringLiteral("a, b") },
+    { 5, QStringLiteral("Kutupsal Koordinat Eğrisi"), QStringLiteral("a") },
+    { 6, QStringLiteral("Silindirik Koordinat Eğrisi"), QStringLiteral("t") },
+};
+
+// Empty texts stay empty strings, never NULL: the key columns are NOT NULL.
+const char curvedLinesSchema[]
+    = "CREATE TABLE CurvedLines ("
+      " Type INTEGER NOT NULL CHECK (Type BETWEEN -32768 AND 32767),"
+      " FunctionX TEXT NOT NULL DEFAULT '' CHECK (length(FunctionX) <= 100),"
+      " FunctionY TEXT NOT NULL DEFAULT '' CHECK (length(FunctionY) <= 100),"
+      " FunctionZ TEXT NOT NULL DEFAULT '' CHECK (length(FunctionZ) <= 100),"
+      " Comment TEXT NOT NULL DEFAULT '' CHECK (length(Comment) <= 200),"
+      " PRIMARY KEY (Type, FunctionX, FunctionY, FunctionZ))";
+
+const char clTypesSchema[]
+    = "CREATE TABLE cltypes.CLTypes ("
+      " Type INTEGER PRIMARY KEY CHECK (Type BETWEEN -32768 AND 32767),"
+      " TypeName TEXT NOT NULL DEFAULT '' CHECK (length(TypeName) <= 30),"
+      " TypeVariables TEXT NOT NULL DEFAULT '' CHECK (length(TypeVariables) <= 30))";
+
+[[noreturn]] void fail(TLibraryFault fault, const QString& file, const QString& detail)
+{
+    const QString name = QDir::toNativeSeparators(file);
+    QString text;
+    switch (fault) {
+    case lfCorrupt:
+        text
+            = QStringLiteral("Eğri kütüphanesi dosyası bozuk ya da bir kütüphane dosyası değil: %1")
+                  .arg(name);
+        break;
+    case lfUnreadable:
+        text = QStringLiteral("Eğri kütüphanesi dosyası açılamadı: %1").arg(name);
+        break;
+    default:
+        text = QStringLiteral("Eğri kütüphanesi dosyası kullanılamıyor: %1").arg(name);
+        break;
+    }
+    if (!detail.isEmpty())
+        text += QLatin1Char('\n') + detail;
+    throw ECurveTableError(text, fault, file);
+}
+
+// The fault an engine error stands for when it meets file.
+[[noreturn]] void failWith(const QSqlError& error, const QString& file)
+{
+    const int code = EngineCode(error);
+    const TLibraryFault fault = code == sqliteCorrupt || code == sqliteNotADatabase ? lfCorrupt
+        : code == sqliteCantOpen                                                    ? lfUnreadable
+                                                                                    : lfEngine;
+    fail(fault, file, EngineMessage(error));
+}
+
+// What can be told from outside the engine: a folder or a device in the file's
+// place, a file that cannot be read, a file that does not begin as a database.
+void checkFile(const QString& file)
+{
+    const QFileInfo info(file);
+    if (!info.exists())
+        return;
+    if (!info.isFile())
+        fail(lfUnreadable, file, QStringLiteral("Bu ad bir dosyanın değil."));
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        fail(lfUnreadable, file, f.errorString());
+    if (f.size() == 0)
+        return; // an empty file becomes a new library
+    static const QByteArray header("SQLite format 3\0", 16);
+    if (f.read(16) != header)
+        fail(lfCorrupt, file, {});
+}
+
+void exec(QSqlQuery& q, const QString& sql, const QString& file)
+{
+    if (!q.exec(sql))
+        failWith(q.lastError(), file);
+}
+
+// quick_check reads every page of the file: a damaged page shows here and not in
+// the middle of an edit.
+void checkIntegrity(QSqlQuery& q, const QString& schema, const QString& file)
+{
+    exec(q, QStringLiteral("PRAGMA %1.quick_check").arg(schema), file);
+    QStringList problems;
+    while (q.next())
+        problems.append(q.value(0).toString());
+    q.finish();
+    if (problems != QStringList { QStringLiteral("ok") })
+        fail(lfCorrupt, file, problems.mid(0, 3).join(QLatin1Char('\n')));
+}
+
+bool tableExists(QSqlQuery& q, const QString& schema, const QString& table, const QString& file)
+{
+    exec(q,
+        QStringLiteral("SELECT count(*) FROM %1.sqlite_master WHERE type = 'table' AND name = '%2'")
+            .arg(schema, table),
+        file);
+    const bool exists = q.next() && q.value(0).toInt() > 0;
+    q.finish();
+    return exists;
+}
+
+void checkColumns(QSqlQuery& q, const QString& schema, const QString& table,
+    const QStringList& expected, const QString& file)
+{
+    exec(q, QStringLiteral("PRAGMA %1.table_info(%2)").arg(schema, table), file);
+    QStringList columns;
+    while (q.next())
+        columns.append(q.value(1).toString());
+    q.finish();
+    for (const QString& column : expected)
+        if (!columns.contains(column, Qt::CaseInsensitive))
+            fail(lfCorrupt, file, QStringLiteral("%1 tablosunda %2 alanı yok.").arg(table, column));
+}
+
+// Creates a missing table in one transaction, so a half-made file never remains.
+void createTable(QSqlQuery& q, const QString& schema, bool seed, const QString& file)
+{
+    exec(q, QStringLiteral("BEGIN IMMEDIATE"), file);
+    try {
+        exec(q,
+            QString::fromLatin1(
+                schema == QLatin1String("main") ? curvedLinesSchema : clTypesSchema),
+            file);
+        if (seed) {
+            if (!q.prepare(QStringLiteral("INSERT INTO cltypes.CLTypes (Type, TypeName, "
+                                          "TypeVariables) VALUES (?, ?, ?)")))
+                failWith(q.lastError(), file);
+            for (const TCurveTypeName& t : seedTypes) {
+                q.addBindValue(t.Type);
+                q.addBindValue(t.TypeName);
+                q.addBindValue(t.TypeVariables);
+                if (!q.exec())
+                    failWith(q.lastError(), file);
+            }
+        }
+        exec(q, QStringLiteral("COMMIT"), file);
+    } catch (...) {
+        q.exec(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+}
+
+} // namespace
+
+QString EngineMessage(const QSqlError& error)
+{
+    QString text = error.databaseText().trimmed();
+    if (text.isEmpty())
+        text = error.driverText().trimmed();
+    return text;
+}
+
+int EngineCode(const QSqlError& error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return ok ? (code & 0xFF) : -1;
+}
+
+QSqlDatabase OpenLibraryDatabase(
+    const QString& connectionName, const QString& folder, int busyTimeout)
+{
+    const QDir dir(folder);
+    const QString curvesFile = dir.absoluteFilePath(QString::fromLatin1(CurvedLinesFileName));
+    const QString typesFile = dir.absoluteFilePath(QString::fromLatin1(CLTypesFileName));
+    checkFile(curvesFile);
+    checkFile(typesFile);
+
+    try {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+        db.setDatabaseName(curvesFile);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout));
+        if (!db.open())
+            failWith(db.lastError(), curvesFile);
+
+        QSqlQuery q(db);
+        // A hot journal left by a killed program is rolled back by the first read,
+        // before quick_check looks at the pages.
+        exec(q, QStringLiteral("PRAGMA main.synchronous = FULL"), curvesFile);
+        checkIntegrity(q, QStringLiteral("main"), curvesFile);
+        if (tableExists(q, QStringLiteral("main"), QStringLiteral("CurvedLines"), curvesFile))
+            checkColumns(q, QStringLiteral("main"), QStringLiteral("CurvedLines"),
+                { QStringLiteral("Type"), QStringLiteral("FunctionX"), QStringLiteral("FunctionY"),
+                    QStringLiteral("FunctionZ"), QStringLiteral("Comment") },
+                curvesFile);
+        else
+            createTable(q, QStringLiteral("main"), false, curvesFile);
+
+        if (!q.prepare(QStringLiteral("ATTACH DATABASE ? AS %1").arg(QLatin1String(CLTypesSchema))))
+            failWith(q.lastError(), typesFile);
+        q.addBindValue(typesFile);
+        if (!q.exec())
+            failWith(q.lastError(), typesFile);
+        const QString schema = QString::fromLatin1(CLTypesSchema);
+        exec(q, QStringLiteral("PRAGMA %1.synchronous = FULL").arg(schema), typesFile);
+        checkIntegrity(q, schema, typesFile);
+        if (tableExists(q, schema, QStringLiteral("CLTypes"), typesFile))
+            checkColumns(q, schema, QStringLiteral("CLTypes"),
+                { QStringLiteral("Type"), QStringLiteral("TypeName"),
+                    QStringLiteral("TypeVariables") },
+                typesFile);
+        else
+            createTable(q, schema, true, typesFile);
+        return db;
+    } catch (...) {
+        CloseLibraryDatabase(connectionName);
+        throw;
+    }
+}
+
+void CloseLibraryDatabase(const QString& connectionName) noexcept
+{
+    try {
+        if (!QSqlDatabase::contains(connectionName))
+            return;
+        {
+            QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(connectionName);
+    } catch (...) {
+    }
+}
+
+QString SetLibraryFileAside(const QString& fileName)
+{
+    QString target = fileName + QStringLiteral(".bozuk");
+    for (int n = 2; QFileInfo::exists(target); ++n)
+        target = fileName + QStringLiteral(".bozuk%1").arg(n);
+    if (!QFile::rename(fileName, target))
+        throw ECurveTableError(QStringLiteral("Bozuk dosya kenara alınamadı: %1")
+                                   .arg(QDir::toNativeSeparators(fileName)),
+            lfUnreadable, fileName);
+    // A journal left beside the faulty file belongs to it and must not be played
+    // into the new one.
+    for (const char* suffix : { "-journal", "-wal", "-shm" }) {
+        const QString side = fileName + QLatin1String(suffix);
+        if (QFileInfo::exists(side))
+            QFile::rename(side, target + QLatin1String(suffix));
+    }
+    return target;
+}
