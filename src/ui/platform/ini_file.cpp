@@ -75,6 +75,7 @@ std::size_t trailingCommentsStart(std::string_view text)
 
 // The file's text parsed, with the comment lines at its end apart.
 struct TParsedIni {
+    TParsedIni() { Ini.SetSpaces(false); }
     CSimpleIniA Ini { false, true, false };
     std::string TrailingComments;
 };
@@ -87,7 +88,6 @@ bool parse(std::string text, TParsedIni& parsed)
     std::replace(text.begin(), text.end(), '\0', '\n');
     const std::size_t split = trailingCommentsStart(text);
     parsed.TrailingComments = text.substr(split);
-    parsed.Ini.SetSpaces(false);
     return parsed.Ini.LoadData(text.data(), split) >= 0;
 }
 

@@ -237,3 +237,9 @@ TEST_F(IniFileTest, GarbageReadsWithoutHarm)
     writeBytes(Name, std::string("\0\0[Ekran]\0AnimInterval=40\0\0", 28));
     EXPECT_EQ(Ini.ReadInteger("Ekran", "AnimInterval", 10), 40);
 }
+
+TEST_F(IniFileTest, ANewFileIsWrittenInTheSameFormAsAnOldOne)
+{
+    Ini.WriteIntegers({ { "Window", "Width", 700 }, { "Window", "Maximized", 0 } });
+    EXPECT_EQ(readBytes(Name), "[Window]\nWidth=700\nMaximized=0\n");
+}
