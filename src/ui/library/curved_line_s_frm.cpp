@@ -32,6 +32,21 @@ enum { nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete };
 
 } // namespace
 
+template <class F> bool TCurvedLineSFrm::Guard(F&& body)
+{
+    try {
+        body();
+        return true;
+    } catch (...) {
+        // A failed post is recorded before the message box opens, since the box
+        // deactivates the window and leaving it must not post the same edit again.
+        if (FTable.State() == dsEdit || FTable.State() == dsInsert)
+            FFailedRevision = FEditRevision;
+        ReportException(std::current_exception());
+        return false;
+    }
+}
+
 TCurvedLineSFrm::TCurvedLineSFrm(QWidget* owner, const TLibraryOptions& options)
     : QDialog(owner)
     , FTable(options.Folder)
@@ -97,7 +112,7 @@ void TCurvedLineSFrm::UpdateNavigator()
 
 void TCurvedLineSFrm::NavigatorClick(int button)
 {
-    Guarded([&] {
+    Guard([&] {
         switch (button) {
         case nbFirst:
             FTable.First();
@@ -146,7 +161,7 @@ void TCurvedLineSFrm::GridCurrentRowChanged(int row)
     if (FSyncing || row < 0 || row == FTable.RecNo())
         return;
     FSyncing = true;
-    Guarded([&] { FTable.MoveTo(row); });
+    Guard([&] { FTable.MoveTo(row); });
     FSyncing = false;
     // A move refused by a failed post leaves the grid on the edited row; the view
     // is told after it has finished its own change of the current cell.
@@ -163,23 +178,14 @@ bool TCurvedLineSFrm::TryPost()
         bool& Flag;
         ~TDone() { Flag = false; }
     } done { FInPost };
-    try {
-        FTable.Post();
-        FFailedRevision = -1;
-        return true;
-    } catch (...) {
-        // Recorded before the message box opens, since the box deactivates the window.
-        FFailedRevision = FEditRevision;
-        ReportException(std::current_exception());
-        return false;
-    }
+    return Guard([&] { FTable.Post(); });
 }
 
 void TCurvedLineSFrm::BtnKaydetClick() { TryPost(); }
 
 void TCurvedLineSFrm::BtnGeriAlClick()
 {
-    Guarded([&] { FTable.Cancel(); });
+    Guard([&] { FTable.Cancel(); });
 }
 
 void TCurvedLineSFrm::BtnKapanClick()
@@ -200,7 +206,7 @@ void TCurvedLineSFrm::BtnTamamClick()
 
 void TCurvedLineSFrm::BtnVazgecClick()
 {
-    Guarded([&] { FTable.Cancel(); });
+    Guard([&] { FTable.Cancel(); });
     QDialog::reject();
 }
 
@@ -219,7 +225,7 @@ void TCurvedLineSFrm::FormActivate()
     // it is posted or dropped.
     if (FTable.State() != dsBrowse)
         return;
-    Guarded([&] { FTable.Refresh(); });
+    Guard([&] { FTable.Refresh(); });
 }
 
 void TCurvedLineSFrm::FormDeactivate()
@@ -308,7 +314,7 @@ void TCurvedLineSFrm::Table1TypeChange()
 
 void TCurvedLineSFrm::RangeComboBoxChange(int index)
 {
-    const bool done = Guarded([&] {
+    const bool done = Guard([&] {
         if (index >= 1)
             FTable.SetRange(index - 1, index - 1);
         else if (index == 0)
@@ -324,7 +330,7 @@ void TCurvedLineSFrm::LocateCurve(const TCurveKey& key)
 {
     if (!FTable.Active())
         return;
-    Guarded([&] {
+    Guard([&] {
         FTable.SetRange(key.Type, key.Type);
         FRangeIndex = key.Type + 1 < RangeComboBox->count() ? key.Type + 1 : -1;
         RangeComboBox->setCurrentIndex(FRangeIndex);

@@ -110,6 +110,8 @@ private:
     void SyncGridToTable();
     void GridCurrentRowChanged(int row);
     void ActivationChanged();
+    // Runs a handler body; an exception is reported by the default error report.
+    template <class F> bool Guard(F&& body);
     // Posts the edited row, showing the engine's message when that fails; a failed
     // edit is not posted again by leaving the window until it changes.
     bool TryPost();
