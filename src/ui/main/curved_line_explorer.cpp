@@ -1,0 +1,808 @@
+#include "ui/main/curved_line_explorer.h"
+
+#include "base/exception.h"
+#include "base/number_text.h"
+#include "curves/curve_record.h"
+#include "engine/fonksiyon.h"
+#include "ui/graph/grafik_mchild_frm.h"
+#include "ui/main/explorer_controls.h"
+#include "ui/main/operator_select_tool_w.h"
+#include "ui/platform/color_combo.h"
+#include "ui/platform/combo_box.h"
+#include "ui/platform/error_report.h"
+#include "ui/platform/image.h"
+
+#include <QAbstractItemView>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cstdlib>
+
+namespace {
+
+// Index = coordinate-system number; the blanks are part of the texts.
+constexpr const char* TypeItems[CurveTypeCount] = {
+    "XY Düzleminde (x değisken)",
+    "XZ Düzleminde (x değisken)",
+    "YZ Düzleminde (y değisken)",
+    "XYZUzayında    (x değisken)",
+    "Küresel Sistemde   (a ve b değisken)",
+    "Kutupsal Koordinatlarda (a değisken)",
+    "Silindirik Koordinatlarda  (t  değisken)",
+};
+
+constexpr TTypeDefaults TypeDefaultsTable[CurveTypeCount] = {
+    { "X", "", "0", false, true, false, "fx:", "fy(x):", "fz:", 2 },
+    { "X", "0", "", false, false, true, "fx:", "fy:", "fz(x):", 2 },
+    { "0", "y", "", false, false, true, "fx:", "fy:", "fz(y):", 2 },
+    { "X", "", "", false, true, true, "fx:", "fy(x):", "fz(x):", 2 },
+    { "", "", "", true, true, true, "fx(a,b):", "fy(a,b):", "fz(a,b):", 1 },
+    { "R*cos(a)", "R*sin(a)", "", false, false, true, "fx(a):", "fy(a):", " R(a):", 2 },
+    { "", "", "", true, true, true, "fx(t):", "fy(t):", "fz(t):", 2 },
+};
+
+constexpr TColor OliveColor = 0x008080;
+constexpr double StartStep = 0.1;
+constexpr int StartThickness = 2;
+
+QString qtext(const char* utf8) { return QString::fromUtf8(utf8); }
+std::string stdtext(const QString& text) { return text.toStdString(); }
+
+// The pictures of the curve buttons, drawn rather than loaded so that the
+// panel needs no resource files.
+enum class TGlyph { First, Prior, Next, Last, New, Delete, DeleteAll };
+
+void drawCurve(QPainter& p, qreal dy, const QColor& color)
+{
+    QPainterPath path;
+    path.moveTo(2, 12 + dy);
+    path.cubicTo(6, 0 + dy, 9, 16 + dy, 14, 4 + dy);
+    p.setPen(QPen(color, 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+}
+
+void drawCross(QPainter& p, qreal x, qreal y)
+{
+    p.setPen(QPen(QColor(200, 0, 0), 2));
+    p.drawLine(QPointF(x, y), QPointF(x + 6, y + 6));
+    p.drawLine(QPointF(x + 6, y), QPointF(x, y + 6));
+}
+
+QIcon glyphIcon(TGlyph glyph)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink(0, 0, 128);
+    const QPolygonF left({ QPointF(11, 3), QPointF(11, 13), QPointF(4, 8) });
+    const QPolygonF right({ QPointF(5, 3), QPointF(5, 13), QPointF(12, 8) });
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    switch (glyph) {
+    case TGlyph::First:
+        p.drawRect(QRectF(2, 3, 2, 10));
+        p.drawPolygon(left.translated(1, 0));
+        break;
+    case TGlyph::Prior:
+        p.drawPolygon(left);
+        break;
+    case TGlyph::Next:
+        p.drawPolygon(right);
+        break;
+    case TGlyph::Last:
+        p.drawRect(QRectF(12, 3, 2, 10));
+        p.drawPolygon(right.translated(-1, 0));
+        break;
+    case TGlyph::New:
+        drawCurve(p, 0, ink);
+        p.setPen(QPen(QColor(0, 128, 0), 2));
+        p.drawLine(QPointF(11, 9), QPointF(11, 15));
+        p.drawLine(QPointF(8, 12), QPointF(14, 12));
+        break;
+    case TGlyph::Delete:
+        drawCurve(p, 0, ink);
+        drawCross(p, 8.5, 8.5);
+        break;
+    case TGlyph::DeleteAll:
+        drawCurve(p, -2, ink);
+        drawCurve(p, 2, ink);
+        drawCross(p, 8.5, 8.5);
+        break;
+    }
+    return QIcon(pixmap);
+}
+
+QToolButton* curveButton(QWidget* parent, const char* name, TGlyph glyph, const char* hint)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(glyphIcon(glyph));
+    button->setAutoRaise(true);
+    button->setFixedSize(24, 24);
+    button->setFocusPolicy(Qt::NoFocus);
+    // The hint goes to the status line only: the explorer shows no tool tips.
+    button->setStatusTip(qtext(hint));
+    return button;
+}
+
+QLabel* buddyLabel(const char* caption, QWidget* buddy, QWidget* parent)
+{
+    auto* label = new QLabel(qtext(caption), parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+const TTypeDefaults& TypeDefaults(int curveType) { return TypeDefaultsTable[curveType]; }
+
+double StepUp(double step) { return step <= 0.1 ? step + 0.01 : step + 0.1; }
+
+double StepDown(double step)
+{
+    if (step > 0.11)
+        return step - 0.1;
+    if (step > 0.015)
+        return step - 0.01;
+    return step;
+}
+
+TCurvedLineExplorer::TCurvedLineExplorer(QWidget* parent)
+    : QDockWidget(QStringLiteral("Eğri Gezgini"), parent)
+{
+    setObjectName(QStringLiteral("CurvedLineExplorerToolW"));
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable
+        | QDockWidget::DockWidgetFloatable);
+    CreateControls();
+    ConnectHandlers();
+    // Not resizable: the window always takes the size of its contents.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    SetUpPreview();
+    hide();
+}
+
+TCurvedLineExplorer::~TCurvedLineExplorer() = default;
+
+void TCurvedLineExplorer::CreateControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("CurvedLineExplorerClient"));
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(4, 2, 4, 4);
+    column->setSpacing(4);
+    column->addWidget(CreateCurveButtons(client));
+
+    EgriOzellikleriPanel = new QFrame(client);
+    EgriOzellikleriPanel->setObjectName(QStringLiteral("EgriOzellikleriPanel"));
+    column->addWidget(EgriOzellikleriPanel);
+    CreateFieldPanel();
+
+    auto* commands = new QHBoxLayout;
+    commands->setSpacing(4);
+    EgriKaydetButton = new QPushButton(QStringLiteral("Kaydet..."), client);
+    EgriKaydetButton->setObjectName(QStringLiteral("EgriKaydetButton"));
+    EgriKaydetButton->setStatusTip(QStringLiteral("Eğriyi Dosyaya Kaydet"));
+    CLSelectButton = new QPushButton(QStringLiteral("Eğri Sec..."), client);
+    CLSelectButton->setObjectName(QStringLiteral("CLSelectButton"));
+    CLSelectButton->setStatusTip(QStringLiteral("Eğriyi Dosyadan Sec"));
+    UygulaButton = new QPushButton(QStringLiteral("Uygula"), client);
+    UygulaButton->setObjectName(QStringLiteral("UygulaButton"));
+    for (QPushButton* button : { EgriKaydetButton, CLSelectButton, UygulaButton }) {
+        button->setAutoDefault(false);
+        commands->addWidget(button);
+    }
+    column->addLayout(commands);
+    setWidget(client);
+}
+
+QWidget* TCurvedLineExplorer::CreateCurveButtons(QWidget* parent)
+{
+    auto* bar = new QWidget(parent);
+    bar->setObjectName(QStringLiteral("EgriButtonPanel"));
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(1);
+    ilkEgriButton = curveButton(bar, "ilkEgriButton", TGlyph::First, "İlk Eğri");
+    OncekiEgriButton = curveButton(bar, "OncekiEgriButton", TGlyph::Prior, "Önceki Eğri");
+    SonrakiEgriButton = curveButton(bar, "SonrakiEgriButton", TGlyph::Next, "Sonraki  Eğri");
+    SonEgriButton = curveButton(bar, "SonEgriButton", TGlyph::Last, "Son  Eğri");
+    YeniEgriButton = curveButton(bar, "YeniEgriButton", TGlyph::New, "Yeni Eğri");
+    EgriSilButton = curveButton(bar, "EgriSilButton", TGlyph::Delete, "Eğriyi Sil");
+    TumEgrileriSilButton
+        = curveButton(bar, "TumEgrileriSilButton", TGlyph::DeleteAll, "Tüm Eğrileri Sil");
+    for (QToolButton* button : { ilkEgriButton, OncekiEgriButton, SonrakiEgriButton, SonEgriButton,
+             YeniEgriButton, EgriSilButton })
+        row->addWidget(button);
+    auto* separator = new QFrame(bar);
+    separator->setFrameShape(QFrame::VLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    row->addWidget(separator);
+    row->addWidget(TumEgrileriSilButton);
+    row->addStretch(1);
+    return bar;
+}
+
+void TCurvedLineExplorer::CreateFieldPanel()
+{
+    QFrame* panel = EgriOzellikleriPanel;
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+
+    FTypeComboBox = new QComboBox(panel);
+    FTypeComboBox->setObjectName(QStringLiteral("FTypeComboBox"));
+    for (const char* item : TypeItems)
+        FTypeComboBox->addItem(qtext(item));
+    // Wide enough for the longest type, which sets the panel's width.
+    FTypeComboBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    FTypeComboBox->setCurrentIndex(-1);
+    column->addWidget(buddyLabel("Çizim &Tipi", FTypeComboBox, panel));
+    column->addWidget(FTypeComboBox);
+
+    FonksiyonlarGroup = new QGroupBox(QStringLiteral(" Fonksiyonlar "), panel);
+    FonksiyonlarGroup->setObjectName(QStringLiteral("FonksiyonlarGroup"));
+    auto* formulas = new QGridLayout(FonksiyonlarGroup);
+    formulas->setContentsMargins(4, 2, 4, 4);
+    formulas->setHorizontalSpacing(4);
+    formulas->setVerticalSpacing(3);
+    const std::array<const char*, 3> captions { "fx:", "fy:", "fz:" };
+    const std::array<const char*, 3> names { "fx", "fy", "fz" };
+    std::array<QLabel*, 3> labels {};
+    std::array<TFormulaEdit*, 3> edits {};
+    for (int k = 0; k < 3; ++k) {
+        edits[k] = new TFormulaEdit(FonksiyonlarGroup);
+        edits[k]->setObjectName(QString::fromLatin1(names[k]) + QStringLiteral("Edit"));
+        labels[k] = new QLabel(qtext(captions[k]), FonksiyonlarGroup);
+        labels[k]->setObjectName(QString::fromLatin1(names[k]) + QStringLiteral("Label"));
+        // Wide enough for "fx(a,b):" whatever the type shows.
+        labels[k]->setMinimumWidth(labels[k]->fontMetrics().horizontalAdvance("fx(a,b): "));
+        formulas->addWidget(labels[k], k, 0);
+        formulas->addWidget(edits[k], k, 1);
+    }
+    fxLabel = labels[0];
+    fyLabel = labels[1];
+    fzLabel = labels[2];
+    fxEdit = edits[0];
+    fyEdit = edits[1];
+    fzEdit = edits[2];
+    fxEdit->setEnabled(false);
+    column->addWidget(FonksiyonlarGroup);
+
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(4);
+    fields->setVerticalSpacing(3);
+    ColorCombo = new TColorCombo(panel);
+    ColorCombo->setObjectName(QStringLiteral("ColorCombo"));
+    ColorCombo->SetColor(OliveColor);
+    fields->addWidget(buddyLabel("Çizim &Rengi", ColorCombo, panel), 0, 0);
+    fields->addWidget(ColorCombo, 0, 1, 1, 3);
+
+    CizimSekliCombo = new TComboBox(panel);
+    CizimSekliCombo->setObjectName(QStringLiteral("CizimSekliCombo"));
+    CizimSekliCombo->addItems({ QStringLiteral("Çizgi"), QStringLiteral("Nokta") });
+    CizimSekliCombo->setCurrentIndex(0);
+    fields->addWidget(buddyLabel("Çizim &Şekli", CizimSekliCombo, panel), 1, 0);
+    fields->addWidget(CizimSekliCombo, 1, 1, 1, 3);
+
+    GorunurlukCombo = new TComboBox(panel);
+    GorunurlukCombo->setObjectName(QStringLiteral("GorunurlukCombo"));
+    GorunurlukCombo->addItems({ QStringLiteral("Görünür"), QStringLiteral("Görünmez") });
+    GorunurlukCombo->setCurrentIndex(0);
+    fields->addWidget(buddyLabel("&Görünürlük", GorunurlukCombo, panel), 2, 0);
+    fields->addWidget(GorunurlukCombo, 2, 1, 1, 3);
+
+    auto* step = new QWidget(panel);
+    auto* stepRow = new QHBoxLayout(step);
+    stepRow->setContentsMargins(0, 0, 0, 0);
+    stepRow->setSpacing(0);
+    NoktaAraligiEdit = new QLineEdit(step);
+    NoktaAraligiEdit->setObjectName(QStringLiteral("NoktaAraligiEdit"));
+    NoktaAraligiEdit->setText(QString::fromStdString(FloatToText(StartStep)));
+    // The field takes what the row leaves, at least room for a short step; its
+    // own wide hint would widen the panel beyond the preview.
+    NoktaAraligiEdit->setMinimumWidth(NoktaAraligiEdit->fontMetrics().horizontalAdvance("0,0000"));
+    NoktaAraligiEdit->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    SpinButton1 = new TSpinButton(step);
+    SpinButton1->setObjectName(QStringLiteral("SpinButton1"));
+    SpinButton1->setFixedHeight(NoktaAraligiEdit->sizeHint().height());
+    stepRow->addWidget(NoktaAraligiEdit, 1);
+    stepRow->addWidget(SpinButton1);
+    fields->addWidget(buddyLabel("Nokta &Aralıgı", NoktaAraligiEdit, panel), 3, 0);
+    fields->addWidget(step, 3, 1);
+
+    CizgiKEdit = new QSpinBox(panel);
+    CizgiKEdit->setObjectName(QStringLiteral("CizgiKEdit"));
+    CizgiKEdit->setRange(1, 20);
+    CizgiKEdit->setValue(1);
+    // A typed value outside 1..20, or no number at all, becomes the nearest
+    // bound (1 for an empty text) when the field is left.
+    CizgiKEdit->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    fields->addWidget(buddyLabel("Çizgi\n&Kalınlığı", CizgiKEdit, panel), 3, 2);
+    fields->addWidget(CizgiKEdit, 3, 3);
+    fields->setColumnStretch(1, 1);
+    column->addLayout(fields);
+
+    EgriGorFrame = new QFrame(panel);
+    EgriGorFrame->setObjectName(QStringLiteral("EgriGorFrame"));
+    EgriGorFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    EgriGorFrame->setLineWidth(1);
+    auto* frameLayout = new QVBoxLayout(EgriGorFrame);
+    frameLayout->setContentsMargins(1, 1, 1, 1);
+    EgriGorImage = new TImage(EgriGorFrame);
+    EgriGorImage->setObjectName(QStringLiteral("EgriGorImage"));
+    EgriGorImage->setFixedSize(PreviewWidth, PreviewHeight);
+    frameLayout->addWidget(EgriGorImage);
+    column->addWidget(EgriGorFrame, 0, Qt::AlignHCenter);
+}
+
+void TCurvedLineExplorer::ConnectHandlers()
+{
+    connect(ilkEgriButton, &QToolButton::clicked, this, [this] { ilkEgriButtonClick(); });
+    connect(OncekiEgriButton, &QToolButton::clicked, this, [this] { OncekiEgriButtonClick(); });
+    connect(SonrakiEgriButton, &QToolButton::clicked, this, [this] { SonrakiEgriButtonClick(); });
+    connect(SonEgriButton, &QToolButton::clicked, this, [this] { SonEgriButtonClick(); });
+    connect(YeniEgriButton, &QToolButton::clicked, this, [this] { YeniEgriButtonClick(); });
+    connect(EgriSilButton, &QToolButton::clicked, this, [this] { EgriSilButtonClick(); });
+    connect(
+        TumEgrileriSilButton, &QToolButton::clicked, this, [this] { TumEgrileriSilButtonClick(); });
+    connect(UygulaButton, &QPushButton::clicked, this, [this] { UygulaButtonClick(); });
+
+    // The lists run their handlers only when the user picks an item; an index
+    // set by the program (the drawing-style commands) changes nothing else.
+    connect(FTypeComboBox, &QComboBox::activated, this, [this] { FTypeComboBoxChange(); });
+    connect(CizimSekliCombo, &QComboBox::activated, this, [this] { fxyzEditChange(); });
+    connect(GorunurlukCombo, &QComboBox::activated, this, [this] { fxyzEditChange(); });
+    connect(ColorCombo, &TColorCombo::ColorChanged, this, [this] { fxyzEditChange(); });
+    for (QLineEdit* edit : { static_cast<QLineEdit*>(fxEdit), static_cast<QLineEdit*>(fyEdit),
+             static_cast<QLineEdit*>(fzEdit), NoktaAraligiEdit })
+        connect(edit, &QLineEdit::textChanged, this, [this] { fxyzEditChange(); });
+    connect(CizgiKEdit, &QSpinBox::valueChanged, this, [this] { fxyzEditChange(); });
+
+    connect(SpinButton1, &TSpinButton::UpClick, this, [this] { SpinButton1UpClick(); });
+    connect(SpinButton1, &TSpinButton::DownClick, this, [this] { SpinButton1DownClick(); });
+    connect(ColorCombo, &TColorCombo::DblClick, this, [this] { ColorComboDblClick(); });
+    connect(CizimSekliCombo, &TComboBox::DblClick, this, [this] { CizimSekliComboDblClick(); });
+    connect(GorunurlukCombo, &TComboBox::DblClick, this, [this] { GorunurlukComboDblClick(); });
+
+    connect(EgriGorImage, &TImage::MouseDown, this,
+        [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+            EgriGorImageMouseDown(button, x, y);
+        });
+    connect(EgriGorImage, &TImage::MouseMove, this,
+        [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers, int x, int y) {
+            EgriGorImageMouseMove(buttons, x, y);
+        });
+    connect(EgriGorImage, &TImage::MouseUp, this,
+        [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+            EgriGorImageMouseUp(button, x, y);
+        });
+    connect(EgriGorImage, &TImage::DblClick, this, [this] { EgriGorImageDblClick(); });
+
+    connect(fxEdit, &TFormulaEdit::Entered, this, [this] { fxEditEnter(); });
+    connect(fyEdit, &TFormulaEdit::Entered, this, [this] { fyEditEnter(); });
+    connect(fzEdit, &TFormulaEdit::Entered, this, [this] { fzEditEnter(); });
+}
+
+void TCurvedLineExplorer::SetUpPreview()
+{
+    FPreviewRenderer.SetSize(PreviewWidth, PreviewHeight);
+    FPreviewRenderer.SetX0(PreviewWidth / 2);
+    FPreviewRenderer.SetY0(PreviewHeight / 2);
+    FPreviewRenderer.SetBrushColor(QColorToColor(palette().color(QPalette::Button)));
+    FPreviewRenderer.SetZoom(PreviewZoom);
+    // The empty preview already shows the preview's own view direction.
+    FPreviewRenderer.SetAngles(FPreviewAngleX, FPreviewAngleY);
+    FPreviewRenderer.Render(true);
+    EgriGorImage->SetPicture(FPreviewRenderer.Image());
+}
+
+void TCurvedLineExplorer::SetOperatorPalette(TOperatorSelectToolW* palette)
+{
+    FOperatorPalette = palette;
+}
+
+TGrafikMChildFrm* TCurvedLineExplorer::ActiveGraphWindow() const
+{
+    return FActiveGraphWindow ? FActiveGraphWindow() : nullptr;
+}
+
+TEditorValues TCurvedLineExplorer::EditorValues() const
+{
+    TEditorValues v;
+    // The step first: an unreadable step stops the caller before anything else.
+    v.Step = TextToFloat(stdtext(NoktaAraligiEdit->text()));
+    v.CurveType = FTypeComboBox->currentIndex();
+    v.Fx = stdtext(fxEdit->text());
+    v.Fy = stdtext(fyEdit->text());
+    v.Fz = stdtext(fzEdit->text());
+    v.Visible = GorunurlukCombo->currentIndex() == 0;
+    v.Thickness = CizgiKEdit->value();
+    v.Style = CizimSekliCombo->currentIndex();
+    v.Color = ColorCombo->Color();
+    return v;
+}
+
+// ---- Filling the fields ------------------------------------------------------------
+
+void TCurvedLineExplorer::ApplyTypeDefaults()
+{
+    TFilling filling(*this);
+    NoktaAraligiEdit->setText(QString::fromStdString(FloatToText(StartStep)));
+    CizgiKEdit->setValue(StartThickness);
+    const int type = FTypeComboBox->currentIndex();
+    if (type < 0 || type >= CurveTypeCount)
+        return;
+    const TTypeDefaults& d = TypeDefaults(type);
+    const std::array<QLineEdit*, 3> edits { fxEdit, fyEdit, fzEdit };
+    const std::array<const char*, 3> texts { d.Fx, d.Fy, d.Fz };
+    const std::array<bool, 3> enabled { d.FxEnabled, d.FyEnabled, d.FzEnabled };
+    for (std::size_t k = 0; k < edits.size(); ++k) {
+        edits[k]->setText(qtext(texts[k]));
+        edits[k]->setEnabled(enabled[k]);
+    }
+    fxLabel->setText(qtext(d.FxLabel));
+    fyLabel->setText(qtext(d.FyLabel));
+    fzLabel->setText(qtext(d.FzLabel));
+    CizgiKEdit->setValue(d.Thickness);
+}
+
+void TCurvedLineExplorer::LoadFromWindow(TGrafikMChildFrm& window)
+{
+    TFilling filling(*this);
+    if (window.DrawFunction().Objects().Count() == 0) {
+        if (FPreviewRenderer.Objects().Count() == 1) {
+            FPreviewRenderer.Objects().Clear();
+            Draw();
+        }
+        CizimSekliCombo->setCurrentIndex(csLine);
+        GorunurlukCombo->setCurrentIndex(0);
+        FTypeComboBox->setCurrentIndex(ctXYPlane);
+        ApplyTypeDefaults();
+        return;
+    }
+    const TCurveRecord& curve = window.CurrentCurve();
+    FTypeComboBox->setCurrentIndex(curve.CurveType);
+    ApplyTypeDefaults();
+    const auto take = [](QLineEdit* edit, const TFonksiyon* formula) {
+        if (formula != nullptr)
+            edit->setText(QString::fromStdString(formula->GetText()));
+    };
+    // Only the fields the type leaves to the user; the fixed ones keep their defaults.
+    if (UsesFx(curve.CurveType))
+        take(fxEdit, curve.Fx);
+    if (UsesFy(curve.CurveType))
+        take(fyEdit, curve.Fy);
+    if (UsesFz(curve.CurveType))
+        take(fzEdit, curve.Fz);
+    ColorCombo->SetColor(curve.Color);
+    GorunurlukCombo->setCurrentIndex(curve.Visible ? 0 : 1);
+    NoktaAraligiEdit->setText(QString::fromStdString(FloatToText(curve.Step)));
+    CizimSekliCombo->setCurrentIndex(curve.Style == csPoints ? 1 : 0);
+    CizgiKEdit->setValue(curve.Thickness);
+    Rebuild();
+}
+
+// ---- The change handler ------------------------------------------------------------
+
+void TCurvedLineExplorer::CheckChange()
+{
+    if (FFilling > 0)
+        return;
+    TGrafikMChildFrm* window = ActiveGraphWindow();
+    if (window == nullptr)
+        return;
+    TEditorValues values;
+    try {
+        values = EditorValues();
+    } catch (const EConvertError&) {
+        // Typing runs this at every keystroke: one message while the step stays
+        // unreadable, not one for each key.
+        if (FStepErrorShown)
+            return;
+        FStepErrorShown = true;
+        throw;
+    }
+    FStepErrorShown = false;
+    if (window->IsCurveChanged(values)) {
+        UygulaButton->setEnabled(true);
+        window->MarkCurveChanged();
+    } else {
+        UygulaButton->setEnabled(false);
+    }
+}
+
+// ---- The preview -------------------------------------------------------------------
+
+void TCurvedLineExplorer::Rebuild()
+{
+    TObjectList& objects = FPreviewRenderer.Objects();
+    objects.Clear();
+    const TEditorValues v = EditorValues();
+    // The preview shows the curve whatever the visibility field says.
+    objects.Append(v.CurveType, v.Fx, v.Fy, v.Fz, v.Color, static_cast<std::uint8_t>(v.Style),
+        v.Thickness, v.Step, true);
+    FPreviewAngleX = PreviewStartAngleX;
+    FPreviewAngleY = PreviewStartAngleY;
+    Draw();
+}
+
+void TCurvedLineExplorer::Draw()
+{
+    FPreviewRenderer.SetAngles(FPreviewAngleX, FPreviewAngleY);
+    FPreviewRenderer.Render(true);
+    EgriGorImage->SetPicture(FPreviewRenderer.Image());
+}
+
+// ---- Public operations and handlers ------------------------------------------------
+
+void TCurvedLineExplorer::FillExplorer()
+{
+    Guarded([this] {
+        TGrafikMChildFrm* window = ActiveGraphWindow();
+        if (window == nullptr)
+            return;
+        LoadFromWindow(*window);
+        CheckChange();
+    });
+}
+
+void TCurvedLineExplorer::RebuildPreview()
+{
+    Guarded([this] { Rebuild(); });
+}
+
+void TCurvedLineExplorer::DrawPreview()
+{
+    Guarded([this] { Draw(); });
+}
+
+void TCurvedLineExplorer::SetCurveButtons(const TCurveButtons& buttons)
+{
+    ilkEgriButton->setEnabled(buttons.First);
+    OncekiEgriButton->setEnabled(buttons.Prior);
+    SonrakiEgriButton->setEnabled(buttons.Next);
+    SonEgriButton->setEnabled(buttons.Last);
+    EgriSilButton->setEnabled(buttons.Remove);
+    TumEgrileriSilButton->setEnabled(buttons.RemoveAll);
+}
+
+void TCurvedLineExplorer::SetGraphControlsEnabled(bool enabled)
+{
+    for (QWidget* control : std::initializer_list<QWidget*> { ilkEgriButton, OncekiEgriButton,
+             SonrakiEgriButton, SonEgriButton, YeniEgriButton, EgriSilButton, TumEgrileriSilButton,
+             EgriOzellikleriPanel, CLSelectButton, EgriKaydetButton, UygulaButton })
+        control->setEnabled(enabled);
+}
+
+void TCurvedLineExplorer::FTypeComboBoxChange()
+{
+    Guarded([this] {
+        ApplyTypeDefaults();
+        CheckChange();
+    });
+}
+
+void TCurvedLineExplorer::fxyzEditChange()
+{
+    Guarded([this] { CheckChange(); });
+}
+
+void TCurvedLineExplorer::UygulaButtonClick()
+{
+    Guarded([this] {
+        TGrafikMChildFrm* window = ActiveGraphWindow();
+        if (window == nullptr)
+            return;
+        // A faulty formula or a duplicate curve raises here: the fields keep the
+        // user's text and "Uygula" stays enabled.
+        window->ApplyCurve(EditorValues());
+        UygulaButton->setEnabled(false);
+        Rebuild();
+    });
+}
+
+void TCurvedLineExplorer::AfterCurveCommand()
+{
+    if (TGrafikMChildFrm* window = ActiveGraphWindow()) {
+        LoadFromWindow(*window);
+        CheckChange();
+    }
+}
+
+namespace {
+template <class F> void onWindow(TGrafikMChildFrm* window, F&& operation)
+{
+    if (window != nullptr)
+        operation(*window);
+}
+}
+
+void TCurvedLineExplorer::ilkEgriButtonClick()
+{
+    Guarded([this] {
+        onWindow(ActiveGraphWindow(), [](TGrafikMChildFrm& w) { w.FirstCurve(); });
+        AfterCurveCommand();
+    });
+}
+
+void TCurvedLineExplorer::OncekiEgriButtonClick()
+{
+    Guarded([this] {
+        onWindow(ActiveGraphWindow(), [](TGrafikMChildFrm& w) { w.PriorCurve(); });
+        AfterCurveCommand();
+    });
+}
+
+void TCurvedLineExplorer::SonrakiEgriButtonClick()
+{
+    Guarded([this] {
+        onWindow(ActiveGraphWindow(), [](TGrafikMChildFrm& w) { w.NextCurve(); });
+        AfterCurveCommand();
+    });
+}
+
+void TCurvedLineExplorer::SonEgriButtonClick()
+{
+    Guarded([this] {
+        onWindow(ActiveGraphWindow(), [](TGrafikMChildFrm& w) { w.LastCurve(); });
+        AfterCurveCommand();
+    });
+}
+
+void TCurvedLineExplorer::EgriSilButtonClick()
+{
+    Guarded([this] {
+        onWindow(ActiveGraphWindow(), [](TGrafikMChildFrm& w) { w.RemoveCurve(); });
+        AfterCurveCommand();
+    });
+}
+
+void TCurvedLineExplorer::TumEgrileriSilButtonClick()
+{
+    Guarded([this] {
+        onWindow(ActiveGraphWindow(), [](TGrafikMChildFrm& w) { w.RemoveAllCurves(); });
+        AfterCurveCommand();
+    });
+}
+
+void TCurvedLineExplorer::YeniEgriButtonClick()
+{
+    Guarded([this] {
+        TGrafikMChildFrm* window = ActiveGraphWindow();
+        if (window == nullptr)
+            return;
+        window->NewCurve();
+        // The type's defaults; colour, style and visibility stay as they are.
+        ApplyTypeDefaults();
+        CheckChange();
+        FPreviewRenderer.Objects().Clear();
+        Draw();
+    });
+}
+
+void TCurvedLineExplorer::SetStep(double step)
+{
+    // Shown in the general form, which runs the change handler.
+    NoktaAraligiEdit->setText(QString::fromStdString(FloatToText(step)));
+}
+
+void TCurvedLineExplorer::SpinButton1UpClick()
+{
+    Guarded([this] {
+        const auto step = static_cast<double>(TextToFloat(stdtext(NoktaAraligiEdit->text())));
+        SetStep(StepUp(step));
+    });
+}
+
+void TCurvedLineExplorer::SpinButton1DownClick()
+{
+    Guarded([this] {
+        const auto step = static_cast<double>(TextToFloat(stdtext(NoktaAraligiEdit->text())));
+        SetStep(StepDown(step));
+    });
+}
+
+void TCurvedLineExplorer::ColorComboDblClick()
+{
+    Guarded([this] {
+        const TColor current = ColorCombo->Color();
+        const TColor chosen = SelectColor(this, current);
+        if (chosen != current)
+            ColorCombo->SetColor(chosen); // runs the change handler
+    });
+}
+
+namespace {
+void toggle(QComboBox* combo)
+{
+    // No selection (-1) gives the first item.
+    combo->setCurrentIndex((combo->currentIndex() + 1) % 2);
+}
+}
+
+// Switching the item by a double click is a change the user made, so unlike an
+// index the program sets it runs the change handler: "Uygula" follows it.
+void TCurvedLineExplorer::CizimSekliComboDblClick()
+{
+    Guarded([this] {
+        toggle(CizimSekliCombo);
+        CheckChange();
+    });
+}
+
+void TCurvedLineExplorer::GorunurlukComboDblClick()
+{
+    Guarded([this] {
+        toggle(GorunurlukCombo);
+        CheckChange();
+    });
+}
+
+void TCurvedLineExplorer::EgriGorImageMouseDown(Qt::MouseButton, int x, int y)
+{
+    FPreviewX = x;
+    FPreviewY = y;
+    FPreviewPressed = true;
+}
+
+void TCurvedLineExplorer::EgriGorImageMouseMove(Qt::MouseButtons buttons, int x, int y)
+{
+    if (!FPreviewPressed)
+        return;
+    if (std::abs(x - FPreviewX) <= PreviewDragThreshold
+        && std::abs(y - FPreviewY) <= PreviewDragThreshold)
+        return;
+    if (!(buttons & Qt::LeftButton))
+        return;
+    FPreviewAngleX += static_cast<long double>(y - FPreviewY) / 2;
+    FPreviewAngleY += static_cast<long double>(FPreviewX - x) / 2;
+    DrawPreview();
+    FPreviewX = x;
+    FPreviewY = y;
+}
+
+void TCurvedLineExplorer::EgriGorImageMouseUp(Qt::MouseButton, int, int)
+{
+    FPreviewPressed = false;
+}
+
+void TCurvedLineExplorer::EgriGorImageDblClick()
+{
+    Guarded([this] {
+        if (!FOnPreviewProperties)
+            return;
+        FOnPreviewProperties(FPreviewRenderer);
+        Draw();
+    });
+}
+
+void TCurvedLineExplorer::fxEditEnter()
+{
+    if (FOperatorPalette)
+        FOperatorPalette->SetLastFormulaEdit(fxEdit);
+}
+
+void TCurvedLineExplorer::fyEditEnter()
+{
+    if (FOperatorPalette)
+        FOperatorPalette->SetLastFormulaEdit(fyEdit);
+}
+
+void TCurvedLineExplorer::fzEditEnter()
+{
+    if (FOperatorPalette)
+        FOperatorPalette->SetLastFormulaEdit(fzEdit);
+}

@@ -1,0 +1,221 @@
+#pragma once
+
+#include "render/draw_function.h"
+#include "ui/graph/curve_editing.h"
+#include "ui/graph/editor_values.h"
+
+#include <QDockWidget>
+#include <QPointer>
+#include <QString>
+
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+class TColorCombo;
+class TComboBox;
+class TFormulaEdit;
+class TGrafikMChildFrm;
+class TImage;
+class TOperatorSelectToolW;
+class TSpinButton;
+
+// What choosing a coordinate system puts into the explorer's fields: a fixed
+// formula of the system in a disabled field, an empty enabled field for the
+// formulas the user writes, the labels naming the free variables, the thickness.
+struct TTypeDefaults {
+    const char* Fx;
+    const char* Fy;
+    const char* Fz;
+    bool FxEnabled, FyEnabled, FzEnabled;
+    const char* FxLabel;
+    const char* FyLabel;
+    const char* FzLabel;
+    int Thickness;
+};
+
+// The defaults of curve type 0..6 (CurveTypeCount entries).
+const TTypeDefaults& TypeDefaults(int curveType);
+
+// The step buttons' arithmetic: steps of 0.01 up to 0.1, of 0.1 above, and
+// never below about 0.01 going down.
+double StepUp(double step);
+double StepDown(double step);
+
+// The curve explorer: the main window's editor of the active graph window's
+// curves. It holds no curve of its own: it shows the window's current curve,
+// hands its fields to the window to compare and apply, moves between curves and
+// deletes them, and shows the edited curve alone in a preview that turns under
+// the mouse. A dock window for the left and right edges or floating, of a fixed
+// size, hidden until the main window shows it.
+//
+// Every handler runs its body through the program's error report, so nothing
+// raises out of it. While the panel fills its own fields the change handler
+// waits, and runs once when the fields are complete.
+class TCurvedLineExplorer : public QDockWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int PreviewWidth = 240;
+    static constexpr int PreviewHeight = 165;
+    static constexpr int PreviewZoom = 50;
+    static constexpr long double PreviewStartAngleX = 15;
+    static constexpr long double PreviewStartAngleY = -30;
+    // A preview drag acts once the pointer is more than this far from where
+    // it last acted, in either direction.
+    static constexpr int PreviewDragThreshold = 10;
+
+    // The active graph window, or null while another child window (or none) is active.
+    using TActiveGraphWindow = std::function<TGrafikMChildFrm*()>;
+    // Runs the properties window for the preview; the explorer redraws afterwards.
+    using TPreviewProperties = std::function<void(TDrawFunction& renderer)>;
+
+    explicit TCurvedLineExplorer(QWidget* parent = nullptr);
+    ~TCurvedLineExplorer() override;
+
+    // Without a provider (or while it gives null) the handlers that need a graph
+    // window do nothing.
+    void SetActiveGraphWindow(TActiveGraphWindow provider)
+    {
+        FActiveGraphWindow = std::move(provider);
+    }
+    void SetOnPreviewProperties(TPreviewProperties runner)
+    {
+        FOnPreviewProperties = std::move(runner);
+    }
+    // Entering fxEdit, fyEdit or fzEdit makes it the palette's target field. Not
+    // owned; may be null.
+    void SetOperatorPalette(TOperatorSelectToolW* palette);
+
+    // The preview.
+    TDrawFunction& PreviewRenderer() { return FPreviewRenderer; }
+    const TDrawFunction& PreviewRenderer() const { return FPreviewRenderer; }
+    long double PreviewAngleX() const { return FPreviewAngleX; }
+    long double PreviewAngleY() const { return FPreviewAngleY; }
+
+    // The fields as one curve's editor values. Raises EConvertError when the step
+    // text is no number.
+    TEditorValues EditorValues() const;
+
+    // Operations (each reports its own errors).
+    // Loads the panel from the active graph window's current curve, or resets it
+    // to type 0 when the window has no curves.
+    void FillExplorer();
+    // The preview's one curve anew from the fields, shown visible, at the start angles.
+    void RebuildPreview();
+    void DrawPreview();
+    // The enabled states RefreshCurveStatus decides for the navigation and delete buttons.
+    void SetCurveButtons(const TCurveButtons& buttons);
+    // Everything that needs a graph window: the seven curve buttons, the field
+    // panel, "Kaydet...", "Eğri Sec..." and "Uygula".
+    void SetGraphControlsEnabled(bool enabled);
+
+    // Event handlers.
+    void FTypeComboBoxChange();
+    void fxyzEditChange();
+    void UygulaButtonClick();
+    void ilkEgriButtonClick();
+    void OncekiEgriButtonClick();
+    void SonrakiEgriButtonClick();
+    void SonEgriButtonClick();
+    void YeniEgriButtonClick();
+    void EgriSilButtonClick();
+    void TumEgrileriSilButtonClick(); // also the edit menu's "delete all"
+    void SpinButton1UpClick();
+    void SpinButton1DownClick();
+    void ColorComboDblClick();
+    void CizimSekliComboDblClick();
+    void GorunurlukComboDblClick();
+    void EgriGorImageMouseDown(Qt::MouseButton button, int x, int y);
+    void EgriGorImageMouseMove(Qt::MouseButtons buttons, int x, int y);
+    void EgriGorImageMouseUp(Qt::MouseButton button, int x, int y);
+    void EgriGorImageDblClick();
+    void fxEditEnter();
+    void fyEditEnter();
+    void fzEditEnter();
+
+    // Controls, by their design names, top to bottom. The buttons' hints are
+    // status-line texts only.
+    QToolButton* ilkEgriButton = nullptr;
+    QToolButton* OncekiEgriButton = nullptr;
+    QToolButton* SonrakiEgriButton = nullptr;
+    QToolButton* SonEgriButton = nullptr;
+    QToolButton* YeniEgriButton = nullptr;
+    QToolButton* EgriSilButton = nullptr;
+    QToolButton* TumEgrileriSilButton = nullptr;
+    QFrame* EgriOzellikleriPanel = nullptr;
+    QComboBox* FTypeComboBox = nullptr;
+    QGroupBox* FonksiyonlarGroup = nullptr;
+    QLabel* fxLabel = nullptr;
+    QLabel* fyLabel = nullptr;
+    QLabel* fzLabel = nullptr;
+    TFormulaEdit* fxEdit = nullptr;
+    TFormulaEdit* fyEdit = nullptr;
+    TFormulaEdit* fzEdit = nullptr;
+    TColorCombo* ColorCombo = nullptr;
+    TComboBox* CizimSekliCombo = nullptr;
+    TComboBox* GorunurlukCombo = nullptr;
+    QLineEdit* NoktaAraligiEdit = nullptr;
+    TSpinButton* SpinButton1 = nullptr;
+    QSpinBox* CizgiKEdit = nullptr;
+    QFrame* EgriGorFrame = nullptr;
+    TImage* EgriGorImage = nullptr;
+    QPushButton* EgriKaydetButton = nullptr;
+    QPushButton* CLSelectButton = nullptr;
+    QPushButton* UygulaButton = nullptr;
+
+private:
+    // Holds the change handler back while the panel writes its own fields.
+    class TFilling {
+    public:
+        explicit TFilling(TCurvedLineExplorer& explorer)
+            : FExplorer(explorer)
+        {
+            ++FExplorer.FFilling;
+        }
+        ~TFilling() { --FExplorer.FFilling; }
+        TFilling(const TFilling&) = delete;
+        TFilling& operator=(const TFilling&) = delete;
+
+    private:
+        TCurvedLineExplorer& FExplorer;
+    };
+
+    void CreateControls();
+    QWidget* CreateCurveButtons(QWidget* parent);
+    void CreateFieldPanel();
+    void ConnectHandlers();
+    void SetUpPreview();
+
+    TGrafikMChildFrm* ActiveGraphWindow() const;
+    // The bodies; they raise, the public handlers report.
+    void ApplyTypeDefaults();
+    void LoadFromWindow(TGrafikMChildFrm& window);
+    void CheckChange();
+    void Rebuild();
+    void Draw();
+    void AfterCurveCommand();
+    void SetStep(double step);
+
+    TDrawFunction FPreviewRenderer;
+    long double FPreviewAngleX = PreviewStartAngleX;
+    long double FPreviewAngleY = PreviewStartAngleY;
+    bool FPreviewPressed = false;
+    int FPreviewX = 0;
+    int FPreviewY = 0;
+
+    TActiveGraphWindow FActiveGraphWindow;
+    TPreviewProperties FOnPreviewProperties;
+    QPointer<TOperatorSelectToolW> FOperatorPalette;
+    int FFilling = 0;
+    // The change handler reports an unreadable step once, not again at every
+    // keystroke until the step reads again.
+    bool FStepErrorShown = false;
+};

@@ -1,0 +1,829 @@
+#include "base/number_text.h"
+#include "engine/fonksiyon.h"
+#include "engine/variable_memory.h"
+#include "explorer_test_host.h"
+#include "ui/graph/grafik_mchild_frm.h"
+#include "ui/main/curved_line_explorer.h"
+#include "ui/main/explorer_controls.h"
+#include "ui/main/operator_select_tool_w.h"
+#include "ui/platform/color_combo.h"
+#include "ui/platform/error_report.h"
+#include "ui/platform/image.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// The panel beside graph windows of its own host, messages read from a sink,
+// numbers written with a comma as under Turkish settings.
+struct Explorer {
+    QTemporaryDir dir;
+    TExplorerTestHost host;
+    TCurvedLineExplorer panel;
+    std::vector<std::unique_ptr<TGrafikMChildFrm>> windows;
+    TGrafikMChildFrm* active = nullptr;
+    QStringList errors;
+    TScopedErrorSink sink { [this](const QString& m) { errors << m; } };
+    char separator = DecimalSeparator();
+
+    Explorer()
+    {
+        SetDecimalSeparator(',');
+        host.Explorer = &panel;
+        panel.SetActiveGraphWindow([this] { return active; });
+        OpenWindow();
+    }
+    ~Explorer() { SetDecimalSeparator(separator); }
+
+    // A new graph window becomes active, as the main window's activation does it.
+    TGrafikMChildFrm& OpenWindow()
+    {
+        windows.push_back(std::make_unique<TGrafikMChildFrm>(host, dir.filePath("Norvadeks.ini")));
+        Activate(*windows.back());
+        return *windows.back();
+    }
+    void Activate(TGrafikMChildFrm& window)
+    {
+        active = &window;
+        window.FormActivate();
+    }
+    TGrafikMChildFrm& w() { return *active; }
+
+    // What the user does: pick from a list, type into a field.
+    void Pick(QComboBox* combo, int index)
+    {
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    // Key by key over the selected old text, as a user retypes a field.
+    static void Type(QLineEdit* edit, const QString& text)
+    {
+        edit->selectAll();
+        if (text.isEmpty())
+            edit->del();
+        for (QChar c : text)
+            edit->insert(QString(c));
+    }
+    // Enters and applies a new curve with the panel.
+    void Enter(int type, const QString& fx, const QString& fy, const QString& fz, TColor color,
+        int style = 0, int visibility = 0, const QString& step = "0,1", int thickness = 2)
+    {
+        if (Curves() > 0)
+            panel.YeniEgriButtonClick();
+        Pick(panel.FTypeComboBox, type);
+        for (auto [edit, text] : { std::pair { panel.fxEdit, fx }, std::pair { panel.fyEdit, fy },
+                 std::pair { panel.fzEdit, fz } })
+            if (edit->isEnabled())
+                Type(edit, text);
+        panel.ColorCombo->SetColor(color);
+        Pick(panel.CizimSekliCombo, style);
+        Pick(panel.GorunurlukCombo, visibility);
+        Type(panel.NoktaAraligiEdit, step);
+        panel.CizgiKEdit->setValue(thickness);
+        panel.UygulaButtonClick();
+    }
+    int Curves() { return w().DrawFunction().Objects().Count(); }
+};
+
+struct TExpectedDefaults {
+    const char* Fx;
+    const char* Fy;
+    const char* Fz;
+    bool FxOn, FyOn, FzOn;
+    const char* Labels[3];
+    int Thickness;
+};
+
+// What each item of the type list shows, written out apart from the panel's table.
+const TExpectedDefaults ExpectedDefaults[7] = {
+    { "X", "", "0", false, true, false, { "fx:", "fy(x):", "fz:" }, 2 },
+    { "X", "0", "", false, false, true, { "fx:", "fy:", "fz(x):" }, 2 },
+    { "0", "y", "", false, false, true, { "fx:", "fy:", "fz(y):" }, 2 },
+    { "X", "", "", false, true, true, { "fx:", "fy(x):", "fz(x):" }, 2 },
+    { "", "", "", true, true, true, { "fx(a,b):", "fy(a,b):", "fz(a,b):" }, 1 },
+    { "R*cos(a)", "R*sin(a)", "", false, false, true, { "fx(a):", "fy(a):", " R(a):" }, 2 },
+    { "", "", "", true, true, true, { "fx(t):", "fy(t):", "fz(t):" }, 2 },
+};
+
+void ExpectDefaults(TCurvedLineExplorer& p, int type)
+{
+    const TExpectedDefaults& d = ExpectedDefaults[type];
+    EXPECT_EQ(p.FTypeComboBox->currentIndex(), type);
+    EXPECT_EQ(p.fxEdit->text(), QString::fromUtf8(d.Fx));
+    EXPECT_EQ(p.fyEdit->text(), QString::fromUtf8(d.Fy));
+    EXPECT_EQ(p.fzEdit->text(), QString::fromUtf8(d.Fz));
+    EXPECT_EQ(p.fxEdit->isEnabled(), d.FxOn);
+    EXPECT_EQ(p.fyEdit->isEnabled(), d.FyOn);
+    EXPECT_EQ(p.fzEdit->isEnabled(), d.FzOn);
+    EXPECT_EQ(p.fxLabel->text(), QString::fromUtf8(d.Labels[0]));
+    EXPECT_EQ(p.fyLabel->text(), QString::fromUtf8(d.Labels[1]));
+    EXPECT_EQ(p.fzLabel->text(), QString::fromUtf8(d.Labels[2]));
+    EXPECT_EQ(p.NoktaAraligiEdit->text(), "0,1");
+    EXPECT_EQ(p.CizgiKEdit->value(), d.Thickness);
+}
+
+int CountPixels(const QImage& image, TColor color)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixel(x, y) == ColorToRgb32(color);
+    return n;
+}
+
+void SendMouse(
+    QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(
+        type, QPointF(at), target->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+constexpr TColor Lime = 0x00FF00;
+constexpr TColor Blue = 0xFF0000;
+constexpr TColor Maroon = 0x000080;
+
+} // namespace
+
+TEST(CurveExplorer, WindowControlsAndTheirTexts)
+{
+    TCurvedLineExplorer p;
+    EXPECT_EQ(p.objectName(), "CurvedLineExplorerToolW");
+    EXPECT_EQ(p.windowTitle(), "Eğri Gezgini");
+    EXPECT_EQ(p.allowedAreas(), Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    EXPECT_TRUE(p.isHidden());
+    EXPECT_EQ(p.layout()->sizeConstraint(), QLayout::SetFixedSize);
+
+    const QStringList types { "XY Düzleminde (x değisken)", "XZ Düzleminde (x değisken)",
+        "YZ Düzleminde (y değisken)", "XYZUzayında    (x değisken)",
+        "Küresel Sistemde   (a ve b değisken)", "Kutupsal Koordinatlarda (a değisken)",
+        "Silindirik Koordinatlarda  (t  değisken)" };
+    ASSERT_EQ(p.FTypeComboBox->count(), types.size());
+    for (int k = 0; k < types.size(); ++k)
+        EXPECT_EQ(p.FTypeComboBox->itemText(k), types[k]);
+
+    const QStringList colours { "Siyah", "Kestane Rengi", "Yeşil", "Olive", "Lacivert", "Pembe",
+        "Teal", "Gri", "Gümüş Rengi", "Kırmızı", "Lime", "Sarı", "Mavi", "Fuchsia", "Aqua",
+        "Beyaz" };
+    ASSERT_EQ(p.ColorCombo->count(), colours.size());
+    for (int k = 0; k < colours.size(); ++k)
+        EXPECT_EQ(p.ColorCombo->itemText(k), colours[k]);
+    EXPECT_EQ(p.ColorCombo->currentText(), "Olive");
+    EXPECT_EQ(p.ColorCombo->Color(), 0x008080u);
+
+    ASSERT_EQ(p.CizimSekliCombo->count(), 2);
+    EXPECT_EQ(p.CizimSekliCombo->itemText(0), "Çizgi");
+    EXPECT_EQ(p.CizimSekliCombo->itemText(1), "Nokta");
+    ASSERT_EQ(p.GorunurlukCombo->count(), 2);
+    EXPECT_EQ(p.GorunurlukCombo->itemText(0), "Görünür");
+    EXPECT_EQ(p.GorunurlukCombo->itemText(1), "Görünmez");
+
+    EXPECT_EQ(p.CizgiKEdit->minimum(), 1);
+    EXPECT_EQ(p.CizgiKEdit->maximum(), 20);
+    EXPECT_EQ(p.CizgiKEdit->value(), 1);
+    EXPECT_FALSE(p.fxEdit->isEnabled());
+    EXPECT_EQ(p.fxLabel->text(), "fx:");
+    EXPECT_EQ(p.fyLabel->text(), "fy:");
+    EXPECT_EQ(p.fzLabel->text(), "fz:");
+    EXPECT_EQ(p.FonksiyonlarGroup->title(), " Fonksiyonlar ");
+    EXPECT_EQ(p.EgriGorImage->size(), QSize(240, 165));
+    EXPECT_EQ(p.SpinButton1->parentWidget(), p.NoktaAraligiEdit->parentWidget());
+
+    // The field block, preview included, lies on the one panel that is enabled as a whole.
+    for (QWidget* field : std::initializer_list<QWidget*> { p.FTypeComboBox, p.fzEdit, p.ColorCombo,
+             p.CizimSekliCombo, p.GorunurlukCombo, p.NoktaAraligiEdit, p.SpinButton1, p.CizgiKEdit,
+             p.EgriGorImage })
+        EXPECT_TRUE(p.EgriOzellikleriPanel->isAncestorOf(field))
+            << field->objectName().toStdString();
+    for (QWidget* button : std::initializer_list<QWidget*> { p.UygulaButton, p.ilkEgriButton })
+        EXPECT_FALSE(p.EgriOzellikleriPanel->isAncestorOf(button));
+
+    const std::pair<QWidget*, const char*> hints[] = {
+        { p.ilkEgriButton, "İlk Eğri" },
+        { p.OncekiEgriButton, "Önceki Eğri" },
+        { p.SonrakiEgriButton, "Sonraki  Eğri" },
+        { p.SonEgriButton, "Son  Eğri" },
+        { p.YeniEgriButton, "Yeni Eğri" },
+        { p.EgriSilButton, "Eğriyi Sil" },
+        { p.TumEgrileriSilButton, "Tüm Eğrileri Sil" },
+        { p.EgriKaydetButton, "Eğriyi Dosyaya Kaydet" },
+        { p.CLSelectButton, "Eğriyi Dosyadan Sec" },
+    };
+    for (const auto& [button, hint] : hints) {
+        SCOPED_TRACE(hint);
+        EXPECT_EQ(button->statusTip(), QString::fromUtf8(hint));
+        EXPECT_TRUE(button->toolTip().isEmpty());
+    }
+    EXPECT_EQ(p.EgriKaydetButton->text(), "Kaydet...");
+    EXPECT_EQ(p.CLSelectButton->text(), "Eğri Sec...");
+    EXPECT_EQ(p.UygulaButton->text(), "Uygula");
+
+    // The preview renderer: the image's size, origin at its centre, zoom 50 %.
+    const TDrawFunction& r = p.PreviewRenderer();
+    EXPECT_EQ(r.Width(), 240);
+    EXPECT_EQ(r.Height(), 165);
+    EXPECT_EQ(r.X0(), 120);
+    EXPECT_EQ(r.Y0(), 82);
+    EXPECT_EQ(r.Scale(), 5.0L / 50);
+    EXPECT_EQ(r.BrushColor(), QColorToColor(p.palette().color(QPalette::Button)));
+    EXPECT_EQ(r.Objects().Count(), 0);
+}
+
+TEST(CurveExplorer, EachTypeSetsItsDefaults)
+{
+    Explorer e;
+    TCurvedLineExplorer& p = e.panel;
+    for (int type = 0; type < 7; ++type) {
+        SCOPED_TRACE(type);
+        p.NoktaAraligiEdit->setText("5");
+        p.CizgiKEdit->setValue(7);
+        p.fxEdit->setText("junk");
+        p.fyEdit->setText("junk");
+        p.fzEdit->setText("junk");
+        e.Pick(p.FTypeComboBox, type);
+        ExpectDefaults(p, type);
+    }
+    // With no item selected only the step and the thickness change.
+    p.FTypeComboBox->setCurrentIndex(-1);
+    p.NoktaAraligiEdit->setText("5");
+    p.CizgiKEdit->setValue(7);
+    p.FTypeComboBoxChange();
+    EXPECT_EQ(p.NoktaAraligiEdit->text(), "0,1");
+    EXPECT_EQ(p.CizgiKEdit->value(), 2);
+    EXPECT_EQ(p.fxLabel->text(), "fx(t):");
+    EXPECT_TRUE(e.errors.isEmpty()) << e.errors.join('\n').toStdString();
+}
+
+TEST(CurveExplorer, StepButtons)
+{
+    Explorer e;
+    TCurvedLineExplorer& p = e.panel;
+    struct Row {
+        const char* From;
+        bool Up;
+        const char* To;
+    };
+    const Row rows[] = {
+        { "0,1", true, "0,11" },
+        { "0,11", false, "0,1" },
+        { "0,015", false, "0,015" },
+        { "0,02", false, "0,01" },
+        { "0,1", false, "0,09" },
+        { "0,01", true, "0,02" },
+        { "0,2", true, "0,3" },
+        { "0,3", false, "0,2" },
+        { "1", true, "1,1" },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.From) + (row.Up ? " up" : " down"));
+        p.NoktaAraligiEdit->setText(row.From);
+        if (row.Up)
+            p.SpinButton1UpClick();
+        else
+            p.SpinButton1DownClick();
+        EXPECT_EQ(p.NoktaAraligiEdit->text(), row.To);
+    }
+    // The arrows themselves.
+    p.NoktaAraligiEdit->setText("0,1");
+    p.SpinButton1->UpButton()->click();
+    EXPECT_EQ(p.NoktaAraligiEdit->text(), "0,11");
+    p.SpinButton1->DownButton()->click();
+    EXPECT_EQ(p.NoktaAraligiEdit->text(), "0,1");
+
+    // A step that is no number: one message per click, the text stays.
+    p.NoktaAraligiEdit->setText("0.1");
+    e.errors.clear();
+    p.SpinButton1UpClick();
+    p.SpinButton1DownClick();
+    EXPECT_EQ(e.errors,
+        QStringList({ "'0.1' is not a valid floating point value",
+            "'0.1' is not a valid floating point value" }));
+    EXPECT_EQ(p.NoktaAraligiEdit->text(), "0.1");
+}
+
+TEST(CurveExplorer, StepButtonsMarkAnAppliedCurveChanged)
+{
+    Explorer e;
+    e.Enter(0, "", "sin(x)", "", Blue);
+    ASSERT_EQ(e.Curves(), 1);
+    EXPECT_FALSE(e.panel.UygulaButton->isEnabled());
+    e.panel.SpinButton1UpClick();
+    EXPECT_TRUE(e.panel.UygulaButton->isEnabled());
+    EXPECT_EQ(e.host.Status, "  (1/1) Değisiklik");
+    e.panel.SpinButton1DownClick();
+    EXPECT_FALSE(e.panel.UygulaButton->isEnabled());
+}
+
+TEST(CurveExplorer, EmptyWindowShowsTypeZero)
+{
+    Explorer e;
+    TCurvedLineExplorer& p = e.panel;
+    EXPECT_EQ(e.host.Fills, 1);
+    ExpectDefaults(p, 0);
+    EXPECT_EQ(p.CizimSekliCombo->currentText(), "Çizgi");
+    EXPECT_EQ(p.GorunurlukCombo->currentText(), "Görünür");
+    EXPECT_EQ(p.PreviewRenderer().Objects().Count(), 0);
+    EXPECT_EQ(e.host.Status, "  (Yeni Eğri)");
+    // A new curve with the fixed "X" and "0" already counts as entered.
+    EXPECT_TRUE(p.UygulaButton->isEnabled());
+    EXPECT_FALSE(e.host.Buttons.First || e.host.Buttons.Prior || e.host.Buttons.Next
+        || e.host.Buttons.Last || e.host.Buttons.Remove || e.host.Buttons.RemoveAll);
+    EXPECT_FALSE(p.ilkEgriButton->isEnabled());
+    EXPECT_FALSE(p.TumEgrileriSilButton->isEnabled());
+
+    // A window with a curve in points, hidden, then an empty one: the style and the
+    // visibility return, the preview empties, the colour stays.
+    e.Enter(4, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", Lime, 1, 1, "0,2", 3);
+    ASSERT_EQ(e.Curves(), 1);
+    ASSERT_EQ(p.PreviewRenderer().Objects().Count(), 1);
+    const QImage withCurve = p.EgriGorImage->Picture().toImage();
+    ASSERT_GT(CountPixels(withCurve, Lime), 0);
+    e.OpenWindow();
+    ExpectDefaults(p, 0);
+    EXPECT_EQ(p.CizimSekliCombo->currentIndex(), 0);
+    EXPECT_EQ(p.GorunurlukCombo->currentIndex(), 0);
+    EXPECT_EQ(p.ColorCombo->Color(), Lime);
+    EXPECT_EQ(p.PreviewRenderer().Objects().Count(), 0);
+    EXPECT_EQ(CountPixels(p.EgriGorImage->Picture().toImage(), Lime), 0);
+    // The empty preview is the plain scene at the preview's angles.
+    TDrawFunction plain;
+    plain.SetSize(240, 165);
+    plain.SetX0(120);
+    plain.SetY0(82);
+    plain.SetBrushColor(p.PreviewRenderer().BrushColor());
+    plain.SetZoom(50);
+    plain.SetAngles(15, -30);
+    plain.Render(true);
+    EXPECT_EQ(
+        p.EgriGorImage->Picture().toImage().convertToFormat(QImage::Format_RGB32), plain.Image());
+    EXPECT_TRUE(e.errors.isEmpty()) << e.errors.join('\n').toStdString();
+}
+
+TEST(CurveExplorer, ApplyingEnablesAndDisablesUygula)
+{
+    Explorer e;
+    TCurvedLineExplorer& p = e.panel;
+    e.Pick(p.FTypeComboBox, 0);
+    Explorer::Type(p.fyEdit, "x^2/4");
+    EXPECT_TRUE(p.UygulaButton->isEnabled());
+    p.ColorCombo->SetColor(Maroon);
+    p.UygulaButton->click();
+    ASSERT_EQ(e.Curves(), 1);
+    EXPECT_TRUE(e.errors.isEmpty()) << e.errors.join('\n').toStdString();
+    EXPECT_FALSE(p.UygulaButton->isEnabled());
+    EXPECT_EQ(e.host.Status, "  (1/1)");
+    EXPECT_EQ(e.w().State(), omNone);
+    const TCurveRecord stored = e.w().DrawFunction().Objects().Items(0);
+    EXPECT_EQ(stored.Fy->GetText(), "x^2/4");
+    EXPECT_EQ(stored.Color, Maroon);
+    EXPECT_EQ(stored.Step, 0.1L);
+    EXPECT_EQ(stored.Thickness, 2);
+    // The preview shows the applied curve at the preview's angles.
+    EXPECT_EQ(p.PreviewRenderer().Objects().Count(), 1);
+    EXPECT_EQ(p.PreviewAngleX(), 15);
+    EXPECT_EQ(p.PreviewAngleY(), -30);
+    EXPECT_GT(CountPixels(p.EgriGorImage->Picture().toImage(), Maroon), 0);
+
+    // A change enables it and marks the curve; going back to the stored value
+    // disables it again, the marker staying until the next refresh.
+    Explorer::Type(p.fyEdit, "x^2/5");
+    EXPECT_TRUE(p.UygulaButton->isEnabled());
+    EXPECT_EQ(e.host.Status, "  (1/1) Değisiklik");
+    Explorer::Type(p.fyEdit, "x^2/4");
+    EXPECT_FALSE(p.UygulaButton->isEnabled());
+    p.CizgiKEdit->setValue(5);
+    EXPECT_TRUE(p.UygulaButton->isEnabled());
+    p.CizgiKEdit->setValue(2);
+    EXPECT_FALSE(p.UygulaButton->isEnabled());
+    Explorer::Type(p.NoktaAraligiEdit, "0,05");
+    EXPECT_TRUE(p.UygulaButton->isEnabled());
+    Explorer::Type(p.NoktaAraligiEdit, "0,1");
+    EXPECT_FALSE(p.UygulaButton->isEnabled());
+    p.ColorCombo->SetColor(Lime);
+    EXPECT_TRUE(p.UygulaButton->isEnabled());
+    p.ColorCombo->SetColor(Maroon);
+    EXPECT_FALSE(p.UygulaButton->isEnabled());
+    e.Pick(p.GorunurlukCombo, 1);
+    EXPECT_TRUE(p.UygulaButton->isEnabled());
+    e.Pick(p.GorunurlukCombo, 0);
+    EXPECT_FALSE(p.UygulaButton->isEnabled());
+    // An index set by the program (the drawing-style commands) is no change.
+    p.CizimSekliCombo->setCurrentIndex(1);
+    EXPECT_FALSE(p.UygulaButton->isEnabled());
+    p.CizimSekliCombo->setCurrentIndex(0);
+
+    // A formula that does not compile: the engine's message, nothing stored, the
+    // user's text kept and Uygula still enabled.
+    Explorer::Type(p.fyEdit, "sin(");
+    ASSERT_TRUE(p.UygulaButton->isEnabled());
+    p.UygulaButtonClick();
+    TVariableMemory memory;
+    TFonksiyon formula;
+    formula.SetMemory(&memory);
+    QString expected;
+    try {
+        formula.SetText("sin(");
+    } catch (const EFonksiyonError& error) {
+        expected = QString::fromStdString(error.Message());
+    }
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_EQ(e.errors, QStringList { expected });
+    EXPECT_EQ(p.fyEdit->text(), "sin(");
+    EXPECT_TRUE(p.UygulaButton->isEnabled());
+    EXPECT_EQ(e.w().DrawFunction().Objects().Items(0).Fy->GetText(), "x^2/4");
+
+    // The same curve once more as a new one: the duplicate is refused.
+    e.errors.clear();
+    p.YeniEgriButtonClick();
+    Explorer::Type(p.fyEdit, "x^2/4");
+    p.UygulaButtonClick();
+    EXPECT_EQ(e.errors, QStringList { "Bu eğri daha önce tanımlanmıştır (0)" });
+    EXPECT_EQ(e.Curves(), 1);
+    EXPECT_TRUE(p.UygulaButton->isEnabled());
+}
+
+TEST(CurveExplorer, NavigationRefillsThePanel)
+{
+    Explorer e;
+    TCurvedLineExplorer& p = e.panel;
+    e.Enter(0, "", "sin(x)", "", Blue, 0, 0, "0,1", 2);
+    e.Enter(4, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", Lime, 1, 1, "0,25", 4);
+    e.Enter(5, "", "", "1+a/7", Maroon, 0, 1, "0,05", 9);
+    ASSERT_EQ(e.Curves(), 3);
+    ASSERT_TRUE(e.errors.isEmpty()) << e.errors.join('\n').toStdString();
+
+    struct Shown {
+        int Type;
+        const char *Fx, *Fy, *Fz;
+        TColor Color;
+        int Style, Visibility;
+        const char* Step;
+        int Thickness;
+    };
+    const Shown curves[3] = {
+        { 0, "X", "sin(x)", "0", Blue, 0, 0, "0,1", 2 },
+        { 4, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", Lime, 1, 1, "0,25", 4 },
+        { 5, "R*cos(a)", "R*sin(a)", "1+a/7", Maroon, 0, 1, "0,05", 9 },
+    };
+    const auto expectShown = [&](int index) {
+        SCOPED_TRACE(index);
+        const Shown& c = curves[index];
+        EXPECT_EQ(p.FTypeComboBox->currentIndex(), c.Type);
+        EXPECT_EQ(p.fxEdit->text(), c.Fx);
+        EXPECT_EQ(p.fyEdit->text(), c.Fy);
+        EXPECT_EQ(p.fzEdit->text(), c.Fz);
+        EXPECT_EQ(p.ColorCombo->Color(), c.Color);
+        EXPECT_EQ(p.CizimSekliCombo->currentIndex(), c.Style);
+        EXPECT_EQ(p.GorunurlukCombo->currentIndex(), c.Visibility);
+        EXPECT_EQ(p.NoktaAraligiEdit->text(), c.Step);
+        EXPECT_EQ(p.CizgiKEdit->value(), c.Thickness);
+        // Filling the fields is no change of the curve.
+        EXPECT_FALSE(p.UygulaButton->isEnabled());
+        EXPECT_EQ(e.w().State(), omNone);
+        EXPECT_EQ(e.host.Status,
+            QString("  (%1/3)").arg(index + 1)); // never " Değisiklik" after moving
+        EXPECT_EQ(e.w().CurveIndex(), index);
+        EXPECT_EQ(p.ilkEgriButton->isEnabled(), index > 0);
+        EXPECT_EQ(p.OncekiEgriButton->isEnabled(), index > 0);
+        EXPECT_EQ(p.SonrakiEgriButton->isEnabled(), index < 2);
+        EXPECT_EQ(p.SonEgriButton->isEnabled(), index < 2);
+        EXPECT_TRUE(p.EgriSilButton->isEnabled());
+        ASSERT_EQ(p.PreviewRenderer().Objects().Count(), 1);
+        EXPECT_EQ(p.PreviewRenderer().Objects().Items(0).CurveType, c.Type);
+        EXPECT_TRUE(p.PreviewRenderer().Objects().Items(0).Visible);
+        EXPECT_EQ(p.PreviewAngleY(), -30);
+    };
+    expectShown(2);
+    p.ilkEgriButton->click();
+    expectShown(0);
+    p.SonrakiEgriButton->click();
+    expectShown(1);
+    p.SonrakiEgriButton->click();
+    expectShown(2);
+    p.SonrakiEgriButtonClick(); // on the last curve: stays
+    expectShown(2);
+    p.OncekiEgriButton->click();
+    expectShown(1);
+    p.ilkEgriButtonClick();
+    p.OncekiEgriButtonClick(); // on the first curve: stays
+    expectShown(0);
+    p.SonEgriButton->click();
+    expectShown(2);
+
+    // Unapplied changes are dropped by moving.
+    Explorer::Type(p.fzEdit, "2");
+    ASSERT_TRUE(p.UygulaButton->isEnabled());
+    p.OncekiEgriButtonClick();
+    expectShown(1);
+
+    // Delete the middle curve: the one after it becomes current.
+    p.EgriSilButton->click();
+    EXPECT_EQ(e.Curves(), 2);
+    EXPECT_EQ(p.FTypeComboBox->currentIndex(), 5);
+    EXPECT_EQ(p.fzEdit->text(), "1+a/7");
+    EXPECT_EQ(e.host.Status, "  (2/2)");
+
+    // A new curve: the defaults of the type shown, colour, style and visibility kept.
+    p.YeniEgriButton->click();
+    EXPECT_EQ(e.w().State(), omAppend);
+    EXPECT_EQ(e.host.Status, "  (Yeni Eğri)");
+    ExpectDefaults(p, 5);
+    EXPECT_EQ(p.ColorCombo->Color(), Maroon);
+    EXPECT_EQ(p.GorunurlukCombo->currentIndex(), 1);
+    EXPECT_EQ(p.PreviewRenderer().Objects().Count(), 0);
+    EXPECT_FALSE(p.EgriSilButton->isEnabled());
+
+    // Delete all: the panel returns to type 0, the preview empties.
+    p.TumEgrileriSilButton->click();
+    EXPECT_EQ(e.Curves(), 0);
+    ExpectDefaults(p, 0);
+    EXPECT_EQ(p.PreviewRenderer().Objects().Count(), 0);
+    EXPECT_FALSE(p.TumEgrileriSilButton->isEnabled());
+    EXPECT_TRUE(e.errors.isEmpty()) << e.errors.join('\n').toStdString();
+}
+
+TEST(CurveExplorer, ActivationShowsEachWindowsCurve)
+{
+    Explorer e;
+    TGrafikMChildFrm& first = e.w();
+    e.Enter(3, "", "sin(x)", "cos(x)", Blue);
+    TGrafikMChildFrm& second = e.OpenWindow();
+    e.Enter(6, "cos(t)", "sin(t)", "t/5", Lime);
+    e.Activate(first);
+    EXPECT_EQ(e.panel.FTypeComboBox->currentIndex(), 3);
+    EXPECT_EQ(e.panel.fzEdit->text(), "cos(x)");
+    EXPECT_EQ(e.panel.PreviewRenderer().Objects().Items(0).Color, Blue);
+    e.Activate(second);
+    EXPECT_EQ(e.panel.fxEdit->text(), "cos(t)");
+    EXPECT_EQ(e.panel.ColorCombo->Color(), Lime);
+}
+
+TEST(CurveExplorer, PreviewTurnsUnderTheLeftButton)
+{
+    Explorer e;
+    TCurvedLineExplorer& p = e.panel;
+    e.Enter(6, "cos(t)", "sin(t)", "t/5", Lime);
+    TImage* image = p.EgriGorImage;
+    const QImage before = image->Picture().toImage();
+
+    SendMouse(image, QEvent::MouseButtonPress, { 100, 80 }, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(image, QEvent::MouseMove, { 130, 80 }, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(p.PreviewAngleX(), 15);
+    EXPECT_EQ(p.PreviewAngleY(), -45);
+    EXPECT_EQ(p.PreviewRenderer().YAxisAngle(), -45);
+    EXPECT_NE(image->Picture().toImage(), before);
+
+    // Within 10 pixels in both directions: nothing, and the stored point stays.
+    SendMouse(image, QEvent::MouseMove, { 140, 90 }, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(p.PreviewAngleY(), -45);
+    EXPECT_EQ(p.PreviewAngleX(), 15);
+    SendMouse(image, QEvent::MouseMove, { 141, 75 }, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(p.PreviewAngleY(), -50.5L);
+    EXPECT_EQ(p.PreviewAngleX(), 12.5L);
+
+    // Without the left button, or after the release, a move does nothing.
+    SendMouse(image, QEvent::MouseMove, { 200, 150 }, Qt::NoButton, Qt::RightButton);
+    EXPECT_EQ(p.PreviewAngleY(), -50.5L);
+    SendMouse(image, QEvent::MouseButtonRelease, { 200, 150 }, Qt::LeftButton, Qt::NoButton);
+    SendMouse(image, QEvent::MouseMove, { 20, 10 }, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(p.PreviewAngleY(), -50.5L);
+    EXPECT_EQ(p.PreviewRenderer().XAxisAngle(), 12.5L);
+
+    // Rebuilding returns to the preview's own angles.
+    p.RebuildPreview();
+    EXPECT_EQ(p.PreviewAngleX(), 15);
+    EXPECT_EQ(p.PreviewAngleY(), -30);
+    EXPECT_EQ(image->Picture().toImage(), before);
+}
+
+TEST(CurveExplorer, PreviewShowsAHiddenCurve)
+{
+    Explorer e;
+    TCurvedLineExplorer& p = e.panel;
+    e.Enter(0, "", "x/2", "", Lime, 0, 1);
+    ASSERT_EQ(e.Curves(), 1);
+    EXPECT_FALSE(e.w().DrawFunction().Objects().Items(0).Visible);
+    EXPECT_EQ(CountPixels(e.w().DrawFunction().Image(), Lime), 0);
+    EXPECT_TRUE(p.PreviewRenderer().Objects().Items(0).Visible);
+    EXPECT_GT(CountPixels(p.EgriGorImage->Picture().toImage(), Lime), 0);
+}
+
+TEST(CurveExplorer, UnreadableStepReportedOnceWhileTyping)
+{
+    Explorer e;
+    TCurvedLineExplorer& p = e.panel;
+    e.Enter(0, "", "x", "", Blue);
+    ASSERT_EQ(e.Curves(), 1);
+    Explorer::Type(p.NoktaAraligiEdit, "abc");
+    Explorer::Type(p.fyEdit, "x+1");
+    EXPECT_EQ(e.errors, QStringList { "'a' is not a valid floating point value" });
+    // The handler stopped each time: Uygula and the stored state as they were.
+    EXPECT_FALSE(p.UygulaButton->isEnabled());
+    EXPECT_EQ(e.w().State(), omNone);
+
+    // A command reports it each time, and stores nothing.
+    e.errors.clear();
+    p.UygulaButtonClick();
+    p.UygulaButtonClick();
+    EXPECT_EQ(e.errors,
+        QStringList({ "'abc' is not a valid floating point value",
+            "'abc' is not a valid floating point value" }));
+    EXPECT_EQ(e.w().DrawFunction().Objects().Items(0).Fy->GetText(), "x");
+
+    // Once the step reads again, the next unreadable text is reported again.
+    e.errors.clear();
+    p.NoktaAraligiEdit->setText("0,5");
+    EXPECT_TRUE(p.UygulaButton->isEnabled());
+    p.NoktaAraligiEdit->setText("");
+    p.NoktaAraligiEdit->setText("a");
+    EXPECT_EQ(e.errors, QStringList { "'' is not a valid floating point value" });
+}
+
+TEST(CurveExplorer, DoubleClicksOnTheLists)
+{
+    Explorer e;
+    TCurvedLineExplorer& p = e.panel;
+    e.Enter(0, "", "x", "", Blue);
+    ASSERT_FALSE(p.UygulaButton->isEnabled());
+
+    p.CizimSekliComboDblClick();
+    EXPECT_EQ(p.CizimSekliCombo->currentIndex(), 1);
+    EXPECT_TRUE(p.UygulaButton->isEnabled());
+    p.CizimSekliComboDblClick();
+    EXPECT_EQ(p.CizimSekliCombo->currentIndex(), 0);
+    EXPECT_FALSE(p.UygulaButton->isEnabled());
+
+    // A real double click on the closed list, and no selection giving the first item.
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+        Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(p.GorunurlukCombo, &dbl);
+    EXPECT_EQ(p.GorunurlukCombo->currentIndex(), 1);
+    EXPECT_TRUE(p.UygulaButton->isEnabled());
+    p.GorunurlukCombo->setCurrentIndex(-1);
+    p.GorunurlukComboDblClick();
+    EXPECT_EQ(p.GorunurlukCombo->currentIndex(), 0);
+
+    // The colour dialog: a confirmed new colour becomes the list's, a cancel leaves it.
+    TColor offered = 0;
+    {
+        TScopedColorDialog dialog([&](QWidget*, TColor& c) {
+            offered = c;
+            c = 0x123456;
+            return true;
+        });
+        p.ColorComboDblClick();
+    }
+    EXPECT_EQ(offered, Blue);
+    EXPECT_EQ(p.ColorCombo->Color(), 0x123456u);
+    EXPECT_TRUE(p.UygulaButton->isEnabled());
+    {
+        TScopedColorDialog dialog([](QWidget*, TColor& c) {
+            c = 0;
+            return false;
+        });
+        p.ColorComboDblClick();
+    }
+    EXPECT_EQ(p.ColorCombo->Color(), 0x123456u);
+    EXPECT_TRUE(e.errors.isEmpty()) << e.errors.join('\n').toStdString();
+}
+
+TEST(CurveExplorer, PreviewPropertiesThenRedraw)
+{
+    Explorer e;
+    TCurvedLineExplorer& p = e.panel;
+    p.EgriGorImageDblClick(); // no properties window yet: nothing
+    int runs = 0;
+    p.SetOnPreviewProperties([&](TDrawFunction& r) {
+        ++runs;
+        EXPECT_EQ(&r, &p.PreviewRenderer());
+        r.SetBrushColor(Lime);
+    });
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+        Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(p.EgriGorImage, &dbl);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(p.EgriGorImage->Picture().toImage().pixel(0, 0), ColorToRgb32(Lime));
+}
+
+TEST(CurveExplorer, NothingWithoutAGraphWindow)
+{
+    Explorer e;
+    TCurvedLineExplorer& p = e.panel;
+    e.active = nullptr;
+    p.fyEdit->setText("x");
+    p.FillExplorer();
+    p.UygulaButtonClick();
+    p.YeniEgriButtonClick();
+    p.ilkEgriButtonClick();
+    p.TumEgrileriSilButtonClick();
+    EXPECT_EQ(p.fyEdit->text(), "x");
+    EXPECT_EQ(e.windows[0]->DrawFunction().Objects().Count(), 0);
+    EXPECT_TRUE(e.errors.isEmpty());
+
+    p.SetGraphControlsEnabled(false);
+    for (QWidget* c :
+        std::initializer_list<QWidget*> { p.ilkEgriButton, p.YeniEgriButton, p.TumEgrileriSilButton,
+            p.EgriOzellikleriPanel, p.CLSelectButton, p.EgriKaydetButton, p.UygulaButton })
+        EXPECT_FALSE(c->isEnabled()) << c->objectName().toStdString();
+    EXPECT_FALSE(p.fyEdit->isEnabled());
+    p.SetGraphControlsEnabled(true);
+    EXPECT_TRUE(p.EgriOzellikleriPanel->isEnabled());
+}
+
+TEST(CurveExplorer, FormulaFieldsReachThePalette)
+{
+    Explorer e;
+    TCurvedLineExplorer& p = e.panel;
+    TOperatorSelectToolW palette;
+    p.SetOperatorPalette(&palette);
+    e.Pick(p.FTypeComboBox, 4);
+    for (QLineEdit* edit : { static_cast<QLineEdit*>(p.fyEdit), static_cast<QLineEdit*>(p.fzEdit),
+             static_cast<QLineEdit*>(p.fxEdit) }) {
+        edit->setText("sin(a)");
+        edit->setCursorPosition(3);
+        QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(edit, &in);
+        EXPECT_EQ(palette.LastFormulaEdit(), edit);
+        // Entering the field selects nothing.
+        EXPECT_FALSE(edit->hasSelectedText());
+        EXPECT_EQ(edit->cursorPosition(), 3);
+    }
+    palette.AddToTheFunction(65); // "sin(" into fxEdit, which runs the change handler
+    EXPECT_EQ(p.fxEdit->text(), "sin(a)sin(");
+    EXPECT_TRUE(p.UygulaButton->isEnabled());
+}
+
+// Every caption fits its control and no two controls of one parent overlap, in
+// a main window's left dock as the user sees it (VELMO_GRAB_DIR receives the picture).
+TEST(CurveExplorer, LayoutFitsItsCaptions)
+{
+    Explorer e;
+    e.Enter(4, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", Blue);
+    QMainWindow main;
+    main.resize(700, 700);
+    main.setCentralWidget(new QWidget);
+    main.addDockWidget(Qt::LeftDockWidgetArea, &e.panel);
+    // The panel belongs to the fixture, not to the main window.
+    const std::unique_ptr<QMainWindow, void (*)(QMainWindow*)> release(&main, [](QMainWindow* m) {
+        for (auto* dock : m->findChildren<TCurvedLineExplorer*>()) {
+            m->removeDockWidget(dock);
+            dock->setParent(nullptr);
+        }
+    });
+    e.panel.show();
+    main.show();
+    QApplication::processEvents();
+    e.Pick(e.panel.FTypeComboBox, 6);
+    QApplication::processEvents();
+
+    const QList<QWidget*> all = e.panel.findChildren<QWidget*>();
+    for (QWidget* w : all) {
+        if (!w->isVisible())
+            continue;
+        const QString name
+            = w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName();
+        SCOPED_TRACE(name.toStdString());
+        if (auto* label = qobject_cast<QLabel*>(w))
+            EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+        if (auto* combo = qobject_cast<QComboBox*>(w))
+            EXPECT_GE(combo->width(), combo->sizeHint().width());
+        if (auto* button = qobject_cast<QPushButton*>(w))
+            EXPECT_GE(button->width(), button->sizeHint().width());
+        EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry()));
+        for (QWidget* other : all)
+            if (other != w && other->isVisible() && other->parentWidget() == w->parentWidget())
+                EXPECT_FALSE(w->geometry().intersects(other->geometry()))
+                    << other->objectName().toStdString();
+    }
+    // Every type is shown whole in the closed list.
+    for (int type = 0; type < 7; ++type) {
+        e.Pick(e.panel.FTypeComboBox, type);
+        EXPECT_GE(e.panel.FTypeComboBox->width(), e.panel.FTypeComboBox->sizeHint().width());
+        if (const QString dir = qEnvironmentVariable("VELMO_GRAB_DIR"); !dir.isEmpty())
+            e.panel.grab().save(dir + QString("/explorer_type%1.png").arg(type));
+    }
+    // The dock cannot be resized.
+    EXPECT_EQ(e.panel.minimumWidth(), e.panel.maximumWidth());
+
+    if (const QString dir = qEnvironmentVariable("VELMO_GRAB_DIR"); !dir.isEmpty()) {
+        main.grab().save(dir + "/explorer_main.png");
+        e.panel.grab().save(dir + "/explorer.png");
+    }
+}
