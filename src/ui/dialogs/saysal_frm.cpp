@@ -1,0 +1,330 @@
+#include "ui/dialogs/saysal_frm.h"
+
+#include "base/number_text.h"
+#include "curves/object_list.h"
+#include "render/draw_function.h"
+#include "ui/dialogs/curve_points_model.h"
+#include "ui/dialogs/spin_edit.h"
+#include "ui/platform/error_report.h"
+#include "ui/platform/help_viewer.h"
+#include "ui/platform/image.h"
+
+#include <QApplication>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cstdlib>
+
+namespace {
+// What the window shows for a curve type: its name, the three formula fields
+// (fixed texts where the type has no formula) and which totals it has.
+struct TTypeTexts {
+    const char* Name;
+    const char* Fx; // nullptr: the curve's own formula
+    const char* Fy;
+    const char* Fz;
+    bool Totals[3];
+};
+
+constexpr TTypeTexts TypeTexts[CurveTypeCount] = {
+    { "XY Düzlem Eğrisi", "X", nullptr, "0", { false, true, false } },
+    { "XZ Düzlem Eğrisi", "X", "0", nullptr, { false, false, true } },
+    { "YZ Düzlem Eğrisi", "0", "Y", nullptr, { false, false, true } },
+    { "Uzay Eğrisi", "X", nullptr, nullptr, { false, true, true } },
+    { "Küresel Eğri", nullptr, nullptr, nullptr, { true, true, true } },
+    { "Kutupsal Eğri", "R*cos(a)", "R*sin(a)", nullptr, { true, true, false } },
+    { "Silindirik Eğri", nullptr, nullptr, nullptr, { true, true, true } },
+};
+
+QString formulaText(const char* fixed, const TFonksiyon* formula)
+{
+    if (fixed)
+        return QString::fromUtf8(fixed);
+    return formula ? QString::fromStdString(formula->GetText()) : QString();
+}
+
+QString floatText(long double value) { return QString::fromStdString(FloatToText(value)); }
+
+QLineEdit* readOnlyEdit()
+{
+    auto* edit = new QLineEdit;
+    edit->setReadOnly(true);
+    return edit;
+}
+
+QToolButton* navigationButton(QStyle::StandardPixmap icon, const char* hint)
+{
+    auto* button = new QToolButton;
+    button->setAutoRaise(true);
+    button->setIcon(QApplication::style()->standardIcon(icon));
+    button->setToolTip(QString::fromUtf8(hint));
+    return button;
+}
+}
+
+TSaysalFrm::TSaysalFrm(QWidget* parent)
+    : QDialog(parent)
+    , FPreview(std::make_unique<TDrawFunction>())
+{
+    setWindowTitle("Sayısal Değerler");
+    CreateControls();
+    resize(ClientWidth, ClientHeight);
+
+    FPreview->SetSize(PreviewWidth, PreviewHeight);
+    FPreview->SetX0(PreviewWidth / 2);
+    FPreview->SetY0(PreviewHeight / 2);
+    FPreview->SetBrushColor(QColorToColor(palette().color(QPalette::Button)));
+    FPreview->SetZoom(PreviewZoom);
+}
+
+TSaysalFrm::~TSaysalFrm() = default;
+
+void TSaysalFrm::CreateControls()
+{
+    EgriNoEdit = new TSpinEdit;
+    EgriNoEdit->SetMinValue(1);
+    ilkEgriButton = navigationButton(QStyle::SP_MediaSkipBackward, "İlk Eğri");
+    OncekiButton = navigationButton(QStyle::SP_MediaSeekBackward, "Önceki");
+    SonrakiButton = navigationButton(QStyle::SP_MediaSeekForward, "Sonraki");
+    SonEgriButton = navigationButton(QStyle::SP_MediaSkipForward, "Son  Eğri");
+
+    EgriTypeEdit = readOnlyEdit();
+    fxEdit = readOnlyEdit();
+    fyEdit = readOnlyEdit();
+    fzEdit = readOnlyEdit();
+    NoktaAraligiEdit = readOnlyEdit();
+    auto* curveGroup = new QGroupBox(" Eğrinin Özellikleri ");
+    auto* curveForm = new QFormLayout(curveGroup);
+    curveForm->addRow("Türü", EgriTypeEdit);
+    curveForm->addRow("fx:", fxEdit);
+    curveForm->addRow("fy:", fyEdit);
+    curveForm->addRow("fz:", fzEdit);
+    curveForm->addRow("Nokta Aralıgı", NoktaAraligiEdit);
+
+    Image1 = new TImage;
+    Image1->setFixedSize(PreviewWidth, PreviewHeight);
+    auto* navigation = new QHBoxLayout;
+    navigation->addWidget(new QLabel("Eğri No:"));
+    navigation->addWidget(EgriNoEdit, 1);
+    for (QToolButton* button : { ilkEgriButton, OncekiButton, SonrakiButton, SonEgriButton })
+        navigation->addWidget(button);
+    auto* right = new QVBoxLayout;
+    right->addLayout(navigation);
+    right->addWidget(Image1);
+    right->addStretch();
+
+    FPointsModel = new TCurvePointsModel(this);
+    StringGrid1 = new QTableView;
+    StringGrid1->setModel(FPointsModel);
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->verticalHeader()->hide();
+    // Rows of one height let the view place any of millions of rows at once.
+    StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(StringGrid1->fontMetrics().height() + 6);
+    StringGrid1->horizontalHeader()->setSectionsMovable(true);
+    StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    const int widths[4] = { 64, 121, 120, 120 };
+    for (int c = 0; c < 4; ++c)
+        StringGrid1->setColumnWidth(c, widths[c]);
+
+    TEditX = readOnlyEdit();
+    TEditY = readOnlyEdit();
+    TEditZ = readOnlyEdit();
+    MTEditX = readOnlyEdit();
+    MTEditY = readOnlyEdit();
+    MTEditZ = readOnlyEdit();
+    auto* totals = new QGridLayout;
+    totals->addWidget(new QLabel("Toplam"), 0, 0);
+    totals->addWidget(new QLabel("Mutlak\nToplam"), 1, 0);
+    QLineEdit* sums[3] = { TEditX, TEditY, TEditZ };
+    QLineEdit* absSums[3] = { MTEditX, MTEditY, MTEditZ };
+    for (int i = 0; i < 3; ++i) {
+        // A hidden total keeps its place, so the others stay under their columns.
+        for (QLineEdit* edit : { sums[i], absSums[i] }) {
+            QSizePolicy policy = edit->sizePolicy();
+            policy.setRetainSizeWhenHidden(true);
+            edit->setSizePolicy(policy);
+        }
+        totals->addWidget(sums[i], 0, i + 1);
+        totals->addWidget(absSums[i], 1, i + 1);
+        totals->setColumnStretch(i + 1, 1);
+    }
+
+    BtnKapan = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Kapat");
+    BtnKapan->setToolTip("Formu kapatmak için butona basın");
+    BtnYardim = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), "&Yardım");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BtnKapan);
+    buttons->addWidget(BtnYardim);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(curveGroup, 1);
+    top->addLayout(right);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(StringGrid1, 1);
+    layout->addLayout(totals);
+    layout->addLayout(buttons);
+
+    connect(EgriNoEdit, &QSpinBox::valueChanged, this,
+        [this] { Guarded([this] { EgriNoEditChange(); }); });
+    const auto guarded = [this](void (TSaysalFrm::*handler)()) {
+        return [this, handler] { Guarded([&] { (this->*handler)(); }); };
+    };
+    connect(ilkEgriButton, &QToolButton::clicked, this, guarded(&TSaysalFrm::ilkEgriButtonClick));
+    connect(OncekiButton, &QToolButton::clicked, this, guarded(&TSaysalFrm::OncekiButtonClick));
+    connect(SonrakiButton, &QToolButton::clicked, this, guarded(&TSaysalFrm::SonrakiButtonClick));
+    connect(SonEgriButton, &QToolButton::clicked, this, guarded(&TSaysalFrm::SonEgriButtonClick));
+    connect(BtnKapan, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BtnYardim, &QPushButton::clicked, this, guarded(&TSaysalFrm::BtnYardimClick));
+    connect(Image1, &TImage::MouseDown, this,
+        [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
+            Guarded([&] { Image1MouseDown(b, x, y); });
+        });
+    connect(Image1, &TImage::MouseMove, this,
+        [this](Qt::MouseButtons b, Qt::KeyboardModifiers, int x, int y) {
+            Guarded([&] { Image1MouseMove(b, x, y); });
+        });
+    connect(Image1, &TImage::MouseUp, this,
+        [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
+            Guarded([&] { Image1MouseUp(b, x, y); });
+        });
+}
+
+void TSaysalFrm::SetCurves(const TObjectList* curves, int curveNo)
+{
+    // The window shows its first curve in FormShow, not once per setting here.
+    const QSignalBlocker blocker(EgriNoEdit);
+    FCurves = curves;
+    EgriNoEdit->SetMaxValue(CurveCount());
+    EgriNoEdit->SetValue(curveNo);
+}
+
+int TSaysalFrm::CurveCount() const { return FCurves ? FCurves->Count() : 0; }
+
+void TSaysalFrm::ShowCurve(int n)
+{
+    const int count = CurveCount();
+    ilkEgriButton->setEnabled(n != 1);
+    OncekiButton->setEnabled(n != 1);
+    SonrakiButton->setEnabled(n != count);
+    SonEgriButton->setEnabled(n != count);
+    if (n < 1 || n > count)
+        return;
+
+    const TCurveRecord curve = FCurves->Items(n - 1);
+    FPointsModel->SetPoints(curve.Points);
+    const TCurveTotals totals = curve.Points ? CurveTotals(*curve.Points) : TCurveTotals {};
+
+    const TTypeTexts& texts = TypeTexts[curve.CurveType < CurveTypeCount ? curve.CurveType : 0];
+    EgriTypeEdit->setText(QString::fromUtf8(texts.Name));
+    fxEdit->setText(formulaText(texts.Fx, curve.Fx));
+    fyEdit->setText(formulaText(texts.Fy, curve.Fy));
+    fzEdit->setText(formulaText(texts.Fz, curve.Fz));
+    QLineEdit* sums[3] = { TEditX, TEditY, TEditZ };
+    QLineEdit* absSums[3] = { MTEditX, MTEditY, MTEditZ };
+    for (int i = 0; i < 3; ++i) {
+        sums[i]->setText(floatText(totals.Sum[i]));
+        absSums[i]->setText(floatText(totals.Abs[i]));
+        sums[i]->setVisible(texts.Totals[i]);
+        absSums[i]->setVisible(texts.Totals[i]);
+    }
+    NoktaAraligiEdit->setText(floatText(curve.Step));
+
+    TObjectList& preview = FPreview->Objects();
+    preview.Clear();
+    preview.Append(curve.CurveType, fxEdit->text().toStdString(), fyEdit->text().toStdString(),
+        fzEdit->text().toStdString(), curve.Color, curve.Style, curve.Thickness, curve.Step, true);
+    FAngleX = 15;
+    FAngleY = -30;
+    DrawPreview();
+}
+
+void TSaysalFrm::DrawPreview()
+{
+    FPreview->SetAngles(FAngleX, FAngleY);
+    FPreview->Render(true);
+    Image1->SetPicture(FPreview->Image());
+}
+
+void TSaysalFrm::FormShow()
+{
+    const int count = CurveCount();
+    if (count < 2) {
+        for (QWidget* control : std::initializer_list<QWidget*> {
+                 ilkEgriButton, OncekiButton, SonrakiButton, SonEgriButton, EgriNoEdit })
+            control->setEnabled(false);
+    }
+    if (count >= 1)
+        ShowCurve(EgriNoEdit->value());
+    DrawPreview();
+}
+
+void TSaysalFrm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        Guarded([this] { FormShow(); });
+}
+
+void TSaysalFrm::EgriNoEditChange() { ShowCurve(EgriNoEdit->value()); }
+
+void TSaysalFrm::GoTo(int n)
+{
+    const int before = EgriNoEdit->value();
+    EgriNoEdit->SetValue(n);
+    // A changed value has shown its curve through EgriNoEditChange.
+    if (EgriNoEdit->value() == before)
+        ShowCurve(before);
+}
+
+void TSaysalFrm::ilkEgriButtonClick() { GoTo(1); }
+void TSaysalFrm::OncekiButtonClick() { GoTo(EgriNoEdit->value() - 1); }
+void TSaysalFrm::SonrakiButtonClick() { GoTo(EgriNoEdit->value() + 1); }
+void TSaysalFrm::SonEgriButtonClick() { GoTo(CurveCount()); }
+
+void TSaysalFrm::Image1MouseDown(Qt::MouseButton, int x, int y)
+{
+    FLastX = x;
+    FLastY = y;
+    FPressed = true;
+}
+
+void TSaysalFrm::Image1MouseMove(Qt::MouseButtons buttons, int x, int y)
+{
+    if (!FPressed || !(buttons & Qt::LeftButton))
+        return;
+    if (std::abs(x - FLastX) <= 10 && std::abs(y - FLastY) <= 10)
+        return;
+    FAngleX += static_cast<long double>(y - FLastY) / 2;
+    FAngleY += static_cast<long double>(FLastX - x) / 2;
+    DrawPreview();
+    FLastX = x;
+    FLastY = y;
+}
+
+void TSaysalFrm::Image1MouseUp(Qt::MouseButton, int, int) { FPressed = false; }
+
+void TSaysalFrm::BtnYardimClick() { HelpViewer().ShowContext(HelpContext); }
+
+void TSaysalFrm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        Guarded([this] { BtnYardimClick(); });
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
