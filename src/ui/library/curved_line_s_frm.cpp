@@ -225,7 +225,16 @@ void TCurvedLineSFrm::FormActivate()
     // it is posted or dropped.
     if (FTable.State() != dsBrowse)
         return;
-    Guard([&] { FTable.Refresh(); });
+    try {
+        FTable.Refresh();
+        FRefreshFailed = false;
+    } catch (...) {
+        // Closing the message box activates the window again: the same failure
+        // is told once, not in an endless round of boxes.
+        if (!FRefreshFailed)
+            ReportException(std::current_exception());
+        FRefreshFailed = true;
+    }
 }
 
 void TCurvedLineSFrm::FormDeactivate()
@@ -379,12 +388,32 @@ void TCurvedLineSFrm::AppendPreviewCurve(bool edit)
             previewThickness, previewStep, true);
 }
 
+bool TCurvedLineSFrm::SamePreviewRow() const
+{
+    if (!FPreviewRow || FTable.RecNo() < 0 || FTable.State() != dsBrowse)
+        return false;
+    const TCurveRow& row = FTable.Rows(FTable.RecNo());
+    return row.Type == FPreviewRow->Type && row.FunctionX == FPreviewRow->FunctionX
+        && row.FunctionY == FPreviewRow->FunctionY && row.FunctionZ == FPreviewRow->FunctionZ;
+}
+
 void TCurvedLineSFrm::Table1AfterScroll()
 {
+    // A re-read that stays on the same curve keeps its preview: a row that does
+    // not compile would otherwise be reported again on every activation, and the
+    // message box itself activates the window once it closes.
+    if (SamePreviewRow()) {
+        UpdateNavigator();
+        SyncGridToTable();
+        return;
+    }
+    FPreviewRow.reset();
     FLibraryPreview->Objects().Clear();
-    if (FTable.RecNo() >= 0 && FTable.State() == dsBrowse)
+    if (FTable.RecNo() >= 0 && FTable.State() == dsBrowse) {
+        FPreviewRow = FTable.Rows(FTable.RecNo());
         // A row that does not compile leaves the preview without a curve.
         Guarded([&] { AppendPreviewCurve(false); });
+    }
     FLibraryAngleX = 15;
     FLibraryAngleY = -30;
     RedrawLibraryPreviews();

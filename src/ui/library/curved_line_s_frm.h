@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 
 class QButtonGroup;
 class QComboBox;
@@ -104,6 +105,7 @@ private:
     void PerspektifGorImageMouseMove(Qt::MouseButtons buttons, int x, int y);
     void PerspektifGorImageMouseUp();
     void RedrawLibraryPreviews();
+    bool SamePreviewRow() const;
     void AppendPreviewCurve(bool edit);
     void NavigatorClick(int button);
     void UpdateNavigator();
@@ -131,6 +133,8 @@ private:
     int FEditRevision = 0;
     int FFailedRevision = -1;
     bool FActive = false;
+    bool FRefreshFailed = false;
+    std::optional<TCurveRow> FPreviewRow; // the row the preview was last built from
     bool FSubActive = false;
     QMdiSubWindow* FSubWindow = nullptr;
 

@@ -556,3 +556,53 @@ TEST(CurvedLineSFrm, WithoutItsFilesTheWindowGoesOnEmpty)
     click(frm, "BtnKapan");
     EXPECT_FALSE(frm.isVisible());
 }
+
+// Closing a message box activates the window again: what was told is not told
+// again by the activation that follows.
+TEST(CurvedLineSFrm, ActivationDoesNotRepeatAMessage)
+{
+    TRecordedPrompts prompts;
+    TLibraryFolder folder({ { 0, "X", "sin(", "0" } });
+    TCurvedLineSFrm frm(nullptr, folder.Options);
+    ASSERT_EQ(prompts.Errors.size(), 1);
+    frm.FormActivate();
+    frm.FormActivate();
+    EXPECT_EQ(prompts.Errors.size(), 1);
+
+    // A file damaged while the window is open: told once, then once more only
+    // after it could be read again and failed anew.
+    const QByteArray good = fileBytes(curvesFile(folder.Dir));
+    writeFile(curvesFile(folder.Dir), QByteArray(good.size(), '\x5A'));
+    frm.FormActivate();
+    frm.FormActivate();
+    ASSERT_EQ(prompts.Errors.size(), 2);
+    EXPECT_TRUE(prompts.Errors[1].startsWith(QStringLiteral("Eğri kütüphanesi okunamadı: ")))
+        << prompts.Errors[1].toStdString();
+    EXPECT_EQ(grid(frm)->rowCount(), 1);
+    writeFile(curvesFile(folder.Dir), good);
+    frm.FormActivate();
+    EXPECT_EQ(prompts.Errors.size(), 2);
+}
+
+TEST(CurvedLineSFrm, TheNavigatorAsksBeforeDeleting)
+{
+    TRecordedPrompts prompts;
+    TLibraryFolder folder({ { 0, "X", "x", "0" }, { 0, "X", "x*x", "0" } });
+    TCurvedLineSFrm frm(nullptr, folder.Options);
+    EXPECT_FALSE(control<QToolButton>(frm, "nbFirst")->isEnabled());
+    EXPECT_TRUE(control<QToolButton>(frm, "nbLast")->isEnabled());
+    click(frm, "nbLast");
+    EXPECT_EQ(frm.Table1().RecNo(), 1);
+    EXPECT_FALSE(control<QToolButton>(frm, "nbNext")->isEnabled());
+    EXPECT_TRUE(control<QToolButton>(frm, "nbPrior")->isEnabled());
+    prompts.Answers = { false, true };
+    click(frm, "nbDelete");
+    EXPECT_EQ(storedRows(folder.Dir).size(), 2);
+    click(frm, "nbDelete");
+    EXPECT_EQ(prompts.Questions,
+        QStringList({ "Eğri Kayıt: Kayıt silinsin mi?", "Eğri Kayıt: Kayıt silinsin mi?" }));
+    EXPECT_EQ(storedRows(folder.Dir), QStringList { "0|X|x|0|" });
+    EXPECT_EQ(grid(frm)->rowCount(), 1);
+    EXPECT_EQ(frm.Table1().RecNo(), 0);
+    EXPECT_EQ(frm.LibraryPreview().Objects().Count(), 1);
+}
