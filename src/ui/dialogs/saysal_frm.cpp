@@ -25,6 +25,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -115,9 +116,11 @@ void TSaysalFrm::CreateControls()
 
     Image1 = new TImage;
     Image1->setFixedSize(PreviewWidth, PreviewHeight);
+    EgriNoEdit->setFixedWidth(EgriNoEdit->fontMetrics().horizontalAdvance("00000000") + 24);
     auto* navigation = new QHBoxLayout;
     navigation->addWidget(new QLabel("Eğri No:"));
-    navigation->addWidget(EgriNoEdit, 1);
+    navigation->addWidget(EgriNoEdit);
+    navigation->addStretch();
     for (QToolButton* button : { ilkEgriButton, OncekiButton, SonrakiButton, SonEgriButton })
         navigation->addWidget(button);
     auto* right = new QVBoxLayout;
@@ -135,9 +138,15 @@ void TSaysalFrm::CreateControls()
     StringGrid1->verticalHeader()->setDefaultSectionSize(StringGrid1->fontMetrics().height() + 6);
     StringGrid1->horizontalHeader()->setSectionsMovable(true);
     StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    const int widths[4] = { 64, 121, 120, 120 };
+    // The design widths, widened where the font would cut a 15-digit number.
+    const int number = StringGrid1->fontMetrics().horizontalAdvance("-0.00000000000000E-00") + 8;
+    const int widths[4]
+        = { 64, std::max(121, number), std::max(120, number), std::max(120, number) };
     for (int c = 0; c < 4; ++c)
         StringGrid1->setColumnWidth(c, widths[c]);
+    StringGrid1->setMinimumWidth(widths[0] + widths[1] + widths[2] + widths[3]
+        + StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+        + 2 * StringGrid1->frameWidth());
 
     TEditX = readOnlyEdit();
     TEditY = readOnlyEdit();
