@@ -19,9 +19,10 @@ public:
     // Brought within the limits when they differ.
     void SetValue(int value);
     int CheckValue(int value) const;
+    // The arrows and the up and down keys.
+    void stepBy(int steps) override;
 
 protected:
-    void stepBy(int steps) override;
     StepEnabled stepEnabled() const override;
     void focusOutEvent(QFocusEvent* event) override;
 
