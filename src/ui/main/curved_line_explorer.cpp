@@ -19,8 +19,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
@@ -58,77 +56,11 @@ constexpr int StartThickness = 2;
 QString qtext(const char* utf8) { return QString::fromUtf8(utf8); }
 std::string stdtext(const QString& text) { return text.toStdString(); }
 
-// The pictures of the curve buttons, drawn rather than loaded so that the
-// panel needs no resource files.
-enum class TGlyph { First, Prior, Next, Last, New, Delete, DeleteAll };
-
-void drawCurve(QPainter& p, qreal dy, const QColor& color)
-{
-    QPainterPath path;
-    path.moveTo(2, 12 + dy);
-    path.cubicTo(6, 0 + dy, 9, 16 + dy, 14, 4 + dy);
-    p.setPen(QPen(color, 1.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
-}
-
-void drawCross(QPainter& p, qreal x, qreal y)
-{
-    p.setPen(QPen(QColor(200, 0, 0), 2));
-    p.drawLine(QPointF(x, y), QPointF(x + 6, y + 6));
-    p.drawLine(QPointF(x + 6, y), QPointF(x, y + 6));
-}
-
-QIcon glyphIcon(TGlyph glyph)
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor ink(0, 0, 128);
-    const QPolygonF left({ QPointF(11, 3), QPointF(11, 13), QPointF(4, 8) });
-    const QPolygonF right({ QPointF(5, 3), QPointF(5, 13), QPointF(12, 8) });
-    p.setPen(Qt::NoPen);
-    p.setBrush(ink);
-    switch (glyph) {
-    case TGlyph::First:
-        p.drawRect(QRectF(2, 3, 2, 10));
-        p.drawPolygon(left.translated(1, 0));
-        break;
-    case TGlyph::Prior:
-        p.drawPolygon(left);
-        break;
-    case TGlyph::Next:
-        p.drawPolygon(right);
-        break;
-    case TGlyph::Last:
-        p.drawRect(QRectF(12, 3, 2, 10));
-        p.drawPolygon(right.translated(-1, 0));
-        break;
-    case TGlyph::New:
-        drawCurve(p, 0, ink);
-        p.setPen(QPen(QColor(0, 128, 0), 2));
-        p.drawLine(QPointF(11, 9), QPointF(11, 15));
-        p.drawLine(QPointF(8, 12), QPointF(14, 12));
-        break;
-    case TGlyph::Delete:
-        drawCurve(p, 0, ink);
-        drawCross(p, 8.5, 8.5);
-        break;
-    case TGlyph::DeleteAll:
-        drawCurve(p, -2, ink);
-        drawCurve(p, 2, ink);
-        drawCross(p, 8.5, 8.5);
-        break;
-    }
-    return QIcon(pixmap);
-}
-
-QToolButton* curveButton(QWidget* parent, const char* name, TGlyph glyph, const char* hint)
+QToolButton* curveButton(QWidget* parent, const char* name, TCurveGlyph glyph, const char* hint)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(glyphIcon(glyph));
+    button->setIcon(CurveGlyphIcon(glyph));
     button->setAutoRaise(true);
     button->setFixedSize(24, 24);
     button->setFocusPolicy(Qt::NoFocus);
@@ -215,14 +147,14 @@ QWidget* TCurvedLineExplorer::CreateCurveButtons(QWidget* parent)
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(1);
-    ilkEgriButton = curveButton(bar, "ilkEgriButton", TGlyph::First, "İlk Eğri");
-    OncekiEgriButton = curveButton(bar, "OncekiEgriButton", TGlyph::Prior, "Önceki Eğri");
-    SonrakiEgriButton = curveButton(bar, "SonrakiEgriButton", TGlyph::Next, "Sonraki  Eğri");
-    SonEgriButton = curveButton(bar, "SonEgriButton", TGlyph::Last, "Son  Eğri");
-    YeniEgriButton = curveButton(bar, "YeniEgriButton", TGlyph::New, "Yeni Eğri");
-    EgriSilButton = curveButton(bar, "EgriSilButton", TGlyph::Delete, "Eğriyi Sil");
+    ilkEgriButton = curveButton(bar, "ilkEgriButton", TCurveGlyph::First, "İlk Eğri");
+    OncekiEgriButton = curveButton(bar, "OncekiEgriButton", TCurveGlyph::Prior, "Önceki Eğri");
+    SonrakiEgriButton = curveButton(bar, "SonrakiEgriButton", TCurveGlyph::Next, "Sonraki  Eğri");
+    SonEgriButton = curveButton(bar, "SonEgriButton", TCurveGlyph::Last, "Son  Eğri");
+    YeniEgriButton = curveButton(bar, "YeniEgriButton", TCurveGlyph::New, "Yeni Eğri");
+    EgriSilButton = curveButton(bar, "EgriSilButton", TCurveGlyph::Delete, "Eğriyi Sil");
     TumEgrileriSilButton
-        = curveButton(bar, "TumEgrileriSilButton", TGlyph::DeleteAll, "Tüm Eğrileri Sil");
+        = curveButton(bar, "TumEgrileriSilButton", TCurveGlyph::DeleteAll, "Tüm Eğrileri Sil");
     for (QToolButton* button : { ilkEgriButton, OncekiEgriButton, SonrakiEgriButton, SonEgriButton,
              YeniEgriButton, EgriSilButton })
         row->addWidget(button);
@@ -614,68 +546,27 @@ void TCurvedLineExplorer::UygulaButtonClick()
     });
 }
 
-void TCurvedLineExplorer::AfterCurveCommand()
+void TCurvedLineExplorer::CurveCommand(void (TGrafikMChildFrm::*operation)())
 {
-    if (TGrafikMChildFrm* window = ActiveGraphWindow()) {
+    Guarded([this, operation] {
+        TGrafikMChildFrm* window = ActiveGraphWindow();
+        if (window == nullptr)
+            return;
+        (window->*operation)();
         LoadFromWindow(*window);
         CheckChange();
-    }
-}
-
-namespace {
-template <class F> void onWindow(TGrafikMChildFrm* window, F&& operation)
-{
-    if (window != nullptr)
-        operation(*window);
-}
-}
-
-void TCurvedLineExplorer::ilkEgriButtonClick()
-{
-    Guarded([this] {
-        onWindow(ActiveGraphWindow(), [](TGrafikMChildFrm& w) { w.FirstCurve(); });
-        AfterCurveCommand();
     });
 }
 
-void TCurvedLineExplorer::OncekiEgriButtonClick()
-{
-    Guarded([this] {
-        onWindow(ActiveGraphWindow(), [](TGrafikMChildFrm& w) { w.PriorCurve(); });
-        AfterCurveCommand();
-    });
-}
-
-void TCurvedLineExplorer::SonrakiEgriButtonClick()
-{
-    Guarded([this] {
-        onWindow(ActiveGraphWindow(), [](TGrafikMChildFrm& w) { w.NextCurve(); });
-        AfterCurveCommand();
-    });
-}
-
-void TCurvedLineExplorer::SonEgriButtonClick()
-{
-    Guarded([this] {
-        onWindow(ActiveGraphWindow(), [](TGrafikMChildFrm& w) { w.LastCurve(); });
-        AfterCurveCommand();
-    });
-}
-
-void TCurvedLineExplorer::EgriSilButtonClick()
-{
-    Guarded([this] {
-        onWindow(ActiveGraphWindow(), [](TGrafikMChildFrm& w) { w.RemoveCurve(); });
-        AfterCurveCommand();
-    });
-}
+void TCurvedLineExplorer::ilkEgriButtonClick() { CurveCommand(&TGrafikMChildFrm::FirstCurve); }
+void TCurvedLineExplorer::OncekiEgriButtonClick() { CurveCommand(&TGrafikMChildFrm::PriorCurve); }
+void TCurvedLineExplorer::SonrakiEgriButtonClick() { CurveCommand(&TGrafikMChildFrm::NextCurve); }
+void TCurvedLineExplorer::SonEgriButtonClick() { CurveCommand(&TGrafikMChildFrm::LastCurve); }
+void TCurvedLineExplorer::EgriSilButtonClick() { CurveCommand(&TGrafikMChildFrm::RemoveCurve); }
 
 void TCurvedLineExplorer::TumEgrileriSilButtonClick()
 {
-    Guarded([this] {
-        onWindow(ActiveGraphWindow(), [](TGrafikMChildFrm& w) { w.RemoveAllCurves(); });
-        AfterCurveCommand();
-    });
+    CurveCommand(&TGrafikMChildFrm::RemoveAllCurves);
 }
 
 void TCurvedLineExplorer::YeniEgriButtonClick()

@@ -201,7 +201,8 @@ private:
     void CheckChange();
     void Rebuild();
     void Draw();
-    void AfterCurveCommand();
+    // A navigation or delete operation of the window, then the panel refilled.
+    void CurveCommand(void (TGrafikMChildFrm::*operation)());
     void SetStep(double step);
 
     TDrawFunction FPreviewRenderer;

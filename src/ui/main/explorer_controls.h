@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QIcon>
 #include <QLineEdit>
 #include <QWidget>
 
 class QToolButton;
+
+// The pictures of the curve buttons, drawn rather than loaded so that the
+// explorer needs no resource files.
+enum class TCurveGlyph { First, Prior, Next, Last, New, Delete, DeleteAll };
+QIcon CurveGlyphIcon(TCurveGlyph glyph);
 
 // The small controls of the curve explorer whose behaviour Qt's own widgets lack.
 

@@ -29,78 +29,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+using namespace explorer_test;
+
 namespace {
-
-// The panel beside graph windows of its own host, messages read from a sink,
-// numbers written with a comma as under Turkish settings.
-struct Explorer {
-    QTemporaryDir dir;
-    TExplorerTestHost host;
-    TCurvedLineExplorer panel;
-    std::vector<std::unique_ptr<TGrafikMChildFrm>> windows;
-    TGrafikMChildFrm* active = nullptr;
-    QStringList errors;
-    TScopedErrorSink sink { [this](const QString& m) { errors << m; } };
-    char separator = DecimalSeparator();
-
-    Explorer()
-    {
-        SetDecimalSeparator(',');
-        host.Explorer = &panel;
-        panel.SetActiveGraphWindow([this] { return active; });
-        OpenWindow();
-    }
-    ~Explorer() { SetDecimalSeparator(separator); }
-
-    // A new graph window becomes active, as the main window's activation does it.
-    TGrafikMChildFrm& OpenWindow()
-    {
-        windows.push_back(std::make_unique<TGrafikMChildFrm>(host, dir.filePath("Norvadeks.ini")));
-        Activate(*windows.back());
-        return *windows.back();
-    }
-    void Activate(TGrafikMChildFrm& window)
-    {
-        active = &window;
-        window.FormActivate();
-    }
-    TGrafikMChildFrm& w() { return *active; }
-
-    // What the user does: pick from a list, type into a field.
-    void Pick(QComboBox* combo, int index)
-    {
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
-    // Key by key over the selected old text, as a user retypes a field.
-    static void Type(QLineEdit* edit, const QString& text)
-    {
-        edit->selectAll();
-        if (text.isEmpty())
-            edit->del();
-        for (QChar c : text)
-            edit->insert(QString(c));
-    }
-    // Enters and applies a new curve with the panel.
-    void Enter(int type, const QString& fx, const QString& fy, const QString& fz, TColor color,
-        int style = 0, int visibility = 0, const QString& step = "0,1", int thickness = 2)
-    {
-        if (Curves() > 0)
-            panel.YeniEgriButtonClick();
-        Pick(panel.FTypeComboBox, type);
-        for (auto [edit, text] : { std::pair { panel.fxEdit, fx }, std::pair { panel.fyEdit, fy },
-                 std::pair { panel.fzEdit, fz } })
-            if (edit->isEnabled())
-                Type(edit, text);
-        panel.ColorCombo->SetColor(color);
-        Pick(panel.CizimSekliCombo, style);
-        Pick(panel.GorunurlukCombo, visibility);
-        Type(panel.NoktaAraligiEdit, step);
-        panel.CizgiKEdit->setValue(thickness);
-        panel.UygulaButtonClick();
-    }
-    int Curves() { return w().DrawFunction().Objects().Count(); }
-};
 
 struct TExpectedDefaults {
     const char* Fx;
@@ -139,27 +70,6 @@ void ExpectDefaults(TCurvedLineExplorer& p, int type)
     EXPECT_EQ(p.CizgiKEdit->value(), d.Thickness);
 }
 
-int CountPixels(const QImage& image, TColor color)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += image.pixel(x, y) == ColorToRgb32(color);
-    return n;
-}
-
-void SendMouse(
-    QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(
-        type, QPointF(at), target->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-}
-
-constexpr TColor Lime = 0x00FF00;
-constexpr TColor Blue = 0xFF0000;
-constexpr TColor Maroon = 0x000080;
-
 } // namespace
 
 TEST(CurveExplorer, WindowControlsAndTheirTexts)
@@ -194,6 +104,24 @@ TEST(CurveExplorer, WindowControlsAndTheirTexts)
     ASSERT_EQ(p.GorunurlukCombo->count(), 2);
     EXPECT_EQ(p.GorunurlukCombo->itemText(0), "Görünür");
     EXPECT_EQ(p.GorunurlukCombo->itemText(1), "Görünmez");
+
+    // The captions of the fields, each leading to its field.
+    const std::pair<QWidget*, const char*> captions[] = {
+        { p.FTypeComboBox, "Çizim &Tipi" },
+        { p.ColorCombo, "Çizim &Rengi" },
+        { p.CizimSekliCombo, "Çizim &Şekli" },
+        { p.GorunurlukCombo, "&Görünürlük" },
+        { p.NoktaAraligiEdit, "Nokta &Aralıgı" },
+        { p.CizgiKEdit, "Çizgi\n&Kalınlığı" },
+    };
+    for (const auto& [field, caption] : captions) {
+        SCOPED_TRACE(caption);
+        QStringList found;
+        for (QLabel* label : p.findChildren<QLabel*>())
+            if (label->buddy() == field)
+                found << label->text();
+        EXPECT_EQ(found, QStringList { QString::fromUtf8(caption) });
+    }
 
     EXPECT_EQ(p.CizgiKEdit->minimum(), 1);
     EXPECT_EQ(p.CizgiKEdit->maximum(), 20);
@@ -248,7 +176,7 @@ TEST(CurveExplorer, WindowControlsAndTheirTexts)
 
 TEST(CurveExplorer, EachTypeSetsItsDefaults)
 {
-    Explorer e;
+    TExplorerFixture e;
     TCurvedLineExplorer& p = e.panel;
     for (int type = 0; type < 7; ++type) {
         SCOPED_TRACE(type);
@@ -273,7 +201,7 @@ TEST(CurveExplorer, EachTypeSetsItsDefaults)
 
 TEST(CurveExplorer, StepButtons)
 {
-    Explorer e;
+    TExplorerFixture e;
     TCurvedLineExplorer& p = e.panel;
     struct Row {
         const char* From;
@@ -320,7 +248,7 @@ TEST(CurveExplorer, StepButtons)
 
 TEST(CurveExplorer, StepButtonsMarkAnAppliedCurveChanged)
 {
-    Explorer e;
+    TExplorerFixture e;
     e.Enter(0, "", "sin(x)", "", Blue);
     ASSERT_EQ(e.Curves(), 1);
     EXPECT_FALSE(e.panel.UygulaButton->isEnabled());
@@ -333,7 +261,7 @@ TEST(CurveExplorer, StepButtonsMarkAnAppliedCurveChanged)
 
 TEST(CurveExplorer, EmptyWindowShowsTypeZero)
 {
-    Explorer e;
+    TExplorerFixture e;
     TCurvedLineExplorer& p = e.panel;
     EXPECT_EQ(e.host.Fills, 1);
     ExpectDefaults(p, 0);
@@ -378,10 +306,10 @@ TEST(CurveExplorer, EmptyWindowShowsTypeZero)
 
 TEST(CurveExplorer, ApplyingEnablesAndDisablesUygula)
 {
-    Explorer e;
+    TExplorerFixture e;
     TCurvedLineExplorer& p = e.panel;
     e.Pick(p.FTypeComboBox, 0);
-    Explorer::Type(p.fyEdit, "x^2/4");
+    TExplorerFixture::Type(p.fyEdit, "x^2/4");
     EXPECT_TRUE(p.UygulaButton->isEnabled());
     p.ColorCombo->SetColor(Maroon);
     p.UygulaButton->click();
@@ -403,18 +331,18 @@ TEST(CurveExplorer, ApplyingEnablesAndDisablesUygula)
 
     // A change enables it and marks the curve; going back to the stored value
     // disables it again, the marker staying until the next refresh.
-    Explorer::Type(p.fyEdit, "x^2/5");
+    TExplorerFixture::Type(p.fyEdit, "x^2/5");
     EXPECT_TRUE(p.UygulaButton->isEnabled());
     EXPECT_EQ(e.host.Status, "  (1/1) Değisiklik");
-    Explorer::Type(p.fyEdit, "x^2/4");
+    TExplorerFixture::Type(p.fyEdit, "x^2/4");
     EXPECT_FALSE(p.UygulaButton->isEnabled());
     p.CizgiKEdit->setValue(5);
     EXPECT_TRUE(p.UygulaButton->isEnabled());
     p.CizgiKEdit->setValue(2);
     EXPECT_FALSE(p.UygulaButton->isEnabled());
-    Explorer::Type(p.NoktaAraligiEdit, "0,05");
+    TExplorerFixture::Type(p.NoktaAraligiEdit, "0,05");
     EXPECT_TRUE(p.UygulaButton->isEnabled());
-    Explorer::Type(p.NoktaAraligiEdit, "0,1");
+    TExplorerFixture::Type(p.NoktaAraligiEdit, "0,1");
     EXPECT_FALSE(p.UygulaButton->isEnabled());
     p.ColorCombo->SetColor(Lime);
     EXPECT_TRUE(p.UygulaButton->isEnabled());
@@ -431,7 +359,7 @@ TEST(CurveExplorer, ApplyingEnablesAndDisablesUygula)
 
     // A formula that does not compile: the engine's message, nothing stored, the
     // user's text kept and Uygula still enabled.
-    Explorer::Type(p.fyEdit, "sin(");
+    TExplorerFixture::Type(p.fyEdit, "sin(");
     ASSERT_TRUE(p.UygulaButton->isEnabled());
     p.UygulaButtonClick();
     TVariableMemory memory;
@@ -452,7 +380,7 @@ TEST(CurveExplorer, ApplyingEnablesAndDisablesUygula)
     // The same curve once more as a new one: the duplicate is refused.
     e.errors.clear();
     p.YeniEgriButtonClick();
-    Explorer::Type(p.fyEdit, "x^2/4");
+    TExplorerFixture::Type(p.fyEdit, "x^2/4");
     p.UygulaButtonClick();
     EXPECT_EQ(e.errors, QStringList { "Bu eğri daha önce tanımlanmıştır (0)" });
     EXPECT_EQ(e.Curves(), 1);
@@ -461,7 +389,7 @@ TEST(CurveExplorer, ApplyingEnablesAndDisablesUygula)
 
 TEST(CurveExplorer, NavigationRefillsThePanel)
 {
-    Explorer e;
+    TExplorerFixture e;
     TCurvedLineExplorer& p = e.panel;
     e.Enter(0, "", "sin(x)", "", Blue, 0, 0, "0,1", 2);
     e.Enter(4, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", Lime, 1, 1, "0,25", 4);
@@ -528,7 +456,7 @@ TEST(CurveExplorer, NavigationRefillsThePanel)
     expectShown(2);
 
     // Unapplied changes are dropped by moving.
-    Explorer::Type(p.fzEdit, "2");
+    TExplorerFixture::Type(p.fzEdit, "2");
     ASSERT_TRUE(p.UygulaButton->isEnabled());
     p.OncekiEgriButtonClick();
     expectShown(1);
@@ -561,7 +489,7 @@ TEST(CurveExplorer, NavigationRefillsThePanel)
 
 TEST(CurveExplorer, ActivationShowsEachWindowsCurve)
 {
-    Explorer e;
+    TExplorerFixture e;
     TGrafikMChildFrm& first = e.w();
     e.Enter(3, "", "sin(x)", "cos(x)", Blue);
     TGrafikMChildFrm& second = e.OpenWindow();
@@ -575,64 +503,14 @@ TEST(CurveExplorer, ActivationShowsEachWindowsCurve)
     EXPECT_EQ(e.panel.ColorCombo->Color(), Lime);
 }
 
-TEST(CurveExplorer, PreviewTurnsUnderTheLeftButton)
-{
-    Explorer e;
-    TCurvedLineExplorer& p = e.panel;
-    e.Enter(6, "cos(t)", "sin(t)", "t/5", Lime);
-    TImage* image = p.EgriGorImage;
-    const QImage before = image->Picture().toImage();
-
-    SendMouse(image, QEvent::MouseButtonPress, { 100, 80 }, Qt::LeftButton, Qt::LeftButton);
-    SendMouse(image, QEvent::MouseMove, { 130, 80 }, Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(p.PreviewAngleX(), 15);
-    EXPECT_EQ(p.PreviewAngleY(), -45);
-    EXPECT_EQ(p.PreviewRenderer().YAxisAngle(), -45);
-    EXPECT_NE(image->Picture().toImage(), before);
-
-    // Within 10 pixels in both directions: nothing, and the stored point stays.
-    SendMouse(image, QEvent::MouseMove, { 140, 90 }, Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(p.PreviewAngleY(), -45);
-    EXPECT_EQ(p.PreviewAngleX(), 15);
-    SendMouse(image, QEvent::MouseMove, { 141, 75 }, Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(p.PreviewAngleY(), -50.5L);
-    EXPECT_EQ(p.PreviewAngleX(), 12.5L);
-
-    // Without the left button, or after the release, a move does nothing.
-    SendMouse(image, QEvent::MouseMove, { 200, 150 }, Qt::NoButton, Qt::RightButton);
-    EXPECT_EQ(p.PreviewAngleY(), -50.5L);
-    SendMouse(image, QEvent::MouseButtonRelease, { 200, 150 }, Qt::LeftButton, Qt::NoButton);
-    SendMouse(image, QEvent::MouseMove, { 20, 10 }, Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(p.PreviewAngleY(), -50.5L);
-    EXPECT_EQ(p.PreviewRenderer().XAxisAngle(), 12.5L);
-
-    // Rebuilding returns to the preview's own angles.
-    p.RebuildPreview();
-    EXPECT_EQ(p.PreviewAngleX(), 15);
-    EXPECT_EQ(p.PreviewAngleY(), -30);
-    EXPECT_EQ(image->Picture().toImage(), before);
-}
-
-TEST(CurveExplorer, PreviewShowsAHiddenCurve)
-{
-    Explorer e;
-    TCurvedLineExplorer& p = e.panel;
-    e.Enter(0, "", "x/2", "", Lime, 0, 1);
-    ASSERT_EQ(e.Curves(), 1);
-    EXPECT_FALSE(e.w().DrawFunction().Objects().Items(0).Visible);
-    EXPECT_EQ(CountPixels(e.w().DrawFunction().Image(), Lime), 0);
-    EXPECT_TRUE(p.PreviewRenderer().Objects().Items(0).Visible);
-    EXPECT_GT(CountPixels(p.EgriGorImage->Picture().toImage(), Lime), 0);
-}
-
 TEST(CurveExplorer, UnreadableStepReportedOnceWhileTyping)
 {
-    Explorer e;
+    TExplorerFixture e;
     TCurvedLineExplorer& p = e.panel;
     e.Enter(0, "", "x", "", Blue);
     ASSERT_EQ(e.Curves(), 1);
-    Explorer::Type(p.NoktaAraligiEdit, "abc");
-    Explorer::Type(p.fyEdit, "x+1");
+    TExplorerFixture::Type(p.NoktaAraligiEdit, "abc");
+    TExplorerFixture::Type(p.fyEdit, "x+1");
     EXPECT_EQ(e.errors, QStringList { "'a' is not a valid floating point value" });
     // The handler stopped each time: Uygula and the stored state as they were.
     EXPECT_FALSE(p.UygulaButton->isEnabled());
@@ -658,7 +536,7 @@ TEST(CurveExplorer, UnreadableStepReportedOnceWhileTyping)
 
 TEST(CurveExplorer, DoubleClicksOnTheLists)
 {
-    Explorer e;
+    TExplorerFixture e;
     TCurvedLineExplorer& p = e.panel;
     e.Enter(0, "", "x", "", Blue);
     ASSERT_FALSE(p.UygulaButton->isEnabled());
@@ -704,27 +582,9 @@ TEST(CurveExplorer, DoubleClicksOnTheLists)
     EXPECT_TRUE(e.errors.isEmpty()) << e.errors.join('\n').toStdString();
 }
 
-TEST(CurveExplorer, PreviewPropertiesThenRedraw)
-{
-    Explorer e;
-    TCurvedLineExplorer& p = e.panel;
-    p.EgriGorImageDblClick(); // no properties window yet: nothing
-    int runs = 0;
-    p.SetOnPreviewProperties([&](TDrawFunction& r) {
-        ++runs;
-        EXPECT_EQ(&r, &p.PreviewRenderer());
-        r.SetBrushColor(Lime);
-    });
-    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
-        Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(p.EgriGorImage, &dbl);
-    EXPECT_EQ(runs, 1);
-    EXPECT_EQ(p.EgriGorImage->Picture().toImage().pixel(0, 0), ColorToRgb32(Lime));
-}
-
 TEST(CurveExplorer, NothingWithoutAGraphWindow)
 {
-    Explorer e;
+    TExplorerFixture e;
     TCurvedLineExplorer& p = e.panel;
     e.active = nullptr;
     p.fyEdit->setText("x");
@@ -749,7 +609,7 @@ TEST(CurveExplorer, NothingWithoutAGraphWindow)
 
 TEST(CurveExplorer, FormulaFieldsReachThePalette)
 {
-    Explorer e;
+    TExplorerFixture e;
     TCurvedLineExplorer& p = e.panel;
     TOperatorSelectToolW palette;
     p.SetOperatorPalette(&palette);
@@ -770,60 +630,29 @@ TEST(CurveExplorer, FormulaFieldsReachThePalette)
     EXPECT_TRUE(p.UygulaButton->isEnabled());
 }
 
-// Every caption fits its control and no two controls of one parent overlap, in
-// a main window's left dock as the user sees it (VELMO_GRAB_DIR receives the picture).
-TEST(CurveExplorer, LayoutFitsItsCaptions)
+TEST(CurveExplorer, ThicknessFieldStaysWithinItsRange)
 {
-    Explorer e;
-    e.Enter(4, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", Blue);
-    QMainWindow main;
-    main.resize(700, 700);
-    main.setCentralWidget(new QWidget);
-    main.addDockWidget(Qt::LeftDockWidgetArea, &e.panel);
-    // The panel belongs to the fixture, not to the main window.
-    const std::unique_ptr<QMainWindow, void (*)(QMainWindow*)> release(&main, [](QMainWindow* m) {
-        for (auto* dock : m->findChildren<TCurvedLineExplorer*>()) {
-            m->removeDockWidget(dock);
-            dock->setParent(nullptr);
-        }
-    });
-    e.panel.show();
-    main.show();
-    QApplication::processEvents();
-    e.Pick(e.panel.FTypeComboBox, 6);
-    QApplication::processEvents();
-
-    const QList<QWidget*> all = e.panel.findChildren<QWidget*>();
-    for (QWidget* w : all) {
-        if (!w->isVisible())
-            continue;
-        const QString name
-            = w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName();
-        SCOPED_TRACE(name.toStdString());
-        if (auto* label = qobject_cast<QLabel*>(w))
-            EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
-        if (auto* combo = qobject_cast<QComboBox*>(w))
-            EXPECT_GE(combo->width(), combo->sizeHint().width());
-        if (auto* button = qobject_cast<QPushButton*>(w))
-            EXPECT_GE(button->width(), button->sizeHint().width());
-        EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry()));
-        for (QWidget* other : all)
-            if (other != w && other->isVisible() && other->parentWidget() == w->parentWidget())
-                EXPECT_FALSE(w->geometry().intersects(other->geometry()))
-                    << other->objectName().toStdString();
+    TExplorerFixture e;
+    TCurvedLineExplorer& p = e.panel;
+    auto* text = p.CizgiKEdit->findChild<QLineEdit*>();
+    ASSERT_NE(text, nullptr);
+    struct Row {
+        const char* Typed;
+        int Value;
+    };
+    // What the field reads once it is left.
+    for (const Row& row : { Row { "", 1 }, Row { "0", 1 }, Row { "7", 7 }, Row { "20", 20 } }) {
+        SCOPED_TRACE(row.Typed);
+        p.CizgiKEdit->setValue(5);
+        text->setText(row.Typed);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(p.CizgiKEdit, &out);
+        EXPECT_EQ(p.CizgiKEdit->value(), row.Value);
     }
-    // Every type is shown whole in the closed list.
-    for (int type = 0; type < 7; ++type) {
-        e.Pick(e.panel.FTypeComboBox, type);
-        EXPECT_GE(e.panel.FTypeComboBox->width(), e.panel.FTypeComboBox->sizeHint().width());
-        if (const QString dir = qEnvironmentVariable("VELMO_GRAB_DIR"); !dir.isEmpty())
-            e.panel.grab().save(dir + QString("/explorer_type%1.png").arg(type));
-    }
-    // The dock cannot be resized.
-    EXPECT_EQ(e.panel.minimumWidth(), e.panel.maximumWidth());
-
-    if (const QString dir = qEnvironmentVariable("VELMO_GRAB_DIR"); !dir.isEmpty()) {
-        main.grab().save(dir + "/explorer_main.png");
-        e.panel.grab().save(dir + "/explorer.png");
-    }
+    p.CizgiKEdit->setValue(20);
+    p.CizgiKEdit->stepUp();
+    EXPECT_EQ(p.CizgiKEdit->value(), 20);
+    p.CizgiKEdit->setValue(1);
+    p.CizgiKEdit->stepDown();
+    EXPECT_EQ(p.CizgiKEdit->value(), 1);
 }
