@@ -2,8 +2,8 @@
 
 #include "render/draw_function.h"
 #include "ui/library/curve_grid_model.h"
-#include "ui/library/library_color_combo.h"
 #include "ui/library/library_prompts.h"
+#include "ui/platform/color_combo.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/image.h"
 
@@ -522,7 +522,7 @@ void TCurvedLineSFrm::ColorComboChange()
 
 void TCurvedLineSFrm::ColorComboDblClick()
 {
-    const TColor color = LibrarySelectColor(this, ColorCombo->Color());
+    const TColor color = SelectColor(this, ColorCombo->Color());
     if (color != ColorCombo->Color()) {
         ColorCombo->SetColor(color);
         ColorComboChange();
@@ -537,7 +537,7 @@ void TCurvedLineSFrm::ArkapilanColorComboChange()
 
 void TCurvedLineSFrm::ArkapilanColorComboDblClick()
 {
-    const TColor color = LibrarySelectColor(this, ArkapilanColorCombo->Color());
+    const TColor color = SelectColor(this, ArkapilanColorCombo->Color());
     if (color != ArkapilanColorCombo->Color()) {
         ArkapilanColorCombo->SetColor(color);
         ArkapilanColorComboChange();

@@ -19,7 +19,7 @@ class QToolButton;
 class TCurveGridModel;
 class TDrawFunction;
 class TImage;
-class TLibraryColorCombo;
+class TColorCombo;
 
 // Where a library window finds its files and how long a write waits for the lock
 // of another window or program.
@@ -162,8 +162,8 @@ private:
     QToolButton* SpeedButton3 = nullptr;
     QToolButton* CizgiCizimBtn = nullptr;
     QToolButton* NoktaCizimBtn = nullptr;
-    TLibraryColorCombo* ColorCombo = nullptr;
-    TLibraryColorCombo* ArkapilanColorCombo = nullptr;
+    TColorCombo* ColorCombo = nullptr;
+    TColorCombo* ArkapilanColorCombo = nullptr;
     QPushButton* BtnKaydet = nullptr;
     QPushButton* BtnGeriAl = nullptr;
     QPushButton* BtnTamam = nullptr;

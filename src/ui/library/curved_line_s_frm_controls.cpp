@@ -1,7 +1,7 @@
 // The controls of the library window and their places.
 #include "ui/library/curve_grid_model.h"
 #include "ui/library/curved_line_s_frm.h"
-#include "ui/library/library_color_combo.h"
+#include "ui/platform/color_combo.h"
 #include "ui/platform/image.h"
 
 #include <QButtonGroup>
@@ -178,13 +178,13 @@ void TCurvedLineSFrm::CreateControls()
     toolsLayout->addWidget(CizgiCizimBtn, 1, 3);
     toolsLayout->addWidget(NoktaCizimBtn, 1, 4);
 
-    ColorCombo = new TLibraryColorCombo(this);
+    ColorCombo = new TColorCombo(this);
     ColorCombo->setObjectName(QStringLiteral("ColorCombo"));
     ColorCombo->setToolTip(QStringLiteral("Çizim Rengi"));
     ColorCombo->SetColor(FLibraryCurveColour);
     auto* colorLabel = new QLabel(QStringLiteral("&Çizim Rengi"), this);
     colorLabel->setBuddy(ColorCombo);
-    ArkapilanColorCombo = new TLibraryColorCombo(this);
+    ArkapilanColorCombo = new TColorCombo(this);
     ArkapilanColorCombo->setObjectName(QStringLiteral("ArkapilanColorCombo"));
     ArkapilanColorCombo->setToolTip(QStringLiteral("Arkapilan Rengi"));
     ArkapilanColorCombo->SetColor(16777215);
@@ -243,11 +243,11 @@ void TCurvedLineSFrm::CreateControls()
     connect(TumGorBtn, &QToolButton::clicked, this, &TCurvedLineSFrm::TumGorBtnClick);
     connect(CizgiCizimBtn, &QToolButton::clicked, this, &TCurvedLineSFrm::CizgiCizimBtnClick);
     connect(NoktaCizimBtn, &QToolButton::clicked, this, &TCurvedLineSFrm::NoktaCizimBtnClick);
-    connect(ColorCombo, &TLibraryColorCombo::Changed, this, &TCurvedLineSFrm::ColorComboChange);
-    connect(ColorCombo, &TLibraryColorCombo::DblClick, this, &TCurvedLineSFrm::ColorComboDblClick);
-    connect(ArkapilanColorCombo, &TLibraryColorCombo::Changed, this,
+    connect(ColorCombo, &QComboBox::activated, this, &TCurvedLineSFrm::ColorComboChange);
+    connect(ColorCombo, &TColorCombo::DblClick, this, &TCurvedLineSFrm::ColorComboDblClick);
+    connect(ArkapilanColorCombo, &QComboBox::activated, this,
         &TCurvedLineSFrm::ArkapilanColorComboChange);
-    connect(ArkapilanColorCombo, &TLibraryColorCombo::DblClick, this,
+    connect(ArkapilanColorCombo, &TColorCombo::DblClick, this,
         &TCurvedLineSFrm::ArkapilanColorComboDblClick);
     connect(BtnKaydet, &QPushButton::clicked, this, &TCurvedLineSFrm::BtnKaydetClick);
     connect(BtnGeriAl, &QPushButton::clicked, this, &TCurvedLineSFrm::BtnGeriAlClick);

@@ -2,7 +2,7 @@
 #include "render/draw_function.h"
 #include "ui/library/curve_grid_model.h"
 #include "ui/library/curve_library.h"
-#include "ui/library/library_color_combo.h"
+#include "ui/platform/color_combo.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -217,7 +217,7 @@ TEST(LibrarySelect, TheSelectionWindowAndItsChoices)
         for (const char* name : { "BtnKapan", "BtnYardim" })
             EXPECT_FALSE(control<QPushButton>(frm, name)->isVisible()) << name;
         const TColor tip = QColorToColor(QToolTip::palette().color(QPalette::ToolTipBase));
-        EXPECT_EQ(control<TLibraryColorCombo>(frm, "ArkapilanColorCombo")->Color(), tip);
+        EXPECT_EQ(control<TColorCombo>(frm, "ArkapilanColorCombo")->Color(), tip);
         EXPECT_EQ(frm.LibraryPreview().BrushColor(), tip);
         EXPECT_EQ(control<QComboBox>(frm, "RangeComboBox")->currentIndex(), 6);
         EXPECT_EQ(gridTypes(frm), QStringList({ "5", "5" }));

@@ -2,7 +2,7 @@
 #include "render/draw_function.h"
 #include "ui/library/curve_grid_model.h"
 #include "ui/library/curved_line_s_frm.h"
-#include "ui/library/library_color_combo.h"
+#include "ui/platform/color_combo.h"
 #include "ui/platform/image.h"
 
 #include <QApplication>
@@ -160,10 +160,9 @@ TEST(CurvedLineSFrm, ControlsAtTheStart)
         EXPECT_EQ(button->isVisible(), b.Visible);
         EXPECT_EQ(button->isEnabled(), b.Enabled);
     }
-    EXPECT_EQ(control<TLibraryColorCombo>(frm, "ColorCombo")->Color(), 8421376u);
-    EXPECT_EQ(
-        control<TLibraryColorCombo>(frm, "ColorCombo")->currentText(), QStringLiteral("Teal"));
-    EXPECT_EQ(control<TLibraryColorCombo>(frm, "ArkapilanColorCombo")->Color(), 16777215u);
+    EXPECT_EQ(control<TColorCombo>(frm, "ColorCombo")->Color(), 8421376u);
+    EXPECT_EQ(control<TColorCombo>(frm, "ColorCombo")->currentText(), QStringLiteral("Teal"));
+    EXPECT_EQ(control<TColorCombo>(frm, "ArkapilanColorCombo")->Color(), 16777215u);
     EXPECT_EQ(frm.LibraryCurveColour(), 8421376u);
     EXPECT_EQ(frm.LibraryPreview().Width(), 97);
     EXPECT_EQ(frm.LibraryPreview().Height(), 81);
@@ -262,12 +261,12 @@ TEST(CurvedLineSFrm, ColoursAndTurningThePerspectivePreview)
     TLibraryFolder folder({ { 6, "cos(t)", "sin(t)", "t/5" } });
     TCurvedLineSFrm frm(nullptr, folder.Options);
     frm.show();
-    auto* color = control<TLibraryColorCombo>(frm, "ColorCombo");
+    auto* color = control<TColorCombo>(frm, "ColorCombo");
     color->setCurrentIndex(9);
     emit color->activated(9);
     EXPECT_EQ(frm.LibraryCurveColour(), 255u);
     EXPECT_EQ(frm.LibraryPreview().Objects().Items(0).Color, 255u);
-    auto* back = control<TLibraryColorCombo>(frm, "ArkapilanColorCombo");
+    auto* back = control<TColorCombo>(frm, "ArkapilanColorCombo");
     back->setCurrentIndex(0);
     emit back->activated(0);
     EXPECT_EQ(frm.LibraryPreview().BrushColor(), 0u);
@@ -526,7 +525,7 @@ TEST(CurvedLineSFrm, ARowThatDoesNotCompileLeavesThePreviewEmpty)
     ASSERT_EQ(prompts.Errors.size(), 1);
     EXPECT_EQ(frm.LibraryPreview().Objects().Count(), 0);
     // Recolouring without a preview curve changes the colour only.
-    auto* color = control<TLibraryColorCombo>(frm, "ColorCombo");
+    auto* color = control<TColorCombo>(frm, "ColorCombo");
     color->setCurrentIndex(12);
     emit color->activated(12);
     EXPECT_EQ(frm.LibraryCurveColour(), 16711680u);
