@@ -1,8 +1,8 @@
 #include "ui/dialogs/buyukluk_frm.h"
 
+#include "ui/dialogs/dialog_help.h"
 #include "ui/dialogs/spin_edit.h"
 #include "ui/platform/error_report.h"
-#include "ui/platform/help_viewer.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -91,7 +91,7 @@ void TBuyuklukFrm::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (event->key() == Qt::Key_F1) {
-        Guarded([] { HelpViewer().ShowContext(HelpContext); });
+        Guarded([] { ShowDialogHelp(HelpContext); });
         return;
     }
     QDialog::keyPressEvent(event);

@@ -1,9 +1,9 @@
 #include "ui/dialogs/ozellikler_frm.h"
 
+#include "ui/dialogs/dialog_help.h"
 #include "ui/platform/color_combo.h"
 #include "ui/platform/combo_box.h"
 #include "ui/platform/error_report.h"
-#include "ui/platform/help_viewer.h"
 #include "ui/platform/ini_file.h"
 
 #include <QCheckBox>
@@ -301,7 +301,7 @@ void TOzelliklerFrm::YZColorComboDblClick() { PickColor(YZColorCombo); }
 void TOzelliklerFrm::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
-        Guarded([] { HelpViewer().ShowContext(HelpContext); });
+        Guarded([] { ShowDialogHelp(HelpContext); });
         return;
     }
     QDialog::keyPressEvent(event);

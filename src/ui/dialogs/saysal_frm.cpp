@@ -4,9 +4,9 @@
 #include "curves/object_list.h"
 #include "render/draw_function.h"
 #include "ui/dialogs/curve_points_model.h"
+#include "ui/dialogs/dialog_help.h"
 #include "ui/dialogs/spin_edit.h"
 #include "ui/platform/error_report.h"
-#include "ui/platform/help_viewer.h"
 #include "ui/platform/image.h"
 
 #include <QApplication>
@@ -327,7 +327,7 @@ void TSaysalFrm::Image1MouseMove(Qt::MouseButtons buttons, int x, int y)
 
 void TSaysalFrm::Image1MouseUp(Qt::MouseButton, int, int) { FPressed = false; }
 
-void TSaysalFrm::BtnYardimClick() { HelpViewer().ShowContext(HelpContext); }
+void TSaysalFrm::BtnYardimClick() { ShowDialogHelp(HelpContext); }
 
 void TSaysalFrm::keyPressEvent(QKeyEvent* event)
 {

@@ -2,6 +2,7 @@
 #include "render/draw_function.h"
 #include "ui/dialogs/bakis_frm.h"
 #include "ui/dialogs/buyukluk_frm.h"
+#include "ui/dialogs/dialog_help.h"
 #include "ui/dialogs/ozellikler_frm.h"
 #include "ui/dialogs/saysal_frm.h"
 #include "ui/dialogs/spin_edit.h"
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 QImage picture(TGrafikMChildFrm& w) { return w.Image1->Picture().toImage(); }
@@ -243,4 +245,21 @@ TEST(GraphWindowWiring, ContextMenuAndDoubleClickOpenTheDialogs)
         EXPECT_STREQ(className, row.Type->className());
         EXPECT_EQ(win.Host.Calls.size(), 1);
     }
+}
+
+TEST(DialogHelp, EachDialogAsksForItsOwnContext)
+{
+    std::vector<int> asked;
+    const TDialogHelp previous = SetDialogHelp([&](int context) { asked.push_back(context); });
+    QTemporaryDir dir;
+    TBakisFrm view;
+    TBuyuklukFrm zoom;
+    TSaysalFrm values;
+    TOzelliklerFrm properties(dir.filePath("Norvadeks.ini"));
+    for (QWidget* dialog : std::initializer_list<QWidget*> { &view, &zoom, &values, &properties })
+        pressKey(dialog, Qt::Key_F1);
+    values.BtnYardim->click();
+    SetDialogHelp(previous);
+    EXPECT_EQ(asked, (std::vector<int> { 8, 9, 5, 10, 5 }));
+    EXPECT_TRUE(view.isHidden()) << "F1 is no answer to the dialog";
 }
