@@ -136,7 +136,7 @@ public:
     {
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration)
-                ns[run.benchmark_name()] = run.GetAdjustedRealTime();
+                ns[run.benchmark_name()] = run.GetAdjustedCPUTime();
         ConsoleReporter::ReportRuns(runs);
     }
 };
