@@ -1,0 +1,185 @@
+#pragma once
+
+#include "ui/graph/graph_host.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QMdiSubWindow;
+class QMenu;
+class QPrinter;
+class QToolBar;
+class TCurvedLineExplorer;
+class TGrafikMChildFrm;
+class THelpViewer;
+class TMdiClient;
+class TOperatorSelectToolW;
+
+// The frame of the program: the document area holding graph windows, the
+// curve library window and the calculator; the menus, two toolbars, the curve
+// explorer and the operator palette, the status line and the wallpaper. It
+// numbers the graph windows, keeps its layout in the settings file, forwards
+// every graph command to the active graph window and enables the commands
+// exactly while a graph window is active.
+class TMainForm : public QMainWindow, public TGraphHost {
+    Q_OBJECT
+public:
+    static constexpr int MaxWindows = 100;
+
+    // FormCreate; the settings file is Norvadeks.ini in programDirectory
+    // (the folder of the executable unless a test gives another).
+    explicit TMainForm(const QString& programDirectory = {}, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The folder of the program's own file, with a trailing separator.
+    const QString& ProgramDirectory() const { return FProgramDirectory; }
+    QString SettingsFile() const;
+
+    TMdiClient* ClientArea() const { return FClient; }
+    // The active child window when it is a graph window, else null.
+    TGrafikMChildFrm* ActiveGraphWindow() const;
+    QList<TGrafikMChildFrm*> GraphWindows() const;
+    bool WindowSlotUsed(int number) const
+    {
+        return FWindowSlots[static_cast<std::size_t>(number)] == 1;
+    }
+
+    TGrafikMChildFrm* CreateGraphWindow(const QString& caption, int number);
+    // Brings the child window with exactly this caption to the front, or makes
+    // one with create.
+    QWidget* ShowChildWindow(const QString& caption, const std::function<QWidget*()>& create);
+
+    void LoadLayout();
+    void SaveLayout();
+    // Enables the graph commands exactly while a graph window is the active child.
+    void UpdateMenuItems();
+
+    // Handlers of the menus and buttons.
+    void YeniPencereClick();
+    void KaydetButtonClick();
+    void SaveAsClick();
+    void AktifFormuKapatClick();
+    void TumFormlariKapatClick();
+    void BaskiOnizlemeClick();
+    void YazdirClick();
+    void YaziciAyarClick();
+    void BasamaklaClick();
+    void YatayDoseClick();
+    void DikeyDoseClick();
+    void TumunuKucultClick();
+    void DuzenleClick();
+    void DurumCubuguClick();
+    void HelpContents();
+    void HelpSearch();
+    void HelpHowToUse();
+    void HelpAbout();
+    void YazarHakknda1Click();
+    void DuvarKagidiClick();
+    // View and zoom commands.
+    void PerspektifButtonClick();
+    void APerspektifClick();
+    void DortGorBtnClick();
+    void DortGorunusClick();
+    void AnimationButtonClick();
+    void HareketliClick();
+    void PlaneMenuClick(int plane);
+    void PlaneButtonClick(int plane);
+    void CizimSekliClick(int style);
+    void EneUydurClick();
+    void BoyaUydurClick();
+    void BYuzdeClick(int percent);
+    void BuyuklukComboBoxChange();
+    // The zoom box's key handling, before the key itself is processed.
+    void BuyuklukComboBoxKeyDown(int key);
+
+    // TGraphHost.
+    void SetPlaneChecks(bool xy, bool xz, bool yz) override;
+    void SetPerspectiveCheck(bool on) override;
+    void SetZoomText(const QString& text) override;
+    void SetAnimationDown(bool down) override;
+    void SetFourViewDown(bool down) override;
+    void SetMouseModeDown(int mode) override;
+    void FillExplorer(TGrafikMChildFrm& window) override;
+    void SetCurveStatus(const QString& text) override;
+    bool ExplorerVisible() const override;
+    void ShowExplorer() override;
+    void SetCurveButtons(const TCurveButtons& buttons) override;
+    void ReleaseWindowNumber(int number) override;
+    bool CanRunDialog(TGraphDialog) const override { return true; }
+    void RunDialog(TGrafikMChildFrm& window, TGraphDialog dialog) override;
+
+    // Where a tool window or toolbar can be hooked in by its own code.
+    QPrinter& Printer();
+    THelpViewer& HelpViewer();
+
+    // Menus and items, by their design names.
+    QMenu *Dosya, *Duzen, *Gorunum, *AracCubuklari, *Ozellikler, *Gonyeler, *CizimSekli, *Bakis,
+        *Buyukluk, *Araclar, *Pencere, *YardimMenu, *ToolbarPopupMenu;
+    QAction *YeniPencere, *EgriKayit, *Kaydet, *SaveAs, *AktifFormuKapat, *TumFormlariKapat,
+        *BaskiOnizleme, *Yazdir, *YaziciAyar, *Cikis;
+    QAction *Kopyala, *TumunuSil;
+    QAction *VTStandart, *VTGorontu, *DurumCubugu, *DuvarKagidi;
+    QAction *XYDuzlemi, *XZDuzlemi, *YZDuzlemi, *CizgiCizimSekli, *NoktaCizimSekli, *APerspektif,
+        *DortGorunus, *Hareketli, *TumOzellikler;
+    QAction *PerspektifBakis, *OndenBakis, *UsttenBakis, *YandanBakis, *DigerBakis;
+    QAction *Buyult, *Kucult, *EneUydur, *BoyaUydur, *GercekBoyut, *B25, *B75, *B100, *B200, *B400,
+        *DigerBuyukluk;
+    QAction *EgriGezgini, *OperatorSelect, *SayisalDegerler, *FonksiyonHesaplayicisi;
+    QAction *Basamakla, *YatayDose, *DikeyDose, *TumunuKucult, *Duzenle;
+    QAction *HelpContentsItem, *HelpSearchItem, *HelpHowToUseItem, *Hakkinda, *YazarHakknda1;
+    QAction *TPStandart, *TPGoruntu;
+
+    // Toolbars and their buttons.
+    QToolBar *StandartToolbar, *GorontuToolbar;
+    QAction *YeniPencereButton, *KaydetButton, *YazdirButton, *OnIzlemeButton, *KopyalaButton,
+        *EgriGezginiButton, *OperatorSelectButton, *GorontuToolBtn, *YerlestirButton,
+        *BasamaklaButton, *YatayDoseButton, *DikeyDoseButton, *SaysalDegerlerButton,
+        *PropertiesButton, *BulButton, *HelpButton;
+    QAction *XYDuzlemiButton, *XZDuzlemiButton, *YZDuzlemiButton, *CizgiCizimButton,
+        *NoktaCizimButton, *PerspektifButton, *DortGorBtn, *AnimationButton, *OndenGorBtn,
+        *UsttenGorBtn, *YandanGorBtn, *PerspektifGorBtn, *SurukleButton, *DondurButton,
+        *ZoomInButton, *ZoomOutButton, *BuyuklukButton;
+    QComboBox* BuyuklukComboBox;
+    QAction* BuyuklukComboAction; // the toolbar slot of the combo box
+    QLabel* StatusPanel0;
+    QLabel* StatusPanel1;
+
+    TCurvedLineExplorer* CurvedLineExplorerToolW = nullptr;
+    TOperatorSelectToolW* OperatorSelectToolW = nullptr;
+
+    // The explorer's library commands: "Kaydet..." and "Eğri Sec...".
+    void EgriKaydetButtonClick();
+    void CLSelectButtonClick();
+    void EgriKayitClick();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateToolbars();
+    void CreateStatusLine();
+    void CreateToolWindows();
+    QList<QAction*> GraphCommands() const;
+    // Runs body on the active graph window, if any, through the error report.
+    void OnGraph(const std::function<void(TGrafikMChildFrm&)>& body);
+    void SwapZoomSlot(Qt::Orientation orientation);
+
+    QString FProgramDirectory;
+    TMdiClient* FClient = nullptr;
+    std::array<int, MaxWindows + 1> FWindowSlots {};
+    QString FWallpaperFileName;
+    std::unique_ptr<QPrinter> FPrinter;
+    QPointer<THelpViewer> FHelpViewer;
+    bool FLayoutSaved = false;
+};

@@ -1,0 +1,351 @@
+#include "ui/graph/grafik_mchild_frm.h"
+#include "ui/main/curved_line_explorer.h"
+#include "ui/main/explorer_controls.h"
+#include "ui/main/main_form.h"
+#include "ui/main/mdi_client.h"
+#include "ui/platform/error_report.h"
+#include "ui/platform/image.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+struct Main {
+    QTemporaryDir dir;
+    std::unique_ptr<TMainForm> form;
+    explicit Main(const QByteArray& settings = {})
+    {
+        if (!settings.isEmpty()) {
+            QFile f(dir.filePath("Norvadeks.ini"));
+            f.open(QIODevice::WriteOnly);
+            f.write(settings);
+        }
+        form = std::make_unique<TMainForm>(dir.path());
+        form->show();
+        QApplication::processEvents();
+    }
+    TMainForm& m() { return *form; }
+    QByteArray settings() const
+    {
+        QFile f(dir.filePath("Norvadeks.ini"));
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+};
+
+void keyInto(QComboBox* box, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(box->lineEdit(), &press);
+}
+}
+
+TEST(MainForm, NumbersGraphWindowsAndReusesFreedNumbers)
+{
+    Main main;
+    main.m().YeniPencereClick();
+    main.m().YeniPencereClick();
+    main.m().YeniPencereClick();
+    QStringList captions;
+    for (TGrafikMChildFrm* g : main.m().GraphWindows())
+        captions << g->windowTitle();
+    EXPECT_EQ(captions.join(","), "Ekran1,Ekran2,Ekran3");
+    EXPECT_EQ(main.m().GraphWindows()[0]->size(), QSize(288, 245)) << "the design client area";
+    TGrafikMChildFrm* second = main.m().GraphWindows()[1];
+    EXPECT_EQ(second->WindowNo(), 2);
+    qobject_cast<QMdiSubWindow*>(second->parentWidget())->close();
+    QApplication::processEvents();
+    EXPECT_FALSE(main.m().WindowSlotUsed(2));
+    main.m().YeniPencereClick();
+    EXPECT_EQ(main.m().ActiveGraphWindow()->windowTitle(), "Ekran2");
+    main.m().YeniPencereClick();
+    EXPECT_EQ(main.m().ActiveGraphWindow()->windowTitle(), "Ekran4");
+}
+
+TEST(MainForm, RefusesAWindowBeyondTheHundredth)
+{
+    Main main;
+    for (int i = 0; i < TMainForm::MaxWindows; ++i)
+        main.m().YeniPencereClick();
+    QString message;
+    TScopedErrorSink sink([&](const QString& m) { message = m; });
+    main.m().YeniPencere->trigger();
+    EXPECT_TRUE(message.startsWith("En çok 100 grafik penceresi")) << message.toStdString();
+    EXPECT_EQ(main.m().GraphWindows().size(), 100);
+}
+
+TEST(MainForm, GraphCommandsAreEnabledExactlyWhileAGraphWindowIsActive)
+{
+    Main main;
+    TMainForm& m = main.m();
+    for (QAction* a : { m.Kaydet, m.Kopyala, m.XYDuzlemi, m.Buyult, m.B400, m.Basamakla,
+             m.KaydetButton, m.ZoomInButton, m.BuyuklukComboAction, m.SayisalDegerler })
+        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+    for (QAction* a : { m.YeniPencere, m.EgriKayit, m.YaziciAyar, m.Cikis, m.DuvarKagidi,
+             m.FonksiyonHesaplayicisi, m.YeniPencereButton, m.GorontuToolBtn, m.BulButton,
+             m.HelpButton })
+        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+    m.YeniPencereClick();
+    QApplication::processEvents();
+    for (QAction* a : { m.Kaydet, m.Kopyala, m.XYDuzlemi, m.Buyult, m.B400, m.Basamakla,
+             m.KaydetButton, m.ZoomInButton, m.BuyuklukComboAction, m.SayisalDegerler })
+        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+
+    // A child that is not a graph window disables them again.
+    auto* other = new QWidget;
+    other->setWindowTitle("Başka");
+    m.ShowChildWindow("Başka", [other] { return other; });
+    QApplication::processEvents();
+    EXPECT_FALSE(m.Kaydet->isEnabled());
+    EXPECT_FALSE(m.Basamakla->isEnabled());
+    // The same caption brings the existing window back instead of a second one.
+    int made = 0;
+    m.ShowChildWindow("Başka", [&made] {
+        ++made;
+        return new QWidget;
+    });
+    EXPECT_EQ(made, 0);
+    EXPECT_EQ(m.ClientArea()->subWindowList().size(), 2);
+}
+
+TEST(MainForm, ZoomBox)
+{
+    Main main;
+    TMainForm& m = main.m();
+    m.YeniPencereClick();
+    QApplication::processEvents();
+    TGrafikMChildFrm* g = m.ActiveGraphWindow();
+    ASSERT_NE(g, nullptr);
+    QComboBox* box = m.BuyuklukComboBox;
+    EXPECT_EQ(box->currentText(), "100%");
+
+    box->setEditText("75");
+    keyInto(box, Qt::Key_Return);
+    EXPECT_EQ(box->currentText(), "75%");
+    EXPECT_EQ(g->ZoomPercent(), 75);
+
+    box->setCurrentIndex(box->findText("125%"));
+    EXPECT_EQ(g->ZoomPercent(), 125);
+
+    box->setEditText("150 %");
+    EXPECT_EQ(g->ZoomPercent(), 125) << "a blank before % does nothing";
+    box->setEditText("150");
+    EXPECT_EQ(g->ZoomPercent(), 125);
+    box->setEditText("abc%");
+    EXPECT_EQ(g->ZoomPercent(), 125);
+    box->setEditText("99999999999999999999%");
+    EXPECT_EQ(g->ZoomPercent(), 125) << "a number beyond an integer is no number";
+    box->setEditText("0%");
+    EXPECT_EQ(g->ZoomPercent(), 125);
+
+    // Other keys leave the number alone in the box.
+    box->setEditText("80% und");
+    keyInto(box, Qt::Key_Left);
+    EXPECT_EQ(box->currentText(), "80");
+    box->setEditText("x");
+    keyInto(box, Qt::Key_Left);
+    EXPECT_EQ(box->currentText(), "0");
+    keyInto(box, Qt::Key_Return);
+    EXPECT_EQ(box->currentText(), "0") << "Enter with 0 does nothing";
+
+    m.GercekBoyut->trigger();
+    EXPECT_EQ(g->ZoomPercent(), 100);
+    EXPECT_EQ(box->currentText(), "100%");
+    m.B200->trigger();
+    EXPECT_EQ(box->currentText(), "200%");
+    m.Buyult->trigger();
+    EXPECT_EQ(box->currentText(), "400%");
+}
+
+TEST(MainForm, TogglesKeepMenusAndButtonsInStep)
+{
+    Main main;
+    TMainForm& m = main.m();
+    m.YeniPencereClick();
+    QApplication::processEvents();
+    TGrafikMChildFrm* g = m.ActiveGraphWindow();
+
+    m.XZDuzlemiButton->trigger();
+    EXPECT_FALSE(m.XZDuzlemiButton->isChecked());
+    EXPECT_FALSE(m.XZDuzlemi->isChecked());
+    EXPECT_FALSE(g->DrawFunction().Planes().Items(2).Visible());
+    m.XZDuzlemi->trigger();
+    EXPECT_TRUE(m.XZDuzlemiButton->isChecked());
+    EXPECT_TRUE(g->DrawFunction().Planes().Items(2).Visible());
+
+    m.APerspektif->trigger();
+    EXPECT_FALSE(m.PerspektifButton->isChecked());
+    EXPECT_FALSE(g->Perspective());
+    m.PerspektifButton->trigger();
+    EXPECT_TRUE(m.APerspektif->isChecked());
+    EXPECT_TRUE(g->Perspective());
+
+    m.DortGorBtn->trigger();
+    EXPECT_TRUE(m.DortGorunus->isChecked());
+    EXPECT_TRUE(g->FourView());
+    m.Hareketli->trigger();
+    EXPECT_TRUE(m.AnimationButton->isChecked());
+    EXPECT_TRUE(g->Animation());
+    m.AnimationButton->trigger();
+    EXPECT_FALSE(g->Animation());
+
+    m.SurukleButton->trigger();
+    EXPECT_EQ(g->MouseMode(), 1);
+    EXPECT_FALSE(m.DondurButton->isChecked());
+
+    // Hiding the view toolbar through the pop-up menu releases its button.
+    m.TPGoruntu->trigger();
+    QApplication::processEvents();
+    EXPECT_TRUE(m.GorontuToolbar->isHidden());
+    EXPECT_FALSE(m.GorontuToolBtn->isChecked());
+    EXPECT_FALSE(m.VTGorontu->isChecked());
+    EXPECT_FALSE(m.TPGoruntu->isChecked());
+    m.GorontuToolBtn->trigger();
+    EXPECT_FALSE(m.GorontuToolbar->isHidden());
+    EXPECT_TRUE(m.VTGorontu->isChecked());
+
+    m.DurumCubugu->trigger();
+    EXPECT_TRUE(m.statusBar()->isHidden());
+    m.DurumCubugu->trigger();
+    EXPECT_FALSE(m.statusBar()->isHidden());
+}
+
+TEST(MainForm, ZoomSlotSwapsWhenTheViewToolbarStandsUpright)
+{
+    Main main;
+    TMainForm& m = main.m();
+    EXPECT_TRUE(m.BuyuklukComboAction->isVisible());
+    EXPECT_FALSE(m.BuyuklukButton->isVisible());
+    m.addToolBar(Qt::LeftToolBarArea, m.GorontuToolbar);
+    QApplication::processEvents();
+    EXPECT_FALSE(m.BuyuklukComboAction->isVisible());
+    EXPECT_TRUE(m.BuyuklukButton->isVisible());
+}
+
+TEST(MainForm, LayoutIsWrittenAndReadBack)
+{
+    QTemporaryDir dir;
+    {
+        TMainForm m(dir.path());
+        m.show();
+        m.move(40, 50);
+        m.resize(700, 500);
+        m.StandartToolbar->hide();
+        m.DurumCubugu->trigger();
+        m.SaveLayout();
+    }
+    QFile f(dir.filePath("Norvadeks.ini"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    f.close();
+    EXPECT_TRUE(bytes.contains("[Ara\xE7-Durum \xC7ubuklar\xFD]")) << bytes.constData();
+    EXPECT_TRUE(bytes.contains("Standart=0"));
+    EXPECT_TRUE(bytes.contains("Durum=0"));
+    EXPECT_TRUE(bytes.contains("Width=700"));
+    {
+        TMainForm m(dir.path());
+        EXPECT_EQ(m.size(), QSize(700, 500));
+        EXPECT_TRUE(m.StandartToolbar->isHidden());
+        EXPECT_FALSE(m.DurumCubugu->isChecked());
+        m.show();
+        m.showMaximized();
+        QApplication::processEvents();
+        m.SaveLayout();
+    }
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray maximised = f.readAll();
+    EXPECT_TRUE(maximised.contains("Maximized=1"));
+    EXPECT_TRUE(maximised.contains("Width=700")) << "the bounds keep their earlier values";
+    f.close();
+    TMainForm m(dir.path());
+    EXPECT_TRUE(m.isMaximized() || m.windowState() & Qt::WindowMaximized);
+}
+
+TEST(MainForm, StatusLineShowsTheCurveAndTheHints)
+{
+    Main main;
+    TMainForm& m = main.m();
+    EXPECT_EQ(m.StatusPanel1->text(), "Yardım için F1'e basın");
+    EXPECT_EQ(m.StatusPanel0->width(), 150);
+    m.YeniPencereClick();
+    QApplication::processEvents();
+    EXPECT_EQ(m.StatusPanel0->text(), "  (Yeni Eğri)");
+    QStatusTipEvent tip("Görüntüyü iki kat büyültür.");
+    QApplication::sendEvent(&m, &tip);
+    EXPECT_EQ(m.StatusPanel1->text(), "Görüntüyü iki kat büyültür.");
+}
+
+TEST(MainForm, EndToEndACurveTypedAppliedAndDrawn)
+{
+    Main main;
+    TMainForm& m = main.m();
+    m.YeniPencere->trigger();
+    QApplication::processEvents();
+    TGrafikMChildFrm* g = m.ActiveGraphWindow();
+    ASSERT_NE(g, nullptr);
+    TCurvedLineExplorer& e = *m.CurvedLineExplorerToolW;
+    EXPECT_FALSE(e.isHidden()) << "a new window shows the explorer";
+    EXPECT_TRUE(m.EgriGezginiButton->isChecked());
+    EXPECT_EQ(e.FTypeComboBox->currentIndex(), 0);
+    EXPECT_EQ(e.fxEdit->text(), "X");
+    EXPECT_EQ(e.fzEdit->text(), "0");
+
+    g->DrawFunction().SetPerspective(false);
+    for (int i = 1; i <= 3; ++i)
+        g->DrawFunction().Planes().Items(i).SetVisible(false);
+    e.fyEdit->setText("sin(x)");
+    e.UygulaButton->click();
+    QApplication::processEvents();
+    ASSERT_EQ(g->DrawFunction().Objects().Count(), 1);
+    EXPECT_EQ(g->DrawFunction().Objects().Items(0).Fy->GetText(), "sin(x)");
+    EXPECT_EQ(m.StatusPanel0->text(), "  (1/1)");
+    EXPECT_FALSE(e.UygulaButton->isEnabled());
+
+    // The curve passes through the origin of the front view: sin(0) = 0.
+    g->ShowFrontView();
+    const QImage picture = g->Image1->Picture().toImage();
+    const TColor colour = g->DrawFunction().Objects().Items(0).Color;
+    const int x0 = g->DrawFunction().X0();
+    const int y0 = g->DrawFunction().Y0();
+    EXPECT_EQ(picture.pixel(x0, y0), ColorToRgb32(colour));
+    // x = pi/2 is 31 pixels right, sin = 1 is 20 pixels up.
+    EXPECT_EQ(picture.pixel(x0 + 31, y0 - 20), ColorToRgb32(colour));
+
+    // Turning it with the mouse.
+    g->Image1MouseDown(Qt::LeftButton, 10, 10);
+    g->ImageMouseMove(Qt::LeftButton, 10, 50);
+    g->Image1MouseUp(Qt::LeftButton, 10, 50);
+    EXPECT_EQ(g->DrawFunction().XAxisAngle(), 20);
+}
+
+TEST(MainForm, ExplorerDockIsRemembered)
+{
+    QTemporaryDir dir;
+    {
+        QFile f(dir.filePath("Norvadeks.ini"));
+        f.open(QIODevice::WriteOnly);
+        f.write("[E\xF0ri Gezgini]\r\nDockedTo=4\r\n");
+    }
+    {
+        TMainForm m(dir.path());
+        EXPECT_EQ(m.dockWidgetArea(m.CurvedLineExplorerToolW), Qt::RightDockWidgetArea);
+        EXPECT_TRUE(m.CurvedLineExplorerToolW->isHidden()) << "visibility is not stored";
+        m.CurvedLineExplorerToolW->setFloating(true);
+        m.SaveLayout();
+    }
+    QFile f(dir.filePath("Norvadeks.ini"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll().contains("DockedTo=0"));
+}
