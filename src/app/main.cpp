@@ -1,4 +1,5 @@
 #include "base/number_text.h"
+#include "ui/main/about_frm.h"
 #include "ui/main/main_form.h"
 
 #include <QApplication>
@@ -8,6 +9,10 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The splash is shown and painted before the main window is built.
+    QSplashScreen splash(SplashPicture());
+    splash.show();
+    QApplication::processEvents();
     QApplication::setApplicationName("Velmo");
     QApplication::setApplicationDisplayName("Velmo");
     // Numbers are read and printed with the user's decimal separator.
@@ -16,5 +21,6 @@ int main(int argc, char* argv[])
 
     TMainForm window;
     window.show();
+    splash.finish(&window);
     return app.exec();
 }

@@ -1,10 +1,12 @@
 #include "ui/main/main_form.h"
 
 #include "ui/dialogs/dialog_help.h"
+#include "ui/dialogs/fhesapla_frm.h"
 #include "ui/dialogs/graph_dialogs.h"
 #include "ui/graph/grafik_mchild_frm.h"
 #include "ui/library/curve_library.h"
 #include "ui/library/curved_line_s_frm.h"
+#include "ui/main/about_frm.h"
 #include "ui/main/curved_line_explorer.h"
 #include "ui/main/explorer_controls.h"
 #include "ui/main/mdi_client.h"
@@ -96,8 +98,7 @@ TMainForm::~TMainForm()
 {
     if (!FLayoutSaved)
         Guarded([this] { SaveLayout(); });
-    if (FHelpViewer)
-        FHelpViewer->Close();
+    CloseHelpViewer();
 }
 
 QString TMainForm::SettingsFile() const { return FProgramDirectory + "Norvadeks.ini"; }
@@ -233,7 +234,8 @@ void TMainForm::CreateMenus()
     SayisalDegerler = hinted(item(Araclar, "&Sayısal Değerler",
                                  [this] { OnGraph([](auto& g) { g.ShowNumericValues(); }); }),
         "Eğrilerde yer alan ayrık noktaların sayısal karşılıklarını gösterir.");
-    FonksiyonHesaplayicisi = hinted(item(Araclar, "Fonksiyon &Hesaplayıcısı", [] {}),
+    FonksiyonHesaplayicisi = hinted(
+        item(Araclar, "Fonksiyon &Hesaplayıcısı", [this] { FonksiyonHesaplayicisiClick(); }),
         "Fonksiyonların için basit bir hesaplama araçı olan Fonksiyon Hesaplayıçısı aracını  "
         "açar.");
 
@@ -543,6 +545,19 @@ void TMainForm::EgriKayitClick()
     ShowChildWindow("Eğri Kayıt", [] { return new TCurvedLineSFrm(nullptr); });
 }
 
+void TMainForm::FonksiyonHesaplayicisiClick()
+{
+    ShowChildWindow("Fonksiyon Hesaplayıçısı", [this] {
+        auto* calculator = new TFHesaplaFrm;
+        // While its formula field has the focus the palette writes there.
+        connect(calculator, &TFHesaplaFrm::FonksiyonEditEntered, this, [this](QLineEdit* edit) {
+            OperatorSelectToolW->setEnabled(true);
+            OperatorSelectToolW->SetLastFormulaEdit(edit);
+        });
+        return calculator;
+    });
+}
+
 void TMainForm::EgriKaydetButtonClick()
 {
     const TCurvedLineExplorer& e = *CurvedLineExplorerToolW;
@@ -771,19 +786,21 @@ void TMainForm::YaziciAyarClick()
     dialog.exec();
 }
 
-THelpViewer& TMainForm::HelpViewer()
-{
-    if (!FHelpViewer)
-        FHelpViewer = new THelpViewer(this);
-    return *FHelpViewer;
-}
-
 void TMainForm::HelpContents() { HelpViewer().ShowContents(); }
 void TMainForm::HelpSearch() { HelpViewer().ShowKeywordSearch(); }
 void TMainForm::HelpHowToUse() { HelpViewer().ShowHelpOnHelp(); }
 
-void TMainForm::HelpAbout() { }
-void TMainForm::YazarHakknda1Click() { }
+void TMainForm::HelpAbout()
+{
+    TAboutFrm about(TAboutFrm::Program, this);
+    about.exec();
+}
+
+void TMainForm::YazarHakknda1Click()
+{
+    TAboutFrm author(TAboutFrm::Author, this);
+    author.exec();
+}
 
 void TMainForm::DuvarKagidiClick()
 {
@@ -855,7 +872,6 @@ void TMainForm::closeEvent(QCloseEvent* event)
     // The graph windows close with the main window; the layout is written once.
     FClient->closeAllSubWindows();
     Guarded([this] { SaveLayout(); });
-    if (FHelpViewer)
-        FHelpViewer->Close();
+    CloseHelpViewer();
     event->accept();
 }

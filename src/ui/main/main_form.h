@@ -118,7 +118,6 @@ public:
 
     // Where a tool window or toolbar can be hooked in by its own code.
     QPrinter& Printer();
-    THelpViewer& HelpViewer();
 
     // Menus and items, by their design names.
     QMenu *Dosya, *Duzen, *Gorunum, *AracCubuklari, *Ozellikler, *Gonyeler, *CizimSekli, *Bakis,
@@ -159,6 +158,7 @@ public:
     void EgriKaydetButtonClick();
     void CLSelectButtonClick();
     void EgriKayitClick();
+    void FonksiyonHesaplayicisiClick();
 
 protected:
     bool event(QEvent* event) override;
@@ -180,6 +180,5 @@ private:
     std::array<int, MaxWindows + 1> FWindowSlots {};
     QString FWallpaperFileName;
     std::unique_ptr<QPrinter> FPrinter;
-    QPointer<THelpViewer> FHelpViewer;
     bool FLayoutSaved = false;
 };

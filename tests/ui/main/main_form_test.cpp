@@ -1,21 +1,26 @@
+#include "ui/dialogs/fhesapla_frm.h"
 #include "ui/graph/grafik_mchild_frm.h"
 #include "ui/main/curved_line_explorer.h"
 #include "ui/main/explorer_controls.h"
 #include "ui/main/main_form.h"
 #include "ui/main/mdi_client.h"
+#include "ui/main/operator_select_tool_w.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/image.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -348,4 +353,46 @@ TEST(MainForm, ExplorerDockIsRemembered)
     QFile f(dir.filePath("Norvadeks.ini"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.readAll().contains("DockedTo=0"));
+}
+
+TEST(MainForm, OneCalculatorAndThePaletteWritesIntoIt)
+{
+    Main main;
+    TMainForm& m = main.m();
+    m.FonksiyonHesaplayicisi->trigger();
+    m.FonksiyonHesaplayicisi->trigger();
+    QApplication::processEvents();
+    ASSERT_EQ(m.ClientArea()->subWindowList().size(), 1);
+    auto* calculator = qobject_cast<TFHesaplaFrm*>(m.ClientArea()->subWindowList()[0]->widget());
+    ASSERT_NE(calculator, nullptr);
+    EXPECT_FALSE(m.Kaydet->isEnabled()) << "the graph commands wait for a graph window";
+    QFocusEvent in(QEvent::FocusIn);
+    QApplication::sendEvent(calculator->FonksiyonEdit(), &in);
+    m.OperatorSelectToolW->AddToTheFunction(1); // "+"
+    EXPECT_EQ(calculator->FonksiyonEdit()->text(), "+");
+
+    // The graph window's context menu offers the dialogs in the main window.
+    m.YeniPencereClick();
+    QApplication::processEvents();
+    TGrafikMChildFrm* g = m.ActiveGraphWindow();
+    ASSERT_NE(g, nullptr);
+    emit g->ChildFrmPopupMenu->aboutToShow();
+    EXPECT_TRUE(g->Bakis1->isEnabled());
+    EXPECT_TRUE(g->Ozellikler1->isEnabled());
+}
+
+TEST(MainForm, AboutAndAuthorWindowsOpenModally)
+{
+    Main main;
+    QStringList captions;
+    for (QAction* item : { main.m().Hakkinda, main.m().YazarHakknda1 }) {
+        QTimer::singleShot(0, [&captions] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                captions << box->windowTitle();
+                box->close();
+            }
+        });
+        item->trigger();
+    }
+    EXPECT_EQ(captions.join("|"), "Velmo Hakkında|Yazarı Hakkında");
 }
