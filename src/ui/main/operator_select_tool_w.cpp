@@ -32,7 +32,7 @@ enum TCategory : std::uint8_t {
     caSabitler
 };
 
-struct TButtonSpec {
+struct TButtonDef {
     TCategory Category;
     int Tag;
     TPiece Kind;
@@ -51,7 +51,7 @@ constexpr int NarrowWidth = 29;
 constexpr int FunctionWidth = 45;
 
 // The design of the tag buttons, panel by panel, row by row.
-constexpr TButtonSpec ButtonSpecs[] = {
+constexpr TButtonDef ButtonDefs[] = {
     { caAritmatik, 1, TPiece::Symbol, opAdd, "Toplama", wide(0), 3, WideWidth },
     { caAritmatik, 2, TPiece::Symbol, opSubtract, "Çıkartma", wide(1), 3, WideWidth },
     { caAritmatik, 3, TPiece::Symbol, opMultiply, "Çarpma", wide(2), 3, WideWidth },
@@ -172,17 +172,17 @@ std::string pieceText(TPiece kind, std::uint8_t code)
 
 // The caption is the appended text without its blanks and without a function's
 // bracket: the spelling the user reads in the formula.
-QString captionOf(const TButtonSpec& spec)
+QString captionOf(const TButtonDef& def)
 {
-    switch (spec.Kind) {
+    switch (def.Kind) {
     case TPiece::SpacedSymbol:
-        return QString::fromUtf8(OperatorTable[spec.Code].Symbol);
+        return QString::fromUtf8(OperatorTable[def.Code].Symbol);
     case TPiece::Word:
-        return QString::fromUtf8(wordOf(spec.Code));
+        return QString::fromUtf8(wordOf(def.Code));
     case TPiece::Function:
-        return QString::fromUtf8(FunctionTable[spec.Code]);
+        return QString::fromUtf8(FunctionTable[def.Code]);
     default:
-        return QString::fromStdString(pieceText(spec.Kind, spec.Code));
+        return QString::fromStdString(pieceText(def.Kind, def.Code));
     }
 }
 
@@ -204,9 +204,9 @@ QToolButton* makeButton(QWidget* panel, const QString& caption, const QString& h
 
 std::string OperatorText(int tag)
 {
-    for (const TButtonSpec& spec : ButtonSpecs)
-        if (spec.Tag == tag)
-            return pieceText(spec.Kind, spec.Code);
+    for (const TButtonDef& def : ButtonDefs)
+        if (def.Tag == tag)
+            return pieceText(def.Kind, def.Code);
     return {};
 }
 
@@ -283,15 +283,15 @@ void TOperatorSelectToolW::createPanels(QWidget* client)
         panel->hide();
         FPanels[static_cast<std::size_t>(k)] = panel;
     }
-    for (const TButtonSpec& spec : ButtonSpecs) {
-        const int height = spec.Category == caFonksiyonlar ? 24 : 25;
-        QToolButton* button = makeButton(FPanels[spec.Category], captionOf(spec),
-            QString::fromUtf8(spec.Hint), spec.X, spec.Y, spec.Width, height);
-        button->setObjectName(QStringLiteral("OperatorButton%1").arg(spec.Tag));
-        button->setProperty("Tag", spec.Tag);
-        const int tag = spec.Tag;
+    for (const TButtonDef& def : ButtonDefs) {
+        const int height = def.Category == caFonksiyonlar ? 24 : 25;
+        QToolButton* button = makeButton(FPanels[def.Category], captionOf(def),
+            QString::fromUtf8(def.Hint), def.X, def.Y, def.Width, height);
+        button->setObjectName(QStringLiteral("OperatorButton%1").arg(def.Tag));
+        button->setProperty("Tag", def.Tag);
+        const int tag = def.Tag;
         connect(button, &QToolButton::clicked, this, [this, tag] { AddToTheFunction(tag); });
-        FButtons[static_cast<std::size_t>(spec.Tag)] = button;
+        FButtons[static_cast<std::size_t>(def.Tag)] = button;
     }
     // The absolute-value brackets stay disabled; nothing enables them.
     FButtons[39]->setEnabled(false);
