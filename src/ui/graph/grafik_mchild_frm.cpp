@@ -347,6 +347,8 @@ void TGrafikMChildFrm::FormResize(int cw, int ch)
     RedrawViews(false);
 }
 
+void TGrafikMChildFrm::CentreView() { SetFourView(FFourView); }
+
 void TGrafikMChildFrm::FormActivate()
 {
     TPlanes& planes = FDrawFunction.Planes();

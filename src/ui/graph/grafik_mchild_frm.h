@@ -73,6 +73,9 @@ public:
     void SetMouseMode(int mode);
     // Pushes the window's state to the main window.
     void FormActivate();
+    // The view takes the client size with the origin in its middle, as at
+    // creation; the main window calls it once the window has its frame.
+    void CentreView();
 
     // The dialogs, run by the host.
     void ShowViewDialog();

@@ -533,6 +533,14 @@ void TMainForm::CreateToolWindows()
     connect(OperatorSelectToolW, &QDockWidget::visibilityChanged, this, syncPalette);
     connect(OperatorSelect, &QAction::triggered, this,
         [this] { OperatorSelectToolW->setVisible(OperatorSelectToolW->isHidden()); });
+    // The palette first floats at the right edge of the document area, not over the explorer.
+    connect(OperatorSelectToolW, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (!visible || OperatorSelectToolW->property("placed").toBool())
+            return;
+        OperatorSelectToolW->setProperty("placed", true);
+        const QPoint corner = FClient->mapToGlobal(QPoint(FClient->width(), 0));
+        OperatorSelectToolW->move(corner.x() - OperatorSelectToolW->width() - 8, corner.y() + 8);
+    });
     connect(OperatorSelectButton, &QAction::triggered, this,
         [this] { OperatorSelectToolW->setVisible(OperatorSelectButton->isChecked()); });
     CurvedLineExplorerToolW->SetOperatorPalette(OperatorSelectToolW);
@@ -635,6 +643,8 @@ TGrafikMChildFrm* TMainForm::CreateGraphWindow(const QString& caption, int numbe
     // The client area of a new window has its design size; the frame comes on top.
     const QSize design(TGrafikMChildFrm::DesignWidth, TGrafikMChildFrm::DesignHeight);
     sub->resize(sub->size() + (design - graph->size()));
+    QCoreApplication::sendPostedEvents(graph, QEvent::Resize);
+    graph->CentreView();
     return graph;
 }
 
@@ -830,7 +840,8 @@ void TMainForm::LoadLayout()
     DurumCubugu->setChecked(
         file.ReadBool("Araç-Durum Çubukları", "Durum", DurumCubugu->isChecked()));
     statusBar()->setVisible(DurumCubugu->isChecked());
-    const int dockedTo = file.ReadInteger("Eğri Gezgini", "DockedTo", 0);
+    // Without the key the explorer stays where the design puts it: the left dock.
+    const int dockedTo = file.ReadInteger("Eğri Gezgini", "DockedTo", 3);
     if (dockedTo == 3 || dockedTo == 4) {
         addDockWidget(dockedTo == 3 ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea,
             CurvedLineExplorerToolW);

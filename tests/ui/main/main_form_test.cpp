@@ -302,6 +302,7 @@ TEST(MainForm, EndToEndACurveTypedAppliedAndDrawn)
     ASSERT_NE(g, nullptr);
     TCurvedLineExplorer& e = *m.CurvedLineExplorerToolW;
     EXPECT_FALSE(e.isHidden()) << "a new window shows the explorer";
+    EXPECT_FALSE(e.isFloating()) << "docked at the left without a stored place";
     EXPECT_TRUE(m.EgriGezginiButton->isChecked());
     EXPECT_EQ(e.FTypeComboBox->currentIndex(), 0);
     EXPECT_EQ(e.fxEdit->text(), "X");
@@ -395,4 +396,16 @@ TEST(MainForm, AboutAndAuthorWindowsOpenModally)
         item->trigger();
     }
     EXPECT_EQ(captions.join("|"), "Velmo Hakkında|Yazarı Hakkında");
+}
+
+TEST(MainForm, ANewWindowShowsItsOriginInTheMiddle)
+{
+    Main main;
+    main.m().YeniPencereClick();
+    QApplication::processEvents();
+    TGrafikMChildFrm* g = main.m().ActiveGraphWindow();
+    EXPECT_EQ(g->size(), QSize(288, 245));
+    EXPECT_EQ(g->DrawFunction().Width(), 288);
+    EXPECT_EQ(g->DrawFunction().X0(), 144);
+    EXPECT_EQ(g->DrawFunction().Y0(), 122);
 }
