@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/rounding.h"
 #include "geometry/space_point.h"
 #include "geometry/transform_matrix.h"
 
@@ -11,29 +12,6 @@
 // Screen offsets are clamped to +-2^30, a range in which the drawing layer can
 // add the scene origin and compute line slopes without overflow.
 inline constexpr std::int64_t ScreenLimit = std::int64_t { 1 } << 30;
-
-// Rounds to the nearest integer, halves to even (the default rounding mode).
-// False for NaN, an infinity or a value outside the signed 64-bit range.
-inline bool RoundToInt64(long double value, std::int64_t& result)
-{
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-    // fistp rounds in the current mode, as nearbyint does, without a library call;
-    // an unrepresentable value gives the "integer indefinite" 0x8000000000000000.
-    std::int64_t rounded;
-    asm("fistpll %0" : "=m"(rounded) : "t"(value) : "st");
-    if (rounded == std::numeric_limits<std::int64_t>::min() && std::nearbyint(value) != -0x1p63L)
-        [[unlikely]]
-        return false;
-    result = rounded;
-    return true;
-#else
-    const long double rounded = std::nearbyint(value);
-    if (!(rounded >= -0x1p63L && rounded < 0x1p63L))
-        return false;
-    result = static_cast<std::int64_t>(rounded);
-    return true;
-#endif
-}
 
 // Projects p with m: w = x*M[0][3] + y*M[1][3] + z*M[2][3] + M[3][3], X and Y the
 // first two columns divided by w, each rounded halves to even and clamped to
