@@ -9,8 +9,8 @@ namespace {
 
 QString u(const char* text) { return QString::fromUtf8(text); }
 
-THelpPage page(const char* id, int context, const char* title, const char* keywords,
-    const QString& body)
+THelpPage page(
+    const char* id, int context, const char* title, const char* keywords, const QString& body)
 {
     THelpPage result;
     result.Id = u(id);
@@ -229,8 +229,7 @@ Sabitler</a> sayfalarına bakın.</p>
         "faktöriyel|parantez",
         u("<p>Formül dilinin operatörleri, sembolleri, kelime biçimleri ve öncelikleriyle "
           "aşağıdadır. Önceliği yüksek olan daha sıkı bağlanır.</p>")
-            + operatorTable()
-            + html(R"(<ul>
+            + operatorTable() + html(R"(<ul>
 <li><tt>mod</tt> (8), <tt>*</tt>, <tt>/</tt> ve <tt>div</tt>'den (9) gevşek bağlanır:
 <tt>7 mod 3*2</tt>, <tt>7 mod 6</tt> demektir.</li>
 <li>Karşılaştırmalar (6) <tt>not</tt>'tan (5), <tt>not</tt> da <tt>and</tt>, <tt>or</tt>,
@@ -248,8 +247,7 @@ faktöriyel 64 bitlik aralıktaki tam sayıları. Başka bir değer hesap hatas�
         "fonksiyon|sin|cos|tan|logaritma|ln|log|fact|abs|sgn|sabit|pi|e sayısı|radyan",
         u("<p>Fonksiyonların argümanı parantez içinde yazılır; trigonometrik fonksiyonlar "
           "radyanla çalışır.</p>")
-            + functionTable()
-            + html(R"(<h3>Sabitler</h3>
+            + functionTable() + html(R"(<h3>Sabitler</h3>
 <ul><li><tt>pi</tt>: π sayısı, tam duyarlıkla.</li>
 <li><tt>e</tt>: 2,71828182845905 (15 ondalıklı değer).</li></ul>
 <p>Sıfıra bölme (örneğin <tt>ln(0)</tt>, <tt>arccot(0)</tt>), tanımsız işlemler
@@ -551,7 +549,7 @@ Bir satırı tıklayın ya da Enter'a basın.</li>
 Yardım menüsündeki <b>İçindekiler ve Dizin</b> bu pencereyi içindekilerle, <b>Bul...</b>
 dizinle açar. Yardım penceresi öteki pencerelerin yanında açık kalabilir.</p>)"));
 
-    pages.prepend(page("icindekiler", 0, "İçindekiler", "içindekiler|konular|Velmo|giriş",
-        contentsBody(pages)));
+    pages.prepend(page(
+        "icindekiler", 0, "İçindekiler", "içindekiler|konular|Velmo|giriş", contentsBody(pages)));
     return pages;
 }

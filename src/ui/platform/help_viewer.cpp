@@ -99,7 +99,7 @@ THelpViewer::THelpViewer(QWidget* parent)
     splitter->addWidget(FTabs);
     splitter->addWidget(pageSide);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({ 230, 550 });
+    splitter->setSizes({ 270, 510 });
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(splitter);
 

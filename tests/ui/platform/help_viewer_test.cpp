@@ -1,7 +1,6 @@
-#include "ui/platform/help_viewer.h"
-
 #include "engine/vocabulary.h"
 #include "ui/platform/help_book.h"
+#include "ui/platform/help_viewer.h"
 
 #include <QApplication>
 #include <QKeyEvent>
