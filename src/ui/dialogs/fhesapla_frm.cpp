@@ -1,8 +1,8 @@
 #include "ui/dialogs/fhesapla_frm.h"
 
 #include "base/number_text.h"
+#include "ui/dialogs/dialog_help.h"
 #include "ui/platform/error_report.h"
-#include "ui/platform/help_viewer.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -45,7 +45,7 @@ TFHesaplaFrm::TFHesaplaFrm(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(363, 209);
     QFont windowFont = font();
-    windowFont.setPixelSize(12);
+    windowFont.setPixelSize(11);
     setFont(windowFont);
 
     makeLabel(this, QStringLiteral("Fonksiyon"), 7, 2);
@@ -125,6 +125,18 @@ bool TFHesaplaFrm::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+// A fixed single border: the frame around the window in the multiple-document
+// area offers no maximise button and no resizing.
+bool TFHesaplaFrm::event(QEvent* event)
+{
+    if (event->type() == QEvent::ParentChange)
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            frame->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                | Qt::MSWindowsFixedSizeDialogHint);
+    return QWidget::event(event);
+}
+
 void TFHesaplaFrm::FonksiyonEditEnter() { emit FonksiyonEditEntered(FFonksiyonEdit); }
 
 void TFHesaplaFrm::HesaplaButtonClick()
@@ -175,4 +187,4 @@ void TFHesaplaFrm::BtnKapanClick()
         close();
 }
 
-void TFHesaplaFrm::BtnYardimClick() { HelpViewer().ShowContext(HelpContext); }
+void TFHesaplaFrm::BtnYardimClick() { ShowDialogHelp(HelpContext); }

@@ -32,7 +32,8 @@ public:
     void HesaplaButtonClick();
     // Closes the window, or the multiple-document frame around it.
     void BtnKapanClick();
-    // Opens the help at the calculator's topic.
+    // Asks for the help at the calculator's topic (through the dialogs' help
+    // handler, as every dialog does).
     void BtnYardimClick();
 
     QLineEdit* FonksiyonEdit() const { return FFonksiyonEdit; }
@@ -53,6 +54,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void FormCreate();
