@@ -1,3 +1,4 @@
+#include "engine/formula_separator.h"
 #include "engine/tokenizer.h"
 #include "engine/vocabulary.h"
 #include "engine_test_support.h"
@@ -118,4 +119,33 @@ TEST(Recognition, DecimalSeparatorOfTheUser)
     }
     EXPECT_EQ(Formula("1.5*2")(), 3);
     EXPECT_EQ(CompileMessage("1,5"), "Bilinmeyen bir ifade => 1,5");
+}
+
+TEST(Recognition, FormulasWrittenUnderTheOtherSeparator)
+{
+    const std::pair<const char*, const char*> toComma[] = {
+        { "4.5*sin(a)*cos(b)", "4,5*sin(a)*cos(b)" },
+        { "-0.25+x^1.5e-3 / .5", "-0,25+x^1,5e-3 / ,5" },
+        { "x,y + 1,5", "x,y + 1,5" }, // already readable, or not a number either way
+        { "1.2.3 + . + a.5", "1.2.3 + . + a.5" },
+        { "", "" },
+    };
+    {
+        SeparatorScope turkish(',');
+        for (const auto& [text, converted] : toComma) {
+            SCOPED_TRACE(text);
+            EXPECT_EQ(WithCurrentDecimalSeparator(text), converted);
+        }
+        EXPECT_EQ(Formula(WithCurrentDecimalSeparator("4.5*2"))(), 9);
+    }
+    const std::pair<const char*, const char*> toPoint[] = {
+        { "4,5*sin(x)", "4.5*sin(x)" },
+        { "2,e+3 - [|,5|]", "2.e+3 - [|.5|]" },
+        { "x.y + 1.5 + , + 1,2,3", "x.y + 1.5 + , + 1,2,3" },
+    };
+    for (const auto& [text, converted] : toPoint) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(WithCurrentDecimalSeparator(text), converted);
+    }
+    EXPECT_EQ(Formula(WithCurrentDecimalSeparator("4,5*2"))(), 9);
 }

@@ -1,5 +1,6 @@
 #include "ui/library/curve_library.h"
 
+#include "engine/formula_separator.h"
 #include "ui/library/library_prompts.h"
 #include "ui/platform/error_report.h"
 
@@ -93,6 +94,11 @@ std::optional<TCurveKey> LibrarySelectCurve(
     TCurveTable& table = frm.Table1();
     if (table.RecNo() < 0)
         return std::nullopt;
-    return TCurveKey { table.FieldAsInteger(u"Type"), table.FieldAsString(u"FunctionX"),
-        table.FieldAsString(u"FunctionY"), table.FieldAsString(u"FunctionZ") };
+    // A row written under the other decimal separator still reads in the explorer.
+    const auto readable = [&](QStringView field) {
+        return QString::fromStdString(
+            WithCurrentDecimalSeparator(table.FieldAsString(field).toStdString()));
+    };
+    return TCurveKey { table.FieldAsInteger(u"Type"), readable(u"FunctionX"),
+        readable(u"FunctionY"), readable(u"FunctionZ") };
 }

@@ -1,5 +1,6 @@
 #include "ui/library/curved_line_s_frm.h"
 
+#include "engine/formula_separator.h"
 #include "render/draw_function.h"
 #include "ui/library/curve_grid_model.h"
 #include "ui/library/library_prompts.h"
@@ -378,13 +379,15 @@ void TCurvedLineSFrm::AppendPreviewCurve(bool edit)
     const TCurveRow& row = FTable.Rows(FTable.RecNo());
     const std::uint8_t style = CizgiCizimBtn->isChecked() ? 0 : 1;
     TObjectList& objects = FLibraryPreview->Objects();
+    // A row written under the other decimal separator still draws.
+    const std::string fx = WithCurrentDecimalSeparator(row.FunctionX.toStdString());
+    const std::string fy = WithCurrentDecimalSeparator(row.FunctionY.toStdString());
+    const std::string fz = WithCurrentDecimalSeparator(row.FunctionZ.toStdString());
     if (edit)
-        objects.Edit(0, row.Type.value_or(0), row.FunctionX.toStdString(),
-            row.FunctionY.toStdString(), row.FunctionZ.toStdString(), FLibraryCurveColour, style,
+        objects.Edit(0, row.Type.value_or(0), fx, fy, fz, FLibraryCurveColour, style,
             previewThickness, previewStep, true);
     else
-        objects.Append(row.Type.value_or(0), row.FunctionX.toStdString(),
-            row.FunctionY.toStdString(), row.FunctionZ.toStdString(), FLibraryCurveColour, style,
+        objects.Append(row.Type.value_or(0), fx, fy, fz, FLibraryCurveColour, style,
             previewThickness, previewStep, true);
 }
 

@@ -1,3 +1,4 @@
+#include "base/number_text.h"
 #include "library_test_support.h"
 #include "render/draw_function.h"
 #include "ui/library/curve_grid_model.h"
@@ -285,4 +286,38 @@ TEST(LibraryStore, WithoutTheLibraryNothingOpensAndNothingIsOverwritten)
         EXPECT_TRUE(e.startsWith(QStringLiteral("Eğri kütüphanesi dosyası açılamadı: ")));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_FALSE(libraryConnectionsLeft());
+}
+
+TEST(LibrarySelect, FormulasWrittenUnderTheOtherSeparatorDrawAndReachTheExplorer)
+{
+    struct TSeparator {
+        char Old = DecimalSeparator();
+        explicit TSeparator(char c) { SetDecimalSeparator(c); }
+        ~TSeparator() { SetDecimalSeparator(Old); }
+    };
+    const struct {
+        char Separator;
+        TCurveKey Stored, Chosen;
+    } rows[] = {
+        { ',', { 4, "4.5*sin(a)*cos(b)", "4.5*sin(a)*sin(b)", "4.5*cos(a)" },
+            { 4, "4,5*sin(a)*cos(b)", "4,5*sin(a)*sin(b)", "4,5*cos(a)" } },
+        { '.', { 0, "X", "4,5*sin(x)", "0" }, { 0, "X", "4.5*sin(x)", "0" } },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Separator);
+        TSeparator separator(row.Separator);
+        TRecordedPrompts prompts;
+        TLibraryFolder folder({ row.Stored });
+        whenModal([&](TCurvedLineSFrm& frm) {
+            EXPECT_EQ(frm.LibraryPreview().Objects().Count(), 1);
+            control<QPushButton>(frm, "BtnTamam")->click();
+        });
+        const std::optional<TCurveKey> chosen
+            = LibrarySelectCurve(nullptr, row.Stored, folder.Options);
+        ASSERT_TRUE(chosen);
+        EXPECT_EQ(TCurveTable::CompareKeys(*chosen, row.Chosen), 0);
+        EXPECT_TRUE(prompts.Errors.isEmpty()) << prompts.Errors.join('\n').toStdString();
+        // The stored row is left as it was written.
+        EXPECT_TRUE(storedRows(folder.Dir).join(' ').contains(row.Stored.FunctionY));
+    }
 }
