@@ -44,7 +44,7 @@ constexpr std::int64_t fileHeaderSize = 14;
 // own checks of a header come after it has sized the picture; so the headers are
 // checked here first against the file's real length. Compressed pixel data have no
 // fixed length: their end is checked only where the header states their size.
-void checkHeaders(QFile& file, const QString& fileName)
+void checkHeaders(QIODevice& file, const QString& fileName, int maxMegabytes)
 {
     const std::int64_t fileSize = file.size();
     std::array<char, fileHeaderSize + 40> head {};
@@ -89,8 +89,10 @@ void checkHeaders(QFile& file, const QString& fileName)
         || (compression == 3 && bitCount != 16 && bitCount != 32))
         fail(fileName, "its header is damaged.");
 
-    // The picture is decoded to 32 bits a pixel.
-    if (width * height * 4 > std::int64_t(TTiler::MaxPictureMegabytes) * 1024 * 1024)
+    // The picture is decoded to 32 bits a pixel. Width and height reach 2^31 each,
+    // so their product is compared by division: it may not fit in 64 bits.
+    const std::int64_t maxPixels = std::int64_t(maxMegabytes) * 1024 * 1024 / 4;
+    if (width > maxPixels / height)
         fail(fileName, "the picture is too large.");
 
     std::int64_t paletteEnd = fileHeaderSize + infoSize;
@@ -114,34 +116,44 @@ void checkHeaders(QFile& file, const QString& fileName)
         fail(fileName, "the file ends before its picture data.");
 }
 
-QImage readBitmapFile(const QString& fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        fail(fileName, "the file cannot be opened.");
-    checkHeaders(file, fileName);
-    file.seek(0);
+} // namespace
 
-    // The limit is the reader's process-wide one: narrowed for this read only.
+QImage ReadBitmap(QIODevice& device, const QString& fileName, int maxMegabytes)
+{
+    checkHeaders(device, fileName, maxMegabytes);
+    device.seek(0);
+
+    // The headers have kept the picture within maxMegabytes; the reader's own limit,
+    // process-wide and 128 MB by default, is set to the same for this read only, so
+    // that a picture the headers allow is not refused for its size. The reader
+    // counts the bytes of the picture it decodes into, never more than 4 a pixel.
     const int previousLimit = QImageReader::allocationLimit();
-    if (previousLimit == 0 || previousLimit > TTiler::MaxPictureMegabytes)
-        QImageReader::setAllocationLimit(TTiler::MaxPictureMegabytes);
+    QImageReader::setAllocationLimit(maxMegabytes);
     struct TRestore {
         int limit;
         ~TRestore() { QImageReader::setAllocationLimit(limit); }
     } restore { previousLimit };
 
     // Only the bitmap format, as the file's name promises; never a guess from content.
-    QImageReader reader(&file, "bmp");
+    QImageReader reader(&device, "bmp");
     reader.setAutoDetectImageFormat(false);
     reader.setDecideFormatFromContent(false);
     QImage picture;
     if (!reader.read(&picture) || picture.isNull())
         fail(fileName, "it is not a Windows bitmap file.");
-    return picture.convertToFormat(QImage::Format_RGB32);
+    QImage converted = picture.convertToFormat(QImage::Format_RGB32);
+    if (converted.isNull())
+        fail(fileName, "the picture is too large.");
+    return converted;
 }
 
-} // namespace
+QImage ReadBitmapFile(const QString& fileName, int maxMegabytes)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(fileName, "the file cannot be opened.");
+    return ReadBitmap(file, fileName, maxMegabytes);
+}
 
 TTiler::TTiler(QWidget* surface)
     : FSurface(surface)
@@ -180,7 +192,7 @@ void TTiler::SetTileMode(TTileMode value)
     Changed();
 }
 
-void TTiler::LoadFromFile(const QString& fileName) { SetBitmap(readBitmapFile(fileName)); }
+void TTiler::LoadFromFile(const QString& fileName) { SetBitmap(ReadBitmapFile(fileName)); }
 
 QRect TTiler::Placement(TTileMode mode, QSize pictureSize, const QRect& area)
 {

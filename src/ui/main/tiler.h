@@ -12,6 +12,7 @@
 
 #include <cstdint>
 
+class QIODevice;
 class QPainter;
 
 // Where the wallpaper goes in the client area: repeated over it, stretched to it,
@@ -83,3 +84,10 @@ private:
     // The stretched copy for the last area size, so a repaint does not scale again.
     mutable QPixmap FStretched;
 };
+
+// Reads the picture of a Windows bitmap file whose decoded pixels (4 bytes each)
+// take at most maxMegabytes; ETilerError "Unable to read the bitmap <name>: <reason>"
+// otherwise. The device is read from its start; fileName only names it.
+QImage ReadBitmap(QIODevice& device, const QString& fileName,
+    int maxMegabytes = TTiler::MaxPictureMegabytes);
+QImage ReadBitmapFile(const QString& fileName, int maxMegabytes = TTiler::MaxPictureMegabytes);

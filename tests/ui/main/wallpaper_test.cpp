@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -514,6 +515,89 @@ TEST(Tiler, RefusesAFileThatIsNotAReadableBitmap)
     ASSERT_TRUE(png.save(pngPath, "PNG"));
     EXPECT_THROW(tiler.LoadFromFile(pngPath), ETilerError);
     EXPECT_EQ(tiler.Bitmap(), before);
+}
+
+namespace {
+
+// An 8-bit run-length bitmap of the given size whose data end at once: the
+// reader leaves every pixel at palette index 0. A few dozen bytes for any size.
+QByteArray emptyRle8Bmp(qint32 width, qint32 height)
+{
+    const QByteArray data("\x00\x01", 2); // end of bitmap
+    const int dataOffset = 14 + 40 + 8;
+    QByteArray bytes(dataOffset + data.size(), '\0');
+    auto put32 = [&](int at, quint32 v) { qToLittleEndian(v, bytes.data() + at); };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, quint32(bytes.size()));
+    put32(10, quint32(dataOffset));
+    put32(14, 40);
+    put32(18, quint32(width));
+    put32(22, quint32(height));
+    qToLittleEndian(quint16(1), bytes.data() + 26);
+    qToLittleEndian(quint16(8), bytes.data() + 28);
+    put32(30, 1); // RLE8
+    put32(34, quint32(data.size()));
+    put32(46, 2);
+    put32(54, 0x0000ff); // index 0: blue
+    put32(58, 0xffffff);
+    bytes.replace(dataOffset, data.size(), data);
+    return bytes;
+}
+
+} // namespace
+
+TEST(Tiler, SizeLimitOfTheLoader)
+{
+    QTemporaryDir dir;
+    TTiler tiler;
+    const QImage before = tiler.Bitmap();
+    const auto reason = [&](const char* name, const QByteArray& bytes) -> std::string {
+        const QString path = writeFile(dir, name, bytes);
+        try {
+            tiler.LoadFromFile(path);
+        } catch (const ETilerError& e) {
+            const std::string prefix = "Unable to read the bitmap " + path.toStdString() + ": ";
+            EXPECT_EQ(e.Message().substr(0, prefix.size()), prefix);
+            return e.Message().substr(std::min(prefix.size(), e.Message().size()));
+        }
+        return "read";
+    };
+
+    // Width times height times 4 beyond 64 bits (and rows times height too): the
+    // header alone, 54 bytes, is refused for its size, not as damaged or foreign.
+    QByteArray giant = emptyRle8Bmp(1, 1).left(54);
+    qToLittleEndian(quint32(1885339647), giant.data() + 18);
+    qToLittleEndian(quint32(-2132212736), giant.data() + 22);
+    qToLittleEndian(quint16(24), giant.data() + 28);
+    qToLittleEndian(quint32(0), giant.data() + 30);
+    EXPECT_EQ(reason("giant.bmp", giant), "the picture is too large.");
+    qToLittleEndian(quint32(0x7fffffff), giant.data() + 18);
+    qToLittleEndian(quint32(0x80000000), giant.data() + 22);
+    EXPECT_EQ(reason("extreme.bmp", giant), "the picture is too large.");
+    EXPECT_EQ(tiler.Bitmap(), before);
+
+    // 5793 x 5793 decodes to 134 MB: above the image reader's default limit of
+    // 128 MB, within the loader's 256 MB. The reader's limit is left as it was.
+    const int readerLimit = QImageReader::allocationLimit();
+    ASSERT_EQ(reason("large.bmp", emptyRle8Bmp(5793, 5793)), "read");
+    EXPECT_EQ(tiler.Bitmap().size(), QSize(5793, 5793));
+    EXPECT_EQ(tiler.Bitmap().pixel(5792, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(QImageReader::allocationLimit(), readerLimit);
+    tiler.SetBitmap(before);
+
+    // Exactly 256 MB reads; one row more is too large.
+    EXPECT_EQ(reason("limit.bmp", emptyRle8Bmp(8192, 8192)), "read");
+    EXPECT_EQ(tiler.Bitmap().size(), QSize(8192, 8192));
+    tiler.SetBitmap(before);
+    EXPECT_EQ(reason("over.bmp", emptyRle8Bmp(8192, 8193)), "the picture is too large.");
+    EXPECT_EQ(tiler.Bitmap(), before);
+
+    // A narrower limit set by someone else does not stand in for the loader's.
+    QImageReader::setAllocationLimit(16);
+    EXPECT_EQ(reason("large-again.bmp", emptyRle8Bmp(5793, 5793)), "read");
+    EXPECT_EQ(QImageReader::allocationLimit(), 16);
+    QImageReader::setAllocationLimit(readerLimit);
 }
 
 TEST(WallPDialog, AFileThatFailsIsReportedAndKeepsItsName)
