@@ -88,6 +88,6 @@ private:
 // Reads the picture of a Windows bitmap file whose decoded pixels (4 bytes each)
 // take at most maxMegabytes; ETilerError "Unable to read the bitmap <name>: <reason>"
 // otherwise. The device is read from its start; fileName only names it.
-QImage ReadBitmap(QIODevice& device, const QString& fileName,
-    int maxMegabytes = TTiler::MaxPictureMegabytes);
+QImage ReadBitmap(
+    QIODevice& device, const QString& fileName, int maxMegabytes = TTiler::MaxPictureMegabytes);
 QImage ReadBitmapFile(const QString& fileName, int maxMegabytes = TTiler::MaxPictureMegabytes);

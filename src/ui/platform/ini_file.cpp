@@ -100,6 +100,53 @@ std::optional<int> toInteger(const char* text)
     return static_cast<int>(value);
 }
 
+// A name as it is shown in a message: control characters as their code.
+std::string shownName(std::string_view name)
+{
+    std::string shown;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7f) {
+            static const char digits[] = "0123456789abcdef";
+            shown += "\\x";
+            shown += digits[byte >> 4];
+            shown += digits[byte & 15];
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// A line of the file ends at a line break; the reader cuts a NUL short and trims
+// blanks around a name, so none of these can stand in a name.
+bool breaksALine(std::string_view name)
+{
+    return name.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos
+        || (!name.empty() && (isBlank(name.front()) || isBlank(name.back())));
+}
+
+// Section and key names the reader would never find again: a key line is
+// "key=value", so a key holds no "=" and is not empty; a key line starting with
+// ";" or "#" is a comment, one starting with "[" a section; a section line ends
+// at the first "]".
+void checkNames(const TIniValue& entry, const QString& path)
+{
+    const auto refuse = [&](const char* what, std::string_view name) {
+        throw EIniFileError(FormatText("Unable to write to %s", path.toStdString()) + ": the "
+            + what + " name \"" + shownName(name) + "\" cannot be read back from the file.");
+    };
+    const std::string_view section = entry.Section;
+    if (breaksALine(section) || section.find(']') != std::string_view::npos)
+        refuse("section", section);
+    const std::string_view key = entry.Key;
+    if (key.empty() || breaksALine(key) || key.find('=') != std::string_view::npos
+        || key.front() == ';' || key.front() == '#' || key.front() == '[')
+        refuse("key", key);
+}
+
 } // namespace
 
 TIniFile::TIniFile(QString fileName)
@@ -140,8 +187,10 @@ void TIniFile::WriteBool(std::string_view section, std::string_view key, bool va
 
 void TIniFile::WriteIntegers(const std::vector<TIniValue>& values)
 {
-    const EIniFileError failure(FormatText("Unable to write to %s",
-        QDir::toNativeSeparators(QFileInfo(FFileName).absoluteFilePath()).toStdString()));
+    const QString path = QDir::toNativeSeparators(QFileInfo(FFileName).absoluteFilePath());
+    for (const TIniValue& entry : values)
+        checkNames(entry, path);
+    const EIniFileError failure(FormatText("Unable to write to %s", path.toStdString()));
 
     // A file that exists but cannot be read is not replaced: its contents would be lost.
     TFileText file = readFile(FFileName);

@@ -49,6 +49,11 @@ public:
 
     // Raise EIniFileError "Unable to write to %s" (the full path) when the file
     // cannot be replaced, or when it exists but cannot be read (it is then kept).
+    // A section or key name that could not be read back (an empty key, a key with
+    // "=" or starting with ";", "#" or "[", a section with "]", a line break, NUL,
+    // or a blank at either end of a name) is refused before anything is written,
+    // with that text followed by ": the key name "..." cannot be read back from
+    // the file." (or "section name").
     void WriteInteger(std::string_view section, std::string_view key, int value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
     // Several values in one replacement of the file: all are written or none.

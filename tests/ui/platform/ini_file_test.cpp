@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -242,4 +243,65 @@ TEST_F(IniFileTest, ANewFileIsWrittenInTheSameFormAsAnOldOne)
 {
     Ini.WriteIntegers({ { "Window", "Width", 700 }, { "Window", "Maximized", 0 } });
     EXPECT_EQ(readBytes(Name), "[Window]\nWidth=700\nMaximized=0\n");
+}
+
+TEST_F(IniFileTest, NamesTheReaderCannotFindAreRefused)
+{
+    Ini.WriteInteger("Ekran", "AnimInterval", 20);
+    const std::string before = readBytes(Name);
+    const std::string path
+        = QDir::toNativeSeparators(QFileInfo(Name).absoluteFilePath()).toStdString();
+    const struct {
+        std::string Section, Key, Shown;
+        bool SectionAtFault;
+    } refused[] = {
+        { "Ekran", "", "", false },
+        { "Ekran", "a=b", "a=b", false },
+        { "Ekran", "=", "=", false },
+        { "Ekran", ";Color", ";Color", false },
+        { "Ekran", "#Color", "#Color", false },
+        { "Ekran", "[Color]", "[Color]", false },
+        { "Ekran", " Color", " Color", false },
+        { "Ekran", "Color\t", "Color\\x09", false },
+        { "Ekran", "Co\nlor", "Co\\x0alor", false },
+        { "Ekran", "Co\rlor", "Co\\x0dlor", false },
+        { "Ekran", std::string("Co\0lor", 6), "Co\\x00lor", false },
+        { "Ek]ran", "Color", "Ek]ran", true },
+        { "[Ekran]", "Color", "[Ekran]", true },
+        { " Ekran", "Color", " Ekran", true },
+        { "Ekran ", "Color", "Ekran ", true },
+        { "Ek\nran", "Color", "Ek\\x0aran", true },
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.Shown);
+        try {
+            Ini.WriteIntegers({ { "Ekran", "Perspektif", 0 }, { c.Section, c.Key, 1 } });
+            ADD_FAILURE() << "written";
+        } catch (const EIniFileError& e) {
+            EXPECT_EQ(e.Message(),
+                "Unable to write to " + path + ": the " + (c.SectionAtFault ? "section" : "key")
+                    + " name \"" + c.Shown + "\" cannot be read back from the file.");
+        }
+        EXPECT_THROW(Ini.WriteInteger(c.Section, c.Key, 1), EIniFileError);
+        EXPECT_THROW(Ini.WriteBool(c.Section, c.Key, true), EIniFileError);
+        // Nothing of a refused write reaches the file.
+        EXPECT_EQ(readBytes(Name), before);
+    }
+
+    // Unusual names the reader does find are written as before.
+    const struct {
+        std::string Section, Key;
+    } accepted[] = { { "", "Color" }, { ";Ekran", "Color" }, { "#Ekran", "Color" },
+        { "Ek[ran", "Co;l#or]" }, { "E k r a n", "C o l o r" }, { "Ekran", "Color[" },
+        { "Ekran", "\x01\x7f" }, { "Ekran", "\"Color\"" } };
+    int value = 100;
+    for (const auto& c : accepted) {
+        SCOPED_TRACE(c.Section + "/" + c.Key);
+        Ini.WriteInteger(c.Section, c.Key, ++value);
+        EXPECT_EQ(Ini.ReadInteger(c.Section, c.Key, -1), value);
+    }
+    value = 100;
+    for (const auto& c : accepted)
+        EXPECT_EQ(Ini.ReadInteger(c.Section, c.Key, -1), ++value) << c.Section << "/" << c.Key;
+    EXPECT_EQ(Ini.ReadInteger("Ekran", "AnimInterval", -1), 20);
 }
