@@ -823,6 +823,7 @@ void TMainForm::DuvarKagidiClick()
 void TMainForm::LoadLayout()
 {
     const TIniFile file(SettingsFile());
+    file.RemoveLeftovers();
     if (file.ReadBool("Window", "Maximized", false)) {
         showMaximized();
     } else {

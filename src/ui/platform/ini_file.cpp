@@ -5,6 +5,7 @@
 #include "ui/platform/code_page.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -234,4 +235,31 @@ void TIniFile::WriteIntegers(const std::vector<TIniValue>& values)
         throw failure;
     if (!out.commit())
         throw failure;
+}
+
+void TIniFile::RemoveLeftovers(int minimumAgeSeconds) const
+{
+    const QFileInfo settings(FFileName);
+    const QString prefix = settings.fileName() + QLatin1Char('.');
+    constexpr int randomLetters = 6; // the name pattern of the replacing file
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-minimumAgeSeconds);
+    QDir dir = settings.absoluteDir();
+    const QStringList names = dir.entryList({ prefix + QString(randomLetters, QLatin1Char('?')) },
+        QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        // The folder's listing may match without regard to case; the name may not.
+        if (!name.startsWith(prefix, Qt::CaseSensitive)
+            || name.size() != prefix.size() + randomLetters)
+            continue;
+        const QStringView letters = QStringView(name).mid(prefix.size());
+        if (!std::all_of(letters.begin(), letters.end(), [](QChar c) {
+                return (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+                    || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+            }))
+            continue;
+        const QFileInfo info(dir.filePath(name));
+        if (info.isSymLink() || !info.isFile() || info.lastModified().toUTC() > before)
+            continue;
+        QFile::remove(info.absoluteFilePath());
+    }
 }

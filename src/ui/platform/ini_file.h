@@ -59,6 +59,12 @@ public:
     // Several values in one replacement of the file: all are written or none.
     void WriteIntegers(const std::vector<TIniValue>& values);
 
+    // A program killed while it replaced the file leaves the new contents beside
+    // it under the file's name followed by "." and six letters. Removes those
+    // regular files that are older than minimumAgeSeconds (another instance may be
+    // writing a newer one); any other name is left alone. Errors are ignored.
+    void RemoveLeftovers(int minimumAgeSeconds = 60) const;
+
 private:
     QString FFileName;
 };

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QDateTime>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -408,4 +409,20 @@ TEST(MainForm, ANewWindowShowsItsOriginInTheMiddle)
     EXPECT_EQ(g->DrawFunction().Width(), 288);
     EXPECT_EQ(g->DrawFunction().X0(), 144);
     EXPECT_EQ(g->DrawFunction().Y0(), 122);
+}
+
+TEST(MainForm, StartRemovesStaleLeftoversOfTheSettingsFile)
+{
+    QTemporaryDir dir;
+    for (const char* name : { "Norvadeks.ini.QwErTy", "Norvadeks.ini.QwErT1" }) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[Window]\nWidth=300\n");
+        f.flush();
+        ASSERT_TRUE(f.setFileTime(
+            QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
+    }
+    TMainForm m(dir.path());
+    EXPECT_FALSE(QFile::exists(dir.filePath("Norvadeks.ini.QwErTy")));
+    EXPECT_TRUE(QFile::exists(dir.filePath("Norvadeks.ini.QwErT1")));
 }

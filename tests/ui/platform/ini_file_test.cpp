@@ -2,6 +2,7 @@
 #include "ui/platform/ini_file.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -304,4 +305,48 @@ TEST_F(IniFileTest, NamesTheReaderCannotFindAreRefused)
     for (const auto& c : accepted)
         EXPECT_EQ(Ini.ReadInteger(c.Section, c.Key, -1), ++value) << c.Section << "/" << c.Key;
     EXPECT_EQ(Ini.ReadInteger("Ekran", "AnimInterval", -1), 20);
+}
+
+TEST_F(IniFileTest, LeftoversOfAKilledWriteAreRemovedByNameAndAge)
+{
+    Ini.WriteInteger("Ekran", "AnimInterval", 20);
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-61);
+    const auto make = [&](const QString& name, bool stale) {
+        QFile f(Dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[Ekran]\nAnimInterval=30\n");
+        f.flush();
+        if (stale)
+            ASSERT_TRUE(f.setFileTime(old, QFileDevice::FileModificationTime));
+    };
+    make("Norvadeks.ini.AbCdEf", true);
+    make("Norvadeks.ini.zzzzzz", true);
+    make("Norvadeks.ini.GhIjKl", false); // another instance may be writing it
+    for (const char* kept : { "Norvadeks.ini.AbC1Ef", "Norvadeks.ini.AbCdEfG",
+             "Norvadeks.ini.AbCdE", "Norvadeks.ini.bak", "Norvadeks.ini.AbCd.f",
+             "norvadeks.ini.AbCdEf", "NORVADEKS.INI.AbCdEf", "Other.ini.AbCdEf",
+             "Norvadeks.ini-AbCdEf", "xNorvadeks.ini.AbCdEf" })
+        make(kept, true);
+    ASSERT_TRUE(QDir(Dir.path()).mkdir("Norvadeks.ini.Folder"));
+    ASSERT_TRUE(
+        QFile::link(Dir.filePath("Other.ini.AbCdEf"), Dir.filePath("Norvadeks.ini.LinkAb")));
+
+    Ini.RemoveLeftovers();
+    QStringList names
+        = QDir(Dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+    names.sort();
+    EXPECT_EQ(names.join(' ').toStdString(),
+        QStringList({ "NORVADEKS.INI.AbCdEf", "Norvadeks.ini", "Norvadeks.ini-AbCdEf",
+                        "Norvadeks.ini.AbC1Ef", "Norvadeks.ini.AbCd.f", "Norvadeks.ini.AbCdE",
+                        "Norvadeks.ini.AbCdEfG", "Norvadeks.ini.Folder", "Norvadeks.ini.GhIjKl",
+                        "Norvadeks.ini.LinkAb", "Norvadeks.ini.bak", "Other.ini.AbCdEf",
+                        "norvadeks.ini.AbCdEf", "xNorvadeks.ini.AbCdEf" })
+            .join(' ')
+            .toStdString());
+    EXPECT_EQ(Ini.ReadInteger("Ekran", "AnimInterval", -1), 20);
+
+    // Without a folder, or with nothing to remove, nothing happens.
+    TIniFile(Dir.filePath("missing/Norvadeks.ini")).RemoveLeftovers();
+    Ini.RemoveLeftovers(0);
+    EXPECT_FALSE(QFile::exists(Dir.filePath("Norvadeks.ini.GhIjKl")));
 }
