@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlQuery>
+#include <QUrl>
 
 namespace {
 
@@ -135,9 +137,12 @@ void checkColumns(QSqlQuery& q, const QString& schema, const QString& table,
 }
 
 // Creates a missing table in one transaction, so a half-made file never remains.
+// The transaction is deferred: its first statement writes, and so locks and
+// journals only the file it writes to. A write lock on both attached files would
+// make the commit write a super-journal beside the library, which a kill leaves.
 void createTable(QSqlQuery& q, const QString& schema, bool seed, const QString& file)
 {
-    exec(q, QStringLiteral("BEGIN IMMEDIATE"), file);
+    exec(q, QStringLiteral("BEGIN"), file);
     try {
         exec(q,
             QString::fromLatin1(
@@ -160,6 +165,46 @@ void createTable(QSqlQuery& q, const QString& schema, bool seed, const QString& 
         q.exec(QStringLiteral("ROLLBACK"));
         throw;
     }
+}
+
+// What a kill can leave that the engine itself does not remove: a journal cut off
+// before it became hot, which the engine ignores until the next write, and a
+// super-journal whose transaction had ended (earlier versions wrote one with every
+// post). The reads of both files have rolled back any hot journal, and while this
+// connection holds the write locks of both no other one is writing: whatever is
+// left beside them is stale. When another connection is writing, it is left for
+// the next open.
+void removeLitter(QSqlQuery& q, const QString& curvesFile, const QString& typesFile)
+{
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return;
+    for (const QString& file : { curvesFile, typesFile })
+        if (QFileInfo(file + QStringLiteral("-journal")).isFile())
+            QFile::remove(file + QStringLiteral("-journal"));
+    // The engine names a super-journal after the main file: "-mj" and nine hex digits.
+    const QFileInfo curves(curvesFile);
+    const QRegularExpression superJournal(
+        QStringLiteral("^%1-mj[0-9A-F]{9}$").arg(QRegularExpression::escape(curves.fileName())));
+    const QDir dir = curves.absoluteDir();
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
+        if (superJournal.match(name).hasMatch())
+            QFile::remove(dir.filePath(name));
+    // Nothing was written; a commit with both files locked would itself write a
+    // super-journal.
+    q.exec(QStringLiteral("ROLLBACK"));
+}
+
+// Attaches CLTypes.DB under its schema name, by URI so that it can be read-only.
+void attach(QSqlQuery& q, const QString& typesFile, bool readOnly)
+{
+    if (!q.prepare(QStringLiteral("ATTACH DATABASE ? AS %1").arg(QLatin1String(CLTypesSchema))))
+        failWith(q.lastError(), typesFile);
+    QString uri = QUrl::fromLocalFile(typesFile).toString(QUrl::FullyEncoded);
+    if (readOnly)
+        uri += QStringLiteral("?mode=ro");
+    q.addBindValue(uri);
+    if (!q.exec())
+        failWith(q.lastError(), typesFile);
 }
 
 } // namespace
@@ -191,7 +236,9 @@ QSqlDatabase OpenLibraryDatabase(
     try {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
         db.setDatabaseName(curvesFile);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout));
+        // URI names let CLTypes.DB be attached read-only below.
+        db.setConnectOptions(
+            QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1;QSQLITE_OPEN_URI").arg(busyTimeout));
         if (!db.open())
             failWith(db.lastError(), curvesFile);
 
@@ -208,11 +255,7 @@ QSqlDatabase OpenLibraryDatabase(
         else
             createTable(q, QStringLiteral("main"), false, curvesFile);
 
-        if (!q.prepare(QStringLiteral("ATTACH DATABASE ? AS %1").arg(QLatin1String(CLTypesSchema))))
-            failWith(q.lastError(), typesFile);
-        q.addBindValue(typesFile);
-        if (!q.exec())
-            failWith(q.lastError(), typesFile);
+        attach(q, typesFile, false);
         const QString schema = QString::fromLatin1(CLTypesSchema);
         exec(q, QStringLiteral("PRAGMA %1.synchronous = FULL").arg(schema), typesFile);
         checkIntegrity(q, schema, typesFile);
@@ -223,6 +266,12 @@ QSqlDatabase OpenLibraryDatabase(
                 typesFile);
         else
             createTable(q, schema, true, typesFile);
+        removeLitter(q, curvesFile, typesFile);
+        // The program only reads CLTypes.DB. Attached read-only, it takes no part in
+        // the library's write transactions: a post locks and journals CurvedLines.db
+        // alone, and its commit needs no super-journal.
+        exec(q, QStringLiteral("DETACH DATABASE %1").arg(schema), typesFile);
+        attach(q, typesFile, true);
         return db;
     } catch (...) {
         CloseLibraryDatabase(connectionName);

@@ -11,7 +11,7 @@ inline constexpr char CLTypesFileName[] = "CLTypes.DB";
 inline constexpr char CLTypesSchema[] = "cltypes";
 
 // Opens CurvedLines.db of folder as a new connection of that name with CLTypes.DB
-// attached, creating either file (and its table, the types seeded) when it is
+// attached read-only, creating either file (and its table, the types seeded) when it is
 // missing or empty. Commits are synchronous (FULL) in the rollback journal; a
 // write waits busyTimeout ms for another connection's lock. Raises
 // ECurveTableError: lfUnreadable when a file cannot be opened or created,

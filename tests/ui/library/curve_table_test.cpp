@@ -525,3 +525,45 @@ TEST(LibraryFiles, ACorruptFileIsReplacedOnlyWhenTheUserAgrees)
     EXPECT_TRUE(
         prompts.Errors[0].startsWith(QStringLiteral("Eğri kütüphanesi dosyası açılamadı: ")));
 }
+
+TEST(LibraryFiles, APostLocksOnlyTheCurveFileAndAnOpenClearsWhatAKillLeft)
+{
+    QTemporaryDir dir;
+    TCurveTable table(dir.path());
+    table.SetBusyTimeout(200);
+    table.Open();
+    {
+        // Another program writes CLTypes.DB: posts and deletes go on regardless,
+        // since they neither lock nor journal it (and so write no super-journal).
+        TRawConnection types(typesFile(dir), "types-writer");
+        ASSERT_EQ(types.Exec("BEGIN IMMEDIATE"), QString());
+        ASSERT_NO_THROW(postRow(table, 0, "X", "x", "0"));
+        ASSERT_NO_THROW(postRow(table, 0, "X", "x*x", "0"));
+        ASSERT_NO_THROW(table.Delete());
+        types.Exec("ROLLBACK");
+    }
+    EXPECT_EQ(storedRows(dir).size(), 1);
+    // The type names are still there to read.
+    table.Refresh();
+    EXPECT_EQ(table.LookupTypeName(5), "Kutupsal Koordinat Eğrisi");
+    table.Close();
+
+    // A journal cut off before it became hot and a super-journal of a finished
+    // transaction: what a kill leaves that the engine never removes itself. The next
+    // open removes them, and nothing of another name.
+    const QByteArray before = fileBytes(curvesFile(dir));
+    writeFile(curvesFile(dir) + "-journal", QByteArray(512, '\0'));
+    writeFile(typesFile(dir) + "-journal", QByteArray());
+    writeFile(curvesFile(dir) + "-mj0A1B2C93F", "stale");
+    for (const char* other : { "CurvedLines.db-mj0A1B2C93", "CurvedLines.db-mjzzzzzzzzz",
+             "CurvedLines.db.mj0A1B2C93F", "Other.db-mj0A1B2C93F", "CurvedLines.db-journal2" })
+        writeFile(dir.filePath(other), "kept");
+    table.Open();
+    EXPECT_EQ(table.RecordCount(), 1);
+    QStringList names = QDir(dir.path()).entryList(QDir::Files);
+    names.sort();
+    EXPECT_EQ(names.join(' ').toStdString(),
+        "CLTypes.DB CurvedLines.db CurvedLines.db-journal2 CurvedLines.db-mj0A1B2C93 "
+        "CurvedLines.db-mjzzzzzzzzz CurvedLines.db.mj0A1B2C93F Other.db-mj0A1B2C93F");
+    EXPECT_EQ(fileBytes(curvesFile(dir)), before);
+}
