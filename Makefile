@@ -2,6 +2,8 @@
 BUILD ?= build
 SAN_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
+# Under CI a warning in src/ fails the build.
+WERROR := $(if $(filter true,$(CI)),-DVELMO_WERROR=ON)
 
 .PHONY: all deps configure build run test bench sanitize clean
 
@@ -11,7 +13,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR)
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -28,7 +30,7 @@ bench: build
 # The model layers' tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps
 	@[ -f $(SAN_BUILD)/build.ninja ] || cmake -S . -B $(SAN_BUILD) -G Ninja \
-	  -DCMAKE_BUILD_TYPE=Debug -DVELMO_MODEL_ONLY=ON -DVELMO_BENCH=OFF \
+	  -DCMAKE_BUILD_TYPE=Debug -DVELMO_MODEL_ONLY=ON -DVELMO_BENCH=OFF $(WERROR) \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 	@cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -1,4 +1,3 @@
-// bench-links: velmo_curves muparser
 // Generation of the type-4 sphere (fx = sin(a)*cos(b), fy = sin(a)*sin(b),
 // fz = cos(a)) at step 0.01, about 198,000 points: Velmo's Append (compile,
 // sample, store, project) beside the same sampling loop driven by muparser

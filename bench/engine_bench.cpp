@@ -1,5 +1,3 @@
-// bench-links: velmo_engine muparser
-//
 // ns per evaluation of six formulas: Velmo's compiled formula (its free
 // variables set by name before each call, as the curve generator does),
 // muparser (double, variables bound by pointer) and the same formula written

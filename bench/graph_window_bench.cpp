@@ -1,5 +1,3 @@
-// bench-links: velmo_ui_graph
-//
 // A simulated animation: 300 timer ticks of a graph window showing the unit
 // sphere (about 198,000 points) in an 800 x 600 single view, beside the bare
 // Render(true) loop of the renderer. The window's share is the copy into its

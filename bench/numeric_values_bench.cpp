@@ -1,5 +1,3 @@
-// bench-links: velmo_ui_dialogs
-//
 // Showing a curve of 200,001 points in the numeric values window, beside the
 // grid filled the item-per-cell way (a QTableWidget with one item per cell, as
 // a string grid is filled) and beside generating the same curve alone, which

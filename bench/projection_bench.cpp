@@ -1,4 +1,3 @@
-// bench-links: velmo_geometry
 // Projection of a curve's points with the scene matrix on every redraw: Velmo's
 // Project beside a plain long double loop computing the same screen points with
 // std::nearbyint, and the same loop rounding with the x87 store instead (no guards).

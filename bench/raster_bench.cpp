@@ -1,4 +1,3 @@
-// bench-links: velmo_render
 // The rasterizer against QPainter on the scene of a unit sphere sampled at step 0.01: the
 // 198,135 points of one curve as a polyline of pen width 1 and as 3 x 3 point squares, in an
 // 800 x 600 image with the origin at its centre, as the renderer draws them every frame.

@@ -1,5 +1,3 @@
-// bench-links: velmo_render
-//
 // Render(true) of the unit sphere (type 4, step 0.01: about 198,000 points) into
 // an 800 x 600 picture, in the line and the point style, beside the bare
 // platform path: projecting the same points and one QPainter::drawPolyline of

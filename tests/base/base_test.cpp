@@ -73,8 +73,9 @@ TEST(NumberText, ReadsTheNumberSyntaxUnderEitherSeparator)
         SeparatorGuard guard(row.separator);
         long double value = -99;
         EXPECT_EQ(TryTextToFloat(row.text, value), row.ok);
-        if (row.ok)
+        if (row.ok) {
             EXPECT_EQ(value, row.value);
+        }
     }
     long double v = 0;
     ASSERT_TRUE(TryTextToFloat("0.1", v));

@@ -80,8 +80,9 @@ TEST(Vocabulary, TablesAreConsistent)
     for (const TWordOperator& word : WordOperatorTable)
         EXPECT_EQ(FindOperator(word.Word), word.Code);
     for (char c : OperatorCharacters)
-        if (c != '|')
+        if (c != '|') {
             EXPECT_GE(FindOperator(std::string(1, c)), 0) << c;
+        }
     EXPECT_EQ(ConstantTable[cnPi].Value, 3.14159265358979323851L);
     EXPECT_EQ(ConstantTable[cnE].Value, 2.71828182845905L);
     EXPECT_EQ(ConstantTable[cnMinusPi].Value, -ConstantTable[cnPi].Value);

@@ -228,13 +228,15 @@ TEST(Properties, EnablingRuleAndDoubleClickToggles)
         SCOPED_TRACE(row.Name);
         row.Visibility->setCurrentIndex(1); // "Görünmez", as the user picks it
         EXPECT_FALSE(row.Color->isEnabled());
-        if (row.Thickness)
+        if (row.Thickness) {
             EXPECT_FALSE(row.Thickness->isEnabled());
+        }
         doubleClick(row.Visibility);
         EXPECT_EQ(row.Visibility->currentText(), "Görünür");
         EXPECT_TRUE(row.Color->isEnabled());
-        if (row.Thickness)
+        if (row.Thickness) {
             EXPECT_TRUE(row.Thickness->isEnabled());
+        }
         doubleClick(row.Visibility);
         EXPECT_EQ(row.Visibility->currentText(), "Görünmez");
         EXPECT_FALSE(row.Color->isEnabled());
