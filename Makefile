@@ -5,7 +5,9 @@ JOBS ?= $(shell nproc)
 # Under CI a warning in src/ fails the build.
 WERROR := $(if $(filter true,$(CI)),-DVELMO_WERROR=ON)
 
-.PHONY: all deps configure build run test bench sanitize clean
+PREFIX ?= /usr/local
+
+.PHONY: all deps configure build run test bench sanitize install package clean
 
 all: build
 
@@ -23,6 +25,14 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Installs into PREFIX (bin/velmo and the desktop files under share/).
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package in $(BUILD)/, installable with apt install ./velmo_*.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD)/bench/velmo_bench_*; do [ -x "$$b" ] && "$$b"; done

@@ -1,26 +1,37 @@
 #include "base/number_text.h"
 #include "ui/main/about_frm.h"
 #include "ui/main/main_form.h"
+#include "ui/main/splash_screen.h"
+#include "ui/platform/qt_translations.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
-#include <QSplashScreen>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     // The splash is shown and painted before the main window is built.
-    QSplashScreen splash(SplashPicture());
-    splash.show();
-    QApplication::processEvents();
+    TSplashScreen splash(SplashPicture());
     QApplication::setApplicationName("Velmo");
     QApplication::setApplicationDisplayName("Velmo");
+    QApplication::setDesktopFileName("velmo");
+    QApplication::setWindowIcon(QIcon(":/velmo/velmo.svg"));
+    // Qt's own dialogs and buttons in Turkish, like the rest of the program.
+    LoadQtTranslations(app);
     // Numbers are read and printed with the user's decimal separator.
     const QString separator = QLocale::system().decimalPoint();
     SetDecimalSeparator(separator.isEmpty() ? '.' : separator.at(0).toLatin1());
 
     TMainForm window;
     window.show();
-    splash.finish(&window);
+    splash.FinishWhenShown(&window);
+    // For checks of an installed program: VELMO_QUIT_AFTER=milliseconds closes
+    // the main window (and so ends the program) that long after the start.
+    bool timed = false;
+    const int quitAfter = qEnvironmentVariableIntValue("VELMO_QUIT_AFTER", &timed);
+    if (timed)
+        QTimer::singleShot(quitAfter, &window, &QWidget::close);
     return app.exec();
 }

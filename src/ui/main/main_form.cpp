@@ -11,8 +11,10 @@
 #include "ui/main/explorer_controls.h"
 #include "ui/main/mdi_client.h"
 #include "ui/main/operator_select_tool_w.h"
+#include "ui/main/toolbar_icons.h"
 #include "ui/main/wall_p_dialog_frm.h"
 #include "ui/platform/error_report.h"
+#include "ui/platform/file_locations.h"
 #include "ui/platform/help_viewer.h"
 #include "ui/platform/ini_file.h"
 
@@ -67,6 +69,7 @@ TMainForm::TMainForm(const QString& programDirectory, QWidget* parent)
         = programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : programDirectory;
     if (!FProgramDirectory.endsWith('/'))
         FProgramDirectory += '/';
+    FSettingsFile = SettingsFileLocation(FProgramDirectory);
     setWindowTitle("Velmo");
     setObjectName("MainForm");
     resize(750, 629);
@@ -101,7 +104,12 @@ TMainForm::~TMainForm()
     CloseHelpViewer();
 }
 
-QString TMainForm::SettingsFile() const { return FProgramDirectory + "Norvadeks.ini"; }
+QString TMainForm::SettingsFile() const { return FSettingsFile; }
+
+TLibraryOptions TMainForm::LibraryOptions() const
+{
+    return { LibraryFolderLocation(FProgramDirectory) };
+}
 
 // ---- Construction --------------------------------------------------------------
 
@@ -459,6 +467,8 @@ void TMainForm::CreateToolbars()
         [this] { OnGraph([](auto& w) { w.ShowZoomDialog(); }); });
     BuyuklukButton->setVisible(false);
     connect(g, &QToolBar::orientationChanged, this, [this](Qt::Orientation o) { SwapZoomSlot(o); });
+    ApplyToolbarIcons(*StandartToolbar);
+    ApplyToolbarIcons(*GorontuToolbar);
 
     // Menu checks, pop-up checks and the button follow the toolbars' visibility.
     connect(StandartToolbar, &QToolBar::visibilityChanged, this, [this](bool) {
@@ -550,7 +560,8 @@ void TMainForm::CreateToolWindows()
 
 void TMainForm::EgriKayitClick()
 {
-    ShowChildWindow("Eğri Kayıt", [] { return new TCurvedLineSFrm(nullptr); });
+    ShowChildWindow(
+        "Eğri Kayıt", [this] { return new TCurvedLineSFrm(nullptr, LibraryOptions()); });
 }
 
 void TMainForm::FonksiyonHesaplayicisiClick()
@@ -570,14 +581,16 @@ void TMainForm::EgriKaydetButtonClick()
 {
     const TCurvedLineExplorer& e = *CurvedLineExplorerToolW;
     LibraryStoreCurve(this,
-        { e.FTypeComboBox->currentIndex(), e.fxEdit->text(), e.fyEdit->text(), e.fzEdit->text() });
+        { e.FTypeComboBox->currentIndex(), e.fxEdit->text(), e.fyEdit->text(), e.fzEdit->text() },
+        LibraryOptions());
 }
 
 void TMainForm::CLSelectButtonClick()
 {
     TCurvedLineExplorer& e = *CurvedLineExplorerToolW;
     const std::optional<TCurveKey> chosen = LibrarySelectCurve(this,
-        { e.FTypeComboBox->currentIndex(), e.fxEdit->text(), e.fyEdit->text(), e.fzEdit->text() });
+        { e.FTypeComboBox->currentIndex(), e.fxEdit->text(), e.fyEdit->text(), e.fzEdit->text() },
+        LibraryOptions());
     if (!chosen)
         return;
     e.FTypeComboBox->setCurrentIndex(chosen->Type);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/graph/graph_host.h"
+#include "ui/library/curved_line_s_frm.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -34,14 +35,17 @@ class TMainForm : public QMainWindow, public TGraphHost {
 public:
     static constexpr int MaxWindows = 100;
 
-    // FormCreate; the settings file is Norvadeks.ini in programDirectory
-    // (the folder of the executable unless a test gives another).
+    // FormCreate; the settings file is Norvadeks.ini in programDirectory (the
+    // folder of the executable unless a test gives another), or in the user's
+    // configuration folder when programDirectory cannot be written.
     explicit TMainForm(const QString& programDirectory = {}, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // The folder of the program's own file, with a trailing separator.
     const QString& ProgramDirectory() const { return FProgramDirectory; }
     QString SettingsFile() const;
+    // Where the library commands find CurvedLines.db and CLTypes.DB now.
+    TLibraryOptions LibraryOptions() const;
 
     TMdiClient* ClientArea() const { return FClient; }
     // The active child window when it is a graph window, else null.
@@ -176,6 +180,7 @@ private:
     void SwapZoomSlot(Qt::Orientation orientation);
 
     QString FProgramDirectory;
+    QString FSettingsFile;
     TMdiClient* FClient = nullptr;
     std::array<int, MaxWindows + 1> FWindowSlots {};
     QString FWallpaperFileName;

@@ -3,6 +3,7 @@
 #include "base/message.h"
 #include "base/number_text.h"
 #include "ui/platform/code_page.h"
+#include "ui/platform/file_locations.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -24,7 +25,7 @@
 
 QString SettingsFileName()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Norvadeks.ini");
+    return SettingsFileLocation(QCoreApplication::applicationDirPath());
 }
 
 namespace {

@@ -21,7 +21,8 @@ struct TIniValue {
     int Value;
 };
 
-// The program's settings file: "Norvadeks.ini" in the folder of the executable.
+// The program's settings file: "Norvadeks.ini" in the folder of the executable,
+// or in the user's configuration folder when that folder cannot be written.
 QString SettingsFileName();
 
 // A sectioned key-value settings file read and written one value at a time: each
