@@ -101,8 +101,9 @@ TEST(ToolbarIcons, MainWindowButtonsHaveTheirPicturesOrCaptions)
             pictured.insert(action->objectName());
             EXPECT_FALSE(action->icon().isNull());
             EXPECT_FALSE(action->toolTip().isEmpty());
-            if (button != nullptr && button->isVisible())
+            if (button != nullptr && button->isVisible()) {
                 EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
+            }
         }
     EXPECT_EQ(form.EgriGezginiButton->iconText(), "fx");
     EXPECT_EQ(form.OperatorSelectButton->iconText(), "Op");
