@@ -33,5 +33,9 @@ int main(int argc, char* argv[])
     const int quitAfter = qEnvironmentVariableIntValue("VELMO_QUIT_AFTER", &timed);
     if (timed)
         QTimer::singleShot(quitAfter, &window, &QWidget::close);
+    // Scene files named on the command line open, each in a graph window of its own.
+    QStringList files = QCoreApplication::arguments().mid(1);
+    files.removeIf([](const QString& a) { return a.startsWith('-'); });
+    window.OpenFiles(files);
     return app.exec();
 }

@@ -68,6 +68,8 @@ public:
     // Scale := 5 / percent; percent is positive (the callers see to it).
     void SetZoom(int percent) { FScale = 5.0L / percent; }
     long double Scale() const { return FScale; }
+    // A scale kept elsewhere (a scene file's zoom); positive.
+    void SetScale(long double scale) { FScale = scale; }
 
     // Composes the scene matrix: scale, RotateX, RotateY, then perspective.
     void BuildMatrix();

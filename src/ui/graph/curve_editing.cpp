@@ -50,6 +50,17 @@ void TCurveEditing::NewCurve()
     FState = omAppend;
 }
 
+void TCurveEditing::Reset(int index)
+{
+    FCurrentCurve = NoCurve;
+    if (index < 0 || index >= FList.Count()) {
+        NewCurve();
+        return;
+    }
+    FCurveIndex = index;
+    TakeCurrent();
+}
+
 void TCurveEditing::TakeCurrent()
 {
     FCurrentCurve = FList.Items(FCurveIndex);

@@ -43,6 +43,9 @@ public:
     // raises, the state then unchanged.
     void ApplyCurve(const TEditorValues& values);
     void NewCurve();
+    // After the list was filled anew: index becomes current, or a new curve is
+    // entered for an index outside the list.
+    void Reset(int index);
     // Each returns false when it did nothing.
     bool FirstCurve();
     bool PriorCurve();

@@ -6,6 +6,7 @@
 #include "ui/platform/graph_settings.h"
 #include "ui/platform/image.h"
 #include "ui/platform/ini_file.h"
+#include "ui/platform/scene_file.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -17,7 +18,6 @@
 #include <QImageWriter>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
 #include <QSaveFile>
@@ -36,7 +36,11 @@ bool defaultSaveDialog(QWidget* parent, QString& fileName, int& fileType)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters({ BitmapFilter, VelmoFilter });
-    dialog.setDefaultSuffix("bmp");
+    dialog.selectNameFilter(fileType == 1 ? VelmoFilter : BitmapFilter);
+    dialog.setDefaultSuffix(fileType == 1 ? "vlm" : "bmp");
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
+        dialog.setDefaultSuffix(f == VelmoFilter ? "vlm" : "bmp");
+    });
     dialog.selectFile(fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
@@ -504,29 +508,31 @@ void TGrafikMChildFrm::WritePicture()
 void TGrafikMChildFrm::SaveAs()
 {
     QString name = windowTitle();
-    int type = 0;
+    int type = IsSceneFileName(FFileName) ? 1 : 0;
     const bool chosen
         = FSaveDialogRunner ? FSaveDialogRunner(name, type) : defaultSaveDialog(this, name, type);
     if (!chosen)
         return;
-    if (type == 1) {
-        QMessageBox::information(this, "Velmo",
-            "Velmo dosyası olarak kaydetme bu sürümde yoktur; resmi \"Bitmap files (*.bmp)\" "
-            "türünde kaydedin. Hiçbir dosya yazılmadı.");
-        return;
-    }
     if (QFileInfo(name).suffix().isEmpty())
-        name += ".bmp";
+        name += type == 1 ? ".vlm" : ".bmp";
     FFileName = name;
-    WritePicture();
+    if (type == 1)
+        WriteScene();
+    else
+        WritePicture();
     setWindowTitle(FFileName);
+    if (type == 1)
+        FHost.SceneFileUsed(FFileName);
 }
 
 void TGrafikMChildFrm::Save()
 {
-    if (!FFileName.isEmpty() && FFileName == windowTitle() && QFile::exists(FFileName))
-        WritePicture();
-    else
+    if (!FFileName.isEmpty() && FFileName == windowTitle() && QFile::exists(FFileName)) {
+        if (IsSceneFileName(FFileName))
+            WriteScene();
+        else
+            WritePicture();
+    } else
         SaveAs();
 }
 
@@ -557,7 +563,9 @@ void TGrafikMChildFrm::MarkCurveChanged()
 
 void TGrafikMChildFrm::ApplyCurve(const TEditorValues& values)
 {
+    const bool stores = FEditing.State() != omNone;
     FEditing.ApplyCurve(values);
+    FCurvesChanged = FCurvesChanged || stores;
     RedrawViews(false);
     RefreshCurveStatus();
 }
@@ -596,6 +604,7 @@ void TGrafikMChildFrm::RemoveCurve()
 {
     if (!FEditing.RemoveCurve())
         return;
+    FCurvesChanged = true;
     RefreshCurveStatus();
     RedrawViews(false);
 }
@@ -604,6 +613,7 @@ void TGrafikMChildFrm::RemoveAllCurves()
 {
     if (!FEditing.RemoveAllCurves())
         return;
+    FCurvesChanged = true;
     RedrawViews(false);
     RefreshCurveStatus();
 }

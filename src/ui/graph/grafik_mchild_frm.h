@@ -17,6 +17,7 @@ class QMenu;
 class QPrinter;
 class QTimer;
 class TImage;
+struct TScene;
 
 // A graph window: a child of the main window's document area that owns one
 // scene (renderer, curves, planes) and shows it in a single view or in four
@@ -51,6 +52,7 @@ public:
     int WindowNo() const { return FWindowNo; }
     void SetWindowNo(int number) { FWindowNo = number; }
     const QString& FileName() const { return FFileName; }
+    void SetFileName(const QString& name) { FFileName = name; }
     // 5 / scale rounded halves to even.
     int ZoomPercent() const;
 
@@ -91,11 +93,22 @@ public:
     void SaveAs();
     void Save();
     void Print(QPrinter& printer);
-    // The save dialog: given the proposed name, fills in the chosen one and
-    // the file type (0 bitmap, 1 Velmo file); false when cancelled. Tests
-    // replace it; the default is a QFileDialog.
+    // The save dialog: given the proposed name and file type (0 bitmap, 1 Velmo
+    // file), fills in the chosen ones; false when cancelled. Tests replace it;
+    // the default is a QFileDialog.
     using TSaveDialogRunner = std::function<bool(QString& fileName, int& fileType)>;
     void SetSaveDialogRunner(TSaveDialogRunner runner) { FSaveDialogRunner = std::move(runner); }
+
+    // The window's work as a value. LoadScene fills a window just created: its
+    // size, view, look, curves and current curve; it raises what the curve list
+    // raises, the window then holding the curves appended before.
+    TScene Scene() const;
+    void LoadScene(const TScene& scene);
+    // Writes the scene to FFileName; raises ESceneFileError, the old file kept.
+    void WriteScene();
+    // The curves changed (an apply, a delete) since the window was created,
+    // opened or saved as a scene.
+    bool CurvesChanged() const { return FCurvesChanged; }
 
     // The current curve.
     bool IsCurveChanged(const TEditorValues& values) const;
@@ -160,4 +173,5 @@ private:
     bool FRightPressed = false;
     bool FMovedSincePress = false;
     TSaveDialogRunner FSaveDialogRunner;
+    bool FCurvesChanged = false;
 };

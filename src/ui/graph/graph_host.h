@@ -36,6 +36,9 @@ public:
     // The window's number is free again (the window is closing).
     virtual void ReleaseWindowNumber(int number) = 0;
 
+    // A scene file was written or read: the host lists it among the recent files.
+    virtual void SceneFileUsed(const QString&) { }
+
     // False while the host cannot open that dialog; the window then offers it disabled.
     virtual bool CanRunDialog(TGraphDialog) const { return false; }
     virtual void RunDialog(TGrafikMChildFrm&, TGraphDialog) { }

@@ -83,6 +83,7 @@ TMainForm::TMainForm(const QString& programDirectory, QWidget* parent)
     CreateToolbars();
     CreateStatusLine();
     CreateToolWindows();
+    UpdateRecentMenu();
 
     // FormCreate, in its order.
     Guarded([this] { LoadLayout(); });
@@ -126,6 +127,8 @@ void TMainForm::CreateMenus()
     Dosya = bar->addMenu("&Dosya");
     YeniPencere = item(Dosya, "Y&eni Pencere", [this] { YeniPencereClick(); });
     YeniPencere->setShortcut(QKeySequence("Ctrl+N"));
+    Ac = hinted(item(Dosya, "&Aç...", [this] { AcClick(); }), "Velmo dosyası açar.");
+    Ac->setShortcut(QKeySequence("Ctrl+O"));
     Dosya->addSeparator();
     EgriKayit = item(Dosya, "&Eğri Kayıt", [this] { EgriKayitClick(); });
     Dosya->addSeparator();
@@ -141,7 +144,7 @@ void TMainForm::CreateMenus()
     Yazdir = item(Dosya, "&Yazdır", [this] { YazdirClick(); });
     Yazdir->setShortcut(QKeySequence("Ctrl+P"));
     YaziciAyar = item(Dosya, "Yazıcı &Ayar...", [this] { YaziciAyarClick(); });
-    Dosya->addSeparator();
+    FExitSeparator = Dosya->addSeparator();
     Cikis = hinted(item(Dosya, "Çı&kış", [this] { close(); }), "Velmo'den çıkar.");
 
     Duzen = bar->addMenu("Dü&zen");
@@ -661,7 +664,7 @@ TGrafikMChildFrm* TMainForm::CreateGraphWindow(const QString& caption, int numbe
     return graph;
 }
 
-void TMainForm::YeniPencereClick()
+int TMainForm::FreeWindowNumber() const
 {
     int n = 1;
     while (n <= MaxWindows && FWindowSlots[static_cast<std::size_t>(n)] == 1)
@@ -669,6 +672,12 @@ void TMainForm::YeniPencereClick()
     if (n > MaxWindows)
         throw Exception("En çok " + std::to_string(MaxWindows)
             + " grafik penceresi açılabilir. Yeni bir pencere için önce bir pencereyi kapatın.");
+    return n;
+}
+
+void TMainForm::YeniPencereClick()
+{
+    const int n = FreeWindowNumber();
     FWindowSlots[static_cast<std::size_t>(n)] = 1;
     CreateGraphWindow("Ekran" + QString::number(n), n);
     ShowExplorer();

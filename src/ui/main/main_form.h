@@ -66,6 +66,23 @@ public:
     // Enables the graph commands exactly while a graph window is the active child.
     void UpdateMenuItems();
 
+    // Scene files: "&Aç..." asks for files and opens each in a new graph window;
+    // OpenFiles does the same for names given (the command line), reporting a
+    // file that cannot be opened and going on with the next. OpenSceneFile
+    // raises instead; it returns null when the user declines a file with bad
+    // curves. The open dialog is replaceable for tests.
+    void AcClick();
+    void OpenFiles(const QStringList& fileNames);
+    TGrafikMChildFrm* OpenSceneFile(const QString& fileName);
+    using TOpenDialogRunner = std::function<QStringList()>;
+    void SetOpenDialogRunner(TOpenDialogRunner runner) { FOpenDialogRunner = std::move(runner); }
+    // The scene files opened or saved last, the latest first (at most MaxRecentFiles),
+    // kept beside the settings file.
+    static constexpr int MaxRecentFiles = 4;
+    QStringList RecentFiles() const;
+    QString RecentFilesFile() const;
+    void SceneFileUsed(const QString& fileName) override;
+
     // Handlers of the menus and buttons.
     void YeniPencereClick();
     void KaydetButtonClick();
@@ -126,7 +143,7 @@ public:
     // Menus and items, by their design names.
     QMenu *Dosya, *Duzen, *Gorunum, *AracCubuklari, *Ozellikler, *Gonyeler, *CizimSekli, *Bakis,
         *Buyukluk, *Araclar, *Pencere, *YardimMenu, *ToolbarPopupMenu;
-    QAction *YeniPencere, *EgriKayit, *Kaydet, *SaveAs, *AktifFormuKapat, *TumFormlariKapat,
+    QAction *YeniPencere, *Ac, *EgriKayit, *Kaydet, *SaveAs, *AktifFormuKapat, *TumFormlariKapat,
         *BaskiOnizleme, *Yazdir, *YaziciAyar, *Cikis;
     QAction *Kopyala, *TumunuSil;
     QAction *VTStandart, *VTGorontu, *DurumCubugu, *DuvarKagidi;
@@ -178,6 +195,8 @@ private:
     // Runs body on the active graph window, if any, through the error report.
     void OnGraph(const std::function<void(TGrafikMChildFrm&)>& body);
     void SwapZoomSlot(Qt::Orientation orientation);
+    int FreeWindowNumber() const;
+    void UpdateRecentMenu();
 
     QString FProgramDirectory;
     QString FSettingsFile;
@@ -186,4 +205,7 @@ private:
     QString FWallpaperFileName;
     std::unique_ptr<QPrinter> FPrinter;
     bool FLayoutSaved = false;
+    TOpenDialogRunner FOpenDialogRunner;
+    QAction* FExitSeparator = nullptr;
+    QList<QAction*> FRecentActions;
 };

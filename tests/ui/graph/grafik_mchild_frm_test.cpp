@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMenu>
 #include <QPrinter>
@@ -423,22 +424,30 @@ TEST(GraphWindow, SaveWritesBitmapsWholeAndAsks)
     w.Save();
     EXPECT_EQ(asked, 2) << "its file is gone: ask again";
 
-    // The Velmo file type writes nothing.
+    // The Velmo file type writes the scene, adding its extension.
     type = 1;
-    chosen = win.dir.filePath("scene.vlm");
-    QTimer::singleShot(0, [] {
-        if (QWidget* box = QApplication::activeModalWidget())
-            box->close();
-    });
+    chosen = win.dir.filePath("scene");
     w.SaveAs();
-    EXPECT_FALSE(QFile::exists(chosen));
-    EXPECT_EQ(w.windowTitle(), file);
-
+    const QString scene = win.dir.filePath("scene.vlm");
+    EXPECT_TRUE(QFile::exists(scene));
+    EXPECT_EQ(w.windowTitle(), scene);
+    EXPECT_EQ(w.FileName(), scene);
+    EXPECT_FALSE(QFile::exists(chosen + ".bmp"));
+    QFile::remove(scene);
+    QFile(scene).open(QIODevice::WriteOnly);
+    w.Save();
+    EXPECT_EQ(asked, 3) << "a scene window saves again without a dialog";
+    EXPECT_GT(QFileInfo(scene).size(), 100) << "as a scene, not as a bitmap";
+    EXPECT_TRUE(QImageReader(scene).format().isEmpty());
+    chosen = win.dir.filePath("picture.bmp");
+    type = 0;
+    w.SaveAs();
+    EXPECT_EQ(w.windowTitle(), chosen);
     // A file that cannot be written: the platform's error, the caption unchanged.
     type = 0;
     chosen = win.dir.filePath("no/such/folder/x.bmp");
     EXPECT_THROW(w.SaveAs(), Exception);
-    EXPECT_EQ(w.windowTitle(), file);
+    EXPECT_EQ(w.windowTitle(), win.dir.filePath("picture.bmp"));
 }
 
 TEST(GraphWindow, CopyAndPrint)

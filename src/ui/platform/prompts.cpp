@@ -1,0 +1,50 @@
+#include "ui/platform/prompts.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+TPrompts& currentPrompts()
+{
+    static TPrompts prompts;
+    return prompts;
+}
+}
+
+TPrompts SetPrompts(TPrompts prompts)
+{
+    return std::exchange(currentPrompts(), std::move(prompts));
+}
+
+bool AskYesNo(QWidget* owner, const QString& text)
+{
+    if (const auto ask = currentPrompts().YesNo)
+        return ask(owner, text);
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("Velmo"), text, QMessageBox::NoButton, owner);
+    QPushButton* yes = box.addButton(QStringLiteral("&Evet"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Hayır"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+TSaveAnswer AskSaveChanges(QWidget* owner, const QString& text)
+{
+    if (const auto ask = currentPrompts().SaveChanges)
+        return ask(owner, text);
+    QMessageBox box(
+        QMessageBox::Warning, QStringLiteral("Velmo"), text, QMessageBox::NoButton, owner);
+    QPushButton* save = box.addButton(QStringLiteral("&Kaydet"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Kaydet&me"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("&Vazgeç"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return TSaveAnswer::Save;
+    if (box.clickedButton() == discard)
+        return TSaveAnswer::Discard;
+    return TSaveAnswer::Cancel;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <utility>
+
+class QWidget;
+
+// The answers to "Kaydedilsin mi?".
+enum class TSaveAnswer { Save, Discard, Cancel };
+
+// How the windows ask before work is lost: a question with "Evet" and "Hayır",
+// and the save question with "Kaydet", "Kaydetme" and "Vazgeç". Tests replace
+// them to answer without a box.
+struct TPrompts {
+    std::function<bool(QWidget* owner, const QString& text)> YesNo;
+    std::function<TSaveAnswer(QWidget* owner, const QString& text)> SaveChanges;
+};
+
+// Replaces the prompts and returns those in use before; an empty member stands
+// for the message box.
+TPrompts SetPrompts(TPrompts prompts);
+
+// True for "Evet".
+bool AskYesNo(QWidget* owner, const QString& text);
+TSaveAnswer AskSaveChanges(QWidget* owner, const QString& text);
+
+class TScopedPrompts {
+public:
+    explicit TScopedPrompts(TPrompts prompts)
+        : FPrevious(SetPrompts(std::move(prompts)))
+    {
+    }
+    ~TScopedPrompts() { SetPrompts(std::move(FPrevious)); }
+    TScopedPrompts(const TScopedPrompts&) = delete;
+    TScopedPrompts& operator=(const TScopedPrompts&) = delete;
+
+private:
+    TPrompts FPrevious;
+};
