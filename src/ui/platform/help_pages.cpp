@@ -185,7 +185,9 @@ menü ve düğme ipuçlarını gösterir.</p>
 <h3>Pencere düzeninin saklanması</h3>
 <p>Ana pencerenin konumu ve boyutu (ya da ekranı kaplaması), araç çubuklarının ve durum
 çubuğunun görünürlüğü ve Eğri Gezgini'nin yerleştiği kenar, programın klasöründeki
-<tt>Norvadeks.ini</tt> dosyasına yazılır ve bir sonraki açılışta okunur.</p>)"));
+<tt>Norvadeks.ini</tt> dosyasına yazılır ve bir sonraki açılışta okunur. Program kendi
+klasörüne yazamıyorsa (sisteme kurulmuş bir Velmo) ve dosya orada yoksa, dosya kullanıcının
+<tt>~/.config/Velmo</tt> klasöründe tutulur.</p>)"));
 
     pages << page("formul", 0, "Formül Yazımı",
         "formül|yazım|sayı|ondalık ayırıcı|virgül|değişken|büyük küçük harf|boşluk|üs|"
@@ -506,7 +508,9 @@ değiştirmez.</p>)"));
         html(R"(<p>Eğri kütüphanesi, eğrilerin formüllerini tip, fx, fy, fz ve bir açıklamayla
 saklar; aynı tip ve formüllerle ikinci bir kayıt yapılamaz. Kayıtlar programın çalıştığı
 klasördeki <tt>CurvedLines.db</tt> tablosunda, tip adları <tt>CLTypes.DB</tt> tablosunda
-durur.</p>
+durur. O klasörde <tt>CurvedLines.db</tt> yoksa ve program kendi klasörüne yazamıyorsa
+(sisteme kurulmuş bir Velmo), iki tablo kullanıcının <tt>~/.local/share/Velmo</tt>
+klasöründe oluşturulur ve orada tutulur.</p>
 <ul>
 <li>Dosya menüsündeki <b>Eğri Kayıt</b> kütüphaneyi bir alt pencerede açar. Kayıtlar
 tabloda düzenlenir; <b>Kaydet</b> düzenlenen kaydı yazar, <b>Geri Al</b> düzenlemeyi geri
