@@ -1,4 +1,5 @@
 #include "base/number_text.h"
+#include "cli/headless.h"
 #include "ui/main/about_frm.h"
 #include "ui/main/main_form.h"
 #include "ui/main/splash_screen.h"
@@ -11,6 +12,9 @@
 
 int main(int argc, char* argv[])
 {
+    // render, table and eval run without a window.
+    if (IsCommandLine(argc, argv))
+        return RunHeadless(argc, argv);
     QApplication app(argc, argv);
     // The splash is shown and painted before the main window is built.
     TSplashScreen splash(SplashPicture());

@@ -2,11 +2,11 @@
 
 #include "base/exception.h"
 #include "base/message.h"
+#include "render/four_view.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/graph_settings.h"
 #include "ui/platform/image.h"
 #include "ui/platform/ini_file.h"
-#include "ui/platform/prompts.h"
 #include "ui/platform/scene_file.h"
 
 #include <QBuffer>
@@ -39,8 +39,9 @@ bool defaultSaveDialog(QWidget* parent, QString& fileName, int& fileType)
     dialog.setNameFilters({ BitmapFilter, VelmoFilter });
     dialog.selectNameFilter(fileType == 1 ? VelmoFilter : BitmapFilter);
     dialog.setDefaultSuffix(fileType == 1 ? "vlm" : "bmp");
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-        [&dialog](const QString& f) { dialog.setDefaultSuffix(f == VelmoFilter ? "vlm" : "bmp"); });
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
+        dialog.setDefaultSuffix(f == VelmoFilter ? "vlm" : "bmp");
+    });
     dialog.selectFile(fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
@@ -105,19 +106,6 @@ void TGrafikMChildFrm::CreateControls()
             [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
                 Guarded([&] { Image1MouseUp(b, x, y); });
             });
-    }
-    // The fixed views of four-view do not turn; a right click there opens the menu too.
-    for (TImage* image : { Image2, Image3, Image4 }) {
-        connect(image, &TImage::MouseDown, this, [this](Qt::MouseButton b) {
-            FRightPressed = b == Qt::RightButton;
-            FMovedSincePress = false;
-        });
-        connect(image, &TImage::MouseUp, this, [this](Qt::MouseButton b) {
-            const bool menu = b == Qt::RightButton && FRightPressed;
-            FRightPressed = false;
-            if (menu)
-                ShowPopupMenu(QCursor::pos());
-        });
     }
 
     Timer1 = new QTimer(this);
@@ -185,32 +173,15 @@ void TGrafikMChildFrm::RedrawViews(bool recompute)
     }
     const int w = FDrawFunction.Width();
     const int h = FDrawFunction.Height();
-    const long double ax = std::trunc(FDrawFunction.XAxisAngle());
-    const long double ay = std::trunc(FDrawFunction.YAxisAngle());
-    FDrawFunction.SetAngles(0, 0);
-    ShowView(Image2, 0, 0, "Ön");
-    FDrawFunction.SetAngles(0, -90);
-    ShowView(Image3, 0, h + 1, "Yan");
-    FDrawFunction.SetAngles(90, 0);
-    ShowView(Image4, w + 1, 0, "Üst");
-    FDrawFunction.SetAngles(ax, ay);
-    ShowView(Image5, w + 2, h + 2, QString());
-}
-
-void TGrafikMChildFrm::ShowView(TImage* image, int left, int top, const QString& label)
-{
-    FDrawFunction.Render(true);
-    image->move(left, top);
-    if (label.isEmpty()) {
-        image->SetPicture(FDrawFunction.Image());
-        return;
-    }
-    QImage copy = FDrawFunction.Image().copy();
-    QPainter painter(&copy);
-    painter.setPen(Qt::black);
-    painter.drawText(QRect(2, 2, copy.width(), copy.height()), Qt::AlignLeft | Qt::AlignTop, label);
-    painter.end();
-    image->SetPicture(copy);
+    const TFourViews views = RenderFourViews(FDrawFunction);
+    Image2->move(0, 0);
+    Image2->SetPicture(views.Views[0]);
+    Image3->move(0, h + 1);
+    Image3->SetPicture(views.Views[1]);
+    Image4->move(w + 1, 0);
+    Image4->SetPicture(views.Views[2]);
+    Image5->move(w + 2, h + 2);
+    Image5->SetPicture(views.Views[3]);
 }
 
 void TGrafikMChildFrm::RedrawActiveView(bool recompute)
@@ -309,8 +280,7 @@ void TGrafikMChildFrm::FitToHeight(int newHeight)
     FDrawFunction.SetSize(FDrawFunction.Width(), h);
     FDrawFunction.SetY0(h / 2);
     outer->move(0, 0);
-    // In four-view each view is half the window, before and after.
-    const int percent = FittedPercent(h, FFourView ? h0 / 2 : h0);
+    const int percent = FittedPercent(h, h0);
     SetZoomPercent(percent);
     FHost.SetZoomText(QString::number(percent) + "%");
 }
@@ -324,7 +294,7 @@ void TGrafikMChildFrm::FitToWidth(int newWidth)
     FDrawFunction.SetSize(w, FDrawFunction.Height());
     FDrawFunction.SetX0(w / 2);
     outer->move(0, 0);
-    const int percent = FittedPercent(w, FFourView ? w0 / 2 : w0);
+    const int percent = FittedPercent(w, w0);
     SetZoomPercent(percent);
     FHost.SetZoomText(QString::number(percent) + "%");
 }
@@ -383,10 +353,6 @@ void TGrafikMChildFrm::FormActivate()
 
 void TGrafikMChildFrm::closeEvent(QCloseEvent* event)
 {
-    if (!CanClose()) {
-        event->ignore();
-        return;
-    }
     Timer1->stop();
     FHost.ReleaseWindowNumber(FWindowNo);
     if (QWidget* outer = OuterWindow(); outer->isMaximized())
@@ -485,23 +451,9 @@ void TGrafikMChildFrm::ShowPopupMenu(const QPoint& globalPos)
 
 QImage TGrafikMChildFrm::ComposePicture() const
 {
-    const QImage& front = Image2->Picture().toImage();
-    const int w = front.width();
-    const int h = front.height();
-    QImage picture(width(), height(), QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.drawPixmap(0, 0, Image2->Picture());
-    painter.drawPixmap(0, h + 1, Image3->Picture());
-    painter.drawPixmap(w + 1, 0, Image4->Picture());
-    painter.drawPixmap(w + 1, h + 1, Image5->Picture());
-    QPen pen(Qt::black);
-    pen.setWidth(2);
-    painter.setPen(pen);
-    const QWidget* outer = OuterWindow();
-    painter.drawLine(0, h, outer->frameGeometry().width(), h);
-    painter.drawLine(w, 0, w, outer->frameGeometry().height());
-    return picture;
+    return ComposeFourView({ Image2->Picture().toImage(), Image3->Picture().toImage(),
+                               Image4->Picture().toImage(), Image5->Picture().toImage() },
+        width(), height());
 }
 
 QImage TGrafikMChildFrm::Picture() const
@@ -523,15 +475,14 @@ void TGrafikMChildFrm::WritePicture()
         throw Exception(FormatText("Cannot create file %s", FFileName.toStdString()));
 }
 
-void TGrafikMChildFrm::SaveAs() { SaveAsType(IsSceneFileName(FFileName) ? 1 : 0); }
-
-bool TGrafikMChildFrm::SaveAsType(int type)
+void TGrafikMChildFrm::SaveAs()
 {
     QString name = windowTitle();
+    int type = IsSceneFileName(FFileName) ? 1 : 0;
     const bool chosen
         = FSaveDialogRunner ? FSaveDialogRunner(name, type) : defaultSaveDialog(this, name, type);
     if (!chosen)
-        return false;
+        return;
     if (QFileInfo(name).suffix().isEmpty())
         name += type == 1 ? ".vlm" : ".bmp";
     FFileName = name;
@@ -542,7 +493,6 @@ bool TGrafikMChildFrm::SaveAsType(int type)
     setWindowTitle(FFileName);
     if (type == 1)
         FHost.SceneFileUsed(FFileName);
-    return true;
 }
 
 void TGrafikMChildFrm::Save()
@@ -554,27 +504,6 @@ void TGrafikMChildFrm::Save()
             WritePicture();
     } else
         SaveAs();
-}
-
-bool TGrafikMChildFrm::CanClose()
-{
-    if (!CurvesChanged() || FDrawFunction.Objects().Count() == 0)
-        return true;
-    const TSaveAnswer answer = AskSaveChanges(
-        this, QString("\"%1\" penceresindeki eğriler değişti. Kaydedilsin mi?").arg(windowTitle()));
-    if (answer == TSaveAnswer::Discard)
-        return true;
-    if (answer == TSaveAnswer::Cancel)
-        return false;
-    bool saved = false;
-    Guarded([&] {
-        if (IsSceneFileName(FFileName) && FFileName == windowTitle() && QFile::exists(FFileName)) {
-            WriteScene();
-            saved = true;
-        } else
-            saved = SaveAsType(1);
-    });
-    return saved;
 }
 
 void TGrafikMChildFrm::Print(QPrinter& printer)

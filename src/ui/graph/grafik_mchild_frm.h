@@ -92,10 +92,6 @@ public:
     void WritePicture();
     void SaveAs();
     void Save();
-    // Before the window closes with changed curves: "Kaydedilsin mi?". True when
-    // the window may close (saved, or not to be saved); false for "Vazgeç", a
-    // cancelled save dialog or a failed write (whose message is shown).
-    bool CanClose();
     void Print(QPrinter& printer);
     // The save dialog: given the proposed name and file type (0 bitmap, 1 Velmo
     // file), fills in the chosen ones; false when cancelled. Tests replace it;
@@ -156,7 +152,6 @@ protected:
 private:
     void CreateControls();
     void FormResize(int clientWidth, int clientHeight);
-    void ShowView(TImage* image, int left, int top, const QString& label);
     void ApplyMove(const TMouseTurning::TMove& move);
     void SyncTimer();
     void ShowPopupMenu(const QPoint& globalPos);
@@ -164,8 +159,6 @@ private:
     QWidget* OuterWindow();
     const QWidget* OuterWindow() const;
     bool RunDialog(TGraphDialog dialog);
-    // The save dialog with the file type first offered; false when cancelled.
-    bool SaveAsType(int type);
 
     TGraphHost& FHost;
     TDrawFunction FDrawFunction;

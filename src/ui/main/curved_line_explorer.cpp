@@ -4,7 +4,6 @@
 #include "base/number_text.h"
 #include "curves/curve_record.h"
 #include "engine/fonksiyon.h"
-#include "ui/dialogs/spin_edit.h"
 #include "ui/graph/grafik_mchild_frm.h"
 #include "ui/main/explorer_controls.h"
 #include "ui/main/operator_select_tool_w.h"
@@ -12,7 +11,6 @@
 #include "ui/platform/combo_box.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/image.h"
-#include "ui/platform/prompts.h"
 
 #include <QAbstractItemView>
 #include <QFrame>
@@ -257,17 +255,13 @@ void TCurvedLineExplorer::CreateFieldPanel()
     fields->addWidget(buddyLabel("Nokta &Aralıgı", NoktaAraligiEdit, panel), 3, 0);
     fields->addWidget(step, 3, 1);
 
-    // The arrows stay within 1..20; a typed value ("99") stands as typed until the
-    // field is left and is then brought within 1..20, and a text that is no number
-    // becomes 1.
-    auto* thickness = new TSpinEdit(panel);
-    thickness->SetMinValue(1);
-    thickness->SetMaxValue(20);
-    thickness->SetValue(1);
-    thickness->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-    thickness->findChild<QLineEdit*>()->setMaxLength(2);
-    CizgiKEdit = thickness;
+    CizgiKEdit = new QSpinBox(panel);
     CizgiKEdit->setObjectName(QStringLiteral("CizgiKEdit"));
+    CizgiKEdit->setRange(1, 20);
+    CizgiKEdit->setValue(1);
+    // A typed value outside 1..20, or no number at all, becomes the nearest
+    // bound (1 for an empty text) when the field is left.
+    CizgiKEdit->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     fields->addWidget(buddyLabel("Çizgi\n&Kalınlığı", CizgiKEdit, panel), 3, 2);
     fields->addWidget(CizgiKEdit, 3, 3);
     fields->setColumnStretch(1, 1);
@@ -568,27 +562,10 @@ void TCurvedLineExplorer::ilkEgriButtonClick() { CurveCommand(&TGrafikMChildFrm:
 void TCurvedLineExplorer::OncekiEgriButtonClick() { CurveCommand(&TGrafikMChildFrm::PriorCurve); }
 void TCurvedLineExplorer::SonrakiEgriButtonClick() { CurveCommand(&TGrafikMChildFrm::NextCurve); }
 void TCurvedLineExplorer::SonEgriButtonClick() { CurveCommand(&TGrafikMChildFrm::LastCurve); }
-void TCurvedLineExplorer::EgriSilButtonClick()
-{
-    TGrafikMChildFrm* window = ActiveGraphWindow();
-    if (window == nullptr || window->DrawFunction().Objects().Count() == 0
-        || window->State() == omAppend)
-        return;
-    const int n = window->DrawFunction().Objects().Count();
-    if (!AskYesNo(this,
-            QString("Geçerli eğri (%1/%2) silinsin mi?").arg(window->CurveIndex() + 1).arg(n)))
-        return;
-    CurveCommand(&TGrafikMChildFrm::RemoveCurve);
-}
+void TCurvedLineExplorer::EgriSilButtonClick() { CurveCommand(&TGrafikMChildFrm::RemoveCurve); }
 
 void TCurvedLineExplorer::TumEgrileriSilButtonClick()
 {
-    TGrafikMChildFrm* window = ActiveGraphWindow();
-    if (window == nullptr || window->DrawFunction().Objects().Count() == 0)
-        return;
-    const int n = window->DrawFunction().Objects().Count();
-    if (!AskYesNo(this, QString("Penceredeki %1 eğrinin tümü silinsin mi?").arg(n)))
-        return;
     CurveCommand(&TGrafikMChildFrm::RemoveAllCurves);
 }
 

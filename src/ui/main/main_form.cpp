@@ -301,11 +301,7 @@ void TMainForm::CreateMenus()
             "Programın yazarı kakkında bilgileri görüntüler.");
     auto* f1 = new QAction(this);
     f1->setShortcut(QKeySequence(Qt::Key_F1));
-    // The frame's F1 also serves its docked and floating tool windows and its child
-    // windows: the topic is that of the window holding the focus.
-    connect(f1, &QAction::triggered, this, [] {
-        HelpViewer().ShowContext(HelpContextOf(QApplication::focusWidget(), hcMainWindow));
-    });
+    connect(f1, &QAction::triggered, this, [this] { HelpViewer().ShowContext(hcMainWindow); });
     addAction(f1);
 
     ToolbarPopupMenu = new QMenu(this);
@@ -515,7 +511,6 @@ void TMainForm::CreateStatusLine()
 void TMainForm::CreateToolWindows()
 {
     CurvedLineExplorerToolW = new TCurvedLineExplorer(this);
-    SetHelpContext(CurvedLineExplorerToolW, hcCurveExplorer);
     addDockWidget(Qt::LeftDockWidgetArea, CurvedLineExplorerToolW);
     CurvedLineExplorerToolW->hide();
     CurvedLineExplorerToolW->SetActiveGraphWindow([this] { return ActiveGraphWindow(); });
@@ -541,7 +536,6 @@ void TMainForm::CreateToolWindows()
         [this] { Guarded([this] { CLSelectButtonClick(); }); });
 
     OperatorSelectToolW = new TOperatorSelectToolW(this);
-    SetHelpContext(OperatorSelectToolW, hcOperatorPalette);
     OperatorSelectToolW->setFloating(true);
     OperatorSelectToolW->hide();
     const auto syncPalette = [this] {
@@ -577,7 +571,6 @@ void TMainForm::FonksiyonHesaplayicisiClick()
 {
     ShowChildWindow("Fonksiyon Hesaplayıçısı", [this] {
         auto* calculator = new TFHesaplaFrm;
-        SetHelpContext(calculator, TFHesaplaFrm::HelpContext);
         // While its formula field has the focus the palette writes there.
         connect(calculator, &TFHesaplaFrm::FonksiyonEditEntered, this, [this](QLineEdit* edit) {
             OperatorSelectToolW->setEnabled(true);
@@ -781,16 +774,11 @@ void TMainForm::AktifFormuKapatClick()
         sub->close();
 }
 
-void TMainForm::TumFormlariKapatClick() { CloseAllChildren(); }
-
-bool TMainForm::CloseAllChildren()
+void TMainForm::TumFormlariKapatClick()
 {
-    // A window whose user cancels its save question stays open, and so do those before it.
     const QList<QMdiSubWindow*> windows = FClient->subWindowList(QMdiArea::CreationOrder);
     for (auto it = windows.rbegin(); it != windows.rend(); ++it)
-        if (!(*it)->close())
-            return false;
-    return true;
+        (*it)->close();
 }
 
 // ---- File, print and help ------------------------------------------------------
@@ -915,13 +903,8 @@ void TMainForm::SaveLayout()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    // The graph windows close with the main window, each asking first when its
-    // curves changed; one kept open keeps the program running. The layout is
-    // written once.
-    if (!CloseAllChildren()) {
-        event->ignore();
-        return;
-    }
+    // The graph windows close with the main window; the layout is written once.
+    FClient->closeAllSubWindows();
     Guarded([this] { SaveLayout(); });
     CloseHelpViewer();
     event->accept();

@@ -34,10 +34,18 @@ bool FolderWritable(const QString& folder)
 
 QString SettingsFileIn(const QString& programDirectory, const QString& userConfigDirectory)
 {
+    const QString file = SettingsFileToReadIn(programDirectory, userConfigDirectory);
+    if (file != inFolder(programDirectory, SettingsName))
+        made(userConfigDirectory);
+    return file;
+}
+
+QString SettingsFileToReadIn(const QString& programDirectory, const QString& userConfigDirectory)
+{
     const QString beside = inFolder(programDirectory, SettingsName);
     if (QFileInfo::exists(beside) || FolderWritable(programDirectory))
         return beside;
-    return inFolder(made(userConfigDirectory), SettingsName);
+    return inFolder(userConfigDirectory, SettingsName);
 }
 
 QString LibraryFolderIn(const QString& programDirectory, const QString& currentDirectory,
@@ -52,6 +60,12 @@ QString LibraryFolderIn(const QString& programDirectory, const QString& currentD
 QString SettingsFileLocation(const QString& programDirectory)
 {
     return SettingsFileIn(
+        programDirectory, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+QString SettingsFileToRead(const QString& programDirectory)
+{
+    return SettingsFileToReadIn(
         programDirectory, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 

@@ -19,6 +19,9 @@ bool FolderWritable(const QString& folder);
 // when missing so that the first write succeeds.
 QString SettingsFileIn(const QString& programDirectory, const QString& userConfigDirectory);
 
+// The same file for a reader that writes nothing: the folder is not created.
+QString SettingsFileToReadIn(const QString& programDirectory, const QString& userConfigDirectory);
+
 // The folder of CurvedLines.db and CLTypes.DB: currentDirectory when
 // CurvedLines.db exists there or programDirectory is writable; otherwise
 // userDataDirectory, created when missing (the tables are created on opening).
@@ -29,3 +32,4 @@ QString LibraryFolderIn(const QString& programDirectory, const QString& currentD
 // and data locations) and the current directory of the process.
 QString SettingsFileLocation(const QString& programDirectory);
 QString LibraryFolderLocation(const QString& programDirectory);
+QString SettingsFileToRead(const QString& programDirectory);

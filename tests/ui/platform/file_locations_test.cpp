@@ -58,6 +58,9 @@ TEST_F(LocationsTest, ClosedProgramFolderUsesTheUsersFolders)
     EXPECT_FALSE(FolderWritable(Program));
     EXPECT_FALSE(FolderWritable(Root.filePath("missing")));
 
+    // A reader that writes nothing finds the same file without making its folder.
+    EXPECT_EQ(SettingsFileToReadIn(Program, Config), Config + "/Norvadeks.ini");
+    EXPECT_FALSE(QFileInfo::exists(Config));
     const QString settings = SettingsFileIn(Program, Config);
     EXPECT_EQ(settings, Config + "/Norvadeks.ini");
     EXPECT_EQ(LibraryFolderIn(Program, Current, Data), Data);

@@ -1,0 +1,533 @@
+#include "cli/commands.h"
+
+#include "base/message.h"
+#include "base/number_text.h"
+#include "cli/command_error.h"
+#include "cli/curve_spec.h"
+#include "curves/object_list.h"
+#include "curves/point_table.h"
+#include "engine/fonksiyon.h"
+#include "engine/formula_separator.h"
+#include "engine/variable_memory.h"
+#include "render/draw_function.h"
+#include "render/four_view.h"
+#include "ui/platform/graph_settings.h"
+#include "ui/platform/ini_file.h"
+#include "ui/platform/scene_file.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <cmath>
+#include <functional>
+#include <optional>
+#include <ostream>
+
+namespace {
+constexpr int DefaultWidth = 800;
+constexpr int DefaultHeight = 600;
+constexpr int MaxSize = 20000;
+constexpr long double MaxZoomPercent = 1e6L;
+constexpr long double MaxAngle = 1e9L;
+// Qt's PNG quality 80 is zlib's fastest level: a picture of a few flat colours
+// packs almost as small as at the default level in a fraction of the time.
+constexpr int PngQuality = 80;
+
+const char* const Overview = R"(Kullanım: velmo [KOMUT] [SEÇENEKLER]
+
+Komut verilmezse Velmo penceresiyle açılır (.vlm dosyaları verilebilir).
+Komutlar pencere açmadan çalışır:
+  render   bir sahnenin resmini yazar (.png, .bmp, .jpg)
+  table    bir eğrinin noktalarını tablo olarak yazar (csv, tsv)
+  eval     bir formülün değerini ya da postfix biçimini yazar
+
+Her komutun seçenekleri: velmo KOMUT --help
+Eğri (SPEC): type=N;fx=METİN;fy=METİN;fz=METİN;step=S;color=AD|#rrggbb;
+             style=line|points;thickness=N;visible=0|1
+Çıkış kodları: 0 tamam, 1 formül, adım ya da değer kabul edilmedi, 2 kullanım hatası.
+)";
+
+const char* const RenderHelp = R"(Kullanım: velmo render -o OUT [SEÇENEKLER]
+
+Bu boyuttaki bir grafik penceresinin göstereceği resmi OUT dosyasına yazar;
+tür uzantıdan anlaşılır: .png, .bmp, .jpg.
+  -o, --output OUT          yazılacak resim dosyası
+  --curve SPEC              bir eğri ekler (birden çok verilebilir, sırayla)
+  --scene FILE.vlm          önce sahne dosyasının eğrilerini ve görünümünü alır
+  --size GxY                pencerenin iç boyutu (varsayılan 800x600)
+  --zoom YÜZDE              büyüklük yüzdesi (varsayılan 100)
+  --angles AX,AY            bakış açıları, derece (varsayılan 0,0)
+  --perspective, --parallel perspektif ya da paralel izdüşüm
+  --four-view               dört görünüş (ön, yan, üst ve pencerenin kendi görünüşü)
+  --planes xy,xz,yz|none    gösterilecek düzlemler
+  --background RENK         arka plan rengi (renk listesindeki ad ya da #rrggbb)
+Verilmeyenler ayar dosyasının (Norvadeks.ini) varsayılanlarından alınır.
+)";
+
+const char* const TableHelp = R"(Kullanım: velmo table (--curve SPEC | --scene FILE.vlm [--index N]) [SEÇENEKLER]
+
+Eğrinin noktalarını tablo olarak yazar: başlık n,x,y,z ve her nokta için bir satır.
+  --curve SPEC              eğri
+  --scene FILE.vlm          sahne dosyası; --index N onun N. eğrisi (1'den sayılır,
+                            varsayılan sahnenin seçili eğrisi)
+  --format csv|tsv          csv: virgülle ayrılmış, ondalık nokta; tsv: sekmeyle
+                            ayrılmış, bölgesel ondalık ayracı (varsayılan csv, .tsv
+                            uzantılı OUT için tsv)
+  -o, --output OUT          yazılacak dosya (verilmezse standart çıktı)
+)";
+
+const char* const EvalHelp = R"(Kullanım: velmo eval FORMÜL [AD=DEĞER]... [--postfix]
+
+Formülün değerini hesap makinesinin gösterdiği gibi yazar (15 anlamlı basamak,
+bölgesel ondalık ayracı). AD=DEĞER formüldeki bir değişkene değer verir.
+  --postfix                 değer yerine formülün postfix biçimini yazar
+Eksiyle başlayan bir formülden önce -- yazın: velmo eval -- -x+1 x=2
+)";
+
+std::string text(const QString& s) { return s.toStdString(); }
+
+[[noreturn]] void usage(const std::string& message)
+{
+    throw ECommandError(ecUsage, message);
+}
+
+// ---- Parsing ------------------------------------------------------------------------
+
+struct TParsed {
+    QCommandLineParser Parser;
+    QStringList Positional;
+};
+
+// Parses arguments (the command's own, after its name) with options; the
+// parser's English messages are replaced by our own.
+void parse(TParsed& p, const QString& command, const QStringList& arguments,
+    const QList<QCommandLineOption>& options)
+{
+    QCommandLineParser& parser = p.Parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(options);
+    parser.addOption(QCommandLineOption(QStringList { "h", "help" }));
+    // A value option at the end has no value.
+    for (const QCommandLineOption& option : options) {
+        if (option.valueName().isEmpty() || arguments.isEmpty())
+            continue;
+        for (const QString& name : option.names()) {
+            const QString last = arguments.last();
+            if (last == "-" + name || last == "--" + name)
+                usage(FormatText("%s seçeneğinin değeri eksik", text(last)));
+        }
+    }
+    if (!parser.parse(QStringList { "velmo " + command } + arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            usage(FormatText("bilinmeyen seçenek: %s",
+                text((unknown.first().size() == 1 ? "-" : "--") + unknown.first())));
+        usage(text(parser.errorText()));
+    }
+    p.Positional = parser.positionalArguments();
+}
+
+bool readSize(const QString& value, int& width, int& height)
+{
+    const QStringList parts = value.toLower().split('x');
+    if (parts.size() != 2)
+        return false;
+    bool okW = false, okH = false;
+    width = parts[0].toInt(&okW);
+    height = parts[1].toInt(&okH);
+    return okW && okH && width >= 1 && height >= 1 && width <= MaxSize && height <= MaxSize
+        && !parts[0].startsWith('+') && !parts[1].startsWith('+');
+}
+
+bool readAngles(const QString& value, long double& ax, long double& ay)
+{
+    const QStringList parts = value.split(',');
+    if (parts.size() != 2)
+        return false;
+    return ReadNumber(text(parts[0].trimmed()), ax) && ReadNumber(text(parts[1].trimmed()), ay)
+        && std::fabs(ax) <= MaxAngle && std::fabs(ay) <= MaxAngle;
+}
+
+// ---- Curves -------------------------------------------------------------------------
+
+// Adds a curve to list, naming the field of the first fault: each formula is
+// compiled on its own first, so that the message tells which one is wrong.
+void appendCurve(TObjectList& list, const TEditorValues& v, int number)
+{
+    const auto prefixed = [number](const char* field, const std::string& message) {
+        std::string p = "curve " + std::to_string(number);
+        if (field != nullptr)
+            p += std::string(" ") + field;
+        return ECommandError(ecRefused, p + ": " + message);
+    };
+    const bool used[3] = { UsesFx(v.CurveType), UsesFy(v.CurveType), UsesFz(v.CurveType) };
+    const std::string* texts[3] = { &v.Fx, &v.Fy, &v.Fz };
+    const char* names[3] = { "fx", "fy", "fz" };
+    for (int i = 0; i < 3; ++i) {
+        if (!used[i])
+            continue;
+        TVariableMemory memory;
+        TFonksiyon formula;
+        formula.SetMemory(&memory);
+        try {
+            formula.SetText(*texts[i]);
+        } catch (const Exception& e) {
+            throw prefixed(names[i], e.Message());
+        }
+    }
+    try {
+        TObjectList::CheckStep(v.CurveType, v.Step);
+    } catch (const Exception& e) {
+        throw prefixed("step", e.Message());
+    }
+    try {
+        list.Append(v.CurveType, v.Fx, v.Fy, v.Fz, v.Color, static_cast<std::uint8_t>(v.Style),
+            v.Thickness, v.Step, v.Visible);
+    } catch (const Exception& e) {
+        throw prefixed(nullptr, e.Message());
+    }
+}
+
+// The scene file's good curves and view over defaults; a curve left out stops the
+// command, since nobody can be asked whether to go on without it.
+TScene readScene(const QString& fileName, const TScene& defaults)
+{
+    TSceneRead read;
+    try {
+        read = ReadSceneFile(fileName, defaults);
+    } catch (const Exception& e) {
+        throw ECommandError(ecRefused, e.Message());
+    }
+    if (!read.BadCurves.empty()) {
+        std::string message;
+        for (const TSceneCurveFault& fault : read.BadCurves)
+            message += (message.empty() ? "" : "\n") + fault.Message;
+        throw ECommandError(ecRefused, message);
+    }
+    return read.Scene;
+}
+
+TScene newWindowScene(const TCommandContext& context)
+{
+    TScene scene;
+    scene.Look = ReadGraphSettings(TIniFile(context.SettingsFile), TGraphSettings {});
+    scene.Width = DefaultWidth;
+    scene.Height = DefaultHeight;
+    scene.X0 = DefaultWidth / 2;
+    scene.Y0 = DefaultHeight / 2;
+    return scene;
+}
+
+// ---- Output -------------------------------------------------------------------------
+
+// Replaces fileName by a complete new file, or leaves it as it was.
+void writeAtomically(const QString& fileName, const std::function<bool(QIODevice&)>& write)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
+        throw ECommandError(ecRefused, FormatText("Cannot create file %s", text(fileName)));
+}
+
+// ---- render -------------------------------------------------------------------------
+
+int runRender(const QStringList& arguments, const TCommandContext& context)
+{
+    const QCommandLineOption output(QStringList { "o", "output" }, "", "OUT");
+    const QCommandLineOption curve("curve", "", "SPEC");
+    const QCommandLineOption sceneFile("scene", "", "FILE");
+    const QCommandLineOption size("size", "", "WxH");
+    const QCommandLineOption zoom("zoom", "", "PERCENT");
+    const QCommandLineOption angles("angles", "", "AX,AY");
+    const QCommandLineOption perspective("perspective");
+    const QCommandLineOption parallel("parallel");
+    const QCommandLineOption fourView("four-view");
+    const QCommandLineOption planes("planes", "", "LIST");
+    const QCommandLineOption background("background", "", "COLOR");
+    const QCommandLineOption smooth("smooth");
+    TParsed p;
+    parse(p, "render", arguments,
+        { output, curve, sceneFile, size, zoom, angles, perspective, parallel, fourView, planes,
+            background, smooth });
+    const QCommandLineParser& parser = p.Parser;
+    if (parser.isSet("help")) {
+        context.Out << RenderHelp;
+        return ecSuccess;
+    }
+    if (!p.Positional.isEmpty())
+        usage(FormatText("beklenmeyen argüman: %s", text(p.Positional.first())));
+    if (parser.isSet(smooth))
+        usage("düzgün çizgiler (--smooth) bu sürümde yoktur");
+    if (!parser.isSet(output))
+        usage("çıktı dosyası verilmedi (-o OUT)");
+    const QString out = parser.value(output);
+    const QString suffix = QFileInfo(out).suffix().toLower();
+    const char* format = nullptr;
+    if (suffix == "png")
+        format = "png";
+    else if (suffix == "bmp")
+        format = "bmp";
+    else if (suffix == "jpg" || suffix == "jpeg")
+        format = "jpg";
+    else if (suffix == "svg" || suffix == "pdf")
+        usage(FormatText(".%s çıktısı bu sürümde yoktur; .png, .bmp ya da .jpg kullanın",
+            text(suffix)));
+    else
+        usage(FormatText("bilinmeyen resim türü: \"%s\" (.png, .bmp ya da .jpg olmalı)",
+            text(out)));
+    if (parser.isSet(perspective) && parser.isSet(parallel))
+        usage("--perspective ile --parallel birlikte verilemez");
+
+    // The view: a new window's, or the scene file's, then the options over it.
+    TScene scene = newWindowScene(context);
+    if (parser.isSet(sceneFile))
+        scene = readScene(parser.value(sceneFile), scene);
+    const int sceneViewWidth = scene.FourView ? scene.Width / 2 : scene.Width;
+    const int sceneViewHeight = scene.FourView ? scene.Height / 2 : scene.Height;
+    if (parser.isSet(size) && !readSize(parser.value(size), scene.Width, scene.Height))
+        usage(FormatText("boyut GENİŞLİKxYÜKSEKLİK biçiminde, 1 ile 20000 arasında olmalı: %s",
+            text(parser.value(size))));
+    if (parser.isSet(zoom)) {
+        long double percent = 0;
+        if (!ReadNumber(text(parser.value(zoom)), percent) || !(percent > 0)
+            || percent > MaxZoomPercent)
+            usage(FormatText("büyüklük yüzdesi 0'dan büyük bir sayı olmalı: %s",
+                text(parser.value(zoom))));
+        scene.ZoomPercent = percent;
+    }
+    if (parser.isSet(angles)
+        && !readAngles(parser.value(angles), scene.XAxisAngle, scene.YAxisAngle))
+        usage(FormatText("açılar AX,AY biçiminde iki sayı olmalı: %s", text(parser.value(angles))));
+    if (parser.isSet(perspective) || parser.isSet(parallel))
+        scene.Look.Perspective = parser.isSet(perspective);
+    if (parser.isSet(fourView))
+        scene.FourView = true;
+    if (parser.isSet(planes)) {
+        bool shown[3] = { false, false, false };
+        const QString list = parser.value(planes).toLower();
+        if (list != "none") {
+            for (const QString& name : list.split(',')) {
+                const int index = QStringList { "xy", "xz", "yz" }.indexOf(name.trimmed());
+                if (index < 0)
+                    usage(FormatText("düzlemler xy, xz, yz listesi ya da none olmalı: %s",
+                        text(parser.value(planes))));
+                shown[index] = true;
+            }
+        }
+        for (int i = 0; i < 3; ++i)
+            scene.Look.Planes[i].Visible = shown[i];
+    }
+    if (parser.isSet(background)) {
+        const std::optional<TColor> color = ParseColor(text(parser.value(background)));
+        if (!color)
+            usage(FormatText("renk, renk listesindeki bir ad ya da #rrggbb olmalı: %s",
+                text(parser.value(background))));
+        scene.Look.Background = *color;
+    }
+    const int first = static_cast<int>(scene.Curves.size()) + 1;
+    const QStringList specs = parser.values(curve);
+    for (int i = 0; i < specs.size(); ++i)
+        scene.Curves.push_back(ParseCurveSpec(text(specs[i]), first + i));
+
+    // The renderer as a graph window of that size sets it up; the origin keeps its
+    // place relative to the middle of the view when the size changes.
+    TDrawFunction renderer;
+    int interval = scene.Look.AnimInterval;
+    scene.Look.ApplyTo(renderer, interval);
+    const int viewWidth = scene.FourView ? scene.Width / 2 : scene.Width;
+    const int viewHeight = scene.FourView ? scene.Height / 2 : scene.Height;
+    renderer.SetSize(viewWidth, viewHeight);
+    renderer.SetX0(viewWidth / 2 + (scene.X0 - sceneViewWidth / 2));
+    renderer.SetY0(viewHeight / 2 + (scene.Y0 - sceneViewHeight / 2));
+    renderer.SetMoveStep(20);
+    renderer.SetScale(5.0L / scene.ZoomPercent);
+    renderer.SetAngles(scene.XAxisAngle, scene.YAxisAngle);
+    for (std::size_t i = 0; i < scene.Curves.size(); ++i)
+        appendCurve(renderer.Objects(), scene.Curves[i], static_cast<int>(i) + 1);
+
+    QImage picture;
+    if (scene.FourView) {
+        picture = ComposeFourView(RenderFourViews(renderer).Views, scene.Width, scene.Height);
+    } else {
+        renderer.Render(true);
+        picture = renderer.Image();
+    }
+    writeAtomically(out, [&](QIODevice& device) {
+        QImageWriter writer(&device, format);
+        if (suffix == "png")
+            writer.setQuality(PngQuality);
+        return writer.write(picture);
+    });
+    return ecSuccess;
+}
+
+// ---- table --------------------------------------------------------------------------
+
+int runTable(const QStringList& arguments, const TCommandContext& context)
+{
+    const QCommandLineOption output(QStringList { "o", "output" }, "", "OUT");
+    const QCommandLineOption curve("curve", "", "SPEC");
+    const QCommandLineOption sceneFile("scene", "", "FILE");
+    const QCommandLineOption index("index", "", "N");
+    const QCommandLineOption format("format", "", "csv|tsv");
+    TParsed p;
+    parse(p, "table", arguments, { output, curve, sceneFile, index, format });
+    const QCommandLineParser& parser = p.Parser;
+    if (parser.isSet("help")) {
+        context.Out << TableHelp;
+        return ecSuccess;
+    }
+    if (!p.Positional.isEmpty())
+        usage(FormatText("beklenmeyen argüman: %s", text(p.Positional.first())));
+    if (parser.isSet(curve) == parser.isSet(sceneFile))
+        usage("bir eğri verilmeli: ya --curve SPEC ya da --scene FILE.vlm");
+    if (parser.values(curve).size() > 1)
+        usage("table tek bir eğrinin noktalarını yazar: --curve bir kez verilmeli");
+    if (parser.isSet(index) && !parser.isSet(sceneFile))
+        usage("--index yalnızca --scene ile verilir");
+
+    TPointTableFormat tableFormat = TPointTableFormat::Csv;
+    const QString out = parser.value(output);
+    if (parser.isSet(format)) {
+        const QString name = parser.value(format).toLower();
+        if (name == "tsv")
+            tableFormat = TPointTableFormat::Tsv;
+        else if (name != "csv")
+            usage(FormatText("tablo biçimi csv ya da tsv olmalı: %s", text(parser.value(format))));
+    } else if (QFileInfo(out).suffix().toLower() == "tsv") {
+        tableFormat = TPointTableFormat::Tsv;
+    }
+
+    TEditorValues values;
+    int number = 1;
+    if (parser.isSet(curve)) {
+        values = ParseCurveSpec(text(parser.value(curve)), 1);
+    } else {
+        const TScene scene = readScene(parser.value(sceneFile), newWindowScene(context));
+        const int count = static_cast<int>(scene.Curves.size());
+        number = scene.CurrentCurve >= 0 ? scene.CurrentCurve + 1 : 1;
+        if (parser.isSet(index)) {
+            long long n = 0;
+            if (!TryTextToInt(text(parser.value(index)), n) || n < 1)
+                usage(FormatText("eğri numarası 1'den başlayan bir tam sayı olmalı: %s",
+                    text(parser.value(index))));
+            if (n > count)
+                throw ECommandError(ecRefused,
+                    FormatText(std::string("sahnede ") + std::to_string(count)
+                            + " eğri var; %s. eğri yok",
+                        text(parser.value(index))));
+            number = static_cast<int>(n);
+        } else if (count == 0) {
+            throw ECommandError(ecRefused, "sahnede eğri yok");
+        }
+        values = scene.Curves[static_cast<std::size_t>(number - 1)];
+    }
+
+    TObjectList list;
+    appendCurve(list, values, number);
+    const std::string table = PointTableText(*list.Items(0).Points, tableFormat);
+    if (!parser.isSet(output)) {
+        context.Out.write(table.data(), static_cast<std::streamsize>(table.size()));
+        context.Out.flush();
+        return ecSuccess;
+    }
+    writeAtomically(out, [&](QIODevice& device) {
+        return device.write(table.data(), static_cast<qint64>(table.size()))
+            == static_cast<qint64>(table.size());
+    });
+    return ecSuccess;
+}
+
+// ---- eval ---------------------------------------------------------------------------
+
+int runEval(const QStringList& arguments, const TCommandContext& context)
+{
+    const QCommandLineOption postfix("postfix");
+    TParsed p;
+    parse(p, "eval", arguments, { postfix });
+    if (p.Parser.isSet("help")) {
+        context.Out << EvalHelp;
+        return ecSuccess;
+    }
+    if (p.Positional.isEmpty() || p.Positional.first().isEmpty())
+        usage("formül verilmedi");
+    struct TAssignment {
+        std::string Name;
+        long double Value;
+    };
+    std::vector<TAssignment> assignments;
+    for (qsizetype i = 1; i < p.Positional.size(); ++i) {
+        const std::string item = text(p.Positional[i]);
+        const std::size_t eq = item.find('=');
+        if (eq == std::string::npos || eq == 0)
+            usage(FormatText("değişken AD=DEĞER biçiminde verilmeli: %s", item));
+        TAssignment a { item.substr(0, eq), 0 };
+        const std::string value = item.substr(eq + 1);
+        if (!ReadNumber(value, a.Value))
+            throw ECommandError(ecRefused,
+                a.Name + ": " + FormatText("'%s' is not a valid floating point value", value));
+        assignments.push_back(a);
+    }
+
+    TVariableMemory memory;
+    TFonksiyon formula;
+    formula.SetMemory(&memory);
+    try {
+        formula.SetText(WithCurrentDecimalSeparator(text(p.Positional.first())));
+        if (p.Parser.isSet(postfix)) {
+            context.Out << formula.PostfixText() << '\n';
+            return ecSuccess;
+        }
+        // As the calculator's grid: a name the formula does not use changes nothing.
+        for (const TAssignment& a : assignments)
+            memory.SetValue(a.Name, a.Value);
+        const long double value = formula.Evaluate();
+        context.Out << FloatToText(value) << '\n';
+    } catch (const Exception& e) {
+        throw ECommandError(ecRefused, e.Message());
+    }
+    return ecSuccess;
+}
+}
+
+bool IsCommand(const QString& firstArgument)
+{
+    return QStringList { "render", "table", "eval", "help", "--help", "-h" }.contains(
+        firstArgument);
+}
+
+int RunCommand(const QStringList& arguments, const TCommandContext& context)
+{
+    const QString command = arguments.value(0);
+    const QStringList rest = arguments.mid(1);
+    try {
+        if (command == "render")
+            return runRender(rest, context);
+        if (command == "table")
+            return runTable(rest, context);
+        if (command == "eval")
+            return runEval(rest, context);
+        if (command == "help" || command == "--help" || command == "-h") {
+            context.Out << Overview;
+            return ecSuccess;
+        }
+        usage(FormatText("bilinmeyen komut: %s", text(command)));
+    } catch (const ECommandError& e) {
+        context.Err << e.Message() << '\n';
+        if (e.ExitCode() == ecUsage)
+            context.Err << "Seçenekler için: velmo "
+                        << (IsCommand(command) && command.front() != '-' && command != "help"
+                                   ? text(command) + " "
+                                   : std::string())
+                        << "--help\n";
+        context.Err.flush();
+        return e.ExitCode();
+    } catch (const std::bad_alloc&) {
+        context.Err << "Bellek yetmedi\n";
+        return ecRefused;
+    } catch (const Exception& e) {
+        context.Err << e.Message() << '\n';
+        return ecRefused;
+    }
+}

@@ -1,0 +1,158 @@
+#include "cli/curve_spec.h"
+
+#include "base/message.h"
+#include "base/number_text.h"
+#include "cli/command_error.h"
+#include "curves/curve_record.h"
+#include "engine/formula_separator.h"
+#include "ui/platform/color_combo.h"
+
+#include <QString>
+
+#include <array>
+#include <set>
+
+namespace {
+constexpr TColor Olive = 0x008080; // the explorer's colour at design
+constexpr int MinThickness = 1;
+constexpr int MaxThickness = 20;
+
+std::string prefix(int number, std::string_view key)
+{
+    return "curve " + std::to_string(number) + " " + std::string(key) + ": ";
+}
+
+[[noreturn]] void refuse(int number, std::string_view key, const std::string& message)
+{
+    throw ECommandError(ecRefused, prefix(number, key) + message);
+}
+
+bool readInt(std::string_view text, int low, int high, int& value)
+{
+    long long v = 0;
+    if (!TryTextToInt(text, v) || v < low || v > high)
+        return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+}
+
+bool ReadNumber(std::string_view text, long double& value)
+{
+    std::string t(text);
+    for (char& c : t)
+        if (c == '.' || c == ',')
+            c = DecimalSeparator();
+    return TryTextToFloat(t, value);
+}
+
+std::optional<TColor> ParseColor(std::string_view text)
+{
+    if (text.size() == 7 && text[0] == '#') {
+        int rgb[3];
+        for (int i = 0; i < 3; ++i) {
+            const int high = hexDigit(text[1 + 2 * i]);
+            const int low = hexDigit(text[2 + 2 * i]);
+            if (high < 0 || low < 0)
+                return std::nullopt;
+            rgb[i] = high * 16 + low;
+        }
+        return static_cast<TColor>(rgb[0] | rgb[1] << 8 | rgb[2] << 16);
+    }
+    const QString name = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    for (const TNamedColor& c : NamedColors)
+        if (name.compare(QString::fromUtf8(c.Name), Qt::CaseInsensitive) == 0)
+            return c.Color;
+    return std::nullopt;
+}
+
+TEditorValues ParseCurveSpec(std::string_view spec, int number)
+{
+    TEditorValues v;
+    v.Color = Olive;
+    v.Step = 0.1L;
+    std::set<std::string> given;
+    std::array<std::optional<std::string>, 3> formulas; // fx, fy, fz
+    std::optional<std::string_view> stepText, thicknessText;
+
+    std::size_t start = 0;
+    while (start <= spec.size()) {
+        const std::size_t end = std::min(spec.find(';', start), spec.size());
+        const std::string_view item = spec.substr(start, end - start);
+        start = end + 1;
+        if (item.empty())
+            continue;
+        const std::size_t eq = item.find('=');
+        if (eq == std::string_view::npos)
+            throw ECommandError(ecUsage,
+                prefix(number, "spec") + FormatText("\"%s\" bir anahtar=değer öğesi değil", item));
+        const std::string key(item.substr(0, eq));
+        const std::string_view value = item.substr(eq + 1);
+        if (!given.insert(key).second)
+            throw ECommandError(ecUsage, prefix(number, key) + "bu anahtar iki kez verilmiş");
+        if (key == "type") {
+            if (!readInt(value, 0, CurveTypeCount - 1, v.CurveType))
+                refuse(number, key, FormatText("eğri türü 0 ile 6 arasında bir tam sayıdır: %s", value));
+        } else if (key == "fx" || key == "fy" || key == "fz") {
+            formulas[key[1] - 'x'] = WithCurrentDecimalSeparator(value);
+        } else if (key == "step") {
+            stepText = value;
+        } else if (key == "color") {
+            const std::optional<TColor> color = ParseColor(value);
+            if (!color)
+                refuse(number, key,
+                    FormatText("renk, renk listesindeki bir ad ya da #rrggbb olmalıdır: %s", value));
+            v.Color = *color;
+        } else if (key == "style") {
+            if (value == "line")
+                v.Style = csLine;
+            else if (value == "points")
+                v.Style = csPoints;
+            else
+                refuse(number, key, FormatText("çizim şekli line ya da points olmalıdır: %s", value));
+        } else if (key == "thickness") {
+            thicknessText = value;
+        } else if (key == "visible") {
+            if (value != "0" && value != "1")
+                refuse(number, key, FormatText("görünürlük 0 ya da 1 olmalıdır: %s", value));
+            v.Visible = value == "1";
+        } else {
+            throw ECommandError(ecUsage,
+                prefix(number, key)
+                    + "bilinmeyen anahtar (type, fx, fy, fz, step, color, style, thickness, "
+                      "visible)");
+        }
+    }
+
+    v.Thickness = v.CurveType == ctSpherical ? 1 : 2;
+    if (thicknessText && !readInt(*thicknessText, MinThickness, MaxThickness, v.Thickness))
+        refuse(number, "thickness",
+            FormatText("çizgi kalınlığı 1 ile 20 arasında bir tam sayıdır: %s", *thicknessText));
+    if (stepText && !ReadNumber(*stepText, v.Step))
+        refuse(number, "step",
+            FormatText("'%s' is not a valid floating point value", *stepText));
+
+    const bool used[3] = { UsesFx(v.CurveType), UsesFy(v.CurveType), UsesFz(v.CurveType) };
+    const char* names[3] = { "fx", "fy", "fz" };
+    std::string* texts[3] = { &v.Fx, &v.Fy, &v.Fz };
+    for (int i = 0; i < 3; ++i) {
+        if (!used[i])
+            continue;
+        if (!formulas[i])
+            throw ECommandError(ecUsage,
+                prefix(number, names[i]) + "bu eğri türünün formülü verilmemiş");
+        *texts[i] = *formulas[i];
+    }
+    return v;
+}

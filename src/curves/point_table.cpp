@@ -1,0 +1,49 @@
+#include "curves/point_table.h"
+
+#include "base/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace {
+void appendNumber(std::string& out, long double value, bool point)
+{
+    const std::size_t start = out.size();
+    out += FloatToText(value);
+    if (point && DecimalSeparator() != '.')
+        std::replace(out.begin() + static_cast<std::ptrdiff_t>(start), out.end(),
+            DecimalSeparator(), '.');
+}
+}
+
+std::string PointTableText(std::span<const TSpacePoint> points, TPointTableFormat format)
+{
+    const bool csv = format == TPointTableFormat::Csv;
+    const char separator = csv ? ',' : '\t';
+    const char* lineEnd = csv ? "\r\n" : "\n";
+    std::string out;
+    out.reserve(16 + points.size() * 64);
+    out += csv ? "n,x,y,z" : "n\tx\ty\tz";
+    out += lineEnd;
+    std::size_t number = 0;
+    for (const TSpacePoint& p : points) {
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, ++number).ptr;
+        out.append(digits, end);
+        out += separator;
+        appendNumber(out, p.X, csv);
+        out += separator;
+        appendNumber(out, p.Y, csv);
+        out += separator;
+        appendNumber(out, p.Z, csv);
+        out += lineEnd;
+    }
+    return out;
+}
+
+std::string PointTableText(const TGoruntuMatrisi& points, TPointTableFormat format)
+{
+    return PointTableText(
+        std::span<const TSpacePoint>(points.SpacePointData(), static_cast<std::size_t>(points.Count())),
+        format);
+}

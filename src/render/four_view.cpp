@@ -1,0 +1,61 @@
+#include "render/four_view.h"
+
+#include "render/draw_function.h"
+
+#include <QPainter>
+#include <QPen>
+#include <QString>
+
+#include <cmath>
+
+namespace {
+QImage labelled(const QImage& view, const QString& label)
+{
+    QImage copy = view.copy();
+    QPainter painter(&copy);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(2, 2, copy.width(), copy.height()), Qt::AlignLeft | Qt::AlignTop, label);
+    painter.end();
+    return copy;
+}
+}
+
+TFourViews RenderFourViews(TDrawFunction& renderer)
+{
+    const long double ax = std::trunc(renderer.XAxisAngle());
+    const long double ay = std::trunc(renderer.YAxisAngle());
+    TFourViews result;
+    renderer.SetAngles(0, 0);
+    renderer.Render(true);
+    result.Views[0] = labelled(renderer.Image(), QStringLiteral("Ön"));
+    renderer.SetAngles(0, -90);
+    renderer.Render(true);
+    result.Views[1] = labelled(renderer.Image(), QStringLiteral("Yan"));
+    renderer.SetAngles(90, 0);
+    renderer.Render(true);
+    result.Views[2] = labelled(renderer.Image(), QStringLiteral("Üst"));
+    renderer.SetAngles(ax, ay);
+    renderer.Render(true);
+    result.Views[3] = renderer.Image();
+    return result;
+}
+
+QImage ComposeFourView(const std::array<QImage, 4>& views, int width, int height)
+{
+    const int w = views[0].width();
+    const int h = views[0].height();
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawImage(0, 0, views[0]);
+    painter.drawImage(0, h + 1, views[1]);
+    painter.drawImage(w + 1, 0, views[2]);
+    painter.drawImage(w + 1, h + 1, views[3]);
+    QPen pen(Qt::black);
+    pen.setWidth(2);
+    painter.setPen(pen);
+    // The lines run past the picture's edges, which cut them off.
+    painter.drawLine(0, h, width + 2, h);
+    painter.drawLine(w, 0, w, height + 2);
+    return picture;
+}

@@ -1,0 +1,340 @@
+#include "../ui/graph/graph_test_host.h"
+#include "base/number_text.h"
+#include "cli/commands.h"
+#include "curves/object_list.h"
+#include "ui/dialogs/fhesapla_frm.h"
+#include "ui/graph/grafik_mchild_frm.h"
+#include "ui/platform/scene_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+const char* const Sine = "type=0;fy=3*sin(x);color=Kırmızı";
+const char* const Helix = "type=6;fx=4*cos(t);fy=4*sin(t);fz=t/2;step=0.05;color=#0000ff;thickness=3";
+
+struct TRun {
+    int Code = -1;
+    std::string Out;
+    std::string Err;
+};
+
+// The command run in this process against the settings file of dir.
+TRun run(const QTemporaryDir& dir, const QStringList& arguments)
+{
+    std::ostringstream out, err;
+    const TCommandContext context { dir.filePath("Norvadeks.ini"), out, err };
+    TRun r;
+    r.Code = RunCommand(arguments, context);
+    r.Out = out.str();
+    r.Err = err.str();
+    return r;
+}
+
+QByteArray readAll(const QString& fileName)
+{
+    QFile f(fileName);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& fileName, const QByteArray& bytes)
+{
+    QFile f(fileName);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+TEditorValues values(int type, std::string fx, std::string fy, std::string fz, TColor color,
+    long double step, int thickness)
+{
+    TEditorValues v;
+    v.CurveType = type;
+    v.Fx = std::move(fx);
+    v.Fy = std::move(fy);
+    v.Fz = std::move(fz);
+    v.Color = color;
+    v.Step = step;
+    v.Thickness = thickness;
+    return v;
+}
+
+// A graph window of the given client size, set up by hand as a user would.
+struct Window {
+    TRecordingHost host;
+    TGrafikMChildFrm w;
+    Window(const QTemporaryDir& dir, int width, int height)
+        : w(host, dir.filePath("Norvadeks.ini"))
+    {
+        w.resize(width, height);
+        w.CentreView();
+        w.ApplyCurve(values(0, "X", "3*sin(x)", "0", 0x0000FF, 0.1L, 2));
+        w.NewCurve();
+        w.ApplyCurve(values(6, "4*cos(t)", "4*sin(t)", "t/2", 0xFF0000, 0.05L, 3));
+    }
+};
+
+class Commands : public testing::Test {
+protected:
+    void SetUp() override { SetDecimalSeparator('.'); }
+    void TearDown() override { SetDecimalSeparator('.'); }
+    QTemporaryDir dir;
+};
+}
+
+TEST_F(Commands, RenderGivesTheWindowsPicture)
+{
+    // A settings file with its own background and a hidden XZ plane; it is read
+    // and left exactly as it was.
+    const QByteArray settings = "[Ekran]\r\nArkapilanRengi=12632256\r\n"
+                                "[XZDuzlemi]\r\nGorunurluk=0\r\n";
+    writeAll(dir.filePath("Norvadeks.ini"), settings);
+
+    Window win(dir, 320, 240);
+    win.w.SetZoomPercent(150);
+    win.w.DrawFunction().SetAngles(15, -30);
+    win.w.RedrawViews(true);
+    const QString single = dir.filePath("single.png");
+    TRun r = run(dir,
+        { "render", "-o", single, "--curve", Sine, "--curve", Helix, "--size", "320x240",
+            "--zoom", "150", "--angles", "15,-30" });
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_EQ(r.Err, "");
+    EXPECT_EQ(r.Out, "");
+    const QImage picture(single);
+    EXPECT_EQ(picture.size(), QSize(320, 240));
+    EXPECT_EQ(picture.convertToFormat(QImage::Format_RGB32), win.w.Picture());
+    EXPECT_EQ(picture.pixel(300, 5), qRgb(192, 192, 192)) << "the settings file's background";
+
+    // The four-view layout, composed as the window copies it.
+    win.w.SetFourView(true);
+    const QString four = dir.filePath("four.bmp");
+    r = run(dir,
+        { "render", "-o", four, "--curve", Sine, "--curve", Helix, "--size", "320x240",
+            "--zoom", "150", "--angles", "15,-30", "--four-view" });
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_EQ(QImage(four).convertToFormat(QImage::Format_RGB32), win.w.Picture());
+
+    EXPECT_EQ(readAll(dir.filePath("Norvadeks.ini")), settings);
+    QStringList files = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    files.sort();
+    EXPECT_EQ(files, (QStringList { "Norvadeks.ini", "four.bmp", "single.png" }));
+}
+
+TEST_F(Commands, RenderOptionsOverTheSettings)
+{
+    const QString out = dir.filePath("a.jpg");
+    TRun r = run(dir,
+        { "render", "-o", out, "--size", "64x48", "--planes", "none", "--background", "Mavi",
+            "--parallel" });
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    const QImage jpeg(out);
+    EXPECT_EQ(jpeg.size(), QSize(64, 48));
+    const QColor middle = jpeg.pixelColor(32, 10);
+    EXPECT_LT(middle.red(), 30);
+    EXPECT_GT(middle.blue(), 220) << "blue background, no planes";
+
+    // Without options: 800 x 600, zoom 100, the origin in the middle, planes shown.
+    const QString plain = dir.filePath("plain.png");
+    ASSERT_EQ(run(dir, { "render", "-o", plain }).Code, 0);
+    const QImage p(plain);
+    EXPECT_EQ(p.size(), QSize(800, 600));
+    EXPECT_EQ(p.pixel(400 + 100, 300), qRgb(255, 0, 0)) << "the red half-axis of x";
+}
+
+TEST_F(Commands, RenderTakesTheSceneFileFirst)
+{
+    TScene scene;
+    scene.Curves = { values(0, "", "3*sin(x)", "", 0x0000FF, 0.1L, 2) };
+    scene.CurrentCurve = 0;
+    scene.Width = 300;
+    scene.Height = 200;
+    scene.X0 = 150 + 20; // off the middle by 20 and -10
+    scene.Y0 = 100 - 10;
+    scene.ZoomPercent = 12.5L;
+    scene.XAxisAngle = 10;
+    scene.Look.Background = 0x00FFFF;
+    const QString file = dir.filePath("s.vlm");
+    WriteSceneFile(file, scene);
+
+    const QString fromScene = dir.filePath("scene.png");
+    TRun r = run(dir, { "render", "--scene", file, "-o", fromScene, "--curve", Helix });
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    // The same by hand: a renderer as the window sets it up.
+    TDrawFunction d;
+    d.SetBrushColor(0x00FFFF);
+    d.SetSize(300, 200);
+    d.SetX0(170);
+    d.SetY0(90);
+    d.SetScale(5.0L / 12.5L);
+    d.SetAngles(10, 0);
+    d.Objects().Append(0, "", "3*sin(x)", "", 0x0000FF, 0, 2, 0.1L, true);
+    d.Objects().Append(6, "4*cos(t)", "4*sin(t)", "t/2", 0xFF0000, 0, 3, 0.05L, true);
+    d.Render(true);
+    EXPECT_EQ(QImage(fromScene).convertToFormat(QImage::Format_RGB32), d.Image());
+
+    // A new size keeps the origin where it was relative to the middle.
+    ASSERT_EQ(run(dir, { "render", "--scene", file, "-o", fromScene, "--size", "400x300" }).Code, 0);
+    d.Objects().Delete(1);
+    d.SetSize(400, 300);
+    d.SetX0(220);
+    d.SetY0(140);
+    d.Render(true);
+    EXPECT_EQ(QImage(fromScene).convertToFormat(QImage::Format_RGB32), d.Image());
+}
+
+TEST_F(Commands, TableIsThePointList)
+{
+    TObjectList list;
+    list.Append(6, "4*cos(t)", "4*sin(t)", "t/2", 0, 0, 1, 0.05L, true);
+    const TGoruntuMatrisi& points = *list.Items(0).Points;
+
+    TRun r = run(dir, { "table", "--curve", Helix });
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    std::istringstream lines(r.Out);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, "n,x,y,z\r");
+    int n = 0;
+    while (std::getline(lines, line)) {
+        ASSERT_LT(n, points.Count());
+        const TSpacePoint& p = points.SpacePoints(n);
+        ++n;
+        EXPECT_EQ(line,
+            std::to_string(n) + "," + FloatToText(p.X) + "," + FloatToText(p.Y) + ","
+                + FloatToText(p.Z) + "\r");
+    }
+    EXPECT_EQ(n, points.Count());
+    EXPECT_EQ(n, 400);
+
+    // TSV under the decimal comma, to a file, chosen by the extension.
+    SetDecimalSeparator(',');
+    const QString out = dir.filePath("t.tsv");
+    r = run(dir, { "table", "--curve", "type=0;fy=x/4;step=0,5", "-o", out });
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_EQ(r.Out, "");
+    const QByteArray tsv = readAll(out);
+    EXPECT_TRUE(tsv.startsWith("n\tx\ty\tz\n1\t-10\t-2,5\t0\n2\t-9,5\t-2,375\t0\n")) << tsv.data();
+    EXPECT_EQ(tsv.count('\n'), 41);
+
+    // A scene's curve by its number, counted from 1.
+    TScene scene;
+    scene.Curves = { values(0, "", "x", "", 0, 1, 2), values(1, "", "", "2*x", 0, 5, 2) };
+    WriteSceneFile(dir.filePath("s.vlm"), scene);
+    r = run(dir, { "table", "--scene", dir.filePath("s.vlm"), "--index", "2", "--format", "csv" });
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_EQ(r.Out, "n,x,y,z\r\n1,-10,0,-20\r\n2,-5,0,-10\r\n3,0,0,0\r\n4,5,0,10\r\n");
+}
+
+TEST_F(Commands, EvalShowsWhatTheCalculatorShows)
+{
+    for (const char separator : { '.', ',' }) {
+        SetDecimalSeparator(separator);
+        TFHesaplaFrm calculator;
+        calculator.FonksiyonEdit()->setText(separator == '.' ? "x^2/7+y" : "x^2/7+y");
+        calculator.StringGrid1()->setItem(0, 0, new QTableWidgetItem("x"));
+        calculator.StringGrid1()->setItem(0, 1, new QTableWidgetItem(separator == '.' ? "3.5" : "3,5"));
+        calculator.StringGrid1()->setItem(1, 0, new QTableWidgetItem("Y"));
+        calculator.StringGrid1()->setItem(1, 1, new QTableWidgetItem("1"));
+        calculator.HesaplaButton()->click();
+        const TRun r = run(dir, { "eval", "x^2/7+y", "x=3.5", "Y=1", "z=4" });
+        ASSERT_EQ(r.Code, 0) << r.Err;
+        EXPECT_EQ(r.Out, calculator.SonucEdit()->text().toStdString() + "\n");
+        EXPECT_EQ(r.Out, separator == '.' ? "2.75\n" : "2,75\n");
+    }
+    SetDecimalSeparator('.');
+    EXPECT_EQ(run(dir, { "eval", "x^2+y", "--postfix" }).Out, "x 2 ^ y + \n");
+    EXPECT_EQ(run(dir, { "eval", "y=2*x", "x=3" }).Out, "6\n") << "a formula with =";
+    EXPECT_EQ(run(dir, { "eval", "--", "-x+1", "x=-2" }).Out, "3\n");
+    EXPECT_EQ(run(dir, { "eval", "1/3" }).Out, "0.333333333333333\n");
+}
+
+TEST_F(Commands, ErrorsAreExactAndLeaveNoFile)
+{
+    const QString out = dir.filePath("o.png");
+    const std::string hint = "Seçenekler için: velmo render --help\n";
+    struct Row {
+        QStringList Arguments;
+        int Code;
+        std::string Err;
+    };
+    const std::vector<Row> rows {
+        { { "--curve", Sine, "--curve", "type=0;fy=sin(x" }, 1,
+            "curve 2 fy: Kapatılmamış parantez mevcut \n" },
+        { { "--curve", "type=3;fy=x;fz=x+*2" }, 1, "curve 1 fz: (Sintax Error)İmla hatası => + operatorunden sonra bir operand gelmelidir\n" },
+        { { "--curve", "type=0;fy=x;step=0" }, 1,
+            "curve 1 step: Nokta aralığı geçersiz (0): sıfırdan büyük bir sayı olmalıdır\n" },
+        { { "--curve", "type=0;fy=x;step=abc" }, 1,
+            "curve 1 step: 'abc' is not a valid floating point value\n" },
+        { { "--curve", "type=0;fy=x", "--curve", "type=0;fy=x" }, 1,
+            "curve 2: Bu eğri daha önce tanımlanmıştır (0)\n" },
+        { { "--curve", "type=9;fy=x" }, 1,
+            "curve 1 type: eğri türü 0 ile 6 arasında bir tam sayıdır: 9\n" },
+        { { "--curve", "type=0;fy=x;thickness=21" }, 1,
+            "curve 1 thickness: çizgi kalınlığı 1 ile 20 arasında bir tam sayıdır: 21\n" },
+        { { "--curve", "type=0;fy=x;color=mor" }, 1,
+            "curve 1 color: renk, renk listesindeki bir ad ya da #rrggbb olmalıdır: mor\n" },
+        { { "--curve", "type=0;fy=x;colour=Mavi" }, 2,
+            "curve 1 colour: bilinmeyen anahtar (type, fx, fy, fz, step, color, style, "
+            "thickness, visible)\n"
+                + hint },
+        { { "--curve", "type=4;fx=a;fy=b" }, 2,
+            "curve 1 fz: bu eğri türünün formülü verilmemiş\n" + hint },
+        { { "--size", "800x0" }, 2,
+            "boyut GENİŞLİKxYÜKSEKLİK biçiminde, 1 ile 20000 arasında olmalı: 800x0\n" + hint },
+        { { "--zoom", "-5" }, 2, "büyüklük yüzdesi 0'dan büyük bir sayı olmalı: -5\n" + hint },
+        { { "--angles", "15" }, 2, "açılar AX,AY biçiminde iki sayı olmalı: 15\n" + hint },
+        { { "--planes", "xy,ab" }, 2,
+            "düzlemler xy, xz, yz listesi ya da none olmalı: xy,ab\n" + hint },
+        { { "--frobnicate" }, 2, "bilinmeyen seçenek: --frobnicate\n" + hint },
+        { { "--smooth" }, 2, "düzgün çizgiler (--smooth) bu sürümde yoktur\n" + hint },
+        { { "--perspective", "--parallel" }, 2,
+            "--perspective ile --parallel birlikte verilemez\n" + hint },
+        { { "--zoom" }, 2, "--zoom seçeneğinin değeri eksik\n" + hint },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Arguments.join(' ').toStdString());
+        const TRun r = run(dir, QStringList { "render", "-o", out } + row.Arguments);
+        EXPECT_EQ(r.Code, row.Code);
+        EXPECT_EQ(r.Err, row.Err);
+        EXPECT_FALSE(QFile::exists(out));
+    }
+
+    // The output's type and the output itself.
+    EXPECT_EQ(run(dir, { "render", "-o", dir.filePath("a.svg") }).Err,
+        ".svg çıktısı bu sürümde yoktur; .png, .bmp ya da .jpg kullanın\n" + hint);
+    EXPECT_EQ(run(dir, { "render", "-o", dir.filePath("a.gif") }).Code, 2);
+    EXPECT_EQ(run(dir, { "render" }).Err, "çıktı dosyası verilmedi (-o OUT)\n" + hint);
+    const TRun unwritable = run(dir, { "render", "-o", dir.filePath("no/such/a.png") });
+    EXPECT_EQ(unwritable.Code, 1);
+    EXPECT_EQ(unwritable.Err,
+        "Cannot create file " + dir.filePath("no/such/a.png").toStdString() + "\n");
+
+    // A failure keeps an old file as it was.
+    writeAll(out, "old");
+    EXPECT_EQ(run(dir, { "render", "-o", out, "--curve", "type=0;fy=(" }).Code, 1);
+    EXPECT_EQ(readAll(out), "old");
+
+    // table and eval.
+    EXPECT_EQ(run(dir, { "table" }).Err,
+        "bir eğri verilmeli: ya --curve SPEC ya da --scene FILE.vlm\n"
+        "Seçenekler için: velmo table --help\n");
+    EXPECT_EQ(run(dir, { "table", "--curve", "type=0;fy=x", "--format", "xls" }).Code, 2);
+    const TRun badScene = run(dir, { "table", "--scene", dir.filePath("none.vlm") });
+    EXPECT_EQ(badScene.Code, 1);
+    EXPECT_NE(badScene.Err.find("none.vlm"), std::string::npos) << badScene.Err;
+    EXPECT_EQ(run(dir, { "eval", "1/0" }).Err, "Floating point division by zero\n");
+    EXPECT_EQ(run(dir, { "eval", "sin(" }).Code, 1);
+    EXPECT_EQ(run(dir, { "eval", "x", "x=abc" }).Err,
+        "x: 'abc' is not a valid floating point value\n");
+    EXPECT_EQ(run(dir, { "eval", "x", "x" }).Code, 2);
+    EXPECT_EQ(run(dir, { "eval" }).Err, "formül verilmedi\nSeçenekler için: velmo eval --help\n");
+    EXPECT_EQ(run(dir, { "frob" }).Code, 2);
+}
