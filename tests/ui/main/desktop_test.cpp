@@ -134,6 +134,11 @@ TEST(FileLocations, InstalledMainWindowWritesItsLayoutInTheUsersFolder)
         const QString current = QDir::currentPath();
         QDir::setCurrent(dir.path());
         EXPECT_EQ(form.LibraryOptions().Folder, data);
+        // The library window creates its tables there.
+        form.EgriKayitClick();
+        EXPECT_TRUE(QFileInfo::exists(data + "/CurvedLines.db"));
+        EXPECT_TRUE(QFileInfo::exists(data + "/CLTypes.DB"));
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath("CurvedLines.db")));
         QDir::setCurrent(current);
     }
     EXPECT_TRUE(QFileInfo::exists(config + "/Norvadeks.ini"));
