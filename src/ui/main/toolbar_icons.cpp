@@ -6,11 +6,10 @@
 #include <QToolBar>
 
 #include <algorithm>
-#include <array>
 
 namespace {
 
-constexpr std::array<TToolbarIconFile, 29> Files { {
+constexpr TToolbarIconFile Files[] = {
     { "YeniPencereButton", ":/toolbar/new_window.svg" },
     { "KaydetButton", ":/toolbar/save.svg" },
     { "YazdirButton", ":/toolbar/print.svg" },
@@ -40,7 +39,7 @@ constexpr std::array<TToolbarIconFile, 29> Files { {
     { "ZoomInButton", ":/toolbar/zoom_in.svg" },
     { "ZoomOutButton", ":/toolbar/zoom_out.svg" },
     { "BuyuklukButton", ":/toolbar/zoom_dialog.svg" },
-} };
+};
 
 // Draws the SVG picture through Qt's own engine for the normal, active and
 // selected forms; the disabled form is the same picture in grey at a third of
@@ -101,9 +100,9 @@ std::span<const TToolbarIconFile> ToolbarIconFiles() { return Files; }
 
 QIcon ToolbarIcon(const QString& button)
 {
-    const auto found = std::find_if(Files.begin(), Files.end(),
+    const auto found = std::find_if(std::begin(Files), std::end(Files),
         [&](const TToolbarIconFile& f) { return button == QLatin1String(f.Button); });
-    if (found == Files.end())
+    if (found == std::end(Files))
         return {};
     return QIcon(new TToolbarIconEngine(QString::fromLatin1(found->File)));
 }
