@@ -107,6 +107,19 @@ void TGrafikMChildFrm::CreateControls()
                 Guarded([&] { Image1MouseUp(b, x, y); });
             });
     }
+    // The fixed views of four-view do not turn; a right click there opens the menu too.
+    for (TImage* image : { Image2, Image3, Image4 }) {
+        connect(image, &TImage::MouseDown, this, [this](Qt::MouseButton b) {
+            FRightPressed = b == Qt::RightButton;
+            FMovedSincePress = false;
+        });
+        connect(image, &TImage::MouseUp, this, [this](Qt::MouseButton b) {
+            const bool menu = b == Qt::RightButton && FRightPressed;
+            FRightPressed = false;
+            if (menu)
+                ShowPopupMenu(QCursor::pos());
+        });
+    }
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(10);
@@ -280,7 +293,8 @@ void TGrafikMChildFrm::FitToHeight(int newHeight)
     FDrawFunction.SetSize(FDrawFunction.Width(), h);
     FDrawFunction.SetY0(h / 2);
     outer->move(0, 0);
-    const int percent = FittedPercent(h, h0);
+    // In four-view each view is half the window, before and after.
+    const int percent = FittedPercent(h, FFourView ? h0 / 2 : h0);
     SetZoomPercent(percent);
     FHost.SetZoomText(QString::number(percent) + "%");
 }
@@ -294,7 +308,7 @@ void TGrafikMChildFrm::FitToWidth(int newWidth)
     FDrawFunction.SetSize(w, FDrawFunction.Height());
     FDrawFunction.SetX0(w / 2);
     outer->move(0, 0);
-    const int percent = FittedPercent(w, w0);
+    const int percent = FittedPercent(w, FFourView ? w0 / 2 : w0);
     SetZoomPercent(percent);
     FHost.SetZoomText(QString::number(percent) + "%");
 }

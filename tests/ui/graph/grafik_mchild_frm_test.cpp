@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -187,6 +188,24 @@ TEST(GraphWindow, ZoomCommands)
     // A fit that truncates to 0 still leaves a usable zoom.
     w.FitToWidth(1);
     EXPECT_GE(w.ZoomPercent(), 1);
+
+}
+
+TEST(GraphWindow, FitsInFourViewCompareViewSizes)
+{
+    // Each view grows from half the old window to half the new one.
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    w.SetFourView(true);
+    w.resize(288, 400);
+    w.FitToHeight(600);
+    EXPECT_EQ(w.ZoomPercent(), 150);
+    EXPECT_EQ(win.host.ZoomText, "150%");
+    EXPECT_EQ(win.r().Height(), 300);
+    w.resize(400, 300);
+    w.FitToWidth(200);
+    EXPECT_EQ(w.ZoomPercent(), 75);
+    EXPECT_EQ(win.r().Width(), 100);
 }
 
 TEST(GraphWindow, RotateAndDragWithTheDeadZone)
@@ -245,6 +264,36 @@ TEST(GraphWindow, RightClickWithoutDragOpensTheMenu)
     win.w->ChildFrmPopupMenu->hide();
     win.w->EgriGezgini1->trigger();
     EXPECT_TRUE(win.host.ExplorerShown);
+}
+
+TEST(GraphWindow, EveryViewOfFourViewOpensTheMenu)
+{
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    w.show();
+    w.SetFourView(true);
+    const auto click = [](QWidget* view, Qt::MouseButton button) {
+        const QPointF at(20, 20);
+        QMouseEvent press(QEvent::MouseButtonPress, at, view->mapToGlobal(at), button, button,
+            Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at), button,
+            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &release);
+    };
+    for (TImage* view : { w.Image2, w.Image3, w.Image4, w.Image5 }) {
+        SCOPED_TRACE(view->objectName().toStdString());
+        click(view, Qt::LeftButton);
+        EXPECT_FALSE(w.ChildFrmPopupMenu->isVisible());
+        click(view, Qt::RightButton);
+        EXPECT_TRUE(w.ChildFrmPopupMenu->isVisible());
+        w.ChildFrmPopupMenu->hide();
+    }
+    // A press elsewhere and a release over a fixed view open nothing.
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5),
+        Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.Image3, &release);
+    EXPECT_FALSE(w.ChildFrmPopupMenu->isVisible());
 }
 
 TEST(GraphWindow, SpinSlowsToAStop)
