@@ -6,6 +6,7 @@
 #include "ui/library/library_prompts.h"
 #include "ui/platform/color_combo.h"
 #include "ui/platform/error_report.h"
+#include "ui/platform/help_viewer.h"
 #include "ui/platform/image.h"
 
 #include <QComboBox>
@@ -55,6 +56,9 @@ TCurvedLineSFrm::TCurvedLineSFrm(QWidget* owner, const TLibraryOptions& options)
 {
     CreateControls();
     FormCreate(options);
+    SetHelpContext(this, hcCurveLibrary);
+    connect(this, &TCurvedLineSFrm::HelpRequested, this,
+        [] { HelpViewer().ShowContext(hcCurveLibrary); });
 }
 
 TCurvedLineSFrm::~TCurvedLineSFrm()
@@ -289,6 +293,11 @@ void TCurvedLineSFrm::ActivationChanged()
 
 void TCurvedLineSFrm::keyPressEvent(QKeyEvent* event)
 {
+    // As a child window the frame's F1 finds this window's topic; alone, F1 is ours.
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        emit HelpRequested();
+        return;
+    }
     // As a child window of the frame, Escape and Enter belong to the controls,
     // not to a dialog's buttons.
     if (!isWindow()) {

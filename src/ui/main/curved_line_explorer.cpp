@@ -4,6 +4,7 @@
 #include "base/number_text.h"
 #include "curves/curve_record.h"
 #include "engine/fonksiyon.h"
+#include "ui/dialogs/spin_edit.h"
 #include "ui/graph/grafik_mchild_frm.h"
 #include "ui/main/explorer_controls.h"
 #include "ui/main/operator_select_tool_w.h"
@@ -255,13 +256,17 @@ void TCurvedLineExplorer::CreateFieldPanel()
     fields->addWidget(buddyLabel("Nokta &Aralıgı", NoktaAraligiEdit, panel), 3, 0);
     fields->addWidget(step, 3, 1);
 
-    CizgiKEdit = new QSpinBox(panel);
+    // The arrows stay within 1..20; a typed value ("99") stands as typed until the
+    // field is left and is then brought within 1..20, and a text that is no number
+    // becomes 1.
+    auto* thickness = new TSpinEdit(panel);
+    thickness->SetMinValue(1);
+    thickness->SetMaxValue(20);
+    thickness->SetValue(1);
+    thickness->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    thickness->findChild<QLineEdit*>()->setMaxLength(2);
+    CizgiKEdit = thickness;
     CizgiKEdit->setObjectName(QStringLiteral("CizgiKEdit"));
-    CizgiKEdit->setRange(1, 20);
-    CizgiKEdit->setValue(1);
-    // A typed value outside 1..20, or no number at all, becomes the nearest
-    // bound (1 for an empty text) when the field is left.
-    CizgiKEdit->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     fields->addWidget(buddyLabel("Çizgi\n&Kalınlığı", CizgiKEdit, panel), 3, 2);
     fields->addWidget(CizgiKEdit, 3, 3);
     fields->setColumnStretch(1, 1);

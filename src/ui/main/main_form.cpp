@@ -301,7 +301,11 @@ void TMainForm::CreateMenus()
             "Programın yazarı kakkında bilgileri görüntüler.");
     auto* f1 = new QAction(this);
     f1->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(f1, &QAction::triggered, this, [this] { HelpViewer().ShowContext(hcMainWindow); });
+    // The frame's F1 also serves its docked and floating tool windows and its child
+    // windows: the topic is that of the window holding the focus.
+    connect(f1, &QAction::triggered, this, [] {
+        HelpViewer().ShowContext(HelpContextOf(QApplication::focusWidget(), hcMainWindow));
+    });
     addAction(f1);
 
     ToolbarPopupMenu = new QMenu(this);
@@ -511,6 +515,7 @@ void TMainForm::CreateStatusLine()
 void TMainForm::CreateToolWindows()
 {
     CurvedLineExplorerToolW = new TCurvedLineExplorer(this);
+    SetHelpContext(CurvedLineExplorerToolW, hcCurveExplorer);
     addDockWidget(Qt::LeftDockWidgetArea, CurvedLineExplorerToolW);
     CurvedLineExplorerToolW->hide();
     CurvedLineExplorerToolW->SetActiveGraphWindow([this] { return ActiveGraphWindow(); });
@@ -536,6 +541,7 @@ void TMainForm::CreateToolWindows()
         [this] { Guarded([this] { CLSelectButtonClick(); }); });
 
     OperatorSelectToolW = new TOperatorSelectToolW(this);
+    SetHelpContext(OperatorSelectToolW, hcOperatorPalette);
     OperatorSelectToolW->setFloating(true);
     OperatorSelectToolW->hide();
     const auto syncPalette = [this] {
@@ -571,6 +577,7 @@ void TMainForm::FonksiyonHesaplayicisiClick()
 {
     ShowChildWindow("Fonksiyon Hesaplayıçısı", [this] {
         auto* calculator = new TFHesaplaFrm;
+        SetHelpContext(calculator, TFHesaplaFrm::HelpContext);
         // While its formula field has the focus the palette writes there.
         connect(calculator, &TFHesaplaFrm::FonksiyonEditEntered, this, [this](QLineEdit* edit) {
             OperatorSelectToolW->setEnabled(true);

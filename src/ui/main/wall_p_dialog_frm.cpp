@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -141,6 +142,15 @@ void TWallPDialogFrm::showEvent(QShowEvent* event)
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (screen)
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void TWallPDialogFrm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        emit HelpRequested(HelpContext);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void DuvarKagidiClick(QWidget* owner, TTiler& tiler, QString& wallpaperFileName,

@@ -47,6 +47,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // F1 asks for the same topic as "&Yardım".
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QGroupBox* FGroupBox1;

@@ -236,3 +236,22 @@ THelpViewer& HelpViewer()
 }
 
 void CloseHelpViewer() { delete theViewer().data(); }
+
+namespace {
+constexpr const char* helpContextProperty = "velmoHelpContext";
+}
+
+void SetHelpContext(QWidget* window, int context)
+{
+    window->setProperty(helpContextProperty, context);
+}
+
+int HelpContextOf(const QWidget* widget, int fallback)
+{
+    for (; widget != nullptr; widget = widget->parentWidget()) {
+        const QVariant context = widget->property(helpContextProperty);
+        if (context.isValid())
+            return context.toInt();
+    }
+    return fallback;
+}

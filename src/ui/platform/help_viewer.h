@@ -76,3 +76,8 @@ private:
 THelpViewer& HelpViewer();
 // Closes and frees that window if it exists (when the main window goes).
 void CloseHelpViewer();
+
+// The help context of a window and everything inside it, for F1 pressed there.
+void SetHelpContext(QWidget* window, int context);
+// The context set on widget or the nearest of its parents, else fallback.
+int HelpContextOf(const QWidget* widget, int fallback);

@@ -188,7 +188,6 @@ TEST(GraphWindow, ZoomCommands)
     // A fit that truncates to 0 still leaves a usable zoom.
     w.FitToWidth(1);
     EXPECT_GE(w.ZoomPercent(), 1);
-
 }
 
 TEST(GraphWindow, FitsInFourViewCompareViewSizes)
@@ -274,8 +273,8 @@ TEST(GraphWindow, EveryViewOfFourViewOpensTheMenu)
     w.SetFourView(true);
     const auto click = [](QWidget* view, Qt::MouseButton button) {
         const QPointF at(20, 20);
-        QMouseEvent press(QEvent::MouseButtonPress, at, view->mapToGlobal(at), button, button,
-            Qt::NoModifier);
+        QMouseEvent press(
+            QEvent::MouseButtonPress, at, view->mapToGlobal(at), button, button, Qt::NoModifier);
         QCoreApplication::sendEvent(view, &press);
         QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at), button,
             Qt::NoButton, Qt::NoModifier);
@@ -290,8 +289,8 @@ TEST(GraphWindow, EveryViewOfFourViewOpensTheMenu)
         w.ChildFrmPopupMenu->hide();
     }
     // A press elsewhere and a release over a fixed view open nothing.
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5),
-        Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::RightButton,
+        Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w.Image3, &release);
     EXPECT_FALSE(w.ChildFrmPopupMenu->isVisible());
 }

@@ -2,6 +2,7 @@
 #include "engine/fonksiyon.h"
 #include "engine/variable_memory.h"
 #include "explorer_test_host.h"
+#include "ui/dialogs/spin_edit.h"
 #include "ui/graph/grafik_mchild_frm.h"
 #include "ui/main/curved_line_explorer.h"
 #include "ui/main/explorer_controls.h"
@@ -24,6 +25,7 @@
 #include <QSpinBox>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -123,8 +125,10 @@ TEST(CurveExplorer, WindowControlsAndTheirTexts)
         EXPECT_EQ(found, QStringList { QString::fromUtf8(caption) });
     }
 
-    EXPECT_EQ(p.CizgiKEdit->minimum(), 1);
-    EXPECT_EQ(p.CizgiKEdit->maximum(), 20);
+    auto* thickness = qobject_cast<TSpinEdit*>(p.CizgiKEdit);
+    ASSERT_NE(thickness, nullptr);
+    EXPECT_EQ(thickness->MinValue(), 1);
+    EXPECT_EQ(thickness->MaxValue(), 20);
     EXPECT_EQ(p.CizgiKEdit->value(), 1);
     EXPECT_FALSE(p.fxEdit->isEnabled());
     EXPECT_EQ(p.fxLabel->text(), "fx:");
@@ -645,6 +649,17 @@ TEST(CurveExplorer, ThicknessFieldStaysWithinItsRange)
         SCOPED_TRACE(row.Typed);
         p.CizgiKEdit->setValue(5);
         text->setText(row.Typed);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(p.CizgiKEdit, &out);
+        EXPECT_EQ(p.CizgiKEdit->value(), row.Value);
+    }
+    // Typed key by key: "99" stands until the field is left, then reads 20.
+    for (const Row& row :
+        { Row { "99", 20 }, Row { "12", 12 }, Row { "-3", 1 }, Row { "123", 12 } }) {
+        SCOPED_TRACE(row.Typed);
+        p.CizgiKEdit->setValue(5);
+        text->selectAll();
+        QTest::keyClicks(text, row.Typed);
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(p.CizgiKEdit, &out);
         EXPECT_EQ(p.CizgiKEdit->value(), row.Value);

@@ -1,15 +1,20 @@
 #include "ui/dialogs/fhesapla_frm.h"
 #include "ui/graph/grafik_mchild_frm.h"
+#include "ui/library/curved_line_s_frm.h"
+#include "ui/library/library_prompts.h"
 #include "ui/main/curved_line_explorer.h"
 #include "ui/main/explorer_controls.h"
 #include "ui/main/main_form.h"
 #include "ui/main/mdi_client.h"
 #include "ui/main/operator_select_tool_w.h"
+#include "ui/main/wall_p_dialog_frm.h"
 #include "ui/platform/error_report.h"
+#include "ui/platform/help_viewer.h"
 #include "ui/platform/image.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFile>
 #include <QFocusEvent>
 #include <QLabel>
@@ -19,11 +24,12 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QDateTime>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QToolBar>
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -50,6 +56,27 @@ struct Main {
         return f.readAll();
     }
 };
+
+// Runs act once a modal window is up; a modal window that act leaves open is
+// closed so that the test cannot hang.
+void whenModal(std::function<void()> act)
+{
+    auto tries = std::make_shared<int>(500);
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [act, tries, poll] {
+        if (QApplication::activeModalWidget() == nullptr) {
+            if (--*tries > 0)
+                QTimer::singleShot(10, *poll);
+            else
+                ADD_FAILURE() << "no modal window";
+            return;
+        }
+        act();
+        if (auto* left = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            left->reject();
+    };
+    QTimer::singleShot(0, *poll);
+}
 
 void keyInto(QComboBox* box, int key)
 {
@@ -425,4 +452,74 @@ TEST(MainForm, StartRemovesStaleLeftoversOfTheSettingsFile)
     TMainForm m(dir.path());
     EXPECT_FALSE(QFile::exists(dir.filePath("Norvadeks.ini.QwErTy")));
     EXPECT_TRUE(QFile::exists(dir.filePath("Norvadeks.ini.QwErT1")));
+}
+
+TEST(MainForm, F1OpensTheTopicOfTheWindowItIsPressedIn)
+{
+    Main main;
+    TMainForm& m = main.m();
+    // The library window finds its files in the current directory.
+    const QString oldCurrent = QDir::currentPath();
+    QDir::setCurrent(main.dir.path());
+    const auto f1In = [](QWidget* w) {
+        HelpViewer().ShowPage("formul");
+        QApplication::setActiveWindow(w->window());
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_F1);
+        return HelpViewer().CurrentPage().toStdString();
+    };
+    EXPECT_EQ(f1In(&m), "ana_pencere");
+
+    m.YeniPencereClick(); // the explorer's fields take the focus only with a graph window
+    TCurvedLineExplorer& e = *m.CurvedLineExplorerToolW;
+    e.show();
+    EXPECT_EQ(f1In(e.fyEdit), "egri_gezgini");
+    e.setFloating(true);
+    EXPECT_EQ(f1In(e.fyEdit), "egri_gezgini");
+    m.OperatorSelectToolW->show();
+    EXPECT_EQ(f1In(m.OperatorSelectToolW), "palet");
+
+    m.EgriKayitClick();
+    auto* library = m.findChild<TCurvedLineSFrm*>();
+    ASSERT_NE(library, nullptr);
+    EXPECT_EQ(f1In(library->findChild<QWidget*>("DBGrid1")), "kutuphane");
+    HelpViewer().ShowPage("formul");
+    library->findChild<QPushButton*>("BtnYardim")->click();
+    EXPECT_EQ(HelpViewer().CurrentPage(), "kutuphane");
+
+    // The modal library window that the explorer's store opens.
+    std::string modalF1, modalButton;
+    whenModal([&] {
+        auto* frm = qobject_cast<TCurvedLineSFrm*>(QApplication::activeModalWidget());
+        ASSERT_NE(frm, nullptr) << QApplication::activeModalWidget()->metaObject()->className()
+                                << QApplication::activeModalWidget()->windowTitle().toStdString();
+        modalF1 = f1In(frm->findChild<QWidget*>("DBGrid1"));
+        HelpViewer().ShowPage("formul");
+        frm->findChild<QPushButton*>("BtnYardim")->click();
+        modalButton = HelpViewer().CurrentPage().toStdString();
+        frm->reject();
+    });
+    TScopedLibraryPrompts answers({ [](QWidget*, const QString&) {},
+        [](QWidget*, const QString&, const QString&) { return true; } });
+    e.fxEdit->setText("X");
+    e.fyEdit->setText("x");
+    e.fzEdit->setText("0");
+    m.EgriKaydetButtonClick();
+    EXPECT_EQ(modalF1, "kutuphane");
+    EXPECT_EQ(modalButton, "kutuphane");
+
+    std::string wallpaperF1, wallpaperButton;
+    whenModal([&] {
+        auto* d = qobject_cast<TWallPDialogFrm*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        wallpaperF1 = f1In(d->GorunumuComboBox());
+        HelpViewer().ShowPage("formul");
+        d->BtnYardim()->click();
+        wallpaperButton = HelpViewer().CurrentPage().toStdString();
+        d->reject();
+    });
+    m.DuvarKagidiClick();
+    EXPECT_EQ(wallpaperF1, "duvar_kagidi");
+    EXPECT_EQ(wallpaperButton, "duvar_kagidi");
+    QDir::setCurrent(oldCurrent);
 }
