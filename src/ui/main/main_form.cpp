@@ -13,6 +13,7 @@
 #include "ui/main/operator_select_tool_w.h"
 #include "ui/main/toolbar_icons.h"
 #include "ui/main/wall_p_dialog_frm.h"
+#include "ui/main/window_bounds.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/file_locations.h"
 #include "ui/platform/help_viewer.h"
@@ -33,9 +34,12 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace {
 // A small picture for a toolbar button: its letters on a light face.
@@ -303,9 +307,8 @@ void TMainForm::CreateMenus()
     f1->setShortcut(QKeySequence(Qt::Key_F1));
     // The frame's F1 also serves its docked and floating tool windows and its child
     // windows: the topic is that of the window holding the focus.
-    connect(f1, &QAction::triggered, this, [] {
-        HelpViewer().ShowContext(HelpContextOf(QApplication::focusWidget(), hcMainWindow));
-    });
+    connect(f1, &QAction::triggered, this,
+        [] { HelpViewer().ShowContext(HelpContextOf(QApplication::focusWidget(), hcMainWindow)); });
     addAction(f1);
 
     ToolbarPopupMenu = new QMenu(this);
@@ -562,6 +565,32 @@ void TMainForm::CreateToolWindows()
     });
     connect(OperatorSelectButton, &QAction::triggered, this,
         [this] { OperatorSelectToolW->setVisible(OperatorSelectButton->isChecked()); });
+    // A floating explorer first goes where it covers neither a graph window nor the
+    // palette (at its place or the one it will first take).
+    connect(CurvedLineExplorerToolW, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        TCurvedLineExplorer* explorer = CurvedLineExplorerToolW;
+        if (!visible || !explorer->isFloating() || explorer->property("placed").toBool())
+            return;
+        explorer->setProperty("placed", true);
+        const QRect area(FClient->mapToGlobal(QPoint(0, 0)), FClient->size());
+        QList<QRect> avoid;
+        for (QMdiSubWindow* sub : FClient->subWindowList())
+            if (qobject_cast<TGrafikMChildFrm*>(sub->widget()) != nullptr)
+                avoid << QRect(FClient->mapToGlobal(sub->pos()), sub->frameGeometry().size());
+        if (OperatorSelectToolW->property("placed").toBool()) {
+            avoid << OperatorSelectToolW->frameGeometry();
+        } else {
+            const QSize size
+                = OperatorSelectToolW->sizeHint().expandedTo(OperatorSelectToolW->size());
+            avoid << QRect(QPoint(area.x() + area.width() - size.width() - 8, area.y() + 8), size);
+        }
+        // In the document area when it has room, else elsewhere on the screen.
+        const QSize size = explorer->frameGeometry().size();
+        std::optional<QPoint> place = FirstFloatingPlace(area, size, avoid);
+        if (!place && screen() != nullptr)
+            place = FirstFloatingPlace(screen()->availableGeometry(), size, avoid);
+        explorer->move(place.value_or(area.topLeft() + QPoint(8, 8)));
+    });
     CurvedLineExplorerToolW->SetOperatorPalette(OperatorSelectToolW);
 }
 
@@ -694,6 +723,9 @@ void TMainForm::ReleaseWindowNumber(int number)
 {
     if (number >= 1 && number <= MaxWindows)
         FWindowSlots[static_cast<std::size_t>(number)] = 0;
+    // Without a graph window there is no current curve to show.
+    if (std::find(FWindowSlots.begin(), FWindowSlots.end(), 1) == FWindowSlots.end())
+        StatusPanel0->clear();
 }
 
 QWidget* TMainForm::ShowChildWindow(const QString& caption, const std::function<QWidget*()>& create)
@@ -856,22 +888,32 @@ void TMainForm::LoadLayout()
     if (file.ReadBool("Window", "Maximized", false)) {
         showMaximized();
     } else {
-        const int left = file.ReadInteger("Window", "Left", x());
-        const int top = file.ReadInteger("Window", "Top", y());
-        const int w = file.ReadInteger("Window", "Width", width());
-        const int h = file.ReadInteger("Window", "Height", height());
-        move(left, top);
-        resize(w, h);
+        const TWindowBounds design = StoredWindowBounds(geometry());
+        TWindowBounds bounds;
+        bounds.Left = file.ReadInteger("Window", "Left", design.Left);
+        bounds.Top = file.ReadInteger("Window", "Top", design.Top);
+        bounds.Width = file.ReadInteger("Window", "Width", design.Width);
+        bounds.Height = file.ReadInteger("Window", "Height", design.Height);
+        setGeometry(RestoredClientGeometry(bounds));
     }
-    StandartToolbar->setVisible(
-        file.ReadBool("Araç-Durum Çubukları", "Standart", !StandartToolbar->isHidden()));
-    GorontuToolbar->setVisible(
-        file.ReadBool("Araç-Durum Çubukları", "Gorontu", !GorontuToolbar->isHidden()));
+    // The toolbars are hidden before the frame is shown, when they send no
+    // visibility notice: the marks and the button are set from the values read.
+    const bool standart
+        = file.ReadBool("Araç-Durum Çubukları", "Standart", !StandartToolbar->isHidden());
+    StandartToolbar->setVisible(standart);
+    VTStandart->setChecked(standart);
+    TPStandart->setChecked(standart);
+    const bool gorontu
+        = file.ReadBool("Araç-Durum Çubukları", "Gorontu", !GorontuToolbar->isHidden());
+    GorontuToolbar->setVisible(gorontu);
+    VTGorontu->setChecked(gorontu);
+    TPGoruntu->setChecked(gorontu);
+    GorontuToolBtn->setChecked(gorontu);
     DurumCubugu->setChecked(
         file.ReadBool("Araç-Durum Çubukları", "Durum", DurumCubugu->isChecked()));
     statusBar()->setVisible(DurumCubugu->isChecked());
-    // Without the key the explorer stays where the design puts it: the left dock.
-    const int dockedTo = file.ReadInteger("Eğri Gezgini", "DockedTo", 3);
+    // Without the key the explorer floats (and 0 is written back).
+    const int dockedTo = file.ReadInteger("Eğri Gezgini", "DockedTo", 0);
     if (dockedTo == 3 || dockedTo == 4) {
         addDockWidget(dockedTo == 3 ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea,
             CurvedLineExplorerToolW);
@@ -890,10 +932,11 @@ void TMainForm::SaveLayout()
         values.push_back({ "Window", "Maximized", 1 });
     } else {
         values.push_back({ "Window", "Maximized", 0 });
-        values.push_back({ "Window", "Left", x() });
-        values.push_back({ "Window", "Top", y() });
-        values.push_back({ "Window", "Width", width() });
-        values.push_back({ "Window", "Height", height() });
+        const TWindowBounds bounds = StoredWindowBounds(geometry());
+        values.push_back({ "Window", "Left", bounds.Left });
+        values.push_back({ "Window", "Top", bounds.Top });
+        values.push_back({ "Window", "Width", bounds.Width });
+        values.push_back({ "Window", "Height", bounds.Height });
     }
     values.push_back({ "Araç-Durum Çubukları", "Standart", StandartToolbar->isHidden() ? 0 : 1 });
     values.push_back({ "Araç-Durum Çubukları", "Gorontu", GorontuToolbar->isHidden() ? 0 : 1 });
@@ -904,8 +947,10 @@ void TMainForm::SaveLayout()
         dockedTo = area == Qt::LeftDockWidgetArea ? 3 : area == Qt::RightDockWidgetArea ? 4 : 0;
     }
     values.push_back({ "Eğri Gezgini", "DockedTo", dockedTo });
-    file.WriteIntegers(values);
+    // One attempt per close: a file that cannot be written is reported once, not
+    // again when the window is destroyed.
     FLayoutSaved = true;
+    file.WriteIntegers(values);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

@@ -8,6 +8,7 @@
 #include "ui/main/mdi_client.h"
 #include "ui/main/operator_select_tool_w.h"
 #include "ui/main/wall_p_dialog_frm.h"
+#include "ui/main/window_bounds.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/help_viewer.h"
 #include "ui/platform/image.h"
@@ -19,6 +20,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
@@ -330,7 +332,7 @@ TEST(MainForm, EndToEndACurveTypedAppliedAndDrawn)
     ASSERT_NE(g, nullptr);
     TCurvedLineExplorer& e = *m.CurvedLineExplorerToolW;
     EXPECT_FALSE(e.isHidden()) << "a new window shows the explorer";
-    EXPECT_FALSE(e.isFloating()) << "docked at the left without a stored place";
+    EXPECT_TRUE(e.isFloating()) << "floating without a stored place";
     EXPECT_TRUE(m.EgriGezginiButton->isChecked());
     EXPECT_EQ(e.FTypeComboBox->currentIndex(), 0);
     EXPECT_EQ(e.fxEdit->text(), "X");
@@ -522,4 +524,116 @@ TEST(MainForm, F1OpensTheTopicOfTheWindowItIsPressedIn)
     EXPECT_EQ(wallpaperF1, "duvar_kagidi");
     EXPECT_EQ(wallpaperButton, "duvar_kagidi");
     QDir::setCurrent(oldCurrent);
+}
+
+TEST(MainForm, ToolbarsHiddenByTheSettingsFileStartWithTheirMarksCleared)
+{
+    Main main("[Ara\xE7-Durum \xC7ubuklar\xFD]\r\nStandart=0\r\nGorontu=0\r\n");
+    TMainForm& m = main.m();
+    EXPECT_TRUE(m.StandartToolbar->isHidden());
+    EXPECT_TRUE(m.GorontuToolbar->isHidden());
+    for (QAction* mark : { m.VTStandart, m.TPStandart, m.VTGorontu, m.TPGoruntu, m.GorontuToolBtn })
+        EXPECT_FALSE(mark->isChecked()) << mark->text().toStdString();
+    // The first click on the button shows the toolbar.
+    m.GorontuToolBtn->trigger();
+    EXPECT_FALSE(m.GorontuToolbar->isHidden());
+    EXPECT_TRUE(m.VTGorontu->isChecked());
+    EXPECT_TRUE(m.TPGoruntu->isChecked());
+    m.VTStandart->trigger();
+    EXPECT_FALSE(m.StandartToolbar->isHidden());
+    EXPECT_TRUE(m.TPStandart->isChecked());
+}
+
+TEST(MainForm, AnUnwritableSettingsFileIsReportedOncePerClose)
+{
+    QTemporaryDir dir;
+    // A folder in the file's place cannot be written, not even by the superuser.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Norvadeks.ini"));
+    QStringList errors;
+    TScopedErrorSink sink([&](const QString& message) { errors << message; });
+    {
+        TMainForm m(dir.path());
+        m.show();
+        QApplication::processEvents();
+        m.close();
+    }
+    ASSERT_EQ(errors.size(), 1) << errors.join('\n').toStdString();
+    EXPECT_TRUE(errors[0].startsWith("Unable to write to")) << errors[0].toStdString();
+}
+
+TEST(MainForm, StatusLineShowsNoCurvePositionWithoutAGraphWindow)
+{
+    Main main;
+    TMainForm& m = main.m();
+    m.YeniPencereClick();
+    m.YeniPencereClick();
+    QApplication::processEvents();
+    EXPECT_EQ(m.StatusPanel0->text(), "  (Yeni Eğri)");
+    m.AktifFormuKapatClick();
+    QApplication::processEvents();
+    EXPECT_EQ(m.StatusPanel0->text(), "  (Yeni Eğri)") << "one graph window is left";
+    m.TumFormlariKapatClick();
+    QApplication::processEvents();
+    EXPECT_EQ(m.StatusPanel0->text(), "");
+}
+
+TEST(MainForm, ExplorerFloatsOnFirstStartBesideTheFirstWindowAndThePalette)
+{
+    // The test screen is small: a small first window leaves the explorer room.
+    Main main("[Window]\r\nLeft=0\r\nTop=0\r\nWidth=800\r\nHeight=600\r\n");
+    TMainForm& m = main.m();
+    TGrafikMChildFrm* g = m.CreateGraphWindow("Ekran1", 1);
+    QMdiSubWindow* first = m.findChild<QMdiArea*>()->subWindowList().value(0);
+    ASSERT_NE(first, nullptr);
+    first->resize(150, 100);
+    m.ShowExplorer();
+    QApplication::processEvents();
+    TCurvedLineExplorer& e = *m.CurvedLineExplorerToolW;
+    ASSERT_FALSE(e.isHidden());
+    EXPECT_TRUE(e.isFloating());
+    const QRect graph(first->mapToGlobal(QPoint(0, 0)), first->frameGeometry().size());
+    EXPECT_FALSE(e.frameGeometry().intersects(graph));
+    m.OperatorSelectToolW->show();
+    QApplication::processEvents();
+    EXPECT_FALSE(e.frameGeometry().intersects(m.OperatorSelectToolW->frameGeometry()));
+    m.SaveLayout();
+    EXPECT_TRUE(main.settings().contains("DockedTo=0"));
+    g->close();
+}
+
+TEST(WindowBounds, StartExitStartUnderAWindowManagerFrame)
+{
+    // A window manager that puts a 1-pixel border and a 20-pixel title bar around
+    // the client area: what is stored must be what is restored.
+    const QMargins frame(1, 20, 1, 1);
+    TWindowBounds stored { 234, 109, 750, 629 };
+    for (int start = 0; start < 3; ++start) {
+        const QRect client = RestoredClientGeometry(stored);
+        const QRect framed = client.marginsAdded(frame);
+        EXPECT_EQ(framed.topLeft(), QPoint(233, 89));
+        stored = StoredWindowBounds(client);
+        EXPECT_EQ(stored.Left, 234);
+        EXPECT_EQ(stored.Top, 109);
+        EXPECT_EQ(stored.Width, 750);
+        EXPECT_EQ(stored.Height, 629);
+    }
+}
+
+TEST(WindowBounds, FirstFloatingPlaceAvoidsTheGivenWindows)
+{
+    const QRect area(100, 50, 700, 500);
+    // Free: the top right corner with its margin.
+    EXPECT_EQ(FirstFloatingPlace(area, QSize(200, 300), {}), QPoint(592, 58));
+    // Below a palette at the corner.
+    const QRect palette(QPoint(600, 58), QSize(192, 150));
+    EXPECT_EQ(FirstFloatingPlace(area, QSize(200, 300), { palette }), QPoint(592, 210));
+    // Too tall to go below it: to the left of it, clear of a window at the left.
+    const QRect graph(QPoint(100, 50), QSize(300, 280));
+    const QPoint p = FirstFloatingPlace(area, QSize(180, 400), { palette, graph }).value();
+    EXPECT_FALSE(QRect(p, QSize(180, 400)).intersects(palette));
+    EXPECT_FALSE(QRect(p, QSize(180, 400)).intersects(graph));
+    EXPECT_GE(p.x(), 400);
+    // No free place at all.
+    EXPECT_FALSE(FirstFloatingPlace(area, QSize(200, 300), { area }));
+    EXPECT_FALSE(FirstFloatingPlace(area, QSize(800, 300), {}));
 }
