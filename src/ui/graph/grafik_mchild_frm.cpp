@@ -7,6 +7,7 @@
 #include "ui/platform/graph_settings.h"
 #include "ui/platform/image.h"
 #include "ui/platform/ini_file.h"
+#include "ui/platform/prompts.h"
 #include "ui/platform/scene_file.h"
 
 #include <QBuffer>
@@ -39,9 +40,8 @@ bool defaultSaveDialog(QWidget* parent, QString& fileName, int& fileType)
     dialog.setNameFilters({ BitmapFilter, VelmoFilter });
     dialog.selectNameFilter(fileType == 1 ? VelmoFilter : BitmapFilter);
     dialog.setDefaultSuffix(fileType == 1 ? "vlm" : "bmp");
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
-        dialog.setDefaultSuffix(f == VelmoFilter ? "vlm" : "bmp");
-    });
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& f) { dialog.setDefaultSuffix(f == VelmoFilter ? "vlm" : "bmp"); });
     dialog.selectFile(fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
@@ -367,6 +367,10 @@ void TGrafikMChildFrm::FormActivate()
 
 void TGrafikMChildFrm::closeEvent(QCloseEvent* event)
 {
+    if (!CanClose()) {
+        event->ignore();
+        return;
+    }
     Timer1->stop();
     FHost.ReleaseWindowNumber(FWindowNo);
     if (QWidget* outer = OuterWindow(); outer->isMaximized())
@@ -489,14 +493,15 @@ void TGrafikMChildFrm::WritePicture()
         throw Exception(FormatText("Cannot create file %s", FFileName.toStdString()));
 }
 
-void TGrafikMChildFrm::SaveAs()
+void TGrafikMChildFrm::SaveAs() { SaveAsType(IsSceneFileName(FFileName) ? 1 : 0); }
+
+bool TGrafikMChildFrm::SaveAsType(int type)
 {
     QString name = windowTitle();
-    int type = IsSceneFileName(FFileName) ? 1 : 0;
     const bool chosen
         = FSaveDialogRunner ? FSaveDialogRunner(name, type) : defaultSaveDialog(this, name, type);
     if (!chosen)
-        return;
+        return false;
     if (QFileInfo(name).suffix().isEmpty())
         name += type == 1 ? ".vlm" : ".bmp";
     FFileName = name;
@@ -507,6 +512,7 @@ void TGrafikMChildFrm::SaveAs()
     setWindowTitle(FFileName);
     if (type == 1)
         FHost.SceneFileUsed(FFileName);
+    return true;
 }
 
 void TGrafikMChildFrm::Save()
@@ -518,6 +524,27 @@ void TGrafikMChildFrm::Save()
             WritePicture();
     } else
         SaveAs();
+}
+
+bool TGrafikMChildFrm::CanClose()
+{
+    if (!CurvesChanged() || FDrawFunction.Objects().Count() == 0)
+        return true;
+    const TSaveAnswer answer = AskSaveChanges(
+        this, QString("\"%1\" penceresindeki eğriler değişti. Kaydedilsin mi?").arg(windowTitle()));
+    if (answer == TSaveAnswer::Discard)
+        return true;
+    if (answer == TSaveAnswer::Cancel)
+        return false;
+    bool saved = false;
+    Guarded([&] {
+        if (IsSceneFileName(FFileName) && FFileName == windowTitle() && QFile::exists(FFileName)) {
+            WriteScene();
+            saved = true;
+        } else
+            saved = SaveAsType(1);
+    });
+    return saved;
 }
 
 void TGrafikMChildFrm::Print(QPrinter& printer)

@@ -92,6 +92,10 @@ public:
     void WritePicture();
     void SaveAs();
     void Save();
+    // Before the window closes with changed curves: "Kaydedilsin mi?". True when
+    // the window may close (saved, or not to be saved); false for "Vazgeç", a
+    // cancelled save dialog or a failed write (whose message is shown).
+    bool CanClose();
     void Print(QPrinter& printer);
     // The save dialog: given the proposed name and file type (0 bitmap, 1 Velmo
     // file), fills in the chosen ones; false when cancelled. Tests replace it;
@@ -159,6 +163,8 @@ private:
     QWidget* OuterWindow();
     const QWidget* OuterWindow() const;
     bool RunDialog(TGraphDialog dialog);
+    // The save dialog with the file type first offered; false when cancelled.
+    bool SaveAsType(int type);
 
     TGraphHost& FHost;
     TDrawFunction FDrawFunction;

@@ -12,6 +12,7 @@
 #include "ui/platform/combo_box.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/image.h"
+#include "ui/platform/prompts.h"
 
 #include <QAbstractItemView>
 #include <QFrame>
@@ -567,10 +568,27 @@ void TCurvedLineExplorer::ilkEgriButtonClick() { CurveCommand(&TGrafikMChildFrm:
 void TCurvedLineExplorer::OncekiEgriButtonClick() { CurveCommand(&TGrafikMChildFrm::PriorCurve); }
 void TCurvedLineExplorer::SonrakiEgriButtonClick() { CurveCommand(&TGrafikMChildFrm::NextCurve); }
 void TCurvedLineExplorer::SonEgriButtonClick() { CurveCommand(&TGrafikMChildFrm::LastCurve); }
-void TCurvedLineExplorer::EgriSilButtonClick() { CurveCommand(&TGrafikMChildFrm::RemoveCurve); }
+void TCurvedLineExplorer::EgriSilButtonClick()
+{
+    TGrafikMChildFrm* window = ActiveGraphWindow();
+    if (window == nullptr || window->DrawFunction().Objects().Count() == 0
+        || window->State() == omAppend)
+        return;
+    const int n = window->DrawFunction().Objects().Count();
+    if (!AskYesNo(this,
+            QString("Geçerli eğri (%1/%2) silinsin mi?").arg(window->CurveIndex() + 1).arg(n)))
+        return;
+    CurveCommand(&TGrafikMChildFrm::RemoveCurve);
+}
 
 void TCurvedLineExplorer::TumEgrileriSilButtonClick()
 {
+    TGrafikMChildFrm* window = ActiveGraphWindow();
+    if (window == nullptr || window->DrawFunction().Objects().Count() == 0)
+        return;
+    const int n = window->DrawFunction().Objects().Count();
+    if (!AskYesNo(this, QString("Penceredeki %1 eğrinin tümü silinsin mi?").arg(n)))
+        return;
     CurveCommand(&TGrafikMChildFrm::RemoveAllCurves);
 }
 

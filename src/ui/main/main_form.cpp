@@ -813,11 +813,16 @@ void TMainForm::AktifFormuKapatClick()
         sub->close();
 }
 
-void TMainForm::TumFormlariKapatClick()
+void TMainForm::TumFormlariKapatClick() { CloseAllChildren(); }
+
+bool TMainForm::CloseAllChildren()
 {
+    // A window whose user cancels its save question stays open, and so do those before it.
     const QList<QMdiSubWindow*> windows = FClient->subWindowList(QMdiArea::CreationOrder);
     for (auto it = windows.rbegin(); it != windows.rend(); ++it)
-        (*it)->close();
+        if (!(*it)->close())
+            return false;
+    return true;
 }
 
 // ---- File, print and help ------------------------------------------------------
@@ -955,8 +960,13 @@ void TMainForm::SaveLayout()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    // The graph windows close with the main window; the layout is written once.
-    FClient->closeAllSubWindows();
+    // The graph windows close with the main window, each asking first when its
+    // curves changed; one kept open keeps the program running. The layout is
+    // written once.
+    if (!CloseAllChildren()) {
+        event->ignore();
+        return;
+    }
     Guarded([this] { SaveLayout(); });
     CloseHelpViewer();
     event->accept();

@@ -196,6 +196,8 @@ private:
     void OnGraph(const std::function<void(TGrafikMChildFrm&)>& body);
     void SwapZoomSlot(Qt::Orientation orientation);
     int FreeWindowNumber() const;
+    // Closes the child windows from the last to the first; false when one stays open.
+    bool CloseAllChildren();
     void UpdateRecentMenu();
 
     QString FProgramDirectory;

@@ -1,8 +1,10 @@
 #include "graph_test_host.h"
 #include "ui/graph/grafik_mchild_frm.h"
+#include "ui/platform/prompts.h"
 #include "ui/platform/scene_file.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -95,4 +97,68 @@ TEST(GraphScene, AWindowsWorkGoesOutAndComesBackExactly)
     EXPECT_EQ(c->CurveIndex(), 7);
     EXPECT_EQ(SceneJson(c->Scene()), SceneJson(four));
     EXPECT_EQ(c->Picture(), a->Picture());
+}
+
+TEST(GraphScene, ClosingAWindowWithChangedCurvesAsks)
+{
+    Windows windows;
+    QStringList asked;
+    TSaveAnswer answer = TSaveAnswer::Cancel;
+    const TScopedPrompts prompts({ {}, [&](QWidget*, const QString& text) {
+                                      asked << text;
+                                      return answer;
+                                  } });
+    // Without curves, and with curves never changed, nothing is asked.
+    const auto empty = windows.make();
+    empty->show();
+    EXPECT_TRUE(empty->close());
+    EXPECT_TRUE(asked.isEmpty());
+
+    const auto w = windows.make();
+    w->SetWindowNo(5);
+    w->show();
+    w->ApplyCurve(curve(ctXYPlane, "X", "x*2", "0", 255));
+    windows.host.Released = 0;
+    EXPECT_FALSE(w->close()) << "Vazgeç keeps it open";
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0].toStdString(), "\"Ekran1\" penceresindeki eğriler değişti. Kaydedilsin mi?");
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(windows.host.Released, 0) << "its number stays taken";
+
+    // Kaydet offers the Velmo type; a cancelled dialog keeps the window open.
+    answer = TSaveAnswer::Save;
+    int offered = -1;
+    bool choose = false;
+    const QString file = windows.dir.filePath("kayit.vlm");
+    w->SetSaveDialogRunner([&](QString& name, int& type) {
+        offered = type;
+        name = file;
+        return choose;
+    });
+    EXPECT_FALSE(w->close());
+    EXPECT_EQ(offered, 1);
+    choose = true;
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_EQ(windows.host.Released, 5);
+    EXPECT_FALSE(w->CurvesChanged());
+
+    // A saved window closes without a question until its curves change again;
+    // then "Kaydetme" closes it as it is and "Kaydet" writes its file without a dialog.
+    w->show();
+    asked.clear();
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(asked.isEmpty());
+    w->show();
+    w->NewCurve();
+    w->ApplyCurve(curve(ctXYPlane, "X", "x*3", "0", 255));
+    answer = TSaveAnswer::Discard;
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(ReadSceneFile(file, {}).Scene.Curves.size(), 1u);
+    w->show();
+    answer = TSaveAnswer::Save;
+    choose = false;
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(ReadSceneFile(file, {}).Scene.Curves.size(), 2u);
+    EXPECT_EQ(asked.size(), 2);
 }

@@ -465,6 +465,14 @@ TEST(CurveExplorer, NavigationRefillsThePanel)
     p.OncekiEgriButtonClick();
     expectShown(1);
 
+    // Deleting asks first; "Hayır" keeps the curve.
+    e.Answer = false;
+    p.EgriSilButton->click();
+    EXPECT_EQ(e.Curves(), 3);
+    ASSERT_EQ(e.asked.size(), 1);
+    EXPECT_EQ(e.asked[0].toStdString(), "Geçerli eğri (2/3) silinsin mi?");
+    e.Answer = true;
+
     // Delete the middle curve: the one after it becomes current.
     p.EgriSilButton->click();
     EXPECT_EQ(e.Curves(), 2);
@@ -484,6 +492,7 @@ TEST(CurveExplorer, NavigationRefillsThePanel)
 
     // Delete all: the panel returns to type 0, the preview empties.
     p.TumEgrileriSilButton->click();
+    EXPECT_EQ(e.asked.last().toStdString(), "Penceredeki 2 eğrinin tümü silinsin mi?");
     EXPECT_EQ(e.Curves(), 0);
     ExpectDefaults(p, 0);
     EXPECT_EQ(p.PreviewRenderer().Objects().Count(), 0);

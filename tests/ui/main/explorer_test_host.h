@@ -7,6 +7,7 @@
 #include "ui/main/explorer_controls.h"
 #include "ui/platform/color_combo.h"
 #include "ui/platform/error_report.h"
+#include "ui/platform/prompts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -64,6 +65,14 @@ struct TExplorerFixture {
     TGrafikMChildFrm* active = nullptr;
     QStringList errors;
     TScopedErrorSink sink { [this](const QString& m) { errors << m; } };
+    // The questions before a delete, answered with Answer.
+    QStringList asked;
+    bool Answer = true;
+    TScopedPrompts prompts { { [this](QWidget*, const QString& text) {
+                                  asked << text;
+                                  return Answer;
+                              },
+        {} } };
     char separator = DecimalSeparator();
 
     TExplorerFixture()

@@ -156,3 +156,47 @@ TEST(SceneFiles, FilesNamedAtStartOpenEachAndBadOnesAreReported)
     EXPECT_EQ(m.ActiveGraphWindow()->DrawFunction().Objects().Count(), 1);
     EXPECT_EQ(m.RecentFiles(), (QStringList { partly, good }));
 }
+
+TEST(SceneFiles, ClosingAllAndLeavingAskForEachWindowWithChangedCurves)
+{
+    Main main;
+    TMainForm& m = main.m();
+    QStringList asked;
+    TSaveAnswer answer = TSaveAnswer::Cancel;
+    const TScopedPrompts prompts({ {}, [&](QWidget* owner, const QString&) {
+                                      asked << owner->windowTitle();
+                                      return answer;
+                                  } });
+    for (int i = 0; i < 3; ++i)
+        m.YeniPencereClick();
+    m.GraphWindows()[0]->ApplyCurve(curve("x"));
+    m.GraphWindows()[2]->ApplyCurve(curve("x"));
+    const auto open = [&] {
+        QApplication::processEvents();
+        return m.GraphWindows().size();
+    };
+
+    m.AktifFormuKapatClick();
+    EXPECT_EQ(asked, QStringList { "Ekran3" });
+    EXPECT_EQ(open(), 3);
+    asked.clear();
+    m.TumFormlariKapatClick();
+    EXPECT_EQ(asked, QStringList { "Ekran3" }) << "Vazgeç stops closing";
+    EXPECT_EQ(open(), 3);
+    answer = TSaveAnswer::Discard;
+    asked.clear();
+    m.TumFormlariKapatClick();
+    EXPECT_EQ(asked, (QStringList { "Ekran3", "Ekran1" }))
+        << "the window without curves closes quietly";
+    EXPECT_EQ(open(), 0);
+
+    // Leaving the program asks the same way; Vazgeç keeps the program running.
+    m.YeniPencereClick();
+    m.ActiveGraphWindow()->ApplyCurve(curve("x"));
+    answer = TSaveAnswer::Cancel;
+    EXPECT_FALSE(m.close());
+    EXPECT_TRUE(m.isVisible());
+    EXPECT_EQ(open(), 1);
+    answer = TSaveAnswer::Discard;
+    EXPECT_TRUE(m.close());
+}
