@@ -4,6 +4,7 @@
 #include "base/number_text.h"
 #include "cli/command_error.h"
 #include "cli/curve_spec.h"
+#include "cli/png_picture.h"
 #include "curves/object_list.h"
 #include "curves/point_table.h"
 #include "engine/fonksiyon.h"
@@ -32,7 +33,7 @@ constexpr int MaxSize = 20000;
 constexpr long double MaxZoomPercent = 1e6L;
 constexpr long double MaxAngle = 1e9L;
 // Qt's PNG quality 80 is zlib's fastest level: a picture of a few flat colours
-// packs almost as small as at the default level in a fraction of the time.
+// packs nearly as small as at the default level in a fraction of the time.
 constexpr int PngQuality = 80;
 
 const char* const Overview = R"(Kullanım: velmo [KOMUT] [SEÇENEKLER]
@@ -355,9 +356,10 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
     }
     writeAtomically(out, [&](QIODevice& device) {
         QImageWriter writer(&device, format);
-        if (suffix == "png")
-            writer.setQuality(PngQuality);
-        return writer.write(picture);
+        if (suffix != "png")
+            return writer.write(picture);
+        writer.setQuality(PngQuality);
+        return writer.write(PngPicture(picture));
     });
     return ecSuccess;
 }

@@ -1,6 +1,7 @@
 #include "../ui/graph/graph_test_host.h"
 #include "base/number_text.h"
 #include "cli/commands.h"
+#include "cli/png_picture.h"
 #include "curves/object_list.h"
 #include "ui/dialogs/fhesapla_frm.h"
 #include "ui/graph/grafik_mchild_frm.h"
@@ -337,4 +338,24 @@ TEST_F(Commands, ErrorsAreExactAndLeaveNoFile)
     EXPECT_EQ(run(dir, { "eval", "x", "x" }).Code, 2);
     EXPECT_EQ(run(dir, { "eval" }).Err, "formül verilmedi\nSeçenekler için: velmo eval --help\n");
     EXPECT_EQ(run(dir, { "frob" }).Code, 2);
+}
+
+TEST(PngPicture, FewColoursBecomeAPaletteManyStayAsTheyAre)
+{
+    QImage few(40, 30, QImage::Format_RGB32);
+    few.fill(qRgb(255, 255, 255));
+    for (int x = 0; x < 40; ++x)
+        few.setPixel(x, x % 30, qRgb(x, 128, 0)); // 41 colours
+    const QImage packed = PngPicture(few);
+    EXPECT_EQ(packed.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(packed.colorCount(), 41);
+    EXPECT_EQ(packed.convertToFormat(QImage::Format_RGB32), few);
+
+    QImage many(300, 2, QImage::Format_RGB32);
+    for (int x = 0; x < 300; ++x) {
+        many.setPixel(x, 0, qRgb(x % 256, x / 256, 7));
+        many.setPixel(x, 1, qRgb(0, 0, 0));
+    }
+    EXPECT_EQ(PngPicture(many).format(), QImage::Format_RGB32);
+    EXPECT_EQ(PngPicture(many), many);
 }
