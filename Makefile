@@ -7,7 +7,7 @@ WERROR := $(if $(filter true,$(CI)),-DVELMO_WERROR=ON)
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test bench sanitize install package clean
+.PHONY: all deps configure build run test bench bench-e2e sanitize install package clean
 
 all: build
 
@@ -36,6 +36,10 @@ package: build
 
 bench: build
 	@for b in $(BUILD)/bench/velmo_bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# Whole velmo render processes beside gnuplot (installed by the script when missing).
+bench-e2e: build
+	bench/end_to_end.py --velmo $(BUILD)/src/app/velmo
 
 # The model layers' tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps
