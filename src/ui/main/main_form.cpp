@@ -853,7 +853,16 @@ QPrinter& TMainForm::Printer()
 
 void TMainForm::YazdirClick()
 {
-    OnGraph([this](auto& g) { g.Print(Printer()); });
+    OnGraph([this](auto& g) {
+        try {
+            g.Print(Printer());
+        } catch (...) {
+            // A job that could not start leaves the platform's printer object active,
+            // refusing every later set-up: the next set-up and print get a fresh one.
+            FPrinter.reset();
+            throw;
+        }
+    });
 }
 
 void TMainForm::YaziciAyarClick()

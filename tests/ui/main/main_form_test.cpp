@@ -23,6 +23,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -636,4 +637,29 @@ TEST(WindowBounds, FirstFloatingPlaceAvoidsTheGivenWindows)
     // No free place at all.
     EXPECT_FALSE(FirstFloatingPlace(area, QSize(200, 300), { area }));
     EXPECT_FALSE(FirstFloatingPlace(area, QSize(800, 300), {}));
+}
+
+TEST(MainForm, AFailedPrintLeavesTheNextSetUpAndPrintWorking)
+{
+    Main main;
+    TMainForm& m = main.m();
+    m.YeniPencereClick();
+    QApplication::processEvents();
+    QStringList errors;
+    TScopedErrorSink sink([&](const QString& message) { errors << message; });
+    // No printer is installed here: the platform's printer cannot start a job.
+    m.Printer().setOutputFormat(QPrinter::NativeFormat);
+    m.Printer().setPrinterName(QString());
+    m.Yazdir->trigger();
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith("Yazıcıya yazdırılamadı")) << errors[0].toStdString();
+    // Printing to a file, as the set-up dialog chooses it, now takes effect.
+    const QString file = main.dir.filePath("print.pdf");
+    m.Printer().setOutputFileName(file);
+    EXPECT_EQ(m.Printer().outputFileName(), file);
+    m.Yazdir->trigger();
+    EXPECT_EQ(errors.size(), 1) << errors.join('\n').toStdString();
+    QFile pdf(file);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
 }
