@@ -15,12 +15,15 @@
 #include "ui/platform/prompts.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
+#include <QPalette>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
@@ -308,6 +311,7 @@ void TCurvedLineExplorer::ConnectHandlers()
              static_cast<QLineEdit*>(fzEdit), NoktaAraligiEdit })
         connect(edit, &QLineEdit::textChanged, this, [this] { fxyzEditChange(); });
     connect(CizgiKEdit, &QSpinBox::valueChanged, this, [this] { fxyzEditChange(); });
+    NoktaAraligiEdit->installEventFilter(this);
 
     connect(SpinButton1, &TSpinButton::UpClick, this, [this] { SpinButton1UpClick(); });
     connect(SpinButton1, &TSpinButton::DownClick, this, [this] { SpinButton1DownClick(); });
@@ -445,21 +449,45 @@ void TCurvedLineExplorer::CheckChange()
     TEditorValues values;
     try {
         values = EditorValues();
-    } catch (const EConvertError&) {
-        // Typing runs this at every keystroke: one message while the step stays
-        // unreadable, not one for each key.
-        if (FStepErrorShown)
-            return;
-        FStepErrorShown = true;
-        throw;
+    } catch (const EConvertError& e) {
+        // Typing runs this at every keystroke ("-" on the way to "-0,1"): no box
+        // that would swallow the next keys, and nothing applied.
+        SetStepUnreadable(true, QString::fromStdString(e.Message()));
+        return;
     }
-    FStepErrorShown = false;
+    SetStepUnreadable(false);
     if (window->IsCurveChanged(values)) {
         UygulaButton->setEnabled(true);
         window->MarkCurveChanged();
     } else {
         UygulaButton->setEnabled(false);
     }
+}
+
+void TCurvedLineExplorer::SetStepUnreadable(bool unreadable, const QString& message)
+{
+    if (unreadable == FStepUnreadable && !unreadable)
+        return;
+    FStepUnreadable = unreadable;
+    QPalette palette = NoktaAraligiEdit->palette();
+    palette.setColor(QPalette::Text,
+        unreadable ? QColor(Qt::red)
+                   : QApplication::palette(NoktaAraligiEdit).color(QPalette::Text));
+    NoktaAraligiEdit->setPalette(palette);
+    emit HintChanged(unreadable ? message : QString());
+}
+
+bool TCurvedLineExplorer::eventFilter(QObject* watched, QEvent* event)
+{
+    // Only when the user moves on: not when a box or another window takes the
+    // activation (the box itself would otherwise report again).
+    if (watched == NoktaAraligiEdit && event->type() == QEvent::FocusOut && FStepUnreadable
+        && ActiveGraphWindow() != nullptr) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            Guarded([this] { static_cast<void>(TextToFloat(stdtext(NoktaAraligiEdit->text()))); });
+    }
+    return QDockWidget::eventFilter(watched, event);
 }
 
 // ---- The preview -------------------------------------------------------------------

@@ -171,6 +171,17 @@ public:
     QPushButton* CLSelectButton = nullptr;
     QPushButton* UygulaButton = nullptr;
 
+    // Whether the step field's text is marked as no number (while it is typed).
+    bool StepUnreadable() const { return FStepUnreadable; }
+
+signals:
+    // A hint for the main window's status line ("" takes it back).
+    void HintChanged(const QString& hint);
+
+protected:
+    // Leaving the step field with a text that is no number reports it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Holds the change handler back while the panel writes its own fields.
     class TFilling {
@@ -216,7 +227,9 @@ private:
     TPreviewProperties FOnPreviewProperties;
     QPointer<TOperatorSelectToolW> FOperatorPalette;
     int FFilling = 0;
-    // The change handler reports an unreadable step once, not again at every
-    // keystroke until the step reads again.
-    bool FStepErrorShown = false;
+    // While the step is typed, a text that is no number marks the field and shows
+    // the message in the status line; the box comes when the field is left or a
+    // command needs the step.
+    void SetStepUnreadable(bool unreadable, const QString& message = {});
+    bool FStepUnreadable = false;
 };

@@ -519,6 +519,8 @@ void TMainForm::CreateToolWindows()
 {
     CurvedLineExplorerToolW = new TCurvedLineExplorer(this);
     SetHelpContext(CurvedLineExplorerToolW, hcCurveExplorer);
+    connect(CurvedLineExplorerToolW, &TCurvedLineExplorer::HintChanged, this,
+        [this](const QString& hint) { StatusPanel1->setText(hint); });
     addDockWidget(Qt::LeftDockWidgetArea, CurvedLineExplorerToolW);
     CurvedLineExplorerToolW->hide();
     CurvedLineExplorerToolW->SetActiveGraphWindow([this] { return ActiveGraphWindow(); });

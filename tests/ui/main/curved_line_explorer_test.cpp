@@ -516,35 +516,53 @@ TEST(CurveExplorer, ActivationShowsEachWindowsCurve)
     EXPECT_EQ(e.panel.ColorCombo->Color(), Lime);
 }
 
-TEST(CurveExplorer, UnreadableStepReportedOnceWhileTyping)
+TEST(CurveExplorer, UnreadableStepWhileTypingIsMarkedWithoutABox)
 {
     TExplorerFixture e;
     TCurvedLineExplorer& p = e.panel;
+    QStringList hints;
+    QObject::connect(
+        &p, &TCurvedLineExplorer::HintChanged, &p, [&](const QString& hint) { hints << hint; });
     e.Enter(0, "", "x", "", Blue);
     ASSERT_EQ(e.Curves(), 1);
-    TExplorerFixture::Type(p.NoktaAraligiEdit, "abc");
-    TExplorerFixture::Type(p.fyEdit, "x+1");
-    EXPECT_EQ(e.errors, QStringList { "'a' is not a valid floating point value" });
-    // The handler stopped each time: Uygula and the stored state as they were.
-    EXPECT_FALSE(p.UygulaButton->isEnabled());
-    EXPECT_EQ(e.w().State(), omNone);
+    const QColor normal = p.NoktaAraligiEdit->palette().color(QPalette::Text);
+    // "-0,1" typed key by key passes through "-", which is no number.
+    p.NoktaAraligiEdit->clear();
+    EXPECT_TRUE(p.StepUnreadable());
+    TExplorerFixture::Type(p.NoktaAraligiEdit, "-0,1");
+    EXPECT_EQ(p.NoktaAraligiEdit->text(), "-0,1");
+    EXPECT_FALSE(p.StepUnreadable());
+    EXPECT_TRUE(e.errors.isEmpty()) << e.errors.join('\n').toStdString();
+    EXPECT_EQ(hints.value(0), "'' is not a valid floating point value");
+    EXPECT_EQ(hints.last(), "");
+    EXPECT_EQ(p.NoktaAraligiEdit->palette().color(QPalette::Text), normal);
 
-    // A command reports it each time, and stores nothing.
-    e.errors.clear();
+    // An unreadable text is marked, shown in the status line and applies nothing.
+    p.NoktaAraligiEdit->setText("0,1");
+    TExplorerFixture::Type(p.fyEdit, "+1");
+    ASSERT_TRUE(p.UygulaButton->isEnabled());
+    p.NoktaAraligiEdit->setText("0.1");
+    EXPECT_TRUE(p.StepUnreadable());
+    EXPECT_EQ(hints.last(), "'0.1' is not a valid floating point value");
+    EXPECT_NE(p.NoktaAraligiEdit->palette().color(QPalette::Text), normal);
+    EXPECT_TRUE(e.errors.isEmpty());
+
+    // Applying shows the box each time and stores nothing.
     p.UygulaButtonClick();
     p.UygulaButtonClick();
     EXPECT_EQ(e.errors,
-        QStringList({ "'abc' is not a valid floating point value",
-            "'abc' is not a valid floating point value" }));
+        QStringList({ "'0.1' is not a valid floating point value",
+            "'0.1' is not a valid floating point value" }));
     EXPECT_EQ(e.w().DrawFunction().Objects().Items(0).Fy->GetText(), "x");
 
-    // Once the step reads again, the next unreadable text is reported again.
+    // Leaving the field shows it once.
     e.errors.clear();
-    p.NoktaAraligiEdit->setText("0,5");
-    EXPECT_TRUE(p.UygulaButton->isEnabled());
-    p.NoktaAraligiEdit->setText("");
-    p.NoktaAraligiEdit->setText("a");
-    EXPECT_EQ(e.errors, QStringList { "'' is not a valid floating point value" });
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(p.NoktaAraligiEdit, &out);
+    EXPECT_EQ(e.errors, QStringList { "'0.1' is not a valid floating point value" });
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(p.NoktaAraligiEdit, &away);
+    EXPECT_EQ(e.errors.size(), 1) << "not when another window takes the activation";
 }
 
 TEST(CurveExplorer, DoubleClicksOnTheLists)
