@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
@@ -136,6 +137,7 @@ TEST_F(Commands, RenderOptionsOverTheSettings)
         { "render", "-o", out, "--size", "64x48", "--planes", "none", "--background", "Mavi",
             "--parallel" });
     ASSERT_EQ(r.Code, 0) << r.Err;
+    EXPECT_TRUE(QGuiApplication::topLevelWindows().isEmpty()) << "no window opened";
     const QImage jpeg(out);
     EXPECT_EQ(jpeg.size(), QSize(64, 48));
     const QColor middle = jpeg.pixelColor(32, 10);
