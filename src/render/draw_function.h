@@ -1,24 +1,23 @@
 #pragma once
 
-#include "curves/object_list.h"
-#include "geometry/planes.h"
-#include "geometry/transform_matrix.h"
+#include "geometry/camera.h"
 #include "render/color.h"
+#include "render/render_scene.h"
 
 #include <QImage>
 #include <QPoint>
 
 #include <array>
-#include <cstdint>
 
+class QPaintDevice;
 class QPainter;
-class TRaster;
 
 // One scene drawn into its own picture: background, the little orientation
-// axes, the reference planes with their red half-axes, and the curves. It owns
-// the curve list, the planes and both matrices. It never redraws by itself: the
-// owner changes parameters and calls Render; a changed angle, scale or
-// perspective shows only after Render(true).
+// axes, the reference planes with their red half-axes, and the curves. It is the
+// camera, the scene it looks at and the picture the own rasterizer draws into;
+// the same walk of the scene paints onto any other paint device. It never
+// redraws by itself: the owner changes parameters and calls Render; a changed
+// angle, scale or perspective shows only after Render(true).
 class TDrawFunction {
 public:
     TDrawFunction();
@@ -30,76 +29,71 @@ public:
     int Width() const { return FImage.width(); }
     int Height() const { return FImage.height(); }
     void SetSize(int width, int height);
-    TColor BrushColor() const { return FBrushColor; }
-    void SetBrushColor(TColor color) { FBrushColor = color; }
+    TColor BrushColor() const { return FScene.BrushColor(); }
+    void SetBrushColor(TColor color) { FScene.SetBrushColor(color); }
 
-    TObjectList& Objects() { return FObjects; }
-    const TObjectList& Objects() const { return FObjects; }
-    TPlanes& Planes() { return FPlanes; }
-    const TPlanes& Planes() const { return FPlanes; }
-    const TTransformMatrix& Matrix() const { return FMatrix; }
+    TCamera& Camera() { return FCamera; }
+    const TCamera& Camera() const { return FCamera; }
+    TRenderScene& Scene() { return FScene; }
+    const TRenderScene& Scene() const { return FScene; }
 
-    bool LAxisesVisible() const { return FLAxisesVisible; }
-    void SetLAxisesVisible(bool value) { FLAxisesVisible = value; }
-    TColor LAxisesColor() const { return FLAxisesColor; }
-    void SetLAxisesColor(TColor value) { FLAxisesColor = value; }
+    TObjectList& Objects() { return FScene.Objects(); }
+    const TObjectList& Objects() const { return FScene.Objects(); }
+    TPlanes& Planes() { return FScene.Planes(); }
+    const TPlanes& Planes() const { return FScene.Planes(); }
+    const TTransformMatrix& Matrix() const { return FCamera.Matrix(); }
+
+    bool LAxisesVisible() const { return FScene.LAxisesVisible(); }
+    void SetLAxisesVisible(bool value) { FScene.SetLAxisesVisible(value); }
+    TColor LAxisesColor() const { return FScene.LAxisesColor(); }
+    void SetLAxisesColor(TColor value) { FScene.SetLAxisesColor(value); }
     // Kept for the owner (the graph window's step in pixels); not used here.
     int MoveStep() const { return FMoveStep; }
     void SetMoveStep(int value) { FMoveStep = value; }
     // The picture pixel of the scene origin.
-    int X0() const { return FX0; }
-    void SetX0(int value) { FX0 = value; }
-    int Y0() const { return FY0; }
-    void SetY0(int value) { FY0 = value; }
-    bool Perspective() const { return FPerspective; }
-    void SetPerspective(bool value) { FPerspective = value; }
+    int X0() const { return FCamera.X0(); }
+    void SetX0(int value) { FCamera.SetX0(value); }
+    int Y0() const { return FCamera.Y0(); }
+    void SetY0(int value) { FCamera.SetY0(value); }
+    bool Perspective() const { return FCamera.Perspective(); }
+    void SetPerspective(bool value) { FCamera.SetPerspective(value); }
     // Degrees, not wrapped into 0..360.
-    long double XAxisAngle() const { return FXAxisAngle; }
-    long double YAxisAngle() const { return FYAxisAngle; }
+    long double XAxisAngle() const { return FCamera.XAxisAngle(); }
+    long double YAxisAngle() const { return FCamera.YAxisAngle(); }
 
     // X0 -= dx, Y0 -= dy.
-    void MoveOrigin(int dx, int dy);
-    void SetAngles(long double ax, long double ay);
-    void RotateBy(long double dx, long double dy);
+    void MoveOrigin(int dx, int dy) { FCamera.MoveOrigin(dx, dy); }
+    void SetAngles(long double ax, long double ay) { FCamera.SetAngles(ax, ay); }
+    void RotateBy(long double dx, long double dy) { FCamera.RotateBy(dx, dy); }
     // Zoom in: the percent doubles.
-    void HalveScale() { FScale /= 2; }
+    void HalveScale() { FCamera.HalveScale(); }
     // Zoom out: the percent halves.
-    void DoubleScale() { FScale *= 2; }
+    void DoubleScale() { FCamera.DoubleScale(); }
     // Scale := 5 / percent; percent is positive (the callers see to it).
-    void SetZoom(int percent) { FScale = 5.0L / percent; }
-    long double Scale() const { return FScale; }
+    void SetZoom(int percent) { FCamera.SetZoom(percent); }
+    long double Scale() const { return FCamera.Scale(); }
     // A scale kept elsewhere (a scene file's zoom); positive.
-    void SetScale(long double scale) { FScale = scale; }
+    void SetScale(long double scale) { FCamera.SetScale(scale); }
 
     // Composes the scene matrix: scale, RotateX, RotateY, then perspective.
-    void BuildMatrix();
+    void BuildMatrix() { FCamera.BuildMatrix(); }
     // Draws the whole picture; with recompute the matrix is rebuilt and the
     // visible planes and curves are projected anew.
     void Render(bool recompute);
+    // Paints the scene as the last Render projected it through painter, active on a
+    // device of width x height (in the painter's coordinates), with QPainter's own
+    // primitives: for vector files and print. The picture is left alone.
+    void Paint(QPainter& painter, int width, int height) const;
+    // The same onto a whole device, with a painter of its own.
+    void Paint(QPaintDevice& device) const;
 
     // Where the little axes x, y, z ended in the last drawing.
     const std::array<QPoint, 3>& LAxisPoints() const { return FLAxisPoints; }
 
 private:
-    void DrawBackground(TRaster& raster, QPainter& painter);
-    void DrawLittleAxes(TRaster& raster, QPainter& painter);
-    void DrawPlanes(bool recompute, TRaster& raster, QPainter& painter);
-    void DrawCurves(bool recompute, TRaster& raster, QPainter& painter);
-
-    TObjectList FObjects;
-    TPlanes FPlanes;
-    TTransformMatrix FMatrix;
-    TTransformMatrix FPerspectiveMatrix;
-    long double FXAxisAngle = 0;
-    long double FYAxisAngle = 0;
-    long double FScale = 0.05L;
-    bool FPerspective = true;
-    int FX0 = 0;
-    int FY0 = 0;
+    TCamera FCamera;
+    TRenderScene FScene;
     int FMoveStep = 0;
-    bool FLAxisesVisible = true;
-    TColor FLAxisesColor = 0;
     std::array<QPoint, 3> FLAxisPoints {};
-    TColor FBrushColor = 16777215;
     QImage FImage;
 };

@@ -1,0 +1,105 @@
+#include "render/canvas.h"
+
+#include "render/wide_line.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+namespace {
+QPen solidPen(TColor color, int width)
+{
+    QPen pen(ColorToQColor(color));
+    pen.setWidth(width);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+}
+
+TPainterCanvas::TPainterCanvas(QPainter& painter, int width, int height)
+    : FPainter(painter)
+    , FWidth(width)
+    , FHeight(height)
+{
+    FPainter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void TPainterCanvas::Fill(TColor color)
+{
+    FPainter.fillRect(QRect(0, 0, FWidth, FHeight), ColorToQColor(color));
+}
+
+void TPainterCanvas::Line(
+    std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, TColor color, int width)
+{
+    FPainter.setPen(solidPen(color, std::max(width, 1)));
+    TWideLines(FPainter, FWidth, FHeight, std::max(width, 1)).Line(x1, y1, x2, y2);
+}
+
+void TPainterCanvas::Polyline(const TScreenPoint* points, int count, std::int32_t x0,
+    std::int32_t y0, TColor color, int width)
+{
+    FPainter.setPen(solidPen(color, std::max(width, 1)));
+    TWideLines(FPainter, FWidth, FHeight, std::max(width, 1)).Polyline(points, count, x0, y0);
+}
+
+void TPainterCanvas::Squares(
+    const TScreenPoint* points, int count, std::int32_t x0, std::int32_t y0, TColor color)
+{
+    const QColor fill = ColorToQColor(color);
+    for (int i = 0; i < count; ++i) {
+        const std::int64_t left = std::int64_t(x0) + points[i].X - 1;
+        const std::int64_t top = std::int64_t(y0) - points[i].Y - 1;
+        // Squares off the device are left out before they reach the painter's int coordinates.
+        if (left > -3 && left < FWidth && top > -3 && top < FHeight)
+            FPainter.fillRect(QRect(int(left), int(top), 3, 3), fill);
+    }
+}
+
+void TPainterCanvas::Text(int left, int top, const QString& text, TColor color)
+{
+    FPainter.setPen(ColorToQColor(color));
+    FPainter.setFont(QGuiApplication::font());
+    FPainter.drawText(QRect(left, top, 64, 64), Qt::AlignLeft | Qt::AlignTop, text);
+}
+
+TRasterCanvas::TRasterCanvas(QImage& image)
+    : FRaster(image)
+    , FPainter(&image)
+    , FWide(FPainter, image.width(), image.height())
+{
+}
+
+void TRasterCanvas::Fill(TColor color)
+{
+    FRaster.FillRect(0, 0, FRaster.Width(), FRaster.Height(), ColorToRgb32(color));
+}
+
+void TRasterCanvas::Line(
+    std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, TColor color, int width)
+{
+    if (width <= 1)
+        FRaster.DrawLine(x1, y1, x2, y2, ColorToRgb32(color));
+    else
+        FWide.Line(x1, y1, x2, y2, color, width);
+}
+
+void TRasterCanvas::Polyline(const TScreenPoint* points, int count, std::int32_t x0,
+    std::int32_t y0, TColor color, int width)
+{
+    if (width <= 1)
+        FRaster.DrawPolyline(points, count, x0, y0, ColorToRgb32(color));
+    else
+        FWide.Polyline(points, count, x0, y0, color, width);
+}
+
+void TRasterCanvas::Squares(
+    const TScreenPoint* points, int count, std::int32_t x0, std::int32_t y0, TColor color)
+{
+    FRaster.DrawSquares(points, count, x0, y0, ColorToRgb32(color));
+}
+
+void TRasterCanvas::Text(int left, int top, const QString& text, TColor color)
+{
+    FWide.Text(left, top, text, color);
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "geometry/space_point.h"
+#include "render/color.h"
+#include "render/raster.h"
+
+#include <QPainter>
+#include <QRect>
+#include <QString>
+
+#include <cstdint>
+
+class QImage;
+
+// What a scene is drawn onto: the few primitives its walk uses, in picture pixels (y
+// downward). Scene points (x, y) sit at the pixel (x0 + x, y0 - y). Lines include both end
+// points; a width of 1 or less is the thin line, drawn by each back end's own rule.
+class TCanvas {
+public:
+    virtual ~TCanvas() = default;
+
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    // The whole picture in one colour.
+    virtual void Fill(TColor color) = 0;
+    virtual void Line(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
+        TColor color, int width)
+        = 0;
+    // Lines from points[0] through points[count - 1]; fewer than two points draw nothing.
+    virtual void Polyline(const TScreenPoint* points, int count, std::int32_t x0, std::int32_t y0,
+        TColor color, int width)
+        = 0;
+    // A 3 x 3 square centred on each point's pixel.
+    virtual void Squares(
+        const TScreenPoint* points, int count, std::int32_t x0, std::int32_t y0, TColor color)
+        = 0;
+    // Text in the application's font, its top left corner at (left, top).
+    virtual void Text(int left, int top, const QString& text, TColor color) = 0;
+};
+
+// QPainter onto any paint device (a picture, an SVG or PDF generator, a printer): every
+// primitive through the painter, with coordinates far outside the device cut first.
+class TPainterCanvas : public TCanvas {
+public:
+    // The painter is active on its device and stays the caller's; width and height are the
+    // picture's size in the painter's coordinates.
+    TPainterCanvas(QPainter& painter, int width, int height);
+
+    int Width() const override { return FWidth; }
+    int Height() const override { return FHeight; }
+    void Fill(TColor color) override;
+    void Line(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, TColor color,
+        int width) override;
+    void Polyline(const TScreenPoint* points, int count, std::int32_t x0, std::int32_t y0,
+        TColor color, int width) override;
+    void Squares(const TScreenPoint* points, int count, std::int32_t x0, std::int32_t y0,
+        TColor color) override;
+    void Text(int left, int top, const QString& text, TColor color) override;
+
+private:
+    QPainter& FPainter;
+    int FWidth;
+    int FHeight;
+};
+
+// The own rasterizer into a 32-bit picture, for the curves of hundreds of thousands of
+// points: thin lines, squares and the background written straight into the scan lines; wide
+// lines and text through a QPainter on the same picture.
+class TRasterCanvas : public TCanvas {
+public:
+    // The picture has 32 bits per pixel (TRaster's rule) and is not null; it must outlive the
+    // canvas. The raster is made first: it detaches the picture from any copy an owner holds,
+    // after which the raster and the painter write the same pixels.
+    explicit TRasterCanvas(QImage& image);
+
+    int Width() const override { return FRaster.Width(); }
+    int Height() const override { return FRaster.Height(); }
+    void Fill(TColor color) override;
+    void Line(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, TColor color,
+        int width) override;
+    void Polyline(const TScreenPoint* points, int count, std::int32_t x0, std::int32_t y0,
+        TColor color, int width) override;
+    void Squares(const TScreenPoint* points, int count, std::int32_t x0, std::int32_t y0,
+        TColor color) override;
+    void Text(int left, int top, const QString& text, TColor color) override;
+
+private:
+    TRaster FRaster;
+    QPainter FPainter;
+    TPainterCanvas FWide; // wide lines and text
+};

@@ -1,0 +1,88 @@
+#include "render/render_scene.h"
+
+#include "render/canvas.h"
+
+#include <cmath>
+
+namespace {
+constexpr TColor AxisColor = 255; // the red half-axes
+constexpr int AxisPenWidth = 2;
+}
+
+void TRenderScene::Project(const TCamera& camera)
+{
+    for (int i = 1; i <= 3; ++i)
+        if (FPlanes.Items(i).Visible())
+            camera.Project(FPlanes.Items(i).Grid());
+    for (int i = 0; i < FObjects.Count(); ++i) {
+        const TCurveRecord curve = FObjects.Items(i);
+        if (curve.Visible && curve.Points != nullptr)
+            camera.Project(*curve.Points);
+    }
+}
+
+void TRenderScene::Draw(const TCamera& camera, TCanvas& canvas, std::array<QPoint, 3>* axisEnds) const
+{
+    canvas.Fill(FBrushColor);
+    if (FLAxisesVisible) {
+        std::array<QPoint, 3> ends;
+        drawLittleAxes(camera, canvas, ends);
+        if (axisEnds)
+            *axisEnds = ends;
+    }
+    drawPlanes(camera, canvas);
+    drawCurves(camera, canvas);
+}
+
+void TRenderScene::drawLittleAxes(
+    const TCamera& camera, TCanvas& canvas, std::array<QPoint, 3>& ends) const
+{
+    const auto& m = camera.Matrix().M();
+    const int baseX = 25;
+    const int baseY = canvas.Height() - 25;
+    static const char* const labels[] = { "x", "y", "z" };
+    for (int i = 0; i < 3; ++i) {
+        // The image of the unit vector along the axis, with 1 in place of the scale.
+        const long double d = (m[i][3] + 1) / 20;
+        const long double ex = std::nearbyint((m[i][0] + m[3][0]) / d);
+        const long double ey = std::nearbyint((m[i][1] + m[3][1]) / d);
+        ends[i] = QPoint(baseX + static_cast<int>(ex), baseY - static_cast<int>(ey));
+        canvas.Line(baseX, baseY, ends[i].x(), ends[i].y(), FLAxisesColor, 1);
+        canvas.Text(ends[i].x() - 4, ends[i].y() - 6, QString::fromLatin1(labels[i]), FLAxisesColor);
+    }
+}
+
+void TRenderScene::drawPlanes(const TCamera& camera, TCanvas& canvas) const
+{
+    const std::int64_t x0 = camera.X0();
+    const std::int64_t y0 = camera.Y0();
+    for (int index = 1; index <= 3; ++index) {
+        const TPlane& plane = FPlanes.Items(index);
+        if (!plane.Visible())
+            continue;
+        const TScreenPoint* grid = plane.Grid().ScreenPointData();
+        for (int k = 0; k < 18; ++k)
+            canvas.Line(x0 + grid[2 * k].X, y0 - grid[2 * k].Y, x0 + grid[2 * k + 1].X,
+                y0 - grid[2 * k + 1].Y, plane.Color(), plane.Thickness());
+        for (int end : { TPlanes::FirstAxisEnd, TPlanes::SecondAxisEnd })
+            canvas.Line(x0, y0, x0 + grid[end].X, y0 - grid[end].Y, AxisColor, AxisPenWidth);
+    }
+}
+
+void TRenderScene::drawCurves(const TCamera& camera, TCanvas& canvas) const
+{
+    for (int i = 0; i < FObjects.Count(); ++i) {
+        const TCurveRecord curve = FObjects.Items(i);
+        if (!curve.Visible || curve.Points == nullptr)
+            continue;
+        // Screen points 0..n, as the last projection filled them.
+        const int n = curve.Points->ProjectedCount() - 1;
+        if (n < 1)
+            continue;
+        const TScreenPoint* points = curve.Points->ScreenPointData();
+        if (curve.Style == csLine)
+            canvas.Polyline(points, n + 1, camera.X0(), camera.Y0(), curve.Color, curve.Thickness);
+        else if (curve.Style == csPoints)
+            canvas.Squares(points + 1, n, camera.X0(), camera.Y0(), curve.Color);
+    }
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "curves/object_list.h"
+#include "geometry/camera.h"
+#include "geometry/planes.h"
+#include "render/color.h"
+
+#include <QPoint>
+
+#include <array>
+
+class TCanvas;
+
+// What a camera looks at: the curves, the three reference planes, the little orientation
+// axes and the background. Its one walk draws the same primitives onto any canvas, so a
+// picture cannot differ between the back ends except by their line rules.
+class TRenderScene {
+public:
+    TObjectList& Objects() { return FObjects; }
+    const TObjectList& Objects() const { return FObjects; }
+    TPlanes& Planes() { return FPlanes; }
+    const TPlanes& Planes() const { return FPlanes; }
+
+    TColor BrushColor() const { return FBrushColor; }
+    void SetBrushColor(TColor color) { FBrushColor = color; }
+    bool LAxisesVisible() const { return FLAxisesVisible; }
+    void SetLAxisesVisible(bool value) { FLAxisesVisible = value; }
+    TColor LAxisesColor() const { return FLAxisesColor; }
+    void SetLAxisesColor(TColor value) { FLAxisesColor = value; }
+
+    // Projects the visible planes and curves with the camera's matrix.
+    void Project(const TCamera& camera);
+    // Background, little axes, planes with their red half-axes, then the curves, as the last
+    // projection left them. When the little axes are drawn and axisEnds is given, it
+    // receives where they ended (x, y, z).
+    void Draw(const TCamera& camera, TCanvas& canvas,
+        std::array<QPoint, 3>* axisEnds = nullptr) const;
+
+private:
+    void drawLittleAxes(const TCamera& camera, TCanvas& canvas, std::array<QPoint, 3>& ends) const;
+    void drawPlanes(const TCamera& camera, TCanvas& canvas) const;
+    void drawCurves(const TCamera& camera, TCanvas& canvas) const;
+
+    TObjectList FObjects;
+    TPlanes FPlanes;
+    bool FLAxisesVisible = true;
+    TColor FLAxisesColor = 0;
+    TColor FBrushColor = 16777215;
+};
