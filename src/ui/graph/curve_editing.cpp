@@ -3,6 +3,8 @@
 #include "curves/object_list.h"
 #include "engine/fonksiyon.h"
 
+#include <algorithm>
+
 namespace {
 bool textDiffers(const TFonksiyon* formula, const std::string& text)
 {
@@ -58,6 +60,21 @@ void TCurveEditing::Reset(int index)
         return;
     }
     FCurveIndex = index;
+    TakeCurrent();
+}
+
+void TCurveEditing::Restore(int index, TObjectMode state)
+{
+    const int n = FList.Count();
+    if (n == 0) {
+        FCurrentCurve = NoCurve;
+        FCurveIndex = index;
+        FState = omAppend;
+        return;
+    }
+    // A new curve being entered before the step came back as the last curve, so
+    // undoing an append shows the curve in front of it.
+    FCurveIndex = state == omAppend ? n - 1 : std::clamp(index, 0, n - 1);
     TakeCurrent();
 }
 

@@ -46,6 +46,10 @@ public:
     // After the list was filled anew: index becomes current, or a new curve is
     // entered for an index outside the list.
     void Reset(int index);
+    // After an undo step put the list back: the index it had, in omNone (a pending
+    // change is not kept); a new curve being entered becomes the last curve, and an
+    // empty list enters a new curve.
+    void Restore(int index, TObjectMode state);
     // Each returns false when it did nothing.
     bool FirstCurve();
     bool PriorCurve();

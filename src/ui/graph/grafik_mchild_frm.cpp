@@ -3,6 +3,7 @@
 #include "base/exception.h"
 #include "base/message.h"
 #include "render/four_view.h"
+#include "ui/graph/curve_undo.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/graph_settings.h"
 #include "ui/platform/image.h"
@@ -24,6 +25,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <climits>
 #include <cmath>
@@ -59,6 +61,7 @@ TGrafikMChildFrm::TGrafikMChildFrm(TGraphHost& host, const QString& settingsFile
     setWindowTitle("Ekran1");
     resize(DesignWidth, DesignHeight);
     CreateControls();
+    FUndoStack = new QUndoStack(this);
 
     // FormCreate, in its order.
     FDrawFunction.SetSize(width(), height());
@@ -574,11 +577,11 @@ void TGrafikMChildFrm::MarkCurveChanged()
 
 void TGrafikMChildFrm::ApplyCurve(const TEditorValues& values)
 {
-    const bool stores = FEditing.State() != omNone;
+    const TCurveSnapshot before = TakeCurveSnapshot(FDrawFunction.Objects(), FEditing);
     FEditing.ApplyCurve(values);
-    FCurvesChanged = FCurvesChanged || stores;
     RedrawViews(false);
     RefreshCurveStatus();
+    PushCurveEdit("Uygula", before);
 }
 
 void TGrafikMChildFrm::NewCurve()
@@ -613,19 +616,46 @@ void TGrafikMChildFrm::LastCurve()
 
 void TGrafikMChildFrm::RemoveCurve()
 {
+    const TCurveSnapshot before = TakeCurveSnapshot(FDrawFunction.Objects(), FEditing);
     if (!FEditing.RemoveCurve())
         return;
-    FCurvesChanged = true;
+    PushCurveEdit("Eğriyi Sil", before);
     RefreshCurveStatus();
     RedrawViews(false);
 }
 
 void TGrafikMChildFrm::RemoveAllCurves()
 {
+    const TCurveSnapshot before = TakeCurveSnapshot(FDrawFunction.Objects(), FEditing);
     if (!FEditing.RemoveAllCurves())
         return;
-    FCurvesChanged = true;
+    PushCurveEdit("Tümünü Sil", before);
     RedrawViews(false);
+    RefreshCurveStatus();
+}
+
+bool TGrafikMChildFrm::CurvesChanged() const { return !FUndoStack->isClean(); }
+
+void TGrafikMChildFrm::Undo() { FUndoStack->undo(); }
+
+void TGrafikMChildFrm::Redo() { FUndoStack->redo(); }
+
+void TGrafikMChildFrm::PushCurveEdit(const QString& text, const TCurveSnapshot& before)
+{
+    TCurveSnapshot after = TakeCurveSnapshot(FDrawFunction.Objects(), FEditing);
+    if (after.Curves == before.Curves)
+        return;
+    FUndoStack->push(new TCurveEditCommand(
+        text, before, std::move(after), [this](const TCurveSnapshot& s) { RestoreCurves(s); }));
+}
+
+void TGrafikMChildFrm::RestoreCurves(const TCurveSnapshot& snapshot)
+{
+    // The snapshot was a valid list, so this raises only when memory runs out.
+    Guarded([&] { RestoreCurveList(FDrawFunction.Objects(), snapshot); });
+    FEditing.Restore(snapshot.CurveIndex, snapshot.State);
+    RedrawViews(false);
+    FHost.FillExplorer(*this);
     RefreshCurveStatus();
 }
 

@@ -16,6 +16,8 @@ class QAction;
 class QMenu;
 class QPrinter;
 class QTimer;
+class QUndoStack;
+struct TCurveSnapshot;
 class TImage;
 struct TScene;
 
@@ -112,7 +114,12 @@ public:
     void WriteScene();
     // The curves changed (an apply, a delete) since the window was created,
     // opened or saved as a scene.
-    bool CurvesChanged() const { return FCurvesChanged; }
+    bool CurvesChanged() const;
+    // The window's curve edits (apply, delete one, delete all), each undone and
+    // redone whole; view changes are no steps.
+    QUndoStack* UndoStack() const { return FUndoStack; }
+    void Undo();
+    void Redo();
 
     // The current curve.
     bool IsCurveChanged(const TEditorValues& values) const;
@@ -165,6 +172,9 @@ private:
     bool RunDialog(TGraphDialog dialog);
     // The save dialog with the file type first offered; false when cancelled.
     bool SaveAsType(int type);
+    // Pushes the edit made since before as an undo step, if the curves changed.
+    void PushCurveEdit(const QString& text, const TCurveSnapshot& before);
+    void RestoreCurves(const TCurveSnapshot& snapshot);
 
     TGraphHost& FHost;
     TDrawFunction FDrawFunction;
@@ -178,5 +188,5 @@ private:
     bool FRightPressed = false;
     bool FMovedSincePress = false;
     TSaveDialogRunner FSaveDialogRunner;
-    bool FCurvesChanged = false;
+    QUndoStack* FUndoStack = nullptr;
 };

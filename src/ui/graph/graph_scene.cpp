@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QMdiSubWindow>
 #include <QTimer>
+#include <QUndoStack>
 
 TScene TGrafikMChildFrm::Scene() const
 {
@@ -51,7 +52,7 @@ void TGrafikMChildFrm::LoadScene(const TScene& s)
         list.Append(c.CurveType, c.Fx, c.Fy, c.Fz, c.Color, static_cast<std::uint8_t>(c.Style),
             c.Thickness, c.Step, c.Visible);
     FEditing.Reset(s.CurrentCurve);
-    FCurvesChanged = false;
+    FUndoStack->clear();
     RedrawViews(true);
     RefreshCurveStatus();
 }
@@ -59,5 +60,5 @@ void TGrafikMChildFrm::LoadScene(const TScene& s)
 void TGrafikMChildFrm::WriteScene()
 {
     WriteSceneFile(FFileName, Scene());
-    FCurvesChanged = false;
+    FUndoStack->setClean();
 }

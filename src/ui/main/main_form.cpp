@@ -38,6 +38,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -94,12 +95,14 @@ TMainForm::TMainForm(const QString& programDirectory, QWidget* parent)
     connect(FClient, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
         Guarded([this, sub] {
             UpdateMenuItems();
+            UpdateUndoItems();
             if (sub != nullptr)
                 if (auto* graph = qobject_cast<TGrafikMChildFrm*>(sub->widget()))
                     graph->FormActivate();
         });
     });
     UpdateMenuItems();
+    UpdateUndoItems();
 }
 
 TMainForm::~TMainForm()
@@ -152,6 +155,11 @@ void TMainForm::CreateMenus()
     Cikis = hinted(item(Dosya, "Çı&kış", [this] { close(); }), "Velmo'den çıkar.");
 
     Duzen = bar->addMenu("Dü&zen");
+    GeriAl = item(Duzen, "Geri Al", [this] { OnGraph([](auto& g) { g.Undo(); }); });
+    GeriAl->setShortcut(QKeySequence("Ctrl+Z"));
+    Yinele = item(Duzen, "Yinele", [this] { OnGraph([](auto& g) { g.Redo(); }); });
+    Yinele->setShortcut(QKeySequence("Ctrl+Y"));
+    Duzen->addSeparator();
     Kopyala = item(Duzen, "K&opyala", [this] { OnGraph([](auto& g) { g.CopyToClipboard(); }); });
     Kopyala->setShortcut(QKeySequence("Ctrl+C"));
     TumunuSil = item(
@@ -699,6 +707,7 @@ TGrafikMChildFrm* TMainForm::CreateGraphWindow(const QString& caption, int numbe
     sub->resize(sub->size() + (design - graph->size()));
     QCoreApplication::sendPostedEvents(graph, QEvent::Resize);
     graph->CentreView();
+    connect(graph->UndoStack(), &QUndoStack::indexChanged, this, [this] { UpdateUndoItems(); });
     return graph;
 }
 

@@ -65,6 +65,8 @@ public:
     void SaveLayout();
     // Enables the graph commands exactly while a graph window is the active child.
     void UpdateMenuItems();
+    // "Geri Al" and "Yinele" follow the active graph window's undo steps.
+    void UpdateUndoItems();
 
     // Scene files: "&Aç..." asks for files and opens each in a new graph window;
     // OpenFiles does the same for names given (the command line), reporting a
@@ -145,7 +147,7 @@ public:
         *Buyukluk, *Araclar, *Pencere, *YardimMenu, *ToolbarPopupMenu;
     QAction *YeniPencere, *Ac, *EgriKayit, *Kaydet, *SaveAs, *AktifFormuKapat, *TumFormlariKapat,
         *BaskiOnizleme, *Yazdir, *YaziciAyar, *Cikis;
-    QAction *Kopyala, *TumunuSil;
+    QAction *GeriAl, *Yinele, *Kopyala, *TumunuSil;
     QAction *VTStandart, *VTGorontu, *DurumCubugu, *DuvarKagidi;
     QAction *XYDuzlemi, *XZDuzlemi, *YZDuzlemi, *CizgiCizimSekli, *NoktaCizimSekli, *APerspektif,
         *DortGorunus, *Hareketli, *TumOzellikler;

@@ -16,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUndoStack>
 
 #include <climits>
 
@@ -82,6 +83,13 @@ void TMainForm::UpdateMenuItems()
         action->setEnabled(graph);
     BuyuklukComboBox->setEnabled(graph);
     CurvedLineExplorerToolW->SetGraphControlsEnabled(graph);
+}
+
+void TMainForm::UpdateUndoItems()
+{
+    const TGrafikMChildFrm* graph = ActiveGraphWindow();
+    GeriAl->setEnabled(graph != nullptr && graph->UndoStack()->canUndo());
+    Yinele->setEnabled(graph != nullptr && graph->UndoStack()->canRedo());
 }
 
 // ---- Commands ----------------------------------------------------------------------

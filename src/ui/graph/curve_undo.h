@@ -1,0 +1,48 @@
+#pragma once
+
+#include "curves/curve_values.h"
+#include "ui/graph/curve_editing.h"
+
+#include <QUndoCommand>
+
+#include <functional>
+#include <vector>
+
+// A graph window's curves by their values, with the current curve and its state:
+// what an undo step puts back.
+struct TCurveSnapshot {
+    std::vector<TEditorValues> Curves;
+    int CurveIndex = -1;
+    TObjectMode State = omAppend;
+
+    bool operator==(const TCurveSnapshot&) const = default;
+};
+
+// One curve edit of a graph window (an apply, a delete, a delete of all): undo
+// puts the curves back as they were before it, redo as they were after it.
+class TCurveEditCommand : public QUndoCommand {
+public:
+    using TRestore = std::function<void(const TCurveSnapshot&)>;
+    TCurveEditCommand(
+        const QString& text, TCurveSnapshot before, TCurveSnapshot after, TRestore restore);
+
+    void undo() override;
+    // The edit itself has been made when the command is pushed: the first redo
+    // does nothing.
+    void redo() override;
+
+private:
+    TCurveSnapshot FBefore;
+    TCurveSnapshot FAfter;
+    TRestore FRestore;
+    bool FDone = true;
+};
+
+class TObjectList;
+
+// The snapshot of a list and its editing state.
+TCurveSnapshot TakeCurveSnapshot(const TObjectList& list, const TCurveEditing& editing);
+// Makes the list hold exactly the snapshot's curves, keeping the curves in front
+// that already equal it and editing in place a single curve that differs, so only
+// what changed is compiled and generated again.
+void RestoreCurveList(TObjectList& list, const TCurveSnapshot& snapshot);
