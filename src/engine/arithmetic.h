@@ -153,9 +153,15 @@ inline long double wholePower(long double left, long n)
         base *= base;
     }
     if (n < 0) {
-        if (result == 0)
-            throw EZeroDivide();
-        return 1 / result; // an overflowed power underflows to 0 here, silently
+        // 0^-n divides by zero; a nonzero power that underflowed to 0, or one so
+        // small that its reciprocal leaves the range, is an overflow. A power that
+        // overflowed has a reciprocal below the range: 0, silently, like any underflow.
+        if (result == 0) {
+            if (left == 0)
+                throw EZeroDivide();
+            throw EOverflow();
+        }
+        return checked(1 / result);
     }
     return checked(result);
 }

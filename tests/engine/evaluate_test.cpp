@@ -181,6 +181,12 @@ TEST(Evaluate, Faults)
         { "2^100000.5", Overflow, "Floating point overflow" },
         { "1e4000*1e4000", Overflow, "Floating point overflow" },
         { "1e4932*10-1", Overflow, "Floating point overflow" },
+        // The reciprocal of a whole power below the range: folded from constants
+        // or at evaluation, and through functions that would pass infinity on.
+        { "(1e-2470*1e-2470)^-1", Overflow, "Floating point overflow" },
+        { "abs((1e-2470*1e-2470)^-1)", Overflow, "Floating point overflow" },
+        { "0.5^-100000", Overflow, "Floating point overflow" },
+        { "(-1e-3000)^-3", Overflow, "Floating point overflow" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
@@ -209,8 +215,38 @@ TEST(Evaluate, Faults)
     }
 }
 
+TEST(Evaluate, PowersOfVariablesThatOverflowRaise)
+{
+    struct Row {
+        const char* text;
+        long double x;
+    };
+    const Row rows[] = {
+        { "x^-1", 1e-4940L },
+        { "x^-2", 1e-2470L },
+        { "abs(x^-1)", 1e-4940L },
+        { "ln(x^-1)", 1e-4940L },
+        { "y = x^-1", 1e-4940L },
+        { "x^(0-2)", 1e-2470L },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        Formula formula(row.text);
+        formula.Memory.SetValue("x", row.x);
+        EXPECT_THROW(formula(), EOverflow);
+        EXPECT_EQ(formula.Memory.GetValue("y"), 0);
+    }
+    // Just inside the range the reciprocal stands; a zero base still divides by zero.
+    Formula near("x^-1");
+    near.Memory.SetValue("x", 1e-4930L);
+    EXPECT_NEAR(static_cast<double>(near() / 1e4930L), 1.0, 1e-15);
+    near.Memory.SetValue("x", 0);
+    EXPECT_THROW(near(), EZeroDivide);
+}
+
 TEST(Evaluate, SilentUnderflowAndLargeTangent)
 {
+    EXPECT_EQ(Formula("(1e3000)^-3")(), 0);
     EXPECT_EQ(Formula("1e-4000*1e-4000")(), 0);
     EXPECT_EQ(Formula("10^-5000")(), 0);
     EXPECT_GT(std::fabs(Formula("tan(pi/2)")()), 1e18L);
