@@ -8,12 +8,11 @@
 #include "engine/variable_memory.h"
 
 #include <benchmark/benchmark.h>
-#include <muParser.h>
-
 #include <cmath>
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <muParser.h>
 #include <string>
 #include <vector>
 
@@ -35,7 +34,8 @@ const std::vector<Case>& cases()
     static const std::vector<Case> all = {
         { "sin(a)*cos(b)", "sin(a)*cos(b)", { "a", "b" }, false,
             [](long double a, long double b) { return sine(a) * cosine(b); } },
-        { "cos(a)", "cos(a)", { "a" }, false, [](long double a, long double) { return cosine(a); } },
+        { "cos(a)", "cos(a)", { "a" }, false,
+            [](long double a, long double) { return cosine(a); } },
         { "x^2+1", "x^2+1", { "x" }, false, [](long double x, long double) { return x * x + 1; } },
         { "sin(x)*cos(x)+x^3/5-2*x", "sin(x)*cos(x)+x^3/5-2*x", { "x" }, false,
             [](long double x, long double) {
@@ -126,6 +126,29 @@ void native(benchmark::State& state, const Case& c)
     }
 }
 
+// A sum of distinct variables v0+v1+... at least `characters` long.
+std::string manyNames(std::size_t characters)
+{
+    std::string text;
+    for (int i = 0; text.size() < characters; ++i)
+        text += (i ? "+v" : "v") + std::to_string(i);
+    return text;
+}
+
+// Compiling one long formula with as many distinct names as fit: the time must
+// grow no faster than n log n with its length (a million characters in well
+// under a second).
+void compileLong(benchmark::State& state)
+{
+    const std::string text = manyNames(static_cast<std::size_t>(state.range(0)));
+    TVariableMemory memory;
+    TFonksiyon f;
+    f.SetMemory(&memory);
+    for (auto _ : state)
+        f.SetText(text);
+    state.counters["names"] = memory.Count();
+}
+
 // Collects the times so that the table can be printed after the run.
 class TableReporter : public benchmark::ConsoleReporter {
 public:
@@ -167,8 +190,10 @@ bool sameValues()
             const long double mine = f.Evaluate();
             const long double limit = c.native(a[i], b[i]);
             const double theirs = parser.Eval();
-            if (std::fabs(static_cast<double>(mine - limit)) > 1e-15 * (1 + std::fabs((double)limit))
-                || std::fabs(theirs - static_cast<double>(limit)) > 1e-9 * (1 + std::fabs(theirs))) {
+            if (std::fabs(static_cast<double>(mine - limit))
+                    > 1e-15 * (1 + std::fabs((double)limit))
+                || std::fabs(theirs - static_cast<double>(limit))
+                    > 1e-9 * (1 + std::fabs(theirs))) {
                 std::printf("values differ for %s at %d: %.18Lg %.18Lg %.17g\n", c.name.c_str(), i,
                     mine, limit, theirs);
                 ok = false;
@@ -189,6 +214,11 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark(("muparser/" + c.name).c_str(), peer, c);
         benchmark::RegisterBenchmark(("native/" + c.name).c_str(), native, c);
     }
+    for (const long characters : { 100'000L, 1'000'000L })
+        benchmark::RegisterBenchmark(
+            ("compile/" + std::to_string(characters) + " characters").c_str(), compileLong)
+            ->Arg(characters)
+            ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     TableReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
@@ -201,6 +231,10 @@ int main(int argc, char** argv)
         std::printf("%-26s %10.1f %10.1f %10.1f %11.2fx %11.2fx\n", c.name.c_str(), v, m, n,
             m > 0 ? v / m : 0, n > 0 ? v / n : 0);
     }
+    for (const char* row :
+        { "compile/100000 characters/100000", "compile/1000000 characters/1000000" })
+        if (reporter.ns.count(row))
+            std::printf("%-40s %10.1f ms\n", row, reporter.ns[row]);
     benchmark::Shutdown();
     return 0;
 }

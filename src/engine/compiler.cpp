@@ -255,6 +255,9 @@ void ToPostfix(const TExpressionArray& elements, TExpressionArray& postfix, TVar
     TPending pending[MaxPendingFunctions];
     int pendingCount = 0;
     TOperatorStack stack;
+    // Registered in one merge at the end: one sorted insert per name would take
+    // time quadratic in the number of distinct names.
+    std::vector<std::string_view> names;
     int depth = 0;
     std::uint8_t code = 0;
     for (int i = 0; i < elements.Count(); ++i) {
@@ -310,13 +313,14 @@ void ToPostfix(const TExpressionArray& elements, TExpressionArray& postfix, TVar
             break;
         case ekVariable:
             postfix.Add(e);
-            if (memory != nullptr && memory->IndexOf(e.Name) < 0)
-                memory->Add(e.Name);
+            names.push_back(e.Name);
             break;
         }
     }
     while (stack.Pop(code))
         postfix.Add(TExpressionElement::Operator(code));
+    if (memory != nullptr)
+        memory->AddMissing(std::move(names));
 }
 
 std::string ElementText(const TExpressionElement& element)

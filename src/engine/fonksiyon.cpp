@@ -63,7 +63,5 @@ void TFonksiyon::RegisterVariables()
 {
     if (FMemory == nullptr)
         return;
-    for (const std::string& name : FProgram.VariableNames())
-        if (FMemory->IndexOf(name) < 0)
-            FMemory->Add(name);
+    FMemory->AddMissing({ FProgram.VariableNames().begin(), FProgram.VariableNames().end() });
 }

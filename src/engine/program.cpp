@@ -7,6 +7,8 @@
 #include "engine/variable_memory.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 long double gAbsentValue = 0; // what a variable missing from the table reads
@@ -15,6 +17,22 @@ long double gAbsentValue = 0; // what a variable missing from the table reads
 struct TEntry {
     bool Constant;
     int Name; // the variable it came from (what `=` writes to), or -1
+};
+
+struct TNoCaseHash {
+    std::size_t operator()(std::string_view name) const noexcept
+    {
+        std::size_t h = 14695981039346656037ULL;
+        for (unsigned char c : name)
+            h = (h ^ ((c >= 'A' && c <= 'Z') ? c + 32U : c)) * 1099511628211ULL;
+        return h;
+    }
+};
+struct TNoCaseEqual {
+    bool operator()(std::string_view a, std::string_view b) const noexcept
+    {
+        return CompareTextNoCase(a, b) == 0;
+    }
 };
 
 [[noreturn]] void malformed()
@@ -40,12 +58,14 @@ void TProgram::Build(const TExpressionArray& postfix)
     std::vector<TEntry> entries;
     std::size_t maxDepth = 0;
 
-    const auto nameIndex = [&names](const std::string& name) {
-        for (std::size_t i = 0; i < names.size(); ++i)
-            if (CompareTextNoCase(names[i], name) == 0)
-                return static_cast<int>(i);
-        names.push_back(name);
-        return static_cast<int>(names.size() - 1);
+    // Names are found by hashing, without regard to letter case: a scan per
+    // variable would make compiling quadratic in the number of distinct names.
+    std::unordered_map<std::string_view, int, TNoCaseHash, TNoCaseEqual> indexOf;
+    const auto nameIndex = [&names, &indexOf](const std::string& name) {
+        const auto [where, added] = indexOf.try_emplace(name, static_cast<int>(names.size()));
+        if (added)
+            names.push_back(name);
+        return where->second;
     };
     const auto push = [&](TInstruction instruction, TEntry entry) {
         code.push_back(instruction);

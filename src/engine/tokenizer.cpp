@@ -58,14 +58,13 @@ std::vector<std::string> Tokenize(std::string_view text)
     return tokens;
 }
 
-std::vector<std::string> GlueSigns(const std::vector<std::string>& tokens)
+std::vector<std::string> GlueSigns(std::vector<std::string> pending)
 {
-    std::vector<std::string> pending(tokens);
     std::vector<std::string> result;
     result.reserve(pending.size());
     std::string previous = "+";
     for (std::size_t i = 0; i < pending.size(); ++i) {
-        std::string t = pending[i];
+        std::string t = std::move(pending[i]); // only tokens ahead are read again
         if ((t == "+" || t == "-") && opensOperand(previous) && i + 1 < pending.size()
             && readsAsNumber(pending[i + 1])) {
             if (t == "-")

@@ -11,4 +11,4 @@ std::vector<std::string> Tokenize(std::string_view text);
 // The second pass: a sign after an operator that does not end an operand is
 // glued onto the number behind it, and a mantissa with an empty exponent ("2e")
 // takes the sign and digits that follow ("2e", "-", "3" -> "2e-3").
-std::vector<std::string> GlueSigns(const std::vector<std::string>& tokens);
+std::vector<std::string> GlueSigns(std::vector<std::string> tokens);

@@ -31,6 +31,9 @@ public:
     int IndexOf(std::string_view name) const;
     // Raises EVariableMemoryError "String list does not allow duplicates".
     int Add(std::string_view name);
+    // Adds every one of names that is not present yet (value 0) in one merge,
+    // leaving the table and its capacity as one Add per new name would.
+    void AddMissing(std::vector<std::string_view> names);
     // A name that is not present gives 0.
     long double GetValue(std::string_view name) const;
     // A name that is not present is ignored.

@@ -52,6 +52,52 @@ TEST(VariableMemory, GrowthRule)
     EXPECT_EQ(capacities, (std::vector<int> { 4, 8, 12, 28, 44, 60, 76, 95, 118 }));
 }
 
+TEST(VariableMemory, AddingManyNamesAtOnceLeavesWhatOneAddPerNameLeaves)
+{
+    // Names out of order, repeated and in either case, partly present already.
+    std::vector<std::string> names;
+    for (int i = 0; i < 300; ++i)
+        names.push_back((i % 3 ? "v" : "V") + std::to_string((i * 7919) % 257));
+    for (const int present : { 0, 5 }) {
+        SCOPED_TRACE(present);
+        TVariableMemory one, many;
+        for (TVariableMemory* memory : { &one, &many })
+            for (int i = 0; i < present; ++i)
+                memory->Add("v" + std::to_string(i * 50));
+        for (const std::string& name : names)
+            if (one.IndexOf(name) < 0)
+                one.Add(name);
+        many.SetValue("v0", 4);
+        const std::uint64_t generation = many.Generation();
+        many.AddMissing({ names.begin(), names.end() });
+        EXPECT_NE(many.Generation(), generation);
+        ASSERT_EQ(many.Count(), one.Count());
+        EXPECT_EQ(many.Capacity(), one.Capacity());
+        for (int i = 0; i < one.Count(); ++i)
+            EXPECT_EQ(many.Items(i).Name, one.Items(i).Name);
+        EXPECT_EQ(many.GetValue("v0"), present ? 4 : 0);
+    }
+}
+
+TEST(SetText, ManyDistinctNamesAreAllRegistered)
+{
+    // One formula naming thousands of variables, compiled into a table that held
+    // other names: exactly its own names, sorted, each read through its own slot.
+    std::string text;
+    for (int i = 0; i < 5000; ++i)
+        text += (i ? "+" : "") + std::string(i % 2 ? "Q" : "q") + std::to_string(4999 - i);
+    text += "+q17";
+    Formula formula("stale + names");
+    formula.F.SetText(text);
+    ASSERT_EQ(formula.Memory.Count(), 5000);
+    for (int i = 1; i < formula.Memory.Count(); ++i)
+        EXPECT_LT(formula.Memory.Items(i - 1).Name, formula.Memory.Items(i).Name);
+    EXPECT_EQ(formula.Memory.IndexOf("stale"), -1);
+    formula.Memory.SetValue("q17", 1);
+    formula.Memory.SetValue("Q4999", 1000);
+    EXPECT_EQ(formula(), 1002);
+}
+
 TEST(ExpressionArray, GrowthAndBounds)
 {
     TExpressionArray array;
