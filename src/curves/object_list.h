@@ -72,8 +72,9 @@ public:
     // Raises EObjectListError unless step samples the type's range within
     // MaxCurvePoints.
     static void CheckStep(int curveType, long double step);
-    // The samples a step takes over the type's range, estimated from the range's
-    // length; infinite when the step is too small to move the running value.
+    // The samples a step takes over the type's range: exact up to twice
+    // MaxCurvePoints, estimated from the range's length beyond; infinite when
+    // the step is too small to move the running value.
     static long double SampleCount(int curveType, long double step);
 
 private:

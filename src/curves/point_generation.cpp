@@ -35,13 +35,22 @@ TRange rangeOf(int curveType)
 }
 
 // Samples over [start, end) with the step; infinite when adding the step to the
-// value of largest magnitude in the range leaves it as it was.
+// value of largest magnitude in the range leaves it as it was. The quotient of
+// the range by the step can miss by one (the running sum may land just below the
+// end), so near the cap the loop of the generator is run without its work: the
+// count is then the very number of samples it takes.
 long double samplesOver(TRange range, long double step)
 {
     const long double far = std::fmax(std::fabs(range.Start), std::fabs(range.End));
     if (far + step == far || -far + step == -far)
         return std::numeric_limits<long double>::infinity();
-    return std::ceil((range.End - range.Start) / step);
+    const long double estimate = std::ceil((range.End - range.Start) / step);
+    if (estimate > 2 * TObjectList::MaxCurvePoints)
+        return estimate;
+    long long count = 0;
+    for (long double value = range.Start; value < range.End; value += step)
+        ++count;
+    return static_cast<long double>(count);
 }
 
 // One sample: the formulas in the order fx, fy, fz. A sample that the engine

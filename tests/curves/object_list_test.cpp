@@ -328,6 +328,23 @@ TEST(ObjectList, StepsThatCannotSampleTheRangeAreRefused)
     EXPECT_EQ(
         TObjectList::SampleCount(ctXYPlane, 1e-30L), std::numeric_limits<long double>::infinity());
     EXPECT_NO_THROW(TObjectList::CheckStep(ctXYPlane, 2.1e-6L));
+    // Near the cap the count is the generator's own: the running sum of 2e-6
+    // lands just below 10, so that step would take 10,000,001 samples.
+    for (const long double step : { 2e-6L, 2.0000001e-6L, 1.9999999e-6L, 2.000001e-6L }) {
+        SCOPED_TRACE(static_cast<double>(step));
+        long long samples = 0;
+        for (long double x = -10; x < 10; x += step)
+            ++samples;
+        EXPECT_EQ(TObjectList::SampleCount(ctXZPlane, step), samples);
+        bool accepted = true;
+        try {
+            TObjectList::CheckStep(ctXZPlane, step);
+        } catch (const EObjectListError&) {
+            accepted = false;
+        }
+        EXPECT_EQ(accepted, samples <= TObjectList::MaxCurvePoints);
+    }
+    EXPECT_THROW(TObjectList::CheckStep(ctXYPlane, 2e-6L), EObjectListError);
     EXPECT_THROW(TObjectList::CheckStep(ctXYPlane, 1.9e-6L), EObjectListError);
     EXPECT_NO_THROW(TObjectList::CheckStep(ctSpherical, 0.002L));
     EXPECT_EQ(ObjectListMessage([&] { Append(list, curve(9, "", "x", "")); }),
