@@ -91,7 +91,7 @@ long double TextToFloat(std::string_view text)
         trimmed.remove_suffix(1);
     long double value = 0;
     if (!TryTextToFloat(trimmed, value))
-        throw EConvertError(FormatText("'%s' is not a valid floating point value", text));
+        throw EConvertError(FormatText("'%s' is not a valid floating point value", ShownText(text)));
     return value;
 }
 

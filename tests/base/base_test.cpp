@@ -23,6 +23,27 @@ TEST(Message, OneArgument)
     EXPECT_EQ(FormatText("no argument", "x"), "no argument");
 }
 
+TEST(Message, ShownTextIsShortAndPrintable)
+{
+    // Plain texts up to 60 characters stand as they are, Turkish letters included.
+    const std::string plains[] = { "", "$", "xş", "ğüşıöçĞÜŞİÖÇ€😀", std::string(60, '9') };
+    for (const std::string& plain : plains)
+        EXPECT_EQ(ShownText(plain), plain);
+    EXPECT_EQ(ShownText(std::string(61, '9')), std::string(60, '9') + "…");
+    EXPECT_EQ(ShownText(std::string(100000, '9')), std::string(60, '9') + "…");
+    // Characters are counted, not bytes.
+    std::string turkish;
+    for (int i = 0; i < 70; ++i)
+        turkish += "ş";
+    EXPECT_EQ(ShownText(turkish), turkish.substr(0, 120) + "…");
+    // Control characters and bytes that are not UTF-8 show as their codes.
+    EXPECT_EQ(ShownText(std::string("a\0b\tc\x7f", 6)), "a\\x00b\\x09c\\x7f");
+    EXPECT_EQ(ShownText("\xc2\x85x"), "\\x85x");
+    EXPECT_EQ(ShownText("\xff\xc3"), "\\xff\\xc3");
+    EXPECT_EQ(ShownText("\xc0\xaf\xed\xa0\x80"), "\\xc0\\xaf\\xed\\xa0\\x80");
+    EXPECT_EQ(ShownText(std::string(59, 'a') + "\t\t"), std::string(59, 'a') + "\\x09…");
+}
+
 TEST(Growth, Rule)
 {
     const int expected[][2]
@@ -90,6 +111,13 @@ TEST(NumberText, TextToFloatRaisesTheConversionError)
         FAIL();
     } catch (const EConvertError& e) {
         EXPECT_EQ(e.Message(), "'abc' is not a valid floating point value");
+    }
+    try {
+        TextToFloat(std::string(5000, '1') + "x\n");
+        FAIL();
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(
+            e.Message(), "'" + std::string(60, '1') + "…' is not a valid floating point value");
     }
 }
 

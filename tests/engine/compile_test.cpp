@@ -41,6 +41,13 @@ TEST(CheckSyntax, MessagesAsWorded)
         SCOPED_TRACE(text);
         EXPECT_EQ(CompileMessage(text), message);
     }
+    // A giant token shows its first 60 characters; control characters their codes.
+    const std::string unknown = "Bilinmeyen bir ifade => ";
+    EXPECT_EQ(
+        CompileMessage("1+" + std::string(100000, '9')), unknown + std::string(60, '9') + "…");
+    EXPECT_EQ(CompileMessage(std::string(61, 'q') + "$"), unknown + std::string(60, 'q') + "…");
+    EXPECT_EQ(CompileMessage(std::string(59, 'q') + "$"), unknown + std::string(59, 'q') + "$");
+    EXPECT_EQ(CompileMessage(std::string("x+a\0b\x01", 6)), unknown + "a\\x00b\\x01");
 }
 
 TEST(CheckSyntax, OperatorsWithoutOperandsAreRefusedWhenCompiled)

@@ -100,7 +100,7 @@ TEST(Recognition, OrderOfKinds)
     EXPECT_EQ(CompileMessage("_x"), "Bilinmeyen bir ifade => _x");
     EXPECT_EQ(CompileMessage("xş"), "Bilinmeyen bir ifade => xş");
     EXPECT_EQ(CompileMessage("xdivy"), "");
-    EXPECT_EQ(CompileMessage("x\t+1"), "Bilinmeyen bir ifade => x\t");
+    EXPECT_EQ(CompileMessage("x\t+1"), "Bilinmeyen bir ifade => x\\x09");
     EXPECT_EQ(CompileMessage("sin|x"), "Bilinmeyen bir ifade => |");
 
     // Names are significant up to 50 characters.
