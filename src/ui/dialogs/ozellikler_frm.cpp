@@ -126,7 +126,7 @@ QWidget* TOzelliklerFrm::CreateGeneralPage()
     AnimIntervalKEdit = new QSpinBox;
     AnimIntervalKEdit->setRange(1, 5000);
     AnimIntervalKEdit->setSingleStep(10);
-    AnimIntervalKEdit->setValue(10);
+    AnimIntervalKEdit->setValue(DesignAnimInterval);
     auto* interval = new QHBoxLayout;
     interval->addWidget(AnimIntervalKEdit);
     interval->addWidget(new QLabel("sn/1000"));

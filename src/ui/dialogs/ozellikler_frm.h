@@ -24,6 +24,8 @@ class TOzelliklerFrm : public QDialog {
 
 public:
     static constexpr int HelpContext = 10;
+    // The interval field's value before any Fill.
+    static constexpr int DesignAnimInterval = 10;
     static constexpr int ClientWidth = 326;
     static constexpr int ClientHeight = 367;
 

@@ -57,6 +57,8 @@ TGrafikMChildFrm::TGrafikMChildFrm(TGraphHost& host, const QString& settingsFile
     : QWidget(parent)
     , FHost(host)
     , FEditing(FDrawFunction.Objects())
+    , FDialogRunner(std::make_shared<TGraphDialogRunner>())
+    , FSettingsFile(settingsFile)
 {
     setWindowTitle("Ekran1");
     resize(DesignWidth, DesignHeight);
@@ -148,12 +150,6 @@ void TGrafikMChildFrm::CreateControls()
     connect(
         SayisalDegerler1, &QAction::triggered, this, guarded(&TGrafikMChildFrm::ShowNumericValues));
     connect(Ozellikler1, &QAction::triggered, this, guarded(&TGrafikMChildFrm::ShowProperties));
-    connect(ChildFrmPopupMenu, &QMenu::aboutToShow, this, [this] {
-        Bakis1->setEnabled(FHost.CanRunDialog(TGraphDialog::View));
-        Buyukluk1->setEnabled(FHost.CanRunDialog(TGraphDialog::Zoom));
-        SayisalDegerler1->setEnabled(FHost.CanRunDialog(TGraphDialog::NumericValues));
-        Ozellikler1->setEnabled(FHost.CanRunDialog(TGraphDialog::Properties));
-    });
 }
 
 // ---- Properties ------------------------------------------------------------
@@ -383,18 +379,61 @@ void TGrafikMChildFrm::closeEvent(QCloseEvent* event)
 
 // ---- Dialogs ----------------------------------------------------------------
 
-bool TGrafikMChildFrm::RunDialog(TGraphDialog dialog)
+namespace {
+// Angles are unbounded; the spins hold 32-bit integers.
+int truncatedAngle(long double angle)
 {
-    if (!FHost.CanRunDialog(dialog))
-        return false;
-    FHost.RunDialog(*this, dialog);
-    return true;
+    const long double whole = std::trunc(angle);
+    if (!(whole > INT_MIN))
+        return INT_MIN;
+    if (!(whole < INT_MAX))
+        return INT_MAX;
+    return static_cast<int>(whole);
+}
 }
 
-void TGrafikMChildFrm::ShowViewDialog() { RunDialog(TGraphDialog::View); }
-void TGrafikMChildFrm::ShowZoomDialog() { RunDialog(TGraphDialog::Zoom); }
-void TGrafikMChildFrm::ShowNumericValues() { RunDialog(TGraphDialog::NumericValues); }
-void TGrafikMChildFrm::ShowProperties() { RunDialog(TGraphDialog::Properties); }
+void TGrafikMChildFrm::ShowViewDialog()
+{
+    const int ax = truncatedAngle(FDrawFunction.XAxisAngle());
+    const int ay = truncatedAngle(FDrawFunction.YAxisAngle());
+    int newX = ax;
+    int newY = ay;
+    // Confirming the shown values keeps the fractional part of the angles.
+    if (!FDialogRunner->EditAngles(newX, newY, this, windowTitle()) || (newX == ax && newY == ay))
+        return;
+    FDrawFunction.SetAngles(newX, newY);
+    RedrawViews(true);
+}
+
+void TGrafikMChildFrm::ShowZoomDialog()
+{
+    const int percent = ZoomPercent();
+    int newPercent = percent;
+    // The dialog confirms no percent below 1; the renderer never sees one.
+    if (!FDialogRunner->EditZoom(newPercent, this, windowTitle()) || newPercent == percent
+        || newPercent < 1)
+        return;
+    SetZoomPercent(newPercent);
+    FHost.SetZoomText(QString::number(newPercent) + "%");
+}
+
+void TGrafikMChildFrm::ShowNumericValues()
+{
+    const TObjectList& curves = FDrawFunction.Objects();
+    FDialogRunner->ShowValues(curves, curves.Count() == 0 ? 0 : CurveIndex() + 1, this, windowTitle());
+}
+
+void TGrafikMChildFrm::ShowProperties()
+{
+    TGraphSettings values = TGraphSettings::Of(FDrawFunction, Timer1->interval());
+    if (!FDialogRunner->EditSettings(values, FSettingsFile, this, windowTitle()))
+        return;
+    int interval = Timer1->interval();
+    values.ApplyTo(FDrawFunction, interval);
+    Timer1->setInterval(interval);
+    RedrawViews(true);
+    FormActivate();
+}
 
 // ---- Mouse and timer -----------------------------------------------------------
 

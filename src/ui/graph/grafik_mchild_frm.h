@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/draw_function.h"
+#include "ui/dialogs/graph_dialogs.h"
 #include "ui/graph/curve_editing.h"
 #include "ui/graph/editor_values.h"
 #include "ui/graph/graph_host.h"
@@ -11,6 +12,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -81,7 +83,12 @@ public:
     // creation; the main window calls it once the window has its frame.
     void CentreView();
 
-    // The dialogs, run by the host.
+    // The dialogs, run through the window's dialog runner: the properties (on
+    // "Tamam" the values are taken, all views redrawn with re-projection and the
+    // main window brought up to date), the view direction (angles shown truncated
+    // to whole degrees; other confirmed angles turn the scene), the zoom (another
+    // confirmed percent is applied and written with "%" into the host's zoom box)
+    // and the numeric values at the current curve.
     void ShowViewDialog();
     void ShowZoomDialog();
     void ShowNumericValues();
@@ -104,6 +111,11 @@ public:
     // the default is a QFileDialog.
     using TSaveDialogRunner = std::function<bool(QString& fileName, int& fileType)>;
     void SetSaveDialogRunner(TSaveDialogRunner runner) { FSaveDialogRunner = std::move(runner); }
+    // The runner of the window's dialogs; tests replace it. Not null.
+    void SetDialogRunner(std::shared_ptr<TGraphDialogRunner> runner)
+    {
+        FDialogRunner = std::move(runner);
+    }
 
     // The window's work as a value. LoadScene fills a window just created: its
     // size, view, look, curves and current curve; it raises what the curve list
@@ -169,7 +181,6 @@ private:
     int FittedPercent(int size, int oldOuterSize) const;
     QWidget* OuterWindow();
     const QWidget* OuterWindow() const;
-    bool RunDialog(TGraphDialog dialog);
     // The save dialog with the file type first offered; false when cancelled.
     bool SaveAsType(int type);
     // Pushes the edit made since before as an undo step, if the curves changed.
@@ -189,4 +200,6 @@ private:
     bool FMovedSincePress = false;
     TSaveDialogRunner FSaveDialogRunner;
     QUndoStack* FUndoStack = nullptr;
+    std::shared_ptr<TGraphDialogRunner> FDialogRunner;
+    QString FSettingsFile;
 };

@@ -6,10 +6,6 @@
 
 class TGrafikMChildFrm;
 
-// The dialogs a graph window opens for itself; they live above this layer, so
-// the host runs them.
-enum class TGraphDialog { View, Zoom, NumericValues, Properties };
-
 // What a graph window needs of the main window: it pushes its state there when
 // it becomes active and keeps the curve status and the explorer's buttons up to
 // date. The main window implements it; tests use a recording host.
@@ -38,8 +34,4 @@ public:
 
     // A scene file was written or read: the host lists it among the recent files.
     virtual void SceneFileUsed(const QString&) { }
-
-    // False while the host cannot open that dialog; the window then offers it disabled.
-    virtual bool CanRunDialog(TGraphDialog) const { return false; }
-    virtual void RunDialog(TGrafikMChildFrm&, TGraphDialog) { }
 };

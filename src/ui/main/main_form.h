@@ -136,8 +136,6 @@ public:
     void ShowExplorer() override;
     void SetCurveButtons(const TCurveButtons& buttons) override;
     void ReleaseWindowNumber(int number) override;
-    bool CanRunDialog(TGraphDialog) const override { return true; }
-    void RunDialog(TGrafikMChildFrm& window, TGraphDialog dialog) override;
 
     // Where a tool window or toolbar can be hooked in by its own code.
     QPrinter& Printer();

@@ -2,7 +2,6 @@
 // the zoom box and the graph windows' side of the host.
 
 #include "base/number_text.h"
-#include "ui/dialogs/graph_dialogs.h"
 #include "ui/graph/grafik_mchild_frm.h"
 #include "ui/main/curved_line_explorer.h"
 #include "ui/main/main_form.h"
@@ -254,7 +253,3 @@ void TMainForm::SetCurveButtons(const TCurveButtons& buttons)
     CurvedLineExplorerToolW->SetCurveButtons(buttons);
 }
 
-void TMainForm::RunDialog(TGrafikMChildFrm& window, TGraphDialog dialog)
-{
-    RunGraphDialog(window, dialog, *this, SettingsFile());
-}

@@ -60,7 +60,7 @@ TEST(ViewDialog, ShowsTruncatedAnglesAndKeepsThemWhenUnchanged)
         EXPECT_EQ(f.YEkseniEdit->value(), 0);
         f.BtnVazgec->click();
     });
-    ShowViewDialog(*win.W);
+    win.W->ShowViewDialog();
     EXPECT_EQ(win.R().XAxisAngle(), -15.9L);
 }
 
@@ -90,7 +90,7 @@ TEST(ViewDialog, PresetsConfirmedTurnAndRedraw)
             EXPECT_EQ(f.YEkseniEdit->value(), row.Y);
             f.BtnTamam->click();
         });
-        ShowViewDialog(*win.W);
+        win.W->ShowViewDialog();
         EXPECT_EQ(win.R().XAxisAngle(), row.X);
         EXPECT_EQ(win.R().YAxisAngle(), row.Y);
         reference.R().SetAngles(row.X, row.Y);
@@ -111,7 +111,7 @@ TEST(ViewDialog, VazgecAndTheCloseBoxLeaveTheWindowAndEscapeConfirms)
             else
                 f.close();
         });
-        ShowViewDialog(*win.W);
+        win.W->ShowViewDialog();
         EXPECT_EQ(win.R().XAxisAngle(), 15);
         EXPECT_EQ(win.R().YAxisAngle(), 30);
     }
@@ -121,7 +121,7 @@ TEST(ViewDialog, VazgecAndTheCloseBoxLeaveTheWindowAndEscapeConfirms)
         f.YEkseniEdit->SetValue(1000);
         pressKey(&f, Qt::Key_Escape);
     });
-    ShowViewDialog(*win.W);
+    win.W->ShowViewDialog();
     EXPECT_EQ(win.R().XAxisAngle(), -400) << "angles of any size are applied";
     EXPECT_EQ(win.R().YAxisAngle(), 1000);
 }
@@ -152,7 +152,7 @@ TEST(ZoomDialog, PresetConfirmedSetsTheZoomAndTheZoomBox)
     EXPECT_EQ(win.W->ZoomPercent(), 75);
     EXPECT_EQ(win.R().Scale(), 5.0L / 75);
     EXPECT_EQ(win.Host.ZoomText, "75%");
-    EXPECT_EQ(win.Host.Calls, (QStringList { "dialog 1", "zoom 75%" }));
+    EXPECT_EQ(win.Host.Calls, (QStringList { "zoom 75%" }));
 }
 
 TEST(ZoomDialog, VazgecOrNoChangeLeavesTheWindow)
@@ -163,9 +163,9 @@ TEST(ZoomDialog, VazgecOrNoChangeLeavesTheWindow)
         f.O400RadioButton->click();
         f.BtnVazgec->click();
     });
-    ShowZoomDialog(*win.W, win.Host);
+    win.W->ShowZoomDialog();
     WhenModal<TBuyuklukFrm>([](TBuyuklukFrm& f) { f.BtnTamam->click(); });
-    ShowZoomDialog(*win.W, win.Host);
+    win.W->ShowZoomDialog();
     EXPECT_EQ(win.W->ZoomPercent(), 100);
     EXPECT_TRUE(win.Host.ZoomText.isEmpty());
     EXPECT_EQ(picture(*win.W), before);
@@ -188,7 +188,7 @@ TEST(ZoomDialog, APercentBelowOneIsRefused)
             stayedOpen = stayedOpen && f.isVisible();
             f.BtnVazgec->click();
         });
-        ShowZoomDialog(*win.W, win.Host);
+        win.W->ShowZoomDialog();
         EXPECT_TRUE(stayedOpen);
         EXPECT_EQ(messages,
             QStringList(2, QString::fromUtf8("Büyüklük yüzdesi 1 veya daha büyük olmalıdır")));
@@ -202,7 +202,7 @@ TEST(ZoomDialog, APercentBelowOneIsRefused)
         f.BuyuklukSEdit->SetValue(1);
         f.BtnTamam->click();
     });
-    ShowZoomDialog(*win.W, win.Host);
+    win.W->ShowZoomDialog();
     EXPECT_EQ(win.W->ZoomPercent(), 1);
     EXPECT_EQ(win.Host.ZoomText, "1%");
 }
@@ -243,7 +243,7 @@ TEST(GraphWindowWiring, ContextMenuAndDoubleClickOpenTheDialogs)
         }
         EXPECT_EQ(caption, row.Caption);
         EXPECT_STREQ(className, row.Type->className());
-        EXPECT_EQ(win.Host.Calls.size(), 1);
+        EXPECT_TRUE(win.Host.Calls.isEmpty()); // a cancelled dialog tells the host nothing
     }
 }
 

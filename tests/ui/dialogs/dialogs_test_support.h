@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ui/dialogs/graph_dialogs.h"
 #include "ui/graph/grafik_mchild_frm.h"
 #include "ui/graph/graph_host.h"
 
@@ -15,8 +14,7 @@
 #include <memory>
 #include <string>
 
-// A main window as a graph window sees it: it records what it is told and runs
-// the dialogs the way the real one does, through RunGraphDialog.
+// A main window as a graph window sees it: it records what it is told.
 class TDialogsTestHost : public TGraphHost {
 public:
     QStringList Calls;
@@ -42,13 +40,6 @@ public:
     void ShowExplorer() override { }
     void SetCurveButtons(const TCurveButtons&) override { }
     void ReleaseWindowNumber(int) override { }
-
-    bool CanRunDialog(TGraphDialog) const override { return true; }
-    void RunDialog(TGrafikMChildFrm& window, TGraphDialog dialog) override
-    {
-        Calls << QString("dialog %1").arg(static_cast<int>(dialog));
-        RunGraphDialog(window, dialog, *this, SettingsFile);
-    }
 };
 
 // A graph window with its settings file in a folder of its own.

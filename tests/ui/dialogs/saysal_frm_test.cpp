@@ -76,7 +76,7 @@ TEST(NumericValues, WindowOnAGraphWindowWithoutCurves)
         EXPECT_EQ(f.SonEgriButton->toolTip(), "Son  Eğri");
         f.BtnKapan->click();
     });
-    ShowNumericValues(*win.W);
+    win.W->ShowNumericValues();
     EXPECT_TRUE(seen);
 }
 

@@ -257,8 +257,8 @@ TEST(GraphWindow, RightClickWithoutDragOpensTheMenu)
     win.w->ImageMouseMove(Qt::RightButton, 12, 14);
     win.w->Image1MouseUp(Qt::RightButton, 12, 14);
     EXPECT_TRUE(win.w->ChildFrmPopupMenu->isVisible());
-    // The dialogs are offered only when the host can run them.
-    EXPECT_FALSE(win.w->Bakis1->isEnabled());
+    // The window runs its dialogs itself, whatever the host.
+    EXPECT_TRUE(win.w->Bakis1->isEnabled());
     EXPECT_TRUE(win.w->Kopyala1->isEnabled());
     win.w->ChildFrmPopupMenu->hide();
     win.w->EgriGezgini1->trigger();
@@ -527,4 +527,73 @@ TEST(GraphWindow, ClosingReleasesTheNumber)
     win.w->show();
     win.w->close();
     EXPECT_EQ(win.host.Released, 7);
+}
+
+namespace {
+// Answers the window's dialogs with fixed values and records what it was given.
+class TAnsweringRunner : public TGraphDialogRunner {
+public:
+    bool Confirm = true;
+    int Angles[2] { 0, 0 };
+    int Percent = 0;
+    QStringList Seen;
+
+    bool EditSettings(TGraphSettings& values, const QString&, QWidget*, const QString& caption) override
+    {
+        Seen << "settings " + caption;
+        values.Background = 255;
+        values.AnimInterval = 70;
+        return Confirm;
+    }
+    bool EditAngles(int& x, int& y, QWidget*, const QString&) override
+    {
+        Seen << QString("angles %1 %2").arg(x).arg(y);
+        x = Angles[0], y = Angles[1];
+        return Confirm;
+    }
+    bool EditZoom(int& percent, QWidget*, const QString&) override
+    {
+        Seen << QString("zoom %1").arg(percent);
+        percent = Percent;
+        return Confirm;
+    }
+    void ShowValues(const TObjectList& curves, int first, QWidget*, const QString&) override
+    {
+        Seen << QString("values %1 of %2").arg(first).arg(curves.Count());
+    }
+};
+}
+
+// The window runs its dialogs on its own values and takes back only what was confirmed.
+TEST(GraphWindow, DialogsTakeValuesInAndOut)
+{
+    Window win;
+    auto runner = std::make_shared<TAnsweringRunner>();
+    win.w->SetDialogRunner(runner);
+    win.r().SetAngles(15.5L, -30.5L);
+    runner->Angles[0] = 40, runner->Angles[1] = 50;
+    runner->Percent = 250;
+    runner->Confirm = false;
+    win.w->ShowViewDialog();
+    win.w->ShowZoomDialog();
+    win.w->ShowProperties();
+    EXPECT_EQ(win.r().XAxisAngle(), 15.5L);
+    EXPECT_EQ(win.r().BrushColor(), 16777215u);
+    EXPECT_TRUE(win.host.ZoomText.isEmpty());
+
+    runner->Confirm = true;
+    win.w->ShowViewDialog();
+    win.w->ShowZoomDialog();
+    win.w->ShowProperties();
+    win.w->ShowNumericValues();
+    EXPECT_EQ(win.r().XAxisAngle(), 40);
+    EXPECT_EQ(win.r().YAxisAngle(), 50);
+    EXPECT_EQ(win.w->ZoomPercent(), 250);
+    EXPECT_EQ(win.host.ZoomText, "250%");
+    EXPECT_EQ(win.r().BrushColor(), 255u);
+    EXPECT_EQ(win.w->Timer1->interval(), 70);
+    EXPECT_EQ(win.r().Image().pixel(1, 1), 0xFFFF0000u); // redrawn
+    EXPECT_EQ(runner->Seen,
+        (QStringList { "angles 15 -30", "zoom 100", "settings Ekran1", "angles 15 -30", "zoom 100",
+            "settings Ekran1", "values 0 of 0" }));
 }
