@@ -100,6 +100,31 @@ void BM_QPainterPolyline(benchmark::State& state)
     }
 }
 
+void BM_RasterSmoothPolyline(benchmark::State& state)
+{
+    QImage image = blankImage();
+    const std::vector<ScenePoint>& points = scene();
+    for (auto _ : state) {
+        TRaster raster(image);
+        raster.DrawSmoothPolyline(
+            points.data(), int(points.size()), X0, Y0, ColorToRgb32(CurveColor));
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_QPainterSmoothPolyline(benchmark::State& state)
+{
+    QImage image = blankImage();
+    const std::vector<QPoint>& points = imagePoints();
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(ColorToQColor(CurveColor), 1));
+    for (auto _ : state) {
+        painter.drawPolyline(points.data(), int(points.size()));
+        benchmark::ClobberMemory();
+    }
+}
+
 void BM_RasterSquares(benchmark::State& state)
 {
     QImage image = blankImage();
@@ -147,6 +172,8 @@ BENCHMARK(BM_RasterPolyline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QPainterPolyline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RasterSquares)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QPainterSquares)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RasterSmoothPolyline)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QPainterSmoothPolyline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RasterBackground)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QPainterBackground)->Unit(benchmark::kMillisecond);
 
@@ -202,7 +229,7 @@ int main(int argc, char** argv)
     comparePictures();
 
     std::printf("\n%-12s %14s %14s %8s\n", "per frame", "raster ms", "QPainter ms", "ratio");
-    for (const char* subject : { "Polyline", "Squares", "Background" }) {
+    for (const char* subject : { "Polyline", "SmoothPolyline", "Squares", "Background" }) {
         const auto ours = reporter.Milliseconds.find(std::string("BM_Raster") + subject);
         const auto theirs = reporter.Milliseconds.find(std::string("BM_QPainter") + subject);
         if (ours != reporter.Milliseconds.end() && theirs != reporter.Milliseconds.end())

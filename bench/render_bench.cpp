@@ -1,7 +1,8 @@
 // Render(true) of the unit sphere (type 4, step 0.01: about 198,000 points) into
 // an 800 x 600 picture, in the line and the point style, beside the bare
 // platform path: projecting the same points and one QPainter::drawPolyline of
-// them (point style: one QPainter::fillRect per point).
+// them (point style: one QPainter::fillRect per point). The smooth line style runs beside the
+// aliased frame and QPainter's anti-aliased drawPolyline of the same points.
 
 #include "ratio_reporter.h"
 #include "render/draw_function.h"
@@ -26,10 +27,11 @@ void sphere(TDrawFunction& r, std::uint8_t style)
         ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", 255, style, 1, 0.01L, true);
 }
 
-void velmo(benchmark::State& state, std::uint8_t style)
+void velmo(benchmark::State& state, std::uint8_t style, bool smooth)
 {
     TDrawFunction r;
     sphere(r, style);
+    r.SetSmoothLines(smooth);
     r.Render(true);
     for (auto _ : state) {
         r.RotateBy(1, 1);
@@ -39,7 +41,7 @@ void velmo(benchmark::State& state, std::uint8_t style)
 }
 
 // The same scene projected by the point list, drawn by QPainter alone.
-void painter(benchmark::State& state, std::uint8_t style)
+void painter(benchmark::State& state, std::uint8_t style, bool smooth)
 {
     TDrawFunction r;
     sphere(r, style);
@@ -55,6 +57,7 @@ void painter(benchmark::State& state, std::uint8_t style)
         for (int i = 0; i < points->Count(); ++i)
             polygon[i] = QPoint(Width / 2 + p[i].X, Height / 2 - p[i].Y);
         QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing, smooth);
         painter.fillRect(image.rect(), Qt::white);
         if (style == csLine) {
             painter.setPen(QPen(Qt::red, 1));
@@ -72,11 +75,14 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    benchmark::RegisterBenchmark("velmo/line", velmo, csLine)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("qpainter/line", painter, csLine)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("velmo/points", velmo, csPoints)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("qpainter/points", painter, csPoints)
-        ->Unit(benchmark::kMillisecond);
-    return RunWithRatios(
-        argc, argv, { { "velmo/line", "qpainter/line" }, { "velmo/points", "qpainter/points" } });
+    const auto ms = benchmark::kMillisecond;
+    benchmark::RegisterBenchmark("velmo/line", velmo, csLine, false)->Unit(ms);
+    benchmark::RegisterBenchmark("qpainter/line", painter, csLine, false)->Unit(ms);
+    benchmark::RegisterBenchmark("velmo/points", velmo, csPoints, false)->Unit(ms);
+    benchmark::RegisterBenchmark("qpainter/points", painter, csPoints, false)->Unit(ms);
+    benchmark::RegisterBenchmark("velmo/smooth_line", velmo, csLine, true)->Unit(ms);
+    benchmark::RegisterBenchmark("qpainter/smooth_line", painter, csLine, true)->Unit(ms);
+    return RunWithRatios(argc, argv,
+        { { "velmo/line", "qpainter/line" }, { "velmo/points", "qpainter/points" },
+            { "velmo/smooth_line", "qpainter/smooth_line" }, { "velmo/smooth_line", "velmo/line" } });
 }

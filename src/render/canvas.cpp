@@ -16,12 +16,12 @@ QPen solidPen(TColor color, int width)
 }
 }
 
-TPainterCanvas::TPainterCanvas(QPainter& painter, int width, int height)
+TPainterCanvas::TPainterCanvas(QPainter& painter, int width, int height, bool smooth)
     : FPainter(painter)
     , FWidth(width)
     , FHeight(height)
 {
-    FPainter.setRenderHint(QPainter::Antialiasing, false);
+    FPainter.setRenderHint(QPainter::Antialiasing, smooth);
 }
 
 void TPainterCanvas::Fill(TColor color)
@@ -63,10 +63,11 @@ void TPainterCanvas::Text(int left, int top, const QString& text, TColor color)
     FPainter.drawText(QRect(left, top, 64, 64), Qt::AlignLeft | Qt::AlignTop, text);
 }
 
-TRasterCanvas::TRasterCanvas(QImage& image)
+TRasterCanvas::TRasterCanvas(QImage& image, bool smooth)
     : FRaster(image)
+    , FSmooth(smooth)
     , FPainter(&image)
-    , FWide(FPainter, image.width(), image.height())
+    , FWide(FPainter, image.width(), image.height(), smooth)
 {
 }
 
@@ -78,7 +79,9 @@ void TRasterCanvas::Fill(TColor color)
 void TRasterCanvas::Line(
     std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, TColor color, int width)
 {
-    if (width <= 1)
+    if (width <= 1 && FSmooth)
+        FRaster.DrawSmoothLine(x1, y1, x2, y2, ColorToRgb32(color));
+    else if (width <= 1)
         FRaster.DrawLine(x1, y1, x2, y2, ColorToRgb32(color));
     else
         FWide.Line(x1, y1, x2, y2, color, width);
@@ -87,7 +90,9 @@ void TRasterCanvas::Line(
 void TRasterCanvas::Polyline(const TScreenPoint* points, int count, std::int32_t x0,
     std::int32_t y0, TColor color, int width)
 {
-    if (width <= 1)
+    if (width <= 1 && FSmooth)
+        FRaster.DrawSmoothPolyline(points, count, x0, y0, ColorToRgb32(color));
+    else if (width <= 1)
         FRaster.DrawPolyline(points, count, x0, y0, ColorToRgb32(color));
     else
         FWide.Polyline(points, count, x0, y0, color, width);

@@ -43,8 +43,8 @@ public:
 class TPainterCanvas : public TCanvas {
 public:
     // The painter is active on its device and stays the caller's; width and height are the
-    // picture's size in the painter's coordinates.
-    TPainterCanvas(QPainter& painter, int width, int height);
+    // picture's size in the painter's coordinates. Smooth turns on the painter's anti-aliasing.
+    TPainterCanvas(QPainter& painter, int width, int height, bool smooth = false);
 
     int Width() const override { return FWidth; }
     int Height() const override { return FHeight; }
@@ -70,8 +70,9 @@ class TRasterCanvas : public TCanvas {
 public:
     // The picture has 32 bits per pixel (TRaster's rule) and is not null; it must outlive the
     // canvas. The raster is made first: it detaches the picture from any copy an owner holds,
-    // after which the raster and the painter write the same pixels.
-    explicit TRasterCanvas(QImage& image);
+    // after which the raster and the painter write the same pixels. Smooth draws thin lines
+    // with the raster's smooth line and the rest anti-aliased.
+    explicit TRasterCanvas(QImage& image, bool smooth = false);
 
     int Width() const override { return FRaster.Width(); }
     int Height() const override { return FRaster.Height(); }
@@ -86,6 +87,7 @@ public:
 
 private:
     TRaster FRaster;
+    bool FSmooth;
     QPainter FPainter;
     TPainterCanvas FWide; // wide lines and text
 };

@@ -31,13 +31,18 @@ void TDrawFunction::Render(bool recompute)
     }
     if (FImage.isNull())
         return;
-    TRasterCanvas canvas(FImage);
+    TRasterCanvas canvas(FImage, FSmoothLines);
     FScene.Draw(FCamera, canvas, &FLAxisPoints);
 }
 
 void TDrawFunction::Paint(QPainter& painter, int width, int height) const
 {
-    TPainterCanvas canvas(painter, width, height);
+    Paint(painter, width, height, FSmoothLines);
+}
+
+void TDrawFunction::Paint(QPainter& painter, int width, int height, bool smooth) const
+{
+    TPainterCanvas canvas(painter, width, height, smooth);
     FScene.Draw(FCamera, canvas);
 }
 

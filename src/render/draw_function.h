@@ -57,6 +57,10 @@ public:
     void SetY0(int value) { FCamera.SetY0(value); }
     bool Perspective() const { return FCamera.Perspective(); }
     void SetPerspective(bool value) { FCamera.SetPerspective(value); }
+    // Lines drawn anti-aliased (off for a new renderer): width-1 lines by the raster's smooth
+    // line, wider pens and the labels by QPainter with anti-aliasing.
+    bool SmoothLines() const { return FSmoothLines; }
+    void SetSmoothLines(bool value) { FSmoothLines = value; }
     // Degrees, not wrapped into 0..360.
     long double XAxisAngle() const { return FCamera.XAxisAngle(); }
     long double YAxisAngle() const { return FCamera.YAxisAngle(); }
@@ -84,6 +88,8 @@ public:
     // device of width x height (in the painter's coordinates), with QPainter's own
     // primitives: for vector files and print. The picture is left alone.
     void Paint(QPainter& painter, int width, int height) const;
+    // The same, anti-aliased when smooth whatever SmoothLines holds (vector files always are).
+    void Paint(QPainter& painter, int width, int height, bool smooth) const;
     // The same onto a whole device, with a painter of its own.
     void Paint(QPaintDevice& device) const;
 
@@ -94,6 +100,7 @@ private:
     TCamera FCamera;
     TRenderScene FScene;
     int FMoveStep = 0;
+    bool FSmoothLines = false;
     std::array<QPoint, 3> FLAxisPoints {};
     QImage FImage;
 };

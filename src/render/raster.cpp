@@ -11,6 +11,20 @@ __extension__ typedef __int128 Wide;
 
 std::int64_t magnitude(std::int64_t v) { return v < 0 ? -v : v; }
 
+// The weight r / L in 256ths, rounded: in 32-bit fixed point (scale = 2^40 / L) while L fits in
+// 31 bits, so both drawing paths of a smooth line give the same pixels; exactly beyond.
+constexpr std::int64_t FixedLengthLimit = std::int64_t(1) << 31;
+std::uint64_t weightScale(std::int64_t length)
+{
+    return length < FixedLengthLimit ? (std::uint64_t(256) << 32) / std::uint64_t(length) : 0;
+}
+unsigned weightOf(std::int64_t r, std::int64_t length, std::uint64_t scale)
+{
+    if (length < FixedLengthLimit)
+        return unsigned((std::uint64_t(r) * scale + (std::uint64_t(1) << 31)) >> 32);
+    return unsigned((Wide(r) * 512 + length) / (2 * Wide(length)));
+}
+
 } // namespace
 
 TRaster::TRaster(QImage& image)
@@ -141,5 +155,127 @@ void TRaster::drawClipped(
             p += minorStep;
         }
         *p = color;
+    }
+}
+
+void TRaster::DrawSmoothLine(
+    std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color)
+{
+    if (inside(x1, y1) && inside(x2, y2))
+        drawSmoothInside(int(x1), int(y1), int(x2), int(y2), color);
+    else
+        drawSmoothClipped(x1, y1, x2, y2, color);
+}
+
+// At step t of L along the longer axis the exact line lies l * t / L pixels off the first end
+// point on the shorter axis: q = floor(l * t / L) whole pixels and the rest r / L. The pixel q
+// takes the weight 1 - r / L and the pixel q + 1 the weight r / L, in 256ths.
+void TRaster::drawSmoothInside(int x1, int y1, int x2, int y2, QRgb color)
+{
+    const int dx = x2 - x1;
+    const int dy = y2 - y1;
+    const int adx = dx < 0 ? -dx : dx;
+    const int ady = dy < 0 ? -dy : dy;
+    const std::int64_t xStep = dx < 0 ? -1 : 1;
+    const std::int64_t yStep = dy < 0 ? -FStride : FStride;
+    std::int64_t majorStep, minorStep;
+    std::uint32_t length, shortLength;
+    if (adx >= ady)
+        majorStep = xStep, minorStep = yStep, length = adx, shortLength = ady;
+    else
+        majorStep = yStep, minorStep = xStep, length = ady, shortLength = adx;
+    QRgb* p = pixelAt(x1, y1);
+    *p = color;
+    if (length == 0)
+        return;
+    const std::uint64_t scale = weightScale(length);
+    std::uint32_t r = 0;
+    for (std::uint32_t i = 0; i < length; ++i) {
+        p += majorStep;
+        r += shortLength;
+        if (r >= length) {
+            r -= length;
+            p += minorStep;
+        }
+        if (r == 0) {
+            *p = color;
+        } else {
+            // weightOf for a length below 2^31, written out for the inner loop.
+            const unsigned a = unsigned((std::uint64_t(r) * scale + (std::uint64_t(1) << 31)) >> 32);
+            *p = blendPixel(*p, color, 256 - a);
+            p[minorStep] = blendPixel(p[minorStep], color, a);
+        }
+    }
+}
+
+// The same form cut to the steps that show a pixel of the image, as drawClipped does, in 128-bit
+// integers; each of the two pixels of a step is tested against the image.
+void TRaster::drawSmoothClipped(
+    std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color)
+{
+    if (FWidth <= 0 || FHeight <= 0)
+        return;
+    const std::int64_t dx = x2 - x1;
+    const std::int64_t dy = y2 - y1;
+    const bool xMajor = magnitude(dx) >= magnitude(dy);
+    const std::int64_t major1 = xMajor ? x1 : y1;
+    const std::int64_t minor1 = xMajor ? y1 : x1;
+    const std::int64_t majorDelta = xMajor ? dx : dy;
+    const std::int64_t minorDelta = xMajor ? dy : dx;
+    const std::int64_t majorSize = xMajor ? FWidth : FHeight;
+    const std::int64_t minorSize = xMajor ? FHeight : FWidth;
+    const bool majorGrows = majorDelta >= 0;
+    const bool minorGrows = minorDelta >= 0;
+    const std::int64_t length = magnitude(majorDelta);
+    const std::int64_t shortLength = magnitude(minorDelta);
+    if (length == 0) {
+        SetPixel(x1, y1, color);
+        return;
+    }
+    Wide first = std::max<Wide>(0, majorGrows ? -Wide(major1) : Wide(major1) - (majorSize - 1));
+    Wide last = std::min<Wide>(length, majorGrows ? Wide(majorSize) - 1 - major1 : Wide(major1));
+    // The pixel q is inside for q in qLow..qHigh, the pixel q + 1 for q in qLow - 1..qHigh - 1.
+    const Wide qLow = (minorGrows ? -Wide(minor1) : Wide(minor1) - (minorSize - 1)) - 1;
+    const Wide qHigh = minorGrows ? Wide(minorSize) - 1 - minor1 : Wide(minor1);
+    if (qHigh < 0)
+        return;
+    if (shortLength == 0) {
+        if (qLow > 0)
+            return;
+    } else {
+        // q(t) >= qLow from t = ceil(qLow * L / l) on; q(t) <= qHigh while l * t < (qHigh + 1) * L.
+        if (qLow > 0)
+            first = std::max(first, (qLow * length + shortLength - 1) / shortLength);
+        last = std::min(last, ((qHigh + 1) * length - 1) / shortLength);
+    }
+    if (first > last)
+        return;
+
+    const Wide numerator = Wide(shortLength) * first;
+    std::int64_t q = std::int64_t(numerator / length);
+    std::int64_t r = std::int64_t(numerator % length);
+    std::int64_t major = majorGrows ? major1 + std::int64_t(first) : major1 - std::int64_t(first);
+    const std::int64_t majorStep = majorGrows ? 1 : -1;
+    const std::int64_t minorStep = minorGrows ? 1 : -1;
+    const std::uint64_t scale = weightScale(length);
+    const auto put = [&](std::int64_t majorAt, std::int64_t minorAt, unsigned a) {
+        const std::int64_t x = xMajor ? majorAt : minorAt;
+        const std::int64_t y = xMajor ? minorAt : majorAt;
+        if (a != 0 && inside(x, y)) {
+            QRgb* p = pixelAt(x, y);
+            *p = a == 256 ? color : blendPixel(*p, color, a);
+        }
+    };
+    for (std::int64_t n = std::int64_t(last - first); n >= 0; --n) {
+        const std::int64_t minor = minorGrows ? minor1 + q : minor1 - q;
+        const unsigned a = weightOf(r, length, scale);
+        put(major, minor, 256 - a);
+        put(major, minor + minorStep, a);
+        major += majorStep;
+        r += shortLength;
+        if (r >= length) {
+            r -= length;
+            ++q;
+        }
     }
 }

@@ -58,6 +58,16 @@ public:
     template <ScreenPointLike P>
     void DrawSquares(const P* points, int count, std::int32_t x0, std::int32_t y0, QRgb color);
 
+    // Smooth lines: along the longer axis each step covers the two pixels either side of the
+    // exact line, each blended with the colour by its nearness (the two weights add up to the
+    // whole colour), so an end point, lying on a pixel centre, takes the colour itself. Clipped
+    // like the aliased lines: the visible pixels are those of the whole line.
+    void DrawSmoothLine(
+        std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color);
+    template <ScreenPointLike P>
+    void DrawSmoothPolyline(
+        const P* points, int count, std::int32_t x0, std::int32_t y0, QRgb color);
+
 private:
     bool inside(std::int64_t x, std::int64_t y) const
     {
@@ -69,6 +79,9 @@ private:
     // has already set.
     void drawInside(int x1, int y1, int x2, int y2, QRgb color, bool skipFirst);
     void drawClipped(
+        std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color);
+    void drawSmoothInside(int x1, int y1, int x2, int y2, QRgb color);
+    void drawSmoothClipped(
         std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color);
 
     QRgb* FBits = nullptr;
@@ -166,5 +179,43 @@ void TRaster::DrawSquares(const P* points, int count, std::int32_t x0, std::int3
         } else {
             FillRect(left, top, left + 3, top + 3, color);
         }
+    }
+}
+
+// The colour laid over a pixel with the weight a of 0..256 (256: the colour itself, 0: the pixel
+// unchanged), red and blue in one multiplication, green in another.
+inline QRgb blendPixel(QRgb pixel, QRgb color, unsigned a)
+{
+    const unsigned b = 256 - a;
+    const unsigned rb = (((color & 0xFF00FFu) * a + (pixel & 0xFF00FFu) * b) >> 8) & 0xFF00FFu;
+    const unsigned g = (((color & 0xFF00u) * a + (pixel & 0xFF00u) * b) >> 8) & 0xFF00u;
+    return 0xFF000000u | rb | g;
+}
+
+template <ScreenPointLike P>
+void TRaster::DrawSmoothPolyline(
+    const P* points, int count, std::int32_t x0, std::int32_t y0, QRgb color)
+{
+    if (count < 2)
+        return;
+    std::int64_t ax = std::int64_t(x0) + points[0].X;
+    std::int64_t ay = std::int64_t(y0) - points[0].Y;
+    bool aInside = inside(ax, ay);
+    if (aInside)
+        *pixelAt(ax, ay) = color;
+    for (int i = 1; i < count; ++i) {
+        const std::int64_t bx = std::int64_t(x0) + points[i].X;
+        const std::int64_t by = std::int64_t(y0) - points[i].Y;
+        const bool bInside = inside(bx, by);
+        if (bInside && static_cast<std::uint64_t>(bx - ax + 1) <= 2
+            && static_cast<std::uint64_t>(by - ay + 1) <= 2) {
+            // A step to a neighbour has no pixel between its two end points.
+            *pixelAt(bx, by) = color;
+        } else if (aInside && bInside) {
+            drawSmoothInside(int(ax), int(ay), int(bx), int(by), color);
+        } else {
+            drawSmoothClipped(ax, ay, bx, by, color);
+        }
+        ax = bx, ay = by, aInside = bInside;
     }
 }

@@ -211,3 +211,43 @@ TEST(DrawFunction, StrideThinsFarOut)
     s.R.Render(true);
     EXPECT_EQ(s.R.Objects().Items(0).Points->ProjectedCount(), 10);
 }
+
+TEST(DrawFunction, SmoothLines)
+{
+    // A sloped line in red on white, thin and wide: aliased it holds only the two colours,
+    // smooth it holds mixtures, while its end pixels stay pure red and the background elsewhere
+    // stays white. Off again, the picture is the aliased one, pixel for pixel.
+    Scene s(200, 200);
+    EXPECT_FALSE(s.R.SmoothLines());
+    s.R.SetPerspective(false);
+    for (int i = 1; i <= 3; ++i)
+        s.R.Planes().Items(i).SetVisible(false);
+    s.R.SetLAxisesVisible(false);
+    s.R.Objects().Append(ctXYPlane, "", "x/3", "", 255, csLine, 1, 8, true);
+    s.R.Render(true);
+    const QImage aliased = s.R.Image().copy();
+    const auto mixtures = [](const QImage& image) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) != White && image.pixel(x, y) != Red;
+        return n;
+    };
+    EXPECT_EQ(mixtures(aliased), 0);
+    s.R.SetSmoothLines(true);
+    s.R.Render(false);
+    EXPECT_GT(mixtures(s.R.Image()), 100);
+    // Points (-2, -2/3) -> (-40, -13) and (6, 2) -> (120, 40) of the curve, on the picture at
+    // (60, 113) and (220, 60): the inner vertex is drawn in the colour itself.
+    EXPECT_EQ(s.at(60, 113), Red);
+    EXPECT_EQ(s.at(10, 10), White);
+
+    s.R.Objects().Edit(0, ctXYPlane, "", "x/3", "", 255, csLine, 3, 8, true);
+    s.R.Render(false);
+    EXPECT_GT(mixtures(s.R.Image()), 100);
+
+    s.R.Objects().Edit(0, ctXYPlane, "", "x/3", "", 255, csLine, 1, 8, true);
+    s.R.SetSmoothLines(false);
+    s.R.Render(false);
+    EXPECT_TRUE(s.R.Image() == aliased);
+}
