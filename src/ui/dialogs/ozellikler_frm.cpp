@@ -95,6 +95,8 @@ void TOzelliklerFrm::CreateControls()
         guarded(&TOzelliklerFrm::YZGorunurlukComboDblClick));
     connect(PerspektifCombo, &TComboBox::DblClick, this,
         guarded(&TOzelliklerFrm::PerspektifComboDblClick));
+    connect(YumusakCizgilerCombo, &TComboBox::DblClick, this,
+        guarded(&TOzelliklerFrm::YumusakCizgilerComboDblClick));
     connect(EksenciklerColorCombo, &TComboBox::DblClick, this,
         guarded(&TOzelliklerFrm::EksenciklerColorComboDblClick));
     connect(ArkapilanColorCombo, &TComboBox::DblClick, this,
@@ -135,6 +137,8 @@ QWidget* TOzelliklerFrm::CreateGeneralPage()
     otherForm->addRow("Arkaplan Rengi", ArkapilanColorCombo);
     otherForm->addRow("Perspektif", PerspektifCombo);
     otherForm->addRow(new QLabel("Hareketlendirme\nÇizim Zaman Aralığı"), interval);
+    YumusakCizgilerCombo = twoItemCombo("On", "Off");
+    otherForm->addRow("Yumuşak Çizgiler", YumusakCizgilerCombo);
 
     VarsayiliYapCBox = new QCheckBox("Bu özellikleri Varsayılı Özellikler yap", page);
     VarsayiliOYukleBtn = new QPushButton("Varsayılı Özellikleri Yükle", page);
@@ -191,6 +195,7 @@ void TOzelliklerFrm::Fill(const TGraphSettings& s)
     ArkapilanColorCombo->SetColor(s.Background);
     AnimIntervalKEdit->setValue(s.AnimInterval);
     PerspektifCombo->setCurrentIndex(firstOrSecond(s.Perspective));
+    YumusakCizgilerCombo->setCurrentIndex(firstOrSecond(s.SmoothLines));
     for (int i = 0; i < 3; ++i) {
         FPlanes[i].Visibility->setCurrentIndex(firstOrSecond(s.Planes[i].Visible));
         FPlanes[i].Thickness->setValue(s.Planes[i].Thickness);
@@ -211,6 +216,7 @@ TGraphSettings TOzelliklerFrm::Values() const
     s.Background = ArkapilanColorCombo->Color();
     s.Perspective = showsFirst(PerspektifCombo);
     s.AnimInterval = AnimIntervalKEdit->value();
+    s.SmoothLines = showsFirst(YumusakCizgilerCombo);
     for (int i = 0; i < 3; ++i)
         s.Planes[i] = { FPlanes[i].Color->Color(), FPlanes[i].Thickness->value(),
             showsFirst(FPlanes[i].Visibility) };
@@ -286,6 +292,7 @@ void TOzelliklerFrm::EksenciklerGorunurlukComboDblClick()
 }
 
 void TOzelliklerFrm::PerspektifComboDblClick() { Toggle(PerspektifCombo); }
+void TOzelliklerFrm::YumusakCizgilerComboDblClick() { Toggle(YumusakCizgilerCombo); }
 
 void TOzelliklerFrm::PickColor(TColorCombo* combo)
 {

@@ -54,6 +54,7 @@ public:
     void YZGorunurlukComboDblClick();
     void EksenciklerGorunurlukComboDblClick();
     void PerspektifComboDblClick();
+    void YumusakCizgilerComboDblClick();
     void EksenciklerColorComboDblClick();
     void ArkapilanColorComboDblClick();
     void XYColorComboDblClick();
@@ -67,6 +68,7 @@ public:
     TColorCombo* ArkapilanColorCombo = nullptr;
     TComboBox* PerspektifCombo = nullptr;
     QSpinBox* AnimIntervalKEdit = nullptr;
+    TComboBox* YumusakCizgilerCombo = nullptr;
     QCheckBox* VarsayiliYapCBox = nullptr;
     QPushButton* VarsayiliOYukleBtn = nullptr;
     TColorCombo* XYColorCombo = nullptr;

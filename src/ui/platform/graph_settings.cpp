@@ -6,6 +6,7 @@
 namespace {
 constexpr const char* PlaneSections[3] = { "XYDuzlemi", "XZDuzlemi", "YZDuzlemi" };
 constexpr const char* ThicknessKey = "CizgiKalınlıgı";
+constexpr const char* SmoothLinesKey = "YumusakCizgiler";
 
 int asInt(TColor color) { return static_cast<int>(color); }
 TColor asColor(int value) { return static_cast<TColor>(value); }
@@ -19,6 +20,7 @@ TGraphSettings TGraphSettings::Of(const TDrawFunction& renderer, int animInterva
     s.Background = renderer.BrushColor();
     s.Perspective = renderer.Perspective();
     s.AnimInterval = animInterval;
+    s.SmoothLines = renderer.SmoothLines();
     for (int i = 0; i < 3; ++i) {
         const TPlane& plane = renderer.Planes().Items(i + 1);
         s.Planes[i] = { plane.Color(), plane.Thickness(), plane.Visible() };
@@ -39,6 +41,7 @@ void TGraphSettings::ApplyTo(TDrawFunction& renderer, int& animInterval) const
         plane.SetThickness(Planes[i].Thickness);
         plane.SetVisible(Planes[i].Visible);
     }
+    renderer.SetSmoothLines(SmoothLines);
 }
 
 TGraphSettings ReadGraphSettings(const TIniFile& file, const TGraphSettings& current)
@@ -56,6 +59,7 @@ TGraphSettings ReadGraphSettings(const TIniFile& file, const TGraphSettings& cur
             = file.ReadInteger(PlaneSections[i], ThicknessKey, current.Planes[i].Thickness);
         s.Planes[i].Visible = file.ReadBool(PlaneSections[i], "Gorunurluk", true);
     }
+    s.SmoothLines = file.ReadBool("Ekran", SmoothLinesKey, false);
     return s;
 }
 
@@ -79,5 +83,10 @@ void WriteGraphSettings(TIniFile& file, const TGraphSettings& s)
         values.push_back({ PlaneSections[i], ThicknessKey, s.Planes[i].Thickness });
         values.push_back({ PlaneSections[i], "Gorunurluk", s.Planes[i].Visible ? 1 : 0 });
     }
+    // Off, the key is written only over one already there, so that a file of the default look
+    // keeps its fourteen keys.
+    if (s.SmoothLines || file.ReadInteger("Ekran", SmoothLinesKey, -1) != -1
+        || file.ReadInteger("Ekran", SmoothLinesKey, 0) != 0)
+        values.push_back({ "Ekran", SmoothLinesKey, s.SmoothLines ? 1 : 0 });
     file.WriteIntegers(values);
 }

@@ -451,3 +451,48 @@ TEST(Properties, ThePreviewOfTheCurveExplorer)
     EXPECT_EQ(storedKeys(name)[4], 10);
     EXPECT_EQ(storedKeys(name)[2], 255);
 }
+
+TEST(Properties, SmoothLines)
+{
+    // Off in a new window; "On" with "Tamam" redraws the window smooth (the same picture as a
+    // renderer told so directly); written as a fifteenth key after the fourteen, and read back
+    // by "Varsayılı Özellikleri Yükle"; a file without the key gives "Off".
+    TTestWindow win;
+    TTestWindow reference;
+    for (TTestWindow* w : { &win, &reference }) {
+        TEditorValues v = XYCurve("sin(x)*3");
+        w->W->ApplyCurve(v);
+        w->R().SetAngles(15, 30);
+        w->W->RedrawViews(true);
+    }
+    EXPECT_FALSE(win.R().SmoothLines());
+    const QImage before = win.W->Image1->Picture().toImage();
+    const QString name = win.Host.SettingsFile;
+    WhenModal<TOzelliklerFrm>([](TOzelliklerFrm& f) {
+        EXPECT_EQ(f.YumusakCizgilerCombo->currentText(), "Off");
+        f.YumusakCizgilerCombo->setCurrentIndex(0);
+        f.VarsayiliYapCBox->setChecked(true);
+        f.TamamButton->click();
+    });
+    win.W->ShowProperties();
+    EXPECT_TRUE(win.R().SmoothLines());
+    reference.R().SetSmoothLines(true);
+    reference.W->RedrawViews(true);
+    const QImage after = win.W->Image1->Picture().toImage();
+    EXPECT_NE(after, before);
+    EXPECT_EQ(after, reference.W->Image1->Picture().toImage());
+    EXPECT_EQ(TIniFile(name).ReadInteger("Ekran", "YumusakCizgiler", -1), 1);
+
+    TOzelliklerFrm form(name);
+    EXPECT_EQ(form.YumusakCizgilerCombo->currentIndex(), 1);
+    form.VarsayiliOYukleBtnClick();
+    EXPECT_EQ(form.YumusakCizgilerCombo->currentIndex(), 0);
+    doubleClick(form.YumusakCizgilerCombo);
+    EXPECT_EQ(form.YumusakCizgilerCombo->currentIndex(), 1);
+
+    QTemporaryDir empty;
+    TOzelliklerFrm fresh(empty.filePath("Norvadeks.ini"));
+    fresh.YumusakCizgilerCombo->setCurrentIndex(0);
+    fresh.VarsayiliOYukleBtnClick();
+    EXPECT_EQ(fresh.YumusakCizgilerCombo->currentIndex(), 1) << "a missing key is off";
+}

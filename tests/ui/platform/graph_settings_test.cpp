@@ -121,3 +121,32 @@ TEST(GraphSettings, AHiddenPlaneMadeVisibleIsProjected)
     EXPECT_TRUE(r.Planes().Items(2).Visible());
     EXPECT_EQ(r.Planes().Items(2).Grid().ScreenPoints(TPlanes::FirstAxisEnd).X, 160);
 }
+
+TEST(GraphSettings, SmoothLinesKey)
+{
+    // Off without the key, whatever the renderer held; written last, after the fourteen keys.
+    QTemporaryDir dir;
+    const QString name = dir.filePath("Norvadeks.ini");
+    writeAll(name, "[Ekran]\nPerspektif=0\n");
+    TDrawFunction r;
+    r.SetSmoothLines(true);
+    int interval = 10;
+    LoadGraphSettings(TIniFile(name), r, interval);
+    EXPECT_FALSE(r.SmoothLines());
+
+    TGraphSettings s;
+    s.SmoothLines = true;
+    TIniFile file(name);
+    WriteGraphSettings(file, s);
+    const QByteArray bytes = readAll(name);
+    EXPECT_GT(bytes.indexOf("YumusakCizgiler=1"), bytes.indexOf("AnimInterval="));
+    LoadGraphSettings(file, r, interval);
+    EXPECT_TRUE(r.SmoothLines());
+    // Off, it overwrites a key there; in a file without one it writes none.
+    s.SmoothLines = false;
+    WriteGraphSettings(file, s);
+    EXPECT_TRUE(readAll(name).contains("YumusakCizgiler=0"));
+    TIniFile other(dir.filePath("Other.ini"));
+    WriteGraphSettings(other, s);
+    EXPECT_FALSE(readAll(dir.filePath("Other.ini")).contains("Yumusak"));
+}
