@@ -16,19 +16,21 @@ void appendNumber(std::string& out, long double value, bool point)
 }
 }
 
-std::string PointTableText(std::span<const TSpacePoint> points, TPointTableFormat format)
+std::string PointTableHeader(TPointTableFormat format)
+{
+    return format == TPointTableFormat::Csv ? "n,x,y,z\r\n" : "n\tx\ty\tz\n";
+}
+
+void AppendPointTableRows(std::string& out, std::span<const TSpacePoint> points,
+    std::size_t firstNumber, TPointTableFormat format)
 {
     const bool csv = format == TPointTableFormat::Csv;
     const char separator = csv ? ',' : '\t';
     const char* lineEnd = csv ? "\r\n" : "\n";
-    std::string out;
-    out.reserve(16 + points.size() * 64);
-    out += csv ? "n,x,y,z" : "n\tx\ty\tz";
-    out += lineEnd;
-    std::size_t number = 0;
+    std::size_t number = firstNumber;
     for (const TSpacePoint& p : points) {
         char digits[24];
-        const auto end = std::to_chars(digits, digits + sizeof digits, ++number).ptr;
+        const auto end = std::to_chars(digits, digits + sizeof digits, number++).ptr;
         out.append(digits, end);
         out += separator;
         appendNumber(out, p.X, csv);
@@ -38,6 +40,14 @@ std::string PointTableText(std::span<const TSpacePoint> points, TPointTableForma
         appendNumber(out, p.Z, csv);
         out += lineEnd;
     }
+}
+
+std::string PointTableText(std::span<const TSpacePoint> points, TPointTableFormat format)
+{
+    std::string out;
+    out.reserve(16 + points.size() * 64);
+    out += PointTableHeader(format);
+    AppendPointTableRows(out, points, 1, format);
     return out;
 }
 

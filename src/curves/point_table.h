@@ -18,6 +18,13 @@
 //   them), every row ending with LF; meant for pasting into a spreadsheet.
 enum class TPointTableFormat { Csv, Tsv };
 
+// The header row with its line end.
+std::string PointTableHeader(TPointTableFormat format);
+// The rows of the points, numbered from firstNumber on, appended to out; a table
+// written piece by piece is the whole table's text.
+void AppendPointTableRows(std::string& out, std::span<const TSpacePoint> points,
+    std::size_t firstNumber, TPointTableFormat format);
+
 // The whole table, header included; no points give the header row alone.
 std::string PointTableText(std::span<const TSpacePoint> points, TPointTableFormat format);
 std::string PointTableText(const TGoruntuMatrisi& points, TPointTableFormat format);

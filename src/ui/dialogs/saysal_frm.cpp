@@ -5,11 +5,17 @@
 #include "render/draw_function.h"
 #include "ui/dialogs/curve_points_model.h"
 #include "ui/dialogs/dialog_help.h"
+#include "ui/dialogs/point_table_export.h"
 #include "ui/dialogs/spin_edit.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/image.h"
 
+#include "geometry/goruntu_matrisi.h"
+
 #include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QProgressDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,6 +28,9 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTableView>
+
+#include <algorithm>
+#include <vector>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -174,7 +183,10 @@ void TSaysalFrm::CreateControls()
     BtnKapan = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Kapat");
     BtnKapan->setToolTip("Formu kapatmak için butona basın");
     BtnYardim = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), "&Yardım");
+    DisaAktarButton = new QPushButton("Dışa Aktar...");
+    DisaAktarButton->setToolTip("Eğrinin bütün noktalarını bir CSV dosyasına yazar");
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(DisaAktarButton);
     buttons->addStretch();
     buttons->addWidget(BtnKapan);
     buttons->addWidget(BtnYardim);
@@ -199,6 +211,10 @@ void TSaysalFrm::CreateControls()
     connect(SonEgriButton, &QToolButton::clicked, this, guarded(&TSaysalFrm::SonEgriButtonClick));
     connect(BtnKapan, &QPushButton::clicked, this, &QDialog::reject);
     connect(BtnYardim, &QPushButton::clicked, this, guarded(&TSaysalFrm::BtnYardimClick));
+    connect(DisaAktarButton, &QPushButton::clicked, this,
+        guarded(&TSaysalFrm::DisaAktarButtonClick));
+    // The grid's own copy takes only the current cell.
+    StringGrid1->installEventFilter(this);
     connect(Image1, &TImage::MouseDown, this,
         [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
             Guarded([&] { Image1MouseDown(b, x, y); });
@@ -328,6 +344,66 @@ void TSaysalFrm::Image1MouseMove(Qt::MouseButtons buttons, int x, int y)
 void TSaysalFrm::Image1MouseUp(Qt::MouseButton, int, int) { FPressed = false; }
 
 void TSaysalFrm::BtnYardimClick() { ShowDialogHelp(HelpContext); }
+
+bool TSaysalFrm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == StringGrid1
+        && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)
+        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        if (event->type() == QEvent::KeyPress)
+            Guarded([this] { CopyRows(); });
+        event->accept();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TSaysalFrm::CopyRows()
+{
+    std::vector<int> rows;
+    if (StringGrid1->selectionModel() != nullptr) {
+        for (const QModelIndex& index : StringGrid1->selectionModel()->selectedIndexes())
+            rows.push_back(index.row());
+        std::sort(rows.begin(), rows.end());
+        rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    }
+    QGuiApplication::clipboard()->setText(PointTableClipboardText(FPointsModel->Points(), rows));
+}
+
+void TSaysalFrm::DisaAktarButtonClick()
+{
+    QFileDialog dialog(this, "Dışa Aktar");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter("CSV dosyaları (*.csv)");
+    dialog.setDefaultSuffix("csv");
+    dialog.selectFile(QString("Egri%1.csv").arg(EgriNoEdit->value()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    ExportTo(dialog.selectedFiles().constFirst());
+}
+
+bool TSaysalFrm::ExportTo(const QString& fileName)
+{
+    static const TGoruntuMatrisi none;
+    const TGoruntuMatrisi& points = FPointsModel->Points() ? *FPointsModel->Points() : none;
+    QProgressDialog progress("Noktalar yazılıyor...", "Vazgeç", 0, 1000, this);
+    progress.setWindowTitle("Dışa Aktar");
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    const TPointTableExport result
+        = ExportPointTable(points, fileName, [&progress](qint64 done, qint64 total) {
+              progress.setValue(total == 0 ? 1000 : int(done * 1000 / total));
+              QCoreApplication::processEvents();
+              return !progress.wasCanceled();
+          });
+    progress.close();
+    if (!result.Message.isEmpty())
+        ReportError(result.Message);
+    return result.Written;
+}
 
 void TSaysalFrm::keyPressEvent(QKeyEvent* event)
 {

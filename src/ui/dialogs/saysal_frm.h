@@ -52,6 +52,14 @@ public:
     void Image1MouseMove(Qt::MouseButtons buttons, int x, int y);
     void Image1MouseUp(Qt::MouseButton button, int x, int y);
     void BtnYardimClick();
+    // Ctrl+C: the selected rows, or all rows when none is selected, as tab-separated text with
+    // a header row, the numbers in the user's notation.
+    void CopyRows();
+    // "Dışa Aktar...": asks for a file name and writes the whole curve there as CSV.
+    void DisaAktarButtonClick();
+    // Writes the shown curve's points to fileName with a progress window that can cancel; a
+    // failure is reported (ReportError) in one message. True when the file was written.
+    bool ExportTo(const QString& fileName);
 
     const TDrawFunction& PreviewRenderer() const { return *FPreview; }
     long double PreviewAngleX() const { return FAngleX; }
@@ -79,9 +87,11 @@ public:
     QLineEdit* MTEditZ = nullptr;
     QPushButton* BtnKapan = nullptr;
     QPushButton* BtnYardim = nullptr;
+    QPushButton* DisaAktarButton = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
