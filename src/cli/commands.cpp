@@ -64,6 +64,7 @@ tür uzantıdan anlaşılır: .png, .bmp, .jpg.
   --four-view               dört görünüş (ön, yan, üst ve pencerenin kendi görünüşü)
   --planes xy,xz,yz|none    gösterilecek düzlemler
   --background RENK         arka plan rengi (renk listesindeki ad ya da #rrggbb)
+  --smooth                  yumuşak çizgiler
 Verilmeyenler ayar dosyasının (Norvadeks.ini) varsayılanlarından alınır.
 )";
 
@@ -258,8 +259,6 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
     }
     if (!p.Positional.isEmpty())
         usage(FormatText("beklenmeyen argüman: %s", text(p.Positional.first())));
-    if (parser.isSet(smooth))
-        usage("düzgün çizgiler (--smooth) bu sürümde yoktur");
     if (!parser.isSet(output))
         usage("çıktı dosyası verilmedi (-o OUT)");
     const QString out = parser.value(output);
@@ -342,6 +341,7 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
     renderer.SetX0(viewWidth / 2 + (scene.X0 - sceneViewWidth / 2));
     renderer.SetY0(viewHeight / 2 + (scene.Y0 - sceneViewHeight / 2));
     renderer.SetMoveStep(20);
+    renderer.SetSmoothLines(parser.isSet(smooth));
     renderer.SetScale(5.0L / scene.ZoomPercent);
     renderer.SetAngles(scene.XAxisAngle, scene.YAxisAngle);
     for (std::size_t i = 0; i < scene.Curves.size(); ++i)

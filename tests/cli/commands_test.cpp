@@ -122,7 +122,19 @@ TEST_F(Commands, RenderGivesTheWindowsPicture)
         { "render", "-o", four, "--curve", Sine, "--curve", Helix, "--size", "320x240",
             "--zoom", "150", "--angles", "15,-30", "--four-view" });
     ASSERT_EQ(r.Code, 0) << r.Err;
-    EXPECT_EQ(QImage(four).convertToFormat(QImage::Format_RGB32), win.w.Picture());
+    const QImage sharp = QImage(four).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(sharp, win.w.Picture());
+
+    // Smooth lines, as the window draws them with the option on.
+    win.w.DrawFunction().SetSmoothLines(true);
+    win.w.RedrawViews(true);
+    r = run(dir,
+        { "render", "-o", four, "--curve", Sine, "--curve", Helix, "--size", "320x240",
+            "--zoom", "150", "--angles", "15,-30", "--four-view", "--smooth" });
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    const QImage smooth = QImage(four).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(smooth, win.w.Picture());
+    EXPECT_NE(smooth, sharp);
 
     EXPECT_EQ(readAll(dir.filePath("Norvadeks.ini")), settings);
     QStringList files = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -297,7 +309,6 @@ TEST_F(Commands, ErrorsAreExactAndLeaveNoFile)
         { { "--planes", "xy,ab" }, 2,
             "düzlemler xy, xz, yz listesi ya da none olmalı: xy,ab\n" + hint },
         { { "--frobnicate" }, 2, "bilinmeyen seçenek: --frobnicate\n" + hint },
-        { { "--smooth" }, 2, "düzgün çizgiler (--smooth) bu sürümde yoktur\n" + hint },
         { { "--perspective", "--parallel" }, 2,
             "--perspective ile --parallel birlikte verilemez\n" + hint },
         { { "--zoom" }, 2, "--zoom seçeneğinin değeri eksik\n" + hint },
