@@ -81,19 +81,25 @@ void TObjectList::CheckDuplicate(int curveType, const std::string& fxText,
 TObjectList::TFormulas TObjectList::Compile(
     int curveType, const std::string& fxText, const std::string& fyText, const std::string& fzText)
 {
-    const auto make = [this](const std::string& text) {
+    // A faulty formula's error says which of the three it was.
+    const auto make = [this](const std::string& text, int which) {
         auto formula = std::make_unique<TFonksiyon>();
         formula->SetMemory(FVariables.get());
-        formula->SetText(text);
+        try {
+            formula->SetText(text);
+        } catch (EFonksiyonError& e) {
+            e.SetFormula(which);
+            throw;
+        }
         return formula;
     };
     TFormulas formulas;
     if (UsesFx(curveType))
-        formulas.Fx = make(fxText);
+        formulas.Fx = make(fxText, 0);
     if (UsesFy(curveType))
-        formulas.Fy = make(fyText);
+        formulas.Fy = make(fyText, 1);
     if (UsesFz(curveType))
-        formulas.Fz = make(fzText);
+        formulas.Fz = make(fzText, 2);
     return formulas;
 }
 

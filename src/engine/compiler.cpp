@@ -171,7 +171,7 @@ TExpressionArray Classify(const std::vector<std::string>& tokens)
         } else if (IsVariableName(token)) {
             elements.Add(TExpressionElement::Variable(token.substr(0, MaxNameLength)));
         } else {
-            throw EFonksiyonError(FormatText(UnknownMessage, ShownText(token)));
+            throw EFonksiyonError(FormatText(UnknownMessage, ShownText(token)), token);
         }
     }
     return elements;

@@ -5,6 +5,42 @@
 #include "engine/compiler.h"
 #include "engine/tokenizer.h"
 #include "engine/variable_memory.h"
+#include "engine/vocabulary.h"
+
+namespace {
+bool isDelimiter(char c)
+{
+    return c == ' ' || c == '\n' || c == '\r'
+        || OperatorCharacters.find(c) != std::string_view::npos;
+}
+bool sameLetters(char a, char b)
+{
+    const auto lower
+        = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return lower(a) == lower(b);
+}
+}
+
+int FindToken(std::string_view text, std::string_view token)
+{
+    if (token.empty() || token.size() > text.size())
+        return -1;
+    // A run token stands between delimiters; an operator token anywhere.
+    const bool run = !isDelimiter(token.front());
+    for (std::size_t i = 0; i + token.size() <= text.size(); ++i) {
+        bool same = true;
+        for (std::size_t k = 0; k < token.size() && same; ++k)
+            same = sameLetters(text[i + k], token[k]);
+        if (!same)
+            continue;
+        if (run
+            && ((i > 0 && !isDelimiter(text[i - 1]))
+                || (i + token.size() < text.size() && !isDelimiter(text[i + token.size()]))))
+            continue;
+        return static_cast<int>(i);
+    }
+    return -1;
+}
 
 void TFonksiyon::SetText(const std::string& text)
 {
@@ -31,6 +67,13 @@ void TFonksiyon::Compile(const std::string& text)
         program.Build(postfix);
         FCompiled = std::move(postfix);
         FProgram = std::move(program);
+    } catch (EFonksiyonError& e) {
+        if (FMemory != nullptr)
+            FMemory->Clear();
+        if (!e.Token().empty() && e.TokenPosition() < 0)
+            if (const int at = FindToken(text, e.Token()); at >= 0)
+                e.SetTokenPlace(at, static_cast<int>(e.Token().size()));
+        throw;
     } catch (...) {
         // A failed compilation leaves the table empty, whatever it had registered.
         if (FMemory != nullptr)

@@ -6,9 +6,15 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TVariableMemory;
+
+// Where token (as the tokenizer gives it, lower-cased) first stands in a formula
+// text, as a byte offset; a name or number only as a whole run between delimiters.
+// -1 when it does not.
+int FindToken(std::string_view text, std::string_view token);
 
 // A formula compiled to postfix; evaluated once per curve point.
 //

@@ -101,6 +101,17 @@ TEST(ObjectList, AppendRefusesDuplicatesAndFaultyFormulas)
     EXPECT_THROW(Append(list, curve(ctCylindrical, "cos(t)", "sin(t", "t")), EFonksiyonError);
     EXPECT_THROW(Append(list, curve(ctXYZSpace, "", "x", "x+*")), EFonksiyonError);
     EXPECT_EQ(list.Count(), 2);
+    // The error says which formula was at fault.
+    for (const auto& [values, which] : { std::pair { curve(ctSpherical, "a?", "b", "a"), 0 },
+             { curve(ctCylindrical, "cos(t)", "sin(t", "t"), 1 },
+             { curve(ctXYZSpace, "", "x", "x+*"), 2 } }) {
+        try {
+            Append(list, values);
+            ADD_FAILURE() << "appended";
+        } catch (const EFonksiyonError& e) {
+            EXPECT_EQ(e.Formula(), which) << e.Message();
+        }
+    }
     EXPECT_EQ(text(list.Items(1).Fy), "x*x");
 
     const TCurveRecord r = list.Items(0);

@@ -230,3 +230,39 @@ TEST(SetText, RegistersExactlyTheFormulasVariables)
     EXPECT_EQ(f.Evaluate(), 10);
     EXPECT_EQ(memory.GetValue("a"), 10);
 }
+
+TEST(CompileErrors, UnknownTokenCarriesItsPlace)
+{
+    const struct {
+        const char* Text;
+        const char* Token;
+        int Position;
+    } rows[] = {
+        { "sin(x) + 4,5*XYZ#", "xyz#", 13 }, { "x1 + 1.5", "1.5", 5 }, { "a|b", "|", 1 },
+        { "ab + b.c", "b.c", 5 }, // the whole run, not the "b" inside "ab"
+    };
+    SeparatorScope turkish(',');
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Text);
+        TVariableMemory memory;
+        TFonksiyon f;
+        f.SetMemory(&memory);
+        try {
+            f.SetText(row.Text);
+            ADD_FAILURE() << "compiled";
+        } catch (const EFonksiyonError& e) {
+            EXPECT_EQ(e.Message(), std::string("Bilinmeyen bir ifade => ") + row.Token);
+            EXPECT_EQ(e.Token(), row.Token);
+            EXPECT_EQ(e.TokenPosition(), row.Position);
+            EXPECT_EQ(e.TokenLength(), static_cast<int>(std::string(row.Token).size()));
+            EXPECT_EQ(e.Formula(), -1);
+        }
+    }
+    // A message that names no single token carries no place.
+    try {
+        Formula("(x");
+        ADD_FAILURE() << "compiled";
+    } catch (const EFonksiyonError& e) {
+        EXPECT_EQ(e.TokenPosition(), -1);
+    }
+}

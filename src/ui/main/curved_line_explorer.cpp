@@ -3,7 +3,9 @@
 #include "base/exception.h"
 #include "base/number_text.h"
 #include "curves/curve_record.h"
+#include "curves/object_list.h"
 #include "engine/fonksiyon.h"
+#include "geometry/goruntu_matrisi.h"
 #include "ui/dialogs/spin_edit.h"
 #include "ui/graph/grafik_mchild_frm.h"
 #include "ui/main/explorer_controls.h"
@@ -568,16 +570,47 @@ void TCurvedLineExplorer::fxyzEditChange()
 
 void TCurvedLineExplorer::UygulaButtonClick()
 {
-    Guarded([this] {
+    int faultyFormula = -1;
+    int tokenPosition = -1;
+    int tokenLength = 0;
+    Guarded([&] {
         TGrafikMChildFrm* window = ActiveGraphWindow();
         if (window == nullptr)
             return;
         // A faulty formula or a duplicate curve raises here: the fields keep the
         // user's text and "Uygula" stays enabled.
-        window->ApplyCurve(EditorValues());
+        try {
+            window->ApplyCurve(EditorValues());
+        } catch (const EFonksiyonError& e) {
+            faultyFormula = e.Formula();
+            tokenPosition = e.TokenPosition();
+            tokenLength = e.TokenLength();
+            throw;
+        }
         UygulaButton->setEnabled(false);
+        // A curve none of whose points could be computed draws nothing: say so.
+        const TObjectList& objects = window->DrawFunction().Objects();
+        const int index = window->CurveIndex();
+        if (index >= 0 && index < objects.Count() && objects.Items(index).Points != nullptr
+            && objects.Items(index).Points->Count() == 0)
+            emit HintChanged(QString::fromUtf8("Eğrinin hiçbir noktası hesaplanamadı."));
         Rebuild();
     });
+    // After the message: the faulty field takes the focus, with the token the
+    // message names selected.
+    if (faultyFormula >= 0 && faultyFormula <= 2) {
+        TFormulaEdit* edits[] = { fxEdit, fyEdit, fzEdit };
+        QLineEdit* edit = edits[faultyFormula];
+        edit->setFocus(Qt::OtherFocusReason);
+        if (tokenPosition >= 0) {
+            const std::string text = stdtext(edit->text());
+            const auto utf16 = [&](int bytes) {
+                return static_cast<int>(QString::fromStdString(text.substr(0, bytes)).size());
+            };
+            const int start = utf16(tokenPosition);
+            edit->setSelection(start, utf16(tokenPosition + tokenLength) - start);
+        }
+    }
 }
 
 void TCurvedLineExplorer::CurveCommand(void (TGrafikMChildFrm::*operation)())

@@ -698,3 +698,50 @@ TEST(CurveExplorer, ThicknessFieldStaysWithinItsRange)
     p.CizgiKEdit->stepDown();
     EXPECT_EQ(p.CizgiKEdit->value(), 1);
 }
+
+TEST(CurveExplorer, AFaultyFormulaTakesTheFocusWithItsTokenSelected)
+{
+    TExplorerFixture e;
+    TCurvedLineExplorer& p = e.panel;
+    p.show();
+    QApplication::setActiveWindow(&p);
+    const struct {
+        int Type;
+        const char* Fx;
+        const char* Fy;
+        const char* Fz;
+        TFormulaEdit* Faulty;
+        const char* Selected;
+        const char* Message;
+    } rows[] = {
+        { 0, "", "sin(x)+4.5", "", p.fyEdit, "4.5", "Bilinmeyen bir ifade => 4.5" },
+        { 4, "şa*2", "b", "a", p.fxEdit, "şa", "Bilinmeyen bir ifade => şa" },
+        { 3, "", "x", "x+*", p.fzEdit, "", "" }, // a message without one token: focus only
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Fx);
+        e.errors.clear();
+        p.UygulaButton->setFocus();
+        e.Enter(row.Type, row.Fx, row.Fy, row.Fz, Blue);
+        ASSERT_EQ(e.errors.size(), 1);
+        if (*row.Message)
+            EXPECT_EQ(e.errors[0], QString::fromUtf8(row.Message)) << "the message as it was";
+        EXPECT_EQ(QApplication::focusWidget(), row.Faulty);
+        EXPECT_EQ(row.Faulty->selectedText(), QString::fromUtf8(row.Selected));
+        EXPECT_EQ(e.Curves(), 0);
+    }
+
+    // A curve none of whose points can be computed says so in the status line.
+    QStringList hints;
+    QObject::connect(
+        &p, &TCurvedLineExplorer::HintChanged, &p, [&](const QString& hint) { hints << hint; });
+    e.errors.clear();
+    e.Enter(0, "", "1/0", "", Blue);
+    EXPECT_TRUE(e.errors.isEmpty());
+    ASSERT_EQ(e.Curves(), 1);
+    EXPECT_EQ(hints.filter("hesaplanamadı").size(), 1);
+    EXPECT_EQ(hints.last(), QString::fromUtf8("Eğrinin hiçbir noktası hesaplanamadı."));
+    hints.clear();
+    e.Enter(0, "", "x", "", Blue);
+    EXPECT_TRUE(hints.filter("hesaplanamadı").isEmpty());
+}
