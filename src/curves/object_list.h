@@ -69,6 +69,10 @@ public:
     // list, which it replaces, leaving out samples that fail, and projects the points.
     void GeneratePoints(int index);
 
+    // Whether a generation computes a sine or cosine of an argument it has met
+    // before only once (on by default; the points are the same either way).
+    void SetShareResults(bool share) { FShareResults = share; }
+
     // Raises EObjectListError unless step samples the type's range within
     // MaxCurvePoints.
     static void CheckStep(int curveType, long double step);
@@ -107,4 +111,5 @@ private:
     std::vector<TCurve> FItems;
     int FCapacity = 0;
     const TTransformMatrix* FMatrix = nullptr;
+    bool FShareResults = true;
 };

@@ -5,6 +5,7 @@
 #include "base/number_text.h"
 #include "curves/object_list.h"
 #include "engine/fonksiyon.h"
+#include "engine/trig_cache.h"
 #include "geometry/transform_matrix.h"
 
 #include <cmath>
@@ -68,7 +69,6 @@ template <typename Evaluate> bool trySample(Evaluate&& evaluate, TSpacePoint& p)
     }
 }
 
-long double gUnusedVariable; // where a free variable no formula names is stored
 }
 
 long double TObjectList::SampleCount(int curveType, long double step)
@@ -91,20 +91,35 @@ void TObjectList::Generate(
     int curveType, const TFormulas& formulas, long double step, TGoruntuMatrisi& points)
 {
     CheckStep(curveType, step);
-    TFonksiyon* const fx = formulas.Fx.get();
-    TFonksiyon* const fy = formulas.Fy.get();
-    TFonksiyon* const fz = formulas.Fz.get();
     // Every SetText empties the shared table, so the names of this curve's formulas
     // are put back before sampling: each formula then reads the free variables
     // whichever formula (of this curve or another) was compiled last.
-    for (TFonksiyon* f : { fx, fy, fz })
+    for (TFonksiyon* f : { formulas.Fx.get(), formulas.Fy.get(), formulas.Fz.get() })
         if (f)
             f->RegisterVariables();
-    // The table keeps its shape while the formulas run, so the free variables are
-    // written through their slots rather than looked up by name for every sample.
-    const auto slot = [this](const char* name) {
+    // The table keeps its shape while the formulas run, so each formula runs a
+    // copy of its program bound once to the table's slots (and to the sines and
+    // cosines this curve has computed), and the free variables are written
+    // through their slots rather than looked up by name for every sample.
+    TTrigCache trig;
+    TProgram programs[3];
+    TProgram* bound[3] = { nullptr, nullptr, nullptr };
+    {
+        const TFonksiyon* sources[3] = { formulas.Fx.get(), formulas.Fy.get(), formulas.Fz.get() };
+        for (int i = 0; i < 3; ++i)
+            if (sources[i]) {
+                programs[i] = sources[i]->Program();
+                programs[i].Bind(FVariables.get(), FShareResults ? &trig : nullptr);
+                bound[i] = &programs[i];
+            }
+    }
+    TProgram* const fx = bound[0];
+    TProgram* const fy = bound[1];
+    TProgram* const fz = bound[2];
+    long double unused = 0; // where a free variable no formula names is stored
+    const auto slot = [this, &unused](const char* name) {
         long double* value = FVariables->ValueSlot(name);
-        return value ? value : &gUnusedVariable;
+        return value ? value : &unused;
     };
 
     TSpacePoint p { 0, 0, 0, 1 };
@@ -118,9 +133,9 @@ void TObjectList::Generate(
                 *b = vb;
                 if (trySample(
                         [&](TSpacePoint& q) {
-                            q.X = fx->Evaluate();
-                            q.Y = fy->Evaluate();
-                            q.Z = fz->Evaluate();
+                            q.X = fx->RunBound();
+                            q.Y = fy->RunBound();
+                            q.Z = fz->RunBound();
                         },
                         p))
                     points.Add(p);
@@ -134,7 +149,7 @@ void TObjectList::Generate(
             *a = va;
             if (trySample(
                     [&](TSpacePoint& q) {
-                        const long double r = fz->Evaluate();
+                        const long double r = fz->RunBound();
                         q = { r * std::cos(va), r * std::sin(va), 0, 1 };
                     },
                     p))
@@ -151,23 +166,23 @@ void TObjectList::Generate(
                     [&](TSpacePoint& q) {
                         switch (curveType) {
                         case ctXYPlane:
-                            q = { value, fy->Evaluate(), 0, 1 };
+                            q = { value, fy->RunBound(), 0, 1 };
                             break;
                         case ctXZPlane:
-                            q = { value, 0, fz->Evaluate(), 1 };
+                            q = { value, 0, fz->RunBound(), 1 };
                             break;
                         case ctYZPlane:
-                            q = { 0, value, fz->Evaluate(), 1 };
+                            q = { 0, value, fz->RunBound(), 1 };
                             break;
                         case ctXYZSpace:
                             q.X = value;
-                            q.Y = fy->Evaluate();
-                            q.Z = fz->Evaluate();
+                            q.Y = fy->RunBound();
+                            q.Z = fz->RunBound();
                             break;
                         default: // ctCylindrical
-                            q.X = fx->Evaluate();
-                            q.Y = fy->Evaluate();
-                            q.Z = fz->Evaluate();
+                            q.X = fx->RunBound();
+                            q.Y = fy->RunBound();
+                            q.Z = fz->RunBound();
                             break;
                         }
                     },

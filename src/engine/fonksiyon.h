@@ -42,6 +42,8 @@ public:
     // The compiled form, each element followed by one space: "x 2 ^ 1 + ".
     std::string PostfixText() const;
     const TExpressionArray& Compiled() const { return FCompiled; }
+    // The executable form, for a generation that runs its own bound copies.
+    const TProgram& Program() const { return FProgram; }
 
     // The variables the compiled formula uses, in the order they first appear.
     const std::vector<std::string>& VariableNames() const { return FProgram.VariableNames(); }

@@ -4,9 +4,12 @@
 #include "base/text.h"
 #include "engine/arithmetic.h"
 #include "engine/fonksiyon_error.h"
+#include "engine/trig_cache.h"
 #include "engine/variable_memory.h"
 
 #include <algorithm>
+#include <cfenv>
+#include <cfloat>
 #include <string_view>
 #include <unordered_map>
 
@@ -35,6 +38,34 @@ struct TNoCaseEqual {
     }
 };
 
+// The processor's sticky flags of an invalid operation, a division by zero
+// and an overflow. Reading them waits for `after`, the result of the run, so
+// that no operation of the run is moved past the reading.
+#if defined(__x86_64__) || defined(__i386__)
+inline bool faultFlagsSet(long double after)
+{
+    std::uint16_t status = 0;
+    __asm__ volatile("fnstsw %0" : "=a"(status) : "f"(after));
+    return (status & 0x0d) != 0; // IE, ZE, OE
+}
+inline bool faultFlagsSet()
+{
+    std::uint16_t status = 0;
+    __asm__ volatile("fnstsw %0" : "=a"(status));
+    return (status & 0x0d) != 0;
+}
+inline void clearFaultFlags() { __asm__ volatile("fnclex"); }
+#else
+inline bool faultFlagsSet() { return std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW); }
+inline bool faultFlagsSet(long double) { return faultFlagsSet(); }
+inline void clearFaultFlags() { std::feclearexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW); }
+#endif
+
+// Clears the flags when a checked run ends, however it ends.
+struct TFlagsCleared {
+    ~TFlagsCleared() { clearFaultFlags(); }
+};
+
 [[noreturn]] void malformed()
 {
     throw EFonksiyonError("(Sintax Error)İmla hatası => operand eksik");
@@ -46,6 +77,9 @@ void TProgram::Clear()
     FCode.clear();
     FStack.clear();
     FNames.clear();
+    FSlots.clear();
+    FTrig = nullptr;
+    FAssigns = false;
     FResolved = false;
     FResolvedMemory = nullptr;
     FResolvedGeneration = 0;
@@ -193,8 +227,12 @@ void TProgram::Build(const TExpressionArray& postfix)
     if (entries.size() != 1)
         malformed();
 
+    FAssigns = std::any_of(
+        code.begin(), code.end(), [](const TInstruction& i) { return i.Op == oAssign; });
     FCode = std::move(code);
     FNames = std::move(names);
+    FSlots.clear();
+    FTrig = nullptr;
     FStack.assign(maxDepth + 1, 0);
     FResolved = false;
     FResolvedMemory = nullptr;
@@ -207,6 +245,9 @@ void TProgram::Resolve(TVariableMemory* memory)
     if (memory != nullptr)
         for (std::size_t i = 0; i < FNames.size(); ++i)
             slots[i] = memory->ValueSlot(FNames[i]);
+    FSlots.clear();
+    for (long double* slot : slots)
+        FSlots.push_back(slot != nullptr ? slot : &gAbsentValue);
     for (TInstruction& instruction : FCode) {
         if (instruction.Op == oAssign)
             instruction.Var = instruction.Name >= 0
@@ -229,7 +270,65 @@ long double TProgram::Run(TVariableMemory* memory)
     if (!FResolved || memory != FResolvedMemory
         || (memory != nullptr && memory->Generation() != FResolvedGeneration)) [[unlikely]]
         Resolve(memory);
+    return RunBound();
+}
+
+void TProgram::Bind(TVariableMemory* memory, TTrigCache* trig)
+{
+    Resolve(memory);
+    FTrig = trig;
+}
+
+// A value that is not finite (which only a caller's SetValue can put into the
+// table) passes through unchecked steps without raising a flag.
+bool TProgram::InputsFinite() const
+{
+    for (const long double* slot : FSlots)
+        if (!(std::fabs(*slot) <= LDBL_MAX)) [[unlikely]]
+            return false;
+    return true;
+}
+
+long double TProgram::RunBound()
+{
+    if (FCode.empty())
+        return 0;
+    if (FAssigns || !InputsFinite()) [[unlikely]]
+        return RunChecked();
+    long double result;
+    try {
+        result = Execute<false>();
+    } catch (...) {
+        // Raised after an unchecked fault: the checked run raises the earlier one.
+        if (!faultFlagsSet())
+            throw;
+        return RunAgainChecked();
+    }
+    if (faultFlagsSet(result)) [[unlikely]]
+        return RunAgainChecked();
+    return result;
+}
+
+long double TProgram::RunAgainChecked()
+{
+    clearFaultFlags(); // also those another computation left behind
+    return RunChecked();
+}
+
+long double TProgram::RunChecked()
+{
+    if (FCode.empty())
+        return 0;
+    const TFlagsCleared cleared;
+    return Execute<true>();
+}
+
+template <bool Checked> long double TProgram::Execute()
+{
     using namespace arithmetic;
+    const auto check = [](long double r) { return Checked ? checked(r) : r; };
+    const auto quotient
+        = [](long double a, long double b) { return Checked ? divide(a, b) : a / b; };
     long double* sp = FStack.data();
     // A postfix form starts with an operand: its push needs no stack entry.
     const TInstruction* ip = FCode.data();
@@ -248,10 +347,10 @@ long double TProgram::Run(TVariableMemory* memory)
             top = function(ip->Code, top);
             break;
         case oSin:
-            top = sine(top);
+            top = FTrig != nullptr ? FTrig->Sine(top) : sine(top);
             break;
         case oCos:
-            top = cosine(top);
+            top = FTrig != nullptr ? FTrig->Cosine(top) : cosine(top);
             break;
         case oAbs:
             top = std::fabs(top);
@@ -263,16 +362,16 @@ long double TProgram::Run(TVariableMemory* memory)
             top = operation(ip->Code, *--sp, top);
             break;
         case oAdd:
-            top = checked(*--sp + top);
+            top = check(*--sp + top);
             break;
         case oSubtract:
-            top = checked(*--sp - top);
+            top = check(*--sp - top);
             break;
         case oMultiply:
-            top = checked(*--sp * top);
+            top = check(*--sp * top);
             break;
         case oDivide:
-            top = divide(*--sp, top);
+            top = quotient(*--sp, top);
             break;
         case oPower:
             top = power(*--sp, top);
@@ -281,19 +380,19 @@ long double TProgram::Run(TVariableMemory* memory)
             top = operation(ip->Code, top, ip->Value);
             break;
         case oAddConst:
-            top = checked(top + ip->Value);
+            top = check(top + ip->Value);
             break;
         case oSubtractConst:
-            top = checked(top - ip->Value);
+            top = check(top - ip->Value);
             break;
         case oMultiplyConst:
-            top = checked(top * ip->Value);
+            top = check(top * ip->Value);
             break;
         case oDivideConst:
-            top = divide(top, ip->Value);
+            top = quotient(top, ip->Value);
             break;
         case oSquare:
-            top = checked(top * top);
+            top = check(top * top);
             break;
         case oWholePowerConst:
             top = wholePower(top, ip->Whole);
@@ -302,16 +401,16 @@ long double TProgram::Run(TVariableMemory* memory)
             top = operation(ip->Code, top, *ip->Var);
             break;
         case oAddVar:
-            top = checked(top + *ip->Var);
+            top = check(top + *ip->Var);
             break;
         case oSubtractVar:
-            top = checked(top - *ip->Var);
+            top = check(top - *ip->Var);
             break;
         case oMultiplyVar:
-            top = checked(top * *ip->Var);
+            top = check(top * *ip->Var);
             break;
         case oDivideVar:
-            top = divide(top, *ip->Var);
+            top = quotient(top, *ip->Var);
             break;
         case oAssign:
             --sp;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+class TTrigCache;
 class TVariableMemory;
 
 // The executable form of a postfix sequence: a flat array of instructions over
@@ -15,6 +16,12 @@ class TVariableMemory;
 // right operand is a single constant or variable takes it directly. Variables
 // are reached through slots into the variable table, taken anew whenever the
 // table has changed shape since.
+//
+// A run does the sums, differences, products and quotients without a check
+// each and reads the processor's fault flags once at the end; when one is set
+// (or the run raised after one was set) it runs again checking every step, so
+// that it raises exactly what a checked run raises. A formula that assigns
+// always runs checked, since its first run would already have written.
 class TProgram {
 public:
     // The sequence must be well formed (every operator has its operands and
@@ -26,6 +33,16 @@ public:
     // Runs against memory (which may be null: every variable reads 0). An
     // empty program gives 0.
     long double Run(TVariableMemory* memory);
+
+    // For a generation: takes the slots into memory (and the results cache
+    // for sines and cosines, which may be null) once; RunBound then runs
+    // without looking at the table's shape, which must not change meanwhile.
+    void Bind(TVariableMemory* memory, TTrigCache* trig);
+    long double RunBound();
+    // Every step checked, as the fault flags make a run do: what Run raises.
+    long double RunChecked();
+    // Whether the formula writes a variable (`=`).
+    bool Assigns() const { return FAssigns; }
 
     const std::vector<std::string>& VariableNames() const { return FNames; }
 
@@ -69,8 +86,14 @@ private:
     };
 
     void Resolve(TVariableMemory* memory);
+    template <bool Checked> long double Execute();
+    long double RunAgainChecked();
+    bool InputsFinite() const;
 
     std::vector<TInstruction> FCode;
+    std::vector<long double*> FSlots; // each distinct variable read, once
+    TTrigCache* FTrig = nullptr;
+    bool FAssigns = false;
     std::vector<long double> FStack;
     std::vector<std::string> FNames;
     bool FResolved = false;

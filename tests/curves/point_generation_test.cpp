@@ -3,6 +3,7 @@
 #include "geometry/projection.h"
 
 #include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -166,6 +167,38 @@ TEST(PointGeneration, EveryFormulaSeesTheFreeVariables)
         EXPECT_EQ(p.Z, -10 + i);
         expectClose(p.X, std::cos(p.Z));
         EXPECT_EQ(p.Y, 2);
+    }
+}
+
+// A sine or cosine met before is taken from what the curve computed already:
+// every point of every type is the same, bit for bit, as computed afresh.
+TEST(PointGeneration, SharedSinesAndCosinesGiveTheSamePoints)
+{
+    const TCurveValues curves[] = {
+        curve(ctXYPlane, "", "sin(x)*cos(x)+sin(x)-1/sin(x)", "", 0.01L),
+        curve(ctXZPlane, "", "", "cos(x)^2-sin(x)+cos(x)", 0.01L),
+        curve(ctYZPlane, "", "", "sin(y)*cos(2*y)+cos(2*y)*k", 0.01L),
+        curve(ctXYZSpace, "", "sin(x)", "cos(x)*sin(x)", 0.01L),
+        curve(ctSpherical, "4.5*sin(a)*cos(b)", "4.5*sin(a)*sin(b)", "4.5*cos(a)+sin(a+b)", 0.02L),
+        curve(ctSpherical, "cos(b)", "sin(b)*cos(a)", "1/cos(a*b)", 0.05L),
+        curve(ctPolar, "", "", "2+sin(3*a)*cos(a)-ln(sin(a))", 0.001L),
+        curve(ctCylindrical, "cos(t)", "sin(t)", "sin(t)*cos(t)+sin(t/2)", 0.001L),
+    };
+    for (const TCurveValues& v : curves) {
+        SCOPED_TRACE(::testing::Message() << v.Type << " " << v.Fx << "; " << v.Fy << "; " << v.Fz);
+        TObjectList shared, afresh;
+        afresh.SetShareResults(false);
+        const TGoruntuMatrisi& a = pointsOf(shared, v);
+        const TGoruntuMatrisi& b = pointsOf(afresh, v);
+        ASSERT_EQ(a.Count(), b.Count());
+        ASSERT_GT(a.Count(), 100);
+        int differing = 0;
+        for (int i = 0; i < a.Count(); ++i) {
+            const TSpacePoint &p = a.SpacePoints(i), &q = b.SpacePoints(i);
+            for (const auto coordinate : { &TSpacePoint::X, &TSpacePoint::Y, &TSpacePoint::Z })
+                differing += std::memcmp(&(p.*coordinate), &(q.*coordinate), 10) != 0;
+        }
+        EXPECT_EQ(differing, 0);
     }
 }
 

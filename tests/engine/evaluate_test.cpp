@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cmath>
 #include <functional>
+#include <limits>
 
 namespace {
 // The postfix sequence walked the plain way, with the operand stack and the
@@ -242,6 +243,69 @@ TEST(Evaluate, PowersOfVariablesThatOverflowRaise)
     EXPECT_NEAR(static_cast<double>(near() / 1e4930L), 1.0, 1e-15);
     near.Memory.SetValue("x", 0);
     EXPECT_THROW(near(), EZeroDivide);
+}
+
+// A run checks the processor's fault flags once at its end: the fault that a
+// check after every step raises is raised, also when later steps hide it.
+TEST(Evaluate, OneFaultCheckRaisesWhatCheckingEveryStepRaises)
+{
+    struct Row {
+        const char* text;
+        long double x;
+        const char* message; // "" when the formula gives a value
+    };
+    const char* overflow = "Floating point overflow";
+    const long double inf = std::numeric_limits<long double>::infinity();
+    const Row rows[] = {
+        { "x*x - x*x", 1e4000L, overflow },
+        { "x*x > 0", 1e4000L, overflow },
+        { "(x*x) div 2", 1e4000L, overflow },
+        { "1/(x*x)", 1e4000L, overflow },
+        { "sin(x*x)", 1e4000L, overflow },
+        { "x*x*0", 1e4000L, overflow },
+        { "[|x+x|] < 1", 1e4932L, overflow },
+        { "x/(x-x) + 1", 2, "Floating point division by zero" },
+        { "(x-x)/(x-x) == 0", 2, "Invalid floating point operation" },
+        { "fact(x) - x*x", 1755, overflow },
+        { "(x*0.5) mod 2 + x*x", 3,
+            "Operetor ile uyuşmayan değere sağip operand mevcut. Operetor => mod" },
+        { "x+1 > 0", inf, overflow },
+        { "x*0 < 1", std::numeric_limits<long double>::quiet_NaN(),
+            "Invalid floating point operation" },
+        { "x*x - 1e4932", 1e2466L, "" },
+        { "x^-5000", 10, "" },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        Formula formula(row.text);
+        formula.Memory.SetValue("x", row.x);
+        TProgram everyStep = formula.F.Program();
+        everyStep.Bind(&formula.Memory, nullptr);
+        std::string once, checked;
+        long double onceValue = 0, checkedValue = 0;
+        try {
+            onceValue = formula();
+        } catch (const Exception& e) {
+            once = e.Message();
+        }
+        try {
+            checkedValue = everyStep.RunChecked();
+        } catch (const Exception& e) {
+            checked = e.Message();
+        }
+        EXPECT_EQ(once, row.message);
+        EXPECT_EQ(checked, row.message);
+        EXPECT_EQ(onceValue, checkedValue);
+    }
+    // Flags that another computation left set cost a checked run, never a
+    // wrong fault; the run clears them.
+    volatile long double big = 1e4000L;
+    volatile long double product = big * big;
+    (void)product;
+    Formula fine("x*2+1");
+    fine.Memory.SetValue("x", 3);
+    EXPECT_EQ(fine(), 7);
+    EXPECT_EQ(fine(), 7);
 }
 
 TEST(Evaluate, SilentUnderflowAndLargeTangent)

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "engine/arithmetic.h"
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+// Sines and cosines already computed while one curve is sampled, kept by their
+// exact argument: a formula that takes sin(a) in fx and fy, or an angle that
+// comes back in every row of a two-variable curve, computes it once. A result
+// is the processor's own instruction on the same argument, so it is the very
+// value an uncached evaluation gives. Owned by one generation on one thread.
+class TTrigCache {
+public:
+    TTrigCache()
+        : FEntries(EntryCount)
+    {
+    }
+
+    long double Sine(long double x)
+    {
+        TEntry& e = entryFor(x);
+        if (!(e.Has & HasSine)) {
+            e.Sine = arithmetic::sine(x);
+            e.Has |= HasSine;
+        }
+        return e.Sine;
+    }
+
+    long double Cosine(long double x)
+    {
+        TEntry& e = entryFor(x);
+        if (!(e.Has & HasCosine)) {
+            e.Cosine = arithmetic::cosine(x);
+            e.Has |= HasCosine;
+        }
+        return e.Cosine;
+    }
+
+private:
+    static constexpr int Bits = 11;
+    static constexpr std::size_t EntryCount = std::size_t { 1 } << Bits;
+    static constexpr std::uint8_t HasSine = 1, HasCosine = 2;
+
+    struct TEntry {
+        std::uint64_t Mantissa = 0;
+        std::uint16_t SignExponent = 0;
+        std::uint8_t Has = 0; // nothing computed yet for this argument
+        long double Sine = 0;
+        long double Cosine = 0;
+    };
+
+    // The entry of x's exact 80 bits, emptied for x when it held another argument.
+    TEntry& entryFor(long double x)
+    {
+        std::uint64_t mantissa = 0;
+        std::uint16_t signExponent = 0;
+        std::memcpy(&mantissa, &x, sizeof mantissa);
+        std::memcpy(&signExponent, reinterpret_cast<const char*>(&x) + sizeof mantissa,
+            sizeof signExponent);
+        const std::uint64_t key = (mantissa ^ (std::uint64_t { signExponent } << 47));
+        TEntry& e = FEntries[(key * 0x9E3779B97F4A7C15ULL) >> (64 - Bits)];
+        if (e.Mantissa != mantissa || e.SignExponent != signExponent) [[unlikely]] {
+            e.Mantissa = mantissa;
+            e.SignExponent = signExponent;
+            e.Has = 0;
+        }
+        return e;
+    }
+
+    std::vector<TEntry> FEntries;
+};
