@@ -44,12 +44,23 @@ TFileText readFile(const QString& fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return { TFileState::Unreadable, {} };
-    // Read one byte beyond the limit rather than trust the size a device reports.
-    const QByteArray data = file.read(TIniFile::MaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError
-        || static_cast<std::size_t>(data.size()) > TIniFile::MaxFileSize)
+    // Read on to one byte beyond the limit rather than trust the size a device
+    // reports, in pieces: a buffer of the whole limit for every read is costly.
+    std::string data;
+    char piece[16384];
+    for (;;) {
+        const qint64 got = file.read(piece, sizeof piece);
+        if (got < 0)
+            return { TFileState::Unreadable, {} };
+        if (got == 0)
+            break;
+        data.append(piece, static_cast<std::size_t>(got));
+        if (data.size() > TIniFile::MaxFileSize)
+            return { TFileState::Unreadable, {} };
+    }
+    if (file.error() != QFileDevice::NoError)
         return { TFileState::Unreadable, {} };
-    return { TFileState::Read, data.toStdString() };
+    return { TFileState::Read, std::move(data) };
 }
 
 // SimpleIni keeps the comments in front of sections and keys but drops those after
