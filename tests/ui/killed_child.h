@@ -17,6 +17,24 @@
 #include <unistd.h>
 #include <vector>
 
+// The number of kills a test makes: all of them in an ordinary build, a fifth
+// under AddressSanitizer, where every fork copies the large shadow memory (the
+// sanitizer looks for faults of memory, which a few dozen kills reach as well).
+inline constexpr int KillRounds(int rounds)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    return rounds / 5;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    return rounds / 5;
+#else
+    return rounds;
+#endif
+#else
+    return rounds;
+#endif
+}
+
 // Calls work(report) in a child until it is killed; work calls report(n) after
 // each completed step. Waits for steps reports, then pauseMicroseconds more, and
 // kills the child. Returns every number reported before the kill. A child that

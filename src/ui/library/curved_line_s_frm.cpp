@@ -63,8 +63,13 @@ TCurvedLineSFrm::TCurvedLineSFrm(QWidget* owner, const TLibraryOptions& options)
 
 TCurvedLineSFrm::~TCurvedLineSFrm()
 {
-    // The table outlives nothing that listens to it.
+    // The table outlives nothing that listens to it. The grid and its model read
+    // the table until they are gone, so they go before it (QWidget's destructor
+    // would free them only after the members).
     FTable.disconnect(this);
+    delete DBGrid1;
+    DBGrid1 = nullptr;
+    FGridModel = nullptr;
 }
 
 void TCurvedLineSFrm::FormCreate(const TLibraryOptions& options)

@@ -110,6 +110,10 @@ TMainForm::~TMainForm()
     if (!FLayoutSaved)
         Guarded([this] { SaveLayout(); });
     CloseHelpViewer();
+    // QWidget's destructor closes and frees the children after this, when this object
+    // is a TMainForm no more: none of their signals may reach its handlers then.
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
 }
 
 QString TMainForm::SettingsFile() const { return FSettingsFile; }

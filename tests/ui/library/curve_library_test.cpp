@@ -44,30 +44,36 @@ void choose(const TCurvedLineSFrm& frm, int index)
 }
 
 // Runs act on the library window once it is shown modally; a window that never
-// comes, or that act leaves open, is closed so that the test cannot hang.
-void whenModal(std::function<void(TCurvedLineSFrm&)> act, bool* seen = nullptr)
-{
-    auto deadline = std::make_shared<QDeadlineTimer>(5000);
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [act, deadline, poll, seen] {
+// comes, or that act leaves open, is closed so that the test cannot hang. Each
+// poll schedules a copy of itself, so nothing refers to itself and stays behind.
+struct TModalPoll {
+    std::function<void(TCurvedLineSFrm&)> Act;
+    QDeadlineTimer Deadline;
+    bool* Seen;
+    void operator()() const
+    {
         auto* frm = qobject_cast<TCurvedLineSFrm*>(QApplication::activeModalWidget());
         if (!frm) {
-            if (deadline->hasExpired()) {
+            if (Deadline.hasExpired()) {
                 ADD_FAILURE() << "no modal library window";
                 return;
             }
-            QTimer::singleShot(10, *poll);
+            QTimer::singleShot(10, *this);
             return;
         }
-        if (seen)
-            *seen = true;
-        act(*frm);
+        if (Seen)
+            *Seen = true;
+        Act(*frm);
         if (frm->isVisible()) {
             ADD_FAILURE() << "the window was left open";
             frm->done(QDialog::Rejected);
         }
-    };
-    QTimer::singleShot(0, *poll);
+    }
+};
+
+void whenModal(std::function<void(TCurvedLineSFrm&)> act, bool* seen = nullptr)
+{
+    QTimer::singleShot(0, TModalPoll { std::move(act), QDeadlineTimer(5000), seen });
 }
 
 struct TLibraryFolder {

@@ -420,7 +420,7 @@ TEST(CurveTable, EachTableHasItsOwnConnectionAndRefreshSeesTheOther)
 TEST(LibraryFiles, BadFilesAreReportedAndLeftAlone)
 {
     const QByteArray garbage
-        = QByteArray("OLD TABLE FILE\x01\x02\x03 not a database", 38).repeated(40);
+        = QByteArray("OLD TABLE FILE\x01\x02\x03 not a database").repeated(40);
     const struct {
         const char* Name;
         std::function<void(const QTemporaryDir&)> Arrange;

@@ -24,7 +24,7 @@ TEST(LibraryKill, PostedRowsSurviveAKillAndTheNextOpenLeavesNoLitter)
     std::mt19937 random(19);
     QSet<int> posted;
     int next = 0;
-    constexpr int kills = 300;
+    constexpr int kills = KillRounds(300);
     for (int round = 0; round < kills; ++round) {
         SCOPED_TRACE(round);
         const int first = next;

@@ -33,7 +33,7 @@ TEST(SettingsKill, AKilledWriteLeavesAWholeFileAndTheNextStartNoLitter)
     TIniFile(name).WriteIntegers(generation(0));
     std::mt19937 random(19);
     int latest = 0, litter = 0;
-    constexpr int kills = 300;
+    constexpr int kills = KillRounds(300);
     for (int round = 0; round < kills; ++round) {
         SCOPED_TRACE(round);
         const int first = latest + 1;
