@@ -316,8 +316,9 @@ TEST_F(IniFileTest, LeftoversOfAKilledWriteAreRemovedByNameAndAge)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("[Ekran]\nAnimInterval=30\n");
         f.flush();
-        if (stale)
+        if (stale) {
             ASSERT_TRUE(f.setFileTime(old, QFileDevice::FileModificationTime));
+        }
     };
     make("Norvadeks.ini.AbCdEf", true);
     make("Norvadeks.ini.zzzzzz", true);
