@@ -112,7 +112,29 @@ def bitmaps():
     put("bitmap", "v4", bmp(2, 2, 24, rows(2, 2, 24, lambda x, y: 200), info=108))
     put("bitmap", "v5", bmp(2, 2, 32, rows(2, 2, 32, lambda x, y: 100), info=124))
 
+SCENES = [
+    '{"format":"velmo-scene","version":1}',
+    '{"format":"velmo-scene","version":1,"window":{"width":288,"height":245},'
+    '"view":{"xAxisAngle":15,"yAxisAngle":30,"zoomPercent":100,"x0":144,"y0":122,'
+    '"perspective":true,"fourView":false,"background":"#ffffff","animationInterval":10,'
+    '"littleAxes":{"visible":true,"color":"#000000"},'
+    '"planes":{"xy":{"visible":true,"color":"#808080","thickness":1},'
+    '"xz":{"visible":false,"color":"#808080","thickness":1},'
+    '"yz":{"visible":true,"color":"#ff0000","thickness":2}}},'
+    '"currentCurve":1,"curves":['
+    '{"type":0,"fx":"","fy":"sin(x)*2.5","fz":"","color":"#ff0000","style":0,"thickness":2,"step":0.05,"visible":true},'
+    '{"type":5,"fx":"","fy":"","fz":"2*cos(3*a)","color":"#808000","style":1,"thickness":1,"step":0.01,"visible":false},'
+    '{"type":4,"fx":"2*sin(a)*cos(b)","fy":"2*sin(a)*sin(b)","fz":"2*cos(a)","step":0.2}]}',
+    '{"format":"velmo-scene","version":1,"later":{"x":1},"curves":[{"type":0,"fy":"x"},{"type":0,"fy":"x"},{"type":9}]}',
+    '{"format":"velmo-scene","version":2}',
+]
+
+def scenes():
+    for i, text in enumerate(SCENES):
+        put("scene", "v%02d" % i, bytes([i & 1]) + text.encode())
+
 engine()
+scenes()
 curves()
 settings()
 bitmaps()

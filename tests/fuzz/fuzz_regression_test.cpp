@@ -10,6 +10,7 @@ int VelmoFuzz_engine(const std::uint8_t* data, std::size_t size);
 int VelmoFuzz_curves(const std::uint8_t* data, std::size_t size);
 int VelmoFuzz_settings(const std::uint8_t* data, std::size_t size);
 int VelmoFuzz_bitmap(const std::uint8_t* data, std::size_t size);
+int VelmoFuzz_scene(const std::uint8_t* data, std::size_t size);
 
 namespace {
 
@@ -43,7 +44,7 @@ struct TCase {
 };
 
 const TCase targets[] = { { "engine", VelmoFuzz_engine }, { "curves", VelmoFuzz_curves },
-    { "settings", VelmoFuzz_settings }, { "bitmap", VelmoFuzz_bitmap } };
+    { "settings", VelmoFuzz_settings }, { "bitmap", VelmoFuzz_bitmap }, { "scene", VelmoFuzz_scene } };
 
 } // namespace
 
