@@ -61,24 +61,29 @@ struct Main {
 };
 
 // Runs act once a modal window is up; a modal window that act leaves open is
-// closed so that the test cannot hang.
-void whenModal(std::function<void()> act)
-{
-    auto tries = std::make_shared<int>(500);
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [act, tries, poll] {
+// closed so that the test cannot hang. Each poll schedules a copy of itself, so
+// nothing refers to itself and stays behind.
+struct TModalPoll {
+    std::function<void()> Act;
+    int Tries;
+    void operator()() const
+    {
         if (QApplication::activeModalWidget() == nullptr) {
-            if (--*tries > 0)
-                QTimer::singleShot(10, *poll);
+            if (Tries > 1)
+                QTimer::singleShot(10, TModalPoll { Act, Tries - 1 });
             else
                 ADD_FAILURE() << "no modal window";
             return;
         }
-        act();
+        Act();
         if (auto* left = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
             left->reject();
-    };
-    QTimer::singleShot(0, *poll);
+    }
+};
+
+void whenModal(std::function<void()> act)
+{
+    QTimer::singleShot(0, TModalPoll { std::move(act), 500 });
 }
 
 void keyInto(QComboBox* box, int key)
