@@ -28,7 +28,9 @@ int projectPoints(const TTransformMatrix& matrix, const TSpacePoint* source, int
             y += m31;
         }
         std::int64_t screenX = 0, screenY = 0;
-        if (w != 0.0L && RoundToInt64(x / w, screenX) && RoundToInt64(y / w, screenY)) [[likely]] {
+        if (w <= 0.0L) [[unlikely]]
+            last = BehindEye;
+        else if (RoundToInt64(x / w, screenX) && RoundToInt64(y / w, screenY)) [[likely]] {
             last.X = static_cast<std::int32_t>(std::clamp(screenX, -ScreenLimit, ScreenLimit));
             last.Y = static_cast<std::int32_t>(std::clamp(screenY, -ScreenLimit, ScreenLimit));
         }

@@ -1,5 +1,6 @@
 #include "render/render_scene.h"
 
+#include "geometry/projection.h"
 #include "render/canvas.h"
 
 #include <cmath>
@@ -7,6 +8,22 @@
 namespace {
 constexpr TColor AxisColor = 255; // the red half-axes
 constexpr int AxisPenWidth = 2;
+
+// Calls draw(first, count) for each longest run of drawable points among points[0] ..
+// points[count - 1]: a point at or behind the eye ends a run and belongs to none.
+template <typename Draw>
+void forEachDrawableRun(const TScreenPoint* points, int count, Draw draw)
+{
+    int start = 0;
+    for (int i = 0; i < count; ++i)
+        if (!Drawable(points[i])) [[unlikely]] {
+            if (i > start)
+                draw(points + start, i - start);
+            start = i + 1;
+        }
+    if (count > start)
+        draw(points + start, count - start);
+}
 }
 
 void TRenderScene::Project(const TCamera& camera)
@@ -62,10 +79,12 @@ void TRenderScene::drawPlanes(const TCamera& camera, TCanvas& canvas) const
             continue;
         const TScreenPoint* grid = plane.Grid().ScreenPointData();
         for (int k = 0; k < 18; ++k)
-            canvas.Line(x0 + grid[2 * k].X, y0 - grid[2 * k].Y, x0 + grid[2 * k + 1].X,
-                y0 - grid[2 * k + 1].Y, plane.Color(), plane.Thickness());
+            if (Drawable(grid[2 * k]) && Drawable(grid[2 * k + 1]))
+                canvas.Line(x0 + grid[2 * k].X, y0 - grid[2 * k].Y, x0 + grid[2 * k + 1].X,
+                    y0 - grid[2 * k + 1].Y, plane.Color(), plane.Thickness());
         for (int end : { TPlanes::FirstAxisEnd, TPlanes::SecondAxisEnd })
-            canvas.Line(x0, y0, x0 + grid[end].X, y0 - grid[end].Y, AxisColor, AxisPenWidth);
+            if (Drawable(grid[end]))
+                canvas.Line(x0, y0, x0 + grid[end].X, y0 - grid[end].Y, AxisColor, AxisPenWidth);
     }
 }
 
@@ -80,9 +99,14 @@ void TRenderScene::drawCurves(const TCamera& camera, TCanvas& canvas) const
         if (n < 1)
             continue;
         const TScreenPoint* points = curve.Points->ScreenPointData();
+        // Points at or behind the eye break the line and are not drawn.
         if (curve.Style == csLine)
-            canvas.Polyline(points, n + 1, camera.X0(), camera.Y0(), curve.Color, curve.Thickness);
+            forEachDrawableRun(points, n + 1, [&](const TScreenPoint* run, int count) {
+                canvas.Polyline(run, count, camera.X0(), camera.Y0(), curve.Color, curve.Thickness);
+            });
         else if (curve.Style == csPoints)
-            canvas.Squares(points + 1, n, camera.X0(), camera.Y0(), curve.Color);
+            forEachDrawableRun(points + 1, n, [&](const TScreenPoint* run, int count) {
+                canvas.Squares(run, count, camera.X0(), camera.Y0(), curve.Color);
+            });
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/projection.h"
 #include "geometry/space_point.h"
 #include "geometry/transform_matrix.h"
 
@@ -43,6 +44,8 @@ inline TReference DirectProduct(const TTransformMatrix& matrix, const TSpacePoin
 inline TScreenPoint RoundedProduct(const TTransformMatrix& matrix, const TSpacePoint& p)
 {
     const TReference r = DirectProduct(matrix, p);
+    if (r.W <= 0.0L)
+        return BehindEye;
     return { static_cast<std::int32_t>(std::nearbyint(r.X)),
         static_cast<std::int32_t>(std::nearbyint(r.Y)) };
 }

@@ -1,5 +1,6 @@
 #include "geometry/goruntu_matrisi.h"
 #include "geometry/plane_matrisi.h"
+#include "geometry/projection.h"
 #include "geometry_test_support.h"
 
 #include <cmath>
@@ -156,46 +157,54 @@ TEST(GoruntuMatrisi, StrideFollowsTheScale)
     EXPECT_EQ(list.ProjectedCount(), 1);
 }
 
-// A point that does not project takes the screen point before it (the origin for
-// the first) and nothing is written beyond the taken points.
+// A point at or behind the eye (w <= 0) gets the BehindEye slot; any other point
+// that does not project takes the slot before it (BehindEye included); nothing is
+// written beyond the taken points.
 TEST(GoruntuMatrisi, FailingPointsRepeatThePreviousScreenPoint)
 {
     const long double nan = std::numeric_limits<long double>::quiet_NaN();
     const long double inf = std::numeric_limits<long double>::infinity();
-    // With scale 0 and perspective, w = c * z: exactly 0 in the plane z = 0.
+    // With scale 0 and perspective, w = c * z with c < 0: exactly 0 in the plane z = 0,
+    // in front of the eye below it and behind above it.
     TTransformMatrix m;
     m.SetScale(0);
     m.Multiply(TTransformMatrix::Perspective());
     const long double c = PerspectiveFactor();
+    ASSERT_LT(c, 0);
 
+    enum Outcome { Projects, Repeats, Behind };
     struct Row {
         TSpacePoint p;
-        bool projects;
+        Outcome outcome;
     };
     const Row rows[] = {
-        { { 1, 1, 0, 1 }, false }, // w = 0 first: the origin
-        { { 3 * c, 4 * c, 1, 1 }, true }, { { 5, 5, 0, 1 }, false }, // w = 0
-        { { nan, 0, 1, 1 }, false }, { { 0, nan, 1, 1 }, false },
-        { { 1e300L, 0, 1, 1 }, false }, // beyond the 64-bit range
-        { { inf, 0, 1, 1 }, false }, { { 1e12L * c, -1e12L * c, 1, 1 }, true }, // clamped to +-2^30
-        { { 0, 0, nan, 1 }, false },
-        { { -2 * c, 7 * c, -1, 1 }, true }, // behind the eye: as the formula gives
+        { { 1, 1, 0, 1 }, Behind }, // w = 0 first
+        { { -3 * c, -4 * c, -1, 1 }, Projects }, { { nan, 0, -1, 1 }, Repeats },
+        { { 1e300L, 0, -1, 1 }, Repeats }, // beyond the 64-bit range
+        { { inf, 0, -1, 1 }, Repeats },
+        { { -1e12L * c, 1e12L * c, -1, 1 }, Projects }, // clamped to +-2^30
+        { { 0, 0, nan, 1 }, Repeats }, { { 5, 5, 0, 1 }, Behind }, // w = 0
+        { { 3 * c, 4 * c, 1, 1 }, Behind }, // w < 0
+        { { 0, nan, -1, 1 }, Repeats }, // the slot before it: behind the eye
+        { { -2 * c, 7 * c, -1, 1 }, Projects },
     };
     TGoruntuMatrisi list;
     for (const Row& row : rows)
         list.Add(row.p);
-    // A sentinel beyond the taken points: the capacity is 12, the count 10.
+    // A sentinel beyond the taken points: the capacity is 12, the count 11.
     ASSERT_EQ(list.Capacity(), 12);
-    const_cast<TScreenPoint*>(list.ScreenPointData())[10] = { 77, 77 };
+    const_cast<TScreenPoint*>(list.ScreenPointData())[11] = { 77, 77 };
     list.Project(m);
-    EXPECT_EQ(list.ProjectedCount(), 10);
-    EXPECT_EQ(list.ScreenPointData()[10].X, 77);
+    EXPECT_EQ(list.ProjectedCount(), 11);
+    EXPECT_EQ(list.ScreenPointData()[11].X, 77);
 
     TScreenPoint previous { 0, 0 };
     for (int i = 0; i < list.Count(); ++i) {
         SCOPED_TRACE(i);
         TScreenPoint expected = previous;
-        if (rows[i].projects) {
+        if (rows[i].outcome == Behind)
+            expected = BehindEye;
+        else if (rows[i].outcome == Projects) {
             const TReference r = DirectProduct(m, rows[i].p);
             expected = { static_cast<std::int32_t>(
                              std::clamp(std::nearbyint(r.X), -0x1p30L, 0x1p30L)),
@@ -203,14 +212,25 @@ TEST(GoruntuMatrisi, FailingPointsRepeatThePreviousScreenPoint)
         }
         EXPECT_EQ(list.ScreenPoints(i).X, expected.X);
         EXPECT_EQ(list.ScreenPoints(i).Y, expected.Y);
+        EXPECT_EQ(Drawable(list.ScreenPoints(i)), Drawable(expected));
         previous = expected;
     }
+    EXPECT_FALSE(Drawable(list.ScreenPoints(0)));
     EXPECT_EQ(list.ScreenPoints(1).X, 3);
     EXPECT_EQ(list.ScreenPoints(1).Y, 4);
-    EXPECT_EQ(list.ScreenPoints(7).X, 1 << 30);
-    EXPECT_EQ(list.ScreenPoints(7).Y, -(1 << 30));
-    EXPECT_EQ(list.ScreenPoints(9).X, 2);
-    EXPECT_EQ(list.ScreenPoints(9).Y, -7);
+    EXPECT_EQ(list.ScreenPoints(4).X, 3);
+    EXPECT_EQ(list.ScreenPoints(5).X, 1 << 30);
+    EXPECT_EQ(list.ScreenPoints(5).Y, -(1 << 30));
+    EXPECT_FALSE(Drawable(list.ScreenPoints(9)));
+    EXPECT_EQ(list.ScreenPoints(10).X, 2);
+    EXPECT_EQ(list.ScreenPoints(10).Y, -7);
+
+    // The single-point projection refuses the same points.
+    TScreenPoint single { 0, 0 };
+    EXPECT_FALSE(ProjectPoint(m, rows[7].p, single));
+    EXPECT_FALSE(ProjectPoint(m, rows[8].p, single));
+    EXPECT_TRUE(ProjectPoint(m, rows[10].p, single));
+    EXPECT_EQ(single.X, 2);
 
     // The grids share the guard.
     std::vector<TSpacePoint> table;

@@ -113,3 +113,65 @@ TEST(BackEnds, PaintLeavesTheRendererAlone)
     painter.end();
     EXPECT_EQ(page.pixel(599, 479), 0xFFFFFFFFu);
 }
+
+// In perspective a point at or behind the eye is not drawn and no line joins it, in either
+// back end. The curve (x, 1, 4x) for x in -10..10 crosses the eye plane at x = 4.76 (the eye
+// sits 381 scale units before the screen): its points in front all lie above the origin's
+// row, those behind would be projected through the eye to below it.
+TEST(BackEnds, NothingBehindTheEyeIsDrawn)
+{
+    constexpr QRgb Curve = 0xFFFF0000u; // the colour 255
+    const auto below = [](const QImage& image, int fromRow) {
+        int n = 0;
+        for (int y = fromRow; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == Curve;
+        return n;
+    };
+    TDrawFunction r;
+    r.SetSize(200, 200);
+    r.SetX0(100);
+    r.SetY0(100);
+    r.SetLAxisesVisible(false);
+    for (int i = 1; i <= 3; ++i)
+        r.Planes().Items(i).SetVisible(false);
+    r.Objects().Append(ctXYZSpace, "", "1", "x*4", 0xFF, csLine, 1, 0.01L, true);
+    r.Render(true);
+    for (const QImage& image : { r.Image(), painted(r) }) {
+        EXPECT_GT(below(image, 0), 50); // the part in front
+        EXPECT_EQ(below(image, 100), 0); // no line through the eye, nothing behind it
+    }
+    r.Objects().SetAllStyles(csPoints);
+    r.Render(false);
+    for (const QImage& image : { r.Image(), painted(r) }) {
+        EXPECT_GT(below(image, 0), 50);
+        EXPECT_EQ(below(image, 100), 0);
+    }
+
+    // Two points, x = -10 in front (z = 0) and x = 0 behind (z = 40): the one segment is
+    // not drawn.
+    r.Objects().Clear();
+    r.Objects().Append(ctXYZSpace, "", "1", "x*4+40", 0xFF, csLine, 3, 10, true);
+    ASSERT_EQ(r.Objects().Items(0).Points->Count(), 2);
+    r.Render(true);
+    EXPECT_EQ(below(r.Image(), 0), 0);
+    EXPECT_EQ(below(painted(r), 0), 0);
+    // Without perspective both ends are in front and the segment is there.
+    r.SetPerspective(false);
+    r.Render(true);
+    EXPECT_GT(below(r.Image(), 0), 0);
+    EXPECT_GT(below(painted(r), 0), 0);
+
+    // At a huge zoom the eye is almost in the screen: turned by (20, 30), the red positive
+    // half-axes of the planes all end behind it and are not drawn, where they were projected
+    // through the eye as three lines out of the origin.
+    r.Objects().Clear();
+    r.SetPerspective(true);
+    r.SetAngles(20, 30);
+    r.SetZoom(999999999);
+    for (int i = 1; i <= 3; ++i)
+        r.Planes().Items(i).SetVisible(true);
+    r.Render(true);
+    EXPECT_EQ(below(r.Image(), 0), 0);
+    EXPECT_EQ(below(painted(r), 0), 0);
+}
