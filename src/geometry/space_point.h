@@ -17,5 +17,7 @@ struct TScreenPoint {
     std::int32_t Y;
 };
 
-// A colour value with red in the low byte, green in the next and blue in the third.
+// The program's colour value: red in the low byte, green in the next, blue in the third
+// (255 is red, 8421504 grey, 16777215 white). The high byte is not part of the colour and is
+// ignored by every conversion of render/color.h.
 using TColor = std::uint32_t;

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "geometry/space_point.h" // TColor
+
 #include <QColor>
 #include <QRgb>
 
 #include <cstdint>
 
-// The program's colour value: red in the low byte, green in the next, blue in the third
-// (255 is red, 8421504 grey, 16777215 white). The high byte is not part of the colour and is
-// ignored by every conversion below.
-using TColor = std::uint32_t;
+// Conversions of the program's colour value (TColor) to and from Qt's.
 
 constexpr int ColorRed(TColor color) { return static_cast<int>(color & 0xFFu); }
 constexpr int ColorGreen(TColor color) { return static_cast<int>((color >> 8) & 0xFFu); }
