@@ -60,7 +60,9 @@ void TPainterCanvas::Text(int left, int top, const QString& text, TColor color)
 {
     FPainter.setPen(ColorToQColor(color));
     FPainter.setFont(QGuiApplication::font());
-    FPainter.drawText(QRect(left, top, 64, 64), Qt::AlignLeft | Qt::AlignTop, text);
+    // Wide enough for a legend line; a label of one letter sits as in any box.
+    FPainter.drawText(
+        QRect(left, top, std::max(64, FWidth - left), 64), Qt::AlignLeft | Qt::AlignTop, text);
 }
 
 TRasterCanvas::TRasterCanvas(QImage& image, bool smooth)

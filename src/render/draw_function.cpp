@@ -1,6 +1,7 @@
 #include "render/draw_function.h"
 
 #include "render/canvas.h"
+#include "render/legend.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -33,6 +34,8 @@ void TDrawFunction::Render(bool recompute)
         return;
     TRasterCanvas canvas(FImage, FSmoothLines);
     FScene.Draw(FCamera, canvas, &FLAxisPoints);
+    if (FLegend)
+        DrawLegend(FScene.Objects(), canvas, FScene.LAxisesColor());
 }
 
 void TDrawFunction::Paint(QPainter& painter, int width, int height) const
@@ -44,6 +47,8 @@ void TDrawFunction::Paint(QPainter& painter, int width, int height, bool smooth)
 {
     TPainterCanvas canvas(painter, width, height, smooth);
     FScene.Draw(FCamera, canvas);
+    if (FLegend)
+        DrawLegend(FScene.Objects(), canvas, FScene.LAxisesColor());
 }
 
 void TDrawFunction::Paint(QPaintDevice& device) const

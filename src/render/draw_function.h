@@ -61,6 +61,10 @@ public:
     // line, wider pens and the labels by QPainter with anti-aliasing.
     bool SmoothLines() const { return FSmoothLines; }
     void SetSmoothLines(bool value) { FSmoothLines = value; }
+    // The legend (off for a new renderer): a line per visible curve in the top-left corner,
+    // its colour and style and its formulas, in the little axes' colour.
+    bool Legend() const { return FLegend; }
+    void SetLegend(bool value) { FLegend = value; }
     // Degrees, not wrapped into 0..360.
     long double XAxisAngle() const { return FCamera.XAxisAngle(); }
     long double YAxisAngle() const { return FCamera.YAxisAngle(); }
@@ -101,6 +105,7 @@ private:
     TRenderScene FScene;
     int FMoveStep = 0;
     bool FSmoothLines = false;
+    bool FLegend = false;
     std::array<QPoint, 3> FLAxisPoints {};
     QImage FImage;
 };

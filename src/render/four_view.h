@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QPainter;
 class TDrawFunction;
 
 // The four-view layout of one scene: front ("Ön"), side ("Yan") and top ("Üst")
@@ -23,3 +24,8 @@ TFourViews RenderFourViews(TDrawFunction& renderer);
 // (w + 1, h + 1) on white, with two-pixel black lines along x = w and y = h,
 // w and h being the size of the front view.
 QImage ComposeFourView(const std::array<QImage, 4>& views, int width, int height);
+
+// The four-view layout painted as vectors (anti-aliased) into a width x height picture, laid
+// out as ComposeFourView lays the pictures: each view rendered in turn as RenderFourViews
+// renders it, then painted at its place with its label, then the two dividing lines.
+void PaintFourViews(TDrawFunction& renderer, QPainter& painter, int width, int height);

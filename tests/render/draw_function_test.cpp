@@ -1,9 +1,11 @@
 #include "render/draw_function.h"
+#include "render/legend.h"
 
 #include <QImage>
 
 #include <chrono>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 constexpr QRgb White = 0xFFFFFFFFu;
@@ -250,4 +252,68 @@ TEST(DrawFunction, SmoothLines)
     s.R.SetSmoothLines(false);
     s.R.Render(false);
     EXPECT_TRUE(s.R.Image() == aliased);
+}
+
+TEST(DrawFunction, Legend)
+{
+    // Off: the picture is the one without a legend, pixel for pixel. On: a sample of each
+    // visible curve's colour at the left edge, one row per curve, hidden curves left out; text
+    // in the little axes' colour; nothing past a small view's edge.
+    Scene s(300, 200);
+    s.R.SetPerspective(false);
+    for (int i = 1; i <= 3; ++i)
+        s.R.Planes().Items(i).SetVisible(false);
+    s.R.SetLAxisesVisible(false);
+    s.R.SetLAxisesColor(0x00FF00);
+    s.R.Objects().Append(ctXYPlane, "", "x/3 - 6", "", 255, csLine, 1, 8, true);
+    s.R.Objects().Append(ctXYPlane, "", "x/5 - 6", "", 0xFF0000, csLine, 1, 8, false);
+    s.R.Objects().Append(ctXYPlane, "", "x/7 - 6", "", 0xFF0000, csPoints, 1, 8, true);
+    s.R.Render(true);
+    const QImage plain = s.R.Image().copy();
+    EXPECT_FALSE(s.R.Legend());
+    s.R.SetLegend(true);
+    s.R.Render(false);
+    const QImage& legend = s.R.Image();
+    const auto rowsOf = [&](QRgb colour, int left, int right) {
+        std::set<int> rows;
+        for (int y = 0; y < 60; ++y)
+            for (int x = left; x < right; ++x)
+                if (legend.pixel(x, y) == colour)
+                    rows.insert(y);
+        return rows;
+    };
+    const std::set<int> red = rowsOf(Red, 0, 40);
+    const std::set<int> blue = rowsOf(0xFF0000FFu, 0, 40);
+    ASSERT_FALSE(red.empty());
+    ASSERT_FALSE(blue.empty());
+    EXPECT_LT(*red.rbegin(), *blue.begin()) << "the first visible curve's row comes first";
+    EXPECT_LT(*blue.rbegin(), 50) << "no row for the hidden curve between them";
+    // The formula text in the little axes' colour (green, whatever the font's smoothing).
+    int text = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 30; x < 300; ++x) {
+            const QRgb p = legend.pixel(x, y);
+            text += qGreen(p) > qRed(p) + 50 && qGreen(p) > qBlue(p) + 50;
+        }
+    EXPECT_GT(text, 20);
+    s.R.SetLegend(false);
+    s.R.Render(false);
+    EXPECT_TRUE(s.R.Image() == plain);
+
+    Scene tiny(12, 9);
+    tiny.R.Objects().Append(ctXYPlane, "", "x", "", 255, csLine, 1, 1, true);
+    tiny.R.SetLegend(true);
+    tiny.R.Render(true);
+    EXPECT_EQ(tiny.R.Image().size(), QSize(12, 9));
+
+    const auto textOf = [&](int type, const char* fx, const char* fy, const char* fz) {
+        TDrawFunction r;
+        r.Objects().Append(type, fx, fy, fz, 0, csLine, 1, 0.5L, true);
+        return LegendText(r.Objects().Items(0)).toStdString();
+    };
+    EXPECT_EQ(textOf(ctXYPlane, "", "sin(x)", ""), "fy = sin(x)");
+    EXPECT_EQ(textOf(ctXZPlane, "", "", "x*2"), "fz = x*2");
+    EXPECT_EQ(textOf(ctXYZSpace, "", "x", "x*x"), "fy = x, fz = x*x");
+    EXPECT_EQ(textOf(ctSpherical, "sin(a)", "cos(b)", "1"), "fx = sin(a), fy = cos(b), fz = 1");
+    EXPECT_EQ(textOf(ctPolar, "", "", "2"), "fz = 2");
 }

@@ -97,6 +97,8 @@ void TOzelliklerFrm::CreateControls()
         guarded(&TOzelliklerFrm::PerspektifComboDblClick));
     connect(YumusakCizgilerCombo, &TComboBox::DblClick, this,
         guarded(&TOzelliklerFrm::YumusakCizgilerComboDblClick));
+    connect(GostergeCombo, &TComboBox::DblClick, this,
+        guarded(&TOzelliklerFrm::GostergeComboDblClick));
     connect(EksenciklerColorCombo, &TComboBox::DblClick, this,
         guarded(&TOzelliklerFrm::EksenciklerColorComboDblClick));
     connect(ArkapilanColorCombo, &TComboBox::DblClick, this,
@@ -139,6 +141,8 @@ QWidget* TOzelliklerFrm::CreateGeneralPage()
     otherForm->addRow(new QLabel("Hareketlendirme\nÇizim Zaman Aralığı"), interval);
     YumusakCizgilerCombo = twoItemCombo("On", "Off");
     otherForm->addRow("Yumuşak Çizgiler", YumusakCizgilerCombo);
+    GostergeCombo = twoItemCombo("On", "Off");
+    otherForm->addRow("Gösterge", GostergeCombo);
 
     VarsayiliYapCBox = new QCheckBox("Bu özellikleri Varsayılı Özellikler yap", page);
     VarsayiliOYukleBtn = new QPushButton("Varsayılı Özellikleri Yükle", page);
@@ -196,6 +200,7 @@ void TOzelliklerFrm::Fill(const TGraphSettings& s)
     AnimIntervalKEdit->setValue(s.AnimInterval);
     PerspektifCombo->setCurrentIndex(firstOrSecond(s.Perspective));
     YumusakCizgilerCombo->setCurrentIndex(firstOrSecond(s.SmoothLines));
+    GostergeCombo->setCurrentIndex(firstOrSecond(s.Legend));
     for (int i = 0; i < 3; ++i) {
         FPlanes[i].Visibility->setCurrentIndex(firstOrSecond(s.Planes[i].Visible));
         FPlanes[i].Thickness->setValue(s.Planes[i].Thickness);
@@ -217,6 +222,7 @@ TGraphSettings TOzelliklerFrm::Values() const
     s.Perspective = showsFirst(PerspektifCombo);
     s.AnimInterval = AnimIntervalKEdit->value();
     s.SmoothLines = showsFirst(YumusakCizgilerCombo);
+    s.Legend = showsFirst(GostergeCombo);
     for (int i = 0; i < 3; ++i)
         s.Planes[i] = { FPlanes[i].Color->Color(), FPlanes[i].Thickness->value(),
             showsFirst(FPlanes[i].Visibility) };
@@ -293,6 +299,7 @@ void TOzelliklerFrm::EksenciklerGorunurlukComboDblClick()
 
 void TOzelliklerFrm::PerspektifComboDblClick() { Toggle(PerspektifCombo); }
 void TOzelliklerFrm::YumusakCizgilerComboDblClick() { Toggle(YumusakCizgilerCombo); }
+void TOzelliklerFrm::GostergeComboDblClick() { Toggle(GostergeCombo); }
 
 void TOzelliklerFrm::PickColor(TColorCombo* combo)
 {

@@ -55,6 +55,7 @@ public:
     void EksenciklerGorunurlukComboDblClick();
     void PerspektifComboDblClick();
     void YumusakCizgilerComboDblClick();
+    void GostergeComboDblClick();
     void EksenciklerColorComboDblClick();
     void ArkapilanColorComboDblClick();
     void XYColorComboDblClick();
@@ -69,6 +70,7 @@ public:
     TComboBox* PerspektifCombo = nullptr;
     QSpinBox* AnimIntervalKEdit = nullptr;
     TComboBox* YumusakCizgilerCombo = nullptr;
+    TComboBox* GostergeCombo = nullptr;
     QCheckBox* VarsayiliYapCBox = nullptr;
     QPushButton* VarsayiliOYukleBtn = nullptr;
     TColorCombo* XYColorCombo = nullptr;

@@ -8,6 +8,7 @@
 #include "ui/platform/graph_settings.h"
 #include "ui/platform/image.h"
 #include "ui/platform/ini_file.h"
+#include "ui/platform/picture_file.h"
 #include "ui/platform/prompts.h"
 #include "ui/platform/scene_file.h"
 
@@ -31,24 +32,34 @@
 #include <cmath>
 
 namespace {
-constexpr const char* BitmapFilter = "Bitmap files (*.bmp)";
-constexpr const char* VelmoFilter = "Velmo files(*.vlm)";
+constexpr TPictureFileType SaveTypes[] = { TPictureFileType::Bitmap, TPictureFileType::Scene,
+    TPictureFileType::Png, TPictureFileType::Jpeg, TPictureFileType::Svg, TPictureFileType::Pdf };
+constexpr int SaveTypeCount = int(std::size(SaveTypes));
+
+TPictureFileType saveType(int index)
+{
+    return index >= 0 && index < SaveTypeCount ? SaveTypes[index] : TPictureFileType::Bitmap;
+}
 
 bool defaultSaveDialog(QWidget* parent, QString& fileName, int& fileType)
 {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilters({ BitmapFilter, VelmoFilter });
-    dialog.selectNameFilter(fileType == 1 ? VelmoFilter : BitmapFilter);
-    dialog.setDefaultSuffix(fileType == 1 ? "vlm" : "bmp");
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-        [&dialog](const QString& f) { dialog.setDefaultSuffix(f == VelmoFilter ? "vlm" : "bmp"); });
+    QStringList filters;
+    for (TPictureFileType type : SaveTypes)
+        filters << PictureFileFilter(type);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(PictureFileFilter(saveType(fileType)));
+    dialog.setDefaultSuffix(PictureFileSuffix(saveType(fileType)));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& f) {
+        dialog.setDefaultSuffix(PictureFileSuffix(saveType(int(filters.indexOf(f)))));
+    });
     dialog.selectFile(fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     fileName = dialog.selectedFiles().first();
-    fileType = dialog.selectedNameFilter() == VelmoFilter ? 1 : 0;
+    fileType = std::max(0, int(filters.indexOf(dialog.selectedNameFilter())));
     return true;
 }
 }
@@ -527,6 +538,28 @@ void TGrafikMChildFrm::CopyToClipboard() { QGuiApplication::clipboard()->setImag
 
 void TGrafikMChildFrm::WritePicture()
 {
+    TPictureFileType type = TPictureFileType::Bitmap;
+    if (!PictureFileTypeOf(FFileName, type) || type == TPictureFileType::Scene)
+        type = FPictureType;
+    if (IsVectorType(type)) {
+        // The four views are rendered again, each in turn, by the one renderer.
+        const QSize size = FFourView ? QSize(width(), height())
+                                     : QSize(FDrawFunction.Width(), FDrawFunction.Height());
+        WriteVectorPicture(
+            size,
+            [this](QPainter& painter) {
+                if (FFourView)
+                    PaintFourViews(FDrawFunction, painter, width(), height());
+                else
+                    FDrawFunction.Paint(painter, FDrawFunction.Width(), FDrawFunction.Height(), true);
+            },
+            FFileName, type);
+        return;
+    }
+    if (type != TPictureFileType::Bitmap) {
+        WriteRasterPicture(Picture(), FFileName, type);
+        return;
+    }
     const QImage picture = Picture();
     // The old file is replaced only by a complete new one.
     QSaveFile file(FFileName);
@@ -535,7 +568,14 @@ void TGrafikMChildFrm::WritePicture()
         throw Exception(FormatText("Cannot create file %s", FFileName.toStdString()));
 }
 
-void TGrafikMChildFrm::SaveAs() { SaveAsType(IsSceneFileName(FFileName) ? 1 : 0); }
+void TGrafikMChildFrm::SaveAs()
+{
+    int type = 0;
+    for (int i = 0; i < SaveTypeCount; ++i)
+        if (SaveTypes[i] == FPictureType)
+            type = i;
+    SaveAsType(IsSceneFileName(FFileName) ? 1 : type);
+}
 
 bool TGrafikMChildFrm::SaveAsType(int type)
 {
@@ -544,8 +584,15 @@ bool TGrafikMChildFrm::SaveAsType(int type)
         = FSaveDialogRunner ? FSaveDialogRunner(name, type) : defaultSaveDialog(this, name, type);
     if (!chosen)
         return false;
+    // A typed extension of a known type chooses the type; without one the filter's is added.
+    TPictureFileType chosenType = saveType(type);
     if (QFileInfo(name).suffix().isEmpty())
-        name += type == 1 ? ".vlm" : ".bmp";
+        name += "." + PictureFileSuffix(chosenType);
+    else
+        PictureFileTypeOf(name, chosenType);
+    type = chosenType == TPictureFileType::Scene ? 1 : 0;
+    if (type == 0)
+        FPictureType = chosenType;
     FFileName = name;
     if (type == 1)
         WriteScene();
@@ -595,7 +642,11 @@ void TGrafikMChildFrm::Print(QPrinter& printer)
     QPainter painter;
     if (!painter.begin(&printer))
         throw Exception("Yazıcıya yazdırılamadı: yazıcı hazır değil.");
-    painter.drawImage(QPoint(0, 0), picture);
+    // The picture keeps the physical size it has on this screen, centred on the page.
+    const QRect target = PrintTarget(picture.size(), QSizeF(logicalDpiX(), logicalDpiY()),
+        QSizeF(printer.logicalDpiX(), printer.logicalDpiY()), painter.viewport());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, FDrawFunction.SmoothLines());
+    painter.drawImage(target, picture);
     painter.end();
 }
 

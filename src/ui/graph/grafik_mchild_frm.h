@@ -6,6 +6,7 @@
 #include "ui/graph/editor_values.h"
 #include "ui/graph/graph_host.h"
 #include "ui/graph/mouse_turning.h"
+#include "ui/platform/picture_file.h"
 
 #include <QImage>
 #include <QString>
@@ -107,7 +108,8 @@ public:
     bool CanClose();
     void Print(QPrinter& printer);
     // The save dialog: given the proposed name and file type (0 bitmap, 1 Velmo
-    // file), fills in the chosen ones; false when cancelled. Tests replace it;
+    // file, 2 PNG, 3 JPEG, 4 SVG, 5 PDF), fills in the chosen ones; false when
+    // cancelled. A typed extension of one of these types wins over the type. Tests replace it;
     // the default is a QFileDialog.
     using TSaveDialogRunner = std::function<bool(QString& fileName, int& fileType)>;
     void SetSaveDialogRunner(TSaveDialogRunner runner) { FSaveDialogRunner = std::move(runner); }
@@ -193,6 +195,8 @@ private:
     TMouseTurning FTurning;
     bool FFourView = false;
     QString FFileName;
+    // The picture type of the last save that was not a scene.
+    TPictureFileType FPictureType = TPictureFileType::Bitmap;
     int FWindowNo = 1;
     // A right button press that has not dragged yet opens the context menu
     // when it is released.

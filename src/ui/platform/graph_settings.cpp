@@ -7,6 +7,12 @@ namespace {
 constexpr const char* PlaneSections[3] = { "XYDuzlemi", "XZDuzlemi", "YZDuzlemi" };
 constexpr const char* ThicknessKey = "CizgiKalınlıgı";
 constexpr const char* SmoothLinesKey = "YumusakCizgiler";
+constexpr const char* LegendKey = "Gosterge";
+
+bool hasKey(const TIniFile& file, const char* section, const char* key)
+{
+    return file.ReadInteger(section, key, -1) != -1 || file.ReadInteger(section, key, 0) != 0;
+}
 
 int asInt(TColor color) { return static_cast<int>(color); }
 TColor asColor(int value) { return static_cast<TColor>(value); }
@@ -21,6 +27,7 @@ TGraphSettings TGraphSettings::Of(const TDrawFunction& renderer, int animInterva
     s.Perspective = renderer.Perspective();
     s.AnimInterval = animInterval;
     s.SmoothLines = renderer.SmoothLines();
+    s.Legend = renderer.Legend();
     for (int i = 0; i < 3; ++i) {
         const TPlane& plane = renderer.Planes().Items(i + 1);
         s.Planes[i] = { plane.Color(), plane.Thickness(), plane.Visible() };
@@ -42,6 +49,7 @@ void TGraphSettings::ApplyTo(TDrawFunction& renderer, int& animInterval) const
         plane.SetVisible(Planes[i].Visible);
     }
     renderer.SetSmoothLines(SmoothLines);
+    renderer.SetLegend(Legend);
 }
 
 TGraphSettings ReadGraphSettings(const TIniFile& file, const TGraphSettings& current)
@@ -60,6 +68,7 @@ TGraphSettings ReadGraphSettings(const TIniFile& file, const TGraphSettings& cur
         s.Planes[i].Visible = file.ReadBool(PlaneSections[i], "Gorunurluk", true);
     }
     s.SmoothLines = file.ReadBool("Ekran", SmoothLinesKey, false);
+    s.Legend = file.ReadBool("Ekran", LegendKey, false);
     return s;
 }
 
@@ -85,8 +94,9 @@ void WriteGraphSettings(TIniFile& file, const TGraphSettings& s)
     }
     // Off, the key is written only over one already there, so that a file of the default look
     // keeps its fourteen keys.
-    if (s.SmoothLines || file.ReadInteger("Ekran", SmoothLinesKey, -1) != -1
-        || file.ReadInteger("Ekran", SmoothLinesKey, 0) != 0)
+    if (s.SmoothLines || hasKey(file, "Ekran", SmoothLinesKey))
         values.push_back({ "Ekran", SmoothLinesKey, s.SmoothLines ? 1 : 0 });
+    if (s.Legend || hasKey(file, "Ekran", LegendKey))
+        values.push_back({ "Ekran", LegendKey, s.Legend ? 1 : 0 });
     file.WriteIntegers(values);
 }

@@ -217,6 +217,8 @@ void readLook(const TFields& view, TGraphSettings& look)
     look.Perspective = view.Boolean("perspective", look.Perspective);
     look.Background = view.Colour("background", look.Background);
     look.AnimInterval = view.Integer("animationInterval", look.AnimInterval, 0, MaxInterval);
+    look.SmoothLines = view.Boolean("smoothLines", look.SmoothLines);
+    look.Legend = view.Boolean("legend", look.Legend);
     const TFields axes = view.Object("littleAxes");
     look.LAxisesVisible = axes.Boolean("visible", look.LAxisesVisible);
     look.LAxisesColor = axes.Colour("color", look.LAxisesColor);
@@ -386,7 +388,7 @@ QByteArray SceneJson(const TScene& s)
             QJsonObject { { "visible", p.Visible }, { "color", colour(p.Color) },
                 { "thickness", clampTo(p.Thickness, 0, MaxPlaneThickness) } });
     }
-    const QJsonObject view { { "xAxisAngle", real(s.XAxisAngle, -MaxAngle, MaxAngle) },
+    QJsonObject view { { "xAxisAngle", real(s.XAxisAngle, -MaxAngle, MaxAngle) },
         { "yAxisAngle", real(s.YAxisAngle, -MaxAngle, MaxAngle) },
         { "zoomPercent", real(s.ZoomPercent, MinZoomPercent, MaxZoomPercent) },
         { "x0", clampTo(s.X0, -MaxOrigin, MaxOrigin) },
@@ -397,6 +399,11 @@ QByteArray SceneJson(const TScene& s)
             QJsonObject {
                 { "visible", s.Look.LAxisesVisible }, { "color", colour(s.Look.LAxisesColor) } } },
         { "planes", planes } };
+    // Written only when on, so that a scene of the default look keeps its keys.
+    if (s.Look.SmoothLines)
+        view.insert("smoothLines", true);
+    if (s.Look.Legend)
+        view.insert("legend", true);
     QJsonArray curves;
     for (const TEditorValues& c : s.Curves) {
         const auto formula = [&](bool used, const std::string& text) {

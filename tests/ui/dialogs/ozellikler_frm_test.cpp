@@ -496,3 +496,33 @@ TEST(Properties, SmoothLines)
     fresh.VarsayiliOYukleBtnClick();
     EXPECT_EQ(fresh.YumusakCizgilerCombo->currentIndex(), 1) << "a missing key is off";
 }
+
+TEST(Properties, Legend)
+{
+    // Off in a new window; "On" with "Tamam" draws the legend; written as its key and read
+    // back; missing, off.
+    TTestWindow win;
+    win.W->ApplyCurve(XYCurve("sin(x)*3"));
+    EXPECT_FALSE(win.R().Legend());
+    const QImage before = win.W->Image1->Picture().toImage();
+    WhenModal<TOzelliklerFrm>([](TOzelliklerFrm& f) {
+        EXPECT_EQ(f.GostergeCombo->currentText(), "Off");
+        f.GostergeCombo->setCurrentIndex(0);
+        f.VarsayiliYapCBox->setChecked(true);
+        f.TamamButton->click();
+    });
+    win.W->ShowProperties();
+    EXPECT_TRUE(win.R().Legend());
+    EXPECT_NE(win.W->Image1->Picture().toImage(), before);
+    EXPECT_EQ(TIniFile(win.Host.SettingsFile).ReadInteger("Ekran", "Gosterge", -1), 1);
+    TOzelliklerFrm form(win.Host.SettingsFile);
+    form.VarsayiliOYukleBtnClick();
+    EXPECT_EQ(form.GostergeCombo->currentIndex(), 0);
+    doubleClick(form.GostergeCombo);
+    EXPECT_EQ(form.GostergeCombo->currentIndex(), 1);
+    QTemporaryDir empty;
+    TOzelliklerFrm fresh(empty.filePath("Norvadeks.ini"));
+    fresh.GostergeCombo->setCurrentIndex(0);
+    fresh.VarsayiliOYukleBtnClick();
+    EXPECT_EQ(fresh.GostergeCombo->currentIndex(), 1) << "a missing key is off";
+}

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -596,4 +597,90 @@ TEST(GraphWindow, DialogsTakeValuesInAndOut)
     EXPECT_EQ(runner->Seen,
         (QStringList { "angles 15 -30", "zoom 100", "settings Ekran1", "angles 15 -30", "zoom 100",
             "settings Ekran1", "values 0 of 0" }));
+}
+
+TEST(GraphWindow, SaveAsPictureTypes)
+{
+    // The filter's type adds its extension; a typed extension chooses the type itself; the
+    // scene filter keeps its place as the second type; the four-view exports whole.
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    w.ApplyCurve(curve("sin(x)*3"));
+    QString chosen;
+    int type = 0;
+    w.SetSaveDialogRunner([&](QString& name, int& fileType) {
+        name = chosen;
+        fileType = type;
+        return true;
+    });
+    const auto format = [](const QString& name) { return QImageReader(name).format(); };
+    chosen = win.dir.filePath("a");
+    type = 2;
+    w.SaveAs();
+    EXPECT_EQ(w.FileName(), win.dir.filePath("a.png"));
+    EXPECT_EQ(format(w.FileName()), "png");
+    EXPECT_EQ(QImage(w.FileName()).convertToFormat(QImage::Format_RGB32), w.Picture());
+    chosen = win.dir.filePath("a.png");
+    type = 3;
+    w.SaveAs();
+    EXPECT_EQ(w.FileName(), win.dir.filePath("a.png")) << "a typed extension wins";
+    EXPECT_EQ(format(w.FileName()), "png");
+    chosen = win.dir.filePath("b.jpeg");
+    type = 0;
+    w.SaveAs();
+    EXPECT_EQ(format(w.FileName()), "jpeg");
+    // Save writes the same type again without asking.
+    QFile::remove(w.FileName());
+    QFile(w.FileName()).open(QIODevice::WriteOnly);
+    w.Save();
+    EXPECT_EQ(format(win.dir.filePath("b.jpeg")), "jpeg");
+
+    chosen = win.dir.filePath("c");
+    type = 4;
+    w.SaveAs();
+    EXPECT_EQ(w.FileName(), win.dir.filePath("c.svg"));
+    QFile svg(w.FileName());
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<svg"));
+    chosen = win.dir.filePath("d");
+    type = 5;
+    w.resize(401, 301);
+    w.SetFourView(true);
+    w.SaveAs();
+    QFile pdf(win.dir.filePath("d.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    const QRegularExpressionMatch box
+        = QRegularExpression("/MediaBox \\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]")
+              .match(QString::fromLatin1(bytes));
+    ASSERT_TRUE(box.hasMatch());
+    EXPECT_NEAR(box.captured(1).toDouble(), w.width(), 0.5) << "the whole four-view picture";
+    EXPECT_NEAR(box.captured(2).toDouble(), w.height(), 0.5);
+    // A failed vector write: one message, the caption unchanged.
+    const QString before = w.windowTitle();
+    chosen = win.dir.filePath("yok/e.svg");
+    EXPECT_THROW(w.SaveAs(), Exception);
+    EXPECT_EQ(w.windowTitle(), before);
+}
+
+TEST(GraphWindow, PrintKeepsTheScreenSizeCentred)
+{
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    w.resize(300, 200);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(win.dir.filePath("print.pdf"));
+    const QRect target = PrintTarget(w.Picture().size(), QSizeF(w.logicalDpiX(), w.logicalDpiY()),
+        QSizeF(printer.logicalDpiX(), printer.logicalDpiY()),
+        printer.pageLayout().paintRectPixels(printer.resolution()).translated(
+            -printer.pageLayout().paintRectPixels(printer.resolution()).topLeft()));
+    EXPECT_NEAR(target.width(), w.Picture().width() * double(printer.logicalDpiX()) / w.logicalDpiX(), 1);
+    EXPECT_GT(target.left(), 0);
+    EXPECT_GT(target.top(), 0);
+    w.Print(printer);
+    QFile pdf(win.dir.filePath("print.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(4) == "%PDF");
 }

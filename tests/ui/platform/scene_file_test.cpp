@@ -306,3 +306,21 @@ TEST(SceneFile, WritingReplacesTheFileWholeOrKeepsTheOldOne)
     EXPECT_TRUE(IsSceneFileName("a/B.VLM"));
     EXPECT_FALSE(IsSceneFileName("a/b.bmp"));
 }
+
+TEST(SceneFile, SmoothLinesAndLegend)
+{
+    // Off, the scene holds neither key; on, each round-trips; missing, the new window's value.
+    TScene s = fullScene();
+    EXPECT_FALSE(SceneJson(s).contains("smoothLines"));
+    EXPECT_FALSE(SceneJson(s).contains("legend"));
+    s.Look.SmoothLines = true;
+    s.Look.Legend = true;
+    const TScene back = read(SceneJson(s)).Scene;
+    EXPECT_TRUE(back.Look.SmoothLines);
+    EXPECT_TRUE(back.Look.Legend);
+    TScene defaults;
+    defaults.Look.Legend = true;
+    const TScene missing = read(R"({"format":"velmo-scene","version":1,"curves":[]})", defaults).Scene;
+    EXPECT_TRUE(missing.Look.Legend);
+    EXPECT_FALSE(missing.Look.SmoothLines);
+}

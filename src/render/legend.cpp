@@ -1,0 +1,55 @@
+#include "render/legend.h"
+
+#include "curves/object_list.h"
+#include "engine/fonksiyon.h"
+#include "render/canvas.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+constexpr int Margin = 4;
+constexpr int SampleLength = 24;
+constexpr int Gap = 6;
+}
+
+QString LegendText(const TCurveRecord& curve)
+{
+    QStringList parts;
+    const auto add = [&](const char* name, const TFonksiyon* f, bool used) {
+        if (used && f != nullptr)
+            parts << QString("%1 = %2").arg(name, QString::fromStdString(f->GetText()));
+    };
+    add("fx", curve.Fx, UsesFx(curve.CurveType));
+    add("fy", curve.Fy, UsesFy(curve.CurveType));
+    add("fz", curve.Fz, UsesFz(curve.CurveType));
+    return parts.join(", ");
+}
+
+void DrawLegend(const TObjectList& curves, TCanvas& canvas, TColor textColor)
+{
+    const QFontMetrics metrics(QGuiApplication::font());
+    const int lineHeight = std::max(metrics.height(), 8) + 2;
+    int top = Margin;
+    for (int i = 0; i < curves.Count() && top < canvas.Height(); ++i) {
+        const TCurveRecord curve = curves.Items(i);
+        if (!curve.Visible)
+            continue;
+        const int middle = top + lineHeight / 2;
+        if (curve.Style == csPoints) {
+            // Squares centred at (x, -y) of a scene whose origin is the picture's corner.
+            const TScreenPoint samples[3] = { { Margin + 3, -middle }, { Margin + 12, -middle },
+                { Margin + 21, -middle } };
+            canvas.Squares(samples, 3, 0, 0, curve.Color);
+        } else {
+            canvas.Line(Margin, middle, Margin + SampleLength, middle, curve.Color,
+                std::clamp(curve.Thickness, 1, lineHeight - 2));
+        }
+        canvas.Text(Margin + SampleLength + Gap, top + (lineHeight - metrics.height()) / 2,
+            LegendText(curve), textColor);
+        top += lineHeight;
+    }
+}
