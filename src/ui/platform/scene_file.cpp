@@ -57,6 +57,8 @@ bool isDelimiter(char c)
 }
 
 // The formula with every number written with the point, whatever the current separator.
+// A run without a digit (a lone separator) is kept as it is, as the reader keeps it,
+// so that what is written reads back as the same formula.
 std::string withPoint(const std::string& formula)
 {
     const char separator = DecimalSeparator();
@@ -72,8 +74,9 @@ std::string withPoint(const std::string& formula)
         const std::size_t start = i;
         while (i < result.size() && !isDelimiter(result[i]))
             ++i;
+        const std::string_view run = std::string_view(result).substr(start, i - start);
         long double value;
-        if (TryTextToFloat(std::string_view(result).substr(start, i - start), value))
+        if (run.find_first_of("0123456789") != std::string_view::npos && TryTextToFloat(run, value))
             std::replace(result.begin() + static_cast<std::ptrdiff_t>(start),
                 result.begin() + static_cast<std::ptrdiff_t>(i), separator, '.');
     }

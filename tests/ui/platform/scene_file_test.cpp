@@ -141,6 +141,22 @@ TEST(SceneFile, FormulasWrittenUnderOneSeparatorReadUnderTheOther)
     EXPECT_EQ(read(json).Scene.Curves[0].Step, 0.1L) << "the step in extended precision";
 }
 
+TEST(SceneFile, ALoneSeparatorReadsBackAsWritten)
+{
+    // Under the comma a lone "," reads as a number; the reader never turns a lone "."
+    // into one, so the writer keeps it too, and the curve opens again.
+    const Separator comma(',');
+    TScene s;
+    s.Curves = { curve(ctXYPlane, "", "2*cos(,)+0,5", "") };
+    s.CurrentCurve = 0;
+    const QByteArray json = SceneJson(s);
+    EXPECT_TRUE(json.contains(R"("fy": "2*cos(,)+0.5")")) << json.toStdString();
+    const TSceneRead again = read(json);
+    EXPECT_TRUE(again.BadCurves.empty());
+    ASSERT_EQ(again.Scene.Curves.size(), 1u);
+    EXPECT_EQ(again.Scene.Curves[0].Fy, "2*cos(,)+0,5");
+}
+
 TEST(SceneFile, MissingKeysTakeANewWindowsValuesAndUnknownKeysAreIgnored)
 {
     TScene defaults;
