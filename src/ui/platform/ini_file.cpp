@@ -227,11 +227,18 @@ void TIniFile::WriteIntegers(const std::vector<TIniValue>& values)
     if (parsed.Ini.Save(entries, true) < 0)
         throw failure;
 
-    // A file of nothing but comments keeps them at its head.
+    // A file of nothing but comments keeps them at its head, behind the UTF-8
+    // signature the entries may start with: a signature inside the file would be
+    // read as part of the first section's name.
     std::string text;
     const std::string& comments = parsed.TrailingComments;
     if (onlyComments && !comments.empty()) {
-        text = comments;
+        constexpr std::string_view signature = "\xEF\xBB\xBF";
+        if (std::string_view(entries).substr(0, signature.size()) == signature) {
+            text = signature;
+            entries.erase(0, signature.size());
+        }
+        text += comments;
         if (text.back() != '\n' && text.back() != '\r')
             text += '\n';
         text += entries;
