@@ -26,7 +26,6 @@
 
 namespace {
 using M = TMainForm;
-using TCommandHandler = void (*)(TMainForm&, bool checked);
 enum TCheck : std::uint8_t { ckNone, ckOff, ckOn };
 // Radio groups: the drawing style and the mouse mode.
 constexpr int grStyle = 1;
