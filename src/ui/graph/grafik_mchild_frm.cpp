@@ -177,6 +177,14 @@ void TGrafikMChildFrm::SetAnimation(bool value)
     SyncTimer();
 }
 
+bool TGrafikMChildFrm::CurrentCurveHasNoPoints() const
+{
+    const TObjectList& objects = FDrawFunction.Objects();
+    const int index = CurveIndex();
+    return index >= 0 && index < objects.Count() && objects.Items(index).Points != nullptr
+        && objects.Items(index).Points->Count() == 0;
+}
+
 int TGrafikMChildFrm::ZoomPercent() const
 {
     const long double percent = std::nearbyint(5.0L / FDrawFunction.Scale());

@@ -54,6 +54,14 @@ public:
     const TMouseTurning& Turning() const { return FTurning; }
     int CurveIndex() const { return FEditing.CurveIndex(); }
     const TCurveRecord& CurrentCurve() const { return FEditing.CurrentCurve(); }
+    // The queries of the curve explorer: how many curves, the current one (null
+    // while there are none) and whether none of its points could be computed.
+    int CurveCount() const { return FDrawFunction.Objects().Count(); }
+    const TCurveRecord* CurrentCurveOrNull() const
+    {
+        return CurveCount() == 0 ? nullptr : &CurrentCurve();
+    }
+    bool CurrentCurveHasNoPoints() const;
     int WindowNo() const { return FWindowNo; }
     void SetWindowNo(int number) { FWindowNo = number; }
     const QString& FileName() const { return FFileName; }

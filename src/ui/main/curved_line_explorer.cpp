@@ -302,6 +302,8 @@ void TCurvedLineExplorer::ConnectHandlers()
     connect(
         TumEgrileriSilButton, &QToolButton::clicked, this, [this] { TumEgrileriSilButtonClick(); });
     connect(UygulaButton, &QPushButton::clicked, this, [this] { UygulaButtonClick(); });
+    connect(EgriKaydetButton, &QPushButton::clicked, this, &TCurvedLineExplorer::EgriKaydetClicked);
+    connect(CLSelectButton, &QPushButton::clicked, this, &TCurvedLineExplorer::CLSelectClicked);
 
     // The lists run their handlers only when the user picks an item; an index
     // set by the program (the drawing-style commands) changes nothing else.
@@ -403,10 +405,10 @@ void TCurvedLineExplorer::ApplyTypeDefaults()
     CizgiKEdit->setValue(d.Thickness);
 }
 
-void TCurvedLineExplorer::LoadFromWindow(TGrafikMChildFrm& window)
+void TCurvedLineExplorer::LoadCurve(const TCurveRecord* curve)
 {
     TFilling filling(*this);
-    if (window.DrawFunction().Objects().Count() == 0) {
+    if (curve == nullptr) {
         if (FPreviewRenderer.Objects().Count() == 1) {
             FPreviewRenderer.Objects().Clear();
             Draw();
@@ -417,25 +419,24 @@ void TCurvedLineExplorer::LoadFromWindow(TGrafikMChildFrm& window)
         ApplyTypeDefaults();
         return;
     }
-    const TCurveRecord& curve = window.CurrentCurve();
-    FTypeComboBox->setCurrentIndex(curve.CurveType);
+    FTypeComboBox->setCurrentIndex(curve->CurveType);
     ApplyTypeDefaults();
     const auto take = [](QLineEdit* edit, const TFonksiyon* formula) {
         if (formula != nullptr)
             edit->setText(QString::fromStdString(formula->GetText()));
     };
     // Only the fields the type leaves to the user; the fixed ones keep their defaults.
-    if (UsesFx(curve.CurveType))
-        take(fxEdit, curve.Fx);
-    if (UsesFy(curve.CurveType))
-        take(fyEdit, curve.Fy);
-    if (UsesFz(curve.CurveType))
-        take(fzEdit, curve.Fz);
-    ColorCombo->SetColor(curve.Color);
-    GorunurlukCombo->setCurrentIndex(curve.Visible ? 0 : 1);
-    NoktaAraligiEdit->setText(QString::fromStdString(FloatToText(curve.Step)));
-    CizimSekliCombo->setCurrentIndex(curve.Style == csPoints ? 1 : 0);
-    CizgiKEdit->setValue(curve.Thickness);
+    if (UsesFx(curve->CurveType))
+        take(fxEdit, curve->Fx);
+    if (UsesFy(curve->CurveType))
+        take(fyEdit, curve->Fy);
+    if (UsesFz(curve->CurveType))
+        take(fzEdit, curve->Fz);
+    ColorCombo->SetColor(curve->Color);
+    GorunurlukCombo->setCurrentIndex(curve->Visible ? 0 : 1);
+    NoktaAraligiEdit->setText(QString::fromStdString(FloatToText(curve->Step)));
+    CizimSekliCombo->setCurrentIndex(curve->Style == csPoints ? 1 : 0);
+    CizgiKEdit->setValue(curve->Thickness);
     Rebuild();
 }
 
@@ -518,13 +519,36 @@ void TCurvedLineExplorer::Draw()
 
 void TCurvedLineExplorer::FillExplorer()
 {
-    Guarded([this] {
-        TGrafikMChildFrm* window = ActiveGraphWindow();
-        if (window == nullptr)
-            return;
-        LoadFromWindow(*window);
+    if (const TGrafikMChildFrm* window = ActiveGraphWindow())
+        ShowCurve(window->CurrentCurveOrNull());
+}
+
+void TCurvedLineExplorer::ShowCurve(const TCurveRecord* curve)
+{
+    Guarded([this, curve] {
+        LoadCurve(curve);
         CheckChange();
     });
+}
+
+TCurveKey TCurvedLineExplorer::FormulaKey() const
+{
+    return { FTypeComboBox->currentIndex(), fxEdit->text(), fyEdit->text(), fzEdit->text() };
+}
+
+void TCurvedLineExplorer::TakeFormulas(const TCurveKey& key)
+{
+    FTypeComboBox->setCurrentIndex(key.Type);
+    FTypeComboBoxChange();
+    fxEdit->setText(key.FunctionX);
+    fyEdit->setText(key.FunctionY);
+    fzEdit->setText(key.FunctionZ);
+}
+
+void TCurvedLineExplorer::ShowDrawingStyle(int style)
+{
+    // An index set by the program does not run the change handler.
+    CizimSekliCombo->setCurrentIndex(style);
 }
 
 void TCurvedLineExplorer::RebuildPreview()
@@ -589,10 +613,7 @@ void TCurvedLineExplorer::UygulaButtonClick()
         }
         UygulaButton->setEnabled(false);
         // A curve none of whose points could be computed draws nothing: say so.
-        const TObjectList& objects = window->DrawFunction().Objects();
-        const int index = window->CurveIndex();
-        if (index >= 0 && index < objects.Count() && objects.Items(index).Points != nullptr
-            && objects.Items(index).Points->Count() == 0)
+        if (window->CurrentCurveHasNoPoints())
             emit HintChanged(QString::fromUtf8("Eğrinin hiçbir noktası hesaplanamadı."));
         Rebuild();
     });
@@ -620,7 +641,7 @@ void TCurvedLineExplorer::CurveCommand(void (TGrafikMChildFrm::*operation)())
         if (window == nullptr)
             return;
         (window->*operation)();
-        LoadFromWindow(*window);
+        LoadCurve(window->CurrentCurveOrNull());
         CheckChange();
     });
 }
@@ -632,10 +653,9 @@ void TCurvedLineExplorer::SonEgriButtonClick() { CurveCommand(&TGrafikMChildFrm:
 void TCurvedLineExplorer::EgriSilButtonClick()
 {
     TGrafikMChildFrm* window = ActiveGraphWindow();
-    if (window == nullptr || window->DrawFunction().Objects().Count() == 0
-        || window->State() == omAppend)
+    if (window == nullptr || window->CurveCount() == 0 || window->State() == omAppend)
         return;
-    const int n = window->DrawFunction().Objects().Count();
+    const int n = window->CurveCount();
     if (!AskYesNo(this,
             QString("Geçerli eğri (%1/%2) silinsin mi?").arg(window->CurveIndex() + 1).arg(n)))
         return;
@@ -645,9 +665,9 @@ void TCurvedLineExplorer::EgriSilButtonClick()
 void TCurvedLineExplorer::TumEgrileriSilButtonClick()
 {
     TGrafikMChildFrm* window = ActiveGraphWindow();
-    if (window == nullptr || window->DrawFunction().Objects().Count() == 0)
+    if (window == nullptr || window->CurveCount() == 0)
         return;
-    const int n = window->DrawFunction().Objects().Count();
+    const int n = window->CurveCount();
     if (!AskYesNo(this, QString("Penceredeki %1 eğrinin tümü silinsin mi?").arg(n)))
         return;
     CurveCommand(&TGrafikMChildFrm::RemoveAllCurves);
@@ -674,21 +694,16 @@ void TCurvedLineExplorer::SetStep(double step)
     NoktaAraligiEdit->setText(QString::fromStdString(FloatToText(step)));
 }
 
-void TCurvedLineExplorer::SpinButton1UpClick()
+void TCurvedLineExplorer::StepBy(double (*next)(double))
 {
-    Guarded([this] {
+    Guarded([this, next] {
         const auto step = static_cast<double>(TextToFloat(stdtext(NoktaAraligiEdit->text())));
-        SetStep(StepUp(step));
+        SetStep(next(step));
     });
 }
 
-void TCurvedLineExplorer::SpinButton1DownClick()
-{
-    Guarded([this] {
-        const auto step = static_cast<double>(TextToFloat(stdtext(NoktaAraligiEdit->text())));
-        SetStep(StepDown(step));
-    });
-}
+void TCurvedLineExplorer::SpinButton1UpClick() { StepBy(&StepUp); }
+void TCurvedLineExplorer::SpinButton1DownClick() { StepBy(&StepDown); }
 
 void TCurvedLineExplorer::ColorComboDblClick()
 {
@@ -764,20 +779,13 @@ void TCurvedLineExplorer::EgriGorImageDblClick()
     });
 }
 
-void TCurvedLineExplorer::fxEditEnter()
+void TCurvedLineExplorer::FormulaEntered(QLineEdit* edit)
 {
+    // The field hands itself to the palette as the target of its buttons.
     if (FOperatorPalette)
-        FOperatorPalette->SetLastFormulaEdit(fxEdit);
+        FOperatorPalette->SetLastFormulaEdit(edit);
 }
 
-void TCurvedLineExplorer::fyEditEnter()
-{
-    if (FOperatorPalette)
-        FOperatorPalette->SetLastFormulaEdit(fyEdit);
-}
-
-void TCurvedLineExplorer::fzEditEnter()
-{
-    if (FOperatorPalette)
-        FOperatorPalette->SetLastFormulaEdit(fzEdit);
-}
+void TCurvedLineExplorer::fxEditEnter() { FormulaEntered(fxEdit); }
+void TCurvedLineExplorer::fyEditEnter() { FormulaEntered(fyEdit); }
+void TCurvedLineExplorer::fzEditEnter() { FormulaEntered(fzEdit); }

@@ -3,6 +3,7 @@
 #include "render/draw_function.h"
 #include "ui/graph/curve_editing.h"
 #include "ui/graph/editor_values.h"
+#include "ui/library/curve_table.h"
 
 #include <QDockWidget>
 #include <QPointer>
@@ -104,10 +105,21 @@ public:
     // text is no number.
     TEditorValues EditorValues() const;
 
+    // The type and the three formula texts as the curve library keys them.
+    TCurveKey FormulaKey() const;
+
     // Operations (each reports its own errors).
     // Loads the panel from the active graph window's current curve, or resets it
     // to type 0 when the window has no curves.
     void FillExplorer();
+    // Loads the panel from curve, or resets it to type 0 for none (null).
+    void ShowCurve(const TCurveRecord* curve);
+    // A curve chosen from the library: its type with the type's defaults, then its
+    // formulas, as if typed (the change handler runs).
+    void TakeFormulas(const TCurveKey& key);
+    // The drawing style the main window set for all curves, shown without marking
+    // the current curve as changed.
+    void ShowDrawingStyle(int style);
     // The preview's one curve anew from the fields, shown visible, at the start angles.
     void RebuildPreview();
     void DrawPreview();
@@ -177,6 +189,9 @@ public:
 signals:
     // A hint for the main window's status line ("" takes it back).
     void HintChanged(const QString& hint);
+    // "Kaydet..." and "Eğri Sec..." were pressed: the library commands are the main window's.
+    void EgriKaydetClicked();
+    void CLSelectClicked();
 
 protected:
     // Leaving the step field with a text that is no number reports it.
@@ -208,13 +223,16 @@ private:
     TGrafikMChildFrm* ActiveGraphWindow() const;
     // The bodies; they raise, the public handlers report.
     void ApplyTypeDefaults();
-    void LoadFromWindow(TGrafikMChildFrm& window);
+    void LoadCurve(const TCurveRecord* curve);
     void CheckChange();
     void Rebuild();
     void Draw();
     // A navigation or delete operation of the window, then the panel refilled.
     void CurveCommand(void (TGrafikMChildFrm::*operation)());
     void SetStep(double step);
+    // The step field's number moved on by next (StepUp or StepDown).
+    void StepBy(double (*next)(double));
+    void FormulaEntered(QLineEdit* edit);
 
     TDrawFunction FPreviewRenderer;
     long double FPreviewAngleX = PreviewStartAngleX;

@@ -8,10 +8,8 @@
 #include "ui/library/curved_line_s_frm.h"
 #include "ui/main/about_frm.h"
 #include "ui/main/curved_line_explorer.h"
-#include "ui/main/explorer_controls.h"
 #include "ui/main/mdi_client.h"
 #include "ui/main/operator_select_tool_w.h"
-#include "ui/main/toolbar_icons.h"
 #include "ui/main/wall_p_dialog_frm.h"
 #include "ui/main/window_bounds.h"
 #include "ui/platform/error_report.h"
@@ -20,20 +18,15 @@
 #include "ui/platform/ini_file.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -41,31 +34,6 @@
 #include <QUndoStack>
 
 #include <algorithm>
-
-namespace {
-// A small picture for a toolbar button: its letters on a light face.
-QIcon glyph(const QString& text, const QColor& colour = QColor(0, 0, 128))
-{
-    QPixmap pixmap(24, 24);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    QFont font = painter.font();
-    font.setPixelSize(text.size() > 2 ? 8 : 11);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(colour);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, text);
-    return QIcon(pixmap);
-}
-
-// A hint "short|long": the tool tip and the status-line text.
-QAction* hinted(QAction* action, const QString& tip, const QString& status = {})
-{
-    action->setToolTip(tip);
-    action->setStatusTip(status.isEmpty() ? tip : status);
-    return action;
-}
-}
 
 TMainForm::TMainForm(const QString& programDirectory, QWidget* parent)
     : QMainWindow(parent)
@@ -125,399 +93,6 @@ TLibraryOptions TMainForm::LibraryOptions() const
 
 // ---- Construction --------------------------------------------------------------
 
-void TMainForm::CreateMenus()
-{
-    QMenuBar* bar = menuBar();
-    const auto item = [this](QMenu* menu, const QString& text, auto handler) {
-        QAction* action = menu->addAction(text);
-        connect(
-            action, &QAction::triggered, this, [this, handler] { Guarded([&] { handler(); }); });
-        return action;
-    };
-
-    Dosya = bar->addMenu("&Dosya");
-    YeniPencere = item(Dosya, "Y&eni Pencere", [this] { YeniPencereClick(); });
-    YeniPencere->setShortcut(QKeySequence("Ctrl+N"));
-    Ac = hinted(item(Dosya, "&Aç...", [this] { AcClick(); }), "Velmo dosyası açar.");
-    Ac->setShortcut(QKeySequence("Ctrl+O"));
-    Dosya->addSeparator();
-    EgriKayit = item(Dosya, "&Eğri Kayıt", [this] { EgriKayitClick(); });
-    Dosya->addSeparator();
-    Kaydet = item(Dosya, "Kay&det", [this] { KaydetButtonClick(); });
-    Kaydet->setShortcut(QKeySequence("Ctrl+S"));
-    SaveAs = item(Dosya, "&Farklı Kaydet...", [this] { SaveAsClick(); });
-    AktifFormuKapat
-        = hinted(item(Dosya, "&Kapat", [this] { AktifFormuKapatClick(); }), "Aktif formu kapatır.");
-    TumFormlariKapat = hinted(
-        item(Dosya, "&Tümünü Kapat", [this] { TumFormlariKapatClick(); }), "Tüm formları kapatır.");
-    Dosya->addSeparator();
-    BaskiOnizleme = item(Dosya, "Baskı Ö&nizleme", [this] { BaskiOnizlemeClick(); });
-    Yazdir = item(Dosya, "&Yazdır", [this] { YazdirClick(); });
-    Yazdir->setShortcut(QKeySequence("Ctrl+P"));
-    YaziciAyar = item(Dosya, "Yazıcı &Ayar...", [this] { YaziciAyarClick(); });
-    FExitSeparator = Dosya->addSeparator();
-    Cikis = hinted(item(Dosya, "Çı&kış", [this] { close(); }), "Velmo'den çıkar.");
-
-    Duzen = bar->addMenu("Dü&zen");
-    GeriAl = item(Duzen, "Geri Al", [this] { OnGraph([](auto& g) { g.Undo(); }); });
-    GeriAl->setShortcut(QKeySequence("Ctrl+Z"));
-    Yinele = item(Duzen, "Yinele", [this] { OnGraph([](auto& g) { g.Redo(); }); });
-    Yinele->setShortcut(QKeySequence("Ctrl+Y"));
-    Duzen->addSeparator();
-    Kopyala = item(Duzen, "K&opyala", [this] { OnGraph([](auto& g) { g.CopyToClipboard(); }); });
-    Kopyala->setShortcut(QKeySequence("Ctrl+C"));
-    TumunuSil = item(
-        Duzen, "&Tümünü Sil", [this] { CurvedLineExplorerToolW->TumEgrileriSilButtonClick(); });
-
-    Gorunum = bar->addMenu("&Görünüm");
-    Gorunum->menuAction()->setStatusTip("Bu pencereyi özelleştirme komutlarını içerir.");
-    AracCubuklari = Gorunum->addMenu("A&raç Çubukları");
-    AracCubuklari->menuAction()->setStatusTip("Araç çubuklarını gösterir veya gizler.");
-    VTStandart = item(AracCubuklari, "Standart",
-        [this] { StandartToolbar->setVisible(!StandartToolbar->isVisible()); });
-    VTGorontu = item(AracCubuklari, "Göröntü",
-        [this] { GorontuToolbar->setVisible(!GorontuToolbar->isVisible()); });
-    DurumCubugu = hinted(item(Gorunum, "&Durum Çubuğu", [this] { DurumCubuguClick(); }),
-        "Durum çubuğunu gösterir veya gizler.");
-    for (QAction* a : { VTStandart, VTGorontu, DurumCubugu }) {
-        a->setCheckable(true);
-        a->setChecked(true);
-    }
-    Gorunum->addSeparator();
-    DuvarKagidi = hinted(item(Gorunum, "Duvar &Kağıdı...", [this] { DuvarKagidiClick(); }),
-        "Duvar kağıdı formunu açar.");
-
-    Ozellikler = bar->addMenu("&Özellikler");
-    Gonyeler = Ozellikler->addMenu("&Gönyeler");
-    XYDuzlemi = item(Gonyeler, "XYDuzlemi", [this] { PlaneMenuClick(1); });
-    XZDuzlemi = item(Gonyeler, "XZDuzlemi", [this] { PlaneMenuClick(2); });
-    YZDuzlemi = item(Gonyeler, "YZDuzlemi", [this] { PlaneMenuClick(3); });
-    CizimSekli = Ozellikler->addMenu("&Çizim Şekli");
-    CizgiCizimSekli = item(CizimSekli, "Çizgi", [this] { CizimSekliClick(0); });
-    NoktaCizimSekli = item(CizimSekli, "Nokta", [this] { CizimSekliClick(1); });
-    auto* styles = new QActionGroup(this);
-    for (QAction* a : { CizgiCizimSekli, NoktaCizimSekli }) {
-        a->setCheckable(true);
-        styles->addAction(a);
-    }
-    CizgiCizimSekli->setChecked(true);
-    APerspektif = item(Ozellikler, "&Persvektif", [this] { APerspektifClick(); });
-    DortGorunus = item(Ozellikler, "Dort Gorunus", [this] { DortGorunusClick(); });
-    Hareketli = item(Ozellikler, "&Hareketli", [this] { HareketliClick(); });
-    Ozellikler->addSeparator();
-    TumOzellikler = item(
-        Ozellikler, "&Tüm Özellikler...", [this] { OnGraph([](auto& g) { g.ShowProperties(); }); });
-    // A checkable item inverts its check mark before its handler runs.
-    for (QAction* a : { XYDuzlemi, XZDuzlemi, YZDuzlemi, APerspektif, DortGorunus, Hareketli }) {
-        a->setCheckable(true);
-        a->setChecked(a != DortGorunus && a != Hareketli);
-    }
-
-    Bakis = bar->addMenu("&Bakış");
-    Bakis->menuAction()->setStatusTip(
-        "Grafiğin istenilen bakış açısından görüntülenmesi için kullanılan komutları içerir.");
-    PerspektifBakis
-        = item(Bakis, "&Perspektif", [this] { OnGraph([](auto& g) { g.ShowPerspectiveView(); }); });
-    OndenBakis = item(Bakis, "&Önden", [this] { OnGraph([](auto& g) { g.ShowFrontView(); }); });
-    UsttenBakis = item(Bakis, "&Üstten", [this] { OnGraph([](auto& g) { g.ShowTopView(); }); });
-    YandanBakis = item(Bakis, "&Yandan", [this] { OnGraph([](auto& g) { g.ShowSideView(); }); });
-    DigerBakis = hinted(
-        item(Bakis, "&Diğer..", [this] { OnGraph([](auto& g) { g.ShowViewDialog(); }); }), " ");
-
-    Buyukluk = bar->addMenu("Büyü&klük");
-    Buyukluk->menuAction()->setStatusTip(
-        "Grafiğin istenilen büyükte görüntülenmesi için kullanılan komutları içerir. ");
-    Buyult = hinted(item(Buyukluk, "Bü&yült", [this] { OnGraph([](auto& g) { g.ZoomIn(); }); }),
-        "Görüntüyü iki kat büyültür.");
-    Buyult->setShortcut(QKeySequence("Ctrl+Up"));
-    Kucult = hinted(item(Buyukluk, "Kü&çült", [this] { OnGraph([](auto& g) { g.ZoomOut(); }); }),
-        "Görüntüyü iki kat küçültür.");
-    Kucult->setShortcut(QKeySequence("Ctrl+Down"));
-    Buyukluk->addSeparator();
-    EneUydur = hinted(item(Buyukluk, "&Ene Uydur", [this] { EneUydurClick(); }),
-        "Aktif grafik penceresinin eninin ana pencereye göre ayarla.");
-    BoyaUydur = hinted(item(Buyukluk, "&Boya Uydur", [this] { BoyaUydurClick(); }),
-        "Aktif grafik penceresinin boyunu ana pencereye göre ayarla.");
-    GercekBoyut = hinted(item(Buyukluk, "&Gerçek Boyut", [this] { BYuzdeClick(100); }),
-        "Grafiği gerçek boyutunda görüntüler.");
-    Buyukluk->addSeparator();
-    B25 = item(Buyukluk, "25%", [this] { BYuzdeClick(25); });
-    B75 = item(Buyukluk, "75%", [this] { BYuzdeClick(75); });
-    B100 = item(Buyukluk, "100%", [this] { BYuzdeClick(100); });
-    B200 = item(Buyukluk, "200%", [this] { BYuzdeClick(200); });
-    B400 = item(Buyukluk, "400%", [this] { BYuzdeClick(400); });
-    DigerBuyukluk
-        = item(Buyukluk, "&Diğer...", [this] { OnGraph([](auto& g) { g.ShowZoomDialog(); }); });
-
-    Araclar = bar->addMenu("&Araçlar");
-    Araclar->menuAction()->setStatusTip("Çizimde kullanılan yurdımçı araçlarını içerir.");
-    EgriGezgini = hinted(
-        item(Araclar, "Eğri &Gezgini", [] {}), "Eğri Gezgini  araçını gösterir veya gizler.");
-    OperatorSelect = hinted(
-        item(Araclar, "&Operatör Seçim", [] {}), "Operatör Seçim  araçını gösterir veya gizler.");
-    for (QAction* a : { EgriGezgini, OperatorSelect })
-        a->setCheckable(true);
-    Araclar->addSeparator();
-    SayisalDegerler = hinted(item(Araclar, "&Sayısal Değerler",
-                                 [this] { OnGraph([](auto& g) { g.ShowNumericValues(); }); }),
-        "Eğrilerde yer alan ayrık noktaların sayısal karşılıklarını gösterir.");
-    FonksiyonHesaplayicisi = hinted(
-        item(Araclar, "Fonksiyon &Hesaplayıcısı", [this] { FonksiyonHesaplayicisiClick(); }),
-        "Fonksiyonların için basit bir hesaplama araçı olan Fonksiyon Hesaplayıçısı aracını  "
-        "açar.");
-
-    Pencere = bar->addMenu("&Pencere");
-    Pencere->menuAction()->setStatusTip("Pencereleri yerleştirme komutları");
-    Basamakla = hinted(item(Pencere, "&Basamakla", [this] { BasamaklaClick(); }),
-        "Pencereleri basamaklı şekilde yerleştir.");
-    Basamakla->setShortcut(QKeySequence("Ctrl+Shift+F5"));
-    YatayDose = hinted(item(Pencere, "&Yatay Döşe", [this] { YatayDoseClick(); }),
-        "Pencereleri yatay döşeli şekilde yerleştir.");
-    DikeyDose = hinted(item(Pencere, "&Dikey Döşe", [this] { DikeyDoseClick(); }),
-        "Pencereleri dikey döşeli şekilde yerleştir.");
-    DikeyDose->setShortcut(QKeySequence("Shift+F4"));
-    TumunuKucult = hinted(item(Pencere, "Tümünü &Küçült", [this] { TumunuKucultClick(); }),
-        "Tüm pencereleri simge durumunda küçültür.");
-    Duzenle = hinted(
-        item(Pencere, "&Tümünü Yerleştir", [this] { DuzenleClick(); }), "Simgeleri yerleştirir.");
-    // The list of open child windows follows the fixed items.
-    connect(Pencere, &QMenu::aboutToShow, this, [this] {
-        for (QAction* a : Pencere->actions())
-            if (a->property("windowList").toBool())
-                Pencere->removeAction(a), a->deleteLater();
-        const QList<QMdiSubWindow*> windows = FClient->subWindowList();
-        if (!windows.isEmpty()) {
-            QAction* separator = Pencere->addSeparator();
-            separator->setProperty("windowList", true);
-        }
-        int n = 0;
-        for (QMdiSubWindow* sub : windows) {
-            QAction* a = Pencere->addAction(QString("&%1 %2").arg(++n).arg(sub->windowTitle()));
-            a->setProperty("windowList", true);
-            a->setCheckable(true);
-            a->setChecked(sub == FClient->activeSubWindow());
-            connect(
-                a, &QAction::triggered, this, [this, sub] { FClient->setActiveSubWindow(sub); });
-        }
-    });
-
-    YardimMenu = bar->addMenu("&Yardım");
-    YardimMenu->menuAction()->setStatusTip("Yardımı görüntüleme komutlarını içerir.");
-    HelpContentsItem = hinted(item(YardimMenu, "İçi&ndekiler ve Dizin", [this] { HelpContents(); }),
-        "Yardım konularını listeler.");
-    HelpSearchItem = hinted(item(YardimMenu, "B&ul...", [this] { HelpSearch(); }),
-        "Bir konuyu yardım dosyasında arat.");
-    HelpHowToUseItem = hinted(item(YardimMenu, "Yardımı &Kullanma", [this] { HelpHowToUse(); }),
-        "Yardım sistemi kakkında yardım.");
-    YardimMenu->addSeparator();
-    Hakkinda = hinted(item(YardimMenu, "Velmo  &Hakkında...", [this] { HelpAbout(); }),
-        "Program bilgilerini, sürüm numarasını ve telif hakkını görüntüler.");
-    YazarHakknda1
-        = hinted(item(YardimMenu, "&Yazarı Hakkında...", [this] { YazarHakknda1Click(); }),
-            "Programın yazarı kakkında bilgileri görüntüler.");
-    auto* f1 = new QAction(this);
-    f1->setShortcut(QKeySequence(Qt::Key_F1));
-    // The frame's F1 also serves its docked and floating tool windows and its child
-    // windows: the topic is that of the window holding the focus.
-    connect(f1, &QAction::triggered, this,
-        [] { HelpViewer().ShowContext(HelpContextOf(QApplication::focusWidget(), hcMainWindow)); });
-    addAction(f1);
-
-    ToolbarPopupMenu = new QMenu(this);
-    TPStandart = ToolbarPopupMenu->addAction("Standart");
-    TPGoruntu = ToolbarPopupMenu->addAction("Görüntü");
-    for (QAction* a : { TPStandart, TPGoruntu }) {
-        a->setCheckable(true);
-        a->setChecked(true);
-    }
-    connect(TPStandart, &QAction::triggered, this, [this] { VTStandart->trigger(); });
-    connect(TPGoruntu, &QAction::triggered, this, [this] { VTGorontu->trigger(); });
-}
-
-void TMainForm::CreateToolbars()
-{
-    const auto button = [this](QToolBar* bar, const QString& name, const QIcon& icon,
-                            const QString& tip, const QString& status, auto handler) {
-        QAction* action = bar->addAction(icon, tip);
-        action->setObjectName(name);
-        hinted(action, tip, status);
-        connect(
-            action, &QAction::triggered, this, [this, handler] { Guarded([&] { handler(); }); });
-        return action;
-    };
-    const auto captioned = [](QAction* action, const QString& caption) {
-        action->setIcon(QIcon());
-        action->setIconText(caption);
-        action->setText(caption);
-        return action;
-    };
-
-    StandartToolbar = addToolBar("Standart");
-    StandartToolbar->setObjectName("StandartToolbar");
-    QToolBar* s = StandartToolbar;
-    YeniPencereButton = button(s, "YeniPencereButton", glyph("+", Qt::darkGreen), "Yeni Pencere",
-        {}, [this] { YeniPencereClick(); });
-    KaydetButton = button(s, "KaydetButton", style()->standardIcon(QStyle::SP_DialogSaveButton),
-        "Kaydet", {}, [this] { KaydetButtonClick(); });
-    s->addSeparator();
-    YazdirButton = button(s, "YazdirButton", glyph("P"), "Yazdır", {}, [this] { YazdirClick(); });
-    OnIzlemeButton = button(
-        s, "OnIzlemeButton", glyph("Ö"), "Baskı Önizleme", {}, [this] { BaskiOnizlemeClick(); });
-    s->addSeparator();
-    KopyalaButton = button(s, "KopyalaButton", glyph("C"), "Kopyala", {},
-        [this] { OnGraph([](auto& g) { g.CopyToClipboard(); }); });
-    s->addSeparator();
-    EgriGezginiButton = captioned(button(s, "EgriGezginiButton", {}, "Eğri Gezgini",
-                                      "Eğri Gezgini araçını açmak için bu butona basın.", [] {}),
-        "fx");
-    OperatorSelectButton
-        = captioned(button(s, "OperatorSelectButton", {}, "Operatör",
-                        "Operatör Seçim araçını açmak için bu dümeye basın.", [] {}),
-            "Op");
-    GorontuToolBtn = button(s, "GorontuToolBtn", glyph("G"), "Görüntü Araç Çubuğu",
-        "Görüntü Araç Çubuğu gösterir ve/veya gizlemek için bu dümeye basın.",
-        [this] { GorontuToolbar->setVisible(GorontuToolBtn->isChecked()); });
-    for (QAction* a : { EgriGezginiButton, OperatorSelectButton, GorontuToolBtn })
-        a->setCheckable(true);
-    GorontuToolBtn->setChecked(true);
-    s->addSeparator();
-    YerlestirButton = button(s, "YerlestirButton", glyph("▭"), "Simgeleri Yerleştir",
-        "Simge durumuna küçültülmüş formları ayarlamak (uygun hale getirmek) için bu butona basın.",
-        [this] { DuzenleClick(); });
-    s->addSeparator();
-    BasamaklaButton = button(s, "BasamaklaButton", glyph("◰"), "Pencereleri Basamaka",
-        "Açık formları basamaklı şekilde görmek için bu butona basın.",
-        [this] { BasamaklaClick(); });
-    YatayDoseButton = button(s, "YatayDoseButton", glyph("☰"), "Yatay Döşe",
-        "Açık formları döşeli şekilde görmek için bu butona basın.", [this] { YatayDoseClick(); });
-    DikeyDoseButton = button(s, "DikeyDoseButton", glyph("▥"), "Dikey  Döşe",
-        "Açık formları döşeli şekilde görmek için bu butona basın.", [this] { DikeyDoseClick(); });
-    s->addSeparator();
-    SaysalDegerlerButton
-        = captioned(button(s, "SaysalDegerlerButton", {}, "Sayısal Değerler",
-                        "Eğrilerinin ayrık noktalarına ait sayısal değerlerini gösterir.",
-                        [this] { OnGraph([](auto& g) { g.ShowNumericValues(); }); }),
-            "Num");
-    PropertiesButton = button(s, "PropertiesButton", glyph("≡"), "Tüm Özellikler",
-        "Aktif forma ait tüm özellikleri değiştirir",
-        [this] { OnGraph([](auto& g) { g.ShowProperties(); }); });
-    s->addSeparator();
-    BulButton = button(s, "BulButton", glyph("?"), "Dizinden Bul",
-        "Yardım konularında arama yapmak için bu düğmeye basın.", [this] { HelpSearch(); });
-    HelpButton = button(s, "HelpButton", style()->standardIcon(QStyle::SP_DialogHelpButton),
-        "Yardım Konuları", "Yardım konularını görüntülemek için bu buton'a basın.",
-        [this] { HelpContents(); });
-
-    addToolBarBreak();
-    GorontuToolbar = addToolBar("Göröntü");
-    GorontuToolbar->setObjectName("GorontuToolbar");
-    QToolBar* g = GorontuToolbar;
-    XYDuzlemiButton = button(g, "XYDuzlemiButton", glyph("XY"), "XY Düzlemi",
-        "XY düzlemi gönyesini gösterir ve gizler.", [this] { PlaneButtonClick(1); });
-    XZDuzlemiButton = button(g, "XZDuzlemiButton", glyph("XZ"), "XZ Düzlemi",
-        "XZ düzlemi gönyesini gösterir ve gizler.", [this] { PlaneButtonClick(2); });
-    YZDuzlemiButton = button(g, "YZDuzlemiButton", glyph("YZ"), "YZ Düzlemi",
-        "YZ düzlemi gönyesini gösterir ve gizler.", [this] { PlaneButtonClick(3); });
-    g->addSeparator();
-    CizgiCizimButton = button(g, "CizgiCizimButton", glyph("∿"), "Çizgil ile Çizim",
-        "Sürekli fonksiyon çizimi için bu dümeye basın.", [this] { CizimSekliClick(0); });
-    NoktaCizimButton = button(g, "NoktaCizimButton", glyph("⋯"), "Nokta  ile  Çizim",
-        "Fonksiyonları ayrık noktalar ile çizmek için bu dümeye basın.",
-        [this] { CizimSekliClick(1); });
-    g->addSeparator();
-    PerspektifButton = button(g, "PerspektifButton", glyph("P", Qt::darkRed), "Perspektifi Aç-Kapa",
-        "Grafiğin  perspektif özelliğini açıp kapar.", [this] { PerspektifButtonClick(); });
-    DortGorBtn
-        = captioned(button(g, "DortGorBtn", {}, "4'lü Görünüş",
-                        "Grafiği Ön, Üst  ve Yan görünüşleri ile görüntülemek için dümeye basın.",
-                        [this] { DortGorBtnClick(); }),
-            "4W");
-    AnimationButton = button(g, "AnimationButton", glyph("↻", Qt::darkGreen), "Hareketlendir",
-        "Grafiği hareketlendirmek için dümeye basın.", [this] { AnimationButtonClick(); });
-    for (QAction* a : { XYDuzlemiButton, XZDuzlemiButton, YZDuzlemiButton, PerspektifButton,
-             DortGorBtn, AnimationButton })
-        a->setCheckable(true);
-    for (QAction* a : { XYDuzlemiButton, XZDuzlemiButton, YZDuzlemiButton, PerspektifButton })
-        a->setChecked(true);
-    g->addSeparator();
-    OndenGorBtn = button(g, "OndenGorBtn", glyph("Ön"), "Önden Görünüş",
-        "Grafiğin xy düzlemine iz düşümünü görmek için dümeye basın.",
-        [this] { OnGraph([](auto& w) { w.ShowFrontView(); }); });
-    UsttenGorBtn = button(g, "UsttenGorBtn", glyph("Üst"), "Üstten Görünüş",
-        "Grafiğin xz düzlemine iz düşümünü görmek için dümeye basın.",
-        [this] { OnGraph([](auto& w) { w.ShowTopView(); }); });
-    YandanGorBtn = button(g, "YandanGorBtn", glyph("Yan"), "Yandan Görünüş",
-        "Grafiğin yz düzlemine iz düşümünü görmek için dümeye basın.",
-        [this] { OnGraph([](auto& w) { w.ShowSideView(); }); });
-    PerspektifGorBtn = button(g, "PerspektifGorBtn", glyph("3B"), "Perspektif Görünüş",
-        "Grafiği  perspektifsel olarak görmek için dümeye basın.",
-        [this] { OnGraph([](auto& w) { w.ShowPerspectiveView(); }); });
-    g->addSeparator();
-    SurukleButton = button(g, "SurukleButton", glyph("✥"), "Sürükle",
-        "Grafiğin merkezini taşır.Sürüklemek için sağ fare tuşuna basılı tutun",
-        [this] { OnGraph([](auto& w) { w.SetMouseMode(1); }); });
-    DondurButton = button(g, "DondurButton", glyph("⟲"), "Döndür", "Grafiği eksenlerinde döndürür.",
-        [this] { OnGraph([](auto& w) { w.SetMouseMode(0); }); });
-    auto* mouseModes = new QActionGroup(this);
-    for (QAction* a : { SurukleButton, DondurButton }) {
-        a->setCheckable(true);
-        mouseModes->addAction(a);
-    }
-    DondurButton->setChecked(true);
-    g->addSeparator();
-    ZoomInButton = button(g, "ZoomInButton", glyph("+"), "Grafiği Büyült",
-        "Şekli büyültmek için bu butona basın.", [this] { OnGraph([](auto& w) { w.ZoomIn(); }); });
-    ZoomOutButton = button(g, "ZoomOutButton", glyph("−"), "Grafiği Küçült",
-        "Şekli küçültmek için bu butona basın.", [this] { OnGraph([](auto& w) { w.ZoomOut(); }); });
-    g->addSeparator();
-    BuyuklukComboBox = new QComboBox(g);
-    BuyuklukComboBox->setObjectName("BuyuklukComboBox");
-    BuyuklukComboBox->setEditable(true);
-    BuyuklukComboBox->setInsertPolicy(QComboBox::NoInsert);
-    BuyuklukComboBox->addItems(
-        { "500%", "300%", "200%", "150%", "125%", "100%", "90%", "75%", "50%", "25%", "10%" });
-    BuyuklukComboBox->setToolTip("Büyüklük");
-    BuyuklukComboBox->setMinimumContentsLength(5);
-    BuyuklukComboBox->setEditText("100%");
-    BuyuklukComboBox->lineEdit()->installEventFilter(this);
-    BuyuklukComboBox->installEventFilter(this);
-    connect(BuyuklukComboBox, &QComboBox::currentTextChanged, this,
-        [this] { Guarded([this] { BuyuklukComboBoxChange(); }); });
-    BuyuklukComboAction = g->addWidget(BuyuklukComboBox);
-    BuyuklukButton = button(g, "BuyuklukButton", glyph("%"), "Büyüklük",
-        "Şeklin Büyüklüğünü ayarlamak için butona basın.",
-        [this] { OnGraph([](auto& w) { w.ShowZoomDialog(); }); });
-    BuyuklukButton->setVisible(false);
-    connect(g, &QToolBar::orientationChanged, this, [this](Qt::Orientation o) { SwapZoomSlot(o); });
-    ApplyToolbarIcons(*StandartToolbar);
-    ApplyToolbarIcons(*GorontuToolbar);
-
-    // Menu checks, pop-up checks and the button follow the toolbars' visibility.
-    connect(StandartToolbar, &QToolBar::visibilityChanged, this, [this](bool) {
-        const bool visible = !StandartToolbar->isHidden();
-        VTStandart->setChecked(visible);
-        TPStandart->setChecked(visible);
-    });
-    connect(GorontuToolbar, &QToolBar::visibilityChanged, this, [this](bool) {
-        const bool visible = !GorontuToolbar->isHidden();
-        VTGorontu->setChecked(visible);
-        TPGoruntu->setChecked(visible);
-        GorontuToolBtn->setChecked(visible);
-    });
-    for (QToolBar* bar : { StandartToolbar, GorontuToolbar }) {
-        bar->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(bar, &QWidget::customContextMenuRequested, this,
-            [this, bar](const QPoint& at) { ToolbarPopupMenu->popup(bar->mapToGlobal(at)); });
-    }
-}
-
-void TMainForm::SwapZoomSlot(Qt::Orientation orientation)
-{
-    const bool horizontal = orientation == Qt::Horizontal;
-    BuyuklukComboAction->setVisible(horizontal);
-    BuyuklukButton->setVisible(!horizontal);
-}
-
 void TMainForm::CreateStatusLine()
 {
     StatusPanel0 = new QLabel(this);
@@ -548,13 +123,9 @@ void TMainForm::CreateToolWindows()
             OnGraph([](auto& g) { g.RefreshCurveStatus(); });
         });
     });
-    connect(EgriGezgini, &QAction::triggered, this,
-        [this] { CurvedLineExplorerToolW->setVisible(CurvedLineExplorerToolW->isHidden()); });
-    connect(EgriGezginiButton, &QAction::triggered, this,
-        [this] { CurvedLineExplorerToolW->setVisible(EgriGezginiButton->isChecked()); });
-    connect(CurvedLineExplorerToolW->EgriKaydetButton, &QPushButton::clicked, this,
+    connect(CurvedLineExplorerToolW, &TCurvedLineExplorer::EgriKaydetClicked, this,
         [this] { Guarded([this] { EgriKaydetButtonClick(); }); });
-    connect(CurvedLineExplorerToolW->CLSelectButton, &QPushButton::clicked, this,
+    connect(CurvedLineExplorerToolW, &TCurvedLineExplorer::CLSelectClicked, this,
         [this] { Guarded([this] { CLSelectButtonClick(); }); });
 
     OperatorSelectToolW = new TOperatorSelectToolW(this);
@@ -567,8 +138,6 @@ void TMainForm::CreateToolWindows()
         OperatorSelect->setChecked(visible);
     };
     connect(OperatorSelectToolW, &QDockWidget::visibilityChanged, this, syncPalette);
-    connect(OperatorSelect, &QAction::triggered, this,
-        [this] { OperatorSelectToolW->setVisible(OperatorSelectToolW->isHidden()); });
     // The palette first floats at the right edge of the document area, not over the explorer.
     connect(OperatorSelectToolW, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (!visible || OperatorSelectToolW->property("placed").toBool())
@@ -577,8 +146,6 @@ void TMainForm::CreateToolWindows()
         const QPoint corner = FClient->mapToGlobal(QPoint(FClient->width(), 0));
         OperatorSelectToolW->move(corner.x() - OperatorSelectToolW->width() - 8, corner.y() + 8);
     });
-    connect(OperatorSelectButton, &QAction::triggered, this,
-        [this] { OperatorSelectToolW->setVisible(OperatorSelectButton->isChecked()); });
     // A floating explorer first goes where it covers neither a graph window nor the
     // palette (at its place or the one it will first take).
     connect(CurvedLineExplorerToolW, &QDockWidget::visibilityChanged, this, [this](bool visible) {
@@ -632,25 +199,15 @@ void TMainForm::FonksiyonHesaplayicisiClick()
 
 void TMainForm::EgriKaydetButtonClick()
 {
-    const TCurvedLineExplorer& e = *CurvedLineExplorerToolW;
-    LibraryStoreCurve(this,
-        { e.FTypeComboBox->currentIndex(), e.fxEdit->text(), e.fyEdit->text(), e.fzEdit->text() },
-        LibraryOptions());
+    LibraryStoreCurve(this, CurvedLineExplorerToolW->FormulaKey(), LibraryOptions());
 }
 
 void TMainForm::CLSelectButtonClick()
 {
-    TCurvedLineExplorer& e = *CurvedLineExplorerToolW;
-    const std::optional<TCurveKey> chosen = LibrarySelectCurve(this,
-        { e.FTypeComboBox->currentIndex(), e.fxEdit->text(), e.fyEdit->text(), e.fzEdit->text() },
-        LibraryOptions());
-    if (!chosen)
-        return;
-    e.FTypeComboBox->setCurrentIndex(chosen->Type);
-    e.FTypeComboBoxChange();
-    e.fxEdit->setText(chosen->FunctionX);
-    e.fyEdit->setText(chosen->FunctionY);
-    e.fzEdit->setText(chosen->FunctionZ);
+    const std::optional<TCurveKey> chosen
+        = LibrarySelectCurve(this, CurvedLineExplorerToolW->FormulaKey(), LibraryOptions());
+    if (chosen)
+        CurvedLineExplorerToolW->TakeFormulas(*chosen);
 }
 
 // ---- Status line and hints -------------------------------------------------------

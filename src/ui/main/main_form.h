@@ -3,6 +3,7 @@
 #include "ui/graph/graph_host.h"
 #include "ui/library/curved_line_s_frm.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -107,14 +108,7 @@ public:
     void YazarHakknda1Click();
     void DuvarKagidiClick();
     // View and zoom commands.
-    void PerspektifButtonClick();
-    void APerspektifClick();
-    void DortGorBtnClick();
-    void DortGorunusClick();
-    void AnimationButtonClick();
-    void HareketliClick();
-    void PlaneMenuClick(int plane);
-    void PlaneButtonClick(int plane);
+    void PlaneClick(int plane, bool visible);
     void CizimSekliClick(int style);
     void EneUydurClick();
     void BoyaUydurClick();
@@ -158,7 +152,7 @@ public:
     QAction *TPStandart, *TPGoruntu;
 
     // Toolbars and their buttons.
-    QToolBar *StandartToolbar, *GorontuToolbar;
+    QToolBar *StandartToolbar = nullptr, *GorontuToolbar = nullptr;
     QAction *YeniPencereButton, *KaydetButton, *YazdirButton, *OnIzlemeButton, *KopyalaButton,
         *EgriGezginiButton, *OperatorSelectButton, *GorontuToolBtn, *YerlestirButton,
         *BasamaklaButton, *YatayDoseButton, *DikeyDoseButton, *SaysalDegerlerButton,
@@ -187,11 +181,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The menus and toolbars come from tables (main_form_menus.cpp).
+    struct TMenuRow;
+    struct TButtonRow;
+    using TCommandHandler = void (*)(TMainForm& form, bool checked);
+    template <void (TGrafikMChildFrm::*Operation)()>
+    static void GraphCommand(TMainForm& form, bool checked);
     void CreateMenus();
     void CreateToolbars();
+    void CreateZoomBox();
+    void SetUpCommand(QAction* action, const char* shortCut, const char* tip, const char* status,
+        int check, int group, bool graph, QHash<int, QActionGroup*>& groups);
+    // Runs handler when action is triggered, through the error report, after giving
+    // the action's partner (menu item or button of one command) its check mark.
+    void ConnectCommand(QAction* action, TCommandHandler handler);
     void CreateStatusLine();
     void CreateToolWindows();
-    QList<QAction*> GraphCommands() const;
     // Runs body on the active graph window, if any, through the error report.
     void OnGraph(const std::function<void(TGrafikMChildFrm&)>& body);
     void SwapZoomSlot(Qt::Orientation orientation);
@@ -209,5 +214,9 @@ private:
     bool FLayoutSaved = false;
     TOpenDialogRunner FOpenDialogRunner;
     QAction* FExitSeparator = nullptr;
+    // The commands enabled exactly while a graph window is active.
+    QList<QAction*> FGraphCommands;
+    QHash<QAction*, TCommandHandler> FHandlers;
+    QHash<QAction*, QAction*> FPartners;
     QList<QAction*> FRecentActions;
 };

@@ -56,29 +56,13 @@ TZoomText readZoomText(const QString& text)
 }
 }
 
-QList<QAction*> TMainForm::GraphCommands() const
-{
-    return { Kaydet, SaveAs, BaskiOnizleme, Yazdir, AktifFormuKapat, TumFormlariKapat, Kopyala,
-        TumunuSil, EgriGezgini, OperatorSelect, SayisalDegerler, Basamakla, YatayDose, DikeyDose,
-        TumunuKucult, Duzenle, XYDuzlemi, XZDuzlemi, YZDuzlemi, CizgiCizimSekli, NoktaCizimSekli,
-        APerspektif, DortGorunus, Hareketli, TumOzellikler, PerspektifBakis, OndenBakis,
-        UsttenBakis, YandanBakis, DigerBakis, Buyult, Kucult, EneUydur, BoyaUydur, GercekBoyut, B25,
-        B75, B100, B200, B400, DigerBuyukluk, KaydetButton, YazdirButton, OnIzlemeButton,
-        KopyalaButton, EgriGezginiButton, OperatorSelectButton, YerlestirButton, BasamaklaButton,
-        YatayDoseButton, DikeyDoseButton, SaysalDegerlerButton, PropertiesButton, XYDuzlemiButton,
-        XZDuzlemiButton, YZDuzlemiButton, CizgiCizimButton, NoktaCizimButton, PerspektifButton,
-        DortGorBtn, AnimationButton, OndenGorBtn, UsttenGorBtn, YandanGorBtn, PerspektifGorBtn,
-        SurukleButton, DondurButton, ZoomInButton, ZoomOutButton, BuyuklukButton,
-        BuyuklukComboAction };
-}
-
 void TMainForm::UpdateMenuItems()
 {
     const bool graph = ActiveGraphWindow() != nullptr;
     if (Kaydet->isEnabled() == graph && property("menusSet").toBool())
         return;
     setProperty("menusSet", true);
-    for (QAction* action : GraphCommands())
+    for (QAction* action : FGraphCommands)
         action->setEnabled(graph);
     BuyuklukComboBox->setEnabled(graph);
     CurvedLineExplorerToolW->SetGraphControlsEnabled(graph);
@@ -93,65 +77,16 @@ void TMainForm::UpdateUndoItems()
 
 // ---- Commands ----------------------------------------------------------------------
 
-void TMainForm::PerspektifButtonClick()
+void TMainForm::PlaneClick(int plane, bool visible)
 {
-    APerspektif->setChecked(PerspektifButton->isChecked());
-    OnGraph([this](auto& g) { g.SetPerspective(APerspektif->isChecked()); });
-}
-
-void TMainForm::APerspektifClick()
-{
-    PerspektifButton->setChecked(APerspektif->isChecked());
-    OnGraph([this](auto& g) { g.SetPerspective(APerspektif->isChecked()); });
-}
-
-void TMainForm::DortGorBtnClick()
-{
-    DortGorunus->setChecked(DortGorBtn->isChecked());
-    OnGraph([this](auto& g) { g.SetFourView(DortGorBtn->isChecked()); });
-}
-
-void TMainForm::DortGorunusClick()
-{
-    DortGorBtn->setChecked(DortGorunus->isChecked());
-    OnGraph([this](auto& g) { g.SetFourView(DortGorunus->isChecked()); });
-}
-
-void TMainForm::AnimationButtonClick()
-{
-    Hareketli->setChecked(AnimationButton->isChecked());
-    OnGraph([this](auto& g) { g.SetAnimation(AnimationButton->isChecked()); });
-}
-
-void TMainForm::HareketliClick()
-{
-    AnimationButton->setChecked(Hareketli->isChecked());
-    OnGraph([this](auto& g) { g.SetAnimation(Hareketli->isChecked()); });
-}
-
-void TMainForm::PlaneMenuClick(int plane)
-{
-    QAction* item = plane == 1 ? XYDuzlemi : plane == 2 ? XZDuzlemi : YZDuzlemi;
-    QAction* button = plane == 1 ? XYDuzlemiButton : plane == 2 ? XZDuzlemiButton : YZDuzlemiButton;
-    OnGraph([&](auto& g) { g.SetPlaneVisible(plane, item->isChecked()); });
-    button->setChecked(item->isChecked());
-}
-
-void TMainForm::PlaneButtonClick(int plane)
-{
-    QAction* item = plane == 1 ? XYDuzlemi : plane == 2 ? XZDuzlemi : YZDuzlemi;
-    QAction* button = plane == 1 ? XYDuzlemiButton : plane == 2 ? XZDuzlemiButton : YZDuzlemiButton;
-    OnGraph([&](auto& g) { g.SetPlaneVisible(plane, button->isChecked()); });
-    item->setChecked(button->isChecked());
+    OnGraph([&](auto& g) { g.SetPlaneVisible(plane, visible); });
 }
 
 void TMainForm::CizimSekliClick(int style)
 {
     OnGraph([style](auto& g) { g.SetAllCurvesStyle(style); });
     (style == 0 ? CizgiCizimSekli : NoktaCizimSekli)->setChecked(true);
-    // Shown in the explorer without marking the current curve as changed: an
-    // index set by the program does not run the explorer's change handler.
-    CurvedLineExplorerToolW->CizimSekliCombo->setCurrentIndex(style);
+    CurvedLineExplorerToolW->ShowDrawingStyle(style);
 }
 
 void TMainForm::EneUydurClick()
@@ -252,4 +187,3 @@ void TMainForm::SetCurveButtons(const TCurveButtons& buttons)
 {
     CurvedLineExplorerToolW->SetCurveButtons(buttons);
 }
-

@@ -9,6 +9,7 @@
 #include "ui/main/operator_select_tool_w.h"
 #include "ui/main/wall_p_dialog_frm.h"
 #include "ui/main/window_bounds.h"
+#include "ui/platform/combo_box.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/help_viewer.h"
 #include "ui/platform/image.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFocusEvent>
 #include <QLabel>
@@ -370,6 +372,51 @@ TEST(MainForm, EndToEndACurveTypedAppliedAndDrawn)
     g->ImageMouseMove(Qt::LeftButton, 10, 50);
     g->Image1MouseUp(Qt::LeftButton, 10, 50);
     EXPECT_EQ(g->DrawFunction().XAxisAngle(), 20);
+}
+
+// The main window reaches the explorer only through its operations: the drawing
+// style commands show the style there without marking the curve as changed, and the
+// explorer's library buttons run the main window's library commands.
+TEST(MainForm, StyleCommandsAndLibraryButtonsCrossThroughTheExplorersOperations)
+{
+    Main main;
+    TMainForm& m = main.m();
+    const QString oldCurrent = QDir::currentPath();
+    QDir::setCurrent(main.dir.path());
+    m.YeniPencereClick();
+    QApplication::processEvents();
+    TGrafikMChildFrm* g = m.ActiveGraphWindow();
+    TCurvedLineExplorer& e = *m.CurvedLineExplorerToolW;
+    e.fyEdit->setText("sin(x)");
+    e.UygulaButton->click();
+    m.NoktaCizimButton->trigger();
+    EXPECT_TRUE(m.NoktaCizimSekli->isChecked());
+    EXPECT_EQ(e.CizimSekliCombo->currentIndex(), 1);
+    EXPECT_FALSE(e.UygulaButton->isEnabled());
+    EXPECT_EQ(g->DrawFunction().Objects().Items(0).Style, csPoints);
+
+    TScopedLibraryPrompts answers({ [](QWidget*, const QString&) {},
+        [](QWidget*, const QString&, const QString&) { return true; } });
+    for (QPushButton* button : { e.EgriKaydetButton, e.CLSelectButton }) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        int rows = -1;
+        whenModal([&] {
+            if (auto* frm = qobject_cast<TCurvedLineSFrm*>(QApplication::activeModalWidget())) {
+                rows = frm->Table1().RecordCount();
+                if (button == e.CLSelectButton)
+                    frm->findChild<QPushButton*>("BtnTamam")->click();
+            }
+        });
+        if (button == e.CLSelectButton)
+            e.fyEdit->setText("cos(x)");
+        button->click();
+        EXPECT_GE(rows, 1) << "the library window with the stored curve";
+    }
+    // The chosen curve comes in with its type's defaults and then its formulas.
+    EXPECT_EQ(e.FTypeComboBox->currentIndex(), 0);
+    EXPECT_EQ(e.fxEdit->text(), "X");
+    EXPECT_EQ(e.fyEdit->text(), "sin(x)");
+    QDir::setCurrent(oldCurrent);
 }
 
 TEST(MainForm, ExplorerDockIsRemembered)
