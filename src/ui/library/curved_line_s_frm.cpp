@@ -21,14 +21,10 @@
 #include <QToolButton>
 #include <QToolTip>
 
-#include <cmath>
-
 namespace {
 
 constexpr long double previewStep = 0.2L;
 constexpr int previewThickness = 2;
-// Moves of the pointer within this many pixels of the last point do not turn.
-constexpr int turnDeadZone = 10;
 
 enum { nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete };
 
@@ -431,8 +427,7 @@ void TCurvedLineSFrm::Table1AfterScroll()
         // A row that does not compile leaves the preview without a curve.
         Guarded([&] { AppendPreviewCurve(false); });
     }
-    FLibraryAngleX = 15;
-    FLibraryAngleY = -30;
+    FTurning.Reset();
     RedrawLibraryPreviews();
     UpdateNavigator();
     SyncGridToTable();
@@ -459,7 +454,7 @@ void TCurvedLineSFrm::RedrawLibraryPreviews()
     }
     if (all || PerspektifGorBtn->isChecked()) {
         preview.SetPerspective(true);
-        preview.SetAngles(FLibraryAngleX, FLibraryAngleY);
+        preview.SetAngles(FTurning.AngleX(), FTurning.AngleY());
         preview.Render(true);
         PerspektifGorImage->SetPicture(preview.Image());
     }
@@ -563,24 +558,13 @@ void TCurvedLineSFrm::ArkapilanColorComboDblClick()
 
 void TCurvedLineSFrm::PerspektifGorImageMouseDown(Qt::MouseButton, int x, int y)
 {
-    FLastX = x;
-    FLastY = y;
-    FPressed = true;
+    FTurning.MouseDown(x, y);
 }
 
 void TCurvedLineSFrm::PerspektifGorImageMouseMove(Qt::MouseButtons buttons, int x, int y)
 {
-    if (!FPressed)
-        return;
-    if (std::abs(x - FLastX) <= turnDeadZone && std::abs(y - FLastY) <= turnDeadZone)
-        return;
-    if (!buttons.testFlag(Qt::LeftButton))
-        return;
-    FLibraryAngleX += static_cast<long double>(y - FLastY) / 2;
-    FLibraryAngleY += static_cast<long double>(FLastX - x) / 2;
-    RedrawLibraryPreviews();
-    FLastX = x;
-    FLastY = y;
+    if (FTurning.MouseMove(x, y, buttons.testFlag(Qt::LeftButton)))
+        RedrawLibraryPreviews();
 }
 
-void TCurvedLineSFrm::PerspektifGorImageMouseUp() { FPressed = false; }
+void TCurvedLineSFrm::PerspektifGorImageMouseUp() { FTurning.MouseUp(); }

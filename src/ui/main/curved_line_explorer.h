@@ -3,6 +3,7 @@
 #include "render/draw_function.h"
 #include "ui/graph/curve_editing.h"
 #include "ui/graph/editor_values.h"
+#include "ui/platform/preview_turning.h"
 
 #include <QDockWidget>
 #include <QPointer>
@@ -66,11 +67,6 @@ public:
     static constexpr int PreviewWidth = 240;
     static constexpr int PreviewHeight = 165;
     static constexpr int PreviewZoom = 50;
-    static constexpr long double PreviewStartAngleX = 15;
-    static constexpr long double PreviewStartAngleY = -30;
-    // A preview drag acts once the pointer is more than this far from where
-    // it last acted, in either direction.
-    static constexpr int PreviewDragThreshold = 10;
 
     // The active graph window, or null while another child window (or none) is active.
     using TActiveGraphWindow = std::function<TGrafikMChildFrm*()>;
@@ -97,8 +93,8 @@ public:
     // The preview.
     TDrawFunction& PreviewRenderer() { return FPreviewRenderer; }
     const TDrawFunction& PreviewRenderer() const { return FPreviewRenderer; }
-    long double PreviewAngleX() const { return FPreviewAngleX; }
-    long double PreviewAngleY() const { return FPreviewAngleY; }
+    long double PreviewAngleX() const { return FPreviewTurning.AngleX(); }
+    long double PreviewAngleY() const { return FPreviewTurning.AngleY(); }
 
     // The fields as one curve's editor values. Raises EConvertError when the step
     // text is no number.
@@ -217,11 +213,7 @@ private:
     void SetStep(double step);
 
     TDrawFunction FPreviewRenderer;
-    long double FPreviewAngleX = PreviewStartAngleX;
-    long double FPreviewAngleY = PreviewStartAngleY;
-    bool FPreviewPressed = false;
-    int FPreviewX = 0;
-    int FPreviewY = 0;
+    TPreviewTurning FPreviewTurning;
 
     TActiveGraphWindow FActiveGraphWindow;
     TPreviewProperties FOnPreviewProperties;
