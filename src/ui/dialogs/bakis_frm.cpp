@@ -2,6 +2,7 @@
 
 #include "ui/dialogs/dialog_help.h"
 #include "ui/dialogs/spin_edit.h"
+#include "ui/platform/dialog_keys.h"
 #include "ui/platform/error_report.h"
 
 #include <QGridLayout>
@@ -85,13 +86,7 @@ void TBakisFrm::YandanRadioBtnClick()
 
 void TBakisFrm::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        BtnTamam->click();
-        return;
-    }
-    if (event->key() == Qt::Key_F1) {
-        Guarded([] { ShowDialogHelp(HelpContext); });
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!AnswerDialogKey(
+            event, [] { ShowDialogHelp(HelpContext); }, BtnTamam))
+        QDialog::keyPressEvent(event);
 }

@@ -7,6 +7,7 @@
 #include "ui/dialogs/dialog_help.h"
 #include "ui/dialogs/point_table_export.h"
 #include "ui/dialogs/spin_edit.h"
+#include "ui/platform/dialog_keys.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/image.h"
 
@@ -393,9 +394,6 @@ bool TSaysalFrm::ExportTo(const QString& fileName)
 
 void TSaysalFrm::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_F1) {
-        Guarded([this] { BtnYardimClick(); });
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!AnswerDialogKey(event, [this] { BtnYardimClick(); }))
+        QDialog::keyPressEvent(event);
 }

@@ -5,6 +5,7 @@
 #include "ui/library/curve_grid_model.h"
 #include "ui/library/library_prompts.h"
 #include "ui/platform/color_combo.h"
+#include "ui/platform/dialog_keys.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/help_viewer.h"
 #include "ui/platform/image.h"
@@ -295,10 +296,8 @@ void TCurvedLineSFrm::ActivationChanged()
 void TCurvedLineSFrm::keyPressEvent(QKeyEvent* event)
 {
     // As a child window the frame's F1 finds this window's topic; alone, F1 is ours.
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        emit HelpRequested();
+    if (AnswerDialogKey(event, [this] { emit HelpRequested(); }))
         return;
-    }
     // As a child window of the frame, Escape and Enter belong to the controls,
     // not to a dialog's buttons.
     if (!isWindow()) {
