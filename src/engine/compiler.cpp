@@ -20,25 +20,10 @@ constexpr int MaxPendingFunctions = 20;
     throw EFonksiyonError(FormatText(SyntaxMessage, detail));
 }
 
-bool isOpener(const TExpressionElement& e)
-{
-    return e.Kind == ekOperator
-        && (e.Code == opOpenRound || e.Code == opOpenSquare || e.Code == opOpenAbs);
-}
-
-bool isCloser(const TExpressionElement& e)
-{
-    return e.Kind == ekOperator
-        && (e.Code == opCloseRound || e.Code == opCloseSquare || e.Code == opCloseAbs);
-}
-
-// Operators after which a sign is unary: all but those that end an operand.
-bool opensOperand(const TExpressionElement& e)
-{
-    return e.Kind == ekOperator && !isCloser(e) && e.Code != opFactorial;
-}
-
-bool isSign(const TExpressionElement& e, std::uint8_t code) { return e.IsOperator(code); }
+// The element's operator code, or -1 when it is no operator.
+int operatorCode(const TExpressionElement& e) { return e.Kind == ekOperator ? e.Code : -1; }
+bool isOpener(const TExpressionElement& e) { return IsOpener(operatorCode(e)); }
+bool isCloser(const TExpressionElement& e) { return IsCloser(operatorCode(e)); }
 
 bool isInfix(const TExpressionElement& e)
 {
@@ -191,8 +176,8 @@ TExpressionArray ResolveSigns(const TExpressionArray& elements)
     };
     for (int i = 0; i < elements.Count(); ++i) {
         const TExpressionElement& e = elements[i];
-        const bool unary = (isSign(e, opAdd) || isSign(e, opSubtract))
-            && (i == 0 || opensOperand(elements[i - 1]));
+        const bool unary
+            = IsSign(operatorCode(e)) && (i == 0 || OpensOperand(operatorCode(elements[i - 1])));
         const TExpressionElement* next = i + 1 < elements.Count() ? &elements[i + 1] : nullptr;
         if (unary && next != nullptr) {
             const bool negative = e.Code == opSubtract;
