@@ -50,28 +50,24 @@ void checkNeighbours(const TExpressionArray& elements)
         const bool nextOpensOrAssigns = isOpener(next) || next.IsOperator(opAssign);
         switch (current.Kind) {
         case ekVariable:
-            if (!nextIsOperator)
-                syntaxError(current.Name + " değişkeninden sonra mutlaka bir operator gelmelidir");
-            if (isOpener(next))
-                syntaxError(
-                    current.Name + " değişkeninden sonra" + symbol(next) + " operand ı gelmiş");
-            break;
         case ekNumber:
+        case ekConstant: {
+            // An operand is followed by an operator, never by an opener; a value
+            // (a number or a constant) not by `=` either.
+            const bool variable = current.Kind == ekVariable;
+            const auto after = [&current, variable] {
+                return ElementText(current)
+                    + (variable                        ? " değişkeninden sonra"
+                            : current.Kind == ekNumber ? " sayısından sonra"
+                                                       : " sabitinden sonra");
+            };
             if (!nextIsOperator)
-                syntaxError(
-                    ElementText(current) + " sayısından sonra mutlaka bir operator gelmelidir");
-            if (nextOpensOrAssigns)
-                syntaxError(ElementText(current) + " sayısından sonra" + symbol(next)
-                    + " operand ı gelmiş");
+                syntaxError(after() + " mutlaka bir operator gelmelidir");
+            if (variable ? isOpener(next) : nextOpensOrAssigns)
+                syntaxError(after() + symbol(next)
+                    + (current.Kind == ekConstant ? "operand ı gelmiş" : " operand ı gelmiş"));
             break;
-        case ekConstant:
-            if (!nextIsOperator)
-                syntaxError(
-                    ElementText(current) + " sabitinden sonra mutlaka bir operator gelmelidir");
-            if (nextOpensOrAssigns)
-                syntaxError(
-                    ElementText(current) + " sabitinden sonra" + symbol(next) + "operand ı gelmiş");
-            break;
+        }
         case ekFunction:
             if (!next.IsOperator(opOpenRound) && !next.IsOperator(opOpenSquare))
                 syntaxError(functionMessage(current));
