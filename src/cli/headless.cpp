@@ -32,9 +32,9 @@ int RunHeadless(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     // Qt sees the program name alone, so that no argument of ours is taken for
-    // one of its own options (-platform, -style, ...).
-    static int qtArgc = 1;
-    static char* qtArgv[] = { argv[0], nullptr };
+    // one of its own options (-platform, -style, ...). Both outlive the application.
+    int qtArgc = 1;
+    char* qtArgv[] = { argv[0], nullptr };
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietHandler);
     // Only pictures need the platform (fonts for the labels); the others run on Qt Core.

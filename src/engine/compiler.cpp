@@ -20,25 +20,10 @@ constexpr int MaxPendingFunctions = 20;
     throw EFonksiyonError(FormatText(SyntaxMessage, detail));
 }
 
-bool isOpener(const TExpressionElement& e)
-{
-    return e.Kind == ekOperator
-        && (e.Code == opOpenRound || e.Code == opOpenSquare || e.Code == opOpenAbs);
-}
-
-bool isCloser(const TExpressionElement& e)
-{
-    return e.Kind == ekOperator
-        && (e.Code == opCloseRound || e.Code == opCloseSquare || e.Code == opCloseAbs);
-}
-
-// Operators after which a sign is unary: all but those that end an operand.
-bool opensOperand(const TExpressionElement& e)
-{
-    return e.Kind == ekOperator && !isCloser(e) && e.Code != opFactorial;
-}
-
-bool isSign(const TExpressionElement& e, std::uint8_t code) { return e.IsOperator(code); }
+// The element's operator code, or -1 when it is no operator.
+int operatorCode(const TExpressionElement& e) { return e.Kind == ekOperator ? e.Code : -1; }
+bool isOpener(const TExpressionElement& e) { return IsOpener(operatorCode(e)); }
+bool isCloser(const TExpressionElement& e) { return IsCloser(operatorCode(e)); }
 
 bool isInfix(const TExpressionElement& e)
 {
@@ -65,28 +50,24 @@ void checkNeighbours(const TExpressionArray& elements)
         const bool nextOpensOrAssigns = isOpener(next) || next.IsOperator(opAssign);
         switch (current.Kind) {
         case ekVariable:
-            if (!nextIsOperator)
-                syntaxError(current.Name + " değişkeninden sonra mutlaka bir operator gelmelidir");
-            if (isOpener(next))
-                syntaxError(
-                    current.Name + " değişkeninden sonra" + symbol(next) + " operand ı gelmiş");
-            break;
         case ekNumber:
+        case ekConstant: {
+            // An operand is followed by an operator, never by an opener; a value
+            // (a number or a constant) not by `=` either.
+            const bool variable = current.Kind == ekVariable;
+            const auto after = [&current, variable] {
+                return ElementText(current)
+                    + (variable                        ? " değişkeninden sonra"
+                            : current.Kind == ekNumber ? " sayısından sonra"
+                                                       : " sabitinden sonra");
+            };
             if (!nextIsOperator)
-                syntaxError(
-                    ElementText(current) + " sayısından sonra mutlaka bir operator gelmelidir");
-            if (nextOpensOrAssigns)
-                syntaxError(ElementText(current) + " sayısından sonra" + symbol(next)
-                    + " operand ı gelmiş");
+                syntaxError(after() + " mutlaka bir operator gelmelidir");
+            if (variable ? isOpener(next) : nextOpensOrAssigns)
+                syntaxError(after() + symbol(next)
+                    + (current.Kind == ekConstant ? "operand ı gelmiş" : " operand ı gelmiş"));
             break;
-        case ekConstant:
-            if (!nextIsOperator)
-                syntaxError(
-                    ElementText(current) + " sabitinden sonra mutlaka bir operator gelmelidir");
-            if (nextOpensOrAssigns)
-                syntaxError(
-                    ElementText(current) + " sabitinden sonra" + symbol(next) + "operand ı gelmiş");
-            break;
+        }
         case ekFunction:
             if (!next.IsOperator(opOpenRound) && !next.IsOperator(opOpenSquare))
                 syntaxError(functionMessage(current));
@@ -191,8 +172,8 @@ TExpressionArray ResolveSigns(const TExpressionArray& elements)
     };
     for (int i = 0; i < elements.Count(); ++i) {
         const TExpressionElement& e = elements[i];
-        const bool unary = (isSign(e, opAdd) || isSign(e, opSubtract))
-            && (i == 0 || opensOperand(elements[i - 1]));
+        const bool unary
+            = IsSign(operatorCode(e)) && (i == 0 || OpensOperand(operatorCode(elements[i - 1])));
         const TExpressionElement* next = i + 1 < elements.Count() ? &elements[i + 1] : nullptr;
         if (unary && next != nullptr) {
             const bool negative = e.Code == opSubtract;

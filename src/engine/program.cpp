@@ -14,7 +14,47 @@
 #include <unordered_map>
 
 namespace {
-long double gAbsentValue = 0; // what a variable missing from the table reads
+constexpr long double absentValue = 0; // what a variable missing from the table reads
+
+// The instruction an infix operator becomes, by where its right operand comes
+// from: the stack, a constant or a variable. The common arithmetic has
+// instructions of its own; the rest runs through `operation` with its code.
+struct TInfixForms {
+    TProgram::TOp OnStack, WithConstant, WithVariable;
+};
+
+constexpr TInfixForms infixForms(std::uint8_t code)
+{
+    switch (code) {
+    case opAdd:
+        return { TProgram::oAdd, TProgram::oAddConst, TProgram::oAddVar };
+    case opSubtract:
+        return { TProgram::oSubtract, TProgram::oSubtractConst, TProgram::oSubtractVar };
+    case opMultiply:
+        return { TProgram::oMultiply, TProgram::oMultiplyConst, TProgram::oMultiplyVar };
+    case opDivide:
+        return { TProgram::oDivide, TProgram::oDivideConst, TProgram::oDivideVar };
+    case opPower:
+        return { TProgram::oPower, TProgram::oOperatorConst, TProgram::oOperatorVar };
+    default:
+        return { TProgram::oOperator, TProgram::oOperatorConst, TProgram::oOperatorVar };
+    }
+}
+
+// The instruction a function becomes: the ones a curve calls most have their own.
+constexpr TProgram::TOp functionOp(std::uint8_t code)
+{
+    switch (code) {
+    case fnSin:
+        return TProgram::oSin;
+    case fnCos:
+        return TProgram::oCos;
+    case fnAbs:
+        return TProgram::oAbs;
+    default:
+        return TProgram::oFunction;
+    }
+}
 
 // What the builder knows of one stack entry.
 struct TEntry {
@@ -107,7 +147,20 @@ void TProgram::Build(const TExpressionArray& postfix)
         maxDepth = std::max(maxDepth, entries.size());
     };
     const auto pushConstant = [&](long double value) {
-        push({ oConst, 0, -1, 0, value, nullptr }, { true, -1 });
+        push({ oConst, 0, -1, 0, value, nullptr, nullptr }, { true, -1 });
+    };
+    // An operation on constants alone is done now, in place of its operands;
+    // one that fails is left to fail at evaluation, where the user sees it.
+    const auto folded = [&](std::size_t operands, auto compute) {
+        try {
+            const long double value = compute();
+            code.resize(code.size() - operands);
+            entries.resize(entries.size() - operands);
+            pushConstant(value);
+            return true;
+        } catch (const Exception&) {
+            return false;
+        }
     };
 
     for (int i = 0; i < postfix.Count(); ++i) {
@@ -121,44 +174,26 @@ void TProgram::Build(const TExpressionArray& postfix)
             break;
         case ekVariable: {
             const int name = nameIndex(e.Name);
-            push({ oVar, 0, name, 0, 0, nullptr }, { false, name });
+            push({ oVar, 0, name, 0, 0, nullptr, nullptr }, { false, name });
             break;
         }
-        case ekFunction: {
+        case ekFunction:
             if (entries.empty())
                 malformed();
-            if (entries.back().Constant) {
-                try {
-                    const long double value = arithmetic::function(e.Code, code.back().Value);
-                    code.pop_back();
-                    entries.pop_back();
-                    pushConstant(value);
-                    break;
-                } catch (const Exception&) {
-                    // left to fail at evaluation, where the user sees it
-                }
-            }
-            const TOp op = e.Code == fnSin ? oSin
-                : e.Code == fnCos          ? oCos
-                : e.Code == fnAbs          ? oAbs
-                                           : oFunction;
-            code.push_back({ op, e.Code, -1, 0, 0, nullptr });
+            if (entries.back().Constant
+                && folded(1, [&] { return arithmetic::function(e.Code, code.back().Value); }))
+                break;
+            code.push_back({ functionOp(e.Code), e.Code, -1, 0, 0, nullptr, nullptr });
             entries.back() = { false, -1 };
             break;
-        }
         case ekOperator: {
             if (e.Code == opNot) {
                 if (entries.empty())
                     malformed();
-                if (entries.back().Constant) {
-                    try {
-                        const long double value = arithmetic::logicalNot(code.back().Value);
-                        code.back().Value = value;
-                        break;
-                    } catch (const Exception&) {
-                    }
-                }
-                code.push_back({ oNot, e.Code, -1, 0, 0, nullptr });
+                if (entries.back().Constant
+                    && folded(1, [&] { return arithmetic::logicalNot(code.back().Value); }))
+                    break;
+                code.push_back({ oNot, e.Code, -1, 0, 0, nullptr, nullptr });
                 entries.back() = { false, -1 };
                 break;
             }
@@ -167,24 +202,19 @@ void TProgram::Build(const TExpressionArray& postfix)
             const TEntry right = entries[entries.size() - 1];
             const TEntry left = entries[entries.size() - 2];
             if (e.Code == opAssign) {
-                code.push_back({ oAssign, e.Code, left.Name, 0, 0, nullptr });
+                code.push_back({ oAssign, e.Code, left.Name, 0, 0, nullptr, nullptr });
                 entries.pop_back();
                 entries.back() = { false, left.Name };
                 break;
             }
-            if (left.Constant && right.Constant) {
-                try {
-                    const long double value = arithmetic::operation(
+            if (left.Constant && right.Constant && folded(2, [&] {
+                    return arithmetic::operation(
                         e.Code, code[code.size() - 2].Value, code.back().Value);
-                    code.resize(code.size() - 2);
-                    entries.resize(entries.size() - 2);
-                    pushConstant(value);
-                    break;
-                } catch (const Exception&) {
-                }
-            }
+                }))
+                break;
             entries.pop_back();
             entries.back() = { false, -1 };
+            const TInfixForms forms = infixForms(e.Code);
             // The right operand is a single push when it is the last instruction.
             TInstruction& last = code.back();
             if (last.Op == oConst) {
@@ -192,34 +222,18 @@ void TProgram::Build(const TExpressionArray& postfix)
                 if (std::int64_t n = 0; e.Code == opPower && WholeToInt64(v, n) && n >= -2147483647
                     && n <= 2147483647) {
                     last = { n == 2 ? oSquare : oWholePowerConst, e.Code, -1, static_cast<long>(n),
-                        v, nullptr };
+                        v, nullptr, nullptr };
                     break;
                 }
-                const TOp op = e.Code == opAdd ? oAddConst
-                    : e.Code == opSubtract     ? oSubtractConst
-                    : e.Code == opMultiply     ? oMultiplyConst
-                    : e.Code == opDivide       ? oDivideConst
-                                               : oOperatorConst;
-                last = { op, e.Code, -1, 0, v, nullptr };
+                last = { forms.WithConstant, e.Code, -1, 0, v, nullptr, nullptr };
                 break;
             }
             if (last.Op == oVar) {
-                const TOp op = e.Code == opAdd ? oAddVar
-                    : e.Code == opSubtract     ? oSubtractVar
-                    : e.Code == opMultiply     ? oMultiplyVar
-                    : e.Code == opDivide       ? oDivideVar
-                                               : oOperatorVar;
-                last.Op = op;
+                last.Op = forms.WithVariable;
                 last.Code = e.Code;
                 break;
             }
-            const TOp op = e.Code == opAdd ? oAdd
-                : e.Code == opSubtract     ? oSubtract
-                : e.Code == opMultiply     ? oMultiply
-                : e.Code == opDivide       ? oDivide
-                : e.Code == opPower        ? oPower
-                                           : oOperator;
-            code.push_back({ op, e.Code, -1, 0, 0, nullptr });
+            code.push_back({ forms.OnStack, e.Code, -1, 0, 0, nullptr, nullptr });
             break;
         }
         }
@@ -247,16 +261,15 @@ void TProgram::Resolve(TVariableMemory* memory)
             slots[i] = memory->ValueSlot(FNames[i]);
     FSlots.clear();
     for (long double* slot : slots)
-        FSlots.push_back(slot != nullptr ? slot : &gAbsentValue);
+        FSlots.push_back(slot != nullptr ? slot : &absentValue);
     for (TInstruction& instruction : FCode) {
+        if (instruction.Name < 0)
+            continue;
+        long double* slot = slots[static_cast<std::size_t>(instruction.Name)];
         if (instruction.Op == oAssign)
-            instruction.Var = instruction.Name >= 0
-                ? slots[static_cast<std::size_t>(instruction.Name)]
-                : nullptr;
-        else if (instruction.Name >= 0) {
-            long double* slot = slots[static_cast<std::size_t>(instruction.Name)];
-            instruction.Var = slot != nullptr ? slot : &gAbsentValue;
-        }
+            instruction.Target = slot;
+        else
+            instruction.Var = slot != nullptr ? slot : &absentValue;
     }
     FResolved = true;
     FResolvedMemory = memory;
@@ -414,8 +427,8 @@ template <bool Checked> long double TProgram::Execute()
             break;
         case oAssign:
             --sp;
-            if (ip->Var != nullptr)
-                *ip->Var = top;
+            if (ip->Target != nullptr)
+                *ip->Target = top;
             break;
         }
     }

@@ -82,7 +82,8 @@ private:
         std::int32_t Name; // index into FNames, or -1
         long Whole;
         long double Value;
-        long double* Var;
+        const long double* Var; // what oVar and the operators on a variable read
+        long double* Target; // what oAssign writes: null when the table has no such variable
     };
 
     void Resolve(TVariableMemory* memory);
@@ -91,7 +92,7 @@ private:
     bool InputsFinite() const;
 
     std::vector<TInstruction> FCode;
-    std::vector<long double*> FSlots; // each distinct variable read, once
+    std::vector<const long double*> FSlots; // each distinct variable read, once
     TTrigCache* FTrig = nullptr;
     bool FAssigns = false;
     std::vector<long double> FStack;

@@ -14,14 +14,6 @@ bool readsAsNumber(std::string_view token)
     return TryTextToFloat(token, ignored);
 }
 
-// An operator that leaves an operand open, so a sign after it is unary.
-bool opensOperand(std::string_view token)
-{
-    const int code = FindOperator(token);
-    return code >= 0 && code != opCloseRound && code != opCloseSquare && code != opCloseAbs
-        && code != opFactorial;
-}
-
 bool allDigits(std::string_view token)
 {
     if (token.empty())
@@ -62,10 +54,10 @@ std::vector<std::string> GlueSigns(std::vector<std::string> pending)
 {
     std::vector<std::string> result;
     result.reserve(pending.size());
-    std::string previous = "+";
+    std::string previous = "+"; // the start reads as after an operator
     for (std::size_t i = 0; i < pending.size(); ++i) {
         std::string t = std::move(pending[i]); // only tokens ahead are read again
-        if ((t == "+" || t == "-") && opensOperand(previous) && i + 1 < pending.size()
+        if ((t == "+" || t == "-") && OpensOperand(FindOperator(previous)) && i + 1 < pending.size()
             && readsAsNumber(pending[i + 1])) {
             if (t == "-")
                 pending[i + 1] = '-' + pending[i + 1];

@@ -150,6 +150,30 @@ constexpr std::uint8_t Precedence(std::uint8_t operatorCode)
     return operatorCode < OperatorTable.size() ? OperatorTable[operatorCode].Precedence : 0;
 }
 
+// The brackets: each closer's code follows its opener's.
+constexpr bool IsOpener(int operatorCode)
+{
+    return operatorCode == opOpenRound || operatorCode == opOpenSquare || operatorCode == opOpenAbs;
+}
+constexpr bool IsCloser(int operatorCode)
+{
+    return operatorCode == opCloseRound || operatorCode == opCloseSquare
+        || operatorCode == opCloseAbs;
+}
+
+// The sign rule, for the tokens and for the recognised elements alike: a `+` or
+// `-` is a sign (unary) at the start of a formula and after an operator that
+// leaves an operand open, which is every operator but the closers and `!`. A
+// code of -1 stands for anything that is no operator.
+constexpr bool IsSign(int operatorCode)
+{
+    return operatorCode == opAdd || operatorCode == opSubtract;
+}
+constexpr bool OpensOperand(int operatorCode)
+{
+    return operatorCode >= 0 && !IsCloser(operatorCode) && operatorCode != opFactorial;
+}
+
 // Recognition of one token (already lower case). Each returns -1 when the token
 // is not of that kind.
 int FindOperator(std::string_view token); // symbols, then word forms

@@ -3,6 +3,7 @@
 #include "curves/object_list.h"
 
 #include <string>
+#include <utility>
 
 // Runs call and returns the message of the EObjectListError it raises.
 template <typename F> std::string ObjectListMessage(F&& call)
@@ -25,6 +26,19 @@ struct TCurveValues {
     long double Step = 1;
     bool Visible = true;
 };
+
+// A curve of the given type, formulas and step, the rest as the explorer starts.
+inline TCurveValues Curve(
+    int type, std::string fx, std::string fy, std::string fz, long double step = 1)
+{
+    TCurveValues v;
+    v.Type = type;
+    v.Fx = std::move(fx);
+    v.Fy = std::move(fy);
+    v.Fz = std::move(fz);
+    v.Step = step;
+    return v;
+}
 
 inline int Append(TObjectList& list, const TCurveValues& v)
 {

@@ -7,17 +7,6 @@
 #include <limits>
 
 namespace {
-TCurveValues curve(int type, std::string fx, std::string fy, std::string fz, long double step = 1)
-{
-    TCurveValues v;
-    v.Type = type;
-    v.Fx = std::move(fx);
-    v.Fy = std::move(fy);
-    v.Fz = std::move(fz);
-    v.Step = step;
-    return v;
-}
-
 std::string text(const TFonksiyon* f) { return f ? f->GetText() : "<none>"; }
 
 // A scene matrix the list projects with; tests change it to tell a fresh
@@ -37,13 +26,13 @@ TEST(ObjectList, FindCurveComparesTheTextsEachTypeUses)
 {
     TObjectList list;
     const TCurveValues stored[] = {
-        curve(ctXYPlane, "fx0", "sin(x)", "fz0"),
-        curve(ctXZPlane, "a", "b", "x+1"),
-        curve(ctYZPlane, "", "", "y*y"),
-        curve(ctXYZSpace, "", "x", "x*x"),
-        curve(ctSpherical, "a", "b", "a+b", 0.5L),
-        curve(ctPolar, "", "", "2"),
-        curve(ctCylindrical, "cos(t)", "sin(t)", "t"),
+        Curve(ctXYPlane, "fx0", "sin(x)", "fz0"),
+        Curve(ctXZPlane, "a", "b", "x+1"),
+        Curve(ctYZPlane, "", "", "y*y"),
+        Curve(ctXYZSpace, "", "x", "x*x"),
+        Curve(ctSpherical, "a", "b", "a+b", 0.5L),
+        Curve(ctPolar, "", "", "2"),
+        Curve(ctCylindrical, "cos(t)", "sin(t)", "t"),
     };
     for (const TCurveValues& v : stored)
         Append(list, v);
@@ -84,12 +73,12 @@ TEST(ObjectList, AppendRefusesDuplicatesAndFaultyFormulas)
 {
     TScene scene;
     TObjectList& list = scene.List;
-    EXPECT_EQ(Append(list, curve(ctXYPlane, "", "x", "")), 0);
-    EXPECT_EQ(Append(list, curve(ctXYPlane, "", "x*x", "")), 1);
+    EXPECT_EQ(Append(list, Curve(ctXYPlane, "", "x", "")), 0);
+    EXPECT_EQ(Append(list, Curve(ctXYPlane, "", "x*x", "")), 1);
     EXPECT_EQ(list.Count(), 2);
 
     // Colour, style, thickness, step and visibility play no part.
-    TCurveValues again = curve(ctXYPlane, "zz", "x*x", "zz", 0.5L);
+    TCurveValues again = Curve(ctXYPlane, "zz", "x*x", "zz", 0.5L);
     again.Color = 7;
     again.Style = csPoints;
     again.Visible = false;
@@ -98,13 +87,13 @@ TEST(ObjectList, AppendRefusesDuplicatesAndFaultyFormulas)
     EXPECT_EQ(list.Count(), 2);
 
     // A faulty formula after a good one: the engine's error passes on, nothing is added.
-    EXPECT_THROW(Append(list, curve(ctCylindrical, "cos(t)", "sin(t", "t")), EFonksiyonError);
-    EXPECT_THROW(Append(list, curve(ctXYZSpace, "", "x", "x+*")), EFonksiyonError);
+    EXPECT_THROW(Append(list, Curve(ctCylindrical, "cos(t)", "sin(t", "t")), EFonksiyonError);
+    EXPECT_THROW(Append(list, Curve(ctXYZSpace, "", "x", "x+*")), EFonksiyonError);
     EXPECT_EQ(list.Count(), 2);
     // The error says which formula was at fault.
-    for (const auto& [values, which] : { std::pair { curve(ctSpherical, "a?", "b", "a"), 0 },
-             { curve(ctCylindrical, "cos(t)", "sin(t", "t"), 1 },
-             { curve(ctXYZSpace, "", "x", "x+*"), 2 } }) {
+    for (const auto& [values, which] : { std::pair { Curve(ctSpherical, "a?", "b", "a"), 0 },
+             { Curve(ctCylindrical, "cos(t)", "sin(t", "t"), 1 },
+             { Curve(ctXYZSpace, "", "x", "x+*"), 2 } }) {
         try {
             Append(list, values);
             ADD_FAILURE() << "appended";
@@ -134,14 +123,14 @@ TEST(ObjectList, EditAttributesOnlyKeepsThePoints)
 {
     TScene scene;
     TObjectList& list = scene.List;
-    Append(list, curve(ctXYPlane, "", "x", ""));
+    Append(list, Curve(ctXYPlane, "", "x", ""));
     const TCurveRecord before = list.Items(0);
     const TSpacePoint* data = before.Points->SpacePointData();
     const int screenX = before.Points->ScreenPoints(0).X; // -10 at 100 %: -200
     EXPECT_EQ(screenX, -200);
 
     scene.Matrix.SetScale(0.1L); // a projection now would give -100
-    TCurveValues v = curve(ctXYPlane, "new fx", "x", "new fz");
+    TCurveValues v = Curve(ctXYPlane, "new fx", "x", "new fz");
     v.Color = 65280;
     v.Style = csPoints;
     v.Thickness = 4;
@@ -174,13 +163,13 @@ TEST(ObjectList, EditStepOnlyRegeneratesWithTheSameFormulas)
 {
     TScene scene;
     TObjectList& list = scene.List;
-    Append(list, curve(ctXYPlane, "", "x*x", ""));
+    Append(list, Curve(ctXYPlane, "", "x*x", ""));
     // Another curve compiled since has emptied the shared variable table.
-    Append(list, curve(ctXYPlane, "", "2", ""));
+    Append(list, Curve(ctXYPlane, "", "2", ""));
     const TCurveRecord before = list.Items(0);
     const TSpacePoint* data = before.Points->SpacePointData();
 
-    Edit(list, 0, curve(ctXYPlane, "", "x*x", "", 0.5L));
+    Edit(list, 0, Curve(ctXYPlane, "", "x*x", "", 0.5L));
     const TCurveRecord after = list.Items(0);
     EXPECT_EQ(after.Fy, before.Fy);
     EXPECT_EQ(after.Points, before.Points);
@@ -200,13 +189,13 @@ TEST(ObjectList, EditOfTypeOrFormulaCompilesAnew)
 {
     TScene scene;
     TObjectList& list = scene.List;
-    Append(list, curve(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", 0.5L));
-    Append(list, curve(ctXYPlane, "", "x", ""));
+    Append(list, Curve(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", 0.5L));
+    Append(list, Curve(ctXYPlane, "", "x", ""));
     const TCurveRecord sphere = list.Items(0);
     const TGoruntuMatrisi* points = sphere.Points;
 
     // To type 0: fx and fz are released, fy is a new object.
-    TCurveValues v = curve(ctXYPlane, "ignored", "x*2", "ignored", 1);
+    TCurveValues v = Curve(ctXYPlane, "ignored", "x*2", "ignored", 1);
     v.Color = 99;
     v.Visible = false;
     Edit(list, 0, v);
@@ -223,10 +212,10 @@ TEST(ObjectList, EditOfTypeOrFormulaCompilesAnew)
     EXPECT_EQ(line.Points->SpacePoints(19).Y, 18);
 
     // Equal to curve 1 in type and texts: refused, curve 0 as it was.
-    EXPECT_EQ(ObjectListMessage([&] { Edit(list, 0, curve(ctXYPlane, "", "x", "", 0.5L)); }),
+    EXPECT_EQ(ObjectListMessage([&] { Edit(list, 0, Curve(ctXYPlane, "", "x", "", 0.5L)); }),
         "Bu eğri daha önce tanımlanmıştır (1)");
     // A faulty formula: the engine's error, curve 0 as it was.
-    EXPECT_THROW(Edit(list, 0, curve(ctXYZSpace, "", "x", "(x")), EFonksiyonError);
+    EXPECT_THROW(Edit(list, 0, Curve(ctXYZSpace, "", "x", "(x")), EFonksiyonError);
     const TCurveRecord kept = list.Items(0);
     EXPECT_EQ(kept.CurveType, ctXYPlane);
     EXPECT_EQ(kept.Fy, line.Fy);
@@ -236,7 +225,7 @@ TEST(ObjectList, EditOfTypeOrFormulaCompilesAnew)
     EXPECT_EQ(kept.Points->SpacePoints(19).Y, 18);
 
     // A changed formula of the same type is compiled anew as well.
-    Edit(list, 0, curve(ctXYPlane, "", "x*3", "", 1));
+    Edit(list, 0, Curve(ctXYPlane, "", "x*3", "", 1));
     EXPECT_NE(list.Items(0).Fy, nullptr);
     EXPECT_EQ(text(list.Items(0).Fy), "x*3");
     EXPECT_EQ(list.Items(0).Points->SpacePoints(19).Y, 27);
@@ -247,9 +236,9 @@ TEST(ObjectList, DeleteClearIndicesAndStyles)
     TObjectList list;
     list.SetAllStyles(csPoints); // empty: nothing happens
     EXPECT_EQ(ObjectListMessage([&] { list.Items(0); }), "List index out of bounds (0)");
-    Append(list, curve(ctXYPlane, "", "1", ""));
-    Append(list, curve(ctXYPlane, "", "2", ""));
-    Append(list, curve(ctXYPlane, "", "3", ""));
+    Append(list, Curve(ctXYPlane, "", "1", ""));
+    Append(list, Curve(ctXYPlane, "", "2", ""));
+    Append(list, Curve(ctXYPlane, "", "3", ""));
     EXPECT_EQ(list.Capacity(), 4);
 
     EXPECT_EQ(ObjectListMessage([&] { list.Delete(3); }), "List index out of bounds (3)");
@@ -277,7 +266,7 @@ TEST(ObjectList, DeleteClearIndicesAndStyles)
     EXPECT_FALSE(list.FindCurve(ctXYPlane, "", "3", "", index));
     EXPECT_EQ(index, 0);
     for (int i = 0; i < 13; ++i)
-        Append(list, curve(ctXYPlane, "", std::to_string(i), ""));
+        Append(list, Curve(ctXYPlane, "", std::to_string(i), ""));
     EXPECT_EQ(list.Capacity(), 28);
 }
 
@@ -288,7 +277,7 @@ TEST(ObjectList, StepsThatCannotSampleTheRangeAreRefused)
 {
     TScene scene;
     TObjectList& list = scene.List;
-    Append(list, curve(ctXYPlane, "", "x", ""));
+    Append(list, Curve(ctXYPlane, "", "x", ""));
     const long double nan = std::numeric_limits<long double>::quiet_NaN();
     const long double inf = std::numeric_limits<long double>::infinity();
     struct Row {
@@ -316,13 +305,13 @@ TEST(ObjectList, StepsThatCannotSampleTheRangeAreRefused)
     const TCurveRecord before = list.Items(0);
     for (const Row& row : rows) {
         SCOPED_TRACE(static_cast<double>(row.step));
-        const TCurveValues v = curve(row.type, "a", "b", "c", row.step);
+        const TCurveValues v = Curve(row.type, "a", "b", "c", row.step);
         EXPECT_EQ(ObjectListMessage([&] { Append(list, v); }), row.message);
         EXPECT_EQ(ObjectListMessage([&] { Edit(list, 0, v); }), row.message);
         // The attributes-only path refuses a new step as well.
         if (row.refusedForLine) {
             EXPECT_EQ(
-                ObjectListMessage([&] { Edit(list, 0, curve(ctXYPlane, "", "x", "", row.step)); }),
+                ObjectListMessage([&] { Edit(list, 0, Curve(ctXYPlane, "", "x", "", row.step)); }),
                 row.message);
         }
         EXPECT_EQ(list.Count(), 1);
@@ -358,9 +347,9 @@ TEST(ObjectList, StepsThatCannotSampleTheRangeAreRefused)
     EXPECT_THROW(TObjectList::CheckStep(ctXYPlane, 2e-6L), EObjectListError);
     EXPECT_THROW(TObjectList::CheckStep(ctXYPlane, 1.9e-6L), EObjectListError);
     EXPECT_NO_THROW(TObjectList::CheckStep(ctSpherical, 0.002L));
-    EXPECT_EQ(ObjectListMessage([&] { Append(list, curve(9, "", "x", "")); }),
+    EXPECT_EQ(ObjectListMessage([&] { Append(list, Curve(9, "", "x", "")); }),
         "Bilinmeyen eğri tipi (9)");
-    EXPECT_EQ(ObjectListMessage([&] { Edit(list, 0, curve(-1, "", "x", "")); }),
+    EXPECT_EQ(ObjectListMessage([&] { Edit(list, 0, Curve(-1, "", "x", "")); }),
         "Bilinmeyen eğri tipi (-1)");
     EXPECT_EQ(list.Count(), 1);
 }

@@ -7,17 +7,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-TCurveValues curve(int type, std::string fx, std::string fy, std::string fz, long double step)
-{
-    TCurveValues v;
-    v.Type = type;
-    v.Fx = std::move(fx);
-    v.Fy = std::move(fy);
-    v.Fz = std::move(fz);
-    v.Step = step;
-    return v;
-}
-
 // The engine computes sines and cosines with the processor's own instructions,
 // within a few units in the last place of the library's.
 void expectClose(long double actual, long double expected)
@@ -40,14 +29,14 @@ TEST(PointGeneration, SampleCountsOfTheFixedRanges)
         long double first, last; // the running value of the first and last sample
     };
     const Row rows[] = {
-        { curve(ctXYPlane, "", "x", "", 1), 20, -10, 9 },
-        { curve(ctXYPlane, "", "x+1", "", 0.5L), 40, -10, 9.5L },
-        { curve(ctXZPlane, "", "", "x", 0.1L), 200, -10, 9.9L },
-        { curve(ctYZPlane, "", "", "y", 0.1L), 200, -10, 9.9L },
-        { curve(ctXYZSpace, "", "x", "x", 0.1L), 200, -10, 9.9L },
-        { curve(ctCylindrical, "t", "t", "t", 0.1L), 200, -10, 9.9L },
-        { curve(ctPolar, "", "", "a", 0.1L), 63, 0, 6.2L },
-        { curve(ctSpherical, "a", "b", "1", 0.1L), 2016, 0, 3.1L },
+        { Curve(ctXYPlane, "", "x", "", 1), 20, -10, 9 },
+        { Curve(ctXYPlane, "", "x+1", "", 0.5L), 40, -10, 9.5L },
+        { Curve(ctXZPlane, "", "", "x", 0.1L), 200, -10, 9.9L },
+        { Curve(ctYZPlane, "", "", "y", 0.1L), 200, -10, 9.9L },
+        { Curve(ctXYZSpace, "", "x", "x", 0.1L), 200, -10, 9.9L },
+        { Curve(ctCylindrical, "t", "t", "t", 0.1L), 200, -10, 9.9L },
+        { Curve(ctPolar, "", "", "a", 0.1L), 63, 0, 6.2L },
+        { Curve(ctSpherical, "a", "b", "1", 0.1L), 2016, 0, 3.1L },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(::testing::Message()
@@ -78,30 +67,30 @@ TEST(PointGeneration, SampleCountsOfTheFixedRanges)
 TEST(PointGeneration, SamplesThatFailAreLeftOut)
 {
     TObjectList list;
-    const TGoruntuMatrisi& reciprocal = pointsOf(list, curve(ctXYPlane, "", "1/x", "", 1));
+    const TGoruntuMatrisi& reciprocal = pointsOf(list, Curve(ctXYPlane, "", "1/x", "", 1));
     ASSERT_EQ(reciprocal.Count(), 19);
     for (int i = 0; i < 19; ++i) {
         const TSpacePoint& p = reciprocal.SpacePoints(i);
         EXPECT_NE(p.X, 0);
         EXPECT_EQ(p.Y, 1 / p.X);
     }
-    const TGoruntuMatrisi& logarithm = pointsOf(list, curve(ctXYPlane, "", "ln(x)", "", 1));
+    const TGoruntuMatrisi& logarithm = pointsOf(list, Curve(ctXYPlane, "", "ln(x)", "", 1));
     ASSERT_EQ(logarithm.Count(), 9);
     EXPECT_EQ(logarithm.SpacePoints(0).X, 1);
     EXPECT_EQ(logarithm.SpacePoints(8).X, 9);
     EXPECT_EQ(logarithm.SpacePoints(8).Y, std::log(9.0L));
     // One failing formula of three leaves the whole sample out.
-    const TGoruntuMatrisi& space = pointsOf(list, curve(ctXYZSpace, "", "x", "ln(x)", 1));
+    const TGoruntuMatrisi& space = pointsOf(list, Curve(ctXYZSpace, "", "x", "ln(x)", 1));
     EXPECT_EQ(space.Count(), 9);
     // Failing everywhere: an empty list.
-    const TGoruntuMatrisi& none = pointsOf(list, curve(ctXYPlane, "", "ln(-1)", "", 1));
+    const TGoruntuMatrisi& none = pointsOf(list, Curve(ctXYPlane, "", "ln(-1)", "", 1));
     EXPECT_EQ(none.Count(), 0);
 }
 
 TEST(PointGeneration, PointsOfEachType)
 {
     TObjectList list;
-    const TGoruntuMatrisi& circle = pointsOf(list, curve(ctPolar, "", "", "2", 0.1L));
+    const TGoruntuMatrisi& circle = pointsOf(list, Curve(ctPolar, "", "", "2", 0.1L));
     EXPECT_EQ(circle.SpacePoints(0).X, 2);
     EXPECT_EQ(circle.SpacePoints(0).Y, 0);
     long double a = 0;
@@ -112,22 +101,22 @@ TEST(PointGeneration, PointsOfEachType)
         EXPECT_EQ(p.Z, 0);
     }
 
-    const TGoruntuMatrisi& yz = pointsOf(list, curve(ctYZPlane, "", "", "y", 0.5L));
+    const TGoruntuMatrisi& yz = pointsOf(list, Curve(ctYZPlane, "", "", "y", 0.5L));
     for (int i = 0; i < yz.Count(); ++i) {
         EXPECT_EQ(yz.SpacePoints(i).X, 0);
         EXPECT_EQ(yz.SpacePoints(i).Y, yz.SpacePoints(i).Z);
     }
-    const TGoruntuMatrisi& xz = pointsOf(list, curve(ctXZPlane, "", "", "x*x", 1));
+    const TGoruntuMatrisi& xz = pointsOf(list, Curve(ctXZPlane, "", "", "x*x", 1));
     EXPECT_EQ(xz.SpacePoints(0).Y, 0);
     EXPECT_EQ(xz.SpacePoints(0).Z, 100);
 
     // A name other than the free variable reads 0.
-    const TGoruntuMatrisi& other = pointsOf(list, curve(ctXYPlane, "", "k*x+1", "", 1));
+    const TGoruntuMatrisi& other = pointsOf(list, Curve(ctXYPlane, "", "k*x+1", "", 1));
     for (int i = 0; i < other.Count(); ++i)
         EXPECT_EQ(other.SpacePoints(i).Y, 1);
 
     const TGoruntuMatrisi& helix
-        = pointsOf(list, curve(ctCylindrical, "cos(t)", "sin(t)", "t", 0.1L));
+        = pointsOf(list, Curve(ctCylindrical, "cos(t)", "sin(t)", "t", 0.1L));
     long double t = -10;
     for (int i = 0; i < helix.Count(); ++i, t += 0.1L) {
         const TSpacePoint& p = helix.SpacePoints(i);
@@ -144,7 +133,7 @@ TEST(PointGeneration, EveryFormulaSeesTheFreeVariables)
 {
     TObjectList list;
     const TGoruntuMatrisi& sphere
-        = pointsOf(list, curve(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", 0.1L));
+        = pointsOf(list, Curve(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", 0.1L));
     ASSERT_EQ(sphere.Count(), 2016);
     for (int i = 0; i < sphere.Count(); ++i) {
         const TSpacePoint& p = sphere.SpacePoints(i);
@@ -160,7 +149,7 @@ TEST(PointGeneration, EveryFormulaSeesTheFreeVariables)
     expectClose(sphere.SpacePoints(64).Y, std::sin(0.1L) * std::sin(0.1L));
 
     // fy, compiled between the two, names no variable at all.
-    const TGoruntuMatrisi& line = pointsOf(list, curve(ctCylindrical, "cos(t)", "2", "t", 1));
+    const TGoruntuMatrisi& line = pointsOf(list, Curve(ctCylindrical, "cos(t)", "2", "t", 1));
     ASSERT_EQ(line.Count(), 20);
     for (int i = 0; i < 20; ++i) {
         const TSpacePoint& p = line.SpacePoints(i);
@@ -175,14 +164,14 @@ TEST(PointGeneration, EveryFormulaSeesTheFreeVariables)
 TEST(PointGeneration, SharedSinesAndCosinesGiveTheSamePoints)
 {
     const TCurveValues curves[] = {
-        curve(ctXYPlane, "", "sin(x)*cos(x)+sin(x)-1/sin(x)", "", 0.01L),
-        curve(ctXZPlane, "", "", "cos(x)^2-sin(x)+cos(x)", 0.01L),
-        curve(ctYZPlane, "", "", "sin(y)*cos(2*y)+cos(2*y)*k", 0.01L),
-        curve(ctXYZSpace, "", "sin(x)", "cos(x)*sin(x)", 0.01L),
-        curve(ctSpherical, "4.5*sin(a)*cos(b)", "4.5*sin(a)*sin(b)", "4.5*cos(a)+sin(a+b)", 0.02L),
-        curve(ctSpherical, "cos(b)", "sin(b)*cos(a)", "1/cos(a*b)", 0.05L),
-        curve(ctPolar, "", "", "2+sin(3*a)*cos(a)-ln(sin(a))", 0.001L),
-        curve(ctCylindrical, "cos(t)", "sin(t)", "sin(t)*cos(t)+sin(t/2)", 0.001L),
+        Curve(ctXYPlane, "", "sin(x)*cos(x)+sin(x)-1/sin(x)", "", 0.01L),
+        Curve(ctXZPlane, "", "", "cos(x)^2-sin(x)+cos(x)", 0.01L),
+        Curve(ctYZPlane, "", "", "sin(y)*cos(2*y)+cos(2*y)*k", 0.01L),
+        Curve(ctXYZSpace, "", "sin(x)", "cos(x)*sin(x)", 0.01L),
+        Curve(ctSpherical, "4.5*sin(a)*cos(b)", "4.5*sin(a)*sin(b)", "4.5*cos(a)+sin(a+b)", 0.02L),
+        Curve(ctSpherical, "cos(b)", "sin(b)*cos(a)", "1/cos(a*b)", 0.05L),
+        Curve(ctPolar, "", "", "2+sin(3*a)*cos(a)-ln(sin(a))", 0.001L),
+        Curve(ctCylindrical, "cos(t)", "sin(t)", "sin(t)*cos(t)+sin(t/2)", 0.001L),
     };
     for (const TCurveValues& v : curves) {
         SCOPED_TRACE(::testing::Message() << v.Type << " " << v.Fx << "; " << v.Fy << "; " << v.Fz);
@@ -211,7 +200,7 @@ TEST(PointGeneration, PointsAreProjectedWithTheSceneMatrix)
     m.Multiply(TTransformMatrix::Perspective());
     TObjectList list;
     list.SetMatrix(&m);
-    const TGoruntuMatrisi& points = pointsOf(list, curve(ctXYZSpace, "", "x/2", "sin(x)", 0.25L));
+    const TGoruntuMatrisi& points = pointsOf(list, Curve(ctXYZSpace, "", "x/2", "sin(x)", 0.25L));
     ASSERT_EQ(points.ProjectedCount(), points.Count());
     for (int i = 0; i < points.Count(); ++i) {
         TScreenPoint expected { 0, 0 };
@@ -226,5 +215,5 @@ TEST(PointGeneration, PointsAreProjectedWithTheSceneMatrix)
 
     // Without a matrix the points are generated and left unprojected.
     TObjectList bare;
-    EXPECT_EQ(pointsOf(bare, curve(ctXYPlane, "", "x", "", 1)).ProjectedCount(), 0);
+    EXPECT_EQ(pointsOf(bare, Curve(ctXYPlane, "", "x", "", 1)).ProjectedCount(), 0);
 }

@@ -1,22 +1,18 @@
 #include "ui/dialogs/bakis_frm.h"
 
-#include "ui/dialogs/dialog_help.h"
 #include "ui/dialogs/spin_edit.h"
 #include "ui/platform/error_report.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 TBakisFrm::TBakisFrm(QWidget* parent)
-    : QDialog(parent)
+    : TPresetDialog(parent, "Bakış", HelpContext)
 {
-    setWindowTitle("Bakış");
 
     KonumGroup = new QGroupBox(" Konum ", this);
     OndenRadioBtn = new QRadioButton("Önden");
@@ -38,31 +34,14 @@ TBakisFrm::TBakisFrm(QWidget* parent)
     angles->addWidget(YEkseniEdit, 2, 1);
     angles->setRowStretch(3, 1);
 
-    BtnTamam = new QPushButton("&Tamam");
-    BtnTamam->setToolTip("Yapılan değişiklikleri onaylamak için bu butona basın");
-    BtnTamam->setDefault(true);
-    BtnVazgec = new QPushButton("&Vazgeç");
-    BtnVazgec->setToolTip("Yapılan değişiklikleri geri almak için bu butona basın");
     connect(BtnTamam, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BtnVazgec, &QPushButton::clicked, this, &QDialog::reject);
     connect(OndenRadioBtn, &QRadioButton::clicked, this,
         [this] { Guarded([this] { OndenRadioBtnClick(); }); });
     connect(UsttenRadioBtn, &QRadioButton::clicked, this,
         [this] { Guarded([this] { UsttenRadioBtnClick(); }); });
     connect(YandanRadioBtn, &QRadioButton::clicked, this,
         [this] { Guarded([this] { YandanRadioBtnClick(); }); });
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(KonumGroup);
-    top->addLayout(angles);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BtnTamam);
-    buttons->addWidget(BtnVazgec);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(buttons);
-    resize(ClientWidth, ClientHeight);
+    Arrange(KonumGroup, angles, ClientWidth, ClientHeight);
 }
 
 void TBakisFrm::OndenRadioBtnClick()
@@ -81,17 +60,4 @@ void TBakisFrm::YandanRadioBtnClick()
 {
     XEkseniEdit->SetValue(0);
     YEkseniEdit->SetValue(-90);
-}
-
-void TBakisFrm::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        BtnTamam->click();
-        return;
-    }
-    if (event->key() == Qt::Key_F1) {
-        Guarded([] { ShowDialogHelp(HelpContext); });
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/dialogs/preset_dialog.h"
 
 class QGroupBox;
-class QPushButton;
 class QRadioButton;
 class TSpinEdit;
 
 // The view-direction dialog: the two view angles of a graph window in whole
-// degrees, with the front, top and side presets. It only edits the numbers.
-class TBakisFrm : public QDialog {
+// degrees, with the front, top and side presets. It only edits the numbers;
+// "&Tamam" gives the OK result.
+class TBakisFrm : public TPresetDialog {
     Q_OBJECT
 
 public:
@@ -29,11 +29,4 @@ public:
     QRadioButton* YandanRadioBtn = nullptr;
     TSpinEdit* XEkseniEdit = nullptr;
     TSpinEdit* YEkseniEdit = nullptr;
-    // "&Tamam" gives the OK result and also answers the Escape key; "&Vazgeç"
-    // and the close box give another result.
-    QPushButton* BtnTamam = nullptr;
-    QPushButton* BtnVazgec = nullptr;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 };

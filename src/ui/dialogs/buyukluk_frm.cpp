@@ -1,13 +1,10 @@
 #include "ui/dialogs/buyukluk_frm.h"
 
-#include "ui/dialogs/dialog_help.h"
 #include "ui/dialogs/spin_edit.h"
 #include "ui/platform/error_report.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,9 +16,8 @@ constexpr const char* PercentTag = "tag";
 }
 
 TBuyuklukFrm::TBuyuklukFrm(QWidget* parent)
-    : QDialog(parent)
+    : TPresetDialog(parent, "Büyüklük", HelpContext)
 {
-    setWindowTitle("Büyüklük");
 
     OranGroup = new QGroupBox(" Oran ", this);
     auto* oran = new QVBoxLayout(OranGroup);
@@ -45,26 +41,9 @@ TBuyuklukFrm::TBuyuklukFrm(QWidget* parent)
     percent->addWidget(BuyuklukSEdit, 1, 0);
     percent->setRowStretch(2, 1);
 
-    BtnTamam = new QPushButton("&Tamam");
-    BtnTamam->setToolTip("Yapılan değişiklikleri onaylamak için bu butona basın");
-    BtnTamam->setDefault(true);
-    BtnVazgec = new QPushButton("&Vazgeç");
-    BtnVazgec->setToolTip("Yapılan değişiklikleri geri almak için bu butona basın");
     connect(
         BtnTamam, &QPushButton::clicked, this, [this] { Guarded([this] { BtnTamamClick(); }); });
-    connect(BtnVazgec, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(OranGroup);
-    top->addLayout(percent);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BtnTamam);
-    buttons->addWidget(BtnVazgec);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(buttons);
-    resize(ClientWidth, ClientHeight);
+    Arrange(OranGroup, percent, ClientWidth, ClientHeight);
 }
 
 void TBuyuklukFrm::RadioButtonClick(QRadioButton* button)
@@ -82,17 +61,4 @@ void TBuyuklukFrm::BtnTamamClick()
         return;
     }
     accept();
-}
-
-void TBuyuklukFrm::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        BtnTamam->click();
-        return;
-    }
-    if (event->key() == Qt::Key_F1) {
-        Guarded([] { ShowDialogHelp(HelpContext); });
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -1,17 +1,14 @@
 #pragma once
 
-#include <QDialog>
-
-#include <array>
+#include "ui/dialogs/preset_dialog.h"
 
 class QGroupBox;
-class QPushButton;
 class QRadioButton;
 class TSpinEdit;
 
 // The zoom dialog: the zoom percent of a graph window, with five presets. It
 // only edits the number, and refuses to confirm a percent below 1.
-class TBuyuklukFrm : public QDialog {
+class TBuyuklukFrm : public TPresetDialog {
     Q_OBJECT
 
 public:
@@ -35,10 +32,4 @@ public:
     QRadioButton* O75RadioButton = nullptr;
     QRadioButton* O25RadioButton = nullptr;
     TSpinEdit* BuyuklukSEdit = nullptr;
-    // As in the view-direction dialog: "&Tamam" also answers the Escape key.
-    QPushButton* BtnTamam = nullptr;
-    QPushButton* BtnVazgec = nullptr;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -2,15 +2,16 @@
 
 #include "base/number_text.h"
 #include "ui/dialogs/dialog_help.h"
+#include "ui/platform/dialog_keys.h"
 #include "ui/platform/error_report.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStyle>
 #include <QTableWidget>
 
@@ -87,19 +88,12 @@ TFHesaplaFrm::TFHesaplaFrm(QWidget* parent)
     FBtnKapan->setObjectName(QStringLiteral("BtnKapan"));
     FBtnKapan->setGeometry(275, 132, 79, 26);
     connect(FBtnKapan, &QPushButton::clicked, this, &TFHesaplaFrm::BtnKapanClick);
-    // The cancel button of the window: Esc presses it too.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, this, &TFHesaplaFrm::BtnKapanClick);
 
     FBtnYardim = new QPushButton(
         style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Yardım"), this);
     FBtnYardim->setObjectName(QStringLiteral("BtnYardim"));
     FBtnYardim->setGeometry(276, 162, 79, 26);
     connect(FBtnYardim, &QPushButton::clicked, this, &TFHesaplaFrm::BtnYardimClick);
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    help->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(help, &QShortcut::activated, this, &TFHesaplaFrm::BtnYardimClick);
 
     setTabOrder(FFonksiyonEdit, FAgacEdit);
     setTabOrder(FAgacEdit, FSonucEdit);
@@ -188,3 +182,10 @@ void TFHesaplaFrm::BtnKapanClick()
 }
 
 void TFHesaplaFrm::BtnYardimClick() { ShowDialogHelp(HelpContext); }
+
+// "&Kapat" is the window's cancel button: Escape presses it.
+void TFHesaplaFrm::keyPressEvent(QKeyEvent* event)
+{
+    if (!AnswerDialogKey(event, [this] { BtnYardimClick(); }, FBtnKapan))
+        QWidget::keyPressEvent(event);
+}

@@ -7,6 +7,7 @@
 #include "ui/dialogs/dialog_help.h"
 #include "ui/dialogs/point_table_export.h"
 #include "ui/dialogs/spin_edit.h"
+#include "ui/platform/dialog_keys.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/image.h"
 
@@ -35,7 +36,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 // What the window shows for a curve type: its name, the three formula fields
@@ -273,14 +273,13 @@ void TSaysalFrm::ShowCurve(int n)
     preview.Clear();
     preview.Append(curve.CurveType, fxEdit->text().toStdString(), fyEdit->text().toStdString(),
         fzEdit->text().toStdString(), curve.Color, curve.Style, curve.Thickness, curve.Step, true);
-    FAngleX = 15;
-    FAngleY = -30;
+    FTurning.Reset();
     DrawPreview();
 }
 
 void TSaysalFrm::DrawPreview()
 {
-    FPreview->SetAngles(FAngleX, FAngleY);
+    FPreview->SetAngles(FTurning.AngleX(), FTurning.AngleY());
     FPreview->Render(true);
     Image1->SetPicture(FPreview->Image());
 }
@@ -321,27 +320,15 @@ void TSaysalFrm::OncekiButtonClick() { GoTo(EgriNoEdit->value() - 1); }
 void TSaysalFrm::SonrakiButtonClick() { GoTo(EgriNoEdit->value() + 1); }
 void TSaysalFrm::SonEgriButtonClick() { GoTo(CurveCount()); }
 
-void TSaysalFrm::Image1MouseDown(Qt::MouseButton, int x, int y)
-{
-    FLastX = x;
-    FLastY = y;
-    FPressed = true;
-}
+void TSaysalFrm::Image1MouseDown(Qt::MouseButton, int x, int y) { FTurning.MouseDown(x, y); }
 
 void TSaysalFrm::Image1MouseMove(Qt::MouseButtons buttons, int x, int y)
 {
-    if (!FPressed || !(buttons & Qt::LeftButton))
-        return;
-    if (std::abs(x - FLastX) <= 10 && std::abs(y - FLastY) <= 10)
-        return;
-    FAngleX += static_cast<long double>(y - FLastY) / 2;
-    FAngleY += static_cast<long double>(FLastX - x) / 2;
-    DrawPreview();
-    FLastX = x;
-    FLastY = y;
+    if (FTurning.MouseMove(x, y, buttons.testFlag(Qt::LeftButton)))
+        DrawPreview();
 }
 
-void TSaysalFrm::Image1MouseUp(Qt::MouseButton, int, int) { FPressed = false; }
+void TSaysalFrm::Image1MouseUp(Qt::MouseButton, int, int) { FTurning.MouseUp(); }
 
 void TSaysalFrm::BtnYardimClick() { ShowDialogHelp(HelpContext); }
 
@@ -407,9 +394,6 @@ bool TSaysalFrm::ExportTo(const QString& fileName)
 
 void TSaysalFrm::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_F1) {
-        Guarded([this] { BtnYardimClick(); });
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!AnswerDialogKey(event, [this] { BtnYardimClick(); }))
+        QDialog::keyPressEvent(event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/platform/preview_turning.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -62,8 +64,8 @@ public:
     bool ExportTo(const QString& fileName);
 
     const TDrawFunction& PreviewRenderer() const { return *FPreview; }
-    long double PreviewAngleX() const { return FAngleX; }
-    long double PreviewAngleY() const { return FAngleY; }
+    long double PreviewAngleX() const { return FTurning.AngleX(); }
+    long double PreviewAngleY() const { return FTurning.AngleY(); }
     const TCurvePointsModel& PointsModel() const { return *FPointsModel; }
 
     // Controls, by their design names.
@@ -103,9 +105,5 @@ private:
     const TObjectList* FCurves = nullptr;
     std::unique_ptr<TDrawFunction> FPreview;
     TCurvePointsModel* FPointsModel = nullptr;
-    long double FAngleX = 15;
-    long double FAngleY = -30;
-    int FLastX = 0;
-    int FLastY = 0;
-    bool FPressed = false;
+    TPreviewTurning FTurning;
 };

@@ -5,6 +5,7 @@
 #include "ui/library/curve_grid_model.h"
 #include "ui/library/library_prompts.h"
 #include "ui/platform/color_combo.h"
+#include "ui/platform/dialog_keys.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/help_viewer.h"
 #include "ui/platform/image.h"
@@ -21,14 +22,10 @@
 #include <QToolButton>
 #include <QToolTip>
 
-#include <cmath>
-
 namespace {
 
 constexpr long double previewStep = 0.2L;
 constexpr int previewThickness = 2;
-// Moves of the pointer within this many pixels of the last point do not turn.
-constexpr int turnDeadZone = 10;
 
 enum { nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete };
 
@@ -299,10 +296,8 @@ void TCurvedLineSFrm::ActivationChanged()
 void TCurvedLineSFrm::keyPressEvent(QKeyEvent* event)
 {
     // As a child window the frame's F1 finds this window's topic; alone, F1 is ours.
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        emit HelpRequested();
+    if (AnswerDialogKey(event, [this] { emit HelpRequested(); }))
         return;
-    }
     // As a child window of the frame, Escape and Enter belong to the controls,
     // not to a dialog's buttons.
     if (!isWindow()) {
@@ -431,8 +426,7 @@ void TCurvedLineSFrm::Table1AfterScroll()
         // A row that does not compile leaves the preview without a curve.
         Guarded([&] { AppendPreviewCurve(false); });
     }
-    FLibraryAngleX = 15;
-    FLibraryAngleY = -30;
+    FTurning.Reset();
     RedrawLibraryPreviews();
     UpdateNavigator();
     SyncGridToTable();
@@ -459,7 +453,7 @@ void TCurvedLineSFrm::RedrawLibraryPreviews()
     }
     if (all || PerspektifGorBtn->isChecked()) {
         preview.SetPerspective(true);
-        preview.SetAngles(FLibraryAngleX, FLibraryAngleY);
+        preview.SetAngles(FTurning.AngleX(), FTurning.AngleY());
         preview.Render(true);
         PerspektifGorImage->SetPicture(preview.Image());
     }
@@ -563,24 +557,13 @@ void TCurvedLineSFrm::ArkapilanColorComboDblClick()
 
 void TCurvedLineSFrm::PerspektifGorImageMouseDown(Qt::MouseButton, int x, int y)
 {
-    FLastX = x;
-    FLastY = y;
-    FPressed = true;
+    FTurning.MouseDown(x, y);
 }
 
 void TCurvedLineSFrm::PerspektifGorImageMouseMove(Qt::MouseButtons buttons, int x, int y)
 {
-    if (!FPressed)
-        return;
-    if (std::abs(x - FLastX) <= turnDeadZone && std::abs(y - FLastY) <= turnDeadZone)
-        return;
-    if (!buttons.testFlag(Qt::LeftButton))
-        return;
-    FLibraryAngleX += static_cast<long double>(y - FLastY) / 2;
-    FLibraryAngleY += static_cast<long double>(FLastX - x) / 2;
-    RedrawLibraryPreviews();
-    FLastX = x;
-    FLastY = y;
+    if (FTurning.MouseMove(x, y, buttons.testFlag(Qt::LeftButton)))
+        RedrawLibraryPreviews();
 }
 
-void TCurvedLineSFrm::PerspektifGorImageMouseUp() { FPressed = false; }
+void TCurvedLineSFrm::PerspektifGorImageMouseUp() { FTurning.MouseUp(); }

@@ -2,6 +2,7 @@
 
 #include "render/color.h"
 #include "ui/library/curve_table.h"
+#include "ui/platform/preview_turning.h"
 
 #include <QDialog>
 
@@ -52,8 +53,8 @@ public:
     TCurveTable& Table1() { return FTable; }
     TDrawFunction& LibraryPreview() { return *FLibraryPreview; }
     TColor LibraryCurveColour() const { return FLibraryCurveColour; }
-    long double LibraryAngleX() const { return FLibraryAngleX; }
-    long double LibraryAngleY() const { return FLibraryAngleY; }
+    long double LibraryAngleX() const { return FTurning.AngleX(); }
+    long double LibraryAngleY() const { return FTurning.AngleY(); }
     bool SelectionMode() const { return FSelectionMode; }
 
     // Restricts the table to key's type, shows that choice in RangeComboBox and
@@ -121,11 +122,7 @@ private:
     TCurveTable FTable;
     std::unique_ptr<TDrawFunction> FLibraryPreview;
     TColor FLibraryCurveColour = 8421376; // teal
-    long double FLibraryAngleX = 15;
-    long double FLibraryAngleY = -30;
-    bool FPressed = false;
-    int FLastX = 0;
-    int FLastY = 0;
+    TPreviewTurning FTurning;
     bool FSelectionMode = false;
     int FRangeIndex = -1;
     bool FSyncing = false;

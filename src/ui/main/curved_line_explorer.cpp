@@ -31,8 +31,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <cstdlib>
-
 namespace {
 
 // Index = coordinate-system number; the blanks are part of the texts.
@@ -350,7 +348,7 @@ void TCurvedLineExplorer::SetUpPreview()
     FPreviewRenderer.SetBrushColor(QColorToColor(palette().color(QPalette::Button)));
     FPreviewRenderer.SetZoom(PreviewZoom);
     // The empty preview already shows the preview's own view direction.
-    FPreviewRenderer.SetAngles(FPreviewAngleX, FPreviewAngleY);
+    FPreviewRenderer.SetAngles(FPreviewTurning.AngleX(), FPreviewTurning.AngleY());
     FPreviewRenderer.Render(true);
     EgriGorImage->SetPicture(FPreviewRenderer.Image());
 }
@@ -503,14 +501,13 @@ void TCurvedLineExplorer::Rebuild()
     // The preview shows the curve whatever the visibility field says.
     objects.Append(v.CurveType, v.Fx, v.Fy, v.Fz, v.Color, static_cast<std::uint8_t>(v.Style),
         v.Thickness, v.Step, true);
-    FPreviewAngleX = PreviewStartAngleX;
-    FPreviewAngleY = PreviewStartAngleY;
+    FPreviewTurning.Reset();
     Draw();
 }
 
 void TCurvedLineExplorer::Draw()
 {
-    FPreviewRenderer.SetAngles(FPreviewAngleX, FPreviewAngleY);
+    FPreviewRenderer.SetAngles(FPreviewTurning.AngleX(), FPreviewTurning.AngleY());
     FPreviewRenderer.Render(true);
     EgriGorImage->SetPicture(FPreviewRenderer.Image());
 }
@@ -743,30 +740,18 @@ void TCurvedLineExplorer::GorunurlukComboDblClick()
 
 void TCurvedLineExplorer::EgriGorImageMouseDown(Qt::MouseButton, int x, int y)
 {
-    FPreviewX = x;
-    FPreviewY = y;
-    FPreviewPressed = true;
+    FPreviewTurning.MouseDown(x, y);
 }
 
 void TCurvedLineExplorer::EgriGorImageMouseMove(Qt::MouseButtons buttons, int x, int y)
 {
-    if (!FPreviewPressed)
-        return;
-    if (std::abs(x - FPreviewX) <= PreviewDragThreshold
-        && std::abs(y - FPreviewY) <= PreviewDragThreshold)
-        return;
-    if (!(buttons & Qt::LeftButton))
-        return;
-    FPreviewAngleX += static_cast<long double>(y - FPreviewY) / 2;
-    FPreviewAngleY += static_cast<long double>(FPreviewX - x) / 2;
-    DrawPreview();
-    FPreviewX = x;
-    FPreviewY = y;
+    if (FPreviewTurning.MouseMove(x, y, buttons.testFlag(Qt::LeftButton)))
+        DrawPreview();
 }
 
 void TCurvedLineExplorer::EgriGorImageMouseUp(Qt::MouseButton, int, int)
 {
-    FPreviewPressed = false;
+    FPreviewTurning.MouseUp();
 }
 
 void TCurvedLineExplorer::EgriGorImageDblClick()

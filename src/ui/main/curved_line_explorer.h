@@ -4,6 +4,7 @@
 #include "ui/graph/curve_editing.h"
 #include "ui/graph/editor_values.h"
 #include "ui/library/curve_table.h"
+#include "ui/platform/preview_turning.h"
 
 #include <QDockWidget>
 #include <QPointer>
@@ -67,11 +68,6 @@ public:
     static constexpr int PreviewWidth = 240;
     static constexpr int PreviewHeight = 165;
     static constexpr int PreviewZoom = 50;
-    static constexpr long double PreviewStartAngleX = 15;
-    static constexpr long double PreviewStartAngleY = -30;
-    // A preview drag acts once the pointer is more than this far from where
-    // it last acted, in either direction.
-    static constexpr int PreviewDragThreshold = 10;
 
     // The active graph window, or null while another child window (or none) is active.
     using TActiveGraphWindow = std::function<TGrafikMChildFrm*()>;
@@ -98,8 +94,8 @@ public:
     // The preview.
     TDrawFunction& PreviewRenderer() { return FPreviewRenderer; }
     const TDrawFunction& PreviewRenderer() const { return FPreviewRenderer; }
-    long double PreviewAngleX() const { return FPreviewAngleX; }
-    long double PreviewAngleY() const { return FPreviewAngleY; }
+    long double PreviewAngleX() const { return FPreviewTurning.AngleX(); }
+    long double PreviewAngleY() const { return FPreviewTurning.AngleY(); }
 
     // The fields as one curve's editor values. Raises EConvertError when the step
     // text is no number.
@@ -235,11 +231,7 @@ private:
     void FormulaEntered(QLineEdit* edit);
 
     TDrawFunction FPreviewRenderer;
-    long double FPreviewAngleX = PreviewStartAngleX;
-    long double FPreviewAngleY = PreviewStartAngleY;
-    bool FPreviewPressed = false;
-    int FPreviewX = 0;
-    int FPreviewY = 0;
+    TPreviewTurning FPreviewTurning;
 
     TActiveGraphWindow FActiveGraphWindow;
     TPreviewProperties FOnPreviewProperties;

@@ -1,6 +1,7 @@
 #include "ui/main/wall_p_dialog_frm.h"
 
 #include "ui/main/filename_edit.h"
+#include "ui/platform/dialog_keys.h"
 #include "ui/platform/error_report.h"
 
 #include <QCheckBox>
@@ -146,11 +147,8 @@ void TWallPDialogFrm::showEvent(QShowEvent* event)
 
 void TWallPDialogFrm::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        emit HelpRequested(HelpContext);
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!AnswerDialogKey(event, [this] { emit HelpRequested(HelpContext); }))
+        QDialog::keyPressEvent(event);
 }
 
 void DuvarKagidiClick(QWidget* owner, TTiler& tiler, QString& wallpaperFileName,

@@ -541,6 +541,10 @@ TEST(MainForm, F1OpensTheTopicOfTheWindowItIsPressedIn)
     HelpViewer().ShowPage("formul");
     library->findChild<QPushButton*>("BtnYardim")->click();
     EXPECT_EQ(HelpViewer().CurrentPage(), "kutuphane");
+    m.FonksiyonHesaplayicisiClick();
+    auto* calculator = m.findChild<TFHesaplaFrm*>();
+    ASSERT_NE(calculator, nullptr);
+    EXPECT_EQ(f1In(calculator->FonksiyonEdit()), "hesaplayici");
 
     // The modal library window that the explorer's store opens.
     std::string modalF1, modalButton;
