@@ -125,6 +125,7 @@ void TRenderScene::drawCurves(const TCamera& camera, TCanvas& canvas) const
         if (n < 1)
             continue;
         const TScreenPoint* points = curve.Points->ScreenPointData();
+        canvas.BeginCurve();
         // Points at or behind the eye break the line and are not drawn.
         if (curve.Style == csLine)
             forEachDrawableRun(points, n + 1, [&](const TScreenPoint* run, int count) {
@@ -134,5 +135,6 @@ void TRenderScene::drawCurves(const TCamera& camera, TCanvas& canvas) const
             forEachDrawableRun(points + 1, n, [&](const TScreenPoint* run, int count) {
                 canvas.Squares(run, count, camera.X0(), camera.Y0(), curve.Color);
             });
+        canvas.EndCurve();
     }
 }
