@@ -543,17 +543,7 @@ void TGrafikMChildFrm::WritePicture()
         type = FPictureType;
     if (IsVectorType(type)) {
         // The four views are rendered again, each in turn, by the one renderer.
-        const QSize size = FFourView ? QSize(width(), height())
-                                     : QSize(FDrawFunction.Width(), FDrawFunction.Height());
-        WriteVectorPicture(
-            size,
-            [this](QPainter& painter) {
-                if (FFourView)
-                    PaintFourViews(FDrawFunction, painter, width(), height());
-                else
-                    FDrawFunction.Paint(painter, FDrawFunction.Width(), FDrawFunction.Height(), true);
-            },
-            FFileName, type);
+        WriteSceneVectorPicture(FDrawFunction, FFourView, size(), FFileName, type);
         return;
     }
     if (type != TPictureFileType::Bitmap) {
