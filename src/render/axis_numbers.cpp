@@ -17,6 +17,8 @@ constexpr double MinLength = 2;
 // The cosine between a plane's normal and the line of sight below which the plane counts as
 // seen edge on (about 81 degrees).
 constexpr long double EdgeOn = 0.15L;
+// Depth differences below this count as none: the ends of a line are equally near the eye.
+constexpr long double Level = 1e-9L;
 // Number centres further out than this are far off any picture and are not boxed.
 constexpr double FarOut = 1e7;
 
@@ -77,13 +79,11 @@ std::vector<TAxisNumber> PlaceAxisNumbers(const TPlanes& planes, const TTransfor
         if (normal < 0 || std::fabs(facing(m, normal)) < EdgeOn)
             continue;
         const TScreenPoint* screen = grid.ScreenPointData();
-        // Segment k runs from point 2k on the positive side of the plane's other axis to point
-        // 2k + 1 on its negative side, where the number goes.
+        // Segment k runs from point 2k on the positive side of the axis along it to point
+        // 2k + 1 on its negative side. The number goes past the end nearer the eye, so that
+        // the numbers stand on the plane's front edge rather than behind the other planes;
+        // where both ends are as near (a plane facing the eye), past the negative end.
         for (int k = 0; 2 * k + 1 < grid.Count(); ++k) {
-            const TScreenPoint& from = screen[2 * k];
-            const TScreenPoint& to = screen[2 * k + 1];
-            if (!Drawable(from) || !Drawable(to))
-                continue;
             const TSpacePoint& a = grid.SpacePoints(2 * k);
             const TSpacePoint& b = grid.SpacePoints(2 * k + 1);
             int across = -1;
@@ -91,6 +91,12 @@ std::vector<TAxisNumber> PlaceAxisNumbers(const TPlanes& planes, const TTransfor
                 if (axis != normal && coordinate(a, axis) == coordinate(b, axis))
                     across = axis;
             if (across < 0)
+                continue;
+            const int along = 3 - normal - across;
+            const bool positiveEnd = facing(m, along) > Level;
+            const TScreenPoint& from = screen[positiveEnd ? 2 * k + 1 : 2 * k];
+            const TScreenPoint& to = screen[positiveEnd ? 2 * k : 2 * k + 1];
+            if (!Drawable(from) || !Drawable(to))
                 continue;
             // Picture pixels, y downward.
             const double endX = double(x0) + to.X;
