@@ -117,6 +117,18 @@ TEST(AxisNumbers, FrontViewFrameAndTurning)
         }
     EXPECT_EQ(found, 1);
 
+    // Tipped towards the eye (positive y now nearer), the x numbers move to the top edge,
+    // the one in front.
+    s.R.SetAngles(30, 0);
+    s.R.Render(true);
+    found = 0;
+    for (const TAxisNumber& n : s.Place())
+        if (n.Text == "4" && n.Color == Blue && n.Box.center().x() > 200) {
+            EXPECT_LT(n.Box.bottom(), 150 - 60) << "above the tipped plane's top edge";
+            ++found;
+        }
+    EXPECT_EQ(found, 1);
+
     // Turned a little, the XZ plane shows its numbers too; from the side only the YZ plane.
     for (const auto& [ax, ay, colour] : { std::tuple { 30.0L, 20.0L, TColor(0x00AA00) },
              std::tuple { 0.0L, -90.0L, TColor(0x0000AA) } }) {
