@@ -14,6 +14,7 @@
 #include "render/four_view.h"
 #include "ui/platform/graph_settings.h"
 #include "ui/platform/ini_file.h"
+#include "ui/platform/picture_file.h"
 #include "ui/platform/scene_file.h"
 
 #include <QCommandLineParser>
@@ -40,7 +41,7 @@ const char* const Overview = R"(Kullanım: velmo [KOMUT] [SEÇENEKLER]
 
 Komut verilmezse Velmo penceresiyle açılır (.vlm dosyaları verilebilir).
 Komutlar pencere açmadan çalışır:
-  render   bir sahnenin resmini yazar (.png, .bmp, .jpg)
+  render   bir sahnenin resmini yazar (.png, .bmp, .jpg, .svg, .pdf)
   table    bir eğrinin noktalarını tablo olarak yazar (csv, tsv)
   eval     bir formülün değerini ya da postfix biçimini yazar
 
@@ -53,7 +54,8 @@ Eğri (SPEC): type=N;fx=METİN;fy=METİN;fz=METİN;step=S;color=AD|#rrggbb;
 const char* const RenderHelp = R"(Kullanım: velmo render -o OUT [SEÇENEKLER]
 
 Bu boyuttaki bir grafik penceresinin göstereceği resmi OUT dosyasına yazar;
-tür uzantıdan anlaşılır: .png, .bmp, .jpg.
+tür uzantıdan anlaşılır: .png, .bmp, .jpg; .svg ve .pdf çizgi çizim olarak,
+grafik penceresinin "Farklı Kaydet..." ile yazdığı gibi.
   -o, --output OUT          yazılacak resim dosyası
   --curve SPEC              bir eğri ekler (birden çok verilebilir, sırayla)
   --scene FILE.vlm          önce sahne dosyasının eğrilerini ve görünümünü alır
@@ -264,18 +266,20 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
     const QString out = parser.value(output);
     const QString suffix = QFileInfo(out).suffix().toLower();
     const char* format = nullptr;
+    std::optional<TPictureFileType> vectorType;
     if (suffix == "png")
         format = "png";
     else if (suffix == "bmp")
         format = "bmp";
     else if (suffix == "jpg" || suffix == "jpeg")
         format = "jpg";
-    else if (suffix == "svg" || suffix == "pdf")
-        usage(FormatText(".%s çıktısı bu sürümde yoktur; .png, .bmp ya da .jpg kullanın",
-            text(suffix)));
+    else if (suffix == "svg")
+        vectorType = TPictureFileType::Svg;
+    else if (suffix == "pdf")
+        vectorType = TPictureFileType::Pdf;
     else
-        usage(FormatText("bilinmeyen resim türü: \"%s\" (.png, .bmp ya da .jpg olmalı)",
-            text(out)));
+        usage(FormatText(
+            "bilinmeyen resim türü: \"%s\" (.png, .bmp, .jpg, .svg ya da .pdf olmalı)", text(out)));
     if (parser.isSet(perspective) && parser.isSet(parallel))
         usage("--perspective ile --parallel birlikte verilemez");
 
@@ -347,6 +351,19 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
     for (std::size_t i = 0; i < scene.Curves.size(); ++i)
         appendCurve(renderer.Objects(), scene.Curves[i], static_cast<int>(i) + 1);
 
+    if (vectorType) {
+        // As the graph window saves it: the last projection painted as vectors, the four
+        // views each rendered again in turn.
+        if (!scene.FourView)
+            renderer.Render(true);
+        try {
+            WriteSceneVectorPicture(
+                renderer, scene.FourView, QSize(scene.Width, scene.Height), out, *vectorType);
+        } catch (const Exception& e) {
+            throw ECommandError(ecRefused, e.Message());
+        }
+        return ecSuccess;
+    }
     QImage picture;
     if (scene.FourView) {
         picture = ComposeFourView(RenderFourViews(renderer).Views, scene.Width, scene.Height);

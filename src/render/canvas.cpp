@@ -39,6 +39,13 @@ void TPainterCanvas::Line(
 void TPainterCanvas::Polyline(const TScreenPoint* points, int count, std::int32_t x0,
     std::int32_t y0, TColor color, int width)
 {
+    if (FInCurve) {
+        FCurvePen = solidPen(color, std::max(width, 1));
+        FCurveFilled = false;
+        TWideLines(FPainter, FWidth, FHeight, std::max(width, 1), &FCurve)
+            .Polyline(points, count, x0, y0);
+        return;
+    }
     FPainter.setPen(solidPen(color, std::max(width, 1)));
     TWideLines(FPainter, FWidth, FHeight, std::max(width, 1)).Polyline(points, count, x0, y0);
 }
@@ -51,9 +58,37 @@ void TPainterCanvas::Squares(
         const std::int64_t left = std::int64_t(x0) + points[i].X - 1;
         const std::int64_t top = std::int64_t(y0) - points[i].Y - 1;
         // Squares off the device are left out before they reach the painter's int coordinates.
-        if (left > -3 && left < FWidth && top > -3 && top < FHeight)
+        if (left <= -3 || left >= FWidth || top <= -3 || top >= FHeight)
+            continue;
+        if (FInCurve)
+            FCurve.addRect(QRectF(double(left), double(top), 3, 3));
+        else
             FPainter.fillRect(QRect(int(left), int(top), 3, 3), fill);
     }
+    if (FInCurve) {
+        FCurveFill = fill;
+        FCurveFilled = true;
+    }
+}
+
+void TPainterCanvas::BeginCurve()
+{
+    FInCurve = true;
+    FCurve = QPainterPath();
+    // Squares that overlap fill their union.
+    FCurve.setFillRule(Qt::WindingFill);
+}
+
+void TPainterCanvas::EndCurve()
+{
+    FInCurve = false;
+    if (FCurve.isEmpty())
+        return;
+    if (FCurveFilled)
+        FPainter.fillPath(FCurve, FCurveFill);
+    else
+        FPainter.strokePath(FCurve, FCurvePen);
+    FCurve = QPainterPath();
 }
 
 void TPainterCanvas::Text(int left, int top, const QString& text, TColor color)

@@ -5,6 +5,7 @@
 #include "render/raster.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QRect>
 #include <QString>
 
@@ -36,10 +37,16 @@ public:
         = 0;
     // Text in the application's font, its top left corner at (left, top).
     virtual void Text(int left, int top, const QString& text, TColor color) = 0;
+    // The polylines or squares between these two calls draw one curve, which a vector back
+    // end may hand on as one path.
+    virtual void BeginCurve() { }
+    virtual void EndCurve() { }
 };
 
 // QPainter onto any paint device (a picture, an SVG or PDF generator, a printer): every
-// primitive through the painter, with coordinates far outside the device cut first.
+// primitive through the painter, with coordinates far outside the device cut first. A curve
+// goes to the painter as one path (stroked for lines, filled for squares), so that a vector
+// file holds one object per curve.
 class TPainterCanvas : public TCanvas {
 public:
     // The painter is active on its device and stays the caller's; width and height are the
@@ -56,11 +63,19 @@ public:
     void Squares(const TScreenPoint* points, int count, std::int32_t x0, std::int32_t y0,
         TColor color) override;
     void Text(int left, int top, const QString& text, TColor color) override;
+    void BeginCurve() override;
+    void EndCurve() override;
 
 private:
     QPainter& FPainter;
     int FWidth;
     int FHeight;
+    // The curve being gathered between BeginCurve and EndCurve.
+    bool FInCurve = false;
+    QPainterPath FCurve;
+    QPen FCurvePen;
+    QColor FCurveFill;
+    bool FCurveFilled = false;
 };
 
 // The own rasterizer into a 32-bit picture, for the curves of hundreds of thousands of

@@ -33,7 +33,7 @@ void TDrawFunction::Render(bool recompute)
     if (FImage.isNull())
         return;
     TRasterCanvas canvas(FImage, FSmoothLines);
-    FScene.Draw(FCamera, canvas, &FLAxisPoints);
+    FScene.Draw(FCamera, canvas, &FLAxisPoints, labelBoxes(Height()));
     if (FLegend)
         DrawLegend(FScene.Objects(), canvas, FScene.LAxisesColor());
 }
@@ -46,9 +46,21 @@ void TDrawFunction::Paint(QPainter& painter, int width, int height) const
 void TDrawFunction::Paint(QPainter& painter, int width, int height, bool smooth) const
 {
     TPainterCanvas canvas(painter, width, height, smooth);
-    FScene.Draw(FCamera, canvas);
+    FScene.Draw(FCamera, canvas, nullptr, labelBoxes(height));
     if (FLegend)
         DrawLegend(FScene.Objects(), canvas, FScene.LAxisesColor());
+}
+
+std::vector<QRect> TDrawFunction::labelBoxes(int height) const
+{
+    std::vector<QRect> boxes;
+    if (!FScene.AxisNumbers())
+        return boxes;
+    if (FLegend)
+        boxes.push_back(LegendBox(FScene.Objects(), height));
+    if (!FLabelBox.isEmpty())
+        boxes.push_back(FLabelBox);
+    return boxes;
 }
 
 void TDrawFunction::Paint(QPaintDevice& device) const

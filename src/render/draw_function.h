@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 
 #include <array>
 
@@ -65,6 +66,14 @@ public:
     // its colour and style and its formulas, in the little axes' colour.
     bool Legend() const { return FLegend; }
     void SetLegend(bool value) { FLegend = value; }
+    // Numbers at the ends of the reference planes' grid lines (off for a new renderer), in
+    // each plane's colour, left out where they would overlap each other or a label.
+    bool AxisNumbers() const { return FScene.AxisNumbers(); }
+    void SetAxisNumbers(bool value) { FScene.SetAxisNumbers(value); }
+    // A box that a label written over the picture afterwards takes (a four-view view's name);
+    // the axis numbers keep clear of it. Empty, the default, for none.
+    const QRect& LabelBox() const { return FLabelBox; }
+    void SetLabelBox(const QRect& box) { FLabelBox = box; }
     // Degrees, not wrapped into 0..360.
     long double XAxisAngle() const { return FCamera.XAxisAngle(); }
     long double YAxisAngle() const { return FCamera.YAxisAngle(); }
@@ -101,11 +110,15 @@ public:
     const std::array<QPoint, 3>& LAxisPoints() const { return FLAxisPoints; }
 
 private:
+    // The labels drawn over the scene (legend, label box) that the axis numbers keep clear of.
+    std::vector<QRect> labelBoxes(int height) const;
+
     TCamera FCamera;
     TRenderScene FScene;
     int FMoveStep = 0;
     bool FSmoothLines = false;
     bool FLegend = false;
+    QRect FLabelBox;
     std::array<QPoint, 3> FLAxisPoints {};
     QImage FImage;
 };

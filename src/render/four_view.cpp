@@ -2,6 +2,8 @@
 
 #include "render/draw_function.h"
 
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPen>
 #include <QString>
@@ -9,12 +11,21 @@
 #include <cmath>
 
 namespace {
+constexpr QPoint LabelAt(2, 2);
+
+// The box a view's name takes at its place, for the axis numbers to keep clear of.
+QRect labelBox(const QString& label)
+{
+    const QFontMetrics metrics(QGuiApplication::font());
+    return QRect(LabelAt, QSize(metrics.horizontalAdvance(label), metrics.height()));
+}
+
 QImage labelled(const QImage& view, const QString& label)
 {
     QImage copy = view.copy();
     QPainter painter(&copy);
     painter.setPen(Qt::black);
-    painter.drawText(QRect(2, 2, copy.width(), copy.height()), Qt::AlignLeft | Qt::AlignTop, label);
+    painter.drawText(QRect(LabelAt, copy.size()), Qt::AlignLeft | Qt::AlignTop, label);
     painter.end();
     return copy;
 }
@@ -28,15 +39,16 @@ TFourViews RenderFourViews(TDrawFunction& renderer)
     // The legend belongs to the own view; the fixed views carry their labels there.
     const bool legend = renderer.Legend();
     renderer.SetLegend(false);
-    renderer.SetAngles(0, 0);
-    renderer.Render(true);
-    result.Views[0] = labelled(renderer.Image(), QStringLiteral("Ön"));
-    renderer.SetAngles(0, -90);
-    renderer.Render(true);
-    result.Views[1] = labelled(renderer.Image(), QStringLiteral("Yan"));
-    renderer.SetAngles(90, 0);
-    renderer.Render(true);
-    result.Views[2] = labelled(renderer.Image(), QStringLiteral("Üst"));
+    const auto fixedView = [&](long double x, long double y, const QString& label) {
+        renderer.SetAngles(x, y);
+        renderer.SetLabelBox(labelBox(label));
+        renderer.Render(true);
+        return labelled(renderer.Image(), label);
+    };
+    result.Views[0] = fixedView(0, 0, QStringLiteral("Ön"));
+    result.Views[1] = fixedView(0, -90, QStringLiteral("Yan"));
+    result.Views[2] = fixedView(90, 0, QStringLiteral("Üst"));
+    renderer.SetLabelBox(QRect());
     renderer.SetAngles(ax, ay);
     renderer.SetLegend(legend);
     renderer.Render(true);
@@ -83,6 +95,8 @@ void PaintFourViews(TDrawFunction& renderer, QPainter& painter, int width, int h
     for (const View& view : views) {
         // The legend belongs to the own view; the fixed views carry their labels there.
         renderer.SetLegend(legend && view.Label == nullptr);
+        renderer.SetLabelBox(
+            view.Label != nullptr ? labelBox(QString::fromUtf8(view.Label)) : QRect());
         renderer.SetAngles(view.X, view.Y);
         renderer.Render(true);
         painter.save();
@@ -91,12 +105,13 @@ void PaintFourViews(TDrawFunction& renderer, QPainter& painter, int width, int h
         renderer.Paint(painter, w, h, true);
         if (view.Label != nullptr) {
             painter.setPen(Qt::black);
-            painter.drawText(QRect(2, 2, w, h), Qt::AlignLeft | Qt::AlignTop,
+            painter.drawText(QRect(LabelAt, QSize(w, h)), Qt::AlignLeft | Qt::AlignTop,
                 QString::fromUtf8(view.Label));
         }
         painter.restore();
     }
     renderer.SetLegend(legend);
+    renderer.SetLabelBox(QRect());
     QPen pen(Qt::black);
     pen.setWidth(2);
     painter.setPen(pen);

@@ -29,6 +29,23 @@ QString LegendText(const TCurveRecord& curve)
     return parts.join(", ");
 }
 
+QRect LegendBox(const TObjectList& curves, int height)
+{
+    const QFontMetrics metrics(QGuiApplication::font());
+    const int lineHeight = std::max(metrics.height(), 8) + 2;
+    QRect box;
+    int top = Margin;
+    for (int i = 0; i < curves.Count() && top < height; ++i) {
+        const TCurveRecord curve = curves.Items(i);
+        if (!curve.Visible)
+            continue;
+        box |= QRect(Margin, top, SampleLength + Gap + metrics.horizontalAdvance(LegendText(curve)),
+            lineHeight);
+        top += lineHeight;
+    }
+    return box;
+}
+
 void DrawLegend(const TObjectList& curves, TCanvas& canvas, TColor textColor)
 {
     const QFontMetrics metrics(QGuiApplication::font());

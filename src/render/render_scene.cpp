@@ -1,13 +1,20 @@
 #include "render/render_scene.h"
 
 #include "geometry/projection.h"
+#include "render/axis_numbers.h"
 #include "render/canvas.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
 
 #include <cmath>
 
 namespace {
 constexpr TColor AxisColor = 255; // the red half-axes
 constexpr int AxisPenWidth = 2;
+const char* const LAxisLabels[] = { "x", "y", "z" };
+// Where the little axis ending at end writes its label.
+QPoint lAxisLabelAt(const QPoint& end) { return end - QPoint(4, 6); }
 
 // Calls draw(first, count) for each longest run of drawable points among points[0] ..
 // points[count - 1]: a point at or behind the eye ends a run and belongs to none.
@@ -38,16 +45,27 @@ void TRenderScene::Project(const TCamera& camera)
     }
 }
 
-void TRenderScene::Draw(const TCamera& camera, TCanvas& canvas, std::array<QPoint, 3>* axisEnds) const
+void TRenderScene::Draw(const TCamera& camera, TCanvas& canvas, std::array<QPoint, 3>* axisEnds,
+    const std::vector<QRect>& keepClear) const
 {
     canvas.Fill(FBrushColor);
+    std::vector<QRect> labels = keepClear;
     if (FLAxisesVisible) {
         std::array<QPoint, 3> ends;
         drawLittleAxes(camera, canvas, ends);
         if (axisEnds)
             *axisEnds = ends;
+        if (FAxisNumbers) {
+            const QFontMetrics metrics(QGuiApplication::font());
+            for (int i = 0; i < 3; ++i)
+                labels.push_back(QRect(lAxisLabelAt(ends[i]),
+                    QSize(metrics.horizontalAdvance(QString::fromLatin1(LAxisLabels[i])),
+                        metrics.height())));
+        }
     }
     drawPlanes(camera, canvas);
+    if (FAxisNumbers)
+        drawAxisNumbers(camera, canvas, std::move(labels));
     drawCurves(camera, canvas);
 }
 
@@ -57,7 +75,6 @@ void TRenderScene::drawLittleAxes(
     const auto& m = camera.Matrix().M();
     const int baseX = 25;
     const int baseY = canvas.Height() - 25;
-    static const char* const labels[] = { "x", "y", "z" };
     for (int i = 0; i < 3; ++i) {
         // The image of the unit vector along the axis, with 1 in place of the scale.
         const long double d = (m[i][3] + 1) / 20;
@@ -65,7 +82,8 @@ void TRenderScene::drawLittleAxes(
         const long double ey = std::nearbyint((m[i][1] + m[3][1]) / d);
         ends[i] = QPoint(baseX + static_cast<int>(ex), baseY - static_cast<int>(ey));
         canvas.Line(baseX, baseY, ends[i].x(), ends[i].y(), FLAxisesColor, 1);
-        canvas.Text(ends[i].x() - 4, ends[i].y() - 6, QString::fromLatin1(labels[i]), FLAxisesColor);
+        const QPoint label = lAxisLabelAt(ends[i]);
+        canvas.Text(label.x(), label.y(), QString::fromLatin1(LAxisLabels[i]), FLAxisesColor);
     }
 }
 
@@ -88,6 +106,14 @@ void TRenderScene::drawPlanes(const TCamera& camera, TCanvas& canvas) const
     }
 }
 
+void TRenderScene::drawAxisNumbers(
+    const TCamera& camera, TCanvas& canvas, std::vector<QRect> taken) const
+{
+    for (const TAxisNumber& number : PlaceAxisNumbers(FPlanes, camera.Matrix(), camera.X0(),
+             camera.Y0(), QRect(0, 0, canvas.Width(), canvas.Height()), taken))
+        canvas.Text(number.Box.left(), number.Box.top(), number.Text, number.Color);
+}
+
 void TRenderScene::drawCurves(const TCamera& camera, TCanvas& canvas) const
 {
     for (int i = 0; i < FObjects.Count(); ++i) {
@@ -99,6 +125,7 @@ void TRenderScene::drawCurves(const TCamera& camera, TCanvas& canvas) const
         if (n < 1)
             continue;
         const TScreenPoint* points = curve.Points->ScreenPointData();
+        canvas.BeginCurve();
         // Points at or behind the eye break the line and are not drawn.
         if (curve.Style == csLine)
             forEachDrawableRun(points, n + 1, [&](const TScreenPoint* run, int count) {
@@ -108,5 +135,6 @@ void TRenderScene::drawCurves(const TCamera& camera, TCanvas& canvas) const
             forEachDrawableRun(points + 1, n, [&](const TScreenPoint* run, int count) {
                 canvas.Squares(run, count, camera.X0(), camera.Y0(), curve.Color);
             });
+        canvas.EndCurve();
     }
 }

@@ -6,8 +6,10 @@
 #include "render/color.h"
 
 #include <QPoint>
+#include <QRect>
 
 #include <array>
+#include <vector>
 
 class TCanvas;
 
@@ -27,23 +29,30 @@ public:
     void SetLAxisesVisible(bool value) { FLAxisesVisible = value; }
     TColor LAxisesColor() const { return FLAxisesColor; }
     void SetLAxisesColor(TColor value) { FLAxisesColor = value; }
+    // Numbers at the ends of the planes' grid lines (off for a new scene).
+    bool AxisNumbers() const { return FAxisNumbers; }
+    void SetAxisNumbers(bool value) { FAxisNumbers = value; }
 
     // Projects the visible planes and curves with the camera's matrix.
     void Project(const TCamera& camera);
-    // Background, little axes, planes with their red half-axes, then the curves, as the last
-    // projection left them. When the little axes are drawn and axisEnds is given, it
-    // receives where they ended (x, y, z).
-    void Draw(const TCamera& camera, TCanvas& canvas,
-        std::array<QPoint, 3>* axisEnds = nullptr) const;
+    // Background, little axes, planes with their red half-axes, the axis numbers when they
+    // are on, then the curves, as the last projection left them. When the little axes are
+    // drawn and axisEnds is given, it receives where they ended (x, y, z). The axis numbers
+    // keep clear of the little axes' labels and of the boxes in keepClear (labels drawn over
+    // the picture afterwards).
+    void Draw(const TCamera& camera, TCanvas& canvas, std::array<QPoint, 3>* axisEnds = nullptr,
+        const std::vector<QRect>& keepClear = {}) const;
 
 private:
     void drawLittleAxes(const TCamera& camera, TCanvas& canvas, std::array<QPoint, 3>& ends) const;
     void drawPlanes(const TCamera& camera, TCanvas& canvas) const;
+    void drawAxisNumbers(const TCamera& camera, TCanvas& canvas, std::vector<QRect> taken) const;
     void drawCurves(const TCamera& camera, TCanvas& canvas) const;
 
     TObjectList FObjects;
     TPlanes FPlanes;
     bool FLAxisesVisible = true;
+    bool FAxisNumbers = false;
     TColor FLAxisesColor = 0;
     TColor FBrushColor = 16777215;
 };

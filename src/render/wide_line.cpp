@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-TWideLines::TWideLines(QPainter& painter, int width, int height, int penWidth)
+TWideLines::TWideLines(QPainter& painter, int width, int height, int penWidth, QPainterPath* path)
     : FPainter(painter)
+    , FPath(path)
 {
     const double margin = 4.0 + std::max(penWidth, 0);
     FLeft = -margin;
@@ -41,7 +42,10 @@ void TWideLines::Line(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::in
         return;
     const QPointF from(ax + t0 * dx, ay + t0 * dy);
     const QPointF to(ax + t1 * dx, ay + t1 * dy);
-    if (t0 == 0 && t1 == 1)
+    if (FPath != nullptr) {
+        FPath->moveTo(from);
+        FPath->lineTo(to);
+    } else if (t0 == 0 && t1 == 1)
         FPainter.drawLine(QPoint(static_cast<int>(x1), static_cast<int>(y1)),
             QPoint(static_cast<int>(x2), static_cast<int>(y2)));
     else
@@ -50,7 +54,9 @@ void TWideLines::Line(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::in
 
 void TWideLines::flush()
 {
-    if (FRun.size() >= 2)
+    if (FRun.size() >= 2 && FPath != nullptr)
+        FPath->addPolygon(QPolygonF(FRun));
+    else if (FRun.size() >= 2)
         FPainter.drawPolyline(FRun);
     FRun.clear();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygon>
 
 #include <cstdint>
@@ -10,8 +11,10 @@
 // grown by a margin, where QPainter's own arithmetic is safe.
 class TWideLines {
 public:
-    // The painter's pen is set by the caller.
-    TWideLines(QPainter& painter, int width, int height, int penWidth);
+    // The painter's pen is set by the caller. With a path, the lines are added to it (each run
+    // a subpath) for the caller to draw, instead of being drawn.
+    TWideLines(
+        QPainter& painter, int width, int height, int penWidth, QPainterPath* path = nullptr);
 
     // A line between picture pixels (64-bit: origin plus offset never overflows).
     void Line(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2);
@@ -30,6 +33,7 @@ private:
 
     QPolygon FRun;
     QPainter& FPainter;
+    QPainterPath* FPath;
     double FLeft, FTop, FRight, FBottom;
 };
 

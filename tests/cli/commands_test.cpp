@@ -13,8 +13,10 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -140,6 +142,69 @@ TEST_F(Commands, RenderGivesTheWindowsPicture)
     QStringList files = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     files.sort();
     EXPECT_EQ(files, (QStringList { "Norvadeks.ini", "four.bmp", "single.png" }));
+}
+
+TEST_F(Commands, RenderWritesVectorsAsTheWindowSavesThem)
+{
+    // SVG byte for byte as the window's "Farklı Kaydet..." writes it, one view and four; PDF
+    // one page of the picture's size; a file that cannot be written is not created.
+    Window win(dir, 320, 240);
+    win.w.DrawFunction().SetAngles(15, -30);
+    win.w.RedrawViews(true);
+    QString chosen;
+    win.w.SetSaveDialogRunner([&](QString& name, int& fileType) {
+        name = chosen;
+        fileType = 4;
+        return true;
+    });
+    ASSERT_TRUE(QDir(dir.path()).mkdir("window"));
+    const QStringList render { "render", "--curve", Sine, "--curve", Helix, "--size", "320x240",
+        "--angles", "15,-30" };
+    for (const bool four : { false, true }) {
+        SCOPED_TRACE(four ? "four-view" : "one view");
+        win.w.SetFourView(four);
+        chosen = dir.filePath("window/p.svg");
+        win.w.SaveAs();
+        ASSERT_TRUE(QFile::exists(chosen));
+        const QString out = dir.filePath("p.svg");
+        const TRun r = run(dir,
+            render + QStringList { "-o", out }
+                + (four ? QStringList { "--four-view" } : QStringList {}));
+        ASSERT_EQ(r.Code, 0) << r.Err;
+        const QByteArray svg = readAll(out);
+        EXPECT_EQ(svg, readAll(chosen));
+        QXmlStreamReader xml(svg);
+        int paths = 0;
+        while (!xml.atEnd())
+            paths += xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"path";
+        EXPECT_FALSE(xml.hasError());
+        EXPECT_EQ(paths, four ? 8 : 2) << "one path per curve and view";
+    }
+
+    const QString pdf = dir.filePath("p.pdf");
+    TRun r = run(dir, render + QStringList { "-o", pdf, "--four-view", "--size", "500x300" });
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    const QByteArray bytes = readAll(pdf);
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page\n"), 1) << "one page";
+    const QRegularExpressionMatch box
+        = QRegularExpression("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")
+              .match(QString::fromLatin1(bytes));
+    ASSERT_TRUE(box.hasMatch());
+    EXPECT_EQ(box.captured(1).toDouble(), 500);
+    EXPECT_EQ(box.captured(2).toDouble(), 300);
+
+    const QString missing = dir.filePath("no/such/p.pdf");
+    r = run(dir, render + QStringList { "-o", missing });
+    EXPECT_EQ(r.Code, 1);
+    EXPECT_EQ(
+        r.Err.rfind(
+            "\"" + QDir::toNativeSeparators(missing).toStdString() + "\" dosyası yazılamadı: ", 0),
+        0u)
+        << r.Err;
+    writeAll(pdf, "old");
+    EXPECT_EQ(run(dir, render + QStringList { "-o", pdf, "--curve", "type=0;fy=(" }).Code, 1);
+    EXPECT_EQ(readAll(pdf), "old");
 }
 
 TEST_F(Commands, RenderOptionsOverTheSettings)
@@ -322,9 +387,9 @@ TEST_F(Commands, ErrorsAreExactAndLeaveNoFile)
     }
 
     // The output's type and the output itself.
-    EXPECT_EQ(run(dir, { "render", "-o", dir.filePath("a.svg") }).Err,
-        ".svg çıktısı bu sürümde yoktur; .png, .bmp ya da .jpg kullanın\n" + hint);
-    EXPECT_EQ(run(dir, { "render", "-o", dir.filePath("a.gif") }).Code, 2);
+    EXPECT_EQ(run(dir, { "render", "-o", dir.filePath("a.gif") }).Err,
+        "bilinmeyen resim türü: \"" + dir.filePath("a.gif").toStdString()
+            + "\" (.png, .bmp, .jpg, .svg ya da .pdf olmalı)\n" + hint);
     EXPECT_EQ(run(dir, { "render" }).Err, "çıktı dosyası verilmedi (-o OUT)\n" + hint);
     const TRun unwritable = run(dir, { "render", "-o", dir.filePath("no/such/a.png") });
     EXPECT_EQ(unwritable.Code, 1);

@@ -99,6 +99,8 @@ void TOzelliklerFrm::CreateControls()
         guarded(&TOzelliklerFrm::YumusakCizgilerComboDblClick));
     connect(GostergeCombo, &TComboBox::DblClick, this,
         guarded(&TOzelliklerFrm::GostergeComboDblClick));
+    connect(EksenSayilariCombo, &TComboBox::DblClick, this,
+        guarded(&TOzelliklerFrm::EksenSayilariComboDblClick));
     connect(EksenciklerColorCombo, &TComboBox::DblClick, this,
         guarded(&TOzelliklerFrm::EksenciklerColorComboDblClick));
     connect(ArkapilanColorCombo, &TComboBox::DblClick, this,
@@ -143,6 +145,8 @@ QWidget* TOzelliklerFrm::CreateGeneralPage()
     otherForm->addRow("Yumuşak Çizgiler", YumusakCizgilerCombo);
     GostergeCombo = twoItemCombo("On", "Off");
     otherForm->addRow("Gösterge", GostergeCombo);
+    EksenSayilariCombo = twoItemCombo("On", "Off");
+    otherForm->addRow("Eksen Sayıları", EksenSayilariCombo);
 
     VarsayiliYapCBox = new QCheckBox("Bu özellikleri Varsayılı Özellikler yap", page);
     VarsayiliOYukleBtn = new QPushButton("Varsayılı Özellikleri Yükle", page);
@@ -201,6 +205,7 @@ void TOzelliklerFrm::Fill(const TGraphSettings& s)
     PerspektifCombo->setCurrentIndex(firstOrSecond(s.Perspective));
     YumusakCizgilerCombo->setCurrentIndex(firstOrSecond(s.SmoothLines));
     GostergeCombo->setCurrentIndex(firstOrSecond(s.Legend));
+    EksenSayilariCombo->setCurrentIndex(firstOrSecond(s.AxisNumbers));
     for (int i = 0; i < 3; ++i) {
         FPlanes[i].Visibility->setCurrentIndex(firstOrSecond(s.Planes[i].Visible));
         FPlanes[i].Thickness->setValue(s.Planes[i].Thickness);
@@ -223,6 +228,7 @@ TGraphSettings TOzelliklerFrm::Values() const
     s.AnimInterval = AnimIntervalKEdit->value();
     s.SmoothLines = showsFirst(YumusakCizgilerCombo);
     s.Legend = showsFirst(GostergeCombo);
+    s.AxisNumbers = showsFirst(EksenSayilariCombo);
     for (int i = 0; i < 3; ++i)
         s.Planes[i] = { FPlanes[i].Color->Color(), FPlanes[i].Thickness->value(),
             showsFirst(FPlanes[i].Visibility) };
@@ -300,6 +306,7 @@ void TOzelliklerFrm::EksenciklerGorunurlukComboDblClick()
 void TOzelliklerFrm::PerspektifComboDblClick() { Toggle(PerspektifCombo); }
 void TOzelliklerFrm::YumusakCizgilerComboDblClick() { Toggle(YumusakCizgilerCombo); }
 void TOzelliklerFrm::GostergeComboDblClick() { Toggle(GostergeCombo); }
+void TOzelliklerFrm::EksenSayilariComboDblClick() { Toggle(EksenSayilariCombo); }
 
 void TOzelliklerFrm::PickColor(TColorCombo* combo)
 {

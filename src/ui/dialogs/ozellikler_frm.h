@@ -56,6 +56,7 @@ public:
     void PerspektifComboDblClick();
     void YumusakCizgilerComboDblClick();
     void GostergeComboDblClick();
+    void EksenSayilariComboDblClick();
     void EksenciklerColorComboDblClick();
     void ArkapilanColorComboDblClick();
     void XYColorComboDblClick();
@@ -71,6 +72,7 @@ public:
     QSpinBox* AnimIntervalKEdit = nullptr;
     TComboBox* YumusakCizgilerCombo = nullptr;
     TComboBox* GostergeCombo = nullptr;
+    TComboBox* EksenSayilariCombo = nullptr;
     QCheckBox* VarsayiliYapCBox = nullptr;
     QPushButton* VarsayiliOYukleBtn = nullptr;
     TColorCombo* XYColorCombo = nullptr;

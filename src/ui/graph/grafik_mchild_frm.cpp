@@ -551,17 +551,7 @@ void TGrafikMChildFrm::WritePicture()
         type = FPictureType;
     if (IsVectorType(type)) {
         // The four views are rendered again, each in turn, by the one renderer.
-        const QSize size = FFourView ? QSize(width(), height())
-                                     : QSize(FDrawFunction.Width(), FDrawFunction.Height());
-        WriteVectorPicture(
-            size,
-            [this](QPainter& painter) {
-                if (FFourView)
-                    PaintFourViews(FDrawFunction, painter, width(), height());
-                else
-                    FDrawFunction.Paint(painter, FDrawFunction.Width(), FDrawFunction.Height(), true);
-            },
-            FFileName, type);
+        WriteSceneVectorPicture(FDrawFunction, FFourView, size(), FFileName, type);
         return;
     }
     if (type != TPictureFileType::Bitmap) {
@@ -646,15 +636,25 @@ bool TGrafikMChildFrm::CanClose()
 
 void TGrafikMChildFrm::Print(QPrinter& printer)
 {
-    const QImage picture = Picture();
+    const QSize size
+        = FFourView ? this->size() : QSize(FDrawFunction.Width(), FDrawFunction.Height());
     QPainter painter;
     if (!painter.begin(&printer))
         throw Exception("Yazıcıya yazdırılamadı: yazıcı hazır değil.");
     // The picture keeps the physical size it has on this screen, centred on the page.
-    const QRect target = PrintTarget(picture.size(), QSizeF(logicalDpiX(), logicalDpiY()),
+    const QRect target = PrintTarget(size, QSizeF(logicalDpiX(), logicalDpiY()),
         QSizeF(printer.logicalDpiX(), printer.logicalDpiY()), painter.viewport());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, FDrawFunction.SmoothLines());
-    painter.drawImage(target, picture);
+    if (size.isEmpty() || target.isEmpty())
+        return;
+    // The scene painted as vectors in the picture's pixel geometry, mapped onto the target, so
+    // that it is as sharp as the printer prints; the four views each rendered again in turn.
+    painter.translate(target.topLeft());
+    painter.scale(double(target.width()) / size.width(), double(target.height()) / size.height());
+    painter.setClipRect(QRect(QPoint(0, 0), size));
+    if (FFourView)
+        PaintFourViews(FDrawFunction, painter, size.width(), size.height());
+    else
+        FDrawFunction.Paint(painter, size.width(), size.height());
     painter.end();
 }
 

@@ -8,6 +8,7 @@ constexpr const char* PlaneSections[3] = { "XYDuzlemi", "XZDuzlemi", "YZDuzlemi"
 constexpr const char* ThicknessKey = "CizgiKalınlıgı";
 constexpr const char* SmoothLinesKey = "YumusakCizgiler";
 constexpr const char* LegendKey = "Gosterge";
+constexpr const char* AxisNumbersKey = "EksenSayilari";
 
 bool hasKey(const TIniFile& file, const char* section, const char* key)
 {
@@ -28,6 +29,7 @@ TGraphSettings TGraphSettings::Of(const TDrawFunction& renderer, int animInterva
     s.AnimInterval = animInterval;
     s.SmoothLines = renderer.SmoothLines();
     s.Legend = renderer.Legend();
+    s.AxisNumbers = renderer.AxisNumbers();
     for (int i = 0; i < 3; ++i) {
         const TPlane& plane = renderer.Planes().Items(i + 1);
         s.Planes[i] = { plane.Color(), plane.Thickness(), plane.Visible() };
@@ -50,6 +52,7 @@ void TGraphSettings::ApplyTo(TDrawFunction& renderer, int& animInterval) const
     }
     renderer.SetSmoothLines(SmoothLines);
     renderer.SetLegend(Legend);
+    renderer.SetAxisNumbers(AxisNumbers);
 }
 
 TGraphSettings ReadGraphSettings(const TIniFile& file, const TGraphSettings& current)
@@ -69,6 +72,7 @@ TGraphSettings ReadGraphSettings(const TIniFile& file, const TGraphSettings& cur
     }
     s.SmoothLines = file.ReadBool("Ekran", SmoothLinesKey, false);
     s.Legend = file.ReadBool("Ekran", LegendKey, false);
+    s.AxisNumbers = file.ReadBool("Ekran", AxisNumbersKey, false);
     return s;
 }
 
@@ -98,5 +102,7 @@ void WriteGraphSettings(TIniFile& file, const TGraphSettings& s)
         values.push_back({ "Ekran", SmoothLinesKey, s.SmoothLines ? 1 : 0 });
     if (s.Legend || hasKey(file, "Ekran", LegendKey))
         values.push_back({ "Ekran", LegendKey, s.Legend ? 1 : 0 });
+    if (s.AxisNumbers || hasKey(file, "Ekran", AxisNumbersKey))
+        values.push_back({ "Ekran", AxisNumbersKey, s.AxisNumbers ? 1 : 0 });
     file.WriteIntegers(values);
 }

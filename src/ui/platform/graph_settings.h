@@ -26,6 +26,8 @@ struct TGraphSettings {
     bool SmoothLines = false;
     // The legend in the top-left corner; off unless the file says otherwise.
     bool Legend = false;
+    // Numbers at the ends of the planes' grid lines; off unless the file says otherwise.
+    bool AxisNumbers = false;
 
     // The look of a renderer and its timer's interval.
     static TGraphSettings Of(const TDrawFunction& renderer, int animInterval);
@@ -41,13 +43,13 @@ void LoadGraphSettings(const TIniFile& file, TDrawFunction& renderer, int& animI
 
 // The keys read over the given values: a missing colour, thickness or interval
 // keeps the value given, a missing Boolean counts as true, except the smooth
-// lines and the legend, which are off when their key is missing.
+// lines, the legend and the axis numbers, which are off when their key is missing.
 TGraphSettings ReadGraphSettings(const TIniFile& file, const TGraphSettings& current);
 
 // Writes the fourteen keys in one replacement of the file, in the order
 // "Eksencikler" (Color, Gorunurluk), "Ekran" (ArkapilanRengi, Perspektif,
 // AnimInterval), then the three planes (IzgaraRengi, CizgiKalınlıgı, Gorunurluk),
-// and after those fourteen "Ekran" "YumusakCizgiler" and "Ekran" "Gosterge", each
-// when it is on or the file holds that key already.
+// and after those fourteen "Ekran" "YumusakCizgiler", "Gosterge" and "EksenSayilari",
+// each when it is on or the file holds that key already.
 // Raises EIniFileError "Unable to write to %s"; the old file is then intact.
 void WriteGraphSettings(TIniFile& file, const TGraphSettings& settings);

@@ -1,6 +1,8 @@
 #include "ui/platform/picture_file.h"
 
 #include "base/exception.h"
+#include "render/draw_function.h"
+#include "render/four_view.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -153,6 +155,21 @@ void WriteVectorPicture(QSize size, const std::function<void(QPainter&)>& paint,
     }
     if (!file.commit())
         fail(fileName, file.errorString());
+}
+
+void WriteSceneVectorPicture(TDrawFunction& renderer, bool fourView, QSize fourViewSize,
+    const QString& fileName, TPictureFileType type)
+{
+    const QSize size = fourView ? fourViewSize : QSize(renderer.Width(), renderer.Height());
+    WriteVectorPicture(
+        size,
+        [&](QPainter& painter) {
+            if (fourView)
+                PaintFourViews(renderer, painter, size.width(), size.height());
+            else
+                renderer.Paint(painter, size.width(), size.height(), true);
+        },
+        fileName, type);
 }
 
 QRect PrintTarget(QSize picture, QSizeF screenDpi, QSizeF printerDpi, const QRect& page)

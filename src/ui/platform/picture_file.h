@@ -8,6 +8,7 @@
 #include <functional>
 
 class QPainter;
+class TDrawFunction;
 
 // The kinds of file a graph window's "Farklı Kaydet..." writes, in the order of its filters.
 enum class TPictureFileType { Bitmap, Scene, Png, Jpeg, Svg, Pdf };
@@ -28,6 +29,12 @@ void WriteRasterPicture(const QImage& picture, const QString& fileName, TPicture
 // picture at 72 units per inch), whole or not at all; paint draws it. Raises Exception with one
 // message naming the file.
 void WriteVectorPicture(QSize size, const std::function<void(QPainter&)>& paint,
+    const QString& fileName, TPictureFileType type);
+
+// Writes the scene of renderer as SVG or PDF as a graph window shows it, as WriteVectorPicture
+// writes: the one view at the renderer's size, or with fourView the four views in a picture
+// of fourViewSize, each rendered again in turn as the four-view layout renders them.
+void WriteSceneVectorPicture(TDrawFunction& renderer, bool fourView, QSize fourViewSize,
     const QString& fileName, TPictureFileType type);
 
 // Where a printed picture goes on the page (page: the printable area in printer dots): at the

@@ -222,6 +222,7 @@ void readLook(const TFields& view, TGraphSettings& look)
     look.AnimInterval = view.Integer("animationInterval", look.AnimInterval, 0, MaxInterval);
     look.SmoothLines = view.Boolean("smoothLines", look.SmoothLines);
     look.Legend = view.Boolean("legend", look.Legend);
+    look.AxisNumbers = view.Boolean("axisNumbers", look.AxisNumbers);
     const TFields axes = view.Object("littleAxes");
     look.LAxisesVisible = axes.Boolean("visible", look.LAxisesVisible);
     look.LAxisesColor = axes.Colour("color", look.LAxisesColor);
@@ -407,6 +408,8 @@ QByteArray SceneJson(const TScene& s)
         view.insert("smoothLines", true);
     if (s.Look.Legend)
         view.insert("legend", true);
+    if (s.Look.AxisNumbers)
+        view.insert("axisNumbers", true);
     QJsonArray curves;
     for (const TEditorValues& c : s.Curves) {
         const auto formula = [&](bool used, const std::string& text) {

@@ -497,32 +497,46 @@ TEST(Properties, SmoothLines)
     EXPECT_EQ(fresh.YumusakCizgilerCombo->currentIndex(), 1) << "a missing key is off";
 }
 
-TEST(Properties, Legend)
+TEST(Properties, LegendAndAxisNumbers)
 {
-    // Off in a new window; "On" with "Tamam" draws the legend; written as its key and read
-    // back; missing, off.
-    TTestWindow win;
-    win.W->ApplyCurve(XYCurve("sin(x)*3"));
-    EXPECT_FALSE(win.R().Legend());
-    const QImage before = win.W->Image1->Picture().toImage();
-    WhenModal<TOzelliklerFrm>([](TOzelliklerFrm& f) {
-        EXPECT_EQ(f.GostergeCombo->currentText(), "Off");
-        f.GostergeCombo->setCurrentIndex(0);
-        f.VarsayiliYapCBox->setChecked(true);
-        f.TamamButton->click();
-    });
-    win.W->ShowProperties();
-    EXPECT_TRUE(win.R().Legend());
-    EXPECT_NE(win.W->Image1->Picture().toImage(), before);
-    EXPECT_EQ(TIniFile(win.Host.SettingsFile).ReadInteger("Ekran", "Gosterge", -1), 1);
-    TOzelliklerFrm form(win.Host.SettingsFile);
-    form.VarsayiliOYukleBtnClick();
-    EXPECT_EQ(form.GostergeCombo->currentIndex(), 0);
-    doubleClick(form.GostergeCombo);
-    EXPECT_EQ(form.GostergeCombo->currentIndex(), 1);
-    QTemporaryDir empty;
-    TOzelliklerFrm fresh(empty.filePath("Norvadeks.ini"));
-    fresh.GostergeCombo->setCurrentIndex(0);
-    fresh.VarsayiliOYukleBtnClick();
-    EXPECT_EQ(fresh.GostergeCombo->currentIndex(), 1) << "a missing key is off";
+    // Each off in a new window; "On" with "Tamam" draws it; written as its key and read back;
+    // missing, off.
+    struct Row {
+        const char* Key;
+        TComboBox* TOzelliklerFrm::*Combo;
+        bool (TDrawFunction::*Get)() const;
+    };
+    const Row rows[] = {
+        { "Gosterge", &TOzelliklerFrm::GostergeCombo, &TDrawFunction::Legend },
+        { "EksenSayilari", &TOzelliklerFrm::EksenSayilariCombo, &TDrawFunction::AxisNumbers },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Key);
+        TTestWindow win;
+        win.W->ApplyCurve(XYCurve("sin(x)*3"));
+        // Far enough out for the grid's ends, where the numbers stand, to be in the view.
+        win.W->SetZoomPercent(50);
+        EXPECT_FALSE((win.R().*row.Get)());
+        const QImage before = win.W->Image1->Picture().toImage();
+        WhenModal<TOzelliklerFrm>([&](TOzelliklerFrm& f) {
+            EXPECT_EQ((f.*row.Combo)->currentText(), "Off");
+            (f.*row.Combo)->setCurrentIndex(0);
+            f.VarsayiliYapCBox->setChecked(true);
+            f.TamamButton->click();
+        });
+        win.W->ShowProperties();
+        EXPECT_TRUE((win.R().*row.Get)());
+        EXPECT_NE(win.W->Image1->Picture().toImage(), before);
+        EXPECT_EQ(TIniFile(win.Host.SettingsFile).ReadInteger("Ekran", row.Key, -1), 1);
+        TOzelliklerFrm form(win.Host.SettingsFile);
+        form.VarsayiliOYukleBtnClick();
+        EXPECT_EQ((form.*row.Combo)->currentIndex(), 0);
+        doubleClick(form.*row.Combo);
+        EXPECT_EQ((form.*row.Combo)->currentIndex(), 1);
+        QTemporaryDir empty;
+        TOzelliklerFrm fresh(empty.filePath("Norvadeks.ini"));
+        (fresh.*row.Combo)->setCurrentIndex(0);
+        fresh.VarsayiliOYukleBtnClick();
+        EXPECT_EQ((fresh.*row.Combo)->currentIndex(), 1) << "a missing key is off";
+    }
 }

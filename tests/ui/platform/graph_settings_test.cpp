@@ -122,31 +122,48 @@ TEST(GraphSettings, AHiddenPlaneMadeVisibleIsProjected)
     EXPECT_EQ(r.Planes().Items(2).Grid().ScreenPoints(TPlanes::FirstAxisEnd).X, 160);
 }
 
-TEST(GraphSettings, SmoothLinesKey)
+TEST(GraphSettings, KeysOffWhenMissing)
 {
-    // Off without the key, whatever the renderer held; written last, after the fourteen keys.
-    QTemporaryDir dir;
-    const QString name = dir.filePath("Norvadeks.ini");
-    writeAll(name, "[Ekran]\nPerspektif=0\n");
-    TDrawFunction r;
-    r.SetSmoothLines(true);
-    int interval = 10;
-    LoadGraphSettings(TIniFile(name), r, interval);
-    EXPECT_FALSE(r.SmoothLines());
+    // Each of these is off without its key, whatever the renderer held; written after the
+    // fourteen keys only when on or already there.
+    struct Row {
+        const char* Key;
+        bool TGraphSettings::*Field;
+        bool (TDrawFunction::*Get)() const;
+        void (TDrawFunction::*Set)(bool);
+    };
+    const Row rows[] = {
+        { "YumusakCizgiler", &TGraphSettings::SmoothLines, &TDrawFunction::SmoothLines,
+            &TDrawFunction::SetSmoothLines },
+        { "Gosterge", &TGraphSettings::Legend, &TDrawFunction::Legend, &TDrawFunction::SetLegend },
+        { "EksenSayilari", &TGraphSettings::AxisNumbers, &TDrawFunction::AxisNumbers,
+            &TDrawFunction::SetAxisNumbers },
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Key);
+        QTemporaryDir dir;
+        const QString name = dir.filePath("Norvadeks.ini");
+        writeAll(name, "[Ekran]\nPerspektif=0\n");
+        TDrawFunction r;
+        (r.*row.Set)(true);
+        int interval = 10;
+        LoadGraphSettings(TIniFile(name), r, interval);
+        EXPECT_FALSE((r.*row.Get)());
 
-    TGraphSettings s;
-    s.SmoothLines = true;
-    TIniFile file(name);
-    WriteGraphSettings(file, s);
-    const QByteArray bytes = readAll(name);
-    EXPECT_GT(bytes.indexOf("YumusakCizgiler=1"), bytes.indexOf("AnimInterval="));
-    LoadGraphSettings(file, r, interval);
-    EXPECT_TRUE(r.SmoothLines());
-    // Off, it overwrites a key there; in a file without one it writes none.
-    s.SmoothLines = false;
-    WriteGraphSettings(file, s);
-    EXPECT_TRUE(readAll(name).contains("YumusakCizgiler=0"));
-    TIniFile other(dir.filePath("Other.ini"));
-    WriteGraphSettings(other, s);
-    EXPECT_FALSE(readAll(dir.filePath("Other.ini")).contains("Yumusak"));
+        TGraphSettings s;
+        s.*row.Field = true;
+        TIniFile file(name);
+        WriteGraphSettings(file, s);
+        const QByteArray bytes = readAll(name);
+        EXPECT_GT(bytes.indexOf(QByteArray(row.Key) + "=1"), bytes.indexOf("AnimInterval="));
+        LoadGraphSettings(file, r, interval);
+        EXPECT_TRUE((r.*row.Get)());
+        // Off, it overwrites a key there; in a file without one it writes none.
+        s.*row.Field = false;
+        WriteGraphSettings(file, s);
+        EXPECT_TRUE(readAll(name).contains(QByteArray(row.Key) + "=0"));
+        TIniFile other(dir.filePath("Other.ini"));
+        WriteGraphSettings(other, s);
+        EXPECT_FALSE(readAll(dir.filePath("Other.ini")).contains(row.Key));
+    }
 }

@@ -323,20 +323,24 @@ TEST(SceneFile, WritingReplacesTheFileWholeOrKeepsTheOldOne)
     EXPECT_FALSE(IsSceneFileName("a/b.bmp"));
 }
 
-TEST(SceneFile, SmoothLinesAndLegend)
+TEST(SceneFile, SmoothLinesLegendAndAxisNumbers)
 {
-    // Off, the scene holds neither key; on, each round-trips; missing, the new window's value.
+    // Off, the scene holds none of the keys; on, each round-trips; missing, the new window's value.
     TScene s = fullScene();
     EXPECT_FALSE(SceneJson(s).contains("smoothLines"));
     EXPECT_FALSE(SceneJson(s).contains("legend"));
+    EXPECT_FALSE(SceneJson(s).contains("axisNumbers"));
     s.Look.SmoothLines = true;
     s.Look.Legend = true;
+    s.Look.AxisNumbers = true;
     const TScene back = read(SceneJson(s)).Scene;
     EXPECT_TRUE(back.Look.SmoothLines);
     EXPECT_TRUE(back.Look.Legend);
+    EXPECT_TRUE(back.Look.AxisNumbers);
     TScene defaults;
     defaults.Look.Legend = true;
     const TScene missing = read(R"({"format":"velmo-scene","version":1,"curves":[]})", defaults).Scene;
     EXPECT_TRUE(missing.Look.Legend);
     EXPECT_FALSE(missing.Look.SmoothLines);
+    EXPECT_FALSE(missing.Look.AxisNumbers);
 }
