@@ -33,9 +33,11 @@ bool convertRun(std::string& run, char separator)
 }
 }
 
-std::string WithCurrentDecimalSeparator(std::string_view formula)
+namespace {
+// The formula with each run between delimiters passed through convert; the
+// delimiters are kept byte for byte.
+template <typename Convert> std::string mapRuns(std::string_view formula, Convert convert)
 {
-    const char separator = DecimalSeparator();
     std::string result;
     result.reserve(formula.size());
     std::size_t i = 0;
@@ -48,8 +50,29 @@ std::string WithCurrentDecimalSeparator(std::string_view formula)
         while (i < formula.size() && !isDelimiter(formula[i]))
             ++i;
         std::string run(formula.substr(start, i - start));
-        convertRun(run, separator);
+        convert(run);
         result += run;
     }
     return result;
+}
+}
+
+std::string WithCurrentDecimalSeparator(std::string_view formula)
+{
+    const char separator = DecimalSeparator();
+    return mapRuns(formula, [separator](std::string& run) { convertRun(run, separator); });
+}
+
+std::string WithDecimalPoint(std::string_view formula)
+{
+    const char separator = DecimalSeparator();
+    if (separator == '.')
+        return std::string(formula);
+    return mapRuns(formula, [separator](std::string& run) {
+        long double value;
+        if (run.find_first_of("0123456789") != std::string::npos && TryTextToFloat(run, value))
+            for (char& c : run)
+                if (c == separator)
+                    c = '.';
+    });
 }

@@ -14,3 +14,9 @@
 // Use it where a stored formula text enters a window or the explorer (library rows,
 // scene files); the stored text itself stays as it was written.
 std::string WithCurrentDecimalSeparator(std::string_view formula);
+
+// The inverse for files that always hold the point: every run between delimiters
+// that reads as a number under the current separator written with "." instead. A
+// run without a digit (a lone separator) is kept as it is, as the reader above keeps
+// it, so that what is written reads back as the same formula.
+std::string WithDecimalPoint(std::string_view formula);

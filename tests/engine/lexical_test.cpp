@@ -138,7 +138,14 @@ TEST(Recognition, FormulasWrittenUnderTheOtherSeparator)
             EXPECT_EQ(WithCurrentDecimalSeparator(text), converted);
         }
         EXPECT_EQ(Formula(WithCurrentDecimalSeparator("4.5*2"))(), 9);
+        // Written with the point for a file and read back: the same formula again.
+        EXPECT_EQ(WithDecimalPoint("-0,25+x^1,5e-3 / ,5 + , + x,y"), "-0.25+x^1.5e-3 / .5 + , + x,y");
+        for (const auto& [text, converted] : toComma) {
+            SCOPED_TRACE(converted);
+            EXPECT_EQ(WithCurrentDecimalSeparator(WithDecimalPoint(converted)), converted);
+        }
     }
+    EXPECT_EQ(WithDecimalPoint("4.5*x + 1,5"), "4.5*x + 1,5");
     const std::pair<const char*, const char*> toPoint[] = {
         { "4,5*sin(x)", "4.5*sin(x)" },
         { "2,e+3 - [|,5|]", "2.e+3 - [|.5|]" },

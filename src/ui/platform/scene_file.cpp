@@ -5,7 +5,6 @@
 #include "engine/fonksiyon.h"
 #include "engine/formula_separator.h"
 #include "engine/variable_memory.h"
-#include "engine/vocabulary.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -48,39 +47,6 @@ long double extended(double value)
     std::replace(text.begin(), text.end(), '.', DecimalSeparator());
     long double result = value;
     return TryTextToFloat(text, result) ? result : static_cast<long double>(value);
-}
-
-bool isDelimiter(char c)
-{
-    return c == ' ' || c == '\n' || c == '\r'
-        || OperatorCharacters.find(c) != std::string_view::npos;
-}
-
-// The formula with every number written with the point, whatever the current separator.
-// A run without a digit (a lone separator) is kept as it is, as the reader keeps it,
-// so that what is written reads back as the same formula.
-std::string withPoint(const std::string& formula)
-{
-    const char separator = DecimalSeparator();
-    if (separator == '.')
-        return formula;
-    std::string result = formula;
-    std::size_t i = 0;
-    while (i < result.size()) {
-        if (isDelimiter(result[i])) {
-            ++i;
-            continue;
-        }
-        const std::size_t start = i;
-        while (i < result.size() && !isDelimiter(result[i]))
-            ++i;
-        const std::string_view run = std::string_view(result).substr(start, i - start);
-        long double value;
-        if (run.find_first_of("0123456789") != std::string_view::npos && TryTextToFloat(run, value))
-            std::replace(result.begin() + static_cast<std::ptrdiff_t>(start),
-                result.begin() + static_cast<std::ptrdiff_t>(i), separator, '.');
-    }
-    return result;
 }
 
 QString colourText(TColor color)
@@ -413,7 +379,7 @@ QByteArray SceneJson(const TScene& s)
     QJsonArray curves;
     for (const TEditorValues& c : s.Curves) {
         const auto formula = [&](bool used, const std::string& text) {
-            return QJsonValue(used ? QString::fromStdString(withPoint(text)) : QString());
+            return QJsonValue(used ? QString::fromStdString(WithDecimalPoint(text)) : QString());
         };
         curves.append(
             QJsonObject { { "type", c.CurveType }, { "fx", formula(UsesFx(c.CurveType), c.Fx) },
