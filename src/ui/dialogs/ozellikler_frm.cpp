@@ -3,6 +3,7 @@
 #include "ui/dialogs/dialog_help.h"
 #include "ui/platform/color_combo.h"
 #include "ui/platform/combo_box.h"
+#include "ui/platform/dialog_keys.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/ini_file.h"
 
@@ -321,9 +322,6 @@ void TOzelliklerFrm::YZColorComboDblClick() { PickColor(YZColorCombo); }
 
 void TOzelliklerFrm::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_F1) {
-        Guarded([] { ShowDialogHelp(HelpContext); });
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!AnswerDialogKey(event, [] { ShowDialogHelp(HelpContext); }))
+        QDialog::keyPressEvent(event);
 }
