@@ -4,6 +4,7 @@
 #include "base/message.h"
 #include "geometry/projection.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -38,6 +39,20 @@ void TGoruntuMatrisi::Grow()
     FSpacePoints = resized(FSpacePoints, capacity);
     FScreenPoints = resized(FScreenPoints, capacity);
     FCapacity = capacity;
+}
+
+TSpacePoint* TGoruntuMatrisi::Room(int count)
+{
+    int capacity = FCapacity;
+    while (capacity < count)
+        capacity = static_cast<int>(
+            std::min<long long>(INT_MAX, static_cast<long long>(capacity) + GrowthDelta(capacity)));
+    if (capacity != FCapacity) {
+        FSpacePoints = resized(FSpacePoints, capacity);
+        FScreenPoints = resized(FScreenPoints, capacity);
+        FCapacity = capacity;
+    }
+    return FSpacePoints;
 }
 
 void TGoruntuMatrisi::Clear()

@@ -29,6 +29,13 @@ public:
         FSpacePoints[FCount] = p;
         return FCount++;
     }
+    // For a generation that writes its points out of order (from several threads):
+    // room for count points in all, the capacity grown as Adds up to count would
+    // grow it, and where to write them; SetCount then keeps the first n (at most
+    // that count, each written). std::bad_alloc when memory runs out, the list
+    // unchanged.
+    TSpacePoint* Room(int count);
+    void SetCount(int n) { FCount = n; }
     // No points, both arrays freed.
     void Clear();
     // Exchanges the contents with other, so that a list can be refilled aside and
