@@ -4,6 +4,10 @@
 // never masked: division by zero, invalid operations and overflow raise the
 // math errors of src/base; underflow and loss of precision pass silently.
 // Every value that reaches these functions from a formula is finite.
+//
+// Internal to the engine: its x87 instructions are included by the engine's own
+// sources alone (and by the benchmark that measures native code with the same
+// instructions), never through a header another layer sees.
 
 #include "base/exception.h"
 #include "base/message.h"

@@ -72,6 +72,26 @@ struct TFlagsCleared {
 }
 }
 
+long double TTrigCache::Sine(long double x)
+{
+    TEntry& e = entryFor(x);
+    if (!(e.Has & HasSine)) {
+        e.Sine = arithmetic::sine(x);
+        e.Has |= HasSine;
+    }
+    return e.Sine;
+}
+
+long double TTrigCache::Cosine(long double x)
+{
+    TEntry& e = entryFor(x);
+    if (!(e.Has & HasCosine)) {
+        e.Cosine = arithmetic::cosine(x);
+        e.Has |= HasCosine;
+    }
+    return e.Cosine;
+}
+
 void TProgram::Clear()
 {
     FCode.clear();
