@@ -60,21 +60,6 @@ long double samplesOver(TRange range, long double step)
     return static_cast<long double>(count);
 }
 
-// One sample: the formulas in the order fx, fy, fz. A sample that the engine
-// cannot evaluate, whatever the fault, is left out; anything else (no memory)
-// passes on.
-template <typename Evaluate> bool trySample(Evaluate&& evaluate, TSpacePoint& p)
-{
-    try {
-        evaluate(p);
-        return true;
-    } catch (const EFonksiyonError&) {
-        return false;
-    } catch (const EMathError&) {
-        return false;
-    }
-}
-
 }
 
 long double TObjectList::SampleCount(int curveType, long double step)
@@ -173,13 +158,7 @@ void TSampler::Run(int curveType, long double step, TBlock block, TPoints& point
             *Outer = va;
             for (long double vb = 0; vb < TwoPi; vb += step) {
                 *Inner = vb;
-                if (trySample(
-                        [&](TSpacePoint& q) {
-                            q.X = fx->RunBound();
-                            q.Y = fy->RunBound();
-                            q.Z = fz->RunBound();
-                        },
-                        p))
+                if (fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z))
                     add(points, p);
             }
         }
@@ -188,44 +167,39 @@ void TSampler::Run(int curveType, long double step, TBlock block, TPoints& point
     case ctPolar: {
         for (long double va = block.Start; n < block.Count && va < end; va += step, ++n) {
             *Outer = va;
-            if (trySample(
-                    [&](TSpacePoint& q) {
-                        const long double r = fz->RunBound();
-                        q = { r * std::cos(va), r * std::sin(va), 0, 1 };
-                    },
-                    p))
+            if (long double r = 0; fz->TryRunBound(r)) {
+                p = { r * std::cos(va), r * std::sin(va), 0, 1 };
                 add(points, p);
+            }
         }
         break;
     }
     default: {
         for (long double value = block.Start; n < block.Count && value < end; value += step, ++n) {
             *Outer = value;
-            if (trySample(
-                    [&](TSpacePoint& q) {
-                        switch (curveType) {
-                        case ctXYPlane:
-                            q = { value, fy->RunBound(), 0, 1 };
-                            break;
-                        case ctXZPlane:
-                            q = { value, 0, fz->RunBound(), 1 };
-                            break;
-                        case ctYZPlane:
-                            q = { 0, value, fz->RunBound(), 1 };
-                            break;
-                        case ctXYZSpace:
-                            q.X = value;
-                            q.Y = fy->RunBound();
-                            q.Z = fz->RunBound();
-                            break;
-                        default: // ctCylindrical
-                            q.X = fx->RunBound();
-                            q.Y = fy->RunBound();
-                            q.Z = fz->RunBound();
-                            break;
-                        }
-                    },
-                    p))
+            bool computed = false;
+            switch (curveType) {
+            case ctXYPlane:
+                p = { value, 0, 0, 1 };
+                computed = fy->TryRunBound(p.Y);
+                break;
+            case ctXZPlane:
+                p = { value, 0, 0, 1 };
+                computed = fz->TryRunBound(p.Z);
+                break;
+            case ctYZPlane:
+                p = { 0, value, 0, 1 };
+                computed = fz->TryRunBound(p.Z);
+                break;
+            case ctXYZSpace:
+                p.X = value;
+                computed = fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
+                break;
+            default: // ctCylindrical
+                computed = fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
+                break;
+            }
+            if (computed)
                 add(points, p);
         }
         break;
