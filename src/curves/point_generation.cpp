@@ -14,6 +14,7 @@
 #include <exception>
 #include <limits>
 #include <memory>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -298,13 +299,17 @@ void TObjectList::Generate(
             }
         };
         std::vector<std::thread> workers;
+        workers.reserve(blocks.size());
+        std::size_t started = 1;
         try {
-            for (std::size_t i = 1; i < blocks.size(); ++i)
-                workers.emplace_back(work, i);
-            work(0);
-        } catch (...) {
-            errors[0] = std::current_exception(); // a thread could not be started
+            for (; started < blocks.size(); ++started)
+                workers.emplace_back(work, started);
+        } catch (const std::system_error&) {
+            // No thread to be had: the remaining blocks run here, one after another.
         }
+        work(0);
+        for (std::size_t i = started; i < blocks.size(); ++i)
+            work(i);
         for (std::thread& worker : workers)
             worker.join();
         for (const std::exception_ptr& error : errors)

@@ -227,6 +227,7 @@ TEST(PointGeneration, ThreadsGiveTheSamePointsAsOne)
         const TGoruntuMatrisi& a = pointsOf(one, v);
         const TGoruntuMatrisi& b = pointsOf(several, v);
         ASSERT_EQ(a.Count(), b.Count());
+        EXPECT_EQ(a.Capacity(), b.Capacity());
         EXPECT_GT(TObjectList::SampleCount(v.Type, v.Step), 3 * TObjectList::MinThreadSamples);
         EXPECT_GT(a.Count(), 10000);
         int differing = 0;
