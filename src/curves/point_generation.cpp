@@ -226,12 +226,13 @@ std::vector<TBlock> blocksOf(TRange range, long double step, int parts)
 
 int TObjectList::ThreadsFor(int curveType, long double step) const
 {
-    int threads = FThreads > 0 ? FThreads : static_cast<int>(std::thread::hardware_concurrency());
-    const long double samples = SampleCount(curveType, step);
+    const long double cores
+        = FThreads > 0 ? FThreads : std::max(1U, std::thread::hardware_concurrency());
     const long double outer = samplesOver(rangeOf(curveType), step);
-    threads = static_cast<int>(std::min<long double>(
-        { static_cast<long double>(threads), samples / MinThreadSamples, outer }));
-    return std::max(threads, 1);
+    const long double samples
+        = curveType == ctSpherical ? outer * samplesOver({ 0, TwoPi }, step) : outer;
+    return static_cast<int>(std::max<long double>(
+        1, std::floor(std::min({ cores, samples / MinThreadSamples, outer }))));
 }
 
 void TObjectList::Generate(
