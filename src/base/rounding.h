@@ -8,11 +8,11 @@
 // False for NaN, an infinity or a value outside the signed 64-bit range.
 inline bool RoundToInt64(long double value, std::int64_t& result)
 {
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-    // fistp rounds in the current mode, as nearbyint does, without a library call;
-    // an unrepresentable value gives the "integer indefinite" 0x8000000000000000.
-    std::int64_t rounded;
-    asm("fistpll %0" : "=m"(rounded) : "t"(value) : "st");
+#if defined(__x86_64__) || defined(__i386__)
+    // llrint is the x87 store fistp here (inline under -fno-math-errno, the library's
+    // own otherwise): it rounds in the current mode, as nearbyint does, and gives
+    // the "integer indefinite" 0x8000000000000000 for an unrepresentable value.
+    const std::int64_t rounded = std::llrint(value);
     if (rounded == std::numeric_limits<std::int64_t>::min() && value != -0x1p63L) [[unlikely]]
         return false;
     result = rounded;

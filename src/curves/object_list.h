@@ -72,6 +72,11 @@ public:
     // Whether a generation computes a sine or cosine of an argument it has met
     // before only once (on by default; the points are the same either way).
     void SetShareResults(bool share) { FShareResults = share; }
+    // How many threads a generation may use: 0 (the default) one per core. A curve
+    // of fewer than 2 * MinThreadSamples samples, or whose formulas assign, takes one;
+    // the points are the same whatever the number.
+    void SetThreads(int threads) { FThreads = threads; }
+    static constexpr long long MinThreadSamples = 8192;
 
     // Raises EObjectListError unless step samples the type's range within
     // MaxCurvePoints.
@@ -106,10 +111,12 @@ private:
     void CheckDuplicate(int curveType, const std::string& fxText, const std::string& fyText,
         const std::string& fzText) const;
     void CheckIndex(int index) const;
+    int ThreadsFor(int curveType, long double step) const;
 
     std::unique_ptr<TVariableMemory> FVariables;
     std::vector<TCurve> FItems;
     int FCapacity = 0;
     const TTransformMatrix* FMatrix = nullptr;
     bool FShareResults = true;
+    int FThreads = 0;
 };

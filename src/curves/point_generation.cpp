@@ -8,8 +8,15 @@
 #include "engine/trig_cache.h"
 #include "geometry/transform_matrix.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <exception>
 #include <limits>
+#include <memory>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace {
 constexpr long double TwoPi = 2 * Pi;
@@ -54,21 +61,6 @@ long double samplesOver(TRange range, long double step)
     return static_cast<long double>(count);
 }
 
-// One sample: the formulas in the order fx, fy, fz. A sample that the engine
-// cannot evaluate, whatever the fault, is left out; anything else (no memory)
-// passes on.
-template <typename Evaluate> bool trySample(Evaluate&& evaluate, TSpacePoint& p)
-{
-    try {
-        evaluate(p);
-        return true;
-    } catch (const EFonksiyonError&) {
-        return false;
-    } catch (const EMathError&) {
-        return false;
-    }
-}
-
 }
 
 long double TObjectList::SampleCount(int curveType, long double step)
@@ -87,6 +79,162 @@ void TObjectList::CheckStep(int curveType, long double step)
         throw EObjectListError(FormatText(SmallStepMessage, FloatToText(step)));
 }
 
+namespace {
+// A contiguous run of a curve's outer samples: Count values of the outer variable
+// from Start on, each the running sum of the one before and the step, exactly as
+// the whole walk meets them.
+struct TBlock {
+    long double Start;
+    long long Count;
+};
+
+// What one thread samples with: copies of the formulas' programs bound to a
+// variable table (the list's own on one thread, else a copy of it) and to sines
+// and cosines of its own. Each thread builds its own, so that nothing it writes
+// per sample shares a cache line with another thread's.
+struct TSampler {
+    std::unique_ptr<TVariableMemory> Copy;
+    TVariableMemory* Table = nullptr;
+    TTrigCache Trig;
+    TProgram Programs[3];
+    TProgram* Bound[3] = { nullptr, nullptr, nullptr };
+    long double Unused = 0; // where a free variable no formula names is stored
+    long double* Outer = nullptr; // A, X, Y or T
+    long double* Inner = nullptr; // B of the spherical type
+
+    TSampler(int curveType, const TProgram* const (&sources)[3], TVariableMemory* table,
+        bool copyTable, bool share)
+        : Copy(copyTable ? std::make_unique<TVariableMemory>(*table) : nullptr)
+        , Table(copyTable ? Copy.get() : table)
+    {
+        for (int i = 0; i < 3; ++i)
+            if (sources[i]) {
+                Programs[i] = *sources[i];
+                Programs[i].Bind(Table, share ? &Trig : nullptr);
+                Bound[i] = &Programs[i];
+            }
+        Outer = slot(outerName(curveType));
+        Inner = curveType == ctSpherical ? slot("B") : &Unused;
+    }
+
+    static const char* outerName(int curveType)
+    {
+        return curveType == ctSpherical || curveType == ctPolar ? "A"
+            : curveType == ctYZPlane                            ? "Y"
+            : curveType == ctCylindrical                        ? "T"
+                                                                : "X";
+    }
+
+    long double* slot(const char* name)
+    {
+        long double* value = Table->ValueSlot(name);
+        return value ? value : &Unused;
+    }
+
+    // Samples the block into points (a point list or a vector reserved for the
+    // block), leaving out the samples that fail.
+    template <typename TPoints>
+    void Run(int curveType, long double step, TBlock block, TPoints& points);
+};
+
+inline void add(TGoruntuMatrisi& points, const TSpacePoint& p) { points.Add(p); }
+// A block's place in a vector sized for all its samples.
+struct TBlockPoints {
+    TSpacePoint* Next;
+};
+inline void add(TBlockPoints& points, const TSpacePoint& p) { *points.Next++ = p; }
+
+template <typename TPoints>
+void TSampler::Run(int curveType, long double step, TBlock block, TPoints& points)
+{
+    TProgram* const fx = Bound[0];
+    TProgram* const fy = Bound[1];
+    TProgram* const fz = Bound[2];
+    const long double end = rangeOf(curveType).End;
+    TSpacePoint p { 0, 0, 0, 1 };
+    long long n = 0;
+    switch (curveType) {
+    case ctSpherical: {
+        for (long double va = block.Start; n < block.Count && va < end; va += step, ++n) {
+            *Outer = va;
+            for (long double vb = 0; vb < TwoPi; vb += step) {
+                *Inner = vb;
+                if (fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z))
+                    add(points, p);
+            }
+        }
+        break;
+    }
+    case ctPolar: {
+        for (long double va = block.Start; n < block.Count && va < end; va += step, ++n) {
+            *Outer = va;
+            if (long double r = 0; fz->TryRunBound(r)) {
+                p = { r * std::cos(va), r * std::sin(va), 0, 1 };
+                add(points, p);
+            }
+        }
+        break;
+    }
+    default: {
+        for (long double value = block.Start; n < block.Count && value < end; value += step, ++n) {
+            *Outer = value;
+            bool computed = false;
+            switch (curveType) {
+            case ctXYPlane:
+                p = { value, 0, 0, 1 };
+                computed = fy->TryRunBound(p.Y);
+                break;
+            case ctXZPlane:
+                p = { value, 0, 0, 1 };
+                computed = fz->TryRunBound(p.Z);
+                break;
+            case ctYZPlane:
+                p = { 0, value, 0, 1 };
+                computed = fz->TryRunBound(p.Z);
+                break;
+            case ctXYZSpace:
+                p.X = value;
+                computed = fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
+                break;
+            default: // ctCylindrical
+                computed = fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
+                break;
+            }
+            if (computed)
+                add(points, p);
+        }
+        break;
+    }
+    }
+}
+
+// The outer walk cut into at most `parts` blocks of nearly equal length.
+std::vector<TBlock> blocksOf(TRange range, long double step, int parts)
+{
+    long long count = 0;
+    for (long double value = range.Start; value < range.End; value += step)
+        ++count;
+    std::vector<TBlock> blocks;
+    const long long length = (count + parts - 1) / parts;
+    long long k = 0;
+    for (long double value = range.Start; value < range.End; value += step, ++k)
+        if (k % length == 0)
+            blocks.push_back({ value, std::min(length, count - k) });
+    return blocks;
+}
+}
+
+int TObjectList::ThreadsFor(int curveType, long double step) const
+{
+    const long double cores
+        = FThreads > 0 ? FThreads : std::max(1U, std::thread::hardware_concurrency());
+    const long double outer = samplesOver(rangeOf(curveType), step);
+    const long double samples
+        = curveType == ctSpherical ? outer * samplesOver({ 0, TwoPi }, step) : outer;
+    return static_cast<int>(std::max<long double>(
+        1, std::floor(std::min({ cores, samples / MinThreadSamples, outer }))));
+}
+
 void TObjectList::Generate(
     int curveType, const TFormulas& formulas, long double step, TGoruntuMatrisi& points)
 {
@@ -101,96 +249,86 @@ void TObjectList::Generate(
     // copy of its program bound once to the table's slots (and to the sines and
     // cosines this curve has computed), and the free variables are written
     // through their slots rather than looked up by name for every sample.
-    TTrigCache trig;
-    TProgram programs[3];
-    TProgram* bound[3] = { nullptr, nullptr, nullptr };
+    const TProgram* sources[3] = { nullptr, nullptr, nullptr };
+    bool assigns = false;
     {
-        const TFonksiyon* sources[3] = { formulas.Fx.get(), formulas.Fy.get(), formulas.Fz.get() };
+        const TFonksiyon* formula[3] = { formulas.Fx.get(), formulas.Fy.get(), formulas.Fz.get() };
         for (int i = 0; i < 3; ++i)
-            if (sources[i]) {
-                programs[i] = sources[i]->Program();
-                programs[i].Bind(FVariables.get(), FShareResults ? &trig : nullptr);
-                bound[i] = &programs[i];
+            if (formula[i]) {
+                sources[i] = &formula[i]->Program();
+                assigns = assigns || sources[i]->Assigns();
             }
     }
-    TProgram* const fx = bound[0];
-    TProgram* const fy = bound[1];
-    TProgram* const fz = bound[2];
-    long double unused = 0; // where a free variable no formula names is stored
-    const auto slot = [this, &unused](const char* name) {
-        long double* value = FVariables->ValueSlot(name);
-        return value ? value : &unused;
-    };
-
-    TSpacePoint p { 0, 0, 0, 1 };
-    switch (curveType) {
-    case ctSpherical: {
-        long double* const a = slot("A");
-        long double* const b = slot("B");
-        for (long double va = 0; va < Pi; va += step) {
-            *a = va;
-            for (long double vb = 0; vb < TwoPi; vb += step) {
-                *b = vb;
-                if (trySample(
-                        [&](TSpacePoint& q) {
-                            q.X = fx->RunBound();
-                            q.Y = fy->RunBound();
-                            q.Z = fz->RunBound();
-                        },
-                        p))
-                    points.Add(p);
+    const TRange range = rangeOf(curveType);
+    // A formula that assigns carries values from sample to sample: one thread.
+    const int threads = assigns ? 1 : ThreadsFor(curveType, step);
+    if (threads == 1) {
+        TSampler sampler(curveType, sources, FVariables.get(), false, FShareResults);
+        sampler.Run(
+            curveType, step, { range.Start, std::numeric_limits<long long>::max() }, points);
+    } else {
+        // Each block runs on a thread of its own (the first here) with a copy of
+        // the table, and the blocks are joined in order. The formulas only read
+        // the table apart from the free variables, which are given the values of
+        // the last sample, as one thread leaves them.
+        const std::vector<TBlock> blocks = blocksOf(range, step, threads);
+        // Each block writes straight into the list, at the place of its first
+        // sample; the gaps that left-out samples leave are closed afterwards. The
+        // room is made here, before the threads start: a list growing while other
+        // threads run would take fresh pages, and a page fault while other threads
+        // of the process run costs many times more than one alone.
+        const long long inner = curveType == ctSpherical
+            ? static_cast<long long>(samplesOver({ 0, TwoPi }, step))
+            : 1;
+        std::vector<long long> offsets(blocks.size() + 1, 0);
+        for (std::size_t i = 0; i < blocks.size(); ++i)
+            offsets[i + 1] = offsets[i] + blocks[i].Count * inner;
+        TSpacePoint* const room = points.Room(static_cast<int>(offsets.back()));
+        std::vector<long long> counts(blocks.size(), 0);
+        std::vector<std::unique_ptr<TSampler>> samplers(blocks.size());
+        std::vector<std::exception_ptr> errors(blocks.size());
+        const auto work = [&](std::size_t i) {
+            try {
+                samplers[i] = std::make_unique<TSampler>(
+                    curveType, sources, FVariables.get(), true, FShareResults);
+                // The end moves in a local, sharing no cache line with another thread.
+                TBlockPoints own { room + offsets[i] };
+                samplers[i]->Run(curveType, step, blocks[i], own);
+                counts[i] = own.Next - (room + offsets[i]);
+            } catch (...) {
+                errors[i] = std::current_exception();
             }
+        };
+        std::vector<std::thread> workers;
+        workers.reserve(blocks.size());
+        std::size_t started = 1;
+        try {
+            for (; started < blocks.size(); ++started)
+                workers.emplace_back(work, started);
+        } catch (const std::system_error&) {
+            // No thread to be had: the remaining blocks run here, one after another.
         }
-        break;
-    }
-    case ctPolar: {
-        long double* const a = slot("A");
-        for (long double va = 0; va < TwoPi; va += step) {
-            *a = va;
-            if (trySample(
-                    [&](TSpacePoint& q) {
-                        const long double r = fz->RunBound();
-                        q = { r * std::cos(va), r * std::sin(va), 0, 1 };
-                    },
-                    p))
-                points.Add(p);
+        work(0);
+        for (std::size_t i = started; i < blocks.size(); ++i)
+            work(i);
+        for (std::thread& worker : workers)
+            worker.join();
+        for (const std::exception_ptr& error : errors)
+            if (error)
+                std::rethrow_exception(error);
+        long long count = counts[0];
+        for (std::size_t i = 1; i < blocks.size(); ++i) {
+            std::memmove(room + count, room + offsets[i],
+                static_cast<std::size_t>(counts[i]) * sizeof(TSpacePoint));
+            count += counts[i];
         }
-        break;
-    }
-    default: {
-        long double* const v
-            = slot(curveType == ctYZPlane ? "Y" : (curveType == ctCylindrical ? "T" : "X"));
-        for (long double value = -10; value < 10; value += step) {
-            *v = value;
-            if (trySample(
-                    [&](TSpacePoint& q) {
-                        switch (curveType) {
-                        case ctXYPlane:
-                            q = { value, fy->RunBound(), 0, 1 };
-                            break;
-                        case ctXZPlane:
-                            q = { value, 0, fz->RunBound(), 1 };
-                            break;
-                        case ctYZPlane:
-                            q = { 0, value, fz->RunBound(), 1 };
-                            break;
-                        case ctXYZSpace:
-                            q.X = value;
-                            q.Y = fy->RunBound();
-                            q.Z = fz->RunBound();
-                            break;
-                        default: // ctCylindrical
-                            q.X = fx->RunBound();
-                            q.Y = fy->RunBound();
-                            q.Z = fz->RunBound();
-                            break;
-                        }
-                    },
-                    p))
-                points.Add(p);
-        }
-        break;
-    }
+        points.SetCount(static_cast<int>(count));
+        const TSampler& last = *samplers.back();
+        if (long double* outer = FVariables->ValueSlot(TSampler::outerName(curveType)))
+            *outer = *last.Outer;
+        if (curveType == ctSpherical)
+            if (long double* inner = FVariables->ValueSlot("B"))
+                *inner = *last.Inner;
     }
     if (FMatrix)
         points.Project(*FMatrix);

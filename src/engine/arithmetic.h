@@ -4,6 +4,10 @@
 // never masked: division by zero, invalid operations and overflow raise the
 // math errors of src/base; underflow and loss of precision pass silently.
 // Every value that reaches these functions from a formula is finite.
+//
+// Internal to the engine: its x87 instructions are included by the engine's own
+// sources alone (and by the benchmark that measures native code with the same
+// instructions), never through a header another layer sees.
 
 #include "base/exception.h"
 #include "base/message.h"
@@ -14,6 +18,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace arithmetic {
@@ -24,18 +29,49 @@ namespace arithmetic {
         FormatText("Operetor ile uyuşmayan değere sağip operand mevcut. Operetor => %s", name));
 }
 
+// How a step reports a fault. TRaise throws the program's error for it; TRecord
+// notes that the step failed and lets the run go on with a NaN, for a caller that
+// asks only whether a value can be computed (point generation), so that a point
+// that cannot be computed costs no exception.
+struct TRaise {
+    [[noreturn]] long double InvalidOp() const { throw EInvalidOp(); }
+    [[noreturn]] long double ZeroDivide() const { throw EZeroDivide(); }
+    [[noreturn]] long double Overflow() const { throw EOverflow(); }
+    [[noreturn]] long double DivByZero() const { throw EDivByZero(); }
+    [[noreturn]] long double Operand(const char* name) const { operandError(name); }
+    [[noreturn]] long double Unknown(const char* format, const std::string& name) const
+    {
+        throw EFonksiyonError(FormatText(format, name));
+    }
+};
+
+struct TRecord {
+    bool* Failed;
+    long double InvalidOp() const { return fail(); }
+    long double ZeroDivide() const { return fail(); }
+    long double Overflow() const { return fail(); }
+    long double DivByZero() const { return fail(); }
+    long double Operand(const char*) const { return fail(); }
+    long double Unknown(const char*, const std::string&) const { return fail(); }
+    long double fail() const
+    {
+        *Failed = true;
+        return std::numeric_limits<long double>::quiet_NaN();
+    }
+};
+
 // Overflow (or an invalid result from operands that were not finite).
-[[noreturn]] inline void notFinite(long double r)
+template <typename F = TRaise> long double notFinite(long double r, F fault = {})
 {
     if (std::isnan(r))
-        throw EInvalidOp();
-    throw EOverflow();
+        return fault.InvalidOp();
+    return fault.Overflow();
 }
 
-inline long double checked(long double r)
+template <typename F = TRaise> inline long double checked(long double r, F fault = {})
 {
     if (!(std::fabs(r) <= LDBL_MAX)) [[unlikely]]
-        notFinite(r);
+        return notFinite(r, fault);
     return r;
 }
 
@@ -69,12 +105,12 @@ inline long double cosine(long double x)
 }
 
 // log(x) for x > 0 through the processor's fyl2x, scaled by ln 2 or lg 2.
-inline long double naturalLog(long double x)
+template <typename F = TRaise> inline long double naturalLog(long double x, F fault = {})
 {
     if (x < 0)
-        throw EInvalidOp();
+        return fault.InvalidOp();
     if (x == 0)
-        throw EZeroDivide();
+        return fault.ZeroDivide();
 #if defined(__x86_64__) || defined(__i386__)
     long double r;
     __asm__("fldln2\n\tfxch\n\tfyl2x" : "=t"(r) : "0"(x));
@@ -84,12 +120,12 @@ inline long double naturalLog(long double x)
 #endif
 }
 
-inline long double commonLog(long double x)
+template <typename F = TRaise> inline long double commonLog(long double x, F fault = {})
 {
     if (x < 0)
-        throw EInvalidOp();
+        return fault.InvalidOp();
     if (x == 0)
-        throw EZeroDivide();
+        return fault.ZeroDivide();
 #if defined(__x86_64__) || defined(__i386__)
     long double r;
     __asm__("fldlg2\n\tfxch\n\tfyl2x" : "=t"(r) : "0"(x));
@@ -99,47 +135,48 @@ inline long double commonLog(long double x)
 #endif
 }
 
-inline long double reciprocal(long double x)
+template <typename F = TRaise> inline long double reciprocal(long double x, F fault = {})
 {
     if (x == 0)
-        throw EZeroDivide();
-    return checked(1 / x);
+        return fault.ZeroDivide();
+    return checked(1 / x, fault);
 }
 
-inline long double divide(long double left, long double right)
+template <typename F = TRaise>
+inline long double divide(long double left, long double right, F fault = {})
 {
     if (right == 0) {
         if (left == 0)
-            throw EInvalidOp();
-        throw EZeroDivide();
+            return fault.InvalidOp();
+        return fault.ZeroDivide();
     }
-    return checked(left / right);
+    return checked(left / right, fault);
 }
 
-inline long double squareRoot(long double x)
+template <typename F = TRaise> inline long double squareRoot(long double x, F fault = {})
 {
     if (x < 0)
-        throw EInvalidOp();
+        return fault.InvalidOp();
     return std::sqrt(x);
 }
 
-inline long double factorial(long double x)
+template <typename F = TRaise> inline long double factorial(long double x, F fault = {})
 {
     std::int64_t n = 0;
     if (!WholeToInt64(x, n) || n < 0)
-        operandError("fact");
+        return fault.Operand("fact");
     long double r = 1;
     // The product leaves the extended range by 1755!, so the loop is short.
     for (std::int64_t i = 2; i <= n; ++i) {
         r *= static_cast<long double>(i);
         if (r > LDBL_MAX)
-            throw EOverflow();
+            return fault.Overflow();
     }
     return r;
 }
 
 // left^n for a whole n, by squaring; a negative n through the reciprocal.
-inline long double wholePower(long double left, long n)
+template <typename F = TRaise> inline long double wholePower(long double left, long n, F fault = {})
 {
     unsigned long m = n < 0 ? 0UL - static_cast<unsigned long>(n) : static_cast<unsigned long>(n);
     long double result = 1;
@@ -158,108 +195,133 @@ inline long double wholePower(long double left, long n)
         // overflowed has a reciprocal below the range: 0, silently, like any underflow.
         if (result == 0) {
             if (left == 0)
-                throw EZeroDivide();
-            throw EOverflow();
+                return fault.ZeroDivide();
+            return fault.Overflow();
         }
-        return checked(1 / result);
+        return checked(1 / result, fault);
     }
-    return checked(result);
+    return checked(result, fault);
 }
 
-inline long double power(long double left, long double right)
+template <typename F = TRaise>
+inline long double power(long double left, long double right, F fault = {})
 {
     if (right == 0)
         return 1;
     if (left == 0 && right > 0)
         return 0;
     if (std::int64_t n = 0; WholeToInt64(right, n) && n >= -2147483647 && n <= 2147483647)
-        return wholePower(left, static_cast<long>(n));
-    return checked(std::exp(right * naturalLog(left)));
+        return wholePower(left, static_cast<long>(n), fault);
+    return checked(std::exp(right * naturalLog(left, fault)), fault);
 }
 
-// An operand of the integer operators: a whole number in the 32-bit range.
-inline long long wholeOperand(long double v, const char* name)
+// An operand of the integer operators: a whole number in the 32-bit range; ok
+// turns false (and the fault is reported) when it is not.
+template <typename F = TRaise>
+inline long long wholeOperand(long double v, const char* name, bool& ok, F fault = {})
 {
     std::int64_t n = 0;
-    if (!WholeToInt64(v, n) || n < -2147483648LL || n > 2147483647LL)
-        operandError(name);
+    if (!WholeToInt64(v, n) || n < -2147483648LL || n > 2147483647LL) {
+        fault.Operand(name);
+        ok = false;
+        return 0;
+    }
     return n;
 }
 
-inline long double logicalNot(long double v) { return wholeOperand(v, "not") == 1 ? 0 : 1; }
+template <typename F = TRaise> inline long double logicalNot(long double v, F fault = {})
+{
+    bool ok = true;
+    const long long n = wholeOperand(v, "not", ok, fault);
+    return !ok ? std::numeric_limits<long double>::quiet_NaN() : n == 1 ? 0 : 1;
+}
 
-inline long double function(std::uint8_t code, long double x)
+template <typename F = TRaise>
+inline long double function(std::uint8_t code, long double x, F fault = {})
 {
     switch (code) {
     case fnAbs:
         return std::fabs(x);
     case fnArccos:
-        return std::atan2(squareRoot(1 - x * x), x);
+        return std::atan2(squareRoot(1 - x * x, fault), x);
     case fnArccot:
-        return std::atan2(reciprocal(x), 1.0L);
+        return std::atan2(reciprocal(x, fault), 1.0L);
     case fnArcsin:
-        return std::atan2(x, squareRoot(1 - x * x));
+        return std::atan2(x, squareRoot(1 - x * x, fault));
     case fnArctan:
     case fnAtn:
         return std::atan2(x, 1.0L);
     case fnCos:
         return cosine(x);
     case fnCosec:
-        return reciprocal(sine(x));
+        return reciprocal(sine(x), fault);
     case fnCotan:
-        return reciprocal(std::tan(x));
+        return reciprocal(std::tan(x), fault);
     case fnFact:
-        return factorial(x);
+        return factorial(x, fault);
     case fnLn:
-        return naturalLog(x);
+        return naturalLog(x, fault);
     case fnLog:
-        return commonLog(x);
+        return commonLog(x, fault);
     case fnSec:
-        return reciprocal(cosine(x));
+        return reciprocal(cosine(x), fault);
     case fnSgn:
         return x > 0 ? 1 : -1;
     case fnSin:
         return sine(x);
     case fnTan:
     case fnTg:
-        return checked(std::tan(x));
+        return checked(std::tan(x), fault);
     }
-    const std::string name
-        = code < FunctionTable.size() ? std::string(FunctionTable[code]) : std::to_string(code);
-    throw EFonksiyonError(FormatText("Tanımlanmış fakat işlemleri FunctionEvaluate biloğunda "
-                                     "belirtilmemiş function => %s. Programcı bu bilokta gerekli "
-                                     "kotlamayı yapmalıdır.",
-        name));
+    return fault.Unknown("Tanımlanmış fakat işlemleri FunctionEvaluate biloğunda belirtilmemiş "
+                         "function => %s. Programcı bu bilokta gerekli kotlamayı yapmalıdır.",
+        code < FunctionTable.size() ? std::string(FunctionTable[code]) : std::to_string(code));
 }
 
-inline long double operation(std::uint8_t code, long double left, long double right)
+template <typename F = TRaise>
+inline long double operation(std::uint8_t code, long double left, long double right, F fault = {})
 {
+    bool ok = true;
+    const auto whole = [&ok, fault](long double v, const char* name) {
+        return ok ? wholeOperand(v, name, ok, fault) : 0;
+    };
+    const auto result = [&ok](long long v) {
+        return ok ? static_cast<long double>(v) : std::numeric_limits<long double>::quiet_NaN();
+    };
     switch (code) {
     case opPower:
-        return power(left, right);
+        return power(left, right, fault);
     case opMultiply:
-        return checked(left * right);
+        return checked(left * right, fault);
     case opDivide:
-        return divide(left, right);
+        return divide(left, right, fault);
     case opIntDivide:
     case opModulo: {
         const char* name = code == opIntDivide ? "div" : "mod";
-        const long long a = wholeOperand(left, name);
-        const long long b = wholeOperand(right, name);
+        const long long a = whole(left, name);
+        const long long b = whole(right, name);
+        if (!ok)
+            return result(0);
         if (b == 0)
-            throw EDivByZero();
+            return fault.DivByZero();
         return static_cast<long double>(code == opIntDivide ? a / b : a % b);
     }
     case opAdd:
-        return checked(left + right);
+        return checked(left + right, fault);
     case opSubtract:
-        return checked(left - right);
-    case opAnd:
-        return static_cast<long double>(wholeOperand(left, "and") & wholeOperand(right, "and"));
-    case opOr:
-        return static_cast<long double>(wholeOperand(left, "or") | wholeOperand(right, "or"));
-    case opXor:
-        return static_cast<long double>(wholeOperand(left, "xor") ^ wholeOperand(right, "xor"));
+        return checked(left - right, fault);
+    case opAnd: {
+        const long long a = whole(left, "and");
+        return result(a & whole(right, "and"));
+    }
+    case opOr: {
+        const long long a = whole(left, "or");
+        return result(a | whole(right, "or"));
+    }
+    case opXor: {
+        const long long a = whole(left, "xor");
+        return result(a ^ whole(right, "xor"));
+    }
     case opEqual:
         return left == right ? 1 : 0;
     case opNotEqual:
@@ -273,12 +335,10 @@ inline long double operation(std::uint8_t code, long double left, long double ri
     case opGreaterEqual:
         return left >= right ? 1 : 0;
     }
-    const std::string symbol = code < OperatorTable.size() ? std::string(OperatorTable[code].Symbol)
-                                                           : std::to_string(code);
-    throw EFonksiyonError(FormatText("Tanımlanmış fakat işlemleri OperatorEvaluate biloğunda "
-                                     "belirtilmemiş operator => %s. Programcı bu bilokta gerekli "
-                                     "kotlamayı yapmalıdır.",
-        symbol));
+    return fault.Unknown("Tanımlanmış fakat işlemleri OperatorEvaluate biloğunda belirtilmemiş "
+                         "operator => %s. Programcı bu bilokta gerekli kotlamayı yapmalıdır.",
+        code < OperatorTable.size() ? std::string(OperatorTable[code].Symbol)
+                                    : std::to_string(code));
 }
 
 } // namespace arithmetic

@@ -112,6 +112,26 @@ struct TFlagsCleared {
 }
 }
 
+long double TTrigCache::Sine(long double x)
+{
+    TEntry& e = entryFor(x);
+    if (!(e.Has & HasSine)) {
+        e.Sine = arithmetic::sine(x);
+        e.Has |= HasSine;
+    }
+    return e.Sine;
+}
+
+long double TTrigCache::Cosine(long double x)
+{
+    TEntry& e = entryFor(x);
+    if (!(e.Has & HasCosine)) {
+        e.Cosine = arithmetic::cosine(x);
+        e.Has |= HasCosine;
+    }
+    return e.Cosine;
+}
+
 void TProgram::Clear()
 {
     FCode.clear();
@@ -336,12 +356,48 @@ long double TProgram::RunChecked()
     return Execute<true>();
 }
 
-template <bool Checked> long double TProgram::Execute()
+bool TProgram::TryRunBound(long double& result)
+{
+    if (FCode.empty()) {
+        result = 0;
+        return true;
+    }
+    if (FAssigns || !InputsFinite()) [[unlikely]] {
+        // Rare enough to take the raising path: a run that assigns stops where it
+        // raises, before its later assignments.
+        try {
+            result = RunChecked();
+            return true;
+        } catch (const EFonksiyonError&) {
+            return false;
+        } catch (const EMathError&) {
+            return false;
+        }
+    }
+    // Up to its first fault an unchecked run computes what a checked one does, so a
+    // fault it meets means the checked run fails too; with no fault but a flag
+    // set, only the checked run can tell.
+    bool failed = false;
+    result = Execute<false>(arithmetic::TRecord { &failed });
+    if (failed) [[unlikely]] {
+        clearFaultFlags();
+        return false;
+    }
+    if (faultFlagsSet(result)) [[unlikely]] {
+        clearFaultFlags();
+        const TFlagsCleared cleared;
+        result = Execute<true>(arithmetic::TRecord { &failed });
+        return !failed;
+    }
+    return true;
+}
+
+template <bool Checked, typename F> long double TProgram::Execute(F fault)
 {
     using namespace arithmetic;
-    const auto check = [](long double r) { return Checked ? checked(r) : r; };
+    const auto check = [fault](long double r) { return Checked ? checked(r, fault) : r; };
     const auto quotient
-        = [](long double a, long double b) { return Checked ? divide(a, b) : a / b; };
+        = [fault](long double a, long double b) { return Checked ? divide(a, b, fault) : a / b; };
     long double* sp = FStack.data();
     // A postfix form starts with an operand: its push needs no stack entry.
     const TInstruction* ip = FCode.data();
@@ -357,7 +413,7 @@ template <bool Checked> long double TProgram::Execute()
             top = *ip->Var;
             break;
         case oFunction:
-            top = function(ip->Code, top);
+            top = function(ip->Code, top, fault);
             break;
         case oSin:
             top = FTrig != nullptr ? FTrig->Sine(top) : sine(top);
@@ -369,10 +425,10 @@ template <bool Checked> long double TProgram::Execute()
             top = std::fabs(top);
             break;
         case oNot:
-            top = logicalNot(top);
+            top = logicalNot(top, fault);
             break;
         case oOperator:
-            top = operation(ip->Code, *--sp, top);
+            top = operation(ip->Code, *--sp, top, fault);
             break;
         case oAdd:
             top = check(*--sp + top);
@@ -387,10 +443,10 @@ template <bool Checked> long double TProgram::Execute()
             top = quotient(*--sp, top);
             break;
         case oPower:
-            top = power(*--sp, top);
+            top = power(*--sp, top, fault);
             break;
         case oOperatorConst:
-            top = operation(ip->Code, top, ip->Value);
+            top = operation(ip->Code, top, ip->Value, fault);
             break;
         case oAddConst:
             top = check(top + ip->Value);
@@ -408,10 +464,10 @@ template <bool Checked> long double TProgram::Execute()
             top = check(top * top);
             break;
         case oWholePowerConst:
-            top = wholePower(top, ip->Whole);
+            top = wholePower(top, ip->Whole, fault);
             break;
         case oOperatorVar:
-            top = operation(ip->Code, top, *ip->Var);
+            top = operation(ip->Code, top, *ip->Var, fault);
             break;
         case oAddVar:
             top = check(top + *ip->Var);

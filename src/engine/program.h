@@ -8,6 +8,9 @@
 
 class TTrigCache;
 class TVariableMemory;
+namespace arithmetic {
+struct TRaise;
+}
 
 // The executable form of a postfix sequence: a flat array of instructions over
 // a value stack sized when it is built, the top of the stack held apart.
@@ -39,6 +42,10 @@ public:
     // without looking at the table's shape, which must not change meanwhile.
     void Bind(TVariableMemory* memory, TTrigCache* trig);
     long double RunBound();
+    // RunBound for a caller that asks only whether the value can be computed:
+    // false where RunBound raises the engine's error or a math error, without
+    // raising (but for a formula that assigns or reads a value that is not finite).
+    bool TryRunBound(long double& result);
     // Every step checked, as the fault flags make a run do: what Run raises.
     long double RunChecked();
     // Whether the formula writes a variable (`=`).
@@ -87,7 +94,7 @@ private:
     };
 
     void Resolve(TVariableMemory* memory);
-    template <bool Checked> long double Execute();
+    template <bool Checked, typename F = arithmetic::TRaise> long double Execute(F fault = {});
     long double RunAgainChecked();
     bool InputsFinite() const;
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "engine/arithmetic.h"
-
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -18,25 +16,10 @@ public:
     {
     }
 
-    long double Sine(long double x)
-    {
-        TEntry& e = entryFor(x);
-        if (!(e.Has & HasSine)) {
-            e.Sine = arithmetic::sine(x);
-            e.Has |= HasSine;
-        }
-        return e.Sine;
-    }
-
-    long double Cosine(long double x)
-    {
-        TEntry& e = entryFor(x);
-        if (!(e.Has & HasCosine)) {
-            e.Cosine = arithmetic::cosine(x);
-            e.Has |= HasCosine;
-        }
-        return e.Cosine;
-    }
+    // The processor's sine and cosine of x, computed once per argument while x
+    // keeps its entry. Defined beside the evaluator, their one caller.
+    long double Sine(long double x);
+    long double Cosine(long double x);
 
 private:
     static constexpr int Bits = 11;

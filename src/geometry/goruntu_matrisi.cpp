@@ -4,6 +4,7 @@
 #include "base/message.h"
 #include "geometry/projection.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -38,6 +39,47 @@ void TGoruntuMatrisi::Grow()
     FSpacePoints = resized(FSpacePoints, capacity);
     FScreenPoints = resized(FScreenPoints, capacity);
     FCapacity = capacity;
+}
+
+namespace {
+// The capacity that Adds grow from `from` to hold count points.
+int grownTo(int from, int count)
+{
+    int capacity = from;
+    while (capacity < count)
+        capacity = static_cast<int>(
+            std::min<long long>(INT_MAX, static_cast<long long>(capacity) + GrowthDelta(capacity)));
+    return capacity;
+}
+}
+
+void TGoruntuMatrisi::SetCount(int n)
+{
+    FCount = n;
+    // Shrinking a block in place does not fail; should it, the larger block stays,
+    // which a smaller capacity leaves safe.
+    const int capacity = grownTo(0, n);
+    if (capacity >= FCapacity || capacity == 0)
+        return;
+    if (void* space
+        = std::realloc(FSpacePoints, sizeof(TSpacePoint) * static_cast<std::size_t>(capacity))) {
+        FSpacePoints = static_cast<TSpacePoint*>(space);
+        FCapacity = capacity;
+        if (void* screen = std::realloc(
+                FScreenPoints, sizeof(TScreenPoint) * static_cast<std::size_t>(capacity)))
+            FScreenPoints = static_cast<TScreenPoint*>(screen);
+    }
+}
+
+TSpacePoint* TGoruntuMatrisi::Room(int count)
+{
+    const int capacity = grownTo(FCapacity, count);
+    if (capacity != FCapacity) {
+        FSpacePoints = resized(FSpacePoints, capacity);
+        FScreenPoints = resized(FScreenPoints, capacity);
+        FCapacity = capacity;
+    }
+    return FSpacePoints;
 }
 
 void TGoruntuMatrisi::Clear()

@@ -29,6 +29,13 @@ public:
         FSpacePoints[FCount] = p;
         return FCount++;
     }
+    // For a generation that writes its points out of order (from several threads):
+    // room for count points in all, the capacity grown as Adds up to count would
+    // grow it, and where to write them; std::bad_alloc when memory runs out, the
+    // list unchanged. SetCount then keeps the first n (at most that count, each
+    // written), with the capacity n Adds to an empty list would have left.
+    TSpacePoint* Room(int count);
+    void SetCount(int n);
     // No points, both arrays freed.
     void Clear();
     // Exchanges the contents with other, so that a list can be refilled aside and

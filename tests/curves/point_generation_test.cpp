@@ -191,6 +191,52 @@ TEST(PointGeneration, SharedSinesAndCosinesGiveTheSamePoints)
     }
 }
 
+// A large curve is sampled in blocks on several threads and joined in order: the
+// same points, bit for bit, with the same samples left out, as on one thread, and
+// the free variables end as one thread leaves them (a later curve reads them).
+TEST(PointGeneration, ThreadsGiveTheSamePointsAsOne)
+{
+    const TCurveValues curves[] = {
+        curve(ctXYPlane, "", "ln(x)*sin(x)+1/(x-0.5)", "", 0.0008L),
+        curve(ctXZPlane, "", "", "arcsin(x/10)+x^0.5-cos(x)^2", 0.0008L),
+        curve(ctYZPlane, "", "", "sin(y)*cos(2*y)+1/(y-2)", 0.0008L),
+        curve(ctXYZSpace, "", "x*x", "1/sin(x*x)", 0.0008L),
+        curve(ctSpherical, "4.5*sin(a)*cos(b)", "4.5*sin(a)*sin(b)", "4.5*cos(a)", 0.02L),
+        curve(ctPolar, "", "", "2+ln(sin(3*a))", 0.00025L),
+        curve(ctCylindrical, "cos(t)", "sin(t)/ln(t)", "t", 0.0008L),
+    };
+    for (const TCurveValues& v : curves) {
+        SCOPED_TRACE(::testing::Message() << v.Type << " " << v.Fx << "; " << v.Fy << "; " << v.Fz);
+        TObjectList one, several;
+        one.SetThreads(1);
+        several.SetThreads(3);
+        const TCurveValues reader = curve(ctXYPlane, "", "a+b+x+y+t", "", 1);
+        pointsOf(one, reader);
+        pointsOf(several, reader);
+        const TGoruntuMatrisi& a = pointsOf(one, v);
+        const TGoruntuMatrisi& b = pointsOf(several, v);
+        ASSERT_EQ(a.Count(), b.Count());
+        EXPECT_EQ(a.Capacity(), b.Capacity());
+        EXPECT_GT(TObjectList::SampleCount(v.Type, v.Step), 3 * TObjectList::MinThreadSamples);
+        EXPECT_GT(a.Count(), 10000);
+        int differing = 0;
+        for (int i = 0; i < a.Count(); ++i) {
+            const TSpacePoint &p = a.SpacePoints(i), &q = b.SpacePoints(i);
+            for (const auto coordinate : { &TSpacePoint::X, &TSpacePoint::Y, &TSpacePoint::Z })
+                differing += std::memcmp(&(p.*coordinate), &(q.*coordinate), 10) != 0;
+        }
+        EXPECT_EQ(differing, 0);
+        // Regenerated without compiling, the first curve reads what the second left.
+        one.GeneratePoints(0);
+        several.GeneratePoints(0);
+        const TGoruntuMatrisi& c = *one.Items(0).Points;
+        const TGoruntuMatrisi& d = *several.Items(0).Points;
+        ASSERT_EQ(c.Count(), d.Count());
+        for (int i = 0; i < c.Count(); ++i)
+            EXPECT_EQ(c.SpacePoints(i).Y, d.SpacePoints(i).Y) << i;
+    }
+}
+
 TEST(PointGeneration, PointsAreProjectedWithTheSceneMatrix)
 {
     TTransformMatrix m;

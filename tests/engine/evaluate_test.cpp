@@ -213,6 +213,11 @@ TEST(Evaluate, Faults)
         }
         // After a failure the formula evaluates again (and fails again).
         EXPECT_THROW(formula(), Exception);
+        // Point generation asks only whether the value can be computed: no exception.
+        TProgram bound = formula.F.Program();
+        bound.Bind(&formula.Memory, nullptr);
+        long double value = 0;
+        EXPECT_FALSE(bound.TryRunBound(value));
     }
 }
 
@@ -296,6 +301,11 @@ TEST(Evaluate, OneFaultCheckRaisesWhatCheckingEveryStepRaises)
         EXPECT_EQ(once, row.message);
         EXPECT_EQ(checked, row.message);
         EXPECT_EQ(onceValue, checkedValue);
+        // Whether generation keeps the point: the same without an exception.
+        long double tried = 0;
+        EXPECT_EQ(everyStep.TryRunBound(tried), once.empty());
+        if (once.empty())
+            EXPECT_EQ(tried, onceValue);
     }
     // Flags that another computation left set cost a checked run, never a
     // wrong fault; the run clears them.
