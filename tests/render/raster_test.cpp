@@ -1,3 +1,4 @@
+#include "guarded_image.h"
 #include "render/raster.h"
 
 #include <QImage>
@@ -14,62 +15,17 @@
 
 namespace {
 
-using Pixel = std::pair<std::int64_t, std::int64_t>; // x, y
+using namespace render_test;
+
 using PixelSet = std::set<Pixel>;
 __extension__ typedef __int128 Wide;
 
-constexpr QRgb Background = 0xFFFFFFFFu;
+constexpr QRgb Background = White;
 constexpr QRgb Ink = 0xFF102030u;
-constexpr QRgb Guard = 0xFFABCDEFu;
 
 struct ScenePoint {
     std::int32_t X;
     std::int32_t Y;
-};
-
-std::string text(const Pixel& a, const Pixel& b)
-{
-    return "(" + std::to_string(a.first) + "," + std::to_string(a.second) + ")-("
-        + std::to_string(b.first) + "," + std::to_string(b.second) + ")";
-}
-
-// An image inside a larger buffer whose margin must stay untouched: a write outside the image
-// shows in the margin.
-class GuardedImage {
-public:
-    static constexpr int Margin = 4;
-
-    GuardedImage(int width, int height)
-        : FWidth(width)
-        , FHeight(height)
-        , FBuffer(std::size_t(width + 2 * Margin) * (height + 2 * Margin), Guard)
-        , FImage(reinterpret_cast<uchar*>(&FBuffer[Margin * rowLength() + Margin]), width, height,
-              rowLength() * qsizetype(sizeof(QRgb)), QImage::Format_RGB32)
-    {
-        FImage.fill(Background);
-    }
-
-    QImage& Image() { return FImage; }
-
-    bool MarginIntact() const
-    {
-        for (int y = -Margin; y < FHeight + Margin; ++y)
-            for (int x = -Margin; x < FWidth + Margin; ++x) {
-                const bool inImage = x >= 0 && x < FWidth && y >= 0 && y < FHeight;
-                if (!inImage
-                    && FBuffer[std::size_t(y + Margin) * rowLength() + x + Margin] != Guard)
-                    return false;
-            }
-        return true;
-    }
-
-private:
-    int rowLength() const { return FWidth + 2 * Margin; }
-
-    int FWidth;
-    int FHeight;
-    std::vector<QRgb> FBuffer;
-    QImage FImage;
 };
 
 PixelSet inkedPixels(const QImage& image)

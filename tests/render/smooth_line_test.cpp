@@ -1,3 +1,4 @@
+#include "guarded_image.h"
 #include "render/raster.h"
 
 #include <QImage>
@@ -13,56 +14,11 @@
 
 namespace {
 
-using Pixel = std::pair<std::int64_t, std::int64_t>; // x, y
+using namespace render_test;
+
 __extension__ typedef __int128 Wide;
 
-constexpr QRgb White = 0xFFFFFFFFu;
 constexpr QRgb Black = 0xFF000000u;
-constexpr QRgb Guard = 0xFFABCDEFu;
-
-std::string text(const Pixel& a, const Pixel& b)
-{
-    return "(" + std::to_string(a.first) + "," + std::to_string(a.second) + ")-("
-        + std::to_string(b.first) + "," + std::to_string(b.second) + ")";
-}
-
-// A white image inside a larger buffer whose margin must stay untouched.
-class GuardedImage {
-public:
-    static constexpr int Margin = 3;
-
-    GuardedImage(int width, int height)
-        : FWidth(width)
-        , FHeight(height)
-        , FBuffer(std::size_t(width + 2 * Margin) * (height + 2 * Margin), Guard)
-        , FImage(reinterpret_cast<uchar*>(&FBuffer[Margin * rowLength() + Margin]), width, height,
-              rowLength() * qsizetype(sizeof(QRgb)), QImage::Format_RGB32)
-    {
-        FImage.fill(White);
-    }
-
-    QImage& Image() { return FImage; }
-
-    bool MarginIntact() const
-    {
-        for (int y = -Margin; y < FHeight + Margin; ++y)
-            for (int x = -Margin; x < FWidth + Margin; ++x) {
-                const bool inImage = x >= 0 && x < FWidth && y >= 0 && y < FHeight;
-                if (!inImage
-                    && FBuffer[std::size_t(y + Margin) * rowLength() + x + Margin] != Guard)
-                    return false;
-            }
-        return true;
-    }
-
-private:
-    int rowLength() const { return FWidth + 2 * Margin; }
-
-    int FWidth;
-    int FHeight;
-    std::vector<QRgb> FBuffer;
-    QImage FImage;
-};
 
 std::int64_t floorDiv(Wide a, Wide b) // b > 0
 {
