@@ -65,6 +65,8 @@ def main():
     parser.add_argument("--velmo", default=os.path.join(here, "..", "build", "src", "app", "velmo"))
     parser.add_argument("--rounds", type=int, default=15)
     args = parser.parse_args()
+    # The commands run in a scratch folder, so a relative path is taken from here.
+    args.velmo = os.path.abspath(args.velmo)
     ensure_gnuplot()
 
     work = tempfile.mkdtemp(prefix="velmo-e2e-")
