@@ -25,6 +25,36 @@ unsigned weightOf(std::int64_t r, std::int64_t length, std::uint64_t scale)
     return unsigned((Wide(r) * 512 + length) / (2 * Wide(length)));
 }
 
+// A line from (x1, y1) to (x2, y2) along its longer axis (major, one pixel a step) and its
+// shorter one (minor), with the steps t in 0..Length whose major coordinate Major1 +- t lies in
+// the image: First..Last (empty when First > Last).
+struct TLineAxes {
+    bool XMajor;
+    std::int64_t Major1, Minor1;
+    std::int64_t MajorSize, MinorSize;
+    bool MajorGrows, MinorGrows;
+    std::int64_t Length, ShortLength;
+    Wide First, Last;
+};
+
+TLineAxes lineAxes(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
+    std::int64_t width, std::int64_t height)
+{
+    const std::int64_t dx = x2 - x1;
+    const std::int64_t dy = y2 - y1;
+    const bool xMajor = magnitude(dx) >= magnitude(dy);
+    const std::int64_t major1 = xMajor ? x1 : y1;
+    const std::int64_t majorDelta = xMajor ? dx : dy;
+    const std::int64_t minorDelta = xMajor ? dy : dx;
+    const std::int64_t majorSize = xMajor ? width : height;
+    const bool majorGrows = majorDelta >= 0;
+    const std::int64_t length = magnitude(majorDelta);
+    return { xMajor, major1, xMajor ? y1 : x1, majorSize, xMajor ? height : width, majorGrows,
+        minorDelta >= 0, length, magnitude(minorDelta),
+        std::max<Wide>(0, majorGrows ? -Wide(major1) : Wide(major1) - (majorSize - 1)),
+        std::min<Wide>(length, majorGrows ? Wide(majorSize) - 1 - major1 : Wide(major1)) };
+}
+
 } // namespace
 
 TRaster::TRaster(QImage& image)
@@ -87,20 +117,10 @@ void TRaster::drawClipped(
 {
     if (FWidth <= 0 || FHeight <= 0)
         return;
-    const std::int64_t dx = x2 - x1;
-    const std::int64_t dy = y2 - y1;
-    const bool xMajor = magnitude(dx) >= magnitude(dy);
-    // Major: the longer axis, one pixel per step; minor: the other one.
-    const std::int64_t major1 = xMajor ? x1 : y1;
-    const std::int64_t minor1 = xMajor ? y1 : x1;
-    const std::int64_t majorDelta = xMajor ? dx : dy;
-    const std::int64_t minorDelta = xMajor ? dy : dx;
-    const std::int64_t majorSize = xMajor ? FWidth : FHeight;
-    const std::int64_t minorSize = xMajor ? FHeight : FWidth;
-    const bool majorGrows = majorDelta >= 0;
-    const bool minorGrows = minorDelta >= 0;
-    const std::int64_t length = magnitude(majorDelta);
-    const std::int64_t shortLength = magnitude(minorDelta);
+    // Steps whose major coordinate major1 +- t lies in 0..majorSize-1: first..last.
+    auto [xMajor, major1, minor1, majorSize, minorSize, majorGrows, minorGrows, length,
+        shortLength, first, last]
+        = lineAxes(x1, y1, x2, y2, FWidth, FHeight);
     if (length == 0) {
         SetPixel(x1, y1, color);
         return;
@@ -110,9 +130,6 @@ void TRaster::drawClipped(
     const Wide increment = Wide(2) * shortLength;
     const Wide offset = minorGrows ? length - 1 : length;
 
-    // Steps whose major coordinate major1 +- t lies in 0..majorSize-1.
-    Wide first = std::max<Wide>(0, majorGrows ? -Wide(major1) : Wide(major1) - (majorSize - 1));
-    Wide last = std::min<Wide>(length, majorGrows ? Wide(majorSize) - 1 - major1 : Wide(major1));
     // Minor steps q whose minor coordinate minor1 +- q lies in 0..minorSize-1; q never
     // decreases along the line and starts at 0.
     const Wide qLow = minorGrows ? -Wide(minor1) : Wide(minor1) - (minorSize - 1);
@@ -215,25 +232,13 @@ void TRaster::drawSmoothClipped(
 {
     if (FWidth <= 0 || FHeight <= 0)
         return;
-    const std::int64_t dx = x2 - x1;
-    const std::int64_t dy = y2 - y1;
-    const bool xMajor = magnitude(dx) >= magnitude(dy);
-    const std::int64_t major1 = xMajor ? x1 : y1;
-    const std::int64_t minor1 = xMajor ? y1 : x1;
-    const std::int64_t majorDelta = xMajor ? dx : dy;
-    const std::int64_t minorDelta = xMajor ? dy : dx;
-    const std::int64_t majorSize = xMajor ? FWidth : FHeight;
-    const std::int64_t minorSize = xMajor ? FHeight : FWidth;
-    const bool majorGrows = majorDelta >= 0;
-    const bool minorGrows = minorDelta >= 0;
-    const std::int64_t length = magnitude(majorDelta);
-    const std::int64_t shortLength = magnitude(minorDelta);
+    auto [xMajor, major1, minor1, majorSize, minorSize, majorGrows, minorGrows, length,
+        shortLength, first, last]
+        = lineAxes(x1, y1, x2, y2, FWidth, FHeight);
     if (length == 0) {
         SetPixel(x1, y1, color);
         return;
     }
-    Wide first = std::max<Wide>(0, majorGrows ? -Wide(major1) : Wide(major1) - (majorSize - 1));
-    Wide last = std::min<Wide>(length, majorGrows ? Wide(majorSize) - 1 - major1 : Wide(major1));
     // The pixel q is inside for q in qLow..qHigh, the pixel q + 1 for q in qLow - 1..qHigh - 1.
     const Wide qLow = (minorGrows ? -Wide(minor1) : Wide(minor1) - (minorSize - 1)) - 1;
     const Wide qHigh = minorGrows ? Wide(minorSize) - 1 - minor1 : Wide(minor1);
