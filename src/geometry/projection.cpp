@@ -1,5 +1,7 @@
 #include "geometry/projection.h"
 
+#include "base/vector_state.h"
+
 #include <cstring>
 
 namespace {
@@ -181,6 +183,7 @@ int ProjectPoints(const TTransformMatrix& matrix, const TSpacePoint* source, int
     if (!doubleSafe(matrix))
         return translates ? projectExtendedPoints<true>(matrix, source, count, stride, screen)
                           : projectExtendedPoints<false>(matrix, source, count, stride, screen);
+    ClearUpperVectorState();
     return translates ? projectDoublePoints<true>(matrix, source, count, stride, screen)
                       : projectDoublePoints<false>(matrix, source, count, stride, screen);
 }
