@@ -197,20 +197,20 @@ TEST(PointGeneration, SharedSinesAndCosinesGiveTheSamePoints)
 TEST(PointGeneration, ThreadsGiveTheSamePointsAsOne)
 {
     const TCurveValues curves[] = {
-        curve(ctXYPlane, "", "ln(x)*sin(x)+1/(x-0.5)", "", 0.0008L),
-        curve(ctXZPlane, "", "", "arcsin(x/10)+x^0.5-cos(x)^2", 0.0008L),
-        curve(ctYZPlane, "", "", "sin(y)*cos(2*y)+1/(y-2)", 0.0008L),
-        curve(ctXYZSpace, "", "x*x", "1/sin(x*x)", 0.0008L),
-        curve(ctSpherical, "4.5*sin(a)*cos(b)", "4.5*sin(a)*sin(b)", "4.5*cos(a)", 0.02L),
-        curve(ctPolar, "", "", "2+ln(sin(3*a))", 0.00025L),
-        curve(ctCylindrical, "cos(t)", "sin(t)/ln(t)", "t", 0.0008L),
+        Curve(ctXYPlane, "", "ln(x)*sin(x)+1/(x-0.5)", "", 0.0008L),
+        Curve(ctXZPlane, "", "", "arcsin(x/10)+x^0.5-cos(x)^2", 0.0008L),
+        Curve(ctYZPlane, "", "", "sin(y)*cos(2*y)+1/(y-2)", 0.0008L),
+        Curve(ctXYZSpace, "", "x*x", "1/sin(x*x)", 0.0008L),
+        Curve(ctSpherical, "4.5*sin(a)*cos(b)", "4.5*sin(a)*sin(b)", "4.5*cos(a)", 0.02L),
+        Curve(ctPolar, "", "", "2+ln(sin(3*a))", 0.00025L),
+        Curve(ctCylindrical, "cos(t)", "sin(t)/ln(t)", "t", 0.0008L),
     };
     for (const TCurveValues& v : curves) {
         SCOPED_TRACE(::testing::Message() << v.Type << " " << v.Fx << "; " << v.Fy << "; " << v.Fz);
         TObjectList one, several;
         one.SetThreads(1);
         several.SetThreads(3);
-        const TCurveValues reader = curve(ctXYPlane, "", "a+b+x+y+t", "", 1);
+        const TCurveValues reader = Curve(ctXYPlane, "", "a+b+x+y+t", "", 1);
         pointsOf(one, reader);
         pointsOf(several, reader);
         const TGoruntuMatrisi& a = pointsOf(one, v);
