@@ -263,9 +263,16 @@ void TObjectList::Generate(
     // A formula that assigns carries values from sample to sample: one thread.
     const int threads = assigns ? 1 : ThreadsFor(curveType, step);
     if (threads == 1) {
+        // The room for every sample is made once, as the Adds would grow it: no
+        // block is copied into a larger one while the samples come in.
         TSampler sampler(curveType, sources, FVariables.get(), false, FShareResults);
-        sampler.Run(
-            curveType, step, { range.Start, std::numeric_limits<long long>::max() }, points);
+        const int before = points.Count();
+        TSpacePoint* const room = points.Room(
+            static_cast<int>(std::min<long double>(before + SampleCount(curveType, step),
+                static_cast<long double>(std::numeric_limits<int>::max()))));
+        TBlockPoints own { room + before };
+        sampler.Run(curveType, step, { range.Start, std::numeric_limits<long long>::max() }, own);
+        points.SetCount(static_cast<int>(own.Next - room));
     } else {
         // Each block runs on a thread of its own (the first here) with a copy of
         // the table, and the blocks are joined in order. The formulas only read

@@ -112,7 +112,7 @@ struct TFlagsCleared {
 }
 }
 
-long double TTrigCache::Sine(long double x)
+long double TTrigCache::Sine(const long double& x)
 {
     TEntry& e = entryFor(x);
     if (!(e.Has & HasSine)) {
@@ -122,7 +122,7 @@ long double TTrigCache::Sine(long double x)
     return e.Sine;
 }
 
-long double TTrigCache::Cosine(long double x)
+long double TTrigCache::Cosine(const long double& x)
 {
     TEntry& e = entryFor(x);
     if (!(e.Has & HasCosine)) {
@@ -398,6 +398,16 @@ template <bool Checked, typename F> long double TProgram::Execute(F fault)
     const auto check = [fault](long double r) { return Checked ? checked(r, fault) : r; };
     const auto quotient
         = [fault](long double a, long double b) { return Checked ? divide(a, b, fault) : a / b; };
+    // The cache keys a sine or cosine by its argument's bits. When the argument is
+    // a variable just pushed (sin(a)), they are read from the variable's slot, with
+    // the same value as top: bits of top itself would come from a fresh store of
+    // the x87 register, which the processor cannot forward to the narrower integer
+    // loads, and that stall cost more than the lookup. A sine or cosine is never
+    // the first instruction, so ip - 1 is one.
+    const auto trigArgument
+        = [](const TInstruction* at, const long double& top) -> const long double& {
+        return (at - 1)->Op == oVar ? *(at - 1)->Var : top;
+    };
     long double* sp = FStack.data();
     // A postfix form starts with an operand: its push needs no stack entry.
     const TInstruction* ip = FCode.data();
@@ -416,10 +426,10 @@ template <bool Checked, typename F> long double TProgram::Execute(F fault)
             top = function(ip->Code, top, fault);
             break;
         case oSin:
-            top = FTrig != nullptr ? FTrig->Sine(top) : sine(top);
+            top = FTrig != nullptr ? FTrig->Sine(trigArgument(ip, top)) : sine(top);
             break;
         case oCos:
-            top = FTrig != nullptr ? FTrig->Cosine(top) : cosine(top);
+            top = FTrig != nullptr ? FTrig->Cosine(trigArgument(ip, top)) : cosine(top);
             break;
         case oAbs:
             top = std::fabs(top);

@@ -17,9 +17,11 @@ public:
     }
 
     // The processor's sine and cosine of x, computed once per argument while x
-    // keeps its entry. Defined beside the evaluator, their one caller.
-    long double Sine(long double x);
-    long double Cosine(long double x);
+    // keeps its entry; x is read through the reference for its bits, so it should
+    // not be a value the processor has only just stored. Defined beside the
+    // evaluator, their one caller.
+    long double Sine(const long double& x);
+    long double Cosine(const long double& x);
 
 private:
     static constexpr int Bits = 11;
@@ -35,7 +37,7 @@ private:
     };
 
     // The entry of x's exact 80 bits, emptied for x when it held another argument.
-    TEntry& entryFor(long double x)
+    TEntry& entryFor(const long double& x)
     {
         std::uint64_t mantissa = 0;
         std::uint16_t signExponent = 0;
