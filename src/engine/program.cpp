@@ -398,16 +398,6 @@ template <bool Checked, typename F> long double TProgram::Execute(F fault)
     const auto check = [fault](long double r) { return Checked ? checked(r, fault) : r; };
     const auto quotient
         = [fault](long double a, long double b) { return Checked ? divide(a, b, fault) : a / b; };
-    // The cache keys a sine or cosine by its argument's bits. When the argument is
-    // a variable just pushed (sin(a)), they are read from the variable's slot, with
-    // the same value as top: bits of top itself would come from a fresh store of
-    // the x87 register, which the processor cannot forward to the narrower integer
-    // loads, and that stall cost more than the lookup. A sine or cosine is never
-    // the first instruction, so ip - 1 is one.
-    const auto trigArgument
-        = [](const TInstruction* at, const long double& top) -> const long double& {
-        return (at - 1)->Op == oVar ? *(at - 1)->Var : top;
-    };
     long double* sp = FStack.data();
     // A postfix form starts with an operand: its push needs no stack entry.
     const TInstruction* ip = FCode.data();
@@ -425,11 +415,32 @@ template <bool Checked, typename F> long double TProgram::Execute(F fault)
         case oFunction:
             top = function(ip->Code, top, fault);
             break;
+        // The cache keys a sine or cosine by its argument's bits. When the argument
+        // is a variable just pushed (sin(a)), they are read from the variable's slot,
+        // with the same value as top: bits of top itself would come from a fresh
+        // store of the x87 register, which the processor cannot forward to the
+        // narrower integer loads. Otherwise a copy of top is handed over, so that top
+        // never has its address taken and stays in its register for the whole loop.
+        // A sine or cosine is never the first instruction, so ip - 1 is one.
         case oSin:
-            top = FTrig != nullptr ? FTrig->Sine(trigArgument(ip, top)) : sine(top);
+            if (FTrig == nullptr)
+                top = sine(top);
+            else if ((ip - 1)->Op == oVar)
+                top = FTrig->Sine(*(ip - 1)->Var);
+            else {
+                const long double argument = top;
+                top = FTrig->Sine(argument);
+            }
             break;
         case oCos:
-            top = FTrig != nullptr ? FTrig->Cosine(trigArgument(ip, top)) : cosine(top);
+            if (FTrig == nullptr)
+                top = cosine(top);
+            else if ((ip - 1)->Op == oVar)
+                top = FTrig->Cosine(*(ip - 1)->Var);
+            else {
+                const long double argument = top;
+                top = FTrig->Cosine(argument);
+            }
             break;
         case oAbs:
             top = std::fabs(top);
