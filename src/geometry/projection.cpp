@@ -3,6 +3,9 @@
 #include "base/vector_state.h"
 
 #include <cstring>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace {
 // One point the long way: the extended-precision sums and quotients, rounded by the
@@ -201,19 +204,72 @@ __attribute__((target("avx2"))) int projectDoubleAvx(const TTransformMatrix& mat
 #endif
 }
 
-int ProjectPoints(const TTransformMatrix& matrix, const TSpacePoint* source, int count, int stride,
-    TScreenPoint* screen)
+namespace {
+using TProjector = int (*)(const TTransformMatrix&, const TSpacePoint*, int, int, TScreenPoint*);
+
+TProjector projectorFor(const TTransformMatrix& matrix)
 {
     const bool translates = matrix.M()[3][0] != 0.0L || matrix.M()[3][1] != 0.0L;
     if (!doubleSafe(matrix))
-        return translates ? projectExtendedPoints<true>(matrix, source, count, stride, screen)
-                          : projectExtendedPoints<false>(matrix, source, count, stride, screen);
+        return translates ? projectExtendedPoints<true> : projectExtendedPoints<false>;
 #ifdef VELMO_AVX2_CLONE
     static const bool avx2 = __builtin_cpu_supports("avx2");
     if (avx2)
-        return translates ? projectDoubleAvx<true>(matrix, source, count, stride, screen)
-                          : projectDoubleAvx<false>(matrix, source, count, stride, screen);
+        return translates ? projectDoubleAvx<true> : projectDoubleAvx<false>;
 #endif
-    return translates ? projectDoubleSse<true>(matrix, source, count, stride, screen)
-                      : projectDoubleSse<false>(matrix, source, count, stride, screen);
+    return translates ? projectDoubleSse<true> : projectDoubleSse<false>;
+}
+
+// True when p does not project and is not behind the eye: its slot repeats the one
+// before it. The extended path decides, as it does for every such point.
+bool repeatsSlot(const TTransformMatrix& matrix, const TSpacePoint& p)
+{
+    TScreenPoint unused;
+    if (ProjectPoint(matrix, p, unused))
+        return false;
+    const auto& e = matrix.M();
+    const long double w = p.X * e[0][3] + p.Y * e[1][3] + p.Z * e[2][3] + e[3][3];
+    return !(w <= 0.0L);
+}
+}
+
+int ProjectPoints(const TTransformMatrix& matrix, const TSpacePoint* source, int count, int stride,
+    TScreenPoint* screen)
+{
+    const TProjector project = projectorFor(matrix);
+    const std::int64_t taken = count > 0 ? (std::int64_t { count } - 1) / stride + 1 : 0;
+    static const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    const std::int64_t blocks
+        = std::min<std::int64_t>(cores, taken / ProjectionBlockMinimum);
+    if (blocks <= 1)
+        return project(matrix, source, count, stride, screen);
+
+    // Contiguous blocks of the taken points, each on a thread of its own (the first
+    // here). A block starts from the origin as the whole list does; a point at the
+    // start of a later block that repeats the slot before it takes the previous
+    // block's last slot once the blocks are joined, in order.
+    const auto firstOf = [&](std::int64_t block) { return taken * block / blocks; };
+    const auto run = [&](std::int64_t block) {
+        const std::int64_t first = firstOf(block), end = firstOf(block + 1);
+        project(matrix, source + first * stride, static_cast<int>((end - first - 1) * stride + 1),
+            stride, screen + first);
+    };
+    std::vector<std::thread> workers;
+    workers.reserve(static_cast<std::size_t>(blocks - 1));
+    for (std::int64_t block = 1; block < blocks; ++block) {
+        try {
+            workers.emplace_back(run, block);
+        } catch (const std::system_error&) {
+            run(block); // no thread to be had: this one projects the block
+        }
+    }
+    run(0);
+    for (std::thread& worker : workers)
+        worker.join();
+    for (std::int64_t block = 1; block < blocks; ++block)
+        for (std::int64_t j = firstOf(block); j < firstOf(block + 1)
+             && repeatsSlot(matrix, source[j * stride]);
+             ++j)
+            screen[j] = screen[j - 1];
+    return static_cast<int>(taken);
 }

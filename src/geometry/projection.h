@@ -40,6 +40,9 @@ inline bool ProjectPoint(const TTransformMatrix& m, const TSpacePoint& p, TScree
     return true;
 }
 
+// A list of at least this many taken points per core is projected on several cores.
+inline constexpr std::int64_t ProjectionBlockMinimum = 32768;
+
 // Projects source[0], source[stride], source[2*stride], ... below count into
 // screen[0], screen[1], ... and returns how many were written. A point at or behind
 // the eye gets BehindEye; any other point that does not project (a coordinate not a

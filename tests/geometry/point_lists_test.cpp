@@ -352,3 +352,63 @@ TEST(GoruntuMatrisi, DoubleProjectionEqualsTheExtendedOneOnEveryPoint)
     EXPECT_EQ(scenes, 88);
     EXPECT_GT(ties, 40000);
 }
+
+// A long list is projected on several cores: every slot equals the one-by-one rule,
+// also where a later block starts with points that repeat the slot before them
+// (after a projected point, and after one behind the eye).
+TEST(GoruntuMatrisi, LongListsProjectAsOneWouldPointByPoint)
+{
+    TCamera camera;
+    camera.SetAngles(20, -35);
+    camera.SetZoom(100);
+    camera.SetPerspective(true);
+    camera.BuildMatrix();
+    const TTransformMatrix& m = camera.Matrix();
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<long double> unit(-1, 1);
+    const long double nan = std::numeric_limits<long double>::quiet_NaN();
+    const int count = static_cast<int>(4 * ProjectionBlockMinimum * 3 + 11);
+    std::vector<TSpacePoint> points(static_cast<std::size_t>(count));
+    for (TSpacePoint& p : points)
+        p = { 10 * unit(random), 10 * unit(random), 2000 * unit(random), 1 };
+    // Runs that do not project across every place a block may start, for up to
+    // eight cores and both strides; every other run follows a point behind the eye.
+    for (const int stride : { 1, 3 }) {
+        const std::int64_t taken = (count - 1) / stride + 1;
+        for (std::int64_t blocks = 2; blocks <= 8; ++blocks)
+            for (std::int64_t k = 1; k < blocks; ++k) {
+                const std::int64_t first = taken * k / blocks;
+                for (std::int64_t j = first - 2; j < first + 3; ++j)
+                    points[static_cast<std::size_t>(j * stride)].X = nan;
+                if (k % 2 == 0)
+                    points[static_cast<std::size_t>((first - 3) * stride)].Z = 1e9L;
+            }
+    }
+    for (const int stride : { 1, 3 }) {
+        SCOPED_TRACE(stride);
+        std::vector<TScreenPoint> screen(static_cast<std::size_t>(count));
+        const int taken = ProjectPoints(m, points.data(), count, stride, screen.data());
+        ASSERT_EQ(taken, (count - 1) / stride + 1);
+        TScreenPoint last { 0, 0 };
+        int differing = 0, repeats = 0, behind = 0;
+        for (int j = 0; j < taken; ++j) {
+            const TSpacePoint& p = points[static_cast<std::size_t>(j) * stride];
+            const auto& e = m.M();
+            if (!ProjectPoint(m, p, last)) {
+                if (p.X * e[0][3] + p.Y * e[1][3] + p.Z * e[2][3] + e[3][3] <= 0.0L) {
+                    last = BehindEye;
+                    ++behind;
+                } else {
+                    ++repeats;
+                }
+            }
+            const TScreenPoint s = screen[static_cast<std::size_t>(j)];
+            if ((s.X != last.X || s.Y != last.Y) && ++differing <= 3)
+                ADD_FAILURE() << "point " << j << " gives " << s.X << "," << s.Y << " instead of "
+                              << last.X << "," << last.Y;
+        }
+        EXPECT_EQ(differing, 0);
+        EXPECT_GT(repeats, 50);
+        EXPECT_GT(behind, 3);
+    }
+}
