@@ -304,8 +304,9 @@ TEST(Evaluate, OneFaultCheckRaisesWhatCheckingEveryStepRaises)
         // Whether generation keeps the point: the same without an exception.
         long double tried = 0;
         EXPECT_EQ(everyStep.TryRunBound(tried), once.empty());
-        if (once.empty())
+        if (once.empty()) {
             EXPECT_EQ(tried, onceValue);
+        }
     }
     // Flags that another computation left set cost a checked run, never a
     // wrong fault; the run clears them.

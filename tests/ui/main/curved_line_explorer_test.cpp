@@ -724,8 +724,9 @@ TEST(CurveExplorer, AFaultyFormulaTakesTheFocusWithItsTokenSelected)
         p.UygulaButton->setFocus();
         e.Enter(row.Type, row.Fx, row.Fy, row.Fz, Blue);
         ASSERT_EQ(e.errors.size(), 1);
-        if (*row.Message)
+        if (*row.Message) {
             EXPECT_EQ(e.errors[0], QString::fromUtf8(row.Message)) << "the message as it was";
+        }
         EXPECT_EQ(QApplication::focusWidget(), row.Faulty);
         EXPECT_EQ(row.Faulty->selectedText(), QString::fromUtf8(row.Selected));
         EXPECT_EQ(e.Curves(), 0);
