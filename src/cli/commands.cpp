@@ -3,7 +3,7 @@
 #include "base/message.h"
 #include "base/number_text.h"
 #include "cli/command_error.h"
-#include "cli/curve_spec.h"
+#include "cli/curve_option.h"
 #include "cli/png_picture.h"
 #include "curves/object_list.h"
 #include "curves/point_table.h"
@@ -46,7 +46,7 @@ Komutlar pencere açmadan çalışır:
   eval     bir formülün değerini ya da postfix biçimini yazar
 
 Her komutun seçenekleri: velmo KOMUT --help
-Eğri (SPEC): type=N;fx=METİN;fy=METİN;fz=METİN;step=S;color=AD|#rrggbb;
+Eğri (TANIM): type=N;fx=METİN;fy=METİN;fz=METİN;step=S;color=AD|#rrggbb;
              style=line|points;thickness=N;visible=0|1
 Çıkış kodları: 0 tamam, 1 formül, adım ya da değer kabul edilmedi, 2 kullanım hatası.
 )";
@@ -57,7 +57,7 @@ Bu boyuttaki bir grafik penceresinin göstereceği resmi OUT dosyasına yazar;
 tür uzantıdan anlaşılır: .png, .bmp, .jpg; .svg ve .pdf çizgi çizim olarak,
 grafik penceresinin "Farklı Kaydet..." ile yazdığı gibi.
   -o, --output OUT          yazılacak resim dosyası
-  --curve SPEC              bir eğri ekler (birden çok verilebilir, sırayla)
+  --curve TANIM             bir eğri ekler (birden çok verilebilir, sırayla)
   --scene FILE.vlm          önce sahne dosyasının eğrilerini ve görünümünü alır
   --size GxY                pencerenin iç boyutu (varsayılan 800x600)
   --zoom YÜZDE              büyüklük yüzdesi (varsayılan 100)
@@ -70,10 +70,10 @@ grafik penceresinin "Farklı Kaydet..." ile yazdığı gibi.
 Verilmeyenler ayar dosyasının (Norvadeks.ini) varsayılanlarından alınır.
 )";
 
-const char* const TableHelp = R"(Kullanım: velmo table (--curve SPEC | --scene FILE.vlm [--index N]) [SEÇENEKLER]
+const char* const TableHelp = R"(Kullanım: velmo table (--curve TANIM | --scene FILE.vlm [--index N]) [SEÇENEKLER]
 
 Eğrinin noktalarını tablo olarak yazar: başlık n,x,y,z ve her nokta için bir satır.
-  --curve SPEC              eğri
+  --curve TANIM             eğri
   --scene FILE.vlm          sahne dosyası; --index N onun N. eğrisi (1'den sayılır,
                             varsayılan sahnenin seçili eğrisi)
   --format csv|tsv          csv: virgülle ayrılmış, ondalık nokta; tsv: sekmeyle
@@ -239,7 +239,7 @@ void writeAtomically(const QString& fileName, const std::function<bool(QIODevice
 int runRender(const QStringList& arguments, const TCommandContext& context)
 {
     const QCommandLineOption output(QStringList { "o", "output" }, "", "OUT");
-    const QCommandLineOption curve("curve", "", "SPEC");
+    const QCommandLineOption curve("curve", "", "TANIM");
     const QCommandLineOption sceneFile("scene", "", "FILE");
     const QCommandLineOption size("size", "", "WxH");
     const QCommandLineOption zoom("zoom", "", "PERCENT");
@@ -330,9 +330,9 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
         scene.Look.Background = *color;
     }
     const int first = static_cast<int>(scene.Curves.size()) + 1;
-    const QStringList specs = parser.values(curve);
-    for (int i = 0; i < specs.size(); ++i)
-        scene.Curves.push_back(ParseCurveSpec(text(specs[i]), first + i));
+    const QStringList curves = parser.values(curve);
+    for (int i = 0; i < curves.size(); ++i)
+        scene.Curves.push_back(ParseCurveOption(text(curves[i]), first + i));
 
     // The renderer as a graph window of that size sets it up; the origin keeps its
     // place relative to the middle of the view when the size changes.
@@ -386,7 +386,7 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
 int runTable(const QStringList& arguments, const TCommandContext& context)
 {
     const QCommandLineOption output(QStringList { "o", "output" }, "", "OUT");
-    const QCommandLineOption curve("curve", "", "SPEC");
+    const QCommandLineOption curve("curve", "", "TANIM");
     const QCommandLineOption sceneFile("scene", "", "FILE");
     const QCommandLineOption index("index", "", "N");
     const QCommandLineOption format("format", "", "csv|tsv");
@@ -400,7 +400,7 @@ int runTable(const QStringList& arguments, const TCommandContext& context)
     if (!p.Positional.isEmpty())
         usage(FormatText("beklenmeyen argüman: %s", text(p.Positional.first())));
     if (parser.isSet(curve) == parser.isSet(sceneFile))
-        usage("bir eğri verilmeli: ya --curve SPEC ya da --scene FILE.vlm");
+        usage("bir eğri verilmeli: ya --curve TANIM ya da --scene FILE.vlm");
     if (parser.values(curve).size() > 1)
         usage("table tek bir eğrinin noktalarını yazar: --curve bir kez verilmeli");
     if (parser.isSet(index) && !parser.isSet(sceneFile))
@@ -421,7 +421,7 @@ int runTable(const QStringList& arguments, const TCommandContext& context)
     TEditorValues values;
     int number = 1;
     if (parser.isSet(curve)) {
-        values = ParseCurveSpec(text(parser.value(curve)), 1);
+        values = ParseCurveOption(text(parser.value(curve)), 1);
     } else {
         const TScene scene = readScene(parser.value(sceneFile), newWindowScene(context));
         const int count = static_cast<int>(scene.Curves.size());

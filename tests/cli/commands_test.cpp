@@ -403,7 +403,7 @@ TEST_F(Commands, ErrorsAreExactAndLeaveNoFile)
 
     // table and eval.
     EXPECT_EQ(run(dir, { "table" }).Err,
-        "bir eğri verilmeli: ya --curve SPEC ya da --scene FILE.vlm\n"
+        "bir eğri verilmeli: ya --curve TANIM ya da --scene FILE.vlm\n"
         "Seçenekler için: velmo table --help\n");
     EXPECT_EQ(run(dir, { "table", "--curve", "type=0;fy=x", "--format", "xls" }).Code, 2);
     const TRun badScene = run(dir, { "table", "--scene", dir.filePath("none.vlm") });

@@ -18,6 +18,18 @@ const TGoruntuMatrisi& pointsOf(TObjectList& list, const TCurveValues& v)
 {
     return *list.Items(Append(list, v)).Points;
 }
+
+// How many coordinates of two lists of equal length differ in any of their 80 bits.
+int differingBits(const TGoruntuMatrisi& a, const TGoruntuMatrisi& b)
+{
+    int differing = 0;
+    for (int i = 0; i < a.Count(); ++i) {
+        const TSpacePoint &p = a.SpacePoints(i), &q = b.SpacePoints(i);
+        for (const auto coordinate : { &TSpacePoint::X, &TSpacePoint::Y, &TSpacePoint::Z })
+            differing += std::memcmp(&(p.*coordinate), &(q.*coordinate), 10) != 0;
+    }
+    return differing;
+}
 }
 
 TEST(PointGeneration, SampleCountsOfTheFixedRanges)
@@ -181,13 +193,7 @@ TEST(PointGeneration, SharedSinesAndCosinesGiveTheSamePoints)
         const TGoruntuMatrisi& b = pointsOf(afresh, v);
         ASSERT_EQ(a.Count(), b.Count());
         ASSERT_GT(a.Count(), 100);
-        int differing = 0;
-        for (int i = 0; i < a.Count(); ++i) {
-            const TSpacePoint &p = a.SpacePoints(i), &q = b.SpacePoints(i);
-            for (const auto coordinate : { &TSpacePoint::X, &TSpacePoint::Y, &TSpacePoint::Z })
-                differing += std::memcmp(&(p.*coordinate), &(q.*coordinate), 10) != 0;
-        }
-        EXPECT_EQ(differing, 0);
+        EXPECT_EQ(differingBits(a, b), 0);
     }
 }
 
@@ -219,13 +225,7 @@ TEST(PointGeneration, ThreadsGiveTheSamePointsAsOne)
         EXPECT_EQ(a.Capacity(), b.Capacity());
         EXPECT_GT(TObjectList::SampleCount(v.Type, v.Step), 3 * TObjectList::MinThreadSamples);
         EXPECT_GT(a.Count(), 10000);
-        int differing = 0;
-        for (int i = 0; i < a.Count(); ++i) {
-            const TSpacePoint &p = a.SpacePoints(i), &q = b.SpacePoints(i);
-            for (const auto coordinate : { &TSpacePoint::X, &TSpacePoint::Y, &TSpacePoint::Z })
-                differing += std::memcmp(&(p.*coordinate), &(q.*coordinate), 10) != 0;
-        }
-        EXPECT_EQ(differing, 0);
+        EXPECT_EQ(differingBits(a, b), 0);
         // Regenerated without compiling, the first curve reads what the second left.
         one.GeneratePoints(0);
         several.GeneratePoints(0);

@@ -1,4 +1,4 @@
-#include "cli/curve_spec.h"
+#include "cli/curve_option.h"
 
 #include "base/message.h"
 #include "base/number_text.h"
@@ -77,7 +77,7 @@ std::optional<TColor> ParseColor(std::string_view text)
     return std::nullopt;
 }
 
-TEditorValues ParseCurveSpec(std::string_view spec, int number)
+TEditorValues ParseCurveOption(std::string_view text, int number)
 {
     TEditorValues v;
     v.Color = Olive;
@@ -87,16 +87,16 @@ TEditorValues ParseCurveSpec(std::string_view spec, int number)
     std::optional<std::string_view> stepText, thicknessText;
 
     std::size_t start = 0;
-    while (start <= spec.size()) {
-        const std::size_t end = std::min(spec.find(';', start), spec.size());
-        const std::string_view item = spec.substr(start, end - start);
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find(';', start), text.size());
+        const std::string_view item = text.substr(start, end - start);
         start = end + 1;
         if (item.empty())
             continue;
         const std::size_t eq = item.find('=');
         if (eq == std::string_view::npos)
             throw ECommandError(ecUsage,
-                prefix(number, "spec") + FormatText("\"%s\" bir anahtar=değer öğesi değil", item));
+                "curve " + std::to_string(number) + ": " + FormatText("\"%s\" bir anahtar=değer öğesi değil", item));
         const std::string key(item.substr(0, eq));
         const std::string_view value = item.substr(eq + 1);
         if (!given.insert(key).second)

@@ -7,8 +7,8 @@
 #include <string_view>
 
 // One curve given on the command line:
-//   spec := item (";" item)*      item := key "=" value   (split at the first "=")
-//   key  := type | fx | fy | fz | step | color | style | thickness | visible
+//   curve := item (";" item)*      item := key "=" value   (split at the first "=")
+//   key   := type | fx | fy | fz | step | color | style | thickness | visible
 // type 0..6, step a number with either decimal separator, color a name of the
 // colour lists or #rrggbb, style line|points, thickness 1..20, visible 0|1.
 // A key not given takes the explorer's value for a new curve of that type
@@ -18,9 +18,9 @@
 //
 // number counts the curve from 1 for the messages ("curve 2 step: ..."):
 // ECommandError ecUsage for an unknown or repeated key, an item without "=" or
-// a formula the type needs but the spec lacks; ecRefused for a value that does
+// a formula the type needs but the text lacks; ecRefused for a value that does
 // not read or lies outside its range.
-TEditorValues ParseCurveSpec(std::string_view spec, int number);
+TEditorValues ParseCurveOption(std::string_view text, int number);
 
 // A colour by name of the colour lists ("Kırmızı", any letter case) or #rrggbb;
 // nothing for anything else.
