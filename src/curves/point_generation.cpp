@@ -101,6 +101,7 @@ struct TSampler {
     long double Unused = 0; // where a free variable no formula names is stored
     long double* Outer = nullptr; // A, X, Y or T
     long double* Inner = nullptr; // B of the spherical type
+    std::vector<long double> InnerRow; // the values B takes in each row
 
     TSampler(int curveType, const TProgram* const (&sources)[3], TVariableMemory* table,
         bool copyTable, bool share)
@@ -131,36 +132,42 @@ struct TSampler {
         return value ? value : &Unused;
     }
 
-    // Samples the block into points (a point list or a vector reserved for the
-    // block), leaving out the samples that fail.
-    template <typename TPoints>
-    void Run(int curveType, long double step, TBlock block, TPoints& points);
+    // Samples the block into the room from Next on, leaving out the samples that
+    // fail; Next ends past the last point.
+    struct TRoom {
+        TSpacePoint* Next;
+    };
+    void Run(int curveType, long double step, TBlock block, TRoom& points);
 };
 
-inline void add(TGoruntuMatrisi& points, const TSpacePoint& p) { points.Add(p); }
-// A block's place in a vector sized for all its samples.
-struct TBlockPoints {
-    TSpacePoint* Next;
-};
-inline void add(TBlockPoints& points, const TSpacePoint& p) { *points.Next++ = p; }
-
-template <typename TPoints>
-void TSampler::Run(int curveType, long double step, TBlock block, TPoints& points)
+void TSampler::Run(int curveType, long double step, TBlock block, TRoom& points)
 {
     TProgram* const fx = Bound[0];
     TProgram* const fy = Bound[1];
     TProgram* const fz = Bound[2];
     const long double end = rangeOf(curveType).End;
-    TSpacePoint p { 0, 0, 0, 1 };
+    // Each sample is computed straight into the next place of the room, which it
+    // keeps when it succeeds: a value copied from a point on the stack would be
+    // read back in wider pieces than the processor stored it in, and wait.
     long long n = 0;
     switch (curveType) {
     case ctSpherical: {
+        // B takes the same values in every row: they are summed once, and each is
+        // copied into its slot as plain bytes. The formulas load it at once, and
+        // the processor hands such a load straight from a plain store, where it
+        // would wait for an extended-precision store to reach the cache.
+        InnerRow.clear();
+        for (long double vb = 0; vb < TwoPi; vb += step)
+            InnerRow.push_back(vb);
         for (long double va = block.Start; n < block.Count && va < end; va += step, ++n) {
             *Outer = va;
-            for (long double vb = 0; vb < TwoPi; vb += step) {
-                *Inner = vb;
-                if (fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z))
-                    add(points, p);
+            for (const long double& vb : InnerRow) {
+                std::memcpy(Inner, &vb, sizeof vb);
+                TSpacePoint& p = *points.Next;
+                if (fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z)) {
+                    p.W = 1;
+                    ++points.Next;
+                }
             }
         }
         break;
@@ -168,28 +175,30 @@ void TSampler::Run(int curveType, long double step, TBlock block, TPoints& point
     case ctPolar: {
         for (long double va = block.Start; n < block.Count && va < end; va += step, ++n) {
             *Outer = va;
-            if (long double r = 0; fz->TryRunBound(r)) {
-                p = { r * std::cos(va), r * std::sin(va), 0, 1 };
-                add(points, p);
-            }
+            if (long double r = 0; fz->TryRunBound(r))
+                *points.Next++ = { r * std::cos(va), r * std::sin(va), 0, 1 };
         }
         break;
     }
     default: {
         for (long double value = block.Start; n < block.Count && value < end; value += step, ++n) {
             *Outer = value;
+            TSpacePoint& p = *points.Next;
             bool computed = false;
             switch (curveType) {
             case ctXYPlane:
-                p = { value, 0, 0, 1 };
+                p.X = value;
+                p.Z = 0;
                 computed = fy->TryRunBound(p.Y);
                 break;
             case ctXZPlane:
-                p = { value, 0, 0, 1 };
+                p.X = value;
+                p.Y = 0;
                 computed = fz->TryRunBound(p.Z);
                 break;
             case ctYZPlane:
-                p = { 0, value, 0, 1 };
+                p.X = 0;
+                p.Y = value;
                 computed = fz->TryRunBound(p.Z);
                 break;
             case ctXYZSpace:
@@ -200,8 +209,10 @@ void TSampler::Run(int curveType, long double step, TBlock block, TPoints& point
                 computed = fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
                 break;
             }
-            if (computed)
-                add(points, p);
+            if (computed) {
+                p.W = 1;
+                ++points.Next;
+            }
         }
         break;
     }
@@ -270,7 +281,7 @@ void TObjectList::Generate(
         TSpacePoint* const room = points.Room(
             static_cast<int>(std::min<long double>(before + SampleCount(curveType, step),
                 static_cast<long double>(std::numeric_limits<int>::max()))));
-        TBlockPoints own { room + before };
+        TSampler::TRoom own { room + before };
         sampler.Run(curveType, step, { range.Start, std::numeric_limits<long long>::max() }, own);
         points.SetCount(static_cast<int>(own.Next - room));
     } else {
@@ -299,7 +310,7 @@ void TObjectList::Generate(
                 samplers[i] = std::make_unique<TSampler>(
                     curveType, sources, FVariables.get(), true, FShareResults);
                 // The end moves in a local, sharing no cache line with another thread.
-                TBlockPoints own { room + offsets[i] };
+                TSampler::TRoom own { room + offsets[i] };
                 samplers[i]->Run(curveType, step, blocks[i], own);
                 counts[i] = own.Next - (room + offsets[i]);
             } catch (...) {

@@ -229,6 +229,24 @@ inline long long wholeOperand(long double v, const char* name, bool& ok, F fault
     return n;
 }
 
+// a div b or a mod b of two whole operands, b not 0.
+inline long double wholeQuotient(std::uint8_t code, long long a, long long b)
+{
+    return static_cast<long double>(code == opIntDivide ? a / b : a % b);
+}
+
+// left div right or left mod right for a right operand known to be a whole
+// number of the 32-bit range other than 0 (a constant of the formula).
+template <typename F = TRaise>
+inline long double wholeQuotientBy(std::uint8_t code, long double left, long long right, F fault = {})
+{
+    bool ok = true;
+    const long long a = wholeOperand(left, code == opIntDivide ? "div" : "mod", ok, fault);
+    if (!ok)
+        return std::numeric_limits<long double>::quiet_NaN();
+    return wholeQuotient(code, a, right);
+}
+
 template <typename F = TRaise> inline long double logicalNot(long double v, F fault = {})
 {
     bool ok = true;
@@ -304,7 +322,7 @@ inline long double operation(std::uint8_t code, long double left, long double ri
             return result(0);
         if (b == 0)
             return fault.DivByZero();
-        return static_cast<long double>(code == opIntDivide ? a / b : a % b);
+        return wholeQuotient(code, a, b);
     }
     case opAdd:
         return checked(left + right, fault);

@@ -8,8 +8,9 @@
 #include "engine/variable_memory.h"
 
 #include <algorithm>
-#include <cfenv>
 #include <cfloat>
+#include <cmath>
+#include <limits>
 #include <string_view>
 #include <unordered_map>
 
@@ -78,33 +79,18 @@ struct TNoCaseEqual {
     }
 };
 
-// The processor's sticky flags of an invalid operation, a division by zero
-// and an overflow. Reading them waits for `after`, the result of the run, so
-// that no operation of the run is moved past the reading.
-#if defined(__x86_64__) || defined(__i386__)
-inline bool faultFlagsSet(long double after)
+// Whether a value is finite: what the checks of a checked run ask of a result.
+// The difference of a value with itself is 0 for a finite one and a NaN for an
+// infinity or a NaN: two register operations, where comparing the magnitude
+// with the largest value would load that constant in full width each time.
+inline bool finite(long double v)
 {
-    std::uint16_t status = 0;
-    __asm__ volatile("fnstsw %0" : "=a"(status) : "f"(after));
-    return (status & 0x0d) != 0; // IE, ZE, OE
+    const long double zero = v - v;
+    return zero == zero;
 }
-inline bool faultFlagsSet()
-{
-    std::uint16_t status = 0;
-    __asm__ volatile("fnstsw %0" : "=a"(status));
-    return (status & 0x0d) != 0;
-}
-inline void clearFaultFlags() { __asm__ volatile("fnclex"); }
-#else
-inline bool faultFlagsSet() { return std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW); }
-inline bool faultFlagsSet(long double) { return faultFlagsSet(); }
-inline void clearFaultFlags() { std::feclearexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW); }
-#endif
 
-// Clears the flags when a checked run ends, however it ends.
-struct TFlagsCleared {
-    ~TFlagsCleared() { clearFaultFlags(); }
-};
+// What a run without checks gives up with when it cannot tell on its own.
+constexpr long double unsure = std::numeric_limits<long double>::quiet_NaN();
 
 [[noreturn]] void malformed()
 {
@@ -140,6 +126,7 @@ void TProgram::Clear()
     FSlots.clear();
     FTrig = nullptr;
     FAssigns = false;
+    FPlain = false;
     FResolved = false;
     FResolvedMemory = nullptr;
     FResolvedGeneration = 0;
@@ -245,6 +232,12 @@ void TProgram::Build(const TExpressionArray& postfix)
                         v, nullptr, nullptr };
                     break;
                 }
+                if (std::int64_t n = 0; (e.Code == opIntDivide || e.Code == opModulo)
+                    && WholeToInt64(v, n) && n != 0 && n >= -2147483648LL && n <= 2147483647) {
+                    last = { oWholeQuotientConst, e.Code, -1, static_cast<long>(n), v, nullptr,
+                        nullptr };
+                    break;
+                }
                 last = { forms.WithConstant, e.Code, -1, 0, v, nullptr, nullptr };
                 break;
             }
@@ -263,6 +256,8 @@ void TProgram::Build(const TExpressionArray& postfix)
 
     FAssigns = std::any_of(
         code.begin(), code.end(), [](const TInstruction& i) { return i.Op == oAssign; });
+    code.push_back({ oEnd, 0, -1, 0, 0, nullptr, nullptr });
+    FPlain = !FAssigns;
     FCode = std::move(code);
     FNames = std::move(names);
     FSlots.clear();
@@ -296,73 +291,52 @@ void TProgram::Resolve(TVariableMemory* memory)
     FResolvedGeneration = memory != nullptr ? memory->Generation() : 0;
 }
 
-long double TProgram::Run(TVariableMemory* memory)
-{
-    if (FCode.empty())
-        return 0;
-    if (!FResolved || memory != FResolvedMemory
-        || (memory != nullptr && memory->Generation() != FResolvedGeneration)) [[unlikely]]
-        Resolve(memory);
-    return RunBound();
-}
-
 void TProgram::Bind(TVariableMemory* memory, TTrigCache* trig)
 {
     Resolve(memory);
     FTrig = trig;
 }
 
-// A value that is not finite (which only a caller's SetValue can put into the
-// table) passes through unchecked steps without raising a flag.
-bool TProgram::InputsFinite() const
-{
-    for (const long double* slot : FSlots)
-        if (!(std::fabs(*slot) <= LDBL_MAX)) [[unlikely]]
-            return false;
-    return true;
-}
-
+// A run without checks works on the fact that a fault leaves a value that is
+// not finite (an overflow an infinity, an invalid operation or 0/0 a NaN, a
+// division by zero an infinity) and that sums, differences, products and the
+// dividend of a quotient keep it so. Only a divisor, or an instruction that
+// checks its own operands (functions, powers, comparisons, the integer
+// operators), could hide it: they look at their operands first and give up with
+// a NaN. So a finite result is the checked run's; anything else, or an error
+// raised while an earlier fault may still wait on the stack, sends the formula
+// through the checked run, which raises exactly what checking every step raises.
+// A value that is not finite in the table (only a caller's SetValue puts one
+// there) takes the same way.
 long double TProgram::RunBound()
 {
-    if (FCode.empty())
-        return 0;
-    if (FAssigns || !InputsFinite()) [[unlikely]]
+    if (!FPlain) [[unlikely]]
         return RunChecked();
     long double result;
     try {
         result = Execute<false>();
     } catch (...) {
-        // Raised after an unchecked fault: the checked run raises the earlier one.
-        if (!faultFlagsSet())
-            throw;
-        return RunAgainChecked();
+        return RunChecked();
     }
-    if (faultFlagsSet(result)) [[unlikely]]
-        return RunAgainChecked();
+    if (!finite(result)) [[unlikely]]
+        return RunChecked();
     return result;
-}
-
-long double TProgram::RunAgainChecked()
-{
-    clearFaultFlags(); // also those another computation left behind
-    return RunChecked();
 }
 
 long double TProgram::RunChecked()
 {
     if (FCode.empty())
         return 0;
-    const TFlagsCleared cleared;
     return Execute<true>();
 }
 
 bool TProgram::TryRunBound(long double& result)
 {
-    if (FCode.empty()) {
+    if (FCode.empty()) [[unlikely]] {
         result = 0;
         return true;
     }
-    if (FAssigns || !InputsFinite()) [[unlikely]] {
+    if (!FPlain) [[unlikely]] {
         // Rare enough to take the raising path: a run that assigns stops where it
         // raises, before its later assignments.
         try {
@@ -374,18 +348,13 @@ bool TProgram::TryRunBound(long double& result)
             return false;
         }
     }
-    // Up to its first fault an unchecked run computes what a checked one does, so a
-    // fault it meets means the checked run fails too; with no fault but a flag
-    // set, only the checked run can tell.
+    // A fault the run meets and notes means the checked run fails too (at the
+    // latest there); a result that is not finite, only the checked run can tell.
     bool failed = false;
     result = Execute<false>(arithmetic::TRecord { &failed });
-    if (failed) [[unlikely]] {
-        clearFaultFlags();
+    if (failed) [[unlikely]]
         return false;
-    }
-    if (faultFlagsSet(result)) [[unlikely]] {
-        clearFaultFlags();
-        const TFlagsCleared cleared;
+    if (!finite(result)) [[unlikely]] {
         result = Execute<true>(arithmetic::TRecord { &failed });
         return !failed;
     }
@@ -398,12 +367,16 @@ template <bool Checked, typename F> long double TProgram::Execute(F fault)
     const auto check = [fault](long double r) { return Checked ? checked(r, fault) : r; };
     const auto quotient
         = [fault](long double a, long double b) { return Checked ? divide(a, b, fault) : a / b; };
+    // Before an instruction that could hide a fault (see RunBound).
+    const auto hides = [](long double v) { return !Checked && !finite(v); };
     long double* sp = FStack.data();
     // A postfix form starts with an operand: its push needs no stack entry.
     const TInstruction* ip = FCode.data();
     long double top = ip->Op == oConst ? ip->Value : *ip->Var;
-    for (const TInstruction* end = ip++ + FCode.size(); ip != end; ++ip) {
+    for (++ip;; ++ip) {
         switch (ip->Op) {
+        case oEnd:
+            return top;
         case oConst:
             *sp++ = top;
             top = ip->Value;
@@ -413,6 +386,8 @@ template <bool Checked, typename F> long double TProgram::Execute(F fault)
             top = *ip->Var;
             break;
         case oFunction:
+            if (hides(top)) [[unlikely]]
+                return unsure;
             top = function(ip->Code, top, fault);
             break;
         // The cache keys a sine or cosine by its argument's bits. When the argument
@@ -423,6 +398,8 @@ template <bool Checked, typename F> long double TProgram::Execute(F fault)
         // never has its address taken and stays in its register for the whole loop.
         // A sine or cosine is never the first instruction, so ip - 1 is one.
         case oSin:
+            if (hides(top)) [[unlikely]]
+                return unsure;
             if (FTrig == nullptr)
                 top = sine(top);
             else if ((ip - 1)->Op == oVar)
@@ -433,6 +410,8 @@ template <bool Checked, typename F> long double TProgram::Execute(F fault)
             }
             break;
         case oCos:
+            if (hides(top)) [[unlikely]]
+                return unsure;
             if (FTrig == nullptr)
                 top = cosine(top);
             else if ((ip - 1)->Op == oVar)
@@ -446,9 +425,13 @@ template <bool Checked, typename F> long double TProgram::Execute(F fault)
             top = std::fabs(top);
             break;
         case oNot:
+            if (hides(top)) [[unlikely]]
+                return unsure;
             top = logicalNot(top, fault);
             break;
         case oOperator:
+            if (hides(top) || hides(sp[-1])) [[unlikely]]
+                return unsure;
             top = operation(ip->Code, *--sp, top, fault);
             break;
         case oAdd:
@@ -461,12 +444,18 @@ template <bool Checked, typename F> long double TProgram::Execute(F fault)
             top = check(*--sp * top);
             break;
         case oDivide:
+            if (hides(top)) [[unlikely]]
+                return unsure;
             top = quotient(*--sp, top);
             break;
         case oPower:
+            if (hides(top) || hides(sp[-1])) [[unlikely]]
+                return unsure;
             top = power(*--sp, top, fault);
             break;
         case oOperatorConst:
+            if (hides(top)) [[unlikely]]
+                return unsure;
             top = operation(ip->Code, top, ip->Value, fault);
             break;
         case oAddConst:
@@ -485,9 +474,18 @@ template <bool Checked, typename F> long double TProgram::Execute(F fault)
             top = check(top * top);
             break;
         case oWholePowerConst:
+            if (hides(top)) [[unlikely]]
+                return unsure;
             top = wholePower(top, ip->Whole, fault);
             break;
+        case oWholeQuotientConst:
+            if (hides(top)) [[unlikely]]
+                return unsure;
+            top = wholeQuotientBy(ip->Code, top, ip->Whole, fault);
+            break;
         case oOperatorVar:
+            if (hides(top) || hides(*ip->Var)) [[unlikely]]
+                return unsure;
             top = operation(ip->Code, top, *ip->Var, fault);
             break;
         case oAddVar:
@@ -500,6 +498,8 @@ template <bool Checked, typename F> long double TProgram::Execute(F fault)
             top = check(top * *ip->Var);
             break;
         case oDivideVar:
+            if (hides(*ip->Var)) [[unlikely]]
+                return unsure;
             top = quotient(top, *ip->Var);
             break;
         case oAssign:
@@ -507,7 +507,8 @@ template <bool Checked, typename F> long double TProgram::Execute(F fault)
             if (ip->Target != nullptr)
                 *ip->Target = top;
             break;
+        default: // every instruction has its case: no range check before the jump
+            __builtin_unreachable();
         }
     }
-    return top;
 }

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "engine/expression_array.h"
+#include "engine/variable_memory.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 class TTrigCache;
-class TVariableMemory;
 namespace arithmetic {
 struct TRaise;
 }
@@ -21,10 +21,10 @@ struct TRaise;
 // table has changed shape since.
 //
 // A run does the sums, differences, products and quotients without a check
-// each and reads the processor's fault flags once at the end; when one is set
-// (or the run raised after one was set) it runs again checking every step, so
-// that it raises exactly what a checked run raises. A formula that assigns
-// always runs checked, since its first run would already have written.
+// each and looks once at its result: a fault leaves it not finite, and then the
+// formula runs again checking every step, so that it raises exactly what a
+// checked run raises. A formula that assigns always runs checked, since its
+// first run would already have written.
 class TProgram {
 public:
     // The sequence must be well formed (every operator has its operands and
@@ -35,7 +35,13 @@ public:
 
     // Runs against memory (which may be null: every variable reads 0). An
     // empty program gives 0.
-    long double Run(TVariableMemory* memory);
+    long double Run(TVariableMemory* memory)
+    {
+        if (!FResolved || memory != FResolvedMemory
+            || (memory != nullptr && memory->Generation() != FResolvedGeneration)) [[unlikely]]
+            Resolve(memory);
+        return RunBound();
+    }
 
     // For a generation: takes the slots into memory (and the results cache
     // for sines and cosines, which may be null) once; RunBound then runs
@@ -44,9 +50,9 @@ public:
     long double RunBound();
     // RunBound for a caller that asks only whether the value can be computed:
     // false where RunBound raises the engine's error or a math error, without
-    // raising (but for a formula that assigns or reads a value that is not finite).
+    // raising (but for a formula that assigns).
     bool TryRunBound(long double& result);
-    // Every step checked, as the fault flags make a run do: what Run raises.
+    // Every step checked, as a result that is not finite makes a run do: what Run raises.
     long double RunChecked();
     // Whether the formula writes a variable (`=`).
     bool Assigns() const { return FAssigns; }
@@ -73,6 +79,7 @@ public:
         oMultiplyConst,
         oDivideConst,
         oWholePowerConst, // top := top ^ Whole
+        oWholeQuotientConst, // top := top div Whole or top mod Whole (Code), Whole a valid divisor
         oSquare, // top := top * top (x^2)
         oOperatorVar, // top := top Code *Var
         oAddVar,
@@ -80,6 +87,7 @@ public:
         oMultiplyVar,
         oDivideVar,
         oAssign, // *Var := top (when the target exists); drops the target entry
+        oEnd, // the run's result is top; closes every built program
     };
 
 private:
@@ -95,13 +103,12 @@ private:
 
     void Resolve(TVariableMemory* memory);
     template <bool Checked, typename F = arithmetic::TRaise> long double Execute(F fault = {});
-    long double RunAgainChecked();
-    bool InputsFinite() const;
 
     std::vector<TInstruction> FCode;
     std::vector<const long double*> FSlots; // each distinct variable read, once
     TTrigCache* FTrig = nullptr;
     bool FAssigns = false;
+    bool FPlain = false; // something to run, and nothing it assigns: the unchecked way
     std::vector<long double> FStack;
     std::vector<std::string> FNames;
     bool FResolved = false;

@@ -24,19 +24,25 @@ public:
     long double Cosine(const long double& x);
 
 private:
-    static constexpr int Bits = 11;
+    // An open table: an argument takes the first free entry from the place its
+    // bits hash to, and keeps it; when half the entries are taken the table is
+    // emptied and starts again. A cache that let an argument push out the one
+    // that hashed to the same entry would lose a quarter of the angles of a row
+    // to each other, row after row.
+    static constexpr int Bits = 12;
     static constexpr std::size_t EntryCount = std::size_t { 1 } << Bits;
-    static constexpr std::uint8_t HasSine = 1, HasCosine = 2;
+    static constexpr std::size_t Limit = EntryCount / 2;
+    static constexpr std::uint8_t Taken = 1, HasSine = 2, HasCosine = 4;
 
     struct TEntry {
         std::uint64_t Mantissa = 0;
         std::uint16_t SignExponent = 0;
-        std::uint8_t Has = 0; // nothing computed yet for this argument
+        std::uint8_t Has = 0; // 0: a free entry
         long double Sine = 0;
         long double Cosine = 0;
     };
 
-    // The entry of x's exact 80 bits, emptied for x when it held another argument.
+    // The entry of x's exact 80 bits, taken for x when it had none.
     TEntry& entryFor(const long double& x)
     {
         std::uint64_t mantissa = 0;
@@ -45,14 +51,27 @@ private:
         std::memcpy(&signExponent, reinterpret_cast<const char*>(&x) + sizeof mantissa,
             sizeof signExponent);
         const std::uint64_t key = (mantissa ^ (std::uint64_t { signExponent } << 47));
-        TEntry& e = FEntries[(key * 0x9E3779B97F4A7C15ULL) >> (64 - Bits)];
-        if (e.Mantissa != mantissa || e.SignExponent != signExponent) [[unlikely]] {
-            e.Mantissa = mantissa;
-            e.SignExponent = signExponent;
-            e.Has = 0;
+        for (std::size_t i = (key * 0x9E3779B97F4A7C15ULL) >> (64 - Bits);;
+             i = (i + 1) & (EntryCount - 1)) {
+            TEntry& e = FEntries[i];
+            if (e.Has == 0) [[unlikely]] {
+                if (FTaken == Limit) [[unlikely]] {
+                    for (TEntry& old : FEntries)
+                        old.Has = 0;
+                    FTaken = 0;
+                    return entryFor(x);
+                }
+                ++FTaken;
+                e.Mantissa = mantissa;
+                e.SignExponent = signExponent;
+                e.Has = Taken;
+                return e;
+            }
+            if (e.Mantissa == mantissa && e.SignExponent == signExponent)
+                return e;
         }
-        return e;
     }
 
     std::vector<TEntry> FEntries;
+    std::size_t FTaken = 0;
 };
