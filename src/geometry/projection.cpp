@@ -112,67 +112,84 @@ bool doubleSafe(const TTransformMatrix& matrix)
     return true;
 }
 
+// The matrix as the double path reads it: in double, with the largest magnitudes
+// of the columns that the bound takes, and in full for a point that falls back.
+struct TDoubleMatrix {
+    long double e[4][4];
+    double d[4][4];
+    double cx, cy, cw, tx, ty, tw;
+
+    explicit TDoubleMatrix(const TTransformMatrix& matrix)
+    {
+        std::copy(&matrix.M()[0][0], &matrix.M()[0][0] + 16, &e[0][0]);
+        for (int i = 0; i < 4; ++i)
+            for (int j = 0; j < 4; ++j)
+                d[i][j] = static_cast<double>(e[i][j]);
+        const auto largest = [this](int column) {
+            return std::fmax(std::fabs(d[0][column]),
+                std::fmax(std::fabs(d[1][column]), std::fabs(d[2][column])));
+        };
+        cx = largest(0);
+        cy = largest(1);
+        cw = largest(3);
+        tx = std::fabs(d[3][0]);
+        ty = std::fabs(d[3][1]);
+        tw = std::fabs(d[3][3]);
+    }
+};
+
+// One point the double way, or the extended way when the bound says so.
+template <bool Translates>
+__attribute__((always_inline)) inline void projectDouble(
+    const TSpacePoint& p, const TDoubleMatrix& m, TScreenPoint& last)
+{
+    const auto& d = m.d;
+    bool fits = true;
+    const double px = toDouble(p.X, fits);
+    const double py = toDouble(p.Y, fits);
+    const double pz = toDouble(p.Z, fits);
+    const double a = std::fabs(px) + std::fabs(py) + std::fabs(pz);
+    const double w = px * d[0][3] + py * d[1][3] + pz * d[2][3] + d[3][3];
+    const double sw = a * m.cw + m.tw;
+    if (fits && std::fabs(w) > 0x1p-36 * sw + Absolute) [[likely]] {
+        if (w < 0) {
+            last = BehindEye;
+            return;
+        }
+        double x = px * d[0][0] + py * d[1][0] + pz * d[2][0];
+        double y = px * d[0][1] + py * d[1][1] + pz * d[2][1];
+        if constexpr (Translates) {
+            x += d[3][0];
+            y += d[3][1];
+        }
+        const double qx = x / w;
+        const double qy = y / w;
+        if (std::fabs(qx) < QuotientLimit && std::fabs(qy) < QuotientLimit) [[likely]] {
+            const long kx = std::lrint(qx);
+            const long ky = std::lrint(qy);
+            // The distances to the nearest ties, times w to spare a division.
+            const double marginX = (0.5 - std::fabs(qx - static_cast<double>(kx))) * w;
+            const double marginY = (0.5 - std::fabs(qy - static_cast<double>(ky))) * w;
+            if (marginX > K * (a * m.cx + m.tx + std::fabs(qx) * sw) + Absolute
+                && marginY > K * (a * m.cy + m.ty + std::fabs(qy) * sw) + Absolute) [[likely]] {
+                last.X = static_cast<std::int32_t>(std::clamp<long>(kx, -ScreenLimit, ScreenLimit));
+                last.Y = static_cast<std::int32_t>(std::clamp<long>(ky, -ScreenLimit, ScreenLimit));
+                return;
+            }
+        }
+    }
+    projectExtended<Translates>(p, m.e, last);
+}
+
 template <bool Translates>
 __attribute__((always_inline)) inline int projectDoublePoints(const TTransformMatrix& matrix,
     const TSpacePoint* source, int count, int stride, TScreenPoint* screen)
 {
-    long double e[4][4];
-    std::copy(&matrix.M()[0][0], &matrix.M()[0][0] + 16, &e[0][0]);
-    double d[4][4];
-    for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 4; ++j)
-            d[i][j] = static_cast<double>(e[i][j]);
-    const auto largest = [&d](int column) {
-        return std::fmax(
-            std::fabs(d[0][column]), std::fmax(std::fabs(d[1][column]), std::fabs(d[2][column])));
-    };
-    const double cx = largest(0), cy = largest(1), cw = largest(3);
-    const double tx = std::fabs(d[3][0]), ty = std::fabs(d[3][1]), tw = std::fabs(d[3][3]);
-
+    const TDoubleMatrix m(matrix);
     TScreenPoint last { 0, 0 };
     int taken = 0;
     for (std::int64_t i = 0; i < count; i += stride) {
-        const TSpacePoint& p = source[i];
-        bool fits = true;
-        const double px = toDouble(p.X, fits);
-        const double py = toDouble(p.Y, fits);
-        const double pz = toDouble(p.Z, fits);
-        const double a = std::fabs(px) + std::fabs(py) + std::fabs(pz);
-        const double w = px * d[0][3] + py * d[1][3] + pz * d[2][3] + d[3][3];
-        const double sw = a * cw + tw;
-        bool done = false;
-        if (fits && std::fabs(w) > 0x1p-36 * sw + Absolute) [[likely]] {
-            if (w < 0) {
-                last = BehindEye;
-                done = true;
-            } else {
-                double x = px * d[0][0] + py * d[1][0] + pz * d[2][0];
-                double y = px * d[0][1] + py * d[1][1] + pz * d[2][1];
-                if constexpr (Translates) {
-                    x += d[3][0];
-                    y += d[3][1];
-                }
-                const double qx = x / w;
-                const double qy = y / w;
-                if (std::fabs(qx) < QuotientLimit && std::fabs(qy) < QuotientLimit) [[likely]] {
-                    const long kx = std::lrint(qx);
-                    const long ky = std::lrint(qy);
-                    // The distances to the nearest ties, times w to spare a division.
-                    const double marginX = (0.5 - std::fabs(qx - static_cast<double>(kx))) * w;
-                    const double marginY = (0.5 - std::fabs(qy - static_cast<double>(ky))) * w;
-                    if (marginX > K * (a * cx + tx + std::fabs(qx) * sw) + Absolute
-                        && marginY > K * (a * cy + ty + std::fabs(qy) * sw) + Absolute) [[likely]] {
-                        last.X = static_cast<std::int32_t>(
-                            std::clamp<long>(kx, -ScreenLimit, ScreenLimit));
-                        last.Y = static_cast<std::int32_t>(
-                            std::clamp<long>(ky, -ScreenLimit, ScreenLimit));
-                        done = true;
-                    }
-                }
-            }
-        }
-        if (!done) [[unlikely]]
-            projectExtended<Translates>(p, e, last);
+        projectDouble<Translates>(source[i], m, last);
         screen[taken++] = last;
     }
     return taken;
@@ -195,11 +212,152 @@ int projectDoubleSse(const TTransformMatrix& matrix, const TSpacePoint* source, 
 // above holds as it stands.
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #define VELMO_AVX2_CLONE 1
+
+// One coordinate (0: X, 1: Y, 2: Z) of four consecutive points as doubles, as
+// toDouble gives each; fits loses the lanes whose value does not fit.
+__attribute__((target("avx2"), always_inline)) inline __m256d toDoubleFour(
+    const TSpacePoint* p, int coordinate, __m256i& fits)
+{
+    // Each value's 16 bytes: the mantissa in the low quarter, sign and exponent next.
+    const char* first = reinterpret_cast<const char*>(p) + coordinate * sizeof(long double);
+    const __m128i* at[4];
+    for (int point = 0; point < 4; ++point)
+        at[point] = reinterpret_cast<const __m128i*>(first + point * sizeof(TSpacePoint));
+    const __m256i even = _mm256_set_m128i(_mm_loadu_si128(at[2]), _mm_loadu_si128(at[0]));
+    const __m256i odd = _mm256_set_m128i(_mm_loadu_si128(at[3]), _mm_loadu_si128(at[1]));
+    const __m256i mantissa = _mm256_unpacklo_epi64(even, odd);
+    const __m256i signExponent
+        = _mm256_and_si256(_mm256_unpackhi_epi64(even, odd), _mm256_set1_epi64x(0xffff));
+    const __m256i sign = _mm256_slli_epi64(_mm256_srli_epi64(signExponent, 15), 63);
+    const __m256i biased = _mm256_and_si256(signExponent, _mm256_set1_epi64x(0x7fff));
+    const __m256i exponent = _mm256_sub_epi64(biased, _mm256_set1_epi64x(16383 - 1023));
+    const __m256i zero
+        = _mm256_cmpeq_epi64(_mm256_or_si256(biased, mantissa), _mm256_setzero_si256());
+    const __m256i tooSmall = _mm256_cmpgt_epi64(_mm256_set1_epi64x(1023 - 1000), exponent);
+    const __m256i tooLarge = _mm256_cmpgt_epi64(exponent, _mm256_set1_epi64x(1023 + 500));
+    const __m256i integerBit = _mm256_cmpgt_epi64(_mm256_setzero_si256(), mantissa);
+    const __m256i normal = _mm256_andnot_si256(_mm256_or_si256(tooSmall, tooLarge), integerBit);
+    fits = _mm256_and_si256(fits, _mm256_or_si256(normal, zero));
+    const __m256i bits = _mm256_or_si256(_mm256_or_si256(sign, _mm256_slli_epi64(exponent, 52)),
+        _mm256_and_si256(_mm256_srli_epi64(mantissa, 11),
+            _mm256_set1_epi64x((std::int64_t { 1 } << 52) - 1)));
+    return _mm256_castsi256_pd(
+        _mm256_or_si256(_mm256_andnot_si256(zero, bits), _mm256_and_si256(zero, sign)));
+}
+
+__attribute__((target("avx2"), always_inline)) inline __m256d magnitude(__m256d v)
+{
+    return _mm256_andnot_pd(_mm256_set1_pd(-0.0), v);
+}
+
+__attribute__((target("avx2"), always_inline)) inline __m256d all(double v)
+{
+    return _mm256_set1_pd(v);
+}
+
+// px*d[0][column] + py*d[1][column] + pz*d[2][column], summed from the left.
+__attribute__((target("avx2"), always_inline)) inline __m256d columnSum(
+    __m256d px, __m256d py, __m256d pz, const double (&d)[4][4], int column)
+{
+    return _mm256_add_pd(
+        _mm256_add_pd(_mm256_mul_pd(px, all(d[0][column])), _mm256_mul_pd(py, all(d[1][column]))),
+        _mm256_mul_pd(pz, all(d[2][column])));
+}
+
+// Whether each quotient q, rounded to k, lies clear of the bound from its tie.
+__attribute__((target("avx2"), always_inline)) inline __m256d clearOfTie(
+    __m256d q, __m256d k, __m256d w, __m256d a, __m256d sw, double c, double t)
+{
+    const __m256d margin = _mm256_mul_pd(_mm256_sub_pd(all(0.5), magnitude(_mm256_sub_pd(q, k))), w);
+    const __m256d bound = _mm256_add_pd(
+        _mm256_mul_pd(all(K),
+            _mm256_add_pd(
+                _mm256_add_pd(_mm256_mul_pd(a, all(c)), all(t)), _mm256_mul_pd(magnitude(q), sw))),
+        all(Absolute));
+    return _mm256_cmp_pd(margin, bound, _CMP_GT_OQ);
+}
+
+// Four consecutive points the double way at once, with the very operations of
+// projectDouble in the same order, so each lane gives what it gives. True when
+// every one of them is settled so (in front of the eye, and clear of the bound);
+// otherwise nothing is written and each takes the way of one point.
+template <bool Translates>
+__attribute__((target("avx2"), always_inline)) inline bool projectFour(
+    const TSpacePoint* p, const TDoubleMatrix& m, TScreenPoint* out)
+{
+    const auto& d = m.d;
+    __m256i fits = _mm256_set1_epi64x(-1);
+    const __m256d px = toDoubleFour(p, 0, fits);
+    const __m256d py = toDoubleFour(p, 1, fits);
+    const __m256d pz = toDoubleFour(p, 2, fits);
+    const __m256d a = _mm256_add_pd(_mm256_add_pd(magnitude(px), magnitude(py)), magnitude(pz));
+    const __m256d w = _mm256_add_pd(columnSum(px, py, pz, d, 3), all(d[3][3]));
+    const __m256d sw = _mm256_add_pd(_mm256_mul_pd(a, all(m.cw)), all(m.tw));
+    __m256d settled = _mm256_and_pd(_mm256_castsi256_pd(fits),
+        _mm256_cmp_pd(magnitude(w),
+            _mm256_add_pd(_mm256_mul_pd(all(0x1p-36), sw), all(Absolute)), _CMP_GT_OQ));
+    settled = _mm256_and_pd(settled, _mm256_cmp_pd(w, _mm256_setzero_pd(), _CMP_GT_OQ));
+    __m256d x = columnSum(px, py, pz, d, 0);
+    __m256d y = columnSum(px, py, pz, d, 1);
+    if constexpr (Translates) {
+        x = _mm256_add_pd(x, all(d[3][0]));
+        y = _mm256_add_pd(y, all(d[3][1]));
+    }
+    const __m256d qx = _mm256_div_pd(x, w);
+    const __m256d qy = _mm256_div_pd(y, w);
+    settled = _mm256_and_pd(settled,
+        _mm256_and_pd(_mm256_cmp_pd(magnitude(qx), all(QuotientLimit), _CMP_LT_OQ),
+            _mm256_cmp_pd(magnitude(qy), all(QuotientLimit), _CMP_LT_OQ)));
+    const __m256d kx = _mm256_round_pd(qx, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
+    const __m256d ky = _mm256_round_pd(qy, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
+    settled = _mm256_and_pd(settled,
+        _mm256_and_pd(clearOfTie(qx, kx, w, a, sw, m.cx, m.tx), clearOfTie(qy, ky, w, a, sw, m.cy, m.ty)));
+    if (_mm256_movemask_pd(settled) != 0xf) [[unlikely]]
+        return false;
+    const __m256d limit = all(static_cast<double>(ScreenLimit));
+    const __m256d lowest = all(-static_cast<double>(ScreenLimit));
+    const __m128i sx = _mm256_cvtpd_epi32(_mm256_min_pd(_mm256_max_pd(kx, lowest), limit));
+    const __m128i sy = _mm256_cvtpd_epi32(_mm256_min_pd(_mm256_max_pd(ky, lowest), limit));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi32(sx, sy));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2), _mm_unpackhi_epi32(sx, sy));
+    return true;
+}
+
+// The same loop in the VEX encoding where the processor has AVX2: three-operand
+// instructions that spare register copies and never wait on the upper halves of
+// the vector registers, and consecutive points four at a time. The target enables
+// no fused multiply-add, so every product and sum rounds as in the SSE form and
+// the bound above holds as it stands.
 template <bool Translates>
 __attribute__((target("avx2"))) int projectDoubleAvx(const TTransformMatrix& matrix,
     const TSpacePoint* source, int count, int stride, TScreenPoint* screen)
 {
-    return projectDoublePoints<Translates>(matrix, source, count, stride, screen);
+    const TDoubleMatrix m(matrix);
+    TScreenPoint last { 0, 0 };
+    int taken = 0;
+    std::int64_t i = 0;
+    // The last slot written is always the one a failing point repeats; it is read
+    // back only when a point goes the way of one.
+    if (stride == 1)
+        for (; i + 4 <= count; i += 4) {
+            if (projectFour<Translates>(source + i, m, screen + taken)) [[likely]] {
+                taken += 4;
+                continue;
+            }
+            if (taken > 0)
+                last = screen[taken - 1];
+            for (int j = 0; j < 4; ++j) {
+                projectDouble<Translates>(source[i + j], m, last);
+                screen[taken++] = last;
+            }
+        }
+    if (taken > 0)
+        last = screen[taken - 1];
+    for (; i < count; i += stride) {
+        projectDouble<Translates>(source[i], m, last);
+        screen[taken++] = last;
+    }
+    return taken;
 }
 #endif
 }

@@ -256,6 +256,7 @@ TEST(GoruntuMatrisi, DoubleProjectionEqualsTheExtendedOneOnEveryPoint)
     std::mt19937_64 random(18);
     std::uniform_real_distribution<long double> unit(-1, 1);
     std::uniform_int_distribution<int> exponent(-40, 40);
+    std::uniform_int_distribution<int> kind(0, 9);
     const long double nan = std::numeric_limits<long double>::quiet_NaN();
     const long double inf = std::numeric_limits<long double>::infinity();
     const long double odd[] = { 0.0L, -0.0L, nan, inf, -inf, 1e300L, 1e-300L, 1e4000L, 1e-4000L,
@@ -292,7 +293,9 @@ TEST(GoruntuMatrisi, DoubleProjectionEqualsTheExtendedOneOnEveryPoint)
                 TGoruntuMatrisi list;
                 for (int i = 0; i < 3000; ++i) {
                     TSpacePoint p { 10 * unit(random), 10 * unit(random), 10 * unit(random), 1 };
-                    switch (i % 6) {
+                    // Plain points half the time, so that runs of them, and runs with
+                    // one odd point among them, are projected together.
+                    switch (kind(random)) {
                     case 1: // any magnitude
                         p.X *= std::pow(10.0L, exponent(random));
                         p.Y *= std::pow(10.0L, exponent(random));
@@ -350,7 +353,7 @@ TEST(GoruntuMatrisi, DoubleProjectionEqualsTheExtendedOneOnEveryPoint)
                 EXPECT_EQ(differing, 0);
             }
     EXPECT_EQ(scenes, 88);
-    EXPECT_GT(ties, 40000);
+    EXPECT_GT(ties, 20000);
 }
 
 // A long list is projected on several cores: every slot equals the one-by-one rule,
