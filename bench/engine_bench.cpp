@@ -1,8 +1,8 @@
 // ns per evaluation of six formulas: Velmo's compiled formula (its free
-// variables written through their slots in the table before each call, as the
-// curve generator does),
-// muparser (double, variables bound by pointer) and the same formula written
-// natively in long double with the same function implementations (the limit).
+// variables copied as bytes into their slots in the table before each call, as
+// the curve generator copies B), muparser (double, variables bound by pointer)
+// and the same formula written natively in long double with the same function
+// implementations.
 
 #include "engine/arithmetic.h"
 #include "engine/fonksiyon.h"
@@ -84,7 +84,7 @@ void ours(benchmark::State& state, const Case& c)
     for (auto _ : state) {
         std::memcpy(first, &a[i], sizeof(long double));
         if (second != nullptr)
-            *second = b[i];
+            std::memcpy(second, &b[i], sizeof(long double));
         benchmark::DoNotOptimize(f.Evaluate());
         i = (i + 1) & (ValueCount - 1);
     }
@@ -156,9 +156,11 @@ public:
     std::map<std::string, double> ns;
     void ReportRuns(const std::vector<Run>& runs) override
     {
+        // One run each, or the median of the repetitions when they are asked for.
         for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                ns[run.benchmark_name()] = run.GetAdjustedCPUTime();
+            if (run.run_type == Run::RT_Iteration
+                || (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median"))
+                ns[run.run_name.str()] = run.GetAdjustedCPUTime();
         ConsoleReporter::ReportRuns(runs);
     }
 };
