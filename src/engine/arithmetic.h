@@ -203,6 +203,12 @@ template <typename F = TRaise> inline long double wholePower(long double left, l
     return checked(result, fault);
 }
 
+// Whether a power's exponent is a whole number that squaring handles, and which.
+inline bool isWholeExponent(long double v, std::int64_t& n)
+{
+    return WholeToInt64(v, n) && n >= -2147483647 && n <= 2147483647;
+}
+
 template <typename F = TRaise>
 inline long double power(long double left, long double right, F fault = {})
 {
@@ -210,18 +216,25 @@ inline long double power(long double left, long double right, F fault = {})
         return 1;
     if (left == 0 && right > 0)
         return 0;
-    if (std::int64_t n = 0; WholeToInt64(right, n) && n >= -2147483647 && n <= 2147483647)
+    if (std::int64_t n = 0; isWholeExponent(right, n))
         return wholePower(left, static_cast<long>(n), fault);
     return checked(std::exp(right * naturalLog(left, fault)), fault);
 }
 
-// An operand of the integer operators: a whole number in the 32-bit range; ok
-// turns false (and the fault is reported) when it is not.
+// Whether v is an operand of the integer operators, a whole number in the
+// 32-bit range, and which one.
+inline bool isWholeOperand(long double v, std::int64_t& n)
+{
+    return WholeToInt64(v, n) && n >= -2147483648LL && n <= 2147483647LL;
+}
+
+// An operand of the integer operators; ok turns false (and the fault is
+// reported) when v is not one.
 template <typename F = TRaise>
 inline long long wholeOperand(long double v, const char* name, bool& ok, F fault = {})
 {
     std::int64_t n = 0;
-    if (!WholeToInt64(v, n) || n < -2147483648LL || n > 2147483647LL) {
+    if (!isWholeOperand(v, n)) {
         fault.Operand(name);
         ok = false;
         return 0;

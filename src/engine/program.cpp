@@ -126,7 +126,6 @@ void TProgram::Clear()
     FSlots.clear();
     FTrig = nullptr;
     FAssigns = false;
-    FPlain = false;
     FResolved = false;
     FResolvedMemory = nullptr;
     FResolvedGeneration = 0;
@@ -226,14 +225,13 @@ void TProgram::Build(const TExpressionArray& postfix)
             TInstruction& last = code.back();
             if (last.Op == oConst) {
                 const long double v = last.Value;
-                if (std::int64_t n = 0; e.Code == opPower && WholeToInt64(v, n) && n >= -2147483647
-                    && n <= 2147483647) {
+                if (std::int64_t n = 0; e.Code == opPower && arithmetic::isWholeExponent(v, n)) {
                     last = { n == 2 ? oSquare : oWholePowerConst, e.Code, -1, static_cast<long>(n),
                         v, nullptr, nullptr };
                     break;
                 }
                 if (std::int64_t n = 0; (e.Code == opIntDivide || e.Code == opModulo)
-                    && WholeToInt64(v, n) && n != 0 && n >= -2147483648LL && n <= 2147483647) {
+                    && arithmetic::isWholeOperand(v, n) && n != 0) {
                     last = { oWholeQuotientConst, e.Code, -1, static_cast<long>(n), v, nullptr,
                         nullptr };
                     break;
@@ -257,7 +255,6 @@ void TProgram::Build(const TExpressionArray& postfix)
     FAssigns = std::any_of(
         code.begin(), code.end(), [](const TInstruction& i) { return i.Op == oAssign; });
     code.push_back({ oEnd, 0, -1, 0, 0, nullptr, nullptr });
-    FPlain = !FAssigns;
     FCode = std::move(code);
     FNames = std::move(names);
     FSlots.clear();
@@ -310,7 +307,7 @@ void TProgram::Bind(TVariableMemory* memory, TTrigCache* trig)
 // there) takes the same way.
 long double TProgram::RunBound()
 {
-    if (!FPlain) [[unlikely]]
+    if (FAssigns || FCode.empty()) [[unlikely]]
         return RunChecked();
     long double result;
     try {
@@ -336,7 +333,7 @@ bool TProgram::TryRunBound(long double& result)
         result = 0;
         return true;
     }
-    if (!FPlain) [[unlikely]] {
+    if (FAssigns) [[unlikely]] {
         // Rare enough to take the raising path: a run that assigns stops where it
         // raises, before its later assignments.
         try {

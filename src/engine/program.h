@@ -108,7 +108,6 @@ private:
     std::vector<const long double*> FSlots; // each distinct variable read, once
     TTrigCache* FTrig = nullptr;
     bool FAssigns = false;
-    bool FPlain = false; // something to run, and nothing it assigns: the unchecked way
     std::vector<long double> FStack;
     std::vector<std::string> FNames;
     bool FResolved = false;
