@@ -122,3 +122,11 @@ void TGoruntuMatrisi::Project(const TTransformMatrix& m)
 {
     FProjectedCount = ProjectPoints(m, FSpacePoints, FCount, Stride(m), FScreenPoints);
 }
+
+std::unique_ptr<TPointsProjection> TGoruntuMatrisi::StartProject(const TTransformMatrix& m)
+{
+    auto projection
+        = std::make_unique<TPointsProjection>(m, FSpacePoints, FCount, Stride(m), FScreenPoints);
+    FProjectedCount = projection->Taken();
+    return projection;
+}

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "base/exception.h"
+#include "geometry/projection.h"
 #include "geometry/space_point.h"
 #include "geometry/transform_matrix.h"
+
+#include <memory>
 
 // Raised by the point lists (of curves and of plane grids) for a bad index.
 class EGoruntuMatrisiError : public Exception {
@@ -52,6 +55,10 @@ public:
     // Fills the screen points from every stride-th space point, the stride being
     // M[3][3] rounded halves to even (at least 1): far out, fewer points are drawn.
     void Project(const TTransformMatrix& m);
+    // Project under way on the machine's cores (see TPointsProjection): ProjectedCount()
+    // is at once the new count, and the screen points below the projection's Ready()
+    // are the new ones. The list must not change until the projection is gone.
+    std::unique_ptr<TPointsProjection> StartProject(const TTransformMatrix& m);
     // The stride Project uses with m.
     static int Stride(const TTransformMatrix& m);
     // Screen points filled by the last Project: (Count-1) div stride + 1, or 0.

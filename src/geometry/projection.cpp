@@ -3,9 +3,6 @@
 #include "base/vector_state.h"
 
 #include <cstring>
-#include <system_error>
-#include <thread>
-#include <vector>
 
 namespace {
 // One point the long way: the extended-precision sums and quotients, rounded by the
@@ -394,40 +391,52 @@ bool repeatsSlot(const TTransformMatrix& matrix, const TSpacePoint& p)
 int ProjectPoints(const TTransformMatrix& matrix, const TSpacePoint* source, int count, int stride,
     TScreenPoint* screen)
 {
-    const TProjector project = projectorFor(matrix);
-    const std::int64_t taken = count > 0 ? (std::int64_t { count } - 1) / stride + 1 : 0;
-    static const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    const std::int64_t blocks
-        = std::min<std::int64_t>(cores, taken / ProjectionBlockMinimum);
-    if (blocks <= 1)
-        return project(matrix, source, count, stride, screen);
-
-    // Contiguous blocks of the taken points, each on a thread of its own (the first
-    // here). A block starts from the origin as the whole list does; a point at the
-    // start of a later block that repeats the slot before it takes the previous
-    // block's last slot once the blocks are joined, in order.
-    const auto firstOf = [&](std::int64_t block) { return taken * block / blocks; };
-    const auto run = [&](std::int64_t block) {
-        const std::int64_t first = firstOf(block), end = firstOf(block + 1);
-        project(matrix, source + first * stride, static_cast<int>((end - first - 1) * stride + 1),
-            stride, screen + first);
-    };
-    std::vector<std::thread> workers;
-    workers.reserve(static_cast<std::size_t>(blocks - 1));
-    for (std::int64_t block = 1; block < blocks; ++block) {
-        try {
-            workers.emplace_back(run, block);
-        } catch (const std::system_error&) {
-            run(block); // no thread to be had: this one projects the block
-        }
-    }
-    run(0);
-    for (std::thread& worker : workers)
-        worker.join();
-    for (std::int64_t block = 1; block < blocks; ++block)
-        for (std::int64_t j = firstOf(block); j < firstOf(block + 1)
-             && repeatsSlot(matrix, source[j * stride]);
-             ++j)
-            screen[j] = screen[j - 1];
+    const std::int64_t taken = TakenCount(count, stride);
+    if (taken < ProjectionBlockMinimum || TBlockWork::Helpers() == 0)
+        return projectorFor(matrix)(matrix, source, count, stride, screen);
+    TPointsProjection projection(matrix, source, count, stride, screen);
+    projection.AwaitAll();
     return static_cast<int>(taken);
+}
+
+TPointsProjection::TPointsProjection(const TTransformMatrix& matrix, const TSpacePoint* source,
+    int count, int stride, TScreenPoint* screen)
+    : FMatrix(matrix)
+    , FSource(source)
+    , FStride(stride)
+    , FScreen(screen)
+    , FTaken(static_cast<int>(TakenCount(count, stride)))
+    , FBlocks(static_cast<int>((std::int64_t { FTaken } + ProjectionBlock - 1) / ProjectionBlock),
+          [this, project = projectorFor(matrix)](int block) {
+              // Each block starts from the origin as the whole list does; a point at
+              // its start that repeats the slot before it is mended once the block
+              // before is done (see AwaitNext).
+              const std::int64_t first = std::int64_t { block } * ProjectionBlock;
+              const std::int64_t end = std::min<std::int64_t>(first + ProjectionBlock, FTaken);
+              project(FMatrix, FSource + first * FStride,
+                  static_cast<int>((end - first - 1) * FStride + 1), FStride, FScreen + first);
+          })
+{
+}
+
+TPointsProjection::~TPointsProjection() { AwaitAll(); }
+
+int TPointsProjection::AwaitNext()
+{
+    if (FAwaited == FBlocks.Count())
+        return FReady;
+    const int block = FAwaited++;
+    FBlocks.Await(block);
+    const std::int64_t first = std::int64_t { block } * ProjectionBlock;
+    FReady = static_cast<int>(std::min<std::int64_t>(first + ProjectionBlock, FTaken));
+    if (block > 0)
+        for (std::int64_t j = first; j < FReady && repeatsSlot(FMatrix, FSource[j * FStride]); ++j)
+            FScreen[j] = FScreen[j - 1];
+    return FReady;
+}
+
+void TPointsProjection::AwaitAll()
+{
+    while (FReady < FTaken)
+        AwaitNext();
 }

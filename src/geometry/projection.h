@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/block_work.h"
 #include "base/rounding.h"
 #include "geometry/space_point.h"
 #include "geometry/transform_matrix.h"
@@ -40,8 +41,16 @@ inline bool ProjectPoint(const TTransformMatrix& m, const TSpacePoint& p, TScree
     return true;
 }
 
-// A list of at least this many taken points per core is projected on several cores.
+// A list of at least this many taken points is projected on several cores, in blocks
+// of ProjectionBlock points.
 inline constexpr std::int64_t ProjectionBlockMinimum = 32768;
+inline constexpr std::int64_t ProjectionBlock = 4096;
+
+// How many points ProjectPoints takes from count with stride (at least 1).
+inline std::int64_t TakenCount(int count, int stride)
+{
+    return count > 0 ? (std::int64_t { count } - 1) / stride + 1 : 0;
+}
 
 // Projects source[0], source[stride], source[2*stride], ... below count into
 // screen[0], screen[1], ... and returns how many were written. A point at or behind
@@ -50,3 +59,34 @@ inline constexpr std::int64_t ProjectionBlockMinimum = 32768;
 // first), so every taken point has its slot. stride must be at least 1.
 int ProjectPoints(const TTransformMatrix& m, const TSpacePoint* source, int count, int stride,
     TScreenPoint* screen);
+
+// ProjectPoints under way on the machine's cores, block by block, so that the caller
+// can handle the first screen points while the later ones are still being computed.
+// The screen slots below Ready() hold what ProjectPoints gives them; by the end (at the
+// latest when the object goes), all of them do.
+class TPointsProjection {
+public:
+    TPointsProjection(const TTransformMatrix& m, const TSpacePoint* source, int count, int stride,
+        TScreenPoint* screen);
+    ~TPointsProjection();
+    TPointsProjection(const TPointsProjection&) = delete;
+    TPointsProjection& operator=(const TPointsProjection&) = delete;
+
+    // How many points are taken in all, and how many of their slots are final.
+    int Taken() const { return FTaken; }
+    int Ready() const { return FReady; }
+    // Waits for the next block (doing blocks meanwhile) and returns Ready(); Taken()
+    // once every block is done.
+    int AwaitNext();
+    void AwaitAll();
+
+private:
+    const TTransformMatrix FMatrix;
+    const TSpacePoint* const FSource;
+    const int FStride;
+    TScreenPoint* const FScreen;
+    const int FTaken;
+    int FReady = 0;
+    int FAwaited = 0;
+    TBlockWork FBlocks;
+};

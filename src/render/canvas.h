@@ -31,6 +31,11 @@ public:
     virtual void Polyline(const TScreenPoint* points, int count, std::int32_t x0, std::int32_t y0,
         TColor color, int width)
         = 0;
+    // Whether lines of this width can be drawn a piece at a time, each piece as its points
+    // come: Polyline through the first points, then through the next ones starting again
+    // from the last point drawn, and so on, gives the very pixels of one Polyline through
+    // all of them.
+    virtual bool DrawsLinesInPieces(int /*width*/) const { return false; }
     // A 3 x 3 square centred on each point's pixel.
     virtual void Squares(
         const TScreenPoint* points, int count, std::int32_t x0, std::int32_t y0, TColor color)
@@ -96,6 +101,8 @@ public:
         int width) override;
     void Polyline(const TScreenPoint* points, int count, std::int32_t x0, std::int32_t y0,
         TColor color, int width) override;
+    // Thin lines, the raster's own, join in pieces exactly.
+    bool DrawsLinesInPieces(int width) const override { return width <= 1; }
     void Squares(const TScreenPoint* points, int count, std::int32_t x0, std::int32_t y0,
         TColor color) override;
     void Text(int left, int top, const QString& text, TColor color) override;

@@ -26,14 +26,18 @@ void TDrawFunction::SetSize(int width, int height)
 
 void TDrawFunction::Render(bool recompute)
 {
-    if (recompute) {
+    if (recompute)
         FCamera.BuildMatrix();
-        FScene.Project(FCamera);
-    }
-    if (FImage.isNull())
+    if (FImage.isNull()) {
+        if (recompute)
+            FScene.Project(FCamera);
         return;
+    }
     TRasterCanvas canvas(FImage, FSmoothLines);
-    FScene.Draw(FCamera, canvas, &FLAxisPoints, labelBoxes(Height()));
+    if (recompute)
+        FScene.ProjectAndDraw(FCamera, canvas, &FLAxisPoints, labelBoxes(Height()));
+    else
+        FScene.Draw(FCamera, canvas, &FLAxisPoints, labelBoxes(Height()));
     if (FLegend)
         DrawLegend(FScene.Objects(), canvas, FScene.LAxisesColor());
 }

@@ -51,7 +51,9 @@ public:
     template <ScreenPointLike P>
     void DrawSceneLine(const P& a, const P& b, std::int32_t x0, std::int32_t y0, QRgb color);
     // Lines from points[0] to points[1], ..., points[count - 1], each including both of its end
-    // points; fewer than two points draw nothing (a move without a line).
+    // points; fewer than two points draw nothing (a move without a line). Since every line
+    // ends in the colour itself, polylines through consecutive pieces of the points, each
+    // beginning at the point where the one before ended, give the pixels of one polyline.
     template <ScreenPointLike P>
     void DrawPolyline(const P* points, int count, std::int32_t x0, std::int32_t y0, QRgb color);
     // For each point, the 3 x 3 square centred on its pixel: top left at (x0 + x - 1, y0 - y - 1).
@@ -64,6 +66,7 @@ public:
     // like the aliased lines: the visible pixels are those of the whole line.
     void DrawSmoothLine(
         std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color);
+    // In pieces as DrawPolyline: the end points take the colour itself.
     template <ScreenPointLike P>
     void DrawSmoothPolyline(
         const P* points, int count, std::int32_t x0, std::int32_t y0, QRgb color);

@@ -31,6 +31,37 @@ void forEachDrawableRun(const TScreenPoint* points, int count, Draw draw)
     if (count > start)
         draw(points + start, count - start);
 }
+
+// The drawable runs of a list whose screen points come block by block, drawn piece by
+// piece: each piece of a run, once it has two points or more, starts again from the
+// last point of the piece before, so that the pieces give the very lines of the whole
+// run, and a run of one point draws nothing, as a whole one would.
+class TLinePieces {
+public:
+    // Takes points[from] .. points[end - 1], the next ones of the list; draw(first,
+    // count) draws a piece.
+    template <typename Draw>
+    void Take(const TScreenPoint* points, int from, int end, Draw draw)
+    {
+        for (int i = from; i < end; ++i) {
+            if (Drawable(points[i])) [[likely]] {
+                if (FAnchor < 0)
+                    FAnchor = i;
+            } else if (FAnchor >= 0) {
+                if (i - FAnchor >= 2)
+                    draw(FAnchor, i - FAnchor);
+                FAnchor = -1;
+            }
+        }
+        if (FAnchor >= 0 && end - FAnchor >= 2) {
+            draw(FAnchor, end - FAnchor);
+            FAnchor = end - 1;
+        }
+    }
+
+private:
+    int FAnchor = -1; // where the undrawn rest of the current run starts
+};
 }
 
 void TRenderScene::Project(const TCamera& camera)
@@ -47,6 +78,30 @@ void TRenderScene::Project(const TCamera& camera)
 
 void TRenderScene::Draw(const TCamera& camera, TCanvas& canvas, std::array<QPoint, 3>* axisEnds,
     const std::vector<QRect>& keepClear) const
+{
+    drawAll(camera, canvas, axisEnds, keepClear, nullptr);
+}
+
+void TRenderScene::ProjectAndDraw(const TCamera& camera, TCanvas& canvas,
+    std::array<QPoint, 3>* axisEnds, const std::vector<QRect>& keepClear)
+{
+    for (int i = 1; i <= 3; ++i)
+        if (FPlanes.Items(i).Visible())
+            camera.Project(FPlanes.Items(i).Grid());
+    // Started in drawing order, which is the order the helpers serve them in.
+    std::vector<std::unique_ptr<TPointsProjection>> projections(
+        static_cast<std::size_t>(FObjects.Count()));
+    for (int i = 0; i < FObjects.Count(); ++i) {
+        const TCurveRecord curve = FObjects.Items(i);
+        if (curve.Visible && curve.Points != nullptr)
+            projections[static_cast<std::size_t>(i)] = curve.Points->StartProject(camera.Matrix());
+    }
+    drawAll(camera, canvas, axisEnds, keepClear, &projections);
+}
+
+void TRenderScene::drawAll(const TCamera& camera, TCanvas& canvas,
+    std::array<QPoint, 3>* axisEnds, const std::vector<QRect>& keepClear,
+    std::vector<std::unique_ptr<TPointsProjection>>* projections) const
 {
     canvas.Fill(FBrushColor);
     std::vector<QRect> labels = keepClear;
@@ -66,7 +121,7 @@ void TRenderScene::Draw(const TCamera& camera, TCanvas& canvas, std::array<QPoin
     drawPlanes(camera, canvas);
     if (FAxisNumbers)
         drawAxisNumbers(camera, canvas, std::move(labels));
-    drawCurves(camera, canvas);
+    drawCurves(camera, canvas, projections);
 }
 
 void TRenderScene::drawLittleAxes(
@@ -114,27 +169,56 @@ void TRenderScene::drawAxisNumbers(
         canvas.Text(number.Box.left(), number.Box.top(), number.Text, number.Color);
 }
 
-void TRenderScene::drawCurves(const TCamera& camera, TCanvas& canvas) const
+void TRenderScene::drawCurves(const TCamera& camera, TCanvas& canvas,
+    std::vector<std::unique_ptr<TPointsProjection>>* projections) const
 {
     for (int i = 0; i < FObjects.Count(); ++i) {
         const TCurveRecord curve = FObjects.Items(i);
         if (!curve.Visible || curve.Points == nullptr)
             continue;
-        // Screen points 0..n, as the last projection filled them.
+        TPointsProjection* projection
+            = projections ? (*projections)[static_cast<std::size_t>(i)].get() : nullptr;
+        // Screen points 0..n, as the last projection filled them or fills them now.
         const int n = curve.Points->ProjectedCount() - 1;
         if (n < 1)
             continue;
         const TScreenPoint* points = curve.Points->ScreenPointData();
+        const std::int32_t x0 = camera.X0(), y0 = camera.Y0();
         canvas.BeginCurve();
-        // Points at or behind the eye break the line and are not drawn.
-        if (curve.Style == csLine)
-            forEachDrawableRun(points, n + 1, [&](const TScreenPoint* run, int count) {
-                canvas.Polyline(run, count, camera.X0(), camera.Y0(), curve.Color, curve.Thickness);
-            });
-        else if (curve.Style == csPoints)
-            forEachDrawableRun(points + 1, n, [&](const TScreenPoint* run, int count) {
-                canvas.Squares(run, count, camera.X0(), camera.Y0(), curve.Color);
-            });
+        if (projection && curve.Style == csLine
+            && canvas.DrawsLinesInPieces(curve.Thickness)) {
+            TLinePieces pieces;
+            for (int done = 0; done <= n;) {
+                const int ready = projection->AwaitNext();
+                pieces.Take(points, done, ready, [&](int first, int count) {
+                    canvas.Polyline(points + first, count, x0, y0, curve.Color, curve.Thickness);
+                });
+                done = ready;
+            }
+        } else if (projection && curve.Style == csPoints) {
+            // Each point's square on its own: the squares of a block are drawn as it comes.
+            for (int done = 1; done <= n;) {
+                const int ready = projection->AwaitNext();
+                if (ready > done)
+                    forEachDrawableRun(points + done, ready - done,
+                        [&](const TScreenPoint* run, int count) {
+                            canvas.Squares(run, count, x0, y0, curve.Color);
+                        });
+                done = std::max(done, ready);
+            }
+        } else {
+            if (projection)
+                projection->AwaitAll();
+            // Points at or behind the eye break the line and are not drawn.
+            if (curve.Style == csLine)
+                forEachDrawableRun(points, n + 1, [&](const TScreenPoint* run, int count) {
+                    canvas.Polyline(run, count, x0, y0, curve.Color, curve.Thickness);
+                });
+            else if (curve.Style == csPoints)
+                forEachDrawableRun(points + 1, n, [&](const TScreenPoint* run, int count) {
+                    canvas.Squares(run, count, x0, y0, curve.Color);
+                });
+        }
         canvas.EndCurve();
     }
 }

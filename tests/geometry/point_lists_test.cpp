@@ -374,18 +374,16 @@ TEST(GoruntuMatrisi, LongListsProjectAsOneWouldPointByPoint)
     std::vector<TSpacePoint> points(static_cast<std::size_t>(count));
     for (TSpacePoint& p : points)
         p = { 10 * unit(random), 10 * unit(random), 2000 * unit(random), 1 };
-    // Runs that do not project across every place a block may start, for up to
-    // eight cores and both strides; every other run follows a point behind the eye.
+    // Runs that do not project across every place a block starts, for both strides;
+    // every other run follows a point behind the eye.
     for (const int stride : { 1, 3 }) {
         const std::int64_t taken = (count - 1) / stride + 1;
-        for (std::int64_t blocks = 2; blocks <= 8; ++blocks)
-            for (std::int64_t k = 1; k < blocks; ++k) {
-                const std::int64_t first = taken * k / blocks;
-                for (std::int64_t j = first - 2; j < first + 3; ++j)
-                    points[static_cast<std::size_t>(j * stride)].X = nan;
-                if (k % 2 == 0)
-                    points[static_cast<std::size_t>((first - 3) * stride)].Z = 1e9L;
-            }
+        for (std::int64_t first = ProjectionBlock; first < taken; first += ProjectionBlock) {
+            for (std::int64_t j = first - 2; j < first + 3 && j < taken; ++j)
+                points[static_cast<std::size_t>(j * stride)].X = nan;
+            if (first / ProjectionBlock % 2 == 0)
+                points[static_cast<std::size_t>((first - 3) * stride)].Z = 1e9L;
+        }
     }
     for (const int stride : { 1, 3 }) {
         SCOPED_TRACE(stride);

@@ -3,9 +3,14 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
+#include <random>
 #include <set>
+#include <string>
 
 namespace {
 constexpr QRgb White = 0xFFFFFFFFu;
@@ -252,6 +257,87 @@ TEST(DrawFunction, SmoothLines)
     s.R.SetSmoothLines(false);
     s.R.Render(false);
     EXPECT_TRUE(s.R.Image() == aliased);
+}
+
+// A frame that projects while it draws gives the picture of drawing the same screen points
+// afterwards, pixel for pixel, and those points are the ones projection gives: for thin,
+// smooth and wide lines and for points, with runs broken by points behind the eye and by
+// points that do not project, right at the places where a new block of points starts.
+TEST(DrawFunction, DrawingWhileProjectingGivesThePictureOfDrawingAfterwards)
+{
+    Scene s(400, 300);
+    s.R.SetAngles(20, 40);
+    s.R.Render(true);
+    const auto& e = s.R.Matrix().M();
+    // A point with w = -1, behind the eye.
+    const long double norm = e[0][3] * e[0][3] + e[1][3] * e[1][3] + e[2][3] * e[2][3];
+    ASSERT_GT(norm, 0.0L);
+    const long double back = -(e[3][3] + 1) / norm;
+    const TSpacePoint behind { back * e[0][3], back * e[1][3], back * e[2][3], 1 };
+    const long double nan = std::numeric_limits<long double>::quiet_NaN();
+
+    const int block = static_cast<int>(ProjectionBlock);
+    const int count = 3 * block + 77;
+    const struct {
+        std::uint8_t Style;
+        int Thickness;
+        TColor Color;
+    } curves[] = { { csLine, 1, 255 }, { csLine, 3, 0xFF0000 }, { csPoints, 1, 0xFF00 },
+        { csLine, 1, 0x808080 } };
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<long double> step(-0.3L, 0.3L);
+    std::uniform_int_distribution<int> chance(0, 99);
+    for (const auto& c : curves) {
+        // Formulas that differ, as the list requires; the points are replaced below.
+        const std::string fy = std::to_string(s.R.Objects().Count() + 1) + "*x";
+        s.R.Objects().Append(ctXYPlane, "", fy, "", c.Color, c.Style, c.Thickness, 1, true);
+        TGoruntuMatrisi& points = *s.R.Objects().Items(s.R.Objects().Count() - 1).Points;
+        points.Clear();
+        TSpacePoint p { 0, 0, 0, 1 };
+        for (int i = 0; i < count; ++i) {
+            // A walk of steps of a few pixels, kept near the middle, with now and then a
+            // leap far off the picture.
+            p.X = std::clamp(p.X + step(random), -5.0L, 5.0L);
+            p.Y = std::clamp(p.Y + step(random), -5.0L, 5.0L);
+            p.Z = std::clamp(p.Z + step(random), -5.0L, 5.0L);
+            TSpacePoint q = p;
+            if (chance(random) == 0)
+                q.X *= 1e6L;
+            // One-point runs at a block's end (4094) and start (4096); a run whose first
+            // block holds one point of it (8191); points that repeat the slot before them
+            // across a block's start (12288, 12289).
+            const bool cut = i == block - 3 || i == block - 1 || i == block + 1 || i == 2 * block - 2;
+            if (cut || chance(random) == 0)
+                q = behind;
+            else if (i == 3 * block || i == 3 * block + 1 || chance(random) == 0)
+                q.X = nan;
+            points.Add(q);
+        }
+    }
+    for (const bool smooth : { false, true }) {
+        SCOPED_TRACE(smooth);
+        s.R.SetSmoothLines(smooth);
+        s.R.Render(true);
+        const QImage whileProjecting = s.R.Image().copy();
+        s.R.Render(false);
+        EXPECT_TRUE(s.R.Image() == whileProjecting);
+        for (const auto& c : curves)
+            EXPECT_GT(s.count(ColorToRgb32(c.Color)), 200);
+    }
+    for (int k = 0; k < s.R.Objects().Count(); ++k) {
+        const TGoruntuMatrisi& points = *s.R.Objects().Items(k).Points;
+        std::vector<TScreenPoint> expected(static_cast<std::size_t>(count));
+        ASSERT_EQ(ProjectPoints(s.R.Matrix(), points.SpacePointData(), count, 1, expected.data()),
+            points.ProjectedCount());
+        int behindEye = 0, differing = 0;
+        for (int i = 0; i < count; ++i) {
+            const TScreenPoint got = points.ScreenPointData()[i];
+            behindEye += !Drawable(got);
+            differing += got.X != expected[i].X || got.Y != expected[i].Y;
+        }
+        EXPECT_EQ(differing, 0);
+        EXPECT_GT(behindEye, 100);
+    }
 }
 
 TEST(DrawFunction, Legend)
