@@ -18,10 +18,15 @@ public:
     {
     }
 
+    // One run each, or the median of the repetitions when they are asked for (with
+    // --benchmark_enable_random_interleaving=true a run and its peer take turns, so
+    // that the machine's slower and faster minutes fall on both alike).
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                FMedians[run.run_name.str()] = run.GetAdjustedCPUTime();
+            else if (run.run_type == Run::RT_Iteration && run.iterations > 0)
                 FTimes[run.benchmark_name()] = run.GetAdjustedCPUTime();
         ConsoleReporter::ReportRuns(runs);
     }
@@ -30,16 +35,24 @@ public:
     {
         ConsoleReporter::Finalize();
         for (const auto& [name, peer] : FPairs) {
-            const auto a = FTimes.find(name), b = FTimes.find(peer);
-            if (a != FTimes.end() && b != FTimes.end() && b->second > 0)
-                std::printf(
-                    "%-40s / %-40s = %.2f\n", name.c_str(), peer.c_str(), a->second / b->second);
+            const double a = timeOf(name), b = timeOf(peer);
+            if (a > 0 && b > 0)
+                std::printf("%-40s / %-40s = %.2f\n", name.c_str(), peer.c_str(), a / b);
         }
     }
 
 private:
+    double timeOf(const std::string& name) const
+    {
+        if (const auto median = FMedians.find(name); median != FMedians.end())
+            return median->second;
+        const auto time = FTimes.find(name);
+        return time != FTimes.end() ? time->second : 0;
+    }
+
     std::vector<std::pair<std::string, std::string>> FPairs;
     std::map<std::string, double> FTimes;
+    std::map<std::string, double> FMedians;
 };
 
 // Runs the registered benchmarks with a TRatioReporter; the body of main().
