@@ -23,9 +23,13 @@ struct TBlockWork::TState {
             Done[i].store(false, std::memory_order_relaxed);
     }
 
-    // Does the next block nobody has taken; false when none is left.
+    // Does the next block nobody has taken; false when none is left. A look comes
+    // first, so that asking again and again while the last blocks end never carries
+    // the count far past the end.
     bool DoOne()
     {
+        if (Next.load(std::memory_order_relaxed) >= Count)
+            return false;
         const int i = Next.fetch_add(1, std::memory_order_relaxed);
         if (i >= Count)
             return false;
