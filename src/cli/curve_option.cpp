@@ -17,9 +17,9 @@ constexpr TColor Olive = 0x008080; // the explorer's colour at design
 constexpr int MinThickness = 1;
 constexpr int MaxThickness = 20;
 
-std::string prefix(int number, std::string_view key)
+std::string prefix(int number, std::string_view key = {})
 {
-    return "curve " + std::to_string(number) + " " + std::string(key) + ": ";
+    return "curve " + std::to_string(number) + (key.empty() ? "" : " " + std::string(key)) + ": ";
 }
 
 [[noreturn]] void refuse(int number, std::string_view key, const std::string& message)
@@ -96,7 +96,7 @@ TEditorValues ParseCurveOption(std::string_view text, int number)
         const std::size_t eq = item.find('=');
         if (eq == std::string_view::npos)
             throw ECommandError(ecUsage,
-                "curve " + std::to_string(number) + ": " + FormatText("\"%s\" bir anahtar=değer öğesi değil", item));
+                prefix(number) + FormatText("\"%s\" bir anahtar=değer öğesi değil", item));
         const std::string key(item.substr(0, eq));
         const std::string_view value = item.substr(eq + 1);
         if (!given.insert(key).second)

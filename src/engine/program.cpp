@@ -366,6 +366,23 @@ template <bool Checked, typename F> long double TProgram::Execute(F fault)
         = [fault](long double a, long double b) { return Checked ? divide(a, b, fault) : a / b; };
     // Before an instruction that could hide a fault (see RunBound).
     const auto hides = [](long double v) { return !Checked && !finite(v); };
+    // The sine or cosine at instruction at of x, through the cache when there is one.
+    // The cache keys a result by its argument's bits. When the argument is a variable
+    // just pushed (sin(a)), they are read from the variable's slot, with the same
+    // value as x: bits of the stack's top itself would come from a fresh store of the
+    // x87 register, which the processor cannot forward to the narrower integer loads.
+    // Otherwise x, a copy of the top, is handed over, so that the top never has its
+    // address taken and stays in its register for the whole loop. A sine or cosine is
+    // never the first instruction, so at - 1 is one.
+    const auto kept = [this](const TInstruction* at, long double x,
+                          long double (*compute)(long double),
+                          long double (TTrigCache::*cached)(const long double&)) {
+        if (FTrig == nullptr)
+            return compute(x);
+        if ((at - 1)->Op == oVar)
+            return (FTrig->*cached)(*(at - 1)->Var);
+        return (FTrig->*cached)(x);
+    };
     long double* sp = FStack.data();
     // A postfix form starts with an operand: its push needs no stack entry.
     const TInstruction* ip = FCode.data();
@@ -387,36 +404,15 @@ template <bool Checked, typename F> long double TProgram::Execute(F fault)
                 return unsure;
             top = function(ip->Code, top, fault);
             break;
-        // The cache keys a sine or cosine by its argument's bits. When the argument
-        // is a variable just pushed (sin(a)), they are read from the variable's slot,
-        // with the same value as top: bits of top itself would come from a fresh
-        // store of the x87 register, which the processor cannot forward to the
-        // narrower integer loads. Otherwise a copy of top is handed over, so that top
-        // never has its address taken and stays in its register for the whole loop.
-        // A sine or cosine is never the first instruction, so ip - 1 is one.
         case oSin:
             if (hides(top)) [[unlikely]]
                 return unsure;
-            if (FTrig == nullptr)
-                top = sine(top);
-            else if ((ip - 1)->Op == oVar)
-                top = FTrig->Sine(*(ip - 1)->Var);
-            else {
-                const long double argument = top;
-                top = FTrig->Sine(argument);
-            }
+            top = kept(ip, top, sine, &TTrigCache::Sine);
             break;
         case oCos:
             if (hides(top)) [[unlikely]]
                 return unsure;
-            if (FTrig == nullptr)
-                top = cosine(top);
-            else if ((ip - 1)->Op == oVar)
-                top = FTrig->Cosine(*(ip - 1)->Var);
-            else {
-                const long double argument = top;
-                top = FTrig->Cosine(argument);
-            }
+            top = kept(ip, top, cosine, &TTrigCache::Cosine);
             break;
         case oAbs:
             top = std::fabs(top);

@@ -202,11 +202,7 @@ int projectDoubleSse(const TTransformMatrix& matrix, const TSpacePoint* source, 
     return projectDoublePoints<Translates>(matrix, source, count, stride, screen);
 }
 
-// The same loop in the VEX encoding where the processor has AVX2: three-operand
-// instructions that spare register copies and never wait on the upper halves of
-// the vector registers (about a seventh faster here). The target enables no fused
-// multiply-add, so every product and sum rounds as in the SSE form and the bound
-// above holds as it stands.
+// Where the processor has AVX2, the same loop in the VEX encoding (below).
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #define VELMO_AVX2_CLONE 1
 

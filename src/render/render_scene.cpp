@@ -185,8 +185,8 @@ void TRenderScene::drawCurves(const TCamera& camera, TCanvas& canvas,
         const TScreenPoint* points = curve.Points->ScreenPointData();
         const std::int32_t x0 = camera.X0(), y0 = camera.Y0();
         canvas.BeginCurve();
-        if (projection && curve.Style == csLine
-            && canvas.DrawsLinesInPieces(curve.Thickness)) {
+        // Points at or behind the eye break the line and are not drawn.
+        if (curve.Style == csLine && projection && canvas.DrawsLinesInPieces(curve.Thickness)) {
             TLinePieces pieces;
             for (int done = 0; done <= n;) {
                 const int ready = projection->AwaitNext();
@@ -195,29 +195,23 @@ void TRenderScene::drawCurves(const TCamera& camera, TCanvas& canvas,
                 });
                 done = ready;
             }
-        } else if (projection && curve.Style == csPoints) {
-            // Each point's square on its own: the squares of a block are drawn as it comes.
-            for (int done = 1; done <= n;) {
-                const int ready = projection->AwaitNext();
-                if (ready > done)
-                    forEachDrawableRun(points + done, ready - done,
-                        [&](const TScreenPoint* run, int count) {
-                            canvas.Squares(run, count, x0, y0, curve.Color);
-                        });
-                done = std::max(done, ready);
-            }
-        } else {
+        } else if (curve.Style == csLine) {
             if (projection)
                 projection->AwaitAll();
-            // Points at or behind the eye break the line and are not drawn.
-            if (curve.Style == csLine)
-                forEachDrawableRun(points, n + 1, [&](const TScreenPoint* run, int count) {
-                    canvas.Polyline(run, count, x0, y0, curve.Color, curve.Thickness);
-                });
-            else if (curve.Style == csPoints)
-                forEachDrawableRun(points + 1, n, [&](const TScreenPoint* run, int count) {
-                    canvas.Squares(run, count, x0, y0, curve.Color);
-                });
+            forEachDrawableRun(points, n + 1, [&](const TScreenPoint* run, int count) {
+                canvas.Polyline(run, count, x0, y0, curve.Color, curve.Thickness);
+            });
+        } else if (curve.Style == csPoints) {
+            // Each point's square on its own: while the projection goes on, the squares
+            // of a block are drawn as it comes.
+            for (int done = 1; done <= n;) {
+                const int ready = projection ? projection->AwaitNext() : n + 1;
+                forEachDrawableRun(points + done, ready - done,
+                    [&](const TScreenPoint* run, int count) {
+                        canvas.Squares(run, count, x0, y0, curve.Color);
+                    });
+                done = ready;
+            }
         }
         canvas.EndCurve();
     }
