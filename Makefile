@@ -22,7 +22,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR)
+	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja $(LAUNCHER) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR)
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
