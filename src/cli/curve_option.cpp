@@ -102,7 +102,9 @@ TEditorValues ParseCurveOption(std::string_view text, int number)
         if (key == "type") {
             if (!readInt(value, 0, CurveTypeCount - 1, v.CurveType))
                 refuse(number, key,
-                    FormatText("eğri türü 0 ile 6 arasında bir tam sayıdır: %s", value));
+                    FormatText(FormatText("eğri türü 0 ile %d arasında bir tam sayıdır: %s",
+                                   CurveTypeCount - 1),
+                        value));
         } else if (key == "fx" || key == "fy" || key == "fz") {
             formulas[key[1] - 'x'] = WithCurrentDecimalSeparator(value);
         } else if (key == "step") {

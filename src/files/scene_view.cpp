@@ -9,7 +9,7 @@ TEditorValues NewCurveValues(int curveType)
     v.CurveType = curveType;
     v.Visible = true;
     v.Step = 0.1L;
-    v.Thickness = curveType == ctSpherical ? 1 : 2;
+    v.Thickness = CurveTypes[static_cast<std::size_t>(curveType)].Thickness;
     v.Style = csLine;
     v.Color = NewCurveColor;
     return v;

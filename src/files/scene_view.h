@@ -12,8 +12,9 @@ class TDrawFunction;
 // The colour of a new curve: the colour lists' olive.
 inline constexpr TColor NewCurveColor = 0x008080;
 
-// A curve of curveType before anything is given: no formulas, visible, a step of
-// 0.1, drawn as a line in NewCurveColor, 1 pixel thick on a sphere and 2 otherwise.
+// A curve of curveType (a valid code) before anything is given: no formulas,
+// visible, a step of 0.1, drawn as a line in NewCurveColor, as thick as the type's
+// row says.
 TEditorValues NewCurveValues(int curveType);
 
 // Called with each curve of a scene and its index before the curve is added; it may
