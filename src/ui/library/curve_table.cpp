@@ -83,13 +83,6 @@ void bindKey(QSqlQuery& q, const TCurveKey& key)
 
 } // namespace
 
-ECurveTableError::ECurveTableError(const QString& message, TLibraryFault fault, QString fileName)
-    : Exception(message.toStdString())
-    , FFault(fault)
-    , FFileName(std::move(fileName))
-{
-}
-
 TCurveKey KeyOf(const TCurveRow& row)
 {
     return { row.Type.value_or(0), row.FunctionX, row.FunctionY, row.FunctionZ };

@@ -1,7 +1,7 @@
 #include "ui/library/library_files.h"
 
 #include "curves/curve_types.h"
-#include "ui/library/curve_table.h"
+#include "ui/library/library_error.h"
 
 #include <QDir>
 #include <QFile>
