@@ -2,7 +2,7 @@
 
 #include "base/message.h"
 #include "base/number_text.h"
-#include "engine/fonksiyon.h"
+#include "engine/fonksiyon_error.h"
 #include "engine/operator_stack.h"
 #include "engine/variable_memory.h"
 #include "engine/vocabulary.h"
