@@ -1,22 +1,11 @@
 #include "ui/dialogs/dialog_help.h"
 
-namespace {
-TDialogHelp& handler()
-{
-    static TDialogHelp help;
-    return help;
-}
-}
+#include "ui/platform/hook.h"
 
-TDialogHelp SetDialogHelp(TDialogHelp help)
-{
-    TDialogHelp previous = std::move(handler());
-    handler() = std::move(help);
-    return previous;
-}
+TDialogHelp SetDialogHelp(TDialogHelp help) { return THook<TDialogHelp>::Replace(std::move(help)); }
 
 void ShowDialogHelp(int context)
 {
-    if (handler())
-        handler()(context);
+    if (const TDialogHelp& help = THook<TDialogHelp>::Current())
+        help(context);
 }

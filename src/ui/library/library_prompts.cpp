@@ -10,24 +10,14 @@
 
 #include <utility>
 
-namespace {
-
-TLibraryPrompts& currentPrompts()
-{
-    static TLibraryPrompts prompts;
-    return prompts;
-}
-
-} // namespace
-
 TLibraryPrompts SetLibraryPrompts(TLibraryPrompts prompts)
 {
-    return std::exchange(currentPrompts(), std::move(prompts));
+    return THook<TLibraryPrompts>::Replace(std::move(prompts));
 }
 
 void LibraryMessage(QWidget* owner, const QString& text)
 {
-    const auto message = currentPrompts().Message;
+    const auto message = THook<TLibraryPrompts>::Current().Message;
     if (message) {
         message(owner, text);
         return;
@@ -39,7 +29,7 @@ void LibraryMessage(QWidget* owner, const QString& text)
 
 bool LibraryQuestion(QWidget* owner, const QString& title, const QString& text)
 {
-    const auto question = currentPrompts().Question;
+    const auto question = THook<TLibraryPrompts>::Current().Question;
     if (question)
         return question(owner, title, text);
     QMessageBox box(

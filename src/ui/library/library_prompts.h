@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/platform/hook.h"
+
 #include <QString>
 
 #include <functional>
@@ -22,19 +24,7 @@ TLibraryPrompts SetLibraryPrompts(TLibraryPrompts prompts);
 void LibraryMessage(QWidget* owner, const QString& text);
 bool LibraryQuestion(QWidget* owner, const QString& title, const QString& text);
 
-class TScopedLibraryPrompts {
-public:
-    explicit TScopedLibraryPrompts(TLibraryPrompts prompts)
-        : FPrevious(SetLibraryPrompts(std::move(prompts)))
-    {
-    }
-    ~TScopedLibraryPrompts() { SetLibraryPrompts(std::move(FPrevious)); }
-    TScopedLibraryPrompts(const TScopedLibraryPrompts&) = delete;
-    TScopedLibraryPrompts& operator=(const TScopedLibraryPrompts&) = delete;
-
-private:
-    TLibraryPrompts FPrevious;
-};
+using TScopedLibraryPrompts = TScopedHook<TLibraryPrompts>;
 
 // Opens table for a window or a command. A corrupt file is replaced only when the
 // user agrees, and then only after it was renamed aside (nothing is deleted);

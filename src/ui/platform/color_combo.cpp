@@ -17,12 +17,6 @@ QIcon swatch(TColor color)
     return QIcon(pixmap);
 }
 
-TColorDialog& colorDialog()
-{
-    static TColorDialog dialog;
-    return dialog;
-}
-
 bool runQColorDialog(QWidget* owner, TColor& color)
 {
     const QColor chosen = QColorDialog::getColor(ColorToQColor(color), owner);
@@ -79,14 +73,12 @@ void TColorCombo::SetColor(TColor color)
 TColor SelectColor(QWidget* owner, TColor color)
 {
     TColor chosen = color;
-    const TColorDialog& dialog = colorDialog();
+    const TColorDialog& dialog = THook<TColorDialog>::Current();
     const bool confirmed = dialog ? dialog(owner, chosen) : runQColorDialog(owner, chosen);
     return confirmed ? (chosen & ColorMask) : color;
 }
 
 TColorDialog SetColorDialog(TColorDialog dialog)
 {
-    TColorDialog previous = std::move(colorDialog());
-    colorDialog() = std::move(dialog);
-    return previous;
+    return THook<TColorDialog>::Replace(std::move(dialog));
 }

@@ -2,6 +2,7 @@
 
 #include "files/named_colors.h"
 #include "ui/platform/combo_box.h"
+#include "ui/platform/hook.h"
 
 #include <functional>
 
@@ -48,16 +49,4 @@ TColor SelectColor(QWidget* owner, TColor color);
 TColorDialog SetColorDialog(TColorDialog dialog);
 
 // Answers SelectColor with its own dialog while it lives.
-class TScopedColorDialog {
-public:
-    explicit TScopedColorDialog(TColorDialog dialog)
-        : FPrevious(SetColorDialog(std::move(dialog)))
-    {
-    }
-    ~TScopedColorDialog() { SetColorDialog(std::move(FPrevious)); }
-    TScopedColorDialog(const TScopedColorDialog&) = delete;
-    TScopedColorDialog& operator=(const TScopedColorDialog&) = delete;
-
-private:
-    TColorDialog FPrevious;
-};
+using TScopedColorDialog = TScopedHook<TColorDialog>;

@@ -22,21 +22,15 @@ void showMessageBox(const QString& message)
     box.exec();
 }
 
-TErrorSink& currentSink()
-{
-    static TErrorSink sink;
-    return sink;
-}
-
 } // namespace
 
-TErrorSink SetErrorSink(TErrorSink sink) { return std::exchange(currentSink(), std::move(sink)); }
+TErrorSink SetErrorSink(TErrorSink sink) { return THook<TErrorSink>::Replace(std::move(sink)); }
 
 void ReportError(const QString& message) noexcept
 {
     try {
         // A copy, so a sink that replaces itself does not destroy itself mid-call.
-        const TErrorSink sink = currentSink();
+        const TErrorSink sink = THook<TErrorSink>::Current();
         if (sink)
             sink(message);
         else

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/exception.h"
+#include "ui/platform/hook.h"
 
 #include <QString>
 
@@ -44,16 +45,4 @@ template <class F> bool Guarded(F&& body) noexcept
 
 // Sends reported messages to a sink of its own while it lives (tests read them
 // there instead of answering a message box).
-class TScopedErrorSink {
-public:
-    explicit TScopedErrorSink(TErrorSink sink)
-        : FPrevious(SetErrorSink(std::move(sink)))
-    {
-    }
-    ~TScopedErrorSink() { SetErrorSink(std::move(FPrevious)); }
-    TScopedErrorSink(const TScopedErrorSink&) = delete;
-    TScopedErrorSink& operator=(const TScopedErrorSink&) = delete;
-
-private:
-    TErrorSink FPrevious;
-};
+using TScopedErrorSink = TScopedHook<TErrorSink>;

@@ -3,22 +3,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace {
-TPrompts& currentPrompts()
-{
-    static TPrompts prompts;
-    return prompts;
-}
-}
-
-TPrompts SetPrompts(TPrompts prompts)
-{
-    return std::exchange(currentPrompts(), std::move(prompts));
-}
+TPrompts SetPrompts(TPrompts prompts) { return THook<TPrompts>::Replace(std::move(prompts)); }
 
 bool AskYesNo(QWidget* owner, const QString& text)
 {
-    if (const auto ask = currentPrompts().YesNo)
+    if (const auto ask = THook<TPrompts>::Current().YesNo)
         return ask(owner, text);
     QMessageBox box(
         QMessageBox::Question, QStringLiteral("Velmo"), text, QMessageBox::NoButton, owner);
@@ -32,7 +21,7 @@ bool AskYesNo(QWidget* owner, const QString& text)
 
 TSaveAnswer AskSaveChanges(QWidget* owner, const QString& text)
 {
-    if (const auto ask = currentPrompts().SaveChanges)
+    if (const auto ask = THook<TPrompts>::Current().SaveChanges)
         return ask(owner, text);
     QMessageBox box(
         QMessageBox::Warning, QStringLiteral("Velmo"), text, QMessageBox::NoButton, owner);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/platform/hook.h"
+
 #include <QString>
 
 #include <functional>
@@ -26,16 +28,4 @@ TPrompts SetPrompts(TPrompts prompts);
 bool AskYesNo(QWidget* owner, const QString& text);
 TSaveAnswer AskSaveChanges(QWidget* owner, const QString& text);
 
-class TScopedPrompts {
-public:
-    explicit TScopedPrompts(TPrompts prompts)
-        : FPrevious(SetPrompts(std::move(prompts)))
-    {
-    }
-    ~TScopedPrompts() { SetPrompts(std::move(FPrevious)); }
-    TScopedPrompts(const TScopedPrompts&) = delete;
-    TScopedPrompts& operator=(const TScopedPrompts&) = delete;
-
-private:
-    TPrompts FPrevious;
-};
+using TScopedPrompts = TScopedHook<TPrompts>;
