@@ -1,6 +1,6 @@
-#include "engine/number_stack.h"
 #include "engine/vocabulary.h"
 #include "engine_test_support.h"
+#include "number_stack.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "engine/expression_array.h"
-#include "engine/number_stack.h"
 #include "engine/operator_stack.h"
 #include "engine_test_support.h"
+#include "number_stack.h"
 
 TEST(VariableMemory, SortedCaseInsensitiveWithoutDuplicates)
 {

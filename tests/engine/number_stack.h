@@ -4,7 +4,8 @@
 #include <vector>
 
 // An operand stack of values, each optionally carrying the name of the
-// variable it came from (what an assignment writes to).
+// variable it came from (what an assignment writes to): the stack of the tests'
+// reference evaluator, which reads the postfix form by names.
 class TNumberAndVariantStack {
 public:
     bool IsFull() const { return false; }
