@@ -1,123 +1,63 @@
-// The main window's scene files: opening them in new graph windows and the list
-// of recent files in "Dosya".
+#include "ui/main/recent_files.h"
 
-#include "ui/graph/grafik_mchild_frm.h"
-#include "ui/main/main_form.h"
-#include "ui/platform/error_report.h"
-#include "ui/platform/graph_settings.h"
-#include "ui/platform/ini_file.h"
-#include "ui/platform/prompts.h"
-#include "ui/platform/scene_file.h"
-
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QMdiSubWindow>
+#include <QAction>
+#include <QFile>
 #include <QMenu>
 #include <QSaveFile>
 
-void TMainForm::AcClick()
+#include <utility>
+
+TRecentFiles::TRecentFiles(QString file, QMenu* menu, QAction* before, TOpener open)
+    : FFile(std::move(file))
+    , FMenu(menu)
+    , FBefore(before)
+    , FOpen(std::move(open))
 {
-    const QStringList names = FOpenDialogRunner
-        ? FOpenDialogRunner()
-        : QFileDialog::getOpenFileNames(this, "Aç", QString(), "Velmo files(*.vlm)");
-    OpenFiles(names);
 }
 
-void TMainForm::OpenFiles(const QStringList& fileNames)
+QStringList TRecentFiles::Names() const
 {
-    for (const QString& name : fileNames)
-        Guarded([&] { OpenSceneFile(name); });
-}
-
-TGrafikMChildFrm* TMainForm::OpenSceneFile(const QString& fileName)
-{
-    const QString path = QFileInfo(fileName).absoluteFilePath();
-    const int number = FreeWindowNumber();
-    // A key the file lacks takes the value of a new window: its look comes from
-    // the settings file.
-    TScene defaults;
-    defaults.Look = ReadGraphSettings(TIniFile(SettingsFile()), TGraphSettings {});
-    const TSceneRead read = ReadSceneFile(path, defaults);
-    if (!read.BadCurves.empty()) {
-        QStringList faults;
-        for (const TSceneCurveFault& fault : read.BadCurves)
-            faults << QString::fromStdString(fault.Message);
-        if (read.Scene.Curves.empty())
-            throw ESceneFileError(faults.join('\n').toStdString());
-        const QString question = faults.join('\n') + "\n\n"
-            + QString("Dosyanın geri kalan %1 eğrisi açılsın mı?").arg(read.Scene.Curves.size());
-        if (!AskYesNo(this, question))
-            return nullptr;
-    }
-    FWindowSlots[static_cast<std::size_t>(number)] = 1;
-    TGrafikMChildFrm* graph = CreateGraphWindow(path, number);
-    try {
-        graph->LoadScene(read.Scene);
-    } catch (...) {
-        // Nothing is half opened.
-        graph->parentWidget()->close();
-        throw;
-    }
-    graph->SetFileName(path);
-    SceneFileUsed(path);
-    ShowExplorer();
-    if (ActiveGraphWindow() == graph)
-        graph->FormActivate();
-    return graph;
-}
-
-// ---- Recent files ---------------------------------------------------------------------
-
-QString TMainForm::RecentFilesFile() const
-{
-    return QFileInfo(SettingsFile()).absolutePath() + "/SonDosyalar.txt";
-}
-
-QStringList TMainForm::RecentFiles() const
-{
-    QFile file(RecentFilesFile());
+    QFile file(FFile);
     QStringList names;
     if (file.size() > 64 * 1024 || !file.open(QIODevice::ReadOnly))
         return names;
     for (const QString& line : QString::fromUtf8(file.readAll()).split('\n'))
-        if (!line.trimmed().isEmpty() && names.size() < MaxRecentFiles && !names.contains(line))
+        if (!line.trimmed().isEmpty() && names.size() < MaxFiles && !names.contains(line))
             names << line;
     return names;
 }
 
-void TMainForm::SceneFileUsed(const QString& fileName)
+void TRecentFiles::Used(const QString& fileName)
 {
-    QStringList names = RecentFiles();
+    QStringList names = Names();
     names.removeAll(fileName);
     names.prepend(fileName);
-    while (names.size() > MaxRecentFiles)
+    while (names.size() > MaxFiles)
         names.removeLast();
-    // A list that cannot be written is only a convenience lost; nothing is reported.
-    QSaveFile file(RecentFilesFile());
+    QSaveFile file(FFile);
     if (file.open(QIODevice::WriteOnly)) {
         file.write((names.join('\n') + '\n').toUtf8());
         file.commit();
     }
-    UpdateRecentMenu();
+    UpdateMenu();
 }
 
-void TMainForm::UpdateRecentMenu()
+void TRecentFiles::UpdateMenu()
 {
-    for (QAction* action : FRecentActions) {
-        Dosya->removeAction(action);
+    for (QAction* action : FActions) {
+        FMenu->removeAction(action);
         action->deleteLater();
     }
-    FRecentActions.clear();
-    const QStringList names = RecentFiles();
+    FActions.clear();
+    const QStringList names = Names();
     if (!names.isEmpty())
-        FRecentActions << Dosya->insertSeparator(FExitSeparator);
+        FActions << FMenu->insertSeparator(FBefore);
     int n = 0;
     for (const QString& name : names) {
-        auto* action = new QAction(QString("&%1 %2").arg(++n).arg(name), Dosya);
+        auto* action = new QAction(QString("&%1 %2").arg(++n).arg(name), FMenu);
         action->setStatusTip(name);
-        connect(action, &QAction::triggered, this,
-            [this, name] { Guarded([&] { OpenSceneFile(name); }); });
-        Dosya->insertAction(FExitSeparator, action);
-        FRecentActions << action;
+        QObject::connect(action, &QAction::triggered, FMenu, [this, name] { FOpen(name); });
+        FMenu->insertAction(FBefore, action);
+        FActions << action;
     }
 }
