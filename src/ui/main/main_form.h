@@ -2,6 +2,7 @@
 
 #include "ui/graph/graph_host.h"
 #include "ui/library/curved_line_s_frm.h"
+#include "ui/main/recent_files.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -83,7 +84,7 @@ public:
     void SetOpenDialogRunner(TOpenDialogRunner runner) { FOpenDialogRunner = std::move(runner); }
     // The scene files opened or saved last, the latest first (at most MaxRecentFiles),
     // kept beside the settings file.
-    static constexpr int MaxRecentFiles = 4;
+    static constexpr int MaxRecentFiles = TRecentFiles::MaxFiles;
     QStringList RecentFiles() const;
     QString RecentFilesFile() const;
     void SceneFileUsed(const QString& fileName) override;
@@ -210,7 +211,6 @@ private:
     int FreeWindowNumber() const;
     // Closes the child windows from the last to the first; false when one stays open.
     bool CloseAllChildren();
-    void UpdateRecentMenu();
 
     QString FProgramDirectory;
     QString FSettingsFile;
@@ -225,7 +225,7 @@ private:
     QList<QAction*> FGraphCommands;
     QHash<QAction*, TCommandHandler> FHandlers;
     QHash<QAction*, QAction*> FPartners;
-    QList<QAction*> FRecentActions;
+    std::unique_ptr<TRecentFiles> FRecentFiles;
     // The parameters window's keys are written once it has been shown (in this
     // run or one before).
     bool FParametersShown = false;
