@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <muParser.h>
+#include <string>
 #include <vector>
 
 namespace {
@@ -107,6 +108,9 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("muparser/sphere", muparser, &Sphere)->Unit(ms)->MeasureProcessCPUTime()->UseRealTime();
     benchmark::RegisterBenchmark("velmo/million", velmo, &Helix)->Unit(ms)->MeasureProcessCPUTime()->UseRealTime();
     benchmark::RegisterBenchmark("muparser/million", muparser, &Helix)->Unit(ms)->MeasureProcessCPUTime()->UseRealTime();
-    return RunWithRatios(
-        argc, argv, { { "velmo/sphere", "muparser/sphere" }, { "velmo/million", "muparser/million" } });
+    // The runs are named with how they are timed.
+    const std::string timed = "/process_time/real_time";
+    return RunWithRatios(argc, argv,
+        { { "velmo/sphere" + timed, "muparser/sphere" + timed },
+            { "velmo/million" + timed, "muparser/million" + timed } });
 }
