@@ -2,6 +2,7 @@
 
 #include "base/message.h"
 #include "base/number_text.h"
+#include "base/text.h"
 #include "cli/command_error.h"
 #include "cli/curve_option.h"
 #include "cli/png_picture.h"
@@ -22,6 +23,7 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -156,9 +158,21 @@ bool readAngles(const QString& value, long double& ax, long double& ay)
 
 // ---- Curves -------------------------------------------------------------------------
 
+// The line that names the names of a formula nothing gives a value, which read 0.
+void warnUnset(std::ostream& err, const std::string& prefix, const std::vector<std::string>& names)
+{
+    if (names.empty())
+        return;
+    std::string list;
+    for (const std::string& name : names)
+        list += (list.empty() ? "" : ", ") + name;
+    err << prefix << list << " için değer verilmedi, 0 alındı\n";
+}
+
 // Adds a curve to list, naming the field of the first fault: each formula is
-// compiled on its own first, so that the message tells which one is wrong.
-void appendCurve(TObjectList& list, const TEditorValues& v, int number)
+// compiled on its own first, so that the message tells which one is wrong. The
+// names its formulas read that nothing sets are named on err.
+void appendCurve(TObjectList& list, const TEditorValues& v, int number, std::ostream& err)
 {
     const auto prefixed = [number](const char* field, const std::string& message) {
         std::string p = "curve " + std::to_string(number);
@@ -186,12 +200,14 @@ void appendCurve(TObjectList& list, const TEditorValues& v, int number)
     } catch (const Exception& e) {
         throw prefixed("step", e.Message());
     }
+    int index = 0;
     try {
-        list.Append(v.CurveType, v.Fx, v.Fy, v.Fz, v.Color, static_cast<std::uint8_t>(v.Style),
-            v.Thickness, v.Step, v.Visible);
+        index = list.Append(v.CurveType, v.Fx, v.Fy, v.Fz, v.Color,
+            static_cast<std::uint8_t>(v.Style), v.Thickness, v.Step, v.Visible);
     } catch (const Exception& e) {
         throw prefixed(nullptr, e.Message());
     }
+    warnUnset(err, "curve " + std::to_string(number) + ": ", list.CurveParameters(index));
 }
 
 // The scene file's good curves and view over defaults; a curve left out stops the
@@ -349,7 +365,7 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
     renderer.SetScale(5.0L / scene.ZoomPercent);
     renderer.SetAngles(scene.XAxisAngle, scene.YAxisAngle);
     for (std::size_t i = 0; i < scene.Curves.size(); ++i)
-        appendCurve(renderer.Objects(), scene.Curves[i], static_cast<int>(i) + 1);
+        appendCurve(renderer.Objects(), scene.Curves[i], static_cast<int>(i) + 1, context.Err);
 
     if (vectorType) {
         // As the graph window saves it: the last projection painted as vectors, the four
@@ -444,7 +460,7 @@ int runTable(const QStringList& arguments, const TCommandContext& context)
     }
 
     TObjectList list;
-    appendCurve(list, values, number);
+    appendCurve(list, values, number, context.Err);
     const std::string table = PointTableText(*list.Items(0).Points, tableFormat);
     if (!parser.isSet(output)) {
         context.Out.write(table.data(), static_cast<std::streamsize>(table.size()));
@@ -501,6 +517,13 @@ int runEval(const QStringList& arguments, const TCommandContext& context)
         // As the calculator's grid: a name the formula does not use changes nothing.
         for (const TAssignment& a : assignments)
             memory.SetValue(a.Name, a.Value);
+        std::vector<std::string> unset;
+        for (const std::string& name : formula.VariableNames())
+            if (!formula.Program().AssignsTo(name)
+                && std::none_of(assignments.begin(), assignments.end(),
+                    [&name](const TAssignment& a) { return CompareTextNoCase(name, a.Name) == 0; }))
+                unset.push_back(name);
+        warnUnset(context.Err, "", unset);
         const long double value = formula.Evaluate();
         context.Out << FloatToText(value) << '\n';
     } catch (const Exception& e) {

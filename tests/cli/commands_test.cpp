@@ -336,6 +336,31 @@ TEST_F(Commands, EvalShowsWhatTheCalculatorShows)
     EXPECT_EQ(run(dir, { "eval", "1/3" }).Out, "0.333333333333333\n");
 }
 
+TEST_F(Commands, NamesNothingSetsAreNamedOnTheErrorOutput)
+{
+    const QString out = dir.filePath("o.png");
+    TRun r = run(dir, { "render", "-o", out, "--curve", "type=0;fy=2*xx" });
+    EXPECT_EQ(r.Code, 0);
+    EXPECT_EQ(r.Err, "curve 1: xx için değer verilmedi, 0 alındı\n");
+    EXPECT_TRUE(QFile::exists(out));
+
+    r = run(dir, { "render", "-o", out, "--curve", Sine, "--curve",
+                     "type=6;fx=k=cos(t);fy=k*R+q;fz=t*r" });
+    EXPECT_EQ(r.Code, 0);
+    EXPECT_EQ(r.Err, "curve 2: r, q için değer verilmedi, 0 alındı\n") << "each name once";
+
+    r = run(dir, { "table", "--curve", "type=5;fz=2*b;step=3" });
+    EXPECT_EQ(r.Code, 0);
+    EXPECT_EQ(r.Err, "curve 1: b için değer verilmedi, 0 alındı\n");
+    EXPECT_EQ(r.Out, "n,x,y,z\r\n1,0,0,0\r\n2,0,0,0\r\n3,0,0,0\r\n");
+
+    r = run(dir, { "eval", "x+Y+z", "X=1", "y=2" });
+    EXPECT_EQ(r.Err, "z için değer verilmedi, 0 alındı\n");
+    EXPECT_EQ(r.Out, "3\n");
+    EXPECT_EQ(run(dir, { "eval", "y=2*x", "x=3" }).Err, "");
+    EXPECT_EQ(run(dir, { "render", "-o", out, "--curve", Helix }).Err, "");
+}
+
 TEST_F(Commands, ErrorsAreExactAndLeaveNoFile)
 {
     const QString out = dir.filePath("o.png");

@@ -53,12 +53,10 @@ void TGrafikMChildFrm::LoadScene(const TScene& s)
             c.Thickness, c.Step, c.Visible);
     FEditing.Reset(s.CurrentCurve);
     FUndoStack->clear();
+    FViewChanged = false;
+    UpdateChangedMark();
     RedrawViews(true);
     RefreshCurveStatus();
 }
 
-void TGrafikMChildFrm::WriteScene()
-{
-    WriteSceneFile(FFileName, Scene());
-    FUndoStack->setClean();
-}
+void TGrafikMChildFrm::WriteScene() { WriteSceneTo(FFileName); }

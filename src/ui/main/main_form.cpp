@@ -257,7 +257,7 @@ void TMainForm::OnGraph(const std::function<void(TGrafikMChildFrm&)>& body)
 TGrafikMChildFrm* TMainForm::CreateGraphWindow(const QString& caption, int number)
 {
     auto* graph = new TGrafikMChildFrm(*this, SettingsFile());
-    graph->setWindowTitle(caption);
+    graph->SetCaption(caption);
     graph->SetWindowNo(number);
     QMdiSubWindow* sub = FClient->addSubWindow(graph);
     sub->setAttribute(Qt::WA_DeleteOnClose);

@@ -103,7 +103,7 @@ TEST(MainForm, NumbersGraphWindowsAndReusesFreedNumbers)
     main.m().YeniPencereClick();
     QStringList captions;
     for (TGrafikMChildFrm* g : main.m().GraphWindows())
-        captions << g->windowTitle();
+        captions << g->Caption();
     EXPECT_EQ(captions.join(","), "Ekran1,Ekran2,Ekran3");
     EXPECT_EQ(main.m().GraphWindows()[0]->size(), QSize(288, 245)) << "the design client area";
     TGrafikMChildFrm* second = main.m().GraphWindows()[1];
@@ -112,9 +112,9 @@ TEST(MainForm, NumbersGraphWindowsAndReusesFreedNumbers)
     QApplication::processEvents();
     EXPECT_FALSE(main.m().WindowSlotUsed(2));
     main.m().YeniPencereClick();
-    EXPECT_EQ(main.m().ActiveGraphWindow()->windowTitle(), "Ekran2");
+    EXPECT_EQ(main.m().ActiveGraphWindow()->Caption(), "Ekran2");
     main.m().YeniPencereClick();
-    EXPECT_EQ(main.m().ActiveGraphWindow()->windowTitle(), "Ekran4");
+    EXPECT_EQ(main.m().ActiveGraphWindow()->Caption(), "Ekran4");
 }
 
 TEST(MainForm, RefusesAWindowBeyondTheHundredth)
