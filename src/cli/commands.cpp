@@ -16,6 +16,7 @@
 #include "ui/platform/graph_settings.h"
 #include "ui/platform/ini_file.h"
 #include "ui/platform/picture_file.h"
+#include "ui/platform/safe_file.h"
 #include "ui/platform/scene_file.h"
 
 #include <QCommandLineParser>
@@ -25,7 +26,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <functional>
+#include <new>
 #include <optional>
 #include <ostream>
 
@@ -33,6 +36,8 @@ namespace {
 constexpr int DefaultWidth = 800;
 constexpr int DefaultHeight = 600;
 constexpr int MaxSize = 20000;
+// The range of a scene file's zoom.
+constexpr long double MinZoomPercent = 1e-3L;
 constexpr long double MaxZoomPercent = 1e6L;
 constexpr long double MaxAngle = 1e9L;
 // Qt's PNG quality 80 is zlib's fastest level: a picture of a few flat colours
@@ -47,7 +52,7 @@ Komutlar pencere açmadan çalışır:
   table    bir eğrinin noktalarını tablo olarak yazar (csv, tsv)
   eval     bir formülün değerini ya da postfix biçimini yazar
 
-Her komutun seçenekleri: velmo KOMUT --help
+Her komutun seçenekleri: velmo KOMUT --help; sürüm: velmo --version
 Eğri (TANIM): type=N;fx=METİN;fy=METİN;fz=METİN;step=S;color=AD|#rrggbb;
              style=line|points;thickness=N;visible=0|1
 Çıkış kodları: 0 tamam, 1 formül, adım ya da değer kabul edilmedi, 2 kullanım hatası.
@@ -62,7 +67,7 @@ grafik penceresinin "Farklı Kaydet..." ile yazdığı gibi.
   --curve TANIM             bir eğri ekler (birden çok verilebilir, sırayla)
   --scene FILE.vlm          önce sahne dosyasının eğrilerini ve görünümünü alır
   --size GxY                pencerenin iç boyutu (varsayılan 800x600)
-  --zoom YÜZDE              büyüklük yüzdesi (varsayılan 100)
+  --zoom YÜZDE              büyüklük yüzdesi, 0,001 ile 1000000 arası (varsayılan 100)
   --angles AX,AY            bakış açıları, derece (varsayılan 0,0)
   --perspective, --parallel perspektif ya da paralel izdüşüm
   --four-view               dört görünüş (ön, yan, üst ve pencerenin kendi görünüşü)
@@ -93,6 +98,23 @@ Eksiyle başlayan bir formülden önce -- yazın: velmo eval -- -x+1 x=2
 )";
 
 std::string text(const QString& s) { return s.toStdString(); }
+
+// A message for the error output: a control character (of a file name, say) as
+// its code, "\x1b", never raw; the line breaks between messages stay.
+std::string shown(const std::string& message)
+{
+    std::string result;
+    for (const char c : message) {
+        const auto code = static_cast<unsigned char>(c);
+        if ((code < 0x20 && c != '\n') || code == 0x7f) {
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "\\x%02x", code);
+            result += buffer;
+        } else
+            result += c;
+    }
+    return result;
+}
 
 [[noreturn]] void usage(const std::string& message)
 {
@@ -245,8 +267,8 @@ TScene newWindowScene(const TCommandContext& context)
 // Replaces fileName by a complete new file, or leaves it as it was.
 void writeAtomically(const QString& fileName, const std::function<bool(QIODevice&)>& write)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
+    TSafeFile file(fileName);
+    if (!file.Open() || !write(file.Device()) || !file.Commit())
         throw ECommandError(ecRefused, FormatText("Cannot create file %s", text(fileName)));
 }
 
@@ -310,9 +332,9 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
             text(parser.value(size))));
     if (parser.isSet(zoom)) {
         long double percent = 0;
-        if (!ReadNumber(text(parser.value(zoom)), percent) || !(percent > 0)
+        if (!ReadNumber(text(parser.value(zoom)), percent) || !(percent >= MinZoomPercent)
             || percent > MaxZoomPercent)
-            usage(FormatText("büyüklük yüzdesi 0'dan büyük bir sayı olmalı: %s",
+            usage(FormatText("büyüklük yüzdesi 0,001 ile 1000000 arasında bir sayı olmalı: %s",
                 text(parser.value(zoom))));
         scene.ZoomPercent = percent;
     }
@@ -358,6 +380,9 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
     const int viewWidth = scene.FourView ? scene.Width / 2 : scene.Width;
     const int viewHeight = scene.FourView ? scene.Height / 2 : scene.Height;
     renderer.SetSize(viewWidth, viewHeight);
+    // A picture too large for the memory there is: a null image, not a file fault.
+    if (renderer.Image().isNull())
+        throw std::bad_alloc();
     renderer.SetX0(viewWidth / 2 + (scene.X0 - sceneViewWidth / 2));
     renderer.SetY0(viewHeight / 2 + (scene.Y0 - sceneViewHeight / 2));
     renderer.SetMoveStep(20);
@@ -387,12 +412,17 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
         renderer.Render(true);
         picture = renderer.Image();
     }
+    if (picture.isNull())
+        throw std::bad_alloc();
     writeAtomically(out, [&](QIODevice& device) {
         QImageWriter writer(&device, format);
         if (suffix != "png")
             return writer.write(picture);
         writer.setQuality(PngQuality);
-        return writer.write(PngPicture(picture));
+        const QImage png = PngPicture(picture);
+        if (png.isNull())
+            throw std::bad_alloc();
+        return writer.write(png);
     });
     return ecSuccess;
 }
@@ -535,8 +565,19 @@ int runEval(const QStringList& arguments, const TCommandContext& context)
 
 bool IsCommand(const QString& firstArgument)
 {
-    return QStringList { "render", "table", "eval", "help", "--help", "-h" }.contains(
+    return QStringList { "render", "table", "eval", "help", "--help", "-h", "--version" }.contains(
         firstArgument);
+}
+
+bool IsCommandLine(const QStringList& arguments)
+{
+    if (arguments.isEmpty())
+        return false;
+    if (IsCommand(arguments.first()))
+        return true;
+    // Anything but scene files that exist is answered here, before a window is made.
+    return std::any_of(arguments.begin(), arguments.end(),
+        [](const QString& a) { return a.startsWith('-') || !QFileInfo(a).isFile(); });
 }
 
 int RunCommand(const QStringList& arguments, const TCommandContext& context)
@@ -554,9 +595,19 @@ int RunCommand(const QStringList& arguments, const TCommandContext& context)
             context.Out << Overview;
             return ecSuccess;
         }
+        if (command == "--version") {
+            context.Out << "velmo " VELMO_VERSION "\n";
+            return ecSuccess;
+        }
+        // Scene files for the window, but one of them is not a file that exists.
+        for (const QString& argument : arguments)
+            if (argument.startsWith('-'))
+                usage(FormatText("bilinmeyen seçenek: %s", text(argument)));
+            else if (!QFileInfo(argument).isFile())
+                usage(FormatText("bilinmeyen komut ya da olmayan dosya: %s", text(argument)));
         usage(FormatText("bilinmeyen komut: %s", text(command)));
     } catch (const ECommandError& e) {
-        context.Err << e.Message() << '\n';
+        context.Err << shown(e.Message()) << '\n';
         if (e.ExitCode() == ecUsage)
             context.Err << "Seçenekler için: velmo "
                         << (IsCommand(command) && command.front() != '-' && command != "help"
@@ -569,7 +620,7 @@ int RunCommand(const QStringList& arguments, const TCommandContext& context)
         context.Err << "Bellek yetmedi\n";
         return ecRefused;
     } catch (const Exception& e) {
-        context.Err << e.Message() << '\n';
+        context.Err << shown(e.Message()) << '\n';
         return ecRefused;
     }
 }

@@ -21,6 +21,18 @@ enum TCurveType : std::uint8_t {
 
 inline constexpr int CurveTypeCount = 7;
 
+// What the curve explorer and the legend call fx, fy and fz of each type: the
+// formula's name with the variables it is a function of ("fy(x)", "R(a)").
+inline constexpr const char* FormulaNames[CurveTypeCount][3] = {
+    { "fx", "fy(x)", "fz" },
+    { "fx", "fy", "fz(x)" },
+    { "fx", "fy", "fz(y)" },
+    { "fx", "fy(x)", "fz(x)" },
+    { "fx(a,b)", "fy(a,b)", "fz(a,b)" },
+    { "fx(a)", "fy(a)", "R(a)" },
+    { "fx(t)", "fy(t)", "fz(t)" },
+};
+
 // Drawing styles: a line ("Çizgi") or points ("Nokta"); other values draw nothing.
 enum TCurveStyle : std::uint8_t { csLine, csPoints };
 

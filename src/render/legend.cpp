@@ -19,13 +19,16 @@ constexpr int Gap = 6;
 QString LegendText(const TCurveRecord& curve)
 {
     QStringList parts;
-    const auto add = [&](const char* name, const TFonksiyon* f, bool used) {
+    const bool known = curve.CurveType < CurveTypeCount;
+    const auto add = [&](int formula, const char* name, const TFonksiyon* f, bool used) {
         if (used && f != nullptr)
-            parts << QString("%1 = %2").arg(name, QString::fromStdString(f->GetText()));
+            parts << QString("%1 = %2").arg(known ? FormulaNames[curve.CurveType][formula] : name,
+                QString::fromStdString(f->GetText()));
     };
-    add("fx", curve.Fx, UsesFx(curve.CurveType));
-    add("fy", curve.Fy, UsesFy(curve.CurveType));
-    add("fz", curve.Fz, UsesFz(curve.CurveType));
+    // Each formula under the name the curve explorer gives it for the type.
+    add(0, "fx", curve.Fx, UsesFx(curve.CurveType));
+    add(1, "fy", curve.Fy, UsesFy(curve.CurveType));
+    add(2, "fz", curve.Fz, UsesFz(curve.CurveType));
     return parts.join(", ");
 }
 

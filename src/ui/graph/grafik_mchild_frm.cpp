@@ -10,6 +10,7 @@
 #include "ui/platform/ini_file.h"
 #include "ui/platform/picture_file.h"
 #include "ui/platform/prompts.h"
+#include "ui/platform/safe_file.h"
 #include "ui/platform/scene_file.h"
 
 #include <QBuffer>
@@ -577,9 +578,9 @@ void TGrafikMChildFrm::WritePicture(const QString& fileName, TPictureFileType ty
     }
     const QImage picture = Picture();
     // The old file is replaced only by a complete new one.
-    QSaveFile file(fileName);
-    QImageWriter writer(&file, "bmp");
-    if (!file.open(QIODevice::WriteOnly) || !writer.write(picture) || !file.commit())
+    TSafeFile file(fileName);
+    QImageWriter writer(&file.Device(), "bmp");
+    if (!file.Open() || !writer.write(picture) || !file.Commit())
         throw Exception(FormatText("Cannot create file %s", fileName.toStdString()));
 }
 
@@ -672,7 +673,9 @@ void TGrafikMChildFrm::SetFileName(const QString& name)
     if (name.isEmpty())
         return;
     SetCaption(QFileInfo(name).fileName());
-    OuterWindow()->setToolTip(QDir::toNativeSeparators(name));
+    // A tool tip that looks like markup is read as rich text: the path is escaped.
+    OuterWindow()->setToolTip(
+        "<nobr>" + QDir::toNativeSeparators(name).toHtmlEscaped() + "</nobr>");
 }
 
 QString TGrafikMChildFrm::Caption() const

@@ -34,6 +34,7 @@ void LibraryMessage(QWidget* owner, const QString& text)
     }
     QMessageBox box(
         QMessageBox::Information, QStringLiteral("Velmo"), text, QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -44,6 +45,7 @@ bool LibraryQuestion(QWidget* owner, const QString& title, const QString& text)
         return question(owner, title, text);
     QMessageBox box(
         QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel, owner);
+    box.setTextFormat(Qt::PlainText);
     return box.exec() == QMessageBox::Ok;
 }
 

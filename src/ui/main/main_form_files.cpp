@@ -7,6 +7,7 @@
 #include "ui/platform/graph_settings.h"
 #include "ui/platform/ini_file.h"
 #include "ui/platform/prompts.h"
+#include "ui/platform/safe_file.h"
 #include "ui/platform/scene_file.h"
 
 #include <QFileDialog>
@@ -93,10 +94,10 @@ void TMainForm::SceneFileUsed(const QString& fileName)
     while (names.size() > MaxRecentFiles)
         names.removeLast();
     // A list that cannot be written is only a convenience lost; nothing is reported.
-    QSaveFile file(RecentFilesFile());
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write((names.join('\n') + '\n').toUtf8());
-        file.commit();
+    TSafeFile file(RecentFilesFile());
+    if (file.Open()) {
+        file.Device().write((names.join('\n') + '\n').toUtf8());
+        file.Commit();
     }
     UpdateRecentMenu();
 }

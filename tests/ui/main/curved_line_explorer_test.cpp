@@ -68,6 +68,12 @@ void ExpectDefaults(TCurvedLineExplorer& p, int type)
     EXPECT_EQ(p.fxLabel->text(), QString::fromUtf8(d.Labels[0]));
     EXPECT_EQ(p.fyLabel->text(), QString::fromUtf8(d.Labels[1]));
     EXPECT_EQ(p.fzLabel->text(), QString::fromUtf8(d.Labels[2]));
+    // The legend of a picture names the formulas as these captions do.
+    for (int i = 0; i < 3; ++i) {
+        QString caption = QString::fromUtf8(d.Labels[i]).trimmed();
+        caption.chop(1);
+        EXPECT_EQ(caption, QString::fromUtf8(FormulaNames[type][i])) << i;
+    }
     EXPECT_EQ(p.NoktaAraligiEdit->text(), "0,1");
     EXPECT_EQ(p.CizgiKEdit->value(), d.Thickness);
 }
@@ -680,9 +686,10 @@ TEST(CurveExplorer, ThicknessFieldStaysWithinItsRange)
         QApplication::sendEvent(p.CizgiKEdit, &out);
         EXPECT_EQ(p.CizgiKEdit->value(), row.Value);
     }
-    // Typed key by key: "99" stands until the field is left, then reads 20.
-    for (const Row& row :
-        { Row { "99", 20 }, Row { "12", 12 }, Row { "-3", 1 }, Row { "123", 12 } }) {
+    // Typed key by key: "99" stands until the field is left, then reads 20; a
+    // value of any length is taken whole.
+    for (const Row& row : { Row { "99", 20 }, Row { "12", 12 }, Row { "-3", 1 },
+             Row { "123", 20 }, Row { "00007", 7 }, Row { "-100", 1 } }) {
         SCOPED_TRACE(row.Typed);
         p.CizgiKEdit->setValue(5);
         text->selectAll();

@@ -90,7 +90,7 @@ TEST(SceneFiles, SavedScenesOpenInNewWindowsAndAreListedInTheFileMenu)
     TGrafikMChildFrm* opened = m.ActiveGraphWindow();
     ASSERT_NE(opened, first);
     EXPECT_EQ(opened->Caption(), "iki.vlm");
-    EXPECT_EQ(opened->parentWidget()->toolTip(), QDir::toNativeSeparators(file));
+    EXPECT_TRUE(opened->parentWidget()->toolTip().contains(QDir::toNativeSeparators(file)));
     EXPECT_EQ(opened->FileName(), file);
     EXPECT_EQ(opened->WindowNo(), 2);
     EXPECT_EQ(opened->size(), first->size());
