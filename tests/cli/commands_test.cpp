@@ -161,12 +161,14 @@ TEST_F(Commands, RenderWritesVectorsAsTheWindowSavesThem)
         return true;
     });
     ASSERT_TRUE(QDir(dir.path()).mkdir("window"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("window4"));
     const QStringList render { "render", "--curve", Sine, "--curve", Helix, "--size", "320x240",
         "--angles", "15,-30" };
     for (const bool four : { false, true }) {
         SCOPED_TRACE(four ? "four-view" : "one view");
         win.w.SetFourView(four);
-        chosen = dir.filePath(four ? "window/p4.svg" : "window/p.svg");
+        // A folder of its own for each: the file's name is the picture's title.
+        chosen = dir.filePath(four ? "window4/p.svg" : "window/p.svg");
         win.w.SaveAs();
         ASSERT_TRUE(QFile::exists(chosen));
         const QString out = dir.filePath("p.svg");
