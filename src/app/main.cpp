@@ -18,8 +18,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // The splash is shown and painted before the main window is built.
     TSplashScreen splash(SplashPicture());
+    // No display name: the platform would add " — Velmo" to every title, the main
+    // window's "Velmo - [Ekran1]" included.
     QApplication::setApplicationName("Velmo");
-    QApplication::setApplicationDisplayName("Velmo");
     QApplication::setDesktopFileName("velmo");
     QApplication::setWindowIcon(QIcon(":/velmo/velmo.svg"));
     // Qt's own dialogs and buttons in Turkish, like the rest of the program.

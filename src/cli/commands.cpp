@@ -2,6 +2,7 @@
 
 #include "base/message.h"
 #include "base/number_text.h"
+#include "base/text.h"
 #include "cli/command_error.h"
 #include "cli/curve_option.h"
 #include "cli/png_picture.h"
@@ -16,14 +17,19 @@
 #include "files/scene_view.h"
 #include "render/draw_function.h"
 #include "render/four_view.h"
+#include "files/safe_file.h"
+#include "files/scene_file.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <functional>
+#include <new>
 #include <optional>
 #include <ostream>
 
@@ -31,6 +37,8 @@ namespace {
 constexpr int DefaultWidth = 800;
 constexpr int DefaultHeight = 600;
 constexpr int MaxSize = 20000;
+// The range of a scene file's zoom.
+constexpr long double MinZoomPercent = 1e-3L;
 constexpr long double MaxZoomPercent = 1e6L;
 constexpr long double MaxAngle = 1e9L;
 // Qt's PNG quality 80 is zlib's fastest level: a picture of a few flat colours
@@ -45,7 +53,7 @@ Komutlar pencere açmadan çalışır:
   table    bir eğrinin noktalarını tablo olarak yazar (csv, tsv)
   eval     bir formülün değerini ya da postfix biçimini yazar
 
-Her komutun seçenekleri: velmo KOMUT --help
+Her komutun seçenekleri: velmo KOMUT --help; sürüm: velmo --version
 Eğri (TANIM): type=N;fx=METİN;fy=METİN;fz=METİN;step=S;color=AD|#rrggbb;
              style=line|points;thickness=N;visible=0|1
 Çıkış kodları: 0 tamam, 1 formül, adım ya da değer kabul edilmedi, 2 kullanım hatası.
@@ -60,7 +68,7 @@ grafik penceresinin "Farklı Kaydet..." ile yazdığı gibi.
   --curve TANIM             bir eğri ekler (birden çok verilebilir, sırayla)
   --scene FILE.vlm          önce sahne dosyasının eğrilerini ve görünümünü alır
   --size GxY                pencerenin iç boyutu (varsayılan 800x600)
-  --zoom YÜZDE              büyüklük yüzdesi (varsayılan 100)
+  --zoom YÜZDE              büyüklük yüzdesi, 0,001 ile 1000000 arası (varsayılan 100)
   --angles AX,AY            bakış açıları, derece (varsayılan 0,0)
   --perspective, --parallel perspektif ya da paralel izdüşüm
   --four-view               dört görünüş (ön, yan, üst ve pencerenin kendi görünüşü)
@@ -93,7 +101,27 @@ Eksiyle başlayan bir formülden önce -- yazın: velmo eval -- -x+1 x=2
 
 std::string text(const QString& s) { return s.toStdString(); }
 
-[[noreturn]] void usage(const std::string& message) { throw ECommandError(ecUsage, message); }
+// A message for the error output: a control character (of a file name, say) as
+// its code, "\x1b", never raw; the line breaks between messages stay.
+std::string shown(const std::string& message)
+{
+    std::string result;
+    for (const char c : message) {
+        const auto code = static_cast<unsigned char>(c);
+        if ((code < 0x20 && c != '\n') || code == 0x7f) {
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "\\x%02x", code);
+            result += buffer;
+        } else
+            result += c;
+    }
+    return result;
+}
+
+[[noreturn]] void usage(const std::string& message)
+{
+    throw ECommandError(ecUsage, message);
+}
 
 // ---- Parsing ------------------------------------------------------------------------
 
@@ -154,6 +182,17 @@ bool readAngles(const QString& value, long double& ax, long double& ay)
 
 // ---- Curves -------------------------------------------------------------------------
 
+// The line that names the names of a formula nothing gives a value, which read 0.
+void warnUnset(std::ostream& err, const std::string& prefix, const std::vector<std::string>& names)
+{
+    if (names.empty())
+        return;
+    std::string list;
+    for (const std::string& name : names)
+        list += (list.empty() ? "" : ", ") + name;
+    err << prefix << list << " için değer verilmedi, 0 alındı\n";
+}
+
 ECommandError curveError(int number, const char* field, const std::string& message)
 {
     return ECommandError(ecRefused, CurvePrefix(number, field == nullptr ? "" : field) + message);
@@ -185,15 +224,17 @@ void checkCurve(const TEditorValues& v, int number)
     }
 }
 
-// Adds a checked curve to list.
-void appendCurve(TObjectList& list, const TEditorValues& v, int number)
+// Adds a checked curve to list; the names its formulas read that nothing sets are named on err.
+void appendCurve(TObjectList& list, const TEditorValues& v, int number, std::ostream& err)
 {
     checkCurve(v, number);
+    int index = 0;
     try {
-        AppendCurve(list, v);
+        index = AppendCurve(list, v);
     } catch (const Exception& e) {
         throw curveError(number, nullptr, e.Message());
     }
+    warnUnset(err, "curve " + std::to_string(number) + ": ", list.CurveParameters(index));
 }
 
 // The scene file's good curves and view over defaults; a curve left out stops the
@@ -231,8 +272,8 @@ TScene newWindowScene(const TCommandContext& context)
 // Replaces fileName by a complete new file, or leaves it as it was.
 void writeAtomically(const QString& fileName, const std::function<bool(QIODevice&)>& write)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
+    TSafeFile file(fileName);
+    if (!file.Open() || !write(file.Device()) || !file.Commit())
         throw ECommandError(ecRefused, FormatText("Cannot create file %s", text(fileName)));
 }
 
@@ -296,10 +337,10 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
             text(parser.value(size))));
     if (parser.isSet(zoom)) {
         long double percent = 0;
-        if (!ReadNumber(text(parser.value(zoom)), percent) || !(percent > 0)
+        if (!ReadNumber(text(parser.value(zoom)), percent) || !(percent >= MinZoomPercent)
             || percent > MaxZoomPercent)
-            usage(FormatText(
-                "büyüklük yüzdesi 0'dan büyük bir sayı olmalı: %s", text(parser.value(zoom))));
+            usage(FormatText("büyüklük yüzdesi 0,001 ile 1000000 arasında bir sayı olmalı: %s",
+                text(parser.value(zoom))));
         scene.ZoomPercent = percent;
     }
     if (parser.isSet(angles)
@@ -344,6 +385,9 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
     scene.Y0 = viewHeight / 2 + (scene.Y0 - sceneViewHeight / 2);
     TDrawFunction renderer;
     renderer.SetSize(viewWidth, viewHeight);
+    // A picture too large for the memory there is: a null image, not a file fault.
+    if (renderer.Image().isNull())
+        throw std::bad_alloc();
     renderer.SetMoveStep(20);
     int interval = scene.Look.AnimInterval;
     int number = 0; // the curve being added, from 1
@@ -358,6 +402,9 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
         throw curveError(number, nullptr, e.Message());
     }
     renderer.SetSmoothLines(parser.isSet(smooth));
+    for (int i = 0; i < renderer.Objects().Count(); ++i)
+        warnUnset(context.Err, "curve " + std::to_string(i + 1) + ": ",
+            renderer.Objects().CurveParameters(i));
 
     if (vectorType) {
         // As the graph window saves it: the last projection painted as vectors, the four
@@ -379,12 +426,17 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
         renderer.Render(true);
         picture = renderer.Image();
     }
+    if (picture.isNull())
+        throw std::bad_alloc();
     writeAtomically(out, [&](QIODevice& device) {
         QImageWriter writer(&device, format);
         if (suffix != "png")
             return writer.write(picture);
         writer.setQuality(PngQuality);
-        return writer.write(PngPicture(picture));
+        const QImage png = PngPicture(picture);
+        if (png.isNull())
+            throw std::bad_alloc();
+        return writer.write(png);
     });
     return ecSuccess;
 }
@@ -452,7 +504,7 @@ int runTable(const QStringList& arguments, const TCommandContext& context)
     }
 
     TObjectList list;
-    appendCurve(list, values, number);
+    appendCurve(list, values, number, context.Err);
     const std::string table = PointTableText(*list.Items(0).Points, tableFormat);
     if (!parser.isSet(output)) {
         context.Out.write(table.data(), static_cast<std::streamsize>(table.size()));
@@ -509,6 +561,13 @@ int runEval(const QStringList& arguments, const TCommandContext& context)
         // As the calculator's grid: a name the formula does not use changes nothing.
         for (const TAssignment& a : assignments)
             memory.SetValue(a.Name, a.Value);
+        std::vector<std::string> unset;
+        for (const std::string& name : formula.VariableNames())
+            if (!formula.Program().AssignsTo(name)
+                && std::none_of(assignments.begin(), assignments.end(),
+                    [&name](const TAssignment& a) { return CompareTextNoCase(name, a.Name) == 0; }))
+                unset.push_back(name);
+        warnUnset(context.Err, "", unset);
         const long double value = formula.Evaluate();
         context.Out << FloatToText(value) << '\n';
     } catch (const Exception& e) {
@@ -520,8 +579,19 @@ int runEval(const QStringList& arguments, const TCommandContext& context)
 
 bool IsCommand(const QString& firstArgument)
 {
-    return QStringList { "render", "table", "eval", "help", "--help", "-h" }.contains(
+    return QStringList { "render", "table", "eval", "help", "--help", "-h", "--version" }.contains(
         firstArgument);
+}
+
+bool IsCommandLine(const QStringList& arguments)
+{
+    if (arguments.isEmpty())
+        return false;
+    if (IsCommand(arguments.first()))
+        return true;
+    // Anything but scene files that exist is answered here, before a window is made.
+    return std::any_of(arguments.begin(), arguments.end(),
+        [](const QString& a) { return a.startsWith('-') || !QFileInfo(a).isFile(); });
 }
 
 int RunCommand(const QStringList& arguments, const TCommandContext& context)
@@ -539,9 +609,19 @@ int RunCommand(const QStringList& arguments, const TCommandContext& context)
             context.Out << Overview;
             return ecSuccess;
         }
+        if (command == "--version") {
+            context.Out << "velmo " VELMO_VERSION "\n";
+            return ecSuccess;
+        }
+        // Scene files for the window, but one of them is not a file that exists.
+        for (const QString& argument : arguments)
+            if (argument.startsWith('-'))
+                usage(FormatText("bilinmeyen seçenek: %s", text(argument)));
+            else if (!QFileInfo(argument).isFile())
+                usage(FormatText("bilinmeyen komut ya da olmayan dosya: %s", text(argument)));
         usage(FormatText("bilinmeyen komut: %s", text(command)));
     } catch (const ECommandError& e) {
-        context.Err << e.Message() << '\n';
+        context.Err << shown(e.Message()) << '\n';
         if (e.ExitCode() == ecUsage)
             context.Err << "Seçenekler için: velmo "
                         << (IsCommand(command) && command.front() != '-' && command != "help"
@@ -554,7 +634,7 @@ int RunCommand(const QStringList& arguments, const TCommandContext& context)
         context.Err << "Bellek yetmedi\n";
         return ecRefused;
     } catch (const Exception& e) {
-        context.Err << e.Message() << '\n';
+        context.Err << shown(e.Message()) << '\n';
         return ecRefused;
     }
 }

@@ -16,9 +16,14 @@ struct TCommandContext {
     std::ostream& Err;
 };
 
-// True when the first argument names a command (or asks for the command list):
-// the program then runs without a window.
+// True when the first argument names a command (or asks for the command list or
+// the version).
 bool IsCommand(const QString& firstArgument);
+// True when the arguments (after the program's name) are for the command line: a
+// command, or anything but scene files that exist (an unknown command or option,
+// a missing file), which RunCommand refuses as a usage error. Otherwise the
+// program opens its window with the files.
+bool IsCommandLine(const QStringList& arguments);
 
 // Runs the command named by arguments[0] with the arguments after it and returns
 // the exit code: 0 done, 1 a formula, step or value refused or the output not

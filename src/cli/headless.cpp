@@ -23,7 +23,10 @@ void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& mess
 
 bool IsCommandLine(int argc, char* argv[])
 {
-    return argc > 1 && IsCommand(QString::fromLocal8Bit(argv[1]));
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return IsCommandLine(arguments);
 }
 
 int RunHeadless(int argc, char* argv[])

@@ -1,7 +1,7 @@
 #pragma once
 
-// The program run as a command (render, table, eval, --help): true when the
-// arguments name one, and then main hands over to RunHeadless.
+// The program run as a command (render, table, eval, --help, --version, or
+// arguments that are not all existing scene files): main then hands over to RunHeadless.
 bool IsCommandLine(int argc, char* argv[]);
 
 // Runs the command on the offscreen platform whatever the environment says, with

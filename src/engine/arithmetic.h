@@ -273,13 +273,16 @@ inline long double function(std::uint8_t code, long double x, F fault = {})
     switch (code) {
     case fnAbs:
         return std::fabs(x);
+    case fnAcos:
     case fnArccos:
         return std::atan2(squareRoot(1 - x * x, fault), x);
     case fnArccot:
         return std::atan2(reciprocal(x, fault), 1.0L);
     case fnArcsin:
+    case fnAsin:
         return std::atan2(x, squareRoot(1 - x * x, fault));
     case fnArctan:
+    case fnAtan:
     case fnAtn:
         return std::atan2(x, 1.0L);
     case fnCos:
@@ -288,6 +291,9 @@ inline long double function(std::uint8_t code, long double x, F fault = {})
         return reciprocal(sine(x), fault);
     case fnCotan:
         return reciprocal(std::tan(x), fault);
+    case fnExp:
+        // e^x with the constant e, so that the two spellings agree to the last bit.
+        return power(ConstantTable[cnE].Value, x, fault);
     case fnFact:
         return factorial(x, fault);
     case fnLn:
@@ -300,6 +306,9 @@ inline long double function(std::uint8_t code, long double x, F fault = {})
         return x > 0 ? 1 : -1;
     case fnSin:
         return sine(x);
+    case fnSqrt:
+        // x^0.5, with its faults: a negative x is an invalid operation.
+        return power(x, 0.5L, fault);
     case fnTan:
     case fnTg:
         return checked(std::tan(x), fault);

@@ -38,20 +38,25 @@ enum TOperatorCode : std::uint8_t {
 
 enum TFunctionCode : std::uint8_t {
     fnAbs = 0,
+    fnAcos, // arccos
     fnArccos,
     fnArccot,
     fnArcsin,
     fnArctan,
-    fnAtn,
+    fnAsin, // arcsin
+    fnAtan, // arctan
+    fnAtn, // arctan
     fnCos,
     fnCosec,
     fnCotan,
+    fnExp, // e^x
     fnFact,
     fnLn,
     fnLog,
     fnSec,
     fnSgn,
     fnSin,
+    fnSqrt, // x^0.5
     fnTan,
     fnTg,
 };
@@ -122,22 +127,27 @@ inline constexpr std::array<TConstantInfo, 4> ConstantTable { {
 } };
 
 // Sorted: names are found by binary search.
-inline constexpr std::array<std::string_view, 17> FunctionTable { {
+inline constexpr std::array<std::string_view, 22> FunctionTable { {
     "abs",
+    "acos",
     "arccos",
     "arccot",
     "arcsin",
     "arctan",
+    "asin",
+    "atan",
     "atn",
     "cos",
     "cosec",
     "cotan",
+    "exp",
     "fact",
     "ln",
     "log",
     "sec",
     "sgn",
     "sin",
+    "sqrt",
     "tan",
     "tg",
 } };

@@ -1,4 +1,5 @@
 #include "files/ini_file.h"
+#include "files/safe_file.h"
 
 #include "base/message.h"
 #include "base/number_text.h"
@@ -243,13 +244,13 @@ void TIniFile::WriteIntegers(const std::vector<TIniValue>& values)
         text = entries + comments;
     }
 
-    QSaveFile out(FFileName);
-    if (!out.open(QIODevice::WriteOnly))
+    TSafeFile out(FFileName);
+    if (!out.Open())
         throw failure;
-    if (out.write(text.data(), static_cast<qint64>(text.size()))
+    if (out.Device().write(text.data(), static_cast<qint64>(text.size()))
         != static_cast<qint64>(text.size()))
         throw failure;
-    if (!out.commit())
+    if (!out.Commit())
         throw failure;
 }
 

@@ -1,4 +1,5 @@
 #include "files/picture_file.h"
+#include "files/safe_file.h"
 
 #include "base/exception.h"
 #include "render/draw_function.h"
@@ -100,19 +101,16 @@ bool IsVectorType(TPictureFileType type)
 
 void WriteRasterPicture(const QImage& picture, const QString& fileName, TPictureFileType type)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        fail(fileName, file.errorString());
-    QImageWriter writer(&file, formatOf(type));
+    TSafeFile file(fileName);
+    if (!file.Open())
+        fail(fileName, file.ErrorString());
+    QImageWriter writer(&file.Device(), formatOf(type));
     if (type == TPictureFileType::Jpeg)
         writer.setQuality(95);
-    if (!writer.write(picture)) {
-        const QString reason = writer.errorString();
-        file.cancelWriting();
-        fail(fileName, reason);
-    }
-    if (!file.commit())
-        fail(fileName, file.errorString());
+    if (!writer.write(picture))
+        fail(fileName, writer.errorString());
+    if (!file.Commit())
+        fail(fileName, file.ErrorString());
 }
 
 void WriteVectorPicture(QSize size, const std::function<void(QPainter&)>& paint,
@@ -120,13 +118,13 @@ void WriteVectorPicture(QSize size, const std::function<void(QPainter&)>& paint,
 {
     if (size.isEmpty())
         fail(fileName, "resim boş");
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        fail(fileName, file.errorString());
+    TSafeFile file(fileName);
+    if (!file.Open())
+        fail(fileName, file.ErrorString());
     bool painted = false;
     if (type == TPictureFileType::Svg) {
         QSvgGenerator generator;
-        generator.setOutputDevice(&file);
+        generator.setOutputDevice(&file.Device());
         generator.setSize(size);
         generator.setViewBox(QRect(QPoint(0, 0), size));
         generator.setResolution(96);
@@ -137,7 +135,7 @@ void WriteVectorPicture(QSize size, const std::function<void(QPainter&)>& paint,
             painted = painter.end();
         }
     } else {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&file.Device());
         writer.setResolution(72);
         writer.setPageLayout(QPageLayout(QPageSize(QSizeF(size), QPageSize::Point),
             QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
@@ -148,13 +146,8 @@ void WriteVectorPicture(QSize size, const std::function<void(QPainter&)>& paint,
             painted = painter.end();
         }
     }
-    if (!painted || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        fail(fileName, reason);
-    }
-    if (!file.commit())
-        fail(fileName, file.errorString());
+    if (!painted || !file.Commit())
+        fail(fileName, file.ErrorString());
 }
 
 void WriteSceneVectorPicture(TDrawFunction& renderer, bool fourView, QSize fourViewSize,

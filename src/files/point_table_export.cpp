@@ -2,6 +2,7 @@
 
 #include "curves/point_table.h"
 #include "geometry/goruntu_matrisi.h"
+#include "files/safe_file.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -41,9 +42,9 @@ TPointTableExport ExportPointTable(const TGoruntuMatrisi& points, const QString&
     const std::function<bool(qint64, qint64)>& progress)
 {
     TPointTableExport result;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.Message = failure(fileName, file.errorString());
+    TSafeFile file(fileName);
+    if (!file.Open()) {
+        result.Message = failure(fileName, file.ErrorString());
         return result;
     }
     const qint64 total = points.Count();
@@ -54,23 +55,21 @@ TPointTableExport ExportPointTable(const TGoruntuMatrisi& points, const QString&
         AppendPointTableRows(piece,
             std::span<const TSpacePoint>(points.SpacePointData() + done, std::size_t(count)),
             std::size_t(done) + 1, TPointTableFormat::Csv);
-        if (file.write(piece.data(), qint64(piece.size())) != qint64(piece.size())) {
-            result.Message = failure(fileName, file.errorString());
-            file.cancelWriting();
+        if (file.Device().write(piece.data(), qint64(piece.size())) != qint64(piece.size())) {
+            result.Message = failure(fileName, file.Device().errorString());
             return result;
         }
         piece.clear();
         done += count;
         if (progress && !progress(done, total)) {
-            file.cancelWriting();
-            result.Cancelled = true;
+            result.Cancelled = true; // the new file is left unwritten
             return result;
         }
         if (done >= total)
             break;
     }
-    if (!file.commit()) {
-        result.Message = failure(fileName, file.errorString());
+    if (!file.Commit()) {
+        result.Message = failure(fileName, file.ErrorString());
         return result;
     }
     result.Written = true;

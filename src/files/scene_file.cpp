@@ -1,4 +1,5 @@
 #include "files/scene_file.h"
+#include "files/safe_file.h"
 
 #include "base/number_text.h"
 #include "curves/object_list.h"
@@ -333,7 +334,14 @@ TSceneRead ReadSceneFile(const QString& fileName, const TScene& defaults)
         throw ESceneFileError(QString("\"%1\" açılamadı: dosya okunamadı.")
                                   .arg(QFileInfo(fileName).fileName())
                                   .toStdString());
-    return ReadScene(f.readAll(), fileName, defaults);
+    // No scene comes near this size; a device or a huge file is refused at once
+    // rather than read into memory.
+    const QByteArray bytes = f.read(MaxSceneFileSize + 1);
+    if (bytes.size() > MaxSceneFileSize)
+        throw ESceneFileError(QString("\"%1\" açılamadı: dosya 64 MB'tan büyük.")
+                                  .arg(QFileInfo(fileName).fileName())
+                                  .toStdString());
+    return ReadScene(bytes, fileName, defaults);
 }
 
 // ---- Writing --------------------------------------------------------------------------
@@ -404,8 +412,8 @@ QByteArray SceneJson(const TScene& s)
 void WriteSceneFile(const QString& fileName, const TScene& scene)
 {
     const QByteArray json = SceneJson(scene);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit())
+    TSafeFile file(fileName);
+    if (!file.Open() || file.Device().write(json) != json.size() || !file.Commit())
         throw ESceneFileError(("Cannot create file " + fileName).toStdString());
 }
 

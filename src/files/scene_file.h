@@ -44,6 +44,9 @@ struct TSceneRead {
     std::vector<TSceneCurveFault> BadCurves;
 };
 
+// The largest scene file read (64 MB); a larger one is refused unread.
+inline constexpr qint64 MaxSceneFileSize = 64LL * 1024 * 1024;
+
 // Reads a scene from the bytes of fileName (named in the messages). A key that
 // is missing takes its value from defaults (the look and size of a new window);
 // unknown keys are ignored. Formula texts are stored with the point as decimal

@@ -1,5 +1,6 @@
 #include "render/legend.h"
 
+#include "curves/curve_types.h"
 #include "curves/object_list.h"
 #include "engine/fonksiyon.h"
 #include "render/canvas.h"
@@ -19,13 +20,24 @@ constexpr int Gap = 6;
 QString LegendText(const TCurveRecord& curve)
 {
     QStringList parts;
-    const auto add = [&](const char* name, const TFonksiyon* f, bool used) {
-        if (used && f != nullptr)
-            parts << QString("%1 = %2").arg(name, QString::fromStdString(f->GetText()));
+    // Each formula under the name the curve explorer's label gives it for the type
+    // ("fy(x)", "R(a)").
+    const auto add = [&](int formula, const char* name, const TFonksiyon* f, bool used) {
+        if (!used || f == nullptr)
+            return;
+        QString label = name;
+        if (curve.CurveType < CurveTypes.size()) {
+            label = QString::fromUtf8(
+                CurveTypes[curve.CurveType].Formulas[static_cast<std::size_t>(formula)].Caption)
+                        .trimmed();
+            if (label.endsWith(':'))
+                label.chop(1);
+        }
+        parts << QString("%1 = %2").arg(label, QString::fromStdString(f->GetText()));
     };
-    add("fx", curve.Fx, UsesFx(curve.CurveType));
-    add("fy", curve.Fy, UsesFy(curve.CurveType));
-    add("fz", curve.Fz, UsesFz(curve.CurveType));
+    add(0, "fx", curve.Fx, UsesFx(curve.CurveType));
+    add(1, "fy", curve.Fy, UsesFy(curve.CurveType));
+    add(2, "fz", curve.Fz, UsesFz(curve.CurveType));
     return parts.join(", ");
 }
 

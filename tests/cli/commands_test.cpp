@@ -1,3 +1,4 @@
+#include "../full_disk.h"
 #include "../ui/graph/graph_test_host.h"
 #include "base/number_text.h"
 #include "cli/commands.h"
@@ -20,6 +21,8 @@
 
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
+#include <thread>
 
 namespace {
 const char* const Sine = "type=0;fy=3*sin(x);color=Kırmızı";
@@ -159,12 +162,14 @@ TEST_F(Commands, RenderWritesVectorsAsTheWindowSavesThem)
         return true;
     });
     ASSERT_TRUE(QDir(dir.path()).mkdir("window"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("window4"));
     const QStringList render { "render", "--curve", Sine, "--curve", Helix, "--size", "320x240",
         "--angles", "15,-30" };
     for (const bool four : { false, true }) {
         SCOPED_TRACE(four ? "four-view" : "one view");
         win.w.SetFourView(four);
-        chosen = dir.filePath("window/p.svg");
+        // A folder of its own for each: the file's name is the picture's title.
+        chosen = dir.filePath(four ? "window4/p.svg" : "window/p.svg");
         win.w.SaveAs();
         ASSERT_TRUE(QFile::exists(chosen));
         const QString out = dir.filePath("p.svg");
@@ -339,6 +344,105 @@ TEST_F(Commands, EvalShowsWhatTheCalculatorShows)
     EXPECT_EQ(run(dir, { "eval", "1/3" }).Out, "0.333333333333333\n");
 }
 
+// The command line takes the scene file's range of zoom, refuses a scene file
+// no scene reaches at once, and never prints a control character raw.
+TEST_F(Commands, LimitsAgreeAndNamesAreShownSafely)
+{
+    for (const char* zoom : { "0.001", "1000000" }) {
+        const TRun r = run(dir, { "render", "-o", dir.filePath("z.png"), "--zoom", zoom });
+        EXPECT_EQ(r.Code, 0) << zoom << r.Err;
+    }
+    // A scene file beyond 64 MB: refused without reading it all, as is a device.
+    const QString huge = dir.filePath("huge.vlm");
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(64LL * 1024 * 1024 + 1));
+    }
+    for (const QString& name : { huge, QStringLiteral("/dev/zero") }) {
+        const TRun r = run(dir, { "render", "-o", dir.filePath("h.png"), "--scene", name });
+        EXPECT_EQ(r.Code, 1);
+        EXPECT_EQ(r.Err, "\"" + QFileInfo(name).fileName().toStdString()
+                + "\" açılamadı: dosya 64 MB'tan büyük.\n");
+    }
+    const QString escape = dir.filePath(QString::fromUtf8("a\x1b[31mb\x07.gif"));
+    TRun r = run(dir, { "render", "-o", escape });
+    EXPECT_EQ(r.Code, 2);
+    EXPECT_EQ(r.Err.find('\x1b'), std::string::npos);
+    EXPECT_NE(r.Err.find("a\\x1b[31mb\\x07.gif"), std::string::npos) << r.Err;
+    r = run(dir, { "table", "--scene", dir.filePath(QString::fromUtf8("s\x1b.vlm")) });
+    EXPECT_EQ(r.Code, 1);
+    EXPECT_NE(r.Err.find("s\\x1b.vlm"), std::string::npos) << r.Err;
+    EXPECT_EQ(r.Err.find('\x1b'), std::string::npos);
+}
+
+// On a full file system the output is not replaced by a cut-off one, and the
+// failure is an error; an output that is no regular file is written into.
+TEST_F(Commands, OutputsOnAFullDiskAndSpecialFiles)
+{
+    TFullDisk disk;
+    if (!disk.Ready())
+        GTEST_SKIP() << "neither a small file system nor a file-size limit can be had";
+    for (const char* name : { "t.csv", "r.png", "r.svg", "r.pdf", "r.bmp" }) {
+        SCOPED_TRACE(name);
+        const QString out = disk.FilePath(name);
+        writeAll(out, "old");
+        disk.Fill();
+        const QStringList arguments = QString(name).startsWith('t')
+            ? QStringList { "table", "--curve", Sine, "-o", out }
+            : QStringList { "render", "--curve", Sine, "--size", "40x30", "-o", out };
+        const TRun r = run(dir, arguments);
+        disk.Empty();
+        EXPECT_EQ(r.Code, 1);
+        EXPECT_NE(r.Err.find(out.toStdString()), std::string::npos) << r.Err;
+        EXPECT_EQ(readAll(out), "old");
+    }
+
+    const QString fifo = dir.filePath("fifo");
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    QByteArray read;
+    std::thread reader([&] {
+        QFile f(fifo);
+        if (f.open(QIODevice::ReadOnly))
+            read = f.readAll();
+    });
+    const TRun r = run(dir, { "table", "--curve", "type=5;fz=2;step=3", "-o", fifo });
+    reader.join();
+    EXPECT_EQ(r.Code, 0) << r.Err;
+    EXPECT_TRUE(read.startsWith("n,x,y,z\r\n1,2,0,0\r\n")) << read.data();
+    struct stat info {};
+    ASSERT_EQ(stat(fifo.toLocal8Bit().constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode)) << "not replaced by a regular file";
+    EXPECT_EQ(run(dir, { "table", "--curve", Sine, "-o", "/dev/null" }).Code, 0);
+    ASSERT_EQ(stat("/dev/null", &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
+}
+
+TEST_F(Commands, NamesNothingSetsAreNamedOnTheErrorOutput)
+{
+    const QString out = dir.filePath("o.png");
+    TRun r = run(dir, { "render", "-o", out, "--curve", "type=0;fy=2*xx" });
+    EXPECT_EQ(r.Code, 0);
+    EXPECT_EQ(r.Err, "curve 1: xx için değer verilmedi, 0 alındı\n");
+    EXPECT_TRUE(QFile::exists(out));
+
+    r = run(dir, { "render", "-o", out, "--curve", Sine, "--curve",
+                     "type=6;fx=k=cos(t);fy=k*R+q;fz=t*r" });
+    EXPECT_EQ(r.Code, 0);
+    EXPECT_EQ(r.Err, "curve 2: r, q için değer verilmedi, 0 alındı\n") << "each name once";
+
+    r = run(dir, { "table", "--curve", "type=5;fz=2*b;step=3" });
+    EXPECT_EQ(r.Code, 0);
+    EXPECT_EQ(r.Err, "curve 1: b için değer verilmedi, 0 alındı\n");
+    EXPECT_EQ(r.Out, "n,x,y,z\r\n1,0,0,0\r\n2,0,0,0\r\n3,0,0,0\r\n");
+
+    r = run(dir, { "eval", "x+Y+z", "X=1", "y=2" });
+    EXPECT_EQ(r.Err, "z için değer verilmedi, 0 alındı\n");
+    EXPECT_EQ(r.Out, "3\n");
+    EXPECT_EQ(run(dir, { "eval", "y=2*x", "x=3" }).Err, "");
+    EXPECT_EQ(run(dir, { "render", "-o", out, "--curve", Helix }).Err, "");
+}
+
 TEST_F(Commands, ErrorsAreExactAndLeaveNoFile)
 {
     const QString out = dir.filePath("o.png");
@@ -374,7 +478,14 @@ TEST_F(Commands, ErrorsAreExactAndLeaveNoFile)
             "curve 1 fz: bu eğri türünün formülü verilmemiş\n" + hint },
         { { "--size", "800x0" }, 2,
             "boyut GENİŞLİKxYÜKSEKLİK biçiminde, 1 ile 20000 arasında olmalı: 800x0\n" + hint },
-        { { "--zoom", "-5" }, 2, "büyüklük yüzdesi 0'dan büyük bir sayı olmalı: -5\n" + hint },
+        { { "--zoom", "-5" }, 2,
+            "büyüklük yüzdesi 0,001 ile 1000000 arasında bir sayı olmalı: -5\n" + hint },
+        { { "--zoom", "1000001" }, 2,
+            "büyüklük yüzdesi 0,001 ile 1000000 arasında bir sayı olmalı: 1000001\n" + hint },
+        { { "--zoom", "1e300" }, 2,
+            "büyüklük yüzdesi 0,001 ile 1000000 arasında bir sayı olmalı: 1e300\n" + hint },
+        { { "--zoom", "0.0009" }, 2,
+            "büyüklük yüzdesi 0,001 ile 1000000 arasında bir sayı olmalı: 0.0009\n" + hint },
         { { "--angles", "15" }, 2, "açılar AX,AY biçiminde iki sayı olmalı: 15\n" + hint },
         { { "--planes", "xy,ab" }, 2,
             "düzlemler xy, xz, yz listesi ya da none olmalı: xy,ab\n" + hint },

@@ -2,7 +2,12 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -15,7 +20,8 @@ struct Result {
 
 // The program itself, with no display and no platform named: the commands must
 // find their way without either.
-Result program(const QStringList& arguments, const QString& workingDir)
+Result program(const QStringList& arguments, const QString& workingDir,
+    std::function<void()> inChild = {})
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");
@@ -24,6 +30,8 @@ Result program(const QStringList& arguments, const QString& workingDir)
     env.insert("LC_ALL", "C");
     QProcess p;
     p.setProcessEnvironment(env);
+    if (inChild)
+        p.setChildProcessModifier(inChild);
     p.setWorkingDirectory(workingDir);
     p.start(VELMO_PROGRAM, arguments);
     EXPECT_TRUE(p.waitForFinished(60000));
@@ -70,4 +78,53 @@ TEST(Program, CommandsRunWithoutADisplay)
     r = program({ "--help" }, dir.path());
     EXPECT_EQ(r.Code, 0);
     EXPECT_TRUE(r.Out.contains("render") && r.Out.contains("table") && r.Out.contains("eval"));
+}
+
+// Without a display nothing may reach for one: an unknown command, option or file
+// is a usage error, the version a line of its own.
+TEST(Program, ArgumentsThatAreNoCommandNeedNoDisplay)
+{
+    QTemporaryDir dir;
+    const QByteArray hint = "Seçenekler için: velmo --help\n";
+    Result r = program({ "rendr", "-o", "x.png" }, dir.path());
+    EXPECT_EQ(r.Code, 2);
+    EXPECT_EQ(QString::fromUtf8(r.Err), QString::fromUtf8("bilinmeyen komut ya da olmayan dosya: rendr\n" + hint));
+    r = program({ "frobnicate" }, dir.path());
+    EXPECT_EQ(r.Code, 2);
+    EXPECT_EQ(QString::fromUtf8(r.Err),
+        QString::fromUtf8("bilinmeyen komut ya da olmayan dosya: frobnicate\n" + hint));
+    r = program({ "--frobnicate" }, dir.path());
+    EXPECT_EQ(r.Code, 2);
+    EXPECT_EQ(QString::fromUtf8(r.Err), QString::fromUtf8("bilinmeyen seçenek: --frobnicate\n" + hint));
+    // A scene file that exists beside one that does not: the missing one is named.
+    QFile scene(dir.filePath("a.vlm"));
+    ASSERT_TRUE(scene.open(QIODevice::WriteOnly));
+    scene.close();
+    r = program({ dir.filePath("a.vlm"), dir.filePath("yok.vlm") }, dir.path());
+    EXPECT_EQ(r.Code, 2);
+    EXPECT_TRUE(r.Err.startsWith("bilinmeyen komut ya da olmayan dosya: " + dir.filePath("yok.vlm").toUtf8()))
+        << r.Err.data();
+    r = program({ "--version" }, dir.path());
+    EXPECT_EQ(r.Code, 0);
+    EXPECT_TRUE(QRegularExpression("^velmo [0-9]+(\\.[0-9]+)+\n$").match(QString::fromUtf8(r.Out)).hasMatch())
+        << r.Out.data();
+    EXPECT_EQ(r.Err, "");
+}
+
+// A picture larger than the memory allowed says so, as a picture and as vectors.
+TEST(Program, APictureBeyondTheMemorySaysSo)
+{
+    QTemporaryDir dir;
+    const auto limited = [] {
+        const rlimit limit { 1024UL << 20, 1024UL << 20 };
+        setrlimit(RLIMIT_AS, &limit);
+    };
+    for (const char* name : { "big.png", "big.svg", "big.pdf" }) {
+        SCOPED_TRACE(name);
+        const Result r = program(
+            { "render", "--size", "20000x20000", "-o", dir.filePath(name) }, dir.path(), limited);
+        EXPECT_EQ(r.Code, 1);
+        EXPECT_EQ(r.Err, "Bellek yetmedi\n");
+        EXPECT_FALSE(QFile::exists(dir.filePath(name)));
+    }
 }

@@ -125,6 +125,48 @@ TEST(Evaluate, ValuesAgainstTheSameExpressionInCpp)
     }
 }
 
+// The short names give what their long spellings give, value or fault, at every x.
+TEST(Evaluate, ShortFunctionNamesAreTheirLongForms)
+{
+    const std::pair<const char*, const char*> pairs[] = {
+        { "sqrt(x)", "x^0.5" },
+        { "exp(x)", "e^x" },
+        { "asin(x)", "arcsin(x)" },
+        { "acos(x)", "arccos(x)" },
+        { "atan(x)", "arctan(x)" },
+        { "SQRT(x)+Exp(-x)", "x^0.5+e^-x" },
+    };
+    const auto outcome = [](Formula& f, long double x) -> std::string {
+        f.Memory.SetValue("x", x);
+        try {
+            const long double v = f();
+            char text[64];
+            std::snprintf(text, sizeof text, "%La", v);
+            return text;
+        } catch (const Exception& e) {
+            return "fault: " + e.Message();
+        }
+    };
+    for (const auto& [shortForm, longForm] : pairs) {
+        SCOPED_TRACE(shortForm);
+        Formula a(shortForm);
+        Formula b(longForm);
+        for (const long double x : { -20000.0L, -2.0L, -1.0L, -0.5L, 0.0L, 1e-300L, 0.25L, 1.0L,
+                 2.0L, 7.5L, 11356.0L, 11357.0L, 1e30L })
+            EXPECT_EQ(outcome(a, x), outcome(b, x)) << static_cast<double>(x);
+    }
+    // And against the library, for values a user checks by hand.
+    Formula root("sqrt(x)");
+    root.Memory.SetValue("x", 2);
+    EXPECT_NEAR(static_cast<double>(root()), std::sqrt(2.0), 1e-15);
+    Formula exponential("exp(x)");
+    exponential.Memory.SetValue("x", 1);
+    EXPECT_EQ(exponential(), 2.71828182845905L) << "the program's e";
+    Formula negative("sqrt(x)");
+    negative.Memory.SetValue("x", -4);
+    EXPECT_THROW(negative(), EInvalidOp);
+}
+
 TEST(Evaluate, ProcessorSineStaysWithinAFewUnitsOfTheLibrary)
 {
     Formula formula("sin(x)+cos(x)*1000");
@@ -333,12 +375,12 @@ TEST(Evaluate, SilentUnderflowAndLargeTangent)
 TEST(Evaluate, UnknownCodes)
 {
     try {
-        TFonksiyon::FunctionEvaluate(17, 1);
+        TFonksiyon::FunctionEvaluate(static_cast<std::uint8_t>(FunctionTable.size()), 1);
         FAIL();
     } catch (const EFonksiyonError& e) {
         EXPECT_EQ(e.Message(),
             "Tanımlanmış fakat işlemleri FunctionEvaluate biloğunda belirtilmemiş "
-            "function => 17. Programcı bu bilokta gerekli kotlamayı yapmalıdır.");
+            "function => 22. Programcı bu bilokta gerekli kotlamayı yapmalıdır.");
     }
     for (std::uint8_t code : { opOpenRound, opFactorial, opNot, opAssign }) {
         try {

@@ -397,9 +397,12 @@ TEST(DrawFunction, Legend)
         r.Objects().Append(type, fx, fy, fz, 0, csLine, 1, 0.5L, true);
         return LegendText(r.Objects().Items(0)).toStdString();
     };
-    EXPECT_EQ(textOf(ctXYPlane, "", "sin(x)", ""), "fy = sin(x)");
-    EXPECT_EQ(textOf(ctXZPlane, "", "", "x*2"), "fz = x*2");
-    EXPECT_EQ(textOf(ctXYZSpace, "", "x", "x*x"), "fy = x, fz = x*x");
-    EXPECT_EQ(textOf(ctSpherical, "sin(a)", "cos(b)", "1"), "fx = sin(a), fy = cos(b), fz = 1");
-    EXPECT_EQ(textOf(ctPolar, "", "", "2"), "fz = 2");
+    EXPECT_EQ(textOf(ctXYPlane, "", "sin(x)", ""), "fy(x) = sin(x)");
+    EXPECT_EQ(textOf(ctXZPlane, "", "", "x*2"), "fz(x) = x*2");
+    EXPECT_EQ(textOf(ctYZPlane, "", "", "y*2"), "fz(y) = y*2");
+    EXPECT_EQ(textOf(ctXYZSpace, "", "x", "x*x"), "fy(x) = x, fz(x) = x*x");
+    EXPECT_EQ(textOf(ctSpherical, "sin(a)", "cos(b)", "1"),
+        "fx(a,b) = sin(a), fy(a,b) = cos(b), fz(a,b) = 1");
+    EXPECT_EQ(textOf(ctPolar, "", "", "2*sin(3*a)"), "R(a) = 2*sin(3*a)");
+    EXPECT_EQ(textOf(ctCylindrical, "t", "1", "2"), "fx(t) = t, fy(t) = 1, fz(t) = 2");
 }

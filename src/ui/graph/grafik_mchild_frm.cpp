@@ -11,11 +11,13 @@
 #include "ui/platform/error_report.h"
 #include "ui/platform/image.h"
 #include "ui/platform/prompts.h"
+#include "files/safe_file.h"
 
 #include <QBuffer>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -72,10 +74,11 @@ TGrafikMChildFrm::TGrafikMChildFrm(TGraphHost& host, const QString& settingsFile
     , FDialogRunner(std::make_shared<TGraphDialogRunner>())
     , FSettingsFile(settingsFile)
 {
-    setWindowTitle("Ekran1");
+    SetCaption("Ekran1");
     resize(DesignWidth, DesignHeight);
     CreateControls();
     FUndoStack = new QUndoStack(this);
+    connect(FUndoStack, &QUndoStack::cleanChanged, this, [this] { UpdateChangedMark(); });
 
     // FormCreate, in its order.
     FDrawFunction.SetSize(width(), height());
@@ -169,6 +172,7 @@ void TGrafikMChildFrm::CreateControls()
 void TGrafikMChildFrm::SetPerspective(bool value)
 {
     FDrawFunction.SetPerspective(value);
+    MarkViewChanged();
     RedrawViews(true);
 }
 
@@ -224,6 +228,8 @@ void TGrafikMChildFrm::RedrawActiveView(bool recompute)
 
 void TGrafikMChildFrm::SetFourView(bool value)
 {
+    if (value != FFourView)
+        MarkViewChanged();
     FFourView = value;
     const int w = value ? width() / 2 : width();
     const int h = value ? height() / 2 : height();
@@ -239,36 +245,42 @@ void TGrafikMChildFrm::SetFourView(bool value)
 void TGrafikMChildFrm::ShowPerspectiveView()
 {
     FDrawFunction.SetAngles(15, 30);
+    MarkViewChanged();
     RedrawActiveView(true);
 }
 
 void TGrafikMChildFrm::ShowFrontView()
 {
     FDrawFunction.SetAngles(0, 0);
+    MarkViewChanged();
     RedrawActiveView(true);
 }
 
 void TGrafikMChildFrm::ShowTopView()
 {
     FDrawFunction.SetAngles(90, 0);
+    MarkViewChanged();
     RedrawActiveView(true);
 }
 
 void TGrafikMChildFrm::ShowSideView()
 {
     FDrawFunction.SetAngles(0, -90);
+    MarkViewChanged();
     RedrawActiveView(true);
 }
 
 void TGrafikMChildFrm::SetZoomPercent(int percent)
 {
     FDrawFunction.SetZoom(percent < 1 ? 1 : percent);
+    MarkViewChanged();
     RedrawViews(true);
 }
 
 void TGrafikMChildFrm::ZoomIn()
 {
     FDrawFunction.HalveScale();
+    MarkViewChanged();
     FHost.SetZoomText(QString::number(ZoomPercent()) + "%");
     RedrawViews(true);
 }
@@ -276,6 +288,7 @@ void TGrafikMChildFrm::ZoomIn()
 void TGrafikMChildFrm::ZoomOut()
 {
     FDrawFunction.DoubleScale();
+    MarkViewChanged();
     FHost.SetZoomText(QString::number(ZoomPercent()) + "%");
     RedrawViews(true);
 }
@@ -335,12 +348,14 @@ void TGrafikMChildFrm::FitToWidth(int newWidth)
 void TGrafikMChildFrm::SetPlaneVisible(int plane, bool visible)
 {
     FDrawFunction.Planes().Items(plane).SetVisible(visible);
+    MarkViewChanged();
     RedrawViews(false);
 }
 
 void TGrafikMChildFrm::SetAllCurvesStyle(int style)
 {
     FDrawFunction.Objects().SetAllStyles(static_cast<std::uint8_t>(style));
+    MarkViewChanged();
     RedrawViews(false);
 }
 
@@ -420,9 +435,10 @@ void TGrafikMChildFrm::ShowViewDialog()
     int newX = ax;
     int newY = ay;
     // Confirming the shown values keeps the fractional part of the angles.
-    if (!FDialogRunner->EditAngles(newX, newY, this, windowTitle()) || (newX == ax && newY == ay))
+    if (!FDialogRunner->EditAngles(newX, newY, this, Caption()) || (newX == ax && newY == ay))
         return;
     FDrawFunction.SetAngles(newX, newY);
+    MarkViewChanged();
     RedrawViews(true);
 }
 
@@ -431,7 +447,7 @@ void TGrafikMChildFrm::ShowZoomDialog()
     const int percent = ZoomPercent();
     int newPercent = percent;
     // The dialog confirms no percent below 1; the renderer never sees one.
-    if (!FDialogRunner->EditZoom(newPercent, this, windowTitle()) || newPercent == percent
+    if (!FDialogRunner->EditZoom(newPercent, this, Caption()) || newPercent == percent
         || newPercent < 1)
         return;
     SetZoomPercent(newPercent);
@@ -441,18 +457,18 @@ void TGrafikMChildFrm::ShowZoomDialog()
 void TGrafikMChildFrm::ShowNumericValues()
 {
     const TObjectList& curves = FDrawFunction.Objects();
-    FDialogRunner->ShowValues(
-        curves, curves.Count() == 0 ? 0 : CurveIndex() + 1, this, windowTitle());
+    FDialogRunner->ShowValues(curves, curves.Count() == 0 ? 0 : CurveIndex() + 1, this, Caption());
 }
 
 void TGrafikMChildFrm::ShowProperties()
 {
     TGraphSettings values = TGraphSettings::Of(FDrawFunction, Timer1->interval());
-    if (!FDialogRunner->EditSettings(values, FSettingsFile, this, windowTitle()))
+    if (!FDialogRunner->EditSettings(values, FSettingsFile, this, Caption()))
         return;
     int interval = Timer1->interval();
     values.ApplyTo(FDrawFunction, interval);
     Timer1->setInterval(interval);
+    MarkViewChanged();
     RedrawViews(true);
     FormActivate();
 }
@@ -503,6 +519,8 @@ void TGrafikMChildFrm::Timer1Timer()
     }
     const TMouseTurning::TMove move = FTurning.Tick();
     FDrawFunction.RotateBy(move.RotateX, move.RotateY);
+    if (move.RotateX != 0 || move.RotateY != 0)
+        MarkViewChanged();
     SyncTimer();
     RedrawActiveView(true);
 }
@@ -514,10 +532,12 @@ void TGrafikMChildFrm::ApplyMove(const TMouseTurning::TMove& move)
         break;
     case TMouseTurning::TMove::Rotate:
         FDrawFunction.RotateBy(move.RotateX, move.RotateY);
+        MarkViewChanged();
         RedrawActiveView(true);
         break;
     case TMouseTurning::TMove::Drag:
         FDrawFunction.MoveOrigin(move.OriginDX, move.OriginDY);
+        MarkViewChanged();
         RedrawActiveView(false);
         break;
     }
@@ -562,26 +582,23 @@ QImage TGrafikMChildFrm::Picture() const
 
 void TGrafikMChildFrm::CopyToClipboard() { QGuiApplication::clipboard()->setImage(Picture()); }
 
-void TGrafikMChildFrm::WritePicture()
+void TGrafikMChildFrm::WritePicture(const QString& fileName, TPictureFileType type)
 {
-    TPictureFileType type = TPictureFileType::Bitmap;
-    if (!PictureFileTypeOf(FFileName, type) || type == TPictureFileType::Scene)
-        type = FPictureType;
     if (IsVectorType(type)) {
         // The four views are rendered again, each in turn, by the one renderer.
-        WriteSceneVectorPicture(FDrawFunction, FFourView, size(), FFileName, type);
+        WriteSceneVectorPicture(FDrawFunction, FFourView, size(), fileName, type);
         return;
     }
     if (type != TPictureFileType::Bitmap) {
-        WriteRasterPicture(Picture(), FFileName, type);
+        WriteRasterPicture(Picture(), fileName, type);
         return;
     }
     const QImage picture = Picture();
     // The old file is replaced only by a complete new one.
-    QSaveFile file(FFileName);
-    QImageWriter writer(&file, "bmp");
-    if (!file.open(QIODevice::WriteOnly) || !writer.write(picture) || !file.commit())
-        throw Exception(FormatText("Cannot create file %s", FFileName.toStdString()));
+    TSafeFile file(fileName);
+    QImageWriter writer(&file.Device(), "bmp");
+    if (!file.Open() || !writer.write(picture) || !file.Commit())
+        throw Exception(FormatText("Cannot create file %s", fileName.toStdString()));
 }
 
 void TGrafikMChildFrm::SaveAs()
@@ -590,12 +607,16 @@ void TGrafikMChildFrm::SaveAs()
     for (int i = 0; i < SaveTypeCount; ++i)
         if (SaveTypes[i] == FPictureType)
             type = i;
-    SaveAsType(IsSceneFileName(FFileName) ? 1 : type);
+    SaveAsType(FFileName.isEmpty() ? type : 1);
 }
 
 bool TGrafikMChildFrm::SaveAsType(int type)
 {
-    QString name = windowTitle();
+    // A scene is offered under the window's file; a picture under its base name.
+    QString name = FFileName.isEmpty() ? Caption()
+        : saveType(type) == TPictureFileType::Scene
+        ? FFileName
+        : QFileInfo(FFileName).path() + "/" + QFileInfo(FFileName).completeBaseName();
     const bool chosen
         = FSaveDialogRunner ? FSaveDialogRunner(name, type) : defaultSaveDialog(this, name, type);
     if (!chosen)
@@ -606,51 +627,96 @@ bool TGrafikMChildFrm::SaveAsType(int type)
         name += "." + PictureFileSuffix(chosenType);
     else
         PictureFileTypeOf(name, chosenType);
-    type = chosenType == TPictureFileType::Scene ? 1 : 0;
-    if (type == 0)
-        FPictureType = chosenType;
-    FFileName = name;
-    if (type == 1)
-        WriteScene();
-    else
-        WritePicture();
-    setWindowTitle(FFileName);
-    if (type == 1)
+    if (QFileInfo::exists(name) && QFileInfo(name).absoluteFilePath() != FFileName
+        && !AskReplaceFile(this, name))
+        return false;
+    if (chosenType == TPictureFileType::Scene) {
+        WriteSceneTo(name);
         FHost.SceneFileUsed(FFileName);
+        return true;
+    }
+    FPictureType = chosenType;
+    WritePicture(name, chosenType);
     return true;
+}
+
+void TGrafikMChildFrm::WriteSceneTo(const QString& fileName)
+{
+    WriteSceneFile(fileName, Scene());
+    SetFileName(QFileInfo(fileName).absoluteFilePath());
+    FUndoStack->setClean();
+    FViewChanged = false;
+    UpdateChangedMark();
 }
 
 void TGrafikMChildFrm::Save()
 {
-    if (!FFileName.isEmpty() && FFileName == windowTitle() && QFile::exists(FFileName)) {
-        if (IsSceneFileName(FFileName))
-            WriteScene();
-        else
-            WritePicture();
-    } else
-        SaveAs();
+    if (FFileName.isEmpty())
+        SaveAsType(1);
+    else
+        WriteScene();
 }
 
 bool TGrafikMChildFrm::CanClose()
 {
-    if (!CurvesChanged() || FDrawFunction.Objects().Count() == 0)
+    // An empty window that has no file holds no work.
+    if (!Changed() || (CurveCount() == 0 && FFileName.isEmpty()))
         return true;
-    const TSaveAnswer answer = AskSaveChanges(
-        this, QString("\"%1\" penceresindeki eğriler değişti. Kaydedilsin mi?").arg(windowTitle()));
+    const QString question = CurvesChanged()
+        ? QString("\"%1\" penceresindeki eğriler değişti. Kaydedilsin mi?")
+        : QString("\"%1\" penceresinin görünüşü değişti. Kaydedilsin mi?");
+    const TSaveAnswer answer = AskSaveChanges(this, question.arg(Caption()));
     if (answer == TSaveAnswer::Discard)
         return true;
     if (answer == TSaveAnswer::Cancel)
         return false;
     bool saved = false;
     Guarded([&] {
-        if (IsSceneFileName(FFileName) && FFileName == windowTitle() && QFile::exists(FFileName)) {
+        if (FFileName.isEmpty())
+            saved = SaveAsType(1);
+        else {
             WriteScene();
             saved = true;
-        } else
-            saved = SaveAsType(1);
+        }
     });
     return saved;
 }
+
+// ---- Caption and unsaved mark ----------------------------------------------------
+
+void TGrafikMChildFrm::SetFileName(const QString& name)
+{
+    FFileName = name;
+    if (name.isEmpty())
+        return;
+    SetCaption(QFileInfo(name).fileName());
+    // A tool tip that looks like markup is read as rich text: the path is escaped.
+    OuterWindow()->setToolTip(
+        "<nobr>" + QDir::toNativeSeparators(name).toHtmlEscaped() + "</nobr>");
+}
+
+QString TGrafikMChildFrm::Caption() const
+{
+    QString caption = windowTitle();
+    if (caption.endsWith(QStringLiteral("[*]")))
+        caption.chop(3);
+    return caption.replace(QStringLiteral("[*][*]"), QStringLiteral("[*]"));
+}
+
+void TGrafikMChildFrm::SetCaption(const QString& caption)
+{
+    // A caption of its own "[*]" is not taken for the mark.
+    QString text = caption;
+    setWindowTitle(text.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) + "[*]");
+}
+
+void TGrafikMChildFrm::MarkViewChanged()
+{
+    FViewChanged = true;
+    UpdateChangedMark();
+}
+
+void TGrafikMChildFrm::UpdateChangedMark() { setWindowModified(Changed()); }
 
 void TGrafikMChildFrm::Print(QPrinter& printer)
 {

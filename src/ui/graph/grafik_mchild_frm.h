@@ -66,8 +66,13 @@ public:
     bool CurrentCurveHasNoPoints() const;
     int WindowNo() const { return FWindowNo; }
     void SetWindowNo(int number) { FWindowNo = number; }
+    // The window's scene file, empty while it has none. Setting it shows the file's
+    // name as the caption and its full path as the window's tool tip.
     const QString& FileName() const { return FFileName; }
-    void SetFileName(const QString& name) { FFileName = name; }
+    void SetFileName(const QString& name);
+    // The caption without the unsaved mark; the window's title carries Qt's "[*]".
+    QString Caption() const;
+    void SetCaption(const QString& caption);
     // The zoom percent rounded halves to even.
     int ZoomPercent() const;
 
@@ -109,12 +114,17 @@ public:
     QImage Picture() const; // the single view, or the composed four views
     QImage ComposePicture() const;
     void CopyToClipboard();
-    void WritePicture();
+    // Exports the picture to fileName as type (not a scene): the window's own file,
+    // caption and unsaved mark stay as they are.
+    void WritePicture(const QString& fileName, TPictureFileType type);
+    // The save dialog: a scene becomes the window's file; a picture is exported.
+    // An existing file is replaced only when the user agrees.
     void SaveAs();
+    // Writes the window's scene file, or asks for a scene name when it has none.
     void Save();
-    // Before the window closes with changed curves: "Kaydedilsin mi?". True when
-    // the window may close (saved, or not to be saved); false for "Vazgeç", a
-    // cancelled save dialog or a failed write (whose message is shown).
+    // Before the window closes with changed work: "Kaydedilsin mi?". True when
+    // the window may close (saved as a scene, or not to be saved); false for
+    // "Vazgeç", a cancelled save dialog or a failed write (whose message is shown).
     bool CanClose();
     void Print(QPrinter& printer);
     // The save dialog: given the proposed name and file type (0 bitmap, 1 Velmo
@@ -139,6 +149,11 @@ public:
     // The curves changed (an apply, a delete) since the window was created,
     // opened or saved as a scene.
     bool CurvesChanged() const;
+    // The view changed (angles, zoom, origin, four-view, planes, looks) since then;
+    // no undo step, but work the close question offers to save.
+    bool ViewChanged() const { return FViewChanged; }
+    // Either: what the unsaved mark of the caption shows.
+    bool Changed() const { return CurvesChanged() || FViewChanged; }
     // The window's curve edits (apply, delete one, delete all), each undone and
     // redone whole; view changes are no steps.
     QUndoStack* UndoStack() const { return FUndoStack; }
@@ -216,6 +231,11 @@ private:
     const QWidget* OuterWindow() const;
     // The save dialog with the file type first offered; false when cancelled.
     bool SaveAsType(int type);
+    // Writes the scene to fileName, which then is the window's file.
+    void WriteSceneTo(const QString& fileName);
+    // A user's change of the view; the unsaved mark follows the changes.
+    void MarkViewChanged();
+    void UpdateChangedMark();
     // Pushes the edit made since before as an undo step, if the curves changed.
     void PushCurveEdit(const QString& text, const TCurveSnapshot& before);
     void RestoreCurves(const TCurveSnapshot& snapshot);
@@ -227,6 +247,7 @@ private:
     TCurveEditing FEditing;
     TMouseTurning FTurning;
     bool FFourView = false;
+    bool FViewChanged = false;
     QString FFileName;
     // The picture type of the last save that was not a scene.
     TPictureFileType FPictureType = TPictureFileType::Bitmap;

@@ -34,12 +34,10 @@ void TGrafikMChildFrm::LoadScene(const TScene& s)
     Timer1->setInterval(interval);
     FEditing.Reset(s.CurrentCurve);
     FUndoStack->clear();
+    FViewChanged = false;
+    UpdateChangedMark();
     RedrawViews(true);
     RefreshCurveStatus();
 }
 
-void TGrafikMChildFrm::WriteScene()
-{
-    WriteSceneFile(FFileName, Scene());
-    FUndoStack->setClean();
-}
+void TGrafikMChildFrm::WriteScene() { WriteSceneTo(FFileName); }

@@ -24,6 +24,7 @@ void LibraryMessage(QWidget* owner, const QString& text)
     }
     QMessageBox box(
         QMessageBox::Information, QStringLiteral("Velmo"), text, QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -34,6 +35,7 @@ bool LibraryQuestion(QWidget* owner, const QString& title, const QString& text)
         return question(owner, title, text);
     QMessageBox box(
         QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel, owner);
+    box.setTextFormat(Qt::PlainText);
     return box.exec() == QMessageBox::Ok;
 }
 

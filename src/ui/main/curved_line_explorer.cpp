@@ -237,15 +237,14 @@ void TCurvedLineExplorer::CreateFieldPanel()
     fields->addWidget(buddyLabel("Nokta &Aralıgı", NoktaAraligiEdit, panel), 3, 0);
     fields->addWidget(step, 3, 1);
 
-    // The arrows stay within 1..20; a typed value ("99") stands as typed until the
-    // field is left and is then brought within 1..20, and a text that is no number
-    // becomes 1.
+    // The arrows stay within 1..20; a typed value of any length ("123") stands as
+    // typed until the field is left and is then brought within 1..20, and a text
+    // that is no number becomes 1.
     auto* thickness = new TSpinEdit(panel);
     thickness->SetMinValue(1);
     thickness->SetMaxValue(20);
     thickness->SetValue(1);
     thickness->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-    thickness->findChild<QLineEdit*>()->setMaxLength(2);
     CizgiKEdit = thickness;
     CizgiKEdit->setObjectName(QStringLiteral("CizgiKEdit"));
     fields->addWidget(buddyLabel("Çizgi\n&Kalınlığı", CizgiKEdit, panel), 3, 2);

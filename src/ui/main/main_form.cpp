@@ -36,6 +36,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QToolBar>
 #include <QUndoStack>
 
@@ -287,16 +288,29 @@ void TMainForm::OnGraph(const std::function<void(TGrafikMChildFrm&)>& body)
 
 TGrafikMChildFrm* TMainForm::CreateGraphWindow(const QString& caption, int number)
 {
+    // Beside a maximised window a new one opens maximised too.
+    const QMdiSubWindow* active = FClient->activeSubWindow();
+    const bool maximised = active != nullptr && active->isMaximized();
     auto* graph = new TGrafikMChildFrm(*this, SettingsFile());
-    graph->setWindowTitle(caption);
+    graph->SetCaption(caption);
     graph->SetWindowNo(number);
     QMdiSubWindow* sub = FClient->addSubWindow(graph);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    graph->show();
-    sub->show();
     // The client area of a new window has its design size; the frame comes on top.
     const QSize design(TGrafikMChildFrm::DesignWidth, TGrafikMChildFrm::DesignHeight);
-    sub->resize(sub->size() + (design - graph->size()));
+    if (maximised) {
+        // Shown maximised at once (the area maximises it anyway): the size to
+        // restore to is the design size in the frame the style draws.
+        const int frame = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub);
+        const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub);
+        sub->resize(design + QSize(2 * frame, title + frame));
+        graph->show();
+        sub->showMaximized();
+    } else {
+        graph->show();
+        sub->show();
+        sub->resize(sub->size() + (design - graph->size()));
+    }
     QCoreApplication::sendPostedEvents(graph, QEvent::Resize);
     graph->CentreView();
     connect(graph->UndoStack(), &QUndoStack::indexChanged, this, [this] { UpdateUndoItems(); });
@@ -354,7 +368,36 @@ QWidget* TMainForm::ShowChildWindow(const QString& caption, const std::function<
     return child;
 }
 
-void TMainForm::BasamaklaClick() { FClient->cascadeSubWindows(); }
+void TMainForm::BasamaklaClick()
+{
+    // Each window a title bar lower and to the right of the one before, at least
+    // its design size where the area allows: Qt's own cascade shrinks windows
+    // without a minimum size to their title bars.
+    QList<QMdiSubWindow*> shown;
+    for (QMdiSubWindow* sub : FClient->subWindowList(QMdiArea::StackingOrder))
+        if (!sub->isMinimized() && sub->isVisible())
+            shown << sub;
+    if (shown.isEmpty())
+        return;
+    const QRect area = FClient->viewport()->rect();
+    const int step = std::max(8, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, shown[0]));
+    const int n = static_cast<int>(shown.size());
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow* sub = shown[i];
+        sub->showNormal();
+        const QSize frame = sub->size() - sub->widget()->size();
+        const QSize design = QSize(TGrafikMChildFrm::DesignWidth, TGrafikMChildFrm::DesignHeight)
+            + frame;
+        const int w = std::min(area.width(), std::max(design.width(), area.width() - step * (n - 1)));
+        const int h = std::min(area.height(), std::max(design.height(), area.height() - step * (n - 1)));
+        // Offsets that would push a window out of the area start again at the corner.
+        const int room = std::max(1, std::min(area.width() - w, area.height() - h) / step + 1);
+        const int k = i % room;
+        sub->setGeometry(k * step, k * step, w, h);
+        sub->raise();
+    }
+    FClient->setActiveSubWindow(shown.last());
+}
 
 void TMainForm::YatayDoseClick()
 {

@@ -333,7 +333,9 @@ void TMainForm::CreateMenus()
         }
         int n = 0;
         for (QMdiSubWindow* sub : windows) {
-            QAction* a = Pencere->addAction(QString("&%1 %2").arg(++n).arg(sub->windowTitle()));
+            auto* graph = qobject_cast<TGrafikMChildFrm*>(sub->widget());
+            const QString caption = graph != nullptr ? graph->Caption() : sub->windowTitle();
+            QAction* a = Pencere->addAction(QString("&%1 %2").arg(++n).arg(caption));
             a->setProperty("windowList", true);
             a->setCheckable(true);
             a->setChecked(sub == FClient->activeSubWindow());

@@ -110,6 +110,14 @@ constexpr TButtonDef ButtonDefs[] = {
     { caFonksiyonlar, 64, TPiece::Function, fnSgn, "İşaret", function(0), 80, FunctionWidth },
     { caFonksiyonlar, 65, TPiece::Function, fnSin, "Sinüs", function(1), 80, FunctionWidth },
     { caFonksiyonlar, 66, TPiece::Function, fnTan, "Tanjant", function(2), 80, FunctionWidth },
+    { caFonksiyonlar, 67, TPiece::Function, fnSqrt, "Karekök", function(3), 80, FunctionWidth },
+    { caFonksiyonlar, 68, TPiece::Function, fnExp, "Üstel Fonksiyon", function(0), 106,
+        FunctionWidth },
+    { caFonksiyonlar, 69, TPiece::Function, fnAsin, "Ters Sinüs", function(1), 106, FunctionWidth },
+    { caFonksiyonlar, 70, TPiece::Function, fnAcos, "Ters Kosinüs", function(2), 106,
+        FunctionWidth },
+    { caFonksiyonlar, 73, TPiece::Function, fnAtan, "Ters Tanjant", function(3), 106,
+        FunctionWidth },
 
     { caSabitler, 71, TPiece::CapitalConstant, cnPi, "Pi Sayısı", function(0), 3, FunctionWidth },
     { caSabitler, 72, TPiece::Constant, cnE, "Exponent", function(1), 3, FunctionWidth },
@@ -128,7 +136,7 @@ constexpr TCategorySpec Categories[TOperatorSelectToolW::CategoryCount] = {
     { "Aritmatik Operatörler", 5, 87, 3, 20, "AritmatikOpPanel" },
     { "Mantıksal Operatörler", 5, 85, 5, 36, "MantiksalOpPanel" },
     { "Parantezler", 3, 55, 3, 52, "ParantezlerPanel" },
-    { "Fonksiyonlar", 6, 108, 3, 71, "FonksiyonlarPanel" },
+    { "Fonksiyonlar", 7, 134, 3, 71, "FonksiyonlarPanel" },
     { "Sabitler", 2, 31, 3, 88, "SabitlerPanel" },
 };
 

@@ -12,7 +12,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 // The text a palette button of the given tag appends to a formula field (tags 1
-// to 72; unused tags and those outside the range give the empty text). Built from
+// to 73; unused tags and those outside the range give the empty text). Built from
 // the vocabulary tables, so the palette writes exactly the spellings the formula
 // language reads: word operators with a blank on each side, so that they stay apart
 // from the names around them, and functions with their opening bracket.
@@ -75,7 +75,7 @@ private:
     QWidget* FClient = nullptr;
     QTreeWidget* FTreeView1 = nullptr;
     std::array<QWidget*, CategoryCount> FPanels {};
-    std::array<QToolButton*, 73> FButtons {};
+    std::array<QToolButton*, 74> FButtons {};
     QPointer<QLineEdit> FLastFormulaEdit;
     int FToolHeight = 0;
 };

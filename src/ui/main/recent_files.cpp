@@ -1,5 +1,7 @@
 #include "ui/main/recent_files.h"
 
+#include "files/safe_file.h"
+
 #include <QAction>
 #include <QFile>
 #include <QMenu>
@@ -34,10 +36,10 @@ void TRecentFiles::Used(const QString& fileName)
     names.prepend(fileName);
     while (names.size() > MaxFiles)
         names.removeLast();
-    QSaveFile file(FFile);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write((names.join('\n') + '\n').toUtf8());
-        file.commit();
+    TSafeFile file(FFile);
+    if (file.Open()) {
+        file.Device().write((names.join('\n') + '\n').toUtf8());
+        file.Commit();
     }
     UpdateMenu();
 }

@@ -19,6 +19,8 @@ void showMessageBox(const QString& message)
     } close;
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Velmo"), message, QMessageBox::Ok,
         QApplication::activeWindow());
+    // Messages carry file names and formulas: never read as rich text.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/platform/prompts.h"
 
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -11,6 +12,7 @@ bool AskYesNo(QWidget* owner, const QString& text)
         return ask(owner, text);
     QMessageBox box(
         QMessageBox::Question, QStringLiteral("Velmo"), text, QMessageBox::NoButton, owner);
+    box.setTextFormat(Qt::PlainText);
     QPushButton* yes = box.addButton(QStringLiteral("&Evet"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("&Hayır"), QMessageBox::NoRole);
     box.setDefaultButton(no);
@@ -25,6 +27,7 @@ TSaveAnswer AskSaveChanges(QWidget* owner, const QString& text)
         return ask(owner, text);
     QMessageBox box(
         QMessageBox::Warning, QStringLiteral("Velmo"), text, QMessageBox::NoButton, owner);
+    box.setTextFormat(Qt::PlainText);
     QPushButton* save = box.addButton(QStringLiteral("&Kaydet"), QMessageBox::AcceptRole);
     QPushButton* discard = box.addButton(QStringLiteral("Kaydet&me"), QMessageBox::DestructiveRole);
     QPushButton* cancel = box.addButton(QStringLiteral("&Vazgeç"), QMessageBox::RejectRole);
@@ -36,4 +39,10 @@ TSaveAnswer AskSaveChanges(QWidget* owner, const QString& text)
     if (box.clickedButton() == discard)
         return TSaveAnswer::Discard;
     return TSaveAnswer::Cancel;
+}
+
+bool AskReplaceFile(QWidget* owner, const QString& fileName)
+{
+    return AskYesNo(owner,
+        QStringLiteral("%1 zaten var.\nDeğiştirilsin mi?").arg(QDir::toNativeSeparators(fileName)));
 }

@@ -27,5 +27,7 @@ TPrompts SetPrompts(TPrompts prompts);
 // True for "Evet".
 bool AskYesNo(QWidget* owner, const QString& text);
 TSaveAnswer AskSaveChanges(QWidget* owner, const QString& text);
+// Before an existing file is replaced: true for "Evet".
+bool AskReplaceFile(QWidget* owner, const QString& fileName);
 
 using TScopedPrompts = TScopedHook<TPrompts>;

@@ -2,20 +2,27 @@
 #include "ui/graph/grafik_mchild_frm.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/image.h"
+#include "ui/platform/prompts.h"
+#include "files/scene_file.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -55,7 +62,8 @@ TEST(GraphWindow, StateAfterCreationFromTheSettingsFile)
     Window win("[Ekran]\r\nPerspektif=0\r\nAnimInterval=25\r\nArkapilanRengi=255\r\n"
                "[XZDuzlemi]\r\nGorunurluk=0\r\n");
     TGrafikMChildFrm& w = *win.w;
-    EXPECT_EQ(w.windowTitle(), "Ekran1");
+    EXPECT_EQ(w.Caption(), "Ekran1");
+    EXPECT_EQ(w.windowTitle(), "Ekran1[*]") << "the unsaved mark's place";
     EXPECT_EQ(w.size(), QSize(288, 245));
     EXPECT_FALSE(w.Perspective());
     EXPECT_EQ(w.Timer1->interval(), 25);
@@ -440,63 +448,197 @@ TEST(GraphWindow, CurrentCurveAndItsStatus)
     EXPECT_FALSE(w.IsCurveChanged(zero));
 }
 
-TEST(GraphWindow, SaveWritesBitmapsWholeAndAsks)
+// The window's work is its scene: a picture written from the save dialog is an
+// export that changes neither the caption nor what "Kaydet" writes.
+TEST(GraphWindow, SaveKeepsTheSceneAsTheWindowsWork)
 {
     Window win;
     TGrafikMChildFrm& w = *win.w;
     w.ApplyCurve(curve("sin(x)*3"));
+    EXPECT_TRUE(w.isWindowModified());
     QString proposed;
     QString chosen = win.dir.filePath("Ekran1");
     int type = 0;
+    int offered = -1;
     int asked = 0;
     w.SetSaveDialogRunner([&](QString& name, int& fileType) {
         ++asked;
         proposed = name;
+        offered = fileType;
         name = chosen;
         fileType = type;
         return true;
     });
+    // A window without a scene file asks for one, the scene type offered.
+    type = 1;
     w.Save();
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(proposed, "Ekran1");
-    const QString file = win.dir.filePath("Ekran1.bmp");
-    EXPECT_EQ(w.FileName(), file);
-    EXPECT_EQ(w.windowTitle(), file);
-    QImageReader reader(file);
-    EXPECT_EQ(reader.format(), "bmp");
-    const QImage read = reader.read();
-    EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), w.Picture());
-
-    w.Save();
-    EXPECT_EQ(asked, 1) << "a saved window writes again without a dialog";
-    QFile::remove(file);
-    w.Save();
-    EXPECT_EQ(asked, 2) << "its file is gone: ask again";
-
-    // The Velmo file type writes the scene, adding its extension.
-    type = 1;
-    chosen = win.dir.filePath("scene");
-    w.SaveAs();
-    const QString scene = win.dir.filePath("scene.vlm");
-    EXPECT_TRUE(QFile::exists(scene));
-    EXPECT_EQ(w.windowTitle(), scene);
+    EXPECT_EQ(offered, 1);
+    const QString scene = win.dir.filePath("Ekran1.vlm");
     EXPECT_EQ(w.FileName(), scene);
-    EXPECT_FALSE(QFile::exists(chosen + ".bmp"));
-    QFile::remove(scene);
-    QFile(scene).open(QIODevice::WriteOnly);
-    w.Save();
-    EXPECT_EQ(asked, 3) << "a scene window saves again without a dialog";
-    EXPECT_GT(QFileInfo(scene).size(), 100) << "as a scene, not as a bitmap";
-    EXPECT_TRUE(QImageReader(scene).format().isEmpty());
-    chosen = win.dir.filePath("picture.bmp");
+    EXPECT_EQ(w.Caption(), "Ekran1.vlm") << "the file's name";
+    EXPECT_EQ(w.toolTip(), "<nobr>" + QDir::toNativeSeparators(scene).toHtmlEscaped() + "</nobr>")
+        << "the full path";
+    EXPECT_FALSE(w.isWindowModified());
+    EXPECT_EQ(win.host.ScenesUsed, QStringList { scene });
+
+    // A picture is an export: written whole, the window's file and caption kept.
     type = 0;
+    chosen = win.dir.filePath("picture");
     w.SaveAs();
-    EXPECT_EQ(w.windowTitle(), chosen);
-    // A file that cannot be written: the platform's error, the caption unchanged.
+    EXPECT_EQ(offered, 1) << "a scene window offers its scene first";
+    EXPECT_EQ(proposed, scene);
+    const QString bitmap = win.dir.filePath("picture.bmp");
+    QImageReader reader(bitmap);
+    EXPECT_EQ(reader.format(), "bmp");
+    EXPECT_EQ(reader.read().convertToFormat(QImage::Format_RGB32), w.Picture());
+    EXPECT_EQ(w.FileName(), scene);
+    EXPECT_EQ(w.Caption(), "Ekran1.vlm");
+    type = 2;
+    chosen = win.dir.filePath("pic1.png");
+    w.SaveAs();
+    EXPECT_EQ(QImageReader(chosen).format(), "png");
+    EXPECT_EQ(w.Caption(), "Ekran1.vlm");
+
+    // An edit, then "Kaydet": the scene is written without a dialog, the PNG untouched.
+    const QByteArray png = [&] {
+        QFile f(chosen);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    w.NewCurve();
+    w.ApplyCurve(curve("x/2"));
+    EXPECT_TRUE(w.isWindowModified());
+    w.Save();
+    EXPECT_EQ(asked, 3);
+    EXPECT_FALSE(w.isWindowModified());
+    EXPECT_EQ(ReadSceneFile(scene, {}).Scene.Curves.size(), 2u);
+    QFile pngFile(chosen);
+    ASSERT_TRUE(pngFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pngFile.readAll(), png);
+
+    // A file that cannot be written: the platform's error, the window's file kept.
     type = 0;
     chosen = win.dir.filePath("no/such/folder/x.bmp");
     EXPECT_THROW(w.SaveAs(), Exception);
-    EXPECT_EQ(w.windowTitle(), win.dir.filePath("picture.bmp"));
+    EXPECT_EQ(w.FileName(), scene);
+    type = 1;
+    chosen = win.dir.filePath("no/such/folder/x.vlm");
+    EXPECT_THROW(w.SaveAs(), Exception);
+    EXPECT_EQ(w.FileName(), scene);
+    EXPECT_EQ(w.Caption(), "Ekran1.vlm");
+}
+
+// "Farklı Kaydet..." onto an existing file of any type asks first.
+TEST(GraphWindow, ReplacingAFileAsksFirst)
+{
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    w.ApplyCurve(curve("x"));
+    QString chosen;
+    int type = 1;
+    w.SetSaveDialogRunner([&](QString& name, int& fileType) {
+        name = chosen;
+        fileType = type;
+        return true;
+    });
+    const auto contents = [](const QString& name) {
+        QFile f(name);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    };
+    for (const char* name : { "scene1.vlm", "p.png", "p.bmp", "p.svg", "p.pdf", "p.jpg" }) {
+        SCOPED_TRACE(name);
+        chosen = win.dir.filePath(name);
+        {
+            QFile old(chosen);
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("five curves of another window");
+        }
+        // The real question box, answered "Hayır" and then "Evet".
+        for (const bool yes : { false, true }) {
+            QString question;
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                ASSERT_NE(box, nullptr);
+                question = box->text();
+                EXPECT_EQ(box->textFormat(), Qt::PlainText);
+                for (QAbstractButton* button : box->buttons())
+                    if (button->text() == (yes ? "&Evet" : "&Hayır"))
+                        button->click();
+            });
+            w.SaveAs();
+            EXPECT_EQ(question,
+                QDir::toNativeSeparators(chosen) + QString::fromUtf8(" zaten var.\nDeğiştirilsin mi?"));
+            if (!yes)
+                EXPECT_EQ(contents(chosen), "five curves of another window");
+            else
+                EXPECT_NE(contents(chosen), "five curves of another window");
+        }
+        EXPECT_EQ(w.FileName(), win.dir.filePath("scene1.vlm"));
+    }
+    // The window's own scene file is written again without a question.
+    chosen = win.dir.filePath("scene1.vlm");
+    type = 1;
+    w.SaveAs();
+    EXPECT_EQ(ReadSceneFile(chosen, {}).Scene.Curves.size(), 1u);
+}
+
+// The unsaved mark follows the curves and the view; the view is no undo step.
+TEST(GraphWindow, ChangedViewsAreUnsavedWork)
+{
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    w.ApplyCurve(curve("x"));
+    w.SetSaveDialogRunner([&](QString& name, int& fileType) {
+        name = win.dir.filePath("v.vlm");
+        fileType = 1;
+        return true;
+    });
+    w.Save();
+    ASSERT_FALSE(w.isWindowModified());
+    const std::vector<std::pair<const char*, std::function<void()>>> changes {
+        { "angles", [&] { w.ShowTopView(); } },
+        { "zoom", [&] { w.ZoomIn(); } },
+        { "zoom percent", [&] { w.SetZoomPercent(250); } },
+        { "perspective", [&] { w.SetPerspective(!w.Perspective()); } },
+        { "four-view", [&] { w.SetFourView(true); } },
+        { "plane", [&] { w.SetPlaneVisible(1, false); } },
+        { "mouse turn", [&] {
+             w.Image1MouseDown(Qt::LeftButton, 10, 10);
+             w.ImageMouseMove(Qt::LeftButton, 40, 30);
+             w.Image1MouseUp(Qt::LeftButton, 40, 30);
+         } },
+    };
+    QStringList asked;
+    const TScopedPrompts prompts({ {}, [&](QWidget*, const QString& text) {
+                                      asked << text;
+                                      return TSaveAnswer::Save;
+                                  } });
+    const int steps = w.UndoStack()->count();
+    for (const auto& [name, change] : changes) {
+        SCOPED_TRACE(name);
+        change();
+        EXPECT_TRUE(w.isWindowModified());
+        EXPECT_FALSE(w.CurvesChanged()) << "no undo step";
+        EXPECT_EQ(w.UndoStack()->count(), steps);
+        asked.clear();
+        EXPECT_TRUE(w.CanClose());
+        EXPECT_EQ(asked, QStringList { QString::fromUtf8(
+                             "\"v.vlm\" penceresinin görünüşü değişti. Kaydedilsin mi?") });
+        EXPECT_FALSE(w.isWindowModified()) << "Kaydet wrote the scene";
+        EXPECT_EQ(SceneJson(ReadSceneFile(win.dir.filePath("v.vlm"), {}).Scene),
+            SceneJson(w.Scene()));
+    }
+    // A resize is not a change of the view; an edit undone is no change.
+    w.resize(300, 260);
+    EXPECT_FALSE(w.isWindowModified());
+    w.NewCurve();
+    w.ApplyCurve(curve("x*2"));
+    EXPECT_TRUE(w.isWindowModified());
+    w.Undo();
+    EXPECT_FALSE(w.isWindowModified());
 }
 
 TEST(GraphWindow, CopyAndPrint)
@@ -617,32 +759,27 @@ TEST(GraphWindow, SaveAsPictureTypes)
         return true;
     });
     const auto format = [](const QString& name) { return QImageReader(name).format(); };
+    const TScopedPrompts replace({ [](QWidget*, const QString&) { return true; }, {} });
     chosen = win.dir.filePath("a");
     type = 2;
     w.SaveAs();
-    EXPECT_EQ(w.FileName(), win.dir.filePath("a.png"));
-    EXPECT_EQ(format(w.FileName()), "png");
-    EXPECT_EQ(QImage(w.FileName()).convertToFormat(QImage::Format_RGB32), w.Picture());
-    chosen = win.dir.filePath("a.png");
+    const QString png = win.dir.filePath("a.png");
+    EXPECT_EQ(format(png), "png");
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), w.Picture());
+    EXPECT_TRUE(w.FileName().isEmpty()) << "an export, not the window's file";
+    chosen = png;
     type = 3;
     w.SaveAs();
-    EXPECT_EQ(w.FileName(), win.dir.filePath("a.png")) << "a typed extension wins";
-    EXPECT_EQ(format(w.FileName()), "png");
+    EXPECT_EQ(format(png), "png") << "a typed extension wins";
     chosen = win.dir.filePath("b.jpeg");
     type = 0;
     w.SaveAs();
-    EXPECT_EQ(format(w.FileName()), "jpeg");
-    // Save writes the same type again without asking.
-    QFile::remove(w.FileName());
-    QFile(w.FileName()).open(QIODevice::WriteOnly);
-    w.Save();
-    EXPECT_EQ(format(win.dir.filePath("b.jpeg")), "jpeg");
+    EXPECT_EQ(format(chosen), "jpeg");
 
     chosen = win.dir.filePath("c");
     type = 4;
     w.SaveAs();
-    EXPECT_EQ(w.FileName(), win.dir.filePath("c.svg"));
-    QFile svg(w.FileName());
+    QFile svg(win.dir.filePath("c.svg"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     EXPECT_TRUE(svg.readAll().contains("<svg"));
     chosen = win.dir.filePath("d");

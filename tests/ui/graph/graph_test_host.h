@@ -59,4 +59,6 @@ public:
     void ShowExplorer() override { ExplorerShown = true; }
     void SetCurveButtons(const TCurveButtons& buttons) override { Buttons = buttons; }
     void ReleaseWindowNumber(int number) override { Released = number; }
+    QStringList ScenesUsed;
+    void SceneFileUsed(const QString& fileName) override { ScenesUsed << fileName; }
 };

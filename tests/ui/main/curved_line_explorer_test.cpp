@@ -680,9 +680,10 @@ TEST(CurveExplorer, ThicknessFieldStaysWithinItsRange)
         QApplication::sendEvent(p.CizgiKEdit, &out);
         EXPECT_EQ(p.CizgiKEdit->value(), row.Value);
     }
-    // Typed key by key: "99" stands until the field is left, then reads 20.
-    for (const Row& row :
-        { Row { "99", 20 }, Row { "12", 12 }, Row { "-3", 1 }, Row { "123", 12 } }) {
+    // Typed key by key: "99" stands until the field is left, then reads 20; a
+    // value of any length is taken whole.
+    for (const Row& row : { Row { "99", 20 }, Row { "12", 12 }, Row { "-3", 1 },
+             Row { "123", 20 }, Row { "00007", 7 }, Row { "-100", 1 } }) {
         SCOPED_TRACE(row.Typed);
         p.CizgiKEdit->setValue(5);
         text->selectAll();

@@ -33,7 +33,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -103,7 +105,7 @@ TEST(MainForm, NumbersGraphWindowsAndReusesFreedNumbers)
     main.m().YeniPencereClick();
     QStringList captions;
     for (TGrafikMChildFrm* g : main.m().GraphWindows())
-        captions << g->windowTitle();
+        captions << g->Caption();
     EXPECT_EQ(captions.join(","), "Ekran1,Ekran2,Ekran3");
     EXPECT_EQ(main.m().GraphWindows()[0]->size(), QSize(288, 245)) << "the design client area";
     TGrafikMChildFrm* second = main.m().GraphWindows()[1];
@@ -112,9 +114,9 @@ TEST(MainForm, NumbersGraphWindowsAndReusesFreedNumbers)
     QApplication::processEvents();
     EXPECT_FALSE(main.m().WindowSlotUsed(2));
     main.m().YeniPencereClick();
-    EXPECT_EQ(main.m().ActiveGraphWindow()->windowTitle(), "Ekran2");
+    EXPECT_EQ(main.m().ActiveGraphWindow()->Caption(), "Ekran2");
     main.m().YeniPencereClick();
-    EXPECT_EQ(main.m().ActiveGraphWindow()->windowTitle(), "Ekran4");
+    EXPECT_EQ(main.m().ActiveGraphWindow()->Caption(), "Ekran4");
 }
 
 TEST(MainForm, RefusesAWindowBeyondTheHundredth)
@@ -718,4 +720,62 @@ TEST(MainForm, AFailedPrintLeavesTheNextSetUpAndPrintWorking)
     QFile pdf(file);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
+}
+
+// Beside a maximised window a new one opens maximised and drawn; the first is
+// there again when it is restored.
+TEST(MainForm, ANewWindowBesideAMaximisedOneOpensMaximised)
+{
+    Main main;
+    TMainForm& m = main.m();
+    m.resize(900, 700);
+    m.YeniPencereClick();
+    TGrafikMChildFrm* first = m.ActiveGraphWindow();
+    first->parentWidget()->showMaximized();
+    QApplication::processEvents();
+    m.YeniPencereClick();
+    QApplication::processEvents();
+    TGrafikMChildFrm* second = m.ActiveGraphWindow();
+    ASSERT_NE(second, first);
+    EXPECT_TRUE(second->parentWidget()->isMaximized());
+    EXPECT_GT(second->width(), TGrafikMChildFrm::DesignWidth);
+    EXPECT_EQ(second->DrawFunction().Width(), second->width()) << "drawn at its size";
+    EXPECT_EQ(second->DrawFunction().X0(), second->width() / 2);
+    // The main title names the window once, without the unsaved mark.
+    EXPECT_EQ(m.windowHandle()->title(), "Velmo - [Ekran2]");
+    second->parentWidget()->showNormal();
+    QApplication::processEvents();
+    EXPECT_NEAR(second->width(), TGrafikMChildFrm::DesignWidth, 8) << "its design size to restore to";
+    EXPECT_NEAR(second->height(), TGrafikMChildFrm::DesignHeight, 8);
+    EXPECT_TRUE(first->isVisible());
+}
+
+// "Basamakla" keeps every window usable: at least its design size where the area
+// allows, each a step from the one before, the origin where the resize rule puts it.
+TEST(MainForm, CascadedWindowsKeepAUsableSize)
+{
+    Main main;
+    TMainForm& m = main.m();
+    m.resize(900, 700);
+    for (int i = 0; i < 3; ++i)
+        m.YeniPencereClick();
+    QApplication::processEvents();
+    m.BasamaklaClick();
+    QApplication::processEvents();
+    QList<QPoint> corners;
+    for (TGrafikMChildFrm* g : m.GraphWindows()) {
+        SCOPED_TRACE(g->Caption().toStdString());
+        EXPECT_GE(g->width(), TGrafikMChildFrm::DesignWidth);
+        EXPECT_GE(g->height(), TGrafikMChildFrm::DesignHeight);
+        EXPECT_EQ(g->DrawFunction().Width(), g->width());
+        EXPECT_EQ(g->DrawFunction().Height(), g->height());
+        EXPECT_NEAR(g->DrawFunction().X0(), g->width() / 2, 1);
+        EXPECT_NEAR(g->DrawFunction().Y0(), g->height() / 2, 1);
+        EXPECT_FALSE(g->Picture().isNull());
+        corners << g->parentWidget()->pos();
+    }
+    std::sort(corners.begin(), corners.end(),
+        [](const QPoint& a, const QPoint& b) { return a.x() < b.x(); });
+    EXPECT_LT(corners[0].x(), corners[1].x());
+    EXPECT_LT(corners[1].y(), corners[2].y());
 }

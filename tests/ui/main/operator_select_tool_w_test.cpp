@@ -74,13 +74,18 @@ const TExpectedButton ExpectedButtons[] = {
     { 64, "FonksiyonlarPanel", "sgn", "İşaret", "sgn(" },
     { 65, "FonksiyonlarPanel", "sin", "Sinüs", "sin(" },
     { 66, "FonksiyonlarPanel", "tan", "Tanjant", "tan(" },
+    { 67, "FonksiyonlarPanel", "sqrt", "Karekök", "sqrt(" },
+    { 68, "FonksiyonlarPanel", "exp", "Üstel Fonksiyon", "exp(" },
+    { 69, "FonksiyonlarPanel", "asin", "Ters Sinüs", "asin(" },
+    { 70, "FonksiyonlarPanel", "acos", "Ters Kosinüs", "acos(" },
+    { 73, "FonksiyonlarPanel", "atan", "Ters Tanjant", "atan(" },
     { 71, "SabitlerPanel", "Pi", "Pi Sayısı", "Pi" },
     { 72, "SabitlerPanel", "e", "Exponent", "e" },
 };
 
 const char* const PanelNames[] = { "AritmatikOpPanel", "MantiksalOpPanel", "ParantezlerPanel",
     "FonksiyonlarPanel", "SabitlerPanel" };
-const int PanelHeights[] = { 87, 85, 55, 108, 31 };
+const int PanelHeights[] = { 87, 85, 55, 134, 31 };
 const int PanelGaps[] = { 3, 5, 3, 3, 3 };
 const int ClosedTops[] = { 20, 36, 52, 71, 88 };
 
@@ -140,7 +145,7 @@ TEST(Palette, WindowTreeAndCategories)
     EXPECT_FALSE(tree->focusPolicy() & Qt::TabFocus);
     const char* const captions[] = { "Aritmatik Operatörler", "Mantıksal Operatörler",
         "Parantezler", "Fonksiyonlar", "Sabitler" };
-    const int blankRows[] = { 5, 5, 3, 6, 2 };
+    const int blankRows[] = { 5, 5, 3, 7, 2 };
     ASSERT_EQ(tree->topLevelItemCount(), 5);
     for (int k = 0; k < 5; ++k) {
         SCOPED_TRACE(k);
@@ -182,7 +187,7 @@ TEST(Palette, ButtonsCaptionsTagsHintsAndTexts)
         }
     }
     // The empty entries of the table, and tags beyond it.
-    for (int tag = -1; tag <= 73; ++tag) {
+    for (int tag = -1; tag <= 74; ++tag) {
         if (used.count(tag) != 0)
             continue;
         SCOPED_TRACE(tag);
@@ -242,7 +247,7 @@ TEST(Palette, EveryTextCompilesInAFormula)
             formula = text + "x" + OperatorText(tag + 1) + "*2";
         } else if (tag == 36 || tag == 38 || tag == 40) {
             formula = OperatorText(tag - 1) + "x" + text + "*2";
-        } else if (tag >= 52 && tag <= 66) {
+        } else if ((tag >= 52 && tag <= 70) || tag == 73) {
             formula = text + "x)";
             expected = "x " + std::string(b.Caption) + " ";
         } else {
@@ -336,20 +341,20 @@ TEST(Palette, CollapseAndExpandArithmetic)
             result.push_back(palette.Panel(k)->y());
         return result;
     };
-    EXPECT_EQ(tops(), (std::vector<int> { 20, 126, 232, 309, 437 }));
-    EXPECT_EQ(palette.ToolHeight(), 513);
-    EXPECT_EQ(palette.widget()->height(), 513);
+    EXPECT_EQ(tops(), (std::vector<int> { 20, 126, 232, 309, 463 }));
+    EXPECT_EQ(palette.ToolHeight(), 539);
+    EXPECT_EQ(palette.widget()->height(), 539);
     for (int k = 0; k < 5; ++k)
         EXPECT_TRUE(palette.Panel(k)->isVisibleTo(palette.widget())) << k;
 
     tree->topLevelItem(1)->setExpanded(false);
-    EXPECT_EQ(tops(), (std::vector<int> { 20, 126, 142, 219, 347 }));
-    EXPECT_EQ(palette.ToolHeight(), 423);
-    EXPECT_EQ(palette.widget()->height(), 423);
+    EXPECT_EQ(tops(), (std::vector<int> { 20, 126, 142, 219, 373 }));
+    EXPECT_EQ(palette.ToolHeight(), 449);
+    EXPECT_EQ(palette.widget()->height(), 449);
     EXPECT_FALSE(palette.Panel(1)->isVisibleTo(palette.widget()));
     tree->topLevelItem(1)->setExpanded(true);
-    EXPECT_EQ(tops(), (std::vector<int> { 20, 126, 232, 309, 437 }));
-    EXPECT_EQ(palette.ToolHeight(), 513);
+    EXPECT_EQ(tops(), (std::vector<int> { 20, 126, 232, 309, 463 }));
+    EXPECT_EQ(palette.ToolHeight(), 539);
 
     // A model of the layout: the closed positions plus what each open category
     // above a panel adds.
@@ -381,11 +386,11 @@ TEST(Palette, CollapseAndExpandArithmetic)
         tree->topLevelItem(k)->setExpanded(true);
     tree->topLevelItem(0)->setExpanded(true);
     palette.TreeView1Expanded(nullptr);
-    EXPECT_EQ(tops(), (std::vector<int> { 20, 126, 232, 309, 437 }));
-    EXPECT_EQ(palette.ToolHeight(), 513);
+    EXPECT_EQ(tops(), (std::vector<int> { 20, 126, 232, 309, 463 }));
+    EXPECT_EQ(palette.ToolHeight(), 539);
 
     palette.show();
     QApplication::processEvents();
-    EXPECT_EQ(palette.widget()->height(), 513);
+    EXPECT_EQ(palette.widget()->height(), 539);
     EXPECT_EQ(palette.minimumSize(), palette.maximumSize()) << "not resizable";
 }

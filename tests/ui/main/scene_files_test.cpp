@@ -7,6 +7,7 @@
 #include "ui/platform/prompts.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -79,7 +80,8 @@ TEST(SceneFiles, SavedScenesOpenInNewWindowsAndAreListedInTheFileMenu)
     });
     m.SaveAsClick();
     const QString file = main.dir.filePath("iki.vlm");
-    EXPECT_EQ(first->windowTitle(), file);
+    EXPECT_EQ(first->Caption(), "iki.vlm");
+    EXPECT_EQ(first->FileName(), file);
     EXPECT_EQ(m.RecentFiles(), QStringList { file });
 
     m.SetOpenDialogRunner([&] { return QStringList { file }; });
@@ -87,7 +89,8 @@ TEST(SceneFiles, SavedScenesOpenInNewWindowsAndAreListedInTheFileMenu)
     ASSERT_EQ(m.GraphWindows().size(), 2);
     TGrafikMChildFrm* opened = m.ActiveGraphWindow();
     ASSERT_NE(opened, first);
-    EXPECT_EQ(opened->windowTitle(), file);
+    EXPECT_EQ(opened->Caption(), "iki.vlm");
+    EXPECT_TRUE(opened->parentWidget()->toolTip().contains(QDir::toNativeSeparators(file)));
     EXPECT_EQ(opened->FileName(), file);
     EXPECT_EQ(opened->WindowNo(), 2);
     EXPECT_EQ(opened->size(), first->size());
@@ -138,7 +141,8 @@ TEST(SceneFiles, FilesNamedAtStartOpenEachAndBadOnesAreReported)
     SetDecimalSeparator(saved);
     ASSERT_EQ(m.GraphWindows().size(), 1) << "the declined file opens nothing";
     TGrafikMChildFrm* w = m.GraphWindows()[0];
-    EXPECT_EQ(w->windowTitle(), good);
+    EXPECT_EQ(w->Caption(), "iyi.vlm");
+    EXPECT_EQ(w->FileName(), good);
     EXPECT_EQ(w->CurveIndex(), 1);
     EXPECT_EQ(QString::fromStdString(w->DrawFunction().Objects().Items(0).Fy->GetText()), "2,5*x");
     ASSERT_EQ(main.errors.size(), 1);
@@ -164,7 +168,7 @@ TEST(SceneFiles, ClosingAllAndLeavingAskForEachWindowWithChangedCurves)
     QStringList asked;
     TSaveAnswer answer = TSaveAnswer::Cancel;
     const TScopedPrompts prompts({ {}, [&](QWidget* owner, const QString&) {
-                                      asked << owner->windowTitle();
+                                      asked << qobject_cast<TGrafikMChildFrm*>(owner)->Caption();
                                       return answer;
                                   } });
     for (int i = 0; i < 3; ++i)

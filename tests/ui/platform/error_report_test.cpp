@@ -127,3 +127,24 @@ TEST(ErrorReport, DefaultIsOneMessageBox)
         EXPECT_TRUE(openMessageBoxes().isEmpty());
     }
 }
+
+// A file name or a formula in a message is text, never markup: no picture loaded,
+// no link, no size taken from an <img>.
+TEST(ErrorReport, MessagesArePlainText)
+{
+    const QString message = QString::fromUtf8(
+        "\"<img src=marker.png width=9000 height=9000><b>x.vlm\" açılamadı: "
+        "<a href=\"http://example.org\">dosya</a> okunamadı.");
+    Qt::TextFormat format = Qt::AutoText;
+    QSize hint;
+    QTimer::singleShot(0, [&] {
+        const QList<QMessageBox*> boxes = openMessageBoxes();
+        ASSERT_EQ(boxes.size(), 1);
+        format = boxes.front()->textFormat();
+        hint = boxes.front()->sizeHint();
+        boxes.front()->button(QMessageBox::Ok)->click();
+    });
+    ReportError(message);
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_LT(hint.height(), 1000) << "the OK button stays on the screen";
+}
