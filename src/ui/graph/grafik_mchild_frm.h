@@ -5,6 +5,7 @@
 #include "ui/graph/curve_editing.h"
 #include "ui/graph/editor_values.h"
 #include "ui/graph/graph_host.h"
+#include "ui/graph/graph_readout.h"
 #include "ui/graph/mouse_turning.h"
 #include "ui/platform/picture_file.h"
 
@@ -83,6 +84,12 @@ public:
     void ZoomOut();
     void FitToWidth(int newWidth);
     void FitToHeight(int newHeight);
+    // The wheel's zoom: in or out by the steps of ZoomIn and ZoomOut, the scene point
+    // under pixel (x, y) of a view staying there.
+    void ZoomAt(bool in, int x, int y);
+    // "Eğrilere Uydur": the zoom and origin at which the visible curves fill the view
+    // but for a margin; nothing without visible points.
+    void FitToCurves();
     void SetPlaneVisible(int plane, bool visible);
     void SetAllCurvesStyle(int style);
     void SetMouseMode(int mode);
@@ -143,6 +150,21 @@ public:
     void Undo();
     void Redo();
 
+    // Tracing ("İz Sür"): a marker on the current curve that follows the mouse and
+    // the keys, and its place in words in the status line. Off at first.
+    bool Tracing() const { return FReadout->Tracing(); }
+    void SetTracing(bool on);
+    QString TraceText() const { return FReadout->TraceText(); }
+    const TCurveTracer& Tracer() const { return FReadout->Tracer(); }
+    const TGraphReadout& Readout() const { return *FReadout; }
+    // The marker on a sample of curve, or between its samples at value of its free
+    // variable where the curve has point (found on the formulas), named by label
+    // ("Maksimum"); the curve becomes the current one. False, nothing changed, when
+    // tracing is off or the curve has no such point.
+    bool PlaceMarker(int curve, long long sample, const QString& label = {});
+    bool PlaceMarkerBetween(
+        int curve, long double value, const TSpacePoint& point, const QString& label = {});
+
     // The current curve.
     bool IsCurveChanged(const TEditorValues& values) const;
     void MarkCurveChanged();
@@ -154,6 +176,8 @@ public:
     void LastCurve();
     void RemoveCurve();
     void RemoveAllCurves();
+    // Makes curve index the current one, as the explorer's buttons do.
+    void SelectCurve(int index);
     void RefreshCurveStatus();
 
     // Controls, by their design names.
@@ -178,6 +202,9 @@ public:
     void Timer1Timer();
 
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -210,6 +237,10 @@ private:
     // when it is released.
     bool FRightPressed = false;
     bool FMovedSincePress = false;
+    // A left button press on a view whose release makes a click.
+    bool FLeftPressed = false;
+    int FWheelDelta = 0;
+    std::unique_ptr<TGraphReadout> FReadout;
     TSaveDialogRunner FSaveDialogRunner;
     QUndoStack* FUndoStack = nullptr;
     std::shared_ptr<TGraphDialogRunner> FDialogRunner;

@@ -64,6 +64,8 @@ TMainForm::TMainForm(const QString& programDirectory, QWidget* parent)
         Guarded([this, sub] {
             UpdateMenuItems();
             UpdateUndoItems();
+            // A window that is not a graph window traces nothing.
+            SetTraceStatus(QString());
             if (sub != nullptr)
                 if (auto* graph = qobject_cast<TGrafikMChildFrm*>(sub->widget()))
                     graph->FormActivate();
@@ -100,6 +102,10 @@ void TMainForm::CreateStatusLine()
     StatusPanel1 = new QLabel("Yardım için F1'e basın", this);
     statusBar()->addWidget(StatusPanel0);
     statusBar()->addWidget(StatusPanel1, 1);
+    StatusPanel2 = new QLabel(this);
+    StatusPanel2->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    statusBar()->addPermanentWidget(StatusPanel2);
+    StatusPanel2->hide();
 }
 
 void TMainForm::CreateToolWindows()
@@ -224,6 +230,20 @@ bool TMainForm::event(QEvent* event)
 }
 
 void TMainForm::SetCurveStatus(const QString& text) { StatusPanel0->setText(text); }
+
+void TMainForm::SetPointerHint(const QString& text) { StatusPanel1->setText(text); }
+
+void TMainForm::SetTraceStatus(const QString& text)
+{
+    StatusPanel2->setText(text);
+    StatusPanel2->setVisible(!text.isEmpty());
+}
+
+void TMainForm::SetTraceCheck(bool on)
+{
+    IzSur->setChecked(on);
+    IzSurButton->setChecked(on);
+}
 
 void TMainForm::DurumCubuguClick()
 {

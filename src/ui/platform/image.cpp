@@ -43,12 +43,47 @@ void TImage::PictureChanged()
     update();
 }
 
+void TImage::SetMarker(const QPoint& at, const QColor& color)
+{
+    if (FMarker && FMarkerAt == at && FMarkerColor == color)
+        return;
+    FMarker = true;
+    FMarkerAt = at;
+    FMarkerColor = color;
+    update();
+}
+
+void TImage::ClearMarker()
+{
+    if (!FMarker)
+        return;
+    FMarker = false;
+    update();
+}
+
 void TImage::paintEvent(QPaintEvent*)
 {
     if (FPicture.isNull())
         return;
     QPainter painter(this);
     painter.drawPixmap(0, 0, FPicture);
+    if (!FMarker)
+        return;
+    // Four arms with a gap in the middle that leaves the point itself in sight.
+    constexpr int Arm = 6;
+    constexpr int Gap = 3;
+    const int x = FMarkerAt.x();
+    const int y = FMarkerAt.y();
+    painter.fillRect(x - Gap - Arm + 1, y, Arm, 1, FMarkerColor);
+    painter.fillRect(x + Gap, y, Arm, 1, FMarkerColor);
+    painter.fillRect(x, y - Gap - Arm + 1, 1, Arm, FMarkerColor);
+    painter.fillRect(x, y + Gap, 1, Arm, FMarkerColor);
+}
+
+void TImage::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    emit MouseLeave();
 }
 
 void TImage::mousePressEvent(QMouseEvent* event)

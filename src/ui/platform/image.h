@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
@@ -7,7 +8,8 @@
 // An image control: shows its own copy of a picture at its natural size from the
 // top-left corner and reports the mouse over it. Moves are reported with or
 // without a button held. A double click reports DblClick in place of a second
-// MouseDown: press, release, double click, release.
+// MouseDown: press, release, double click, release. A marker (a small cross) may
+// stand over the picture without being part of it.
 class TImage : public QWidget {
     Q_OBJECT
 
@@ -22,6 +24,12 @@ public:
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool value);
 
+    // The cross centred on pixel at, in color; none at first.
+    void SetMarker(const QPoint& at, const QColor& color);
+    void ClearMarker();
+    bool HasMarker() const { return FMarker; }
+    QPoint MarkerAt() const { return FMarkerAt; }
+
     QSize sizeHint() const override;
 
 signals:
@@ -29,6 +37,7 @@ signals:
     void MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
     void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     void DblClick();
+    void MouseLeave();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,10 +45,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void PictureChanged();
 
     QPixmap FPicture;
     bool FAutoSize = false;
+    bool FMarker = false;
+    QPoint FMarkerAt;
+    QColor FMarkerColor;
 };
