@@ -29,7 +29,6 @@
 #include <QSaveFile>
 #include <QTimer>
 #include <QUndoStack>
-#include <QWheelEvent>
 
 #include <climits>
 #include <cmath>
@@ -124,6 +123,8 @@ void TGrafikMChildFrm::CreateControls()
                 Guarded([&] { FReadout->PointerMoved(view, FFourView, b != Qt::NoButton, x, y); });
             });
         connect(image, &TImage::MouseLeave, this, [this] { FReadout->PointerLeft(); });
+        connect(image, &TImage::Wheel, this,
+            [this](int delta, int x, int y) { Guarded([&] { ImageWheel(delta, x, y); }); });
     }
     for (TImage* image : { Image1, Image5 }) {
         connect(image, &TImage::MouseDown, this,
@@ -865,25 +866,14 @@ void TGrafikMChildFrm::keyPressEvent(QKeyEvent* event)
         setFocusPolicy(Qt::NoFocus);
 }
 
-void TGrafikMChildFrm::wheelEvent(QWheelEvent* event)
+void TGrafikMChildFrm::ImageWheel(int delta, int x, int y)
 {
-    const QPoint at = event->position().toPoint();
-    TImage* view = nullptr;
-    for (TImage* image : { Image1, Image2, Image3, Image4, Image5 })
-        if (image->isVisible() && image->geometry().contains(at))
-            view = image;
-    event->accept();
-    if (view == nullptr)
-        return;
     // A notch is 120; finer wheels add up to whole notches.
-    FWheelDelta += event->angleDelta().y();
-    const QPoint pixel = at - view->pos();
-    Guarded([&] {
-        for (; FWheelDelta >= 120; FWheelDelta -= 120)
-            ZoomAt(true, pixel.x(), pixel.y());
-        for (; FWheelDelta <= -120; FWheelDelta += 120)
-            ZoomAt(false, pixel.x(), pixel.y());
-    });
+    FWheelDelta += delta;
+    for (; FWheelDelta >= 120; FWheelDelta -= 120)
+        ZoomAt(true, x, y);
+    for (; FWheelDelta <= -120; FWheelDelta += 120)
+        ZoomAt(false, x, y);
 }
 
 void TGrafikMChildFrm::ZoomAt(bool in, int x, int y)

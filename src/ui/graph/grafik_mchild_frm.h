@@ -204,7 +204,6 @@ public:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -212,6 +211,8 @@ protected:
 private:
     void CreateControls();
     void FormResize(int clientWidth, int clientHeight);
+    // The wheel over pixel (x, y) of a view.
+    void ImageWheel(int delta, int x, int y);
     void ApplyMove(const TMouseTurning::TMove& move);
     void SyncTimer();
     void ShowPopupMenu(const QPoint& globalPos);

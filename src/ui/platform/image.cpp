@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 TImage::TImage(QWidget* parent)
     : QWidget(parent)
@@ -78,6 +79,12 @@ void TImage::paintEvent(QPaintEvent*)
     painter.fillRect(x + Gap, y, Arm, 1, FMarkerColor);
     painter.fillRect(x, y - Gap - Arm + 1, 1, Arm, FMarkerColor);
     painter.fillRect(x, y + Gap, 1, Arm, FMarkerColor);
+}
+
+void TImage::wheelEvent(QWheelEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    emit Wheel(event->angleDelta().y(), p.x(), p.y());
 }
 
 void TImage::leaveEvent(QEvent* event)

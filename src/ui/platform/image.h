@@ -8,7 +8,7 @@
 // An image control: shows its own copy of a picture at its natural size from the
 // top-left corner and reports the mouse over it. Moves are reported with or
 // without a button held. A double click reports DblClick in place of a second
-// MouseDown: press, release, double click, release. A marker (a small cross) may
+// MouseDown: press, release, double click, release. The wheel is reported too. A marker (a small cross) may
 // stand over the picture without being part of it.
 class TImage : public QWidget {
     Q_OBJECT
@@ -38,6 +38,8 @@ signals:
     void MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     void DblClick();
     void MouseLeave();
+    // The wheel turned by delta (120 a notch, up positive) over (x, y).
+    void Wheel(int delta, int x, int y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,6 +48,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void PictureChanged();

@@ -20,6 +20,9 @@ public:
     bool AnimationOn = false;
     bool FourViewOn = false;
     int MouseMode = -1;
+    QString Hint;
+    QString TraceStatus;
+    bool TraceCheck = false;
 
     void SetPlaneChecks(bool xy, bool xz, bool yz) override
     {
@@ -59,4 +62,7 @@ public:
     void ShowExplorer() override { ExplorerShown = true; }
     void SetCurveButtons(const TCurveButtons& buttons) override { Buttons = buttons; }
     void ReleaseWindowNumber(int number) override { Released = number; }
+    void SetPointerHint(const QString& text) override { Hint = text; }
+    void SetTraceStatus(const QString& text) override { TraceStatus = text; }
+    void SetTraceCheck(bool on) override { TraceCheck = on; }
 };
