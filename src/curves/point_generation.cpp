@@ -161,8 +161,8 @@ void TSampler::Run(int curveType, long double step, TBlock block, TRoom& points)
                     p.W = 1;
                     ++points.Next;
                 } else
-                    points.leaveOut(n * static_cast<long long>(InnerRow.size())
-                        + (&vb - InnerRow.data()));
+                    points.leaveOut(
+                        n * static_cast<long long>(InnerRow.size()) + (&vb - InnerRow.data()));
             }
         }
         break;

@@ -125,8 +125,8 @@ void TGoruntuMatrisi::SetLeftOut(const std::vector<TLeftOutRun>& runs)
 
 int TGoruntuMatrisi::SampleOf(int index) const
 {
-    const auto after = std::upper_bound(FGaps.begin(), FGaps.end(), index,
-        [](int i, const TGap& gap) { return i < gap.Point; });
+    const auto after = std::upper_bound(
+        FGaps.begin(), FGaps.end(), index, [](int i, const TGap& gap) { return i < gap.Point; });
     return after == FGaps.begin() ? index : index + std::prev(after)->Skipped;
 }
 

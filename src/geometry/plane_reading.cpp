@@ -68,8 +68,7 @@ bool ReadPlane(const TTransformMatrix& m, int x0, int y0, int px, int py, TPlane
     reading.Vertical = AxisNames[up];
     reading.HorizontalValue = ((px - x0) * w - e[3][0]) / e[across][0];
     reading.VerticalValue = ((y0 - py) * w - e[3][1]) / e[up][1];
-    reading.Decimals = decimalsFor(
-        std::min(w / std::fabs(e[across][0]), w / std::fabs(e[up][1])));
+    reading.Decimals = decimalsFor(std::min(w / std::fabs(e[across][0]), w / std::fabs(e[up][1])));
     return true;
 }
 

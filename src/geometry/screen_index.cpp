@@ -36,27 +36,32 @@ void TScreenIndex::Build(
     FColumns = (FWidth + CellSize - 1) / CellSize;
     FRows = (FHeight + CellSize - 1) / CellSize;
     const std::size_t cells = static_cast<std::size_t>(FColumns) * static_cast<std::size_t>(FRows);
-    // A counting sort by cell: the counts, their running sums, then the indexes in order.
-    std::vector<int> cellOfPoint(static_cast<std::size_t>(std::max(0, count)));
+    // A dense curve puts hundreds of consecutive points on one pixel, where the first
+    // of them is the one the pointer finds: only it is kept. Then a counting sort by
+    // cell of what is left: the counts, their running sums, the indexes in order.
+    std::vector<std::pair<int, int>> kept; // cell, index
     FStart.assign(cells + 1, 0);
-    int drawable = 0;
+    std::int64_t lastX = 0, lastY = 0;
+    bool any = false;
     for (int i = 0; i < count; ++i) {
-        if (!Drawable(points[i])) {
-            cellOfPoint[static_cast<std::size_t>(i)] = -1;
+        if (!Drawable(points[i]))
             continue;
-        }
-        const int cell = cellOf(FX0 + points[i].X, FY0 - points[i].Y);
-        cellOfPoint[static_cast<std::size_t>(i)] = cell;
+        const std::int64_t px = FX0 + points[i].X, py = FY0 - points[i].Y;
+        if (any && px == lastX && py == lastY)
+            continue;
+        any = true;
+        lastX = px;
+        lastY = py;
+        const int cell = cellOf(px, py);
+        kept.emplace_back(cell, i);
         ++FStart[static_cast<std::size_t>(cell) + 1];
-        ++drawable;
     }
     for (std::size_t c = 0; c < cells; ++c)
         FStart[c + 1] += FStart[c];
-    FOrder.resize(static_cast<std::size_t>(drawable));
+    FOrder.resize(kept.size());
     std::vector<int> next(FStart.begin(), FStart.end() - 1);
-    for (int i = 0; i < count; ++i)
-        if (const int cell = cellOfPoint[static_cast<std::size_t>(i)]; cell >= 0)
-            FOrder[static_cast<std::size_t>(next[static_cast<std::size_t>(cell)]++)] = i;
+    for (const auto& [cell, i] : kept)
+        FOrder[static_cast<std::size_t>(next[static_cast<std::size_t>(cell)]++)] = i;
     if (FOrder.empty())
         Clear();
 }

@@ -8,8 +8,9 @@
 // The projected points of one curve in one view, sorted into square cells of the
 // view, so that the point nearest to a pixel is found by looking at the few cells
 // around it rather than at every point: a pointer moving over ten million points
-// costs microseconds. A point outside the view is kept in the border cell nearest
-// to it, so that it is still found when nothing nearer is drawn.
+// costs microseconds. Of consecutive points on one pixel only the first is kept. A
+// point outside the view is kept in the border cell nearest to it, so that it is
+// still found when nothing nearer is drawn.
 class TScreenIndex {
 public:
     // Pixels along a cell's side.

@@ -45,7 +45,8 @@ TFourViews RenderFourViews(TDrawFunction& renderer)
         renderer.Render(true);
         return labelled(renderer.Image(), label);
     };
-    const QString labels[3] = { QStringLiteral("Ön"), QStringLiteral("Yan"), QStringLiteral("Üst") };
+    const QString labels[3]
+        = { QStringLiteral("Ön"), QStringLiteral("Yan"), QStringLiteral("Üst") };
     for (int i = 0; i < 3; ++i)
         result.Views[i] = fixedView(FixedViewAngles[i][0], FixedViewAngles[i][1], labels[i]);
     renderer.SetLabelBox(QRect());
@@ -88,9 +89,9 @@ void PaintFourViews(TDrawFunction& renderer, QPainter& painter, int width, int h
         const char* Label;
     };
     const auto& a = FixedViewAngles;
-    const View views[] = { { a[0][0], a[0][1], { 0, 0 }, "Ön" },
-        { a[1][0], a[1][1], { 0, h + 1 }, "Yan" }, { a[2][0], a[2][1], { w + 1, 0 }, "Üst" },
-        { ax, ay, { w + 1, h + 1 }, nullptr } };
+    const View views[]
+        = { { a[0][0], a[0][1], { 0, 0 }, "Ön" }, { a[1][0], a[1][1], { 0, h + 1 }, "Yan" },
+              { a[2][0], a[2][1], { w + 1, 0 }, "Üst" }, { ax, ay, { w + 1, h + 1 }, nullptr } };
     const bool legend = renderer.Legend();
     painter.save();
     painter.fillRect(QRect(0, 0, width, height), Qt::white);

@@ -94,7 +94,8 @@ TEST(CurveTracer, TextOfEveryTypeAndRowsOfTwoVariables)
         { Curve(ctXZPlane, "", "", "x/4", 0.5L), 3, "x = -8,5  z = -2,125" },
         { Curve(ctYZPlane, "", "", "y*2", 0.5L), 3, "y = -8,5  z = -17" },
         { Curve(ctXYZSpace, "", "1", "x", 0.5L), 3, "x = -8,5  y = 1  z = -8,5" },
-        { Curve(ctPolar, "", "", "2", 0.5L), 2, "a = 1  x = 1,08060461173628  y = 1,68294196961579" },
+        { Curve(ctPolar, "", "", "2", 0.5L), 2,
+            "a = 1  x = 1,08060461173628  y = 1,68294196961579" },
         { Curve(ctCylindrical, "sin(t)", "cos(t)", "t/2", 0.5L), 23,
             "t = 1,5  x = 0,997494986604054  y = 0,0707372016677029  z = 0,75" },
         { Curve(ctSpherical, "a", "b", "1", 0.5L), 32, "a = 1  b = 3  x = 1  y = 3  z = 1" },
@@ -195,8 +196,7 @@ TEST(ViewFit, VisibleCurvesFillTheViewBesideAMargin)
             maxY = std::max(maxY, camera.Y0() - s.Y);
         }
         // The tighter direction takes 90 % of the view, the other no more; both centred.
-        const double fill
-            = std::max((maxX - minX) / (0.9 * 399), (maxY - minY) / (0.9 * 299));
+        const double fill = std::max((maxX - minX) / (0.9 * 399), (maxY - minY) / (0.9 * 299));
         EXPECT_NEAR(fill, 1, 0.01);
         EXPECT_NEAR(minY, 299 - maxY, 2);
         EXPECT_NEAR(minX, 399 - maxX, 2);

@@ -20,9 +20,13 @@ TEST(ScreenIndex, NearestIsTheLinearScansLowestNearest)
     points.push_back({ 5000, -7000 });
     points.push_back(points[10]);
     points.push_back(BehindEye);
+    // A run on one pixel, as a dense curve makes: the first of it is found.
+    for (int i = 0; i < 5; ++i)
+        points.push_back({ 7, 7 });
     const int x0 = 120, y0 = 90, width = 300, height = 200;
     TScreenIndex index;
     index.Build(points.data(), int(points.size()), x0, y0, width, height);
+    EXPECT_EQ(index.Nearest(x0 + 7, y0 - 7), 3003);
     std::uniform_int_distribution<int> px(0, width - 1), py(0, height - 1);
     for (int query = 0; query < 500; ++query) {
         const int x = px(random), y = py(random);

@@ -2,6 +2,7 @@
 
 #include "base/exception.h"
 #include "base/message.h"
+#include "curves/view_fit.h"
 #include "render/four_view.h"
 #include "ui/graph/curve_undo.h"
 #include "ui/platform/error_report.h"
@@ -11,7 +12,6 @@
 #include "ui/platform/picture_file.h"
 #include "ui/platform/prompts.h"
 #include "ui/platform/scene_file.h"
-#include "curves/view_fit.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -54,9 +54,10 @@ bool defaultSaveDialog(QWidget* parent, QString& fileName, int& fileType)
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(PictureFileFilter(saveType(fileType)));
     dialog.setDefaultSuffix(PictureFileSuffix(saveType(fileType)));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& f) {
-        dialog.setDefaultSuffix(PictureFileSuffix(saveType(int(filters.indexOf(f)))));
-    });
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& f) {
+            dialog.setDefaultSuffix(PictureFileSuffix(saveType(int(filters.indexOf(f)))));
+        });
     dialog.selectFile(fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
@@ -465,7 +466,8 @@ void TGrafikMChildFrm::ShowZoomDialog()
 void TGrafikMChildFrm::ShowNumericValues()
 {
     const TObjectList& curves = FDrawFunction.Objects();
-    FDialogRunner->ShowValues(curves, curves.Count() == 0 ? 0 : CurveIndex() + 1, this, windowTitle());
+    FDialogRunner->ShowValues(
+        curves, curves.Count() == 0 ? 0 : CurveIndex() + 1, this, windowTitle());
 }
 
 void TGrafikMChildFrm::ShowProperties()
@@ -857,7 +859,8 @@ bool TGrafikMChildFrm::event(QEvent* event)
 void TGrafikMChildFrm::keyPressEvent(QKeyEvent* event)
 {
     bool taken = false;
-    Guarded([&] { taken = FReadout->KeyPressed(event->key(), int(event->modifiers()), FFourView); });
+    Guarded(
+        [&] { taken = FReadout->KeyPressed(event->key(), int(event->modifiers()), FFourView); });
     if (!taken) {
         QWidget::keyPressEvent(event);
         return;
@@ -883,7 +886,8 @@ void TGrafikMChildFrm::ZoomAt(bool in, int x, int y)
     // origin's depth).
     const long double factor = in ? 2 : 0.5L;
     const auto moved = [&](int origin, int at) {
-        const long double to = std::nearbyint(at - (at - static_cast<long double>(origin)) * factor);
+        const long double to
+            = std::nearbyint(at - (at - static_cast<long double>(origin)) * factor);
         return static_cast<int>(std::clamp<long double>(to, -(1 << 30), 1 << 30));
     };
     FDrawFunction.SetX0(moved(FDrawFunction.X0(), x));

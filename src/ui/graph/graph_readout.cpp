@@ -207,6 +207,7 @@ void TGraphReadout::TracerMoved(bool fourView)
 void TGraphReadout::showTrace(bool fourView)
 {
     const QColor color = markerColor(FRenderer.BrushColor());
+    const QColor halo = ColorToQColor(FRenderer.BrushColor());
     const QString text = TraceText();
     for (int view = 0; view < ViewCount; ++view) {
         TImage* image = FImages[static_cast<std::size_t>(view)];
@@ -214,7 +215,7 @@ void TGraphReadout::showTrace(bool fourView)
         const TTraceView geometry = ViewOf(view, fourView);
         if (visibleIn(view, fourView)
             && FTracer.PixelIn(geometry.Matrix, geometry.X0, geometry.Y0, x, y))
-            image->SetMarker(QPoint(x, y), color);
+            image->SetMarker(QPoint(x, y), color, halo);
         else
             image->ClearMarker();
         image->setAccessibleDescription(text);

@@ -44,13 +44,14 @@ void TImage::PictureChanged()
     update();
 }
 
-void TImage::SetMarker(const QPoint& at, const QColor& color)
+void TImage::SetMarker(const QPoint& at, const QColor& color, const QColor& halo)
 {
-    if (FMarker && FMarkerAt == at && FMarkerColor == color)
+    if (FMarker && FMarkerAt == at && FMarkerColor == color && FMarkerHalo == halo)
         return;
     FMarker = true;
     FMarkerAt = at;
     FMarkerColor = color;
+    FMarkerHalo = halo;
     update();
 }
 
@@ -70,15 +71,18 @@ void TImage::paintEvent(QPaintEvent*)
     painter.drawPixmap(0, 0, FPicture);
     if (!FMarker)
         return;
-    // Four arms with a gap in the middle that leaves the point itself in sight.
-    constexpr int Arm = 6;
+    // Four arms two pixels wide with a gap in the middle that leaves the point itself
+    // in sight, each on a rim one pixel wide.
+    constexpr int Arm = 7;
     constexpr int Gap = 3;
     const int x = FMarkerAt.x();
     const int y = FMarkerAt.y();
-    painter.fillRect(x - Gap - Arm + 1, y, Arm, 1, FMarkerColor);
-    painter.fillRect(x + Gap, y, Arm, 1, FMarkerColor);
-    painter.fillRect(x, y - Gap - Arm + 1, 1, Arm, FMarkerColor);
-    painter.fillRect(x, y + Gap, 1, Arm, FMarkerColor);
+    const QRect arms[] = { QRect(x - Gap - Arm + 1, y, Arm, 2), QRect(x + Gap, y, Arm, 2),
+        QRect(x, y - Gap - Arm + 1, 2, Arm), QRect(x, y + Gap, 2, Arm) };
+    for (const QRect& arm : arms)
+        painter.fillRect(arm.adjusted(-1, -1, 1, 1), FMarkerHalo);
+    for (const QRect& arm : arms)
+        painter.fillRect(arm, FMarkerColor);
 }
 
 void TImage::wheelEvent(QWheelEvent* event)

@@ -8,8 +8,8 @@
 // An image control: shows its own copy of a picture at its natural size from the
 // top-left corner and reports the mouse over it. Moves are reported with or
 // without a button held. A double click reports DblClick in place of a second
-// MouseDown: press, release, double click, release. The wheel is reported too. A marker (a small cross) may
-// stand over the picture without being part of it.
+// MouseDown: press, release, double click, release. The wheel is reported too. A marker (a small
+// cross) may stand over the picture without being part of it.
 class TImage : public QWidget {
     Q_OBJECT
 
@@ -24,8 +24,9 @@ public:
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool value);
 
-    // The cross centred on pixel at, in color; none at first.
-    void SetMarker(const QPoint& at, const QColor& color);
+    // The cross centred on pixel at, in color with a rim of halo that keeps it apart
+    // from what it stands on; none at first.
+    void SetMarker(const QPoint& at, const QColor& color, const QColor& halo);
     void ClearMarker();
     bool HasMarker() const { return FMarker; }
     QPoint MarkerAt() const { return FMarkerAt; }
@@ -58,4 +59,5 @@ private:
     bool FMarker = false;
     QPoint FMarkerAt;
     QColor FMarkerColor;
+    QColor FMarkerHalo;
 };

@@ -145,8 +145,7 @@ TEST(GraphReadout, MarkerFollowsTheMouseTheKeysAndTheCurves)
 
     // Keys: one sample, ten with Shift, the ends.
     QTest::keyClick(&w, Qt::Key_Right);
-    EXPECT_EQ(win.host.TraceStatus,
-        QString::fromStdString("x = 1,1  y = " + text(std::cos(1.1L))));
+    EXPECT_EQ(win.host.TraceStatus, QString::fromStdString("x = 1,1  y = " + text(std::cos(1.1L))));
     QTest::keyClick(&w, Qt::Key_Left, Qt::ShiftModifier);
     EXPECT_TRUE(win.host.TraceStatus.startsWith("x = 0,1  y = 0,995004165278"));
     QTest::keyClick(&w, Qt::Key_End);
@@ -156,8 +155,7 @@ TEST(GraphReadout, MarkerFollowsTheMouseTheKeysAndTheCurves)
     QTest::keyClick(&w, Qt::Key_PageUp);
     EXPECT_EQ(w.CurveIndex(), 0);
     EXPECT_EQ(win.host.Status, "  (1/2)");
-    EXPECT_EQ(win.host.TraceStatus,
-        QString::fromStdString("x = 9,9  y = " + text(std::sin(9.9L))));
+    EXPECT_EQ(win.host.TraceStatus, QString::fromStdString("x = 9,9  y = " + text(std::sin(9.9L))));
     QTest::keyClick(&w, Qt::Key_PageUp);
     EXPECT_EQ(w.CurveIndex(), 0);
     QTest::keyClick(&w, Qt::Key_Home);
@@ -200,8 +198,8 @@ TEST(GraphReadout, TheMarkerDrawsOverThePictureOnlyWhileTracing)
     EXPECT_EQ(w.Picture(), before.convertToFormat(QImage::Format_RGB32));
     const long double t = w.Tracer().OuterValue();
     EXPECT_EQ(win.host.TraceStatus,
-        QString::fromStdString("t = " + text(t) + "  x = " + text(std::sin(t)) + "  y = "
-            + text(std::cos(t)) + "  z = " + text(t / 2)));
+        QString::fromStdString("t = " + text(t) + "  x = " + text(std::sin(t))
+            + "  y = " + text(std::cos(t)) + "  z = " + text(t / 2)));
     w.SetTracing(false);
     EXPECT_EQ(w.grab().toImage(), before) << "the same pixels as before the tracing";
 
