@@ -295,6 +295,13 @@ std::string TCurveTracer::Text() const
     if (!Placed())
         return {};
     const TSpacePoint& p = FPosition;
+    // A free variable by its name in the type table, in lower case ("t = 1,5").
+    const auto variable = [this](int which, long double value) {
+        std::string name = CurveTypes[static_cast<std::size_t>(FType)].Variables[which].Name;
+        for (char& c : name)
+            c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        return named(name.c_str(), value);
+    };
     const std::string x = named("x", p.X), y = named("y", p.Y), z = named("z", p.Z);
     std::string text;
     switch (FType) {
@@ -311,14 +318,14 @@ std::string TCurveTracer::Text() const
         text = x + "  " + y + "  " + z;
         break;
     case ctPolar:
-        text = named("a", OuterValue()) + "  " + x + "  " + y;
+        text = variable(0, OuterValue()) + "  " + x + "  " + y;
         break;
     case ctSpherical:
-        text = named("a", OuterValue()) + "  " + named("b", InnerValue()) + "  " + x + "  " + y
+        text = variable(0, OuterValue()) + "  " + variable(1, InnerValue()) + "  " + x + "  " + y
             + "  " + z;
         break;
     default:
-        text = named("t", OuterValue()) + "  " + x + "  " + y + "  " + z;
+        text = variable(0, OuterValue()) + "  " + x + "  " + y + "  " + z;
         break;
     }
     return FLabel.empty() ? text : FLabel + ": " + text;

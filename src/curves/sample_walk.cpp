@@ -1,46 +1,21 @@
 #include "curves/sample_walk.h"
 
-#include "curves/curve_record.h"
-#include "geometry/transform_matrix.h"
+#include "curves/curve_types.h"
 
 #include <cmath>
-
-TSampleRange SampleRange(int curveType)
-{
-    switch (curveType) {
-    case ctSpherical:
-        return { 0, Pi };
-    case ctPolar:
-        return { 0, 2 * Pi };
-    default:
-        return { -10, 10 };
-    }
-}
-
-TSampleRange InnerSampleRange() { return { 0, 2 * Pi }; }
-
-const char* OuterVariableName(int curveType)
-{
-    return curveType == ctSpherical || curveType == ctPolar ? "A"
-        : curveType == ctYZPlane                            ? "Y"
-        : curveType == ctCylindrical                        ? "T"
-                                                            : "X";
-}
-
-const char* InnerVariableName(int curveType) { return curveType == ctSpherical ? "B" : nullptr; }
 
 TSampleWalk::TSampleWalk(int curveType, long double step)
     : FCurveType(curveType)
     , FStep(step)
-    , FInnerNamed(curveType == ctSpherical)
+    , FInnerNamed(HasInnerVariable(curveType))
 {
-    const TSampleRange range = SampleRange(curveType);
-    for (long double value = range.Start; value < range.End; value += step, ++FOuterCount)
+    const TFreeVariable& outer = CurveTypes[static_cast<std::size_t>(curveType)].Variables[0];
+    for (long double value = outer.Start; outer.Takes(value); value += step, ++FOuterCount)
         if (FOuterCount % Checkpoint == 0)
             FCheckpoints.push_back(value);
     if (FInnerNamed) {
-        const TSampleRange inner = InnerSampleRange();
-        for (long double value = inner.Start; value < inner.End; value += step)
+        const TFreeVariable& inner = CurveTypes[static_cast<std::size_t>(curveType)].Variables[1];
+        for (long double value = inner.Start; inner.Takes(value); value += step)
             FInner.push_back(value);
     } else
         FInner.push_back(0);

@@ -2,22 +2,6 @@
 
 #include <vector>
 
-// The range a free variable walks: from Start by repeated addition of the step,
-// while the value stays below End.
-struct TSampleRange {
-    long double Start;
-    long double End;
-};
-
-// The range of a curve type's outer free variable (x, y, t or a); the spherical
-// type walks b over InnerSampleRange inside each value of a.
-TSampleRange SampleRange(int curveType);
-TSampleRange InnerSampleRange();
-// The name of the outer free variable in the curve's variable table ("X", "Y", "T"
-// or "A"), and of the inner one ("B" for the spherical type, else null).
-const char* OuterVariableName(int curveType);
-const char* InnerVariableName(int curveType);
-
 // The samples of one curve type at one step, numbered as point generation meets
 // them (the outer variable's value k is sample k, or for the spherical type row k
 // of InnerCount samples), with the very values the free variables take there:
