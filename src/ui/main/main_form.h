@@ -3,6 +3,7 @@
 #include "ui/graph/graph_host.h"
 #include "ui/library/curved_line_s_frm.h"
 #include "ui/main/recent_files.h"
+#include "ui/main/zoom_box.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -15,6 +16,7 @@
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QDockWidget;
 class QLabel;
 class QMdiSubWindow;
 class QMenu;
@@ -25,6 +27,7 @@ class TGrafikMChildFrm;
 class THelpViewer;
 class TMdiClient;
 class TOperatorSelectToolW;
+class TParametersToolW;
 
 // The frame of the program: the document area holding graph windows, the
 // curve library window and the calculator; the menus, two toolbars, the curve
@@ -114,9 +117,6 @@ public:
     void EneUydurClick();
     void BoyaUydurClick();
     void BYuzdeClick(int percent);
-    void BuyuklukComboBoxChange();
-    // The zoom box's key handling, before the key itself is processed.
-    void BuyuklukComboBoxKeyDown(int key);
 
     // TGraphHost.
     void SetPlaneChecks(bool xy, bool xz, bool yz) override;
@@ -150,7 +150,7 @@ public:
     QAction *PerspektifBakis, *OndenBakis, *UsttenBakis, *YandanBakis, *DigerBakis;
     QAction *Buyult, *Kucult, *EneUydur, *BoyaUydur, *EgrilereUydur, *GercekBoyut, *B25, *B75,
         *B100, *B200, *B400, *DigerBuyukluk;
-    QAction *EgriGezgini, *OperatorSelect, *SayisalDegerler, *FonksiyonHesaplayicisi;
+    QAction *EgriGezgini, *OperatorSelect, *Parametreler, *SayisalDegerler, *FonksiyonHesaplayicisi;
     QAction *Basamakla, *YatayDose, *DikeyDose, *TumunuKucult, *Duzenle;
     QAction *HelpContentsItem, *HelpSearchItem, *HelpHowToUseItem, *Hakkinda, *YazarHakknda1;
     QAction *TPStandart, *TPGoruntu;
@@ -158,14 +158,14 @@ public:
     // Toolbars and their buttons.
     QToolBar *StandartToolbar = nullptr, *GorontuToolbar = nullptr;
     QAction *YeniPencereButton, *KaydetButton, *YazdirButton, *OnIzlemeButton, *KopyalaButton,
-        *EgriGezginiButton, *OperatorSelectButton, *GorontuToolBtn, *YerlestirButton,
+        *EgriGezginiButton, *OperatorSelectButton, *ParametrelerButton, *GorontuToolBtn, *YerlestirButton,
         *BasamaklaButton, *YatayDoseButton, *DikeyDoseButton, *SaysalDegerlerButton,
         *PropertiesButton, *BulButton, *HelpButton;
     QAction *XYDuzlemiButton, *XZDuzlemiButton, *YZDuzlemiButton, *CizgiCizimButton,
         *NoktaCizimButton, *PerspektifButton, *DortGorBtn, *AnimationButton, *IzSurButton,
         *OndenGorBtn, *UsttenGorBtn, *YandanGorBtn, *PerspektifGorBtn, *SurukleButton,
         *DondurButton, *ZoomInButton, *ZoomOutButton, *EgrilereUydurButton, *BuyuklukButton;
-    QComboBox* BuyuklukComboBox;
+    TZoomBox* BuyuklukComboBox;
     QAction* BuyuklukComboAction; // the toolbar slot of the combo box
     QLabel* StatusPanel0;
     QLabel* StatusPanel1;
@@ -174,6 +174,7 @@ public:
 
     TCurvedLineExplorer* CurvedLineExplorerToolW = nullptr;
     TOperatorSelectToolW* OperatorSelectToolW = nullptr;
+    TParametersToolW* ParametersToolW = nullptr;
 
     // The explorer's library commands: "Kaydet..." and "Eğri Sec...".
     void EgriKaydetButtonClick();
@@ -184,7 +185,6 @@ public:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The menus and toolbars come from tables (main_form_menus.cpp).
@@ -206,6 +206,10 @@ private:
     // Runs body on the active graph window, if any, through the error report.
     void OnGraph(const std::function<void(TGrafikMChildFrm&)>& body);
     void SwapZoomSlot(Qt::Orientation orientation);
+    // A tool window's place in the settings file: 3 the left dock, 4 the right
+    // one, anything else floating.
+    void PlaceToolWindow(QDockWidget* window, int dockedTo);
+    int DockedTo(QDockWidget* window) const;
     int FreeWindowNumber() const;
     // Closes the child windows from the last to the first; false when one stays open.
     bool CloseAllChildren();
@@ -224,4 +228,7 @@ private:
     QHash<QAction*, TCommandHandler> FHandlers;
     QHash<QAction*, QAction*> FPartners;
     std::unique_ptr<TRecentFiles> FRecentFiles;
+    // The parameters window's keys are written once it has been shown (in this
+    // run or one before).
+    bool FParametersShown = false;
 };

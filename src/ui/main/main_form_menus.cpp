@@ -9,6 +9,7 @@
 #include "ui/main/main_form.h"
 #include "ui/main/mdi_client.h"
 #include "ui/main/operator_select_tool_w.h"
+#include "ui/main/parameters_tool_w.h"
 #include "ui/main/toolbar_icons.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/help_viewer.h"
@@ -243,6 +244,11 @@ void TMainForm::CreateMenus()
             .Handler = [](M& m, bool) {
                 m.OperatorSelectToolW->setVisible(m.OperatorSelectToolW->isHidden());
             } },
+        { .Menu = &M::Araclar, .Item = &M::Parametreler, .Caption = "&Parametreler",
+            .Hint = "Parametreler araçını gösterir veya gizler.", .Check = ckOff,
+            .Handler = [](M& m, bool) {
+                m.ParametersToolW->setVisible(m.ParametersToolW->isHidden());
+            } },
         { .Menu = &M::Araclar },
         { .Menu = &M::Araclar, .Item = &M::SayisalDegerler, .Caption = "&Sayısal Değerler",
             .Hint = "Eğrilerde yer alan ayrık noktaların sayısal karşılıklarını gösterir.",
@@ -402,6 +408,11 @@ void TMainForm::CreateToolbars()
             .Status = "Operatör Seçim araçını açmak için bu dümeye basın.", .Caption = "Op",
             .Check = ckOff, .Graph = true,
             .Handler = [](M& m, bool on) { m.OperatorSelectToolW->setVisible(on); } },
+        { .Bar = &M::StandartToolbar, .Button = &M::ParametrelerButton,
+            .Name = "ParametrelerButton", .Tip = "Parametreler",
+            .Status = "Parametreler araçını açmak için bu düğmeye basın.", .Caption = "k",
+            .Check = ckOff,
+            .Handler = [](M& m, bool on) { m.ParametersToolW->setVisible(on); } },
         { .Bar = &M::StandartToolbar, .Button = &M::GorontuToolBtn, .Name = "GorontuToolBtn",
             .Tip = "Görüntü Araç Çubuğu",
             .Status = "Görüntü Araç Çubuğu gösterir ve/veya gizlemek için bu dümeye basın.",
@@ -583,19 +594,12 @@ void TMainForm::CreateToolbars()
 
 void TMainForm::CreateZoomBox()
 {
-    BuyuklukComboBox = new QComboBox(GorontuToolbar);
-    BuyuklukComboBox->setObjectName("BuyuklukComboBox");
-    BuyuklukComboBox->setEditable(true);
-    BuyuklukComboBox->setInsertPolicy(QComboBox::NoInsert);
-    BuyuklukComboBox->addItems(
-        { "500%", "300%", "200%", "150%", "125%", "100%", "90%", "75%", "50%", "25%", "10%" });
-    BuyuklukComboBox->setToolTip("Büyüklük");
-    BuyuklukComboBox->setMinimumContentsLength(5);
-    BuyuklukComboBox->setEditText("100%");
-    BuyuklukComboBox->lineEdit()->installEventFilter(this);
-    BuyuklukComboBox->installEventFilter(this);
-    connect(BuyuklukComboBox, &QComboBox::currentTextChanged, this,
-        [this] { Guarded([this] { BuyuklukComboBoxChange(); }); });
+    BuyuklukComboBox = new TZoomBox(GorontuToolbar);
+    connect(BuyuklukComboBox, &TZoomBox::PercentChosen, this, [this](int percent) {
+        Guarded([&] { OnGraph([percent](auto& g) { g.SetZoomPercent(percent); }); });
+    });
+    connect(BuyuklukComboBox, &TZoomBox::DialogRequested, this,
+        [this] { Guarded([this] { OnGraph([](auto& g) { g.ShowZoomDialog(); }); }); });
     BuyuklukComboAction = GorontuToolbar->addWidget(BuyuklukComboBox);
     FGraphCommands << BuyuklukComboAction;
 }
