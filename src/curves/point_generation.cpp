@@ -111,9 +111,21 @@ struct TSampler {
     }
 
     // Samples the block into the room from Next on, leaving out the samples that
-    // fail; Next ends past the last point.
+    // fail, whose numbers it notes in LeftOut (the block's first sample being
+    // number FirstSample); Next ends past the last point.
     struct TRoom {
         TSpacePoint* Next;
+        long long FirstSample = 0;
+        std::vector<TLeftOutRun> LeftOut;
+
+        void leaveOut(long long sample)
+        {
+            const int number = static_cast<int>(FirstSample + sample);
+            if (!LeftOut.empty() && LeftOut.back().First + LeftOut.back().Count == number)
+                ++LeftOut.back().Count;
+            else
+                LeftOut.push_back({ number, 1 });
+        }
     };
     void Run(int curveType, long double step, TBlock block, TRoom& points);
 };
@@ -146,7 +158,9 @@ void TSampler::Run(int curveType, long double step, TBlock block, TRoom& points)
                 if (fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z)) {
                     p.W = 1;
                     ++points.Next;
-                }
+                } else
+                    points.leaveOut(
+                        n * static_cast<long long>(InnerRow.size()) + (&vb - InnerRow.data()));
             }
         }
         break;
@@ -156,6 +170,8 @@ void TSampler::Run(int curveType, long double step, TBlock block, TRoom& points)
             *Outer = va;
             if (long double r = 0; fz->TryRunBound(r))
                 *points.Next++ = { r * std::cos(va), r * std::sin(va), 0, 1 };
+            else
+                points.leaveOut(n);
         }
         break;
     }
@@ -191,7 +207,8 @@ void TSampler::Run(int curveType, long double step, TBlock block, TRoom& points)
             if (computed) {
                 p.W = 1;
                 ++points.Next;
-            }
+            } else
+                points.leaveOut(n);
         }
         break;
     }
@@ -262,9 +279,10 @@ void TObjectList::Generate(
         TSpacePoint* const room = points.Room(
             static_cast<int>(std::min<long double>(before + SampleCount(curveType, step),
                 static_cast<long double>(std::numeric_limits<int>::max()))));
-        TSampler::TRoom own { room + before };
+        TSampler::TRoom own { room + before, 0, {} };
         sampler.Run(curveType, step, { range.Start, std::numeric_limits<long long>::max() }, own);
         points.SetCount(static_cast<int>(own.Next - room));
+        points.SetLeftOut(own.LeftOut);
     } else {
         // Each block runs on a thread of its own (the first here) with a copy of
         // the table, and the blocks are joined in order. The formulas only read
@@ -284,6 +302,7 @@ void TObjectList::Generate(
             offsets[i + 1] = offsets[i] + blocks[i].Count * inner;
         TSpacePoint* const room = points.Room(static_cast<int>(offsets.back()));
         std::vector<long long> counts(blocks.size(), 0);
+        std::vector<std::vector<TLeftOutRun>> leftOut(blocks.size());
         std::vector<std::unique_ptr<TSampler>> samplers(blocks.size());
         std::vector<std::exception_ptr> errors(blocks.size());
         const auto work = [&](std::size_t i) {
@@ -291,9 +310,10 @@ void TObjectList::Generate(
                 samplers[i] = std::make_unique<TSampler>(
                     curveType, sources, FVariables.get(), true, FShareResults);
                 // The end moves in a local, sharing no cache line with another thread.
-                TSampler::TRoom own { room + offsets[i] };
+                TSampler::TRoom own { room + offsets[i], offsets[i], {} };
                 samplers[i]->Run(curveType, step, blocks[i], own);
                 counts[i] = own.Next - (room + offsets[i]);
+                leftOut[i] = std::move(own.LeftOut);
             } catch (...) {
                 errors[i] = std::current_exception();
             }
@@ -322,6 +342,10 @@ void TObjectList::Generate(
             count += counts[i];
         }
         points.SetCount(static_cast<int>(count));
+        std::vector<TLeftOutRun> runs;
+        for (const std::vector<TLeftOutRun>& block : leftOut)
+            runs.insert(runs.end(), block.begin(), block.end());
+        points.SetLeftOut(runs);
         const TSampler& last = *samplers.back();
         if (long double* outer = FVariables->ValueSlot(rangeOf(curveType).Name))
             *outer = *last.Outer;

@@ -91,6 +91,7 @@ void TGoruntuMatrisi::Clear()
     FCount = 0;
     FCapacity = 0;
     FProjectedCount = 0;
+    FGaps.clear();
 }
 
 void TGoruntuMatrisi::Swap(TGoruntuMatrisi& other) noexcept
@@ -100,6 +101,47 @@ void TGoruntuMatrisi::Swap(TGoruntuMatrisi& other) noexcept
     std::swap(FCount, other.FCount);
     std::swap(FCapacity, other.FCapacity);
     std::swap(FProjectedCount, other.FProjectedCount);
+    FGaps.swap(other.FGaps);
+}
+
+void TGoruntuMatrisi::SetLeftOut(const std::vector<TLeftOutRun>& runs)
+{
+    std::vector<TGap> gaps;
+    gaps.reserve(runs.size());
+    int skipped = 0;
+    for (const TLeftOutRun& run : runs) {
+        if (run.Count <= 0)
+            continue;
+        // The run lies before the point that would otherwise have had its first sample.
+        const int point = run.First - skipped;
+        skipped += run.Count;
+        if (!gaps.empty() && gaps.back().Point == point)
+            gaps.back().Skipped = skipped;
+        else
+            gaps.push_back({ point, skipped });
+    }
+    FGaps.swap(gaps);
+}
+
+int TGoruntuMatrisi::SampleOf(int index) const
+{
+    const auto after = std::upper_bound(
+        FGaps.begin(), FGaps.end(), index, [](int i, const TGap& gap) { return i < gap.Point; });
+    return after == FGaps.begin() ? index : index + std::prev(after)->Skipped;
+}
+
+int TGoruntuMatrisi::PointOfSample(int sample) const
+{
+    if (sample < 0)
+        return -1;
+    // The last gap whose first sample is at or before this one.
+    const auto after = std::upper_bound(FGaps.begin(), FGaps.end(), sample,
+        [](int s, const TGap& gap) { return s < gap.Point + gap.Skipped; });
+    const int index = after == FGaps.begin() ? sample : sample - std::prev(after)->Skipped;
+    // A sample short of the next gap's points was itself left out.
+    if (after != FGaps.end() && index >= after->Point)
+        return -1;
+    return index < FCount ? index : -1;
 }
 
 const TScreenPoint& TGoruntuMatrisi::ScreenPoints(int index) const

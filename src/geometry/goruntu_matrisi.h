@@ -6,6 +6,7 @@
 #include "geometry/transform_matrix.h"
 
 #include <memory>
+#include <vector>
 
 // Raised by the point lists (of curves and of plane grids) for a bad index.
 class EGoruntuMatrisiError : public Exception {
@@ -13,9 +14,17 @@ public:
     using Exception::Exception;
 };
 
+// A run of samples that a generation left out: Count samples from sample number First on.
+struct TLeftOutRun {
+    int First;
+    int Count;
+};
+
 // The points of one curve in space, in the order they were generated, with their
 // screen projections. Both arrays always share one capacity, grown by the growth
-// rule; the screen points are valid for the matrix of the last Project.
+// rule; the screen points are valid for the matrix of the last Project. A point
+// knows the number of the sample it was generated from: its index, unless the
+// generation left samples out before it.
 class TGoruntuMatrisi {
 public:
     TGoruntuMatrisi() = default;
@@ -44,6 +53,17 @@ public:
     // Exchanges the contents with other, so that a list can be refilled aside and
     // taken over only when the refill has succeeded.
     void Swap(TGoruntuMatrisi& other) noexcept;
+
+    // The samples left out by the generation of these points, as runs in increasing
+    // order (each run's samples lie between two points or before the first or after
+    // the last); replaces the earlier record. Points added afterwards, or without
+    // a record, are numbered on from the last point.
+    void SetLeftOut(const std::vector<TLeftOutRun>& runs);
+    // The sample number of point index (0..Count()-1, not checked).
+    int SampleOf(int index) const;
+    // The point generated from sample, or -1 when it was left out or lies past the
+    // last point.
+    int PointOfSample(int sample) const;
 
     int Count() const { return FCount; }
     int Capacity() const { return FCapacity; }
@@ -76,4 +96,11 @@ private:
     int FCount = 0;
     int FCapacity = 0;
     int FProjectedCount = 0;
+    // From point Point on, Skipped samples in all were left out before it; in
+    // increasing order of Point.
+    struct TGap {
+        int Point;
+        int Skipped;
+    };
+    std::vector<TGap> FGaps;
 };

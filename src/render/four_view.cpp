@@ -45,9 +45,10 @@ TFourViews RenderFourViews(TDrawFunction& renderer)
         renderer.Render(true);
         return labelled(renderer.Image(), label);
     };
-    result.Views[0] = fixedView(0, 0, QStringLiteral("Ön"));
-    result.Views[1] = fixedView(0, -90, QStringLiteral("Yan"));
-    result.Views[2] = fixedView(90, 0, QStringLiteral("Üst"));
+    const QString labels[3]
+        = { QStringLiteral("Ön"), QStringLiteral("Yan"), QStringLiteral("Üst") };
+    for (int i = 0; i < 3; ++i)
+        result.Views[i] = fixedView(FixedViewAngles[i][0], FixedViewAngles[i][1], labels[i]);
     renderer.SetLabelBox(QRect());
     renderer.SetAngles(ax, ay);
     renderer.SetLegend(legend);
@@ -87,8 +88,10 @@ void PaintFourViews(TDrawFunction& renderer, QPainter& painter, int width, int h
         QPoint At;
         const char* Label;
     };
-    const View views[] = { { 0, 0, { 0, 0 }, "Ön" }, { 0, -90, { 0, h + 1 }, "Yan" },
-        { 90, 0, { w + 1, 0 }, "Üst" }, { ax, ay, { w + 1, h + 1 }, nullptr } };
+    const auto& a = FixedViewAngles;
+    const View views[]
+        = { { a[0][0], a[0][1], { 0, 0 }, "Ön" }, { a[1][0], a[1][1], { 0, h + 1 }, "Yan" },
+              { a[2][0], a[2][1], { w + 1, 0 }, "Üst" }, { ax, ay, { w + 1, h + 1 }, nullptr } };
     const bool legend = renderer.Legend();
     painter.save();
     painter.fillRect(QRect(0, 0, width, height), Qt::white);

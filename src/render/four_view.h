@@ -14,6 +14,9 @@ struct TFourViews {
     std::array<QImage, 4> Views; // front, side, top, own
 };
 
+// The angles (XAxisAngle, YAxisAngle) of the fixed views: front, side and top.
+inline constexpr long double FixedViewAngles[3][2] = { { 0, 0 }, { 0, -90 }, { 90, 0 } };
+
 // Draws the four views with re-projection. The own view takes the renderer's
 // angles truncated toward zero to whole degrees, and the renderer keeps those
 // angles afterwards.

@@ -6,6 +6,7 @@
 #include "files/ini_file.h"
 #include "files/picture_file.h"
 #include "files/scene_file.h"
+#include "curves/view_fit.h"
 #include "render/four_view.h"
 #include "ui/graph/curve_undo.h"
 #include "ui/platform/error_report.h"
@@ -22,6 +23,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QImageWriter>
+#include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPainter>
@@ -113,6 +115,21 @@ void TGrafikMChildFrm::CreateControls()
         image->setContextMenuPolicy(Qt::NoContextMenu);
         connect(image, &TImage::DblClick, this, [this] { Guarded([this] { ShowProperties(); }); });
     }
+    FReadout = std::make_unique<TGraphReadout>(FDrawFunction, FHost,
+        std::array<TImage*, TGraphReadout::ViewCount> { Image1, Image2, Image3, Image4, Image5 },
+        [this](int index) { SelectCurve(index); });
+    const TImage* const views[] = { Image1, Image2, Image3, Image4, Image5 };
+    for (int view = 0; view < TGraphReadout::ViewCount; ++view) {
+        const TImage* image = views[view];
+        // Every view shows the coordinates under the pointer and moves the marker.
+        connect(image, &TImage::MouseMove, this,
+            [this, view](Qt::MouseButtons b, Qt::KeyboardModifiers, int x, int y) {
+                Guarded([&] { FReadout->PointerMoved(view, FFourView, b != Qt::NoButton, x, y); });
+            });
+        connect(image, &TImage::MouseLeave, this, [this] { FReadout->PointerLeft(); });
+        connect(image, &TImage::Wheel, this,
+            [this](int delta, int x, int y) { Guarded([&] { ImageWheel(delta, x, y); }); });
+    }
     for (TImage* image : { Image1, Image5 }) {
         connect(image, &TImage::MouseDown, this,
             [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
@@ -131,11 +148,15 @@ void TGrafikMChildFrm::CreateControls()
     for (TImage* image : { Image2, Image3, Image4 }) {
         connect(image, &TImage::MouseDown, this, [this](Qt::MouseButton b) {
             FRightPressed = b == Qt::RightButton;
+            FLeftPressed = b == Qt::LeftButton;
             FMovedSincePress = false;
         });
         connect(image, &TImage::MouseUp, this, [this](Qt::MouseButton b) {
             const bool menu = b == Qt::RightButton && FRightPressed;
-            FRightPressed = false;
+            const bool click = b == Qt::LeftButton && FLeftPressed;
+            FRightPressed = FLeftPressed = false;
+            if (click)
+                FReadout->Clicked();
             if (menu)
                 ShowPopupMenu(QCursor::pos());
         });
@@ -205,6 +226,7 @@ void TGrafikMChildFrm::RedrawViews(bool recompute)
     if (!FFourView) {
         FDrawFunction.Render(recompute);
         Image1->SetPicture(FDrawFunction.Image());
+        FReadout->ViewsRedrawn(FFourView);
         return;
     }
     const int w = FDrawFunction.Width();
@@ -218,12 +240,14 @@ void TGrafikMChildFrm::RedrawViews(bool recompute)
     Image4->SetPicture(views.Views[2]);
     Image5->move(w + 2, h + 2);
     Image5->SetPicture(views.Views[3]);
+    FReadout->ViewsRedrawn(FFourView);
 }
 
 void TGrafikMChildFrm::RedrawActiveView(bool recompute)
 {
     FDrawFunction.Render(recompute);
     (FFourView ? Image5 : Image1)->SetPicture(FDrawFunction.Image());
+    FReadout->ViewsRedrawn(FFourView);
 }
 
 void TGrafikMChildFrm::SetFourView(bool value)
@@ -395,8 +419,10 @@ void TGrafikMChildFrm::FormActivate()
     FHost.SetAnimationDown(Animation());
     FHost.SetFourViewDown(FFourView);
     FHost.SetMouseModeDown(MouseMode());
+    FHost.SetTraceCheck(Tracing());
     FHost.FillExplorer(*this);
     RefreshCurveStatus();
+    FHost.SetTraceStatus(TraceText());
 }
 
 void TGrafikMChildFrm::closeEvent(QCloseEvent* event)
@@ -478,6 +504,7 @@ void TGrafikMChildFrm::ShowProperties()
 void TGrafikMChildFrm::Image1MouseDown(Qt::MouseButton button, int x, int y)
 {
     FRightPressed = button == Qt::RightButton;
+    FLeftPressed = button == Qt::LeftButton;
     FMovedSincePress = false;
     FTurning.MouseDown(x, y);
     SyncTimer();
@@ -494,9 +521,12 @@ void TGrafikMChildFrm::ImageMouseMove(Qt::MouseButtons buttons, int x, int y)
 void TGrafikMChildFrm::Image1MouseUp(Qt::MouseButton button, int, int)
 {
     const bool menu = button == Qt::RightButton && FRightPressed && !FMovedSincePress;
-    FRightPressed = false;
+    const bool click = button == Qt::LeftButton && FLeftPressed && !FMovedSincePress;
+    FRightPressed = FLeftPressed = false;
     FTurning.MouseUp();
     SyncTimer();
+    if (click)
+        FReadout->Clicked();
     if (menu)
         ShowPopupMenu(QCursor::pos());
 }
@@ -853,4 +883,115 @@ void TGrafikMChildFrm::RefreshCurveStatus()
     if (FHost.ExplorerVisible())
         FHost.SetCurveButtons(FEditing.Buttons());
     FHost.SetCurveStatus(QString::fromStdString(FEditing.StatusText()));
+    FReadout->CurveChanged(CurveIndex(), FFourView);
+}
+
+void TGrafikMChildFrm::SelectCurve(int index)
+{
+    if (index < 0 || index >= CurveCount())
+        return;
+    FEditing.Reset(index);
+    FHost.FillExplorer(*this);
+    RefreshCurveStatus();
+}
+
+// ---- Reading the curves ------------------------------------------------------------
+
+void TGrafikMChildFrm::SetTracing(bool on)
+{
+    // The window takes the keys only while it traces.
+    setFocusPolicy(on ? Qt::ClickFocus : Qt::NoFocus);
+    FReadout->SetTracing(on, CurveIndex(), FFourView);
+    if (on)
+        setFocus();
+}
+
+bool TGrafikMChildFrm::PlaceMarker(int curve, long long sample, const QString& label)
+{
+    if (!Tracing() || curve < 0 || curve >= CurveCount())
+        return false;
+    if (curve != CurveIndex())
+        SelectCurve(curve);
+    if (!FReadout->Tracer().PlaceAtSample(curve, sample, label.toStdString()))
+        return false;
+    FReadout->TracerMoved(FFourView);
+    return true;
+}
+
+bool TGrafikMChildFrm::PlaceMarkerBetween(
+    int curve, long double value, const TSpacePoint& point, const QString& label)
+{
+    if (!Tracing() || curve < 0 || curve >= CurveCount())
+        return false;
+    if (curve != CurveIndex())
+        SelectCurve(curve);
+    if (!FReadout->Tracer().PlaceBetween(curve, value, point, label.toStdString()))
+        return false;
+    FReadout->TracerMoved(FFourView);
+    return true;
+}
+
+bool TGrafikMChildFrm::event(QEvent* event)
+{
+    // While tracing, the tracer's keys (Ctrl+C among them) win over the main window's
+    // short-cuts.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (FReadout->TakesKey(key->key(), int(key->modifiers()))) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void TGrafikMChildFrm::keyPressEvent(QKeyEvent* event)
+{
+    bool taken = false;
+    Guarded(
+        [&] { taken = FReadout->KeyPressed(event->key(), int(event->modifiers()), FFourView); });
+    if (!taken) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!Tracing())
+        setFocusPolicy(Qt::NoFocus);
+}
+
+void TGrafikMChildFrm::ImageWheel(int delta, int x, int y)
+{
+    // A notch is 120; finer wheels add up to whole notches.
+    FWheelDelta += delta;
+    for (; FWheelDelta >= 120; FWheelDelta -= 120)
+        ZoomAt(true, x, y);
+    for (; FWheelDelta <= -120; FWheelDelta += 120)
+        ZoomAt(false, x, y);
+}
+
+void TGrafikMChildFrm::ZoomAt(bool in, int x, int y)
+{
+    // Offsets from the origin double (in) or halve: the origin moves so that the
+    // scene point under (x, y) keeps its pixel (in perspective, a point at the
+    // origin's depth).
+    const long double factor = in ? 2 : 0.5L;
+    const auto moved = [&](int origin, int at) {
+        const long double to
+            = std::nearbyint(at - (at - static_cast<long double>(origin)) * factor);
+        return static_cast<int>(std::clamp<long double>(to, -(1 << 30), 1 << 30));
+    };
+    FDrawFunction.SetX0(moved(FDrawFunction.X0(), x));
+    FDrawFunction.SetY0(moved(FDrawFunction.Y0(), y));
+    if (in)
+        ZoomIn();
+    else
+        ZoomOut();
+}
+
+void TGrafikMChildFrm::FitToCurves()
+{
+    if (!FitView(FDrawFunction.Camera(), FDrawFunction.Objects(), FDrawFunction.Width(),
+            FDrawFunction.Height()))
+        return;
+    FHost.SetZoomText(QString::number(ZoomPercent()) + "%");
+    RedrawViews(true);
 }

@@ -6,6 +6,7 @@
 #include "ui/graph/curve_editing.h"
 #include "ui/graph/editor_values.h"
 #include "ui/graph/graph_host.h"
+#include "ui/graph/graph_readout.h"
 #include "ui/graph/mouse_turning.h"
 
 #include <QImage>
@@ -90,6 +91,12 @@ public:
     void ZoomOut();
     void FitToWidth(int newWidth);
     void FitToHeight(int newHeight);
+    // The wheel's zoom: in or out by the steps of ZoomIn and ZoomOut, the scene point
+    // under pixel (x, y) of a view staying there.
+    void ZoomAt(bool in, int x, int y);
+    // "Eğrilere Uydur": the zoom and origin at which the visible curves fill the view
+    // but for a margin; nothing without visible points.
+    void FitToCurves();
     void SetPlaneVisible(int plane, bool visible);
     void SetAllCurvesStyle(int style);
     void SetMouseMode(int mode);
@@ -160,6 +167,20 @@ public:
     void Undo();
     void Redo();
 
+    // Tracing ("İz Sür"): a marker on the current curve that follows the mouse and
+    // the keys, and its place in words in the status line. Off at first.
+    bool Tracing() const { return FReadout->Tracing(); }
+    void SetTracing(bool on);
+    QString TraceText() const { return FReadout->TraceText(); }
+    const TCurveTracer& Tracer() const { return FReadout->Tracer(); }
+    const TGraphReadout& Readout() const { return *FReadout; }
+    // The marker on a sample of curve, or between its samples at value of its free
+    // variable where the curve has point (found on the formulas), named by label
+    // ("Maksimum"); the curve becomes the current one. False, nothing changed, when
+    // tracing is off or the curve has no such point.
+    bool PlaceMarker(int curve, long long sample, const QString& label = {});
+    bool PlaceMarkerBetween(
+        int curve, long double value, const TSpacePoint& point, const QString& label = {});
     // Parameters: the names of the curves that the user sets, with their
     // settings, sorted by name.
     const TParameters& Parameters() const { return FDrawFunction.Objects().Parameters(); }
@@ -188,6 +209,8 @@ public:
     void LastCurve();
     void RemoveCurve();
     void RemoveAllCurves();
+    // Makes curve index the current one, as the explorer's buttons do.
+    void SelectCurve(int index);
     void RefreshCurveStatus();
 
     // Controls, by their design names.
@@ -216,6 +239,8 @@ signals:
     void ParametersChanged();
 
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -223,6 +248,8 @@ protected:
 private:
     void CreateControls();
     void FormResize(int clientWidth, int clientHeight);
+    // The wheel over pixel (x, y) of a view.
+    void ImageWheel(int delta, int x, int y);
     void ApplyMove(const TMouseTurning::TMove& move);
     void SyncTimer();
     void ShowPopupMenu(const QPoint& globalPos);
@@ -256,6 +283,10 @@ private:
     // when it is released.
     bool FRightPressed = false;
     bool FMovedSincePress = false;
+    // A left button press on a view whose release makes a click.
+    bool FLeftPressed = false;
+    int FWheelDelta = 0;
+    std::unique_ptr<TGraphReadout> FReadout;
     TSaveDialogRunner FSaveDialogRunner;
     QUndoStack* FUndoStack = nullptr;
     std::shared_ptr<TGraphDialogRunner> FDialogRunner;

@@ -10,15 +10,20 @@
 
 void TGrafikMChildFrm::SetParameterValue(const std::string& name, long double value)
 {
-    if (FDrawFunction.Objects().SetParameterValue(name, value) > 0)
+    if (FDrawFunction.Objects().SetParameterValue(name, value) > 0) {
         RedrawViews(false);
+        // A trace marker stays on its sample, which moved.
+        FReadout->CurveChanged(CurveIndex(), FFourView);
+    }
     emit ParametersChanged();
 }
 
 void TGrafikMChildFrm::RestoreParameters(const std::vector<TParameter>& items)
 {
-    if (FDrawFunction.Objects().ApplyParameters(items) > 0)
+    if (FDrawFunction.Objects().ApplyParameters(items) > 0) {
         RedrawViews(false);
+        FReadout->CurveChanged(CurveIndex(), FFourView);
+    }
     emit ParametersChanged();
 }
 

@@ -34,4 +34,12 @@ public:
 
     // A scene file was written or read: the host lists it among the recent files.
     virtual void SceneFileUsed(const QString&) { }
+
+    // The status line's hint panel: the plane coordinates under the mouse ("x = 1,25
+    // y = 0,50"), or empty when the pointer leaves a view that showed them.
+    virtual void SetPointerHint(const QString&) { }
+    // Where the trace marker stands, in words; empty while it stands nowhere.
+    virtual void SetTraceStatus(const QString&) { }
+    // The check mark of "İz Sür" and its button.
+    virtual void SetTraceCheck(bool) { }
 };

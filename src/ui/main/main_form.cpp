@@ -74,6 +74,8 @@ TMainForm::TMainForm(const QString& programDirectory, QWidget* parent)
         Guarded([this, sub] {
             UpdateMenuItems();
             UpdateUndoItems();
+            // A window that is not a graph window traces nothing.
+            SetTraceStatus(QString());
             // A parameter plays only in the active window.
             TGrafikMChildFrm* active = ActiveGraphWindow();
             for (TGrafikMChildFrm* graph : GraphWindows())
@@ -122,6 +124,10 @@ void TMainForm::CreateStatusLine()
     StatusPanel1 = new QLabel("Yardım için F1'e basın", this);
     statusBar()->addWidget(StatusPanel0);
     statusBar()->addWidget(StatusPanel1, 1);
+    StatusPanel2 = new QLabel(this);
+    StatusPanel2->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    statusBar()->addPermanentWidget(StatusPanel2);
+    StatusPanel2->hide();
 }
 
 void TMainForm::CreateToolWindows()
@@ -256,6 +262,20 @@ bool TMainForm::event(QEvent* event)
 }
 
 void TMainForm::SetCurveStatus(const QString& text) { StatusPanel0->setText(text); }
+
+void TMainForm::SetPointerHint(const QString& text) { StatusPanel1->setText(text); }
+
+void TMainForm::SetTraceStatus(const QString& text)
+{
+    StatusPanel2->setText(text);
+    StatusPanel2->setVisible(!text.isEmpty());
+}
+
+void TMainForm::SetTraceCheck(bool on)
+{
+    IzSur->setChecked(on);
+    IzSurButton->setChecked(on);
+}
 
 void TMainForm::DurumCubuguClick()
 {

@@ -131,6 +131,9 @@ public:
     void ShowExplorer() override;
     void SetCurveButtons(const TCurveButtons& buttons) override;
     void ReleaseWindowNumber(int number) override;
+    void SetPointerHint(const QString& text) override;
+    void SetTraceStatus(const QString& text) override;
+    void SetTraceCheck(bool on) override;
 
     // Where a tool window or toolbar can be hooked in by its own code.
     QPrinter& Printer();
@@ -143,10 +146,10 @@ public:
     QAction *GeriAl, *Yinele, *Kopyala, *TumunuSil;
     QAction *VTStandart, *VTGorontu, *DurumCubugu, *DuvarKagidi;
     QAction *XYDuzlemi, *XZDuzlemi, *YZDuzlemi, *CizgiCizimSekli, *NoktaCizimSekli, *APerspektif,
-        *DortGorunus, *Hareketli, *TumOzellikler;
+        *DortGorunus, *Hareketli, *IzSur, *TumOzellikler;
     QAction *PerspektifBakis, *OndenBakis, *UsttenBakis, *YandanBakis, *DigerBakis;
-    QAction *Buyult, *Kucult, *EneUydur, *BoyaUydur, *GercekBoyut, *B25, *B75, *B100, *B200, *B400,
-        *DigerBuyukluk;
+    QAction *Buyult, *Kucult, *EneUydur, *BoyaUydur, *EgrilereUydur, *GercekBoyut, *B25, *B75,
+        *B100, *B200, *B400, *DigerBuyukluk;
     QAction *EgriGezgini, *OperatorSelect, *Parametreler, *SayisalDegerler, *FonksiyonHesaplayicisi;
     QAction *Basamakla, *YatayDose, *DikeyDose, *TumunuKucult, *Duzenle;
     QAction *HelpContentsItem, *HelpSearchItem, *HelpHowToUseItem, *Hakkinda, *YazarHakknda1;
@@ -159,13 +162,15 @@ public:
         *BasamaklaButton, *YatayDoseButton, *DikeyDoseButton, *SaysalDegerlerButton,
         *PropertiesButton, *BulButton, *HelpButton;
     QAction *XYDuzlemiButton, *XZDuzlemiButton, *YZDuzlemiButton, *CizgiCizimButton,
-        *NoktaCizimButton, *PerspektifButton, *DortGorBtn, *AnimationButton, *OndenGorBtn,
-        *UsttenGorBtn, *YandanGorBtn, *PerspektifGorBtn, *SurukleButton, *DondurButton,
-        *ZoomInButton, *ZoomOutButton, *BuyuklukButton;
+        *NoktaCizimButton, *PerspektifButton, *DortGorBtn, *AnimationButton, *IzSurButton,
+        *OndenGorBtn, *UsttenGorBtn, *YandanGorBtn, *PerspektifGorBtn, *SurukleButton,
+        *DondurButton, *ZoomInButton, *ZoomOutButton, *EgrilereUydurButton, *BuyuklukButton;
     TZoomBox* BuyuklukComboBox;
     QAction* BuyuklukComboAction; // the toolbar slot of the combo box
     QLabel* StatusPanel0;
     QLabel* StatusPanel1;
+    // Where the trace marker of the active graph window stands; hidden while it is nowhere.
+    QLabel* StatusPanel2;
 
     TCurvedLineExplorer* CurvedLineExplorerToolW = nullptr;
     TOperatorSelectToolW* OperatorSelectToolW = nullptr;

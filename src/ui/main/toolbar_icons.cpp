@@ -30,6 +30,7 @@ constexpr TToolbarIconFile Files[] = {
     { "NoktaCizimButton", ":/toolbar/point_drawing.svg" },
     { "PerspektifButton", ":/toolbar/perspektif.svg" },
     { "AnimationButton", ":/toolbar/animation.svg" },
+    { "IzSurButton", ":/toolbar/trace.svg" },
     { "OndenGorBtn", ":/toolbar/view_front.svg" },
     { "UsttenGorBtn", ":/toolbar/view_top.svg" },
     { "YandanGorBtn", ":/toolbar/view_side.svg" },
@@ -38,6 +39,7 @@ constexpr TToolbarIconFile Files[] = {
     { "DondurButton", ":/toolbar/rotate.svg" },
     { "ZoomInButton", ":/toolbar/zoom_in.svg" },
     { "ZoomOutButton", ":/toolbar/zoom_out.svg" },
+    { "EgrilereUydurButton", ":/toolbar/fit_curves.svg" },
     { "BuyuklukButton", ":/toolbar/zoom_dialog.svg" },
 };
 

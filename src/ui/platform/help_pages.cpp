@@ -164,7 +164,8 @@ penceredeki bütün eğrileri siler.</li>
 <li><b>Görünüm</b>: araç çubuklarını ve durum çubuğunu gösterir veya gizler;
 <a href="velmo:duvar_kagidi">Duvar Kağıdı...</a> penceresini açar.</li>
 <li><b>Özellikler</b>: Gönyeler (XY, XZ, YZ düzlemleri), Çizim Şekli (Çizgi veya Nokta),
-Persvektif, Dort Gorunus, Hareketli ve <a href="velmo:ozellikler">Tüm Özellikler...</a></li>
+Persvektif, Dort Gorunus, Hareketli, <a href="velmo:iz_sur">İz Sür</a> ve
+<a href="velmo:ozellikler">Tüm Özellikler...</a></li>
 <li><b>Bakış</b>: hazır bakış yönleri, bkz. <a href="velmo:bakis">Bakış Yönü</a>.</li>
 <li><b>Büyüklük</b>: bkz. <a href="velmo:buyukluk">Büyüklük</a>.</li>
 <li><b>Araçlar</b>: Eğri Gezgini, Operatör Seçim, <a href="velmo:sayisal">Sayısal
@@ -399,6 +400,38 @@ savurmadan sonra açılırsa o hız yavaşlayarak 10 derecenin altına iner ve �
 basılıyken hareket durur, bırakınca sürer. Adımlar arasındaki süre
 <a href="velmo:ozellikler">Tüm Özellikler</a> penceresinde ayarlanır.</p>)"));
 
+    pages << page("iz_sur", 0, "Eğriyi Okumak: Koordinatlar ve İz Sürme",
+        "iz sür|iz sürme|koordinat|işaret|imleç|nokta değeri|tekerlek|eğrilere uydur",
+        html(R"(<h3>Farenin altındaki koordinatlar</h3>
+<p>Perspektif kapalıyken önden, üstten ya da yandan bakan bir görünüşte durum çubuğu farenin
+altındaki noktanın o düzlemdeki iki koordinatını gösterir (<tt>x = 1,25  y = −0,75</tt>);
+ondalık basamak sayısı bir pikselin o büyüklükte ayırt ettiği kadardır, en az ikidir. Dönmüş
+ya da perspektif bir görünüşte koordinat gösterilmez. Dörtlü görünüşte her görünüş kendi
+düzlemini okur.</p>
+<h3>İz Sür</h3>
+<p>Özellikler menüsündeki <b>İz Sür</b> ya da Göröntü araç çubuğundaki düğmesi etkin
+pencerede izlemeyi açar; her pencere kendi durumunu tutar. Geçerli eğrinin bir noktasında
+küçük bir artı işareti durur ve durum çubuğunda serbest değişken(ler) ile noktanın
+koordinatları 15 anlamlı basamakla yazılır
+(<tt>t = 1,5  x = 0,997494986604054  y = 0,0707372016677029  z = 0,75</tt>).</p>
+<ul>
+<li>Fareyi bir görünüşün üzerinde gezdirin: işaret, ekranda fareye en yakın noktaya gider.
+Bir tıklama işareti olduğu yerde tutar, ikinci tıklama bırakır.</li>
+<li>Sol ve sağ ok bir nokta, Shift ile on nokta ilerletir; Home ve End eğrinin başına ve
+sonuna götürür. Küresel eğrilerde yukarı ve aşağı ok öbür değişkenin komşu değerine geçer.</li>
+<li>Page Up ve Page Down önceki ya da sonraki görünür eğriyi geçerli yapar; işaret onun eski
+yere en yakın noktasına geçer.</li>
+<li>Ctrl+C yazıyı panoya kopyalar; Esc izlemeyi kapatır.</li>
+</ul>
+<p>Hesaplanamadığı için atlanan noktalar işaretin yeri olamaz. Döndürme, sürükleme, büyütme
+ve hareketlendirme izlerken de çalışır; işaret noktasında kalır. İşaret kopyalanan,
+kaydedilen ya da yazdırılan resme girmez.</p>
+<h3>Tekerlek ve Eğrilere Uydur</h3>
+<p>Farenin tekerleği görüntüyü <b>Büyült</b> ve <b>Küçült</b> adımlarıyla büyütür ve
+küçültür; farenin altındaki nokta yerinde kalır. Büyüklük menüsündeki
+<b>Eğrilere Uydur</b> görünür eğrileri, o anki bakış açısında, kenarlarda %5 pay bırakarak
+pencereyi dolduracak büyüklüğe ve ortaya getirir. Bkz. <a href="velmo:buyukluk">Büyüklük</a>.</p>)"));
+
     pages << page("bakis", hcViewDialog, "Bakış Yönü",
         "bakış|bakış açısı|önden|üstten|yandan|perspektif görünüş|döndürme açıları",
         html(R"(<p><b>Bakış</b> menüsü ve Göröntü araç çubuğu hazır bakış yönleri sunar (açılar
@@ -429,6 +462,9 @@ ardından <tt>%</tt> yazın (<tt>150%</tt>); Enter tuşu yüzde işaretini kendi
 Boyut</b> %100'dür.</li>
 <li><b>Ene Uydur</b> ve <b>Boya Uydur</b> etkin pencereyi ana pencerenin boş alanının
 genişliğine ya da yüksekliğine getirir ve büyüklüğü aynı oranda değiştirir.</li>
+<li><b>Eğrilere Uydur</b> görünür eğrileri pencereye sığdırır; farenin tekerleği farenin
+altındaki noktayı yerinde tutarak büyütür ve küçültür; Ctrl+0 <b>Gerçek Boyut</b>'tur. Bkz.
+<a href="velmo:iz_sur">Eğriyi Okumak</a>.</li>
 </ul>
 <p><b>Diğer...</b>, büyüklük kutusuna çift tıklama ve bağlam menüsündeki
 <b>Büyüklük...</b> <i>Büyüklük</i> penceresini açar: bir oran seçin (%400, %200, %100, %75,

@@ -20,6 +20,9 @@ public:
     bool AnimationOn = false;
     bool FourViewOn = false;
     int MouseMode = -1;
+    QString Hint;
+    QString TraceStatus;
+    bool TraceCheck = false;
 
     void SetPlaneChecks(bool xy, bool xz, bool yz) override
     {
@@ -61,4 +64,7 @@ public:
     void ReleaseWindowNumber(int number) override { Released = number; }
     QStringList ScenesUsed;
     void SceneFileUsed(const QString& fileName) override { ScenesUsed << fileName; }
+    void SetPointerHint(const QString& text) override { Hint = text; }
+    void SetTraceStatus(const QString& text) override { TraceStatus = text; }
+    void SetTraceCheck(bool on) override { TraceCheck = on; }
 };

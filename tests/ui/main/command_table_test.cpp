@@ -104,6 +104,7 @@ TEST(MainForm, MenusAndToolbarsKeepEveryItem)
 |&Persvektif|Persvektif||Persvektif||on|-E
 |Dort Gorunus|Dort Gorunus||Dort Gorunus||off|-E
 |&Hareketli|Hareketli||Hareketli||off|-E
+|İz Sür|İz Sür||Eğrinin noktalarını fareyle ve yön tuşlarıyla tek tek izler; Esc bitirir.|Eğrinin noktalarını fareyle ve yön tuşlarıyla tek tek izler; Esc bitirir.|off|-E
 -
 |&Tüm Özellikler...|Tüm Özellikler||Tüm Özellikler|||-E
 |&Bakış|Bakış||Bakış|Grafiğin istenilen bakış açısından görüntülenmesi için kullanılan komutları içerir.||EE
@@ -118,7 +119,8 @@ TEST(MainForm, MenusAndToolbarsKeepEveryItem)
 -
 |&Ene Uydur|Ene Uydur||Aktif grafik penceresinin eninin ana pencereye göre ayarla.|Aktif grafik penceresinin eninin ana pencereye göre ayarla.||-E
 |&Boya Uydur|Boya Uydur||Aktif grafik penceresinin boyunu ana pencereye göre ayarla.|Aktif grafik penceresinin boyunu ana pencereye göre ayarla.||-E
-|&Gerçek Boyut|Gerçek Boyut||Grafiği gerçek boyutunda görüntüler.|Grafiği gerçek boyutunda görüntüler.||-E
+|Eğrilere Uydur|Eğrilere Uydur||Görünen eğrileri pencereye sığacak büyüklükte ortalar.|Görünen eğrileri pencereye sığacak büyüklükte ortalar.||-E
+|&Gerçek Boyut|Gerçek Boyut|Ctrl+0|Grafiği gerçek boyutunda görüntüler.|Grafiği gerçek boyutunda görüntüler.||-E
 -
 |25%|25%||25%|||-E
 |75%|75%||75%|||-E
@@ -180,6 +182,7 @@ NoktaCizimButton|Nokta  ile  Çizim|Nokta  ile  Çizim||Nokta  ile  Çizim|Fonks
 PerspektifButton|Perspektifi Aç-Kapa|Perspektifi Aç-Kapa||Perspektifi Aç-Kapa|Grafiğin  perspektif özelliğini açıp kapar.|on|-E
 DortGorBtn|4W|4W||4'lü Görünüş|Grafiği Ön, Üst  ve Yan görünüşleri ile görüntülemek için dümeye basın.|off|-E
 AnimationButton|Hareketlendir|Hareketlendir||Hareketlendir|Grafiği hareketlendirmek için dümeye basın.|off|-E
+IzSurButton|İz Sür|İz Sür||İz Sür|Eğrinin noktalarını izlemek için dümeye basın.|off|-E
 -
 OndenGorBtn|Önden Görünüş|Önden Görünüş||Önden Görünüş|Grafiğin xy düzlemine iz düşümünü görmek için dümeye basın.||-E
 UsttenGorBtn|Üstten Görünüş|Üstten Görünüş||Üstten Görünüş|Grafiğin xz düzlemine iz düşümünü görmek için dümeye basın.||-E
@@ -191,6 +194,7 @@ DondurButton|Döndür|Döndür||Döndür|Grafiği eksenlerinde döndürür.|on g
 -
 ZoomInButton|Grafiği Büyült|Grafiği Büyült||Grafiği Büyült|Şekli büyültmek için bu butona basın.||-E
 ZoomOutButton|Grafiği Küçült|Grafiği Küçült||Grafiği Küçült|Şekli küçültmek için bu butona basın.||-E
+EgrilereUydurButton|Eğrilere Uydur|Eğrilere Uydur||Eğrilere Uydur|Görünen eğrileri pencereye sığdırmak için bu butona basın.||-E
 -
 |||||||-E
 BuyuklukButton|Büyüklük|Büyüklük||Büyüklük|Şeklin Büyüklüğünü ayarlamak için butona basın.||--|hidden

@@ -15,6 +15,7 @@
 #include "ui/platform/image.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
@@ -778,4 +779,59 @@ TEST(MainForm, CascadedWindowsKeepAUsableSize)
         [](const QPoint& a, const QPoint& b) { return a.x() < b.x(); });
     EXPECT_LT(corners[0].x(), corners[1].x());
     EXPECT_LT(corners[1].y(), corners[2].y());
+}
+
+// "İz Sür" is kept per window, its menu item and button in step; while a window traces,
+// its status panel shows the marker's place and Ctrl+C copies that text, not the picture.
+TEST(MainForm, TracingIsKeptPerWindowAndCopiesItsText)
+{
+    Main main;
+    TMainForm& m = main.m();
+    EXPECT_FALSE(m.IzSur->isEnabled());
+    m.YeniPencereClick();
+    QApplication::processEvents();
+    TGrafikMChildFrm* first = m.ActiveGraphWindow();
+    m.CurvedLineExplorerToolW->fyEdit->setText("x*x");
+    m.CurvedLineExplorerToolW->UygulaButton->click();
+    EXPECT_TRUE(m.IzSurButton->isEnabled());
+    m.IzSurButton->trigger();
+    EXPECT_TRUE(m.IzSur->isChecked());
+    ASSERT_TRUE(first->Tracing());
+    EXPECT_FALSE(m.StatusPanel2->isHidden());
+    EXPECT_EQ(m.StatusPanel2->text(), first->TraceText());
+    EXPECT_TRUE(m.StatusPanel2->text().startsWith("x = "));
+
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(first, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), first->TraceText());
+    EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull());
+    QTest::keyClick(first, Qt::Key_End);
+    EXPECT_EQ(m.StatusPanel2->text(), first->TraceText());
+
+    // A second window does not trace; going back brings the check mark back.
+    m.YeniPencereClick();
+    QApplication::processEvents();
+    EXPECT_FALSE(m.IzSur->isChecked());
+    EXPECT_FALSE(m.IzSurButton->isChecked());
+    EXPECT_TRUE(m.StatusPanel2->isHidden());
+    m.ClientArea()->setActiveSubWindow(m.ClientArea()->subWindowList().first());
+    QApplication::processEvents();
+    EXPECT_TRUE(m.IzSurButton->isChecked());
+    EXPECT_EQ(m.StatusPanel2->text(), first->TraceText());
+
+    // Escape in the window ends it there and clears the marks.
+    QTest::keyClick(first, Qt::Key_Escape);
+    EXPECT_FALSE(first->Tracing());
+    EXPECT_FALSE(m.IzSur->isChecked());
+    EXPECT_FALSE(m.IzSurButton->isChecked());
+    EXPECT_TRUE(m.StatusPanel2->isHidden());
+
+    // Ctrl+0 is the actual size; "Eğrilere Uydur" fits the curve.
+    first->SetZoomPercent(300);
+    QTest::keyClick(first, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(first->ZoomPercent(), 100);
+    EXPECT_EQ(m.BuyuklukComboBox->currentText(), "100%");
+    m.EgrilereUydurButton->trigger();
+    EXPECT_NE(first->ZoomPercent(), 100);
+    EXPECT_EQ(m.BuyuklukComboBox->currentText(), QString::number(first->ZoomPercent()) + "%");
 }
