@@ -1,6 +1,7 @@
 #include "curves/inspection.h"
 
 #include "base/number_text.h"
+#include "curves/object_list.h"
 #include "curves/quadrature.h"
 #include "engine/derivative.h"
 #include "engine/fonksiyon.h"
@@ -16,19 +17,8 @@ constexpr long double NaN = std::numeric_limits<long double>::quiet_NaN();
 // More samples than a curve may take is a range the step cannot walk.
 constexpr long long MaxSamples = 10'000'000;
 
-const char* variableName(int curveType)
-{
-    switch (curveType) {
-    case ctYZPlane:
-        return "y";
-    case ctPolar:
-        return "a";
-    case ctCylindrical:
-        return "t";
-    default:
-        return "x";
-    }
-}
+constexpr const char* OneVariableMessage
+    = "Önemli noktalar ve ölçüler yalnızca bir değişkenli eğrilerde bulunur";
 
 // A value strictly between a < b that halves the distance between them, in
 // value where they are close and in exponent where they are not, so that any
@@ -42,7 +32,8 @@ long double between(long double a, long double b)
     const long double large = std::fmax(std::fabs(a), std::fabs(b));
     long double m = a + (b - a) / 2;
     if (large > 4 * small) {
-        const long double g = std::sqrt(std::fmax(small, std::numeric_limits<long double>::denorm_min()))
+        const long double g
+            = std::sqrt(std::fmax(small, std::numeric_limits<long double>::denorm_min()))
             * std::sqrt(large);
         const long double signed_g = b <= 0 ? -g : g;
         if (signed_g > a && signed_g < b)
@@ -58,7 +49,8 @@ enum TRefined { rfZero, rfJump };
 // small beside its values at the ends of the bracket; else g jumps there (or
 // cannot be computed somewhere inside, at).
 template <typename G>
-TRefined refineZero(G&& g, long double a, long double b, long double ga, long double gb, long double& at)
+TRefined refineZero(
+    G&& g, long double a, long double b, long double ga, long double gb, long double& at)
 {
     const long double scale = std::fmax(std::fabs(ga), std::fabs(gb));
     for (;;) {
@@ -112,6 +104,43 @@ struct TSampled {
 };
 }
 
+const char* FreeVariableName(int curveType)
+{
+    switch (curveType) {
+    case ctYZPlane:
+        return "y";
+    case ctPolar:
+        return "a";
+    case ctSpherical:
+        return "a ve b";
+    case ctCylindrical:
+        return "t";
+    default:
+        return "x";
+    }
+}
+
+TEditorValues DerivativeCurve(const TCurveRecord& curve)
+{
+    if (curve.CurveType == ctSpherical)
+        throw ECurveInspectionError("Türev yalnızca bir değişkenli eğrilerde çizilir");
+    TEditorValues values = EditorValuesOf(curve);
+    const char* name = FreeVariableName(curve.CurveType);
+    if (curve.Fx != nullptr)
+        values.Fx = curve.Fx->Derivative(name).GetText();
+    if (curve.Fy != nullptr)
+        values.Fy = curve.Fy->Derivative(name).GetText();
+    if (curve.Fz != nullptr)
+        values.Fz = curve.Fz->Derivative(name).GetText();
+    return values;
+}
+
+const char* InterestKindText(TInterestKind kind)
+{
+    static const char* const texts[] = { "Sıfır", "Minimum", "Maksimum", "Kesişim", "Kırılma" };
+    return texts[kind];
+}
+
 std::string TMeasure::ValueText() const
 {
     if (Exact())
@@ -129,11 +158,10 @@ TCurveInspection::TCurveInspection(const TCurveRecord& curve, const TVariableMem
     , FMemory(std::make_unique<TVariableMemory>(variables))
 {
     if (FCurveType == ctSpherical || FCurveType > ctCylindrical)
-        throw ECurveInspectionError(
-            "Önemli noktalar ve ölçüler yalnızca bir değişkenli eğrilerde bulunur");
+        throw ECurveInspectionError(OneVariableMessage);
     FStart = FCurveType == ctPolar ? 0 : -10;
     FEnd = FCurveType == ctPolar ? 2 * Pi : 10;
-    const std::string name = variableName(FCurveType);
+    const std::string name = FreeVariableName(FCurveType);
     const TTerm v = VariableTerm(name);
     const TTerm zero = NumberTerm(0);
     const auto termOf = [](const TFonksiyon* f) { return f->Term(); };
@@ -401,9 +429,10 @@ std::vector<TPointOfInterest> TCurveInspection::Points(long double from, long do
     // One row for a point found twice; one break for a break of several coordinates.
     std::vector<TPointOfInterest> unique;
     for (const TPointOfInterest& p : out) {
-        const bool seen = std::any_of(unique.begin(), unique.end(), [&p](const TPointOfInterest& q) {
-            return q.Kind == p.Kind && (q.Of == p.Of || p.Kind == ikBreak) && near(q.At, p.At);
-        });
+        const bool seen = std::any_of(
+            unique.begin(), unique.end(), [&p](const TPointOfInterest& q) {
+                return q.Kind == p.Kind && (q.Of == p.Of || p.Kind == ikBreak) && near(q.At, p.At);
+            });
         if (!seen)
             unique.push_back(p);
     }
@@ -538,4 +567,25 @@ TMeasure TCurveInspection::Area(long double from, long double to)
     };
     const TIntegral i = Integrate(height, piecesWhere(ok, at, cuts));
     return { i.Value, i.Error };
+}
+
+std::vector<TPointOfInterest> CurveInterestPoints(const TObjectList& curves, int index)
+{
+    const TCurveRecord curve = curves.Items(index);
+    TCurveInspection inspection(curve, curves.Variables());
+    const long double from = inspection.Start();
+    const long double to = inspection.End();
+    std::vector<TPointOfInterest> points = inspection.Points(from, to);
+    if (inspection.IsPlane())
+        for (int i = 0; i < curves.Count(); ++i) {
+            const TCurveRecord other = curves.Items(i);
+            if (i == index || other.CurveType != curve.CurveType)
+                continue;
+            TCurveInspection o(other, curves.Variables());
+            const std::vector<TPointOfInterest> meet = inspection.Intersections(o, i + 1, from, to);
+            points.insert(points.end(), meet.begin(), meet.end());
+        }
+    std::stable_sort(points.begin(), points.end(),
+        [](const TPointOfInterest& a, const TPointOfInterest& b) { return a.At < b.At; });
+    return points;
 }

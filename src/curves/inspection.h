@@ -2,6 +2,7 @@
 
 #include "base/exception.h"
 #include "curves/curve_record.h"
+#include "curves/curve_values.h"
 #include "engine/program.h"
 #include "engine/variable_memory.h"
 #include "geometry/space_point.h"
@@ -18,6 +19,17 @@ public:
 };
 
 enum TInterestKind : std::uint8_t { ikZero, ikMinimum, ikMaximum, ikIntersection, ikBreak };
+
+// The kind as the window names it: "Sıfır", "Minimum", "Maksimum", "Kesişim", "Kırılma".
+const char* InterestKindText(TInterestKind kind);
+
+// The free variable of a curve type ("x", "y", "a", "t"); "a" and "b" for the spherical type.
+const char* FreeVariableName(int curveType);
+
+// A curve of the same type and looks whose used formulas are the derivatives of
+// curve's with respect to its free variable. Raises ECurveInspectionError for a
+// curve of two free variables.
+TEditorValues DerivativeCurve(const TCurveRecord& curve);
 
 // A point of interest of a curve of one free variable.
 struct TPointOfInterest {
@@ -37,6 +49,14 @@ struct TMeasure {
     // when the bound exceeds the value), in the general form.
     std::string ValueText() const;
 };
+
+class TObjectList;
+
+// The points of interest of curve index of curves over its type's whole range,
+// with where it meets the other curves of its plane type (Of their numbers from
+// 1), sorted by the free variable. Raises ECurveInspectionError for a curve of
+// two free variables.
+std::vector<TPointOfInterest> CurveInterestPoints(const TObjectList& curves, int index);
 
 // Points of interest and measures of a curve of one free variable, found on its
 // formulas rather than on its drawn points: sign changes and turns are found

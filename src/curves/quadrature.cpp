@@ -1,9 +1,10 @@
 #include "curves/quadrature.h"
 
+#include <queue>
+
 #include <cfloat>
 #include <cmath>
 #include <limits>
-#include <queue>
 
 namespace {
 // The 15-point Kronrod nodes on [-1, 1] (the positive half, the middle last) and
@@ -58,7 +59,8 @@ TInterval kronrod(const TIntegrand& f, long double a, long double b)
         const long double dx = half * KronrodNodes[j];
         long double f1 = 0;
         long double f2 = 0;
-        if (!f(middle - dx, f1) || !f(middle + dx, f2) || !std::isfinite(f1) || !std::isfinite(f2)) {
+        if (!f(middle - dx, f1) || !f(middle + dx, f2) || !std::isfinite(f1)
+            || !std::isfinite(f2)) {
             r.Error = std::numeric_limits<long double>::infinity();
             return r;
         }
@@ -75,8 +77,9 @@ TInterval kronrod(const TIntegrand& f, long double a, long double b)
 }
 }
 
-TIntegral Integrate(const TIntegrand& f, const std::vector<std::pair<long double, long double>>& pieces,
-    long double relative, int maxIntervals)
+TIntegral Integrate(const TIntegrand& f,
+    const std::vector<std::pair<long double, long double>>& pieces, long double relative,
+    int maxIntervals)
 {
     std::priority_queue<TInterval> queue;
     for (const auto& [a, b] : pieces)

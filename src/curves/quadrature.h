@@ -19,5 +19,6 @@ using TIntegrand = std::function<bool(long double v, long double& value)>;
 // error is within relative of the value (or of the integral of |f| when the
 // value is near 0) or maxIntervals intervals are in use. An interval holding a
 // point f cannot compute keeps an infinite error.
-TIntegral Integrate(const TIntegrand& f, const std::vector<std::pair<long double, long double>>& pieces,
-    long double relative = 1e-14L, int maxIntervals = 4000);
+TIntegral Integrate(const TIntegrand& f,
+    const std::vector<std::pair<long double, long double>>& pieces, long double relative = 1e-14L,
+    int maxIntervals = 4000);

@@ -85,8 +85,8 @@ std::string text(const TTerm& t, bool top);
 std::string atomText(const TTerm& t)
 {
     const bool bare = (t->Kind == ekNumber && !std::signbit(t->Value)) || t->Kind == ekVariable
-        || (t->Kind == ekConstant && (t->Code == cnE || t->Code == cnPi))
-        || t->Kind == ekFunction || isNegation(t);
+        || (t->Kind == ekConstant && (t->Code == cnE || t->Code == cnPi)) || t->Kind == ekFunction
+        || isNegation(t);
     return bare ? text(t, false) : "(" + text(t, true) + ")";
 }
 
@@ -308,7 +308,8 @@ TTerm TermOf(const TExpressionArray& postfix)
             } else {
                 TTerm right = pop().Term;
                 TTerm left = pop().Term;
-                stack.push_back({ node(ekOperator, e.Code, std::move(left), std::move(right)), {} });
+                stack.push_back(
+                    { node(ekOperator, e.Code, std::move(left), std::move(right)), {} });
             }
             break;
         }

@@ -4,8 +4,8 @@
 #include "geometry/transform_matrix.h"
 
 #include <algorithm>
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,8 +33,8 @@ std::vector<std::string> rows(const std::vector<TPointOfInterest>& points)
 {
     std::vector<std::string> r;
     for (const TPointOfInterest& p : points)
-        r.push_back(std::string(kindName(p.Kind)) + " " + std::to_string(p.Of) + " "
-            + FloatToText(p.At));
+        r.push_back(
+            std::string(kindName(p.Kind)) + " " + std::to_string(p.Of) + " " + FloatToText(p.At));
     return r;
 }
 
@@ -106,7 +106,8 @@ TEST(PointsOfInterest, BreaksFailuresAndOtherTypes)
         (std::vector<std::string> { "minimum 1 0", "zero 1 0", "break 1 2" }));
     // Defined on part of the range only.
     Inspected root(Curve(ctXYPlane, "", "ln(x)-1", "", 0.1L));
-    EXPECT_EQ(rows(root.I->Points(-10, 10)), (std::vector<std::string> { "zero 1 " + at(std::exp(1.0L)) }));
+    EXPECT_EQ(rows(root.I->Points(-10, 10)),
+        (std::vector<std::string> { "zero 1 " + at(std::exp(1.0L)) }));
     // Polar: a circle through the origin, x = 2cos(a)^2 and y = 2sin(a)cos(a).
     Inspected polar(Curve(ctPolar, "", "", "2*cos(a)", 0.1L));
     const std::vector<std::string> p = rows(polar.I->Points(0, Pi));
@@ -148,4 +149,21 @@ TEST(Measures, LengthAndAreaToFifteenDigits)
     Inspected log(Curve(ctXYPlane, "", "ln(x)", "", 0.1L));
     EXPECT_FALSE(log.I->Length(-10, 10).Exact());
     EXPECT_EQ(FloatToText(log.I->Area(1, 10).Value), FloatToText(10 * std::log(10.0L) - 9));
+}
+
+TEST(DerivativeCurve, SameTypeAndLooksDerivedFormulas)
+{
+    TObjectList list;
+    Append(list, Curve(ctXYPlane, "", "x^2+1", "", 0.5L));
+    Append(list, Curve(ctCylindrical, "cos(t)", "t^3", "2*t", 0.1L));
+    Append(list, Curve(ctYZPlane, "", "", "y*k", 0.1L));
+    Append(list, Curve(ctSpherical, "a", "b", "1", 0.5L));
+    TEditorValues d = DerivativeCurve(list.Items(0));
+    EXPECT_EQ(d.Fy, "2*x");
+    EXPECT_EQ(d.Step, 0.5L);
+    EXPECT_EQ(d.CurveType, ctXYPlane);
+    d = DerivativeCurve(list.Items(1));
+    EXPECT_EQ(d.Fx + ";" + d.Fy + ";" + d.Fz, "-sin(t);3*t^2;2");
+    EXPECT_EQ(DerivativeCurve(list.Items(2)).Fz, "k");
+    EXPECT_THROW(DerivativeCurve(list.Items(3)), ECurveInspectionError);
 }
