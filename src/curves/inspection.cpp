@@ -145,10 +145,11 @@ std::string TMeasure::ValueText() const
 {
     if (Exact())
         return FloatToText(Value);
-    if (!std::isfinite(Error))
+    // An integration that did not converge has no bound to trust, so no digit.
+    if (!Converged || !std::isfinite(Error))
         return "";
-    // Rounded at the decimal place of the bound.
-    const long double unit = std::pow(10.0L, std::ceil(std::log10(Error)));
+    // Rounded at the decimal place of the bound: an area that cancels out gives 0.
+    const long double unit = std::pow(10.0L, std::floor(std::log10(Error)));
     return FloatToText(std::nearbyint(Value / unit) * unit);
 }
 
@@ -305,6 +306,12 @@ void TCurveInspection::add(
     TSpacePoint q {};
     if (PointAt(at, q))
         p.Point = q;
+    // A zero lies between at and its neighbour: the coordinate is 0 there, not the
+    // rounding left at either of the two.
+    if (kind == ikZero && std::isfinite(p.Point.X)) {
+        long double* coordinate[3] = { &p.Point.X, &p.Point.Y, &p.Point.Z };
+        *coordinate[of] = 0;
+    }
     out.push_back(p);
 }
 
@@ -487,7 +494,7 @@ std::vector<std::pair<long double, long double>> piecesWhere(
         long double lo = at[i];
         long double hi = at[j];
         if (i > 0) // the first value from the failing sample on at which ok holds
-            lo = -lastWhere([&ok](long double v) { return !ok(-v); }, -at[i], -at[i - 1]);
+            lo = -lastWhere([&ok](long double v) { return ok(-v); }, -at[i], -at[i - 1]);
         if (j + 1 < n)
             hi = lastWhere(ok, at[j], at[j + 1]);
         if (hi > lo)
@@ -537,13 +544,13 @@ TMeasure TCurveInspection::Length(long double from, long double to)
         return speed(v, r);
     };
     const TIntegral i = Integrate(speed, piecesWhere(ok, at, cuts));
-    return { i.Value, i.Error };
+    return { i.Value, i.Error, i.Converged };
 }
 
 TMeasure TCurveInspection::Area(long double from, long double to)
 {
     if (!IsPlane())
-        return { NaN, NaN };
+        return { NaN, NaN, false };
     // The plane's horizontal and vertical coordinates: x and y, x and z, y and z.
     const int u = FCurveType == ctYZPlane ? 1 : 0;
     const int w = FCurveType == ctXYPlane ? 1 : 2;
@@ -566,7 +573,7 @@ TMeasure TCurveInspection::Area(long double from, long double to)
         return height(v, r);
     };
     const TIntegral i = Integrate(height, piecesWhere(ok, at, cuts));
-    return { i.Value, i.Error };
+    return { i.Value, i.Error, i.Converged };
 }
 
 std::vector<TPointOfInterest> CurveInterestPoints(const TObjectList& curves, int index)

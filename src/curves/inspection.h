@@ -43,10 +43,12 @@ struct TPointOfInterest {
 struct TMeasure {
     long double Value = 0;
     long double Error = 0;
+    bool Converged = false; // the integration met its tolerance (else the bound is a guess)
     // Whether the bound leaves the 15 digits the program prints.
     bool Exact() const { return Error <= 1e-12L * std::fabs(Value); }
-    // The value with the significant digits the bound leaves (15 when exact, "0"
-    // when the bound exceeds the value), in the general form.
+    // The value with the significant digits the bound leaves, in the general form:
+    // 15 when exact, none ("") when the integration did not converge, rounded at
+    // the decimal place of the bound otherwise ("0" for an area that cancels out).
     std::string ValueText() const;
 };
 

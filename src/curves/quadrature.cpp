@@ -85,9 +85,12 @@ TIntegral Integrate(const TIntegrand& f,
     for (const auto& [a, b] : pieces)
         if (b > a)
             queue.push(kronrod(f, a, b));
-    // Sums taken afresh each time: a running sum would keep the rounding of every
-    // interval that was halved since.
-    const auto totals = [&queue](long double& value, long double& error, long double& absolute) {
+    // Running sums, taken afresh now and then and at the end: a running sum alone
+    // would keep the rounding of every interval that was halved since.
+    long double value = 0;
+    long double error = 0;
+    long double absolute = 0;
+    const auto sumAfresh = [&] {
         std::priority_queue<TInterval> copy = queue;
         value = error = absolute = 0;
         for (; !copy.empty(); copy.pop()) {
@@ -96,21 +99,40 @@ TIntegral Integrate(const TIntegrand& f,
             absolute += copy.top().Absolute;
         }
     };
-    TIntegral result;
-    long double absolute = 0;
-    for (;;) {
-        totals(result.Value, result.Error, absolute);
-        const long double scale = std::fmax(std::fabs(result.Value), 1e-3L * absolute);
-        if (queue.empty() || result.Error <= relative * scale
-            || static_cast<int>(queue.size()) >= maxIntervals)
+    sumAfresh();
+    bool converged = queue.empty();
+    for (int round = 1;; ++round) {
+        if (queue.empty() || static_cast<int>(queue.size()) >= maxIntervals)
             break;
+        if (error <= relative * std::fmax(std::fabs(value), 1e-3L * absolute)) {
+            sumAfresh(); // the running sums may have lost what they cancelled
+            if (error <= relative * std::fmax(std::fabs(value), 1e-3L * absolute)) {
+                converged = true;
+                break;
+            }
+        }
         const TInterval worst = queue.top();
         const long double middle = worst.A + (worst.B - worst.A) / 2;
         if (middle <= worst.A || middle >= worst.B)
             break; // no room left to halve: the bound stands as it is
         queue.pop();
-        queue.push(kronrod(f, worst.A, middle));
-        queue.push(kronrod(f, middle, worst.B));
+        const TInterval left = kronrod(f, worst.A, middle);
+        const TInterval right = kronrod(f, middle, worst.B);
+        queue.push(left);
+        queue.push(right);
+        if (std::isfinite(worst.Error) && round % 64 != 0) {
+            value += left.Value + right.Value - worst.Value;
+            error += left.Error + right.Error - worst.Error;
+            absolute += left.Absolute + right.Absolute - worst.Absolute;
+        } else {
+            sumAfresh();
+        }
     }
+    sumAfresh();
+    TIntegral result;
+    result.Value = value;
+    result.Error = error;
+    result.Magnitude = absolute;
+    result.Converged = converged;
     return result;
 }

@@ -8,6 +8,8 @@
 struct TIntegral {
     long double Value = 0;
     long double Error = 0; // a bound on the distance to the exact integral; infinite when unknown
+    long double Magnitude = 0; // the integral of |f|, by the same rule
+    bool Converged = false; // the error came within the tolerance asked for
 };
 
 // An integrand: false where it cannot be computed at v.

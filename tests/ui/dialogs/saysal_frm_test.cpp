@@ -331,7 +331,7 @@ TEST(NumericValues, SecondPageListsPointsOfInterestAndMeasures)
     win.W->ApplyCurve(cubic);
     win.W->NewCurve();
     TEditorValues line = cubic;
-    line.Fy = "2";
+    line.Fy = "1";
     win.W->ApplyCurve(line);
     TSaysalFrm f;
     f.SetCurves(&win.R().Objects(), 1);
@@ -345,10 +345,11 @@ TEST(NumericValues, SecondPageListsPointsOfInterestAndMeasures)
             cells << points->item(r, c)->text();
         return cells.join(' ');
     };
-    ASSERT_EQ(points->rowCount(), 6);
+    // The cubic's zeros and turns, and the three places where it crosses y = 1.
+    ASSERT_EQ(points->rowCount(), 8);
     EXPECT_EQ(row(0), "Sıfır y -1.73205080756888 -1.73205080756888 0 0");
-    EXPECT_EQ(row(1), "Maksimum y -1 -1 2 0");
-    EXPECT_EQ(row(4), "Kesişim Eğri 2 2 2 2 0");
+    EXPECT_EQ(row(2), "Maksimum y -1 -1 2 0");
+    EXPECT_EQ(row(7), "Kesişim Eğri 2 1.87938524157182 1.87938524157182 1 0");
     QTableWidget* measures = f.OnemliNoktalarPage->OlculerGrid;
     ASSERT_EQ(measures->rowCount(), 2);
     EXPECT_EQ(measures->item(0, 0)->text(), "Uzunluk");
@@ -356,7 +357,7 @@ TEST(NumericValues, SecondPageListsPointsOfInterestAndMeasures)
     EXPECT_TRUE(measures->item(1, 1)->text().startsWith("≈ 0")) << "an odd curve's area is 0";
 
     // Ctrl+C copies the rows as the grid shows them.
-    points->selectRow(1);
+    points->selectRow(2);
     QKeyEvent copy(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier, "c");
     QApplication::sendEvent(points, &copy);
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
@@ -364,6 +365,6 @@ TEST(NumericValues, SecondPageListsPointsOfInterestAndMeasures)
 
     // The next curve's page, at once since it is shown.
     f.SonrakiButton->click();
-    ASSERT_EQ(points->rowCount(), 1);
-    EXPECT_EQ(row(0), "Kesişim Eğri 1 2 2 2 0");
+    ASSERT_EQ(points->rowCount(), 3);
+    EXPECT_EQ(row(2), "Kesişim Eğri 1 1.87938524157182 1.87938524157182 1 0");
 }

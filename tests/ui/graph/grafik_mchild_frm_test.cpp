@@ -715,15 +715,15 @@ TEST(GraphWindow, InterestMarksFollowTheCurrentCurve)
             }
     EXPECT_GT(changed, 20);
 
-    // A second curve becomes current: its intersection with the first, in its colour.
+    // A second curve becomes current: where it crosses the first, in its colour.
     w.NewCurve();
-    w.ApplyCurve(curve("2", 0xFF0000));
-    ASSERT_EQ(win.r().Scene().Marks().size(), 1U);
+    w.ApplyCurve(curve("1", 0xFF0000));
+    ASSERT_EQ(win.r().Scene().Marks().size(), 3U);
     EXPECT_EQ(win.r().Scene().Marks()[0].Shape, msCross);
     EXPECT_EQ(win.r().Scene().Marks()[0].Color, 0xFF0000u);
     w.FirstCurve();
-    EXPECT_EQ(win.r().Scene().Marks().size(), 6U);
-    EXPECT_EQ(w.InterestPoints().size(), 6U);
+    EXPECT_EQ(win.r().Scene().Marks().size(), 8U);
+    EXPECT_EQ(w.InterestPoints().size(), 8U);
     w.SetInterestMarks(false);
     EXPECT_TRUE(win.r().Scene().Marks().empty());
 }
