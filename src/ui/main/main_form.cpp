@@ -14,13 +14,18 @@
 #include "ui/main/window_bounds.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/file_locations.h"
+#include "ui/platform/graph_settings.h"
 #include "ui/platform/help_viewer.h"
 #include "ui/platform/ini_file.h"
+#include "ui/platform/prompts.h"
+#include "ui/platform/scene_file.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -56,7 +61,10 @@ TMainForm::TMainForm(const QString& programDirectory, QWidget* parent)
     CreateToolbars();
     CreateStatusLine();
     CreateToolWindows();
-    UpdateRecentMenu();
+    FRecentFiles = std::make_unique<TRecentFiles>(
+        QFileInfo(SettingsFile()).absolutePath() + "/SonDosyalar.txt", Dosya, FExitSeparator,
+        [this](const QString& name) { Guarded([&] { OpenSceneFile(name); }); });
+    FRecentFiles->UpdateMenu();
 
     // FormCreate, in its order.
     Guarded([this] { LoadLayout(); });
@@ -90,6 +98,12 @@ TLibraryOptions TMainForm::LibraryOptions() const
 {
     return { LibraryFolderLocation(FProgramDirectory) };
 }
+
+QStringList TMainForm::RecentFiles() const { return FRecentFiles->Names(); }
+
+QString TMainForm::RecentFilesFile() const { return FRecentFiles->File(); }
+
+void TMainForm::SceneFileUsed(const QString& fileName) { FRecentFiles->Used(fileName); }
 
 // ---- Construction --------------------------------------------------------------
 
@@ -395,6 +409,59 @@ bool TMainForm::CloseAllChildren()
         if (!(*it)->close())
             return false;
     return true;
+}
+
+// ---- Scene files -----------------------------------------------------------------
+
+void TMainForm::AcClick()
+{
+    const QStringList names = FOpenDialogRunner
+        ? FOpenDialogRunner()
+        : QFileDialog::getOpenFileNames(this, "Aç", QString(), "Velmo files(*.vlm)");
+    OpenFiles(names);
+}
+
+void TMainForm::OpenFiles(const QStringList& fileNames)
+{
+    for (const QString& name : fileNames)
+        Guarded([&] { OpenSceneFile(name); });
+}
+
+TGrafikMChildFrm* TMainForm::OpenSceneFile(const QString& fileName)
+{
+    const QString path = QFileInfo(fileName).absoluteFilePath();
+    const int number = FreeWindowNumber();
+    // A key the file lacks takes the value of a new window: its look comes from
+    // the settings file.
+    TScene defaults;
+    defaults.Look = ReadGraphSettings(TIniFile(SettingsFile()), TGraphSettings {});
+    const TSceneRead read = ReadSceneFile(path, defaults);
+    if (!read.BadCurves.empty()) {
+        QStringList faults;
+        for (const TSceneCurveFault& fault : read.BadCurves)
+            faults << QString::fromStdString(fault.Message);
+        if (read.Scene.Curves.empty())
+            throw ESceneFileError(faults.join('\n').toStdString());
+        const QString question = faults.join('\n') + "\n\n"
+            + QString("Dosyanın geri kalan %1 eğrisi açılsın mı?").arg(read.Scene.Curves.size());
+        if (!AskYesNo(this, question))
+            return nullptr;
+    }
+    FWindowSlots[static_cast<std::size_t>(number)] = 1;
+    TGrafikMChildFrm* graph = CreateGraphWindow(path, number);
+    try {
+        graph->LoadScene(read.Scene);
+    } catch (...) {
+        // Nothing is half opened.
+        graph->parentWidget()->close();
+        throw;
+    }
+    graph->SetFileName(path);
+    SceneFileUsed(path);
+    ShowExplorer();
+    if (ActiveGraphWindow() == graph)
+        graph->FormActivate();
+    return graph;
 }
 
 // ---- File, print and help ------------------------------------------------------
