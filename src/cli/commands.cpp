@@ -558,11 +558,6 @@ int runInspect(const QStringList& arguments, const TCommandContext& context)
                     + ": kesişimler yalnızca aynı düzlem türündeki iki eğri arasında bulunur");
     }
     // A parameter's value, for every curve that names it.
-    std::vector<std::string> names;
-    for (int i = 0; i < list.Count(); ++i)
-        for (const TFonksiyon* f : { list.Items(i).Fx, list.Items(i).Fy, list.Items(i).Fz })
-            if (f != nullptr)
-                names.insert(names.end(), f->VariableNames().begin(), f->VariableNames().end());
     for (const QString& item : parser.values(param)) {
         const std::string s = text(item);
         const std::size_t eq = s.find('=');
@@ -570,14 +565,13 @@ int runInspect(const QStringList& arguments, const TCommandContext& context)
         if (eq == std::string::npos || eq == 0)
             usage(FormatText("parametre AD=DEĞER biçiminde verilmeli: %s", s));
         const std::string name = s.substr(0, eq);
-        if (std::none_of(names.begin(), names.end(),
-                [&name](const std::string& n) { return CompareTextNoCase(n, name) == 0; }))
+        if (list.Parameters().Find(name) == nullptr)
             usage(FormatText("bilinmeyen parametre: \"%s\"", name));
         if (!ReadNumber(s.substr(eq + 1), v))
             throw ECommandError(ecRefused,
                 name + ": "
                     + FormatText("'%s' is not a valid floating point value", s.substr(eq + 1)));
-        list.Variables().SetValue(name, v);
+        list.SetParameterValue(name, v);
     }
 
     std::vector<std::unique_ptr<TCurveInspection>> inspections;

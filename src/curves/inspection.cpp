@@ -1,14 +1,15 @@
 #include "curves/inspection.h"
 
 #include "base/number_text.h"
+#include "curves/curve_types.h"
 #include "curves/object_list.h"
 #include "curves/quadrature.h"
 #include "engine/derivative.h"
 #include "engine/fonksiyon.h"
 #include "engine/vocabulary.h"
-#include "geometry/transform_matrix.h"
 
 #include <algorithm>
+#include <array>
 #include <cfloat>
 #include <limits>
 
@@ -106,18 +107,15 @@ struct TSampled {
 
 const char* FreeVariableName(int curveType)
 {
-    switch (curveType) {
-    case ctYZPlane:
-        return "y";
-    case ctPolar:
-        return "a";
-    case ctSpherical:
-        return "a ve b";
-    case ctCylindrical:
-        return "t";
-    default:
-        return "x";
-    }
+    // The table's names in the lower case formulas are written in.
+    static const std::array<std::string, CurveTypeCount> names = [] {
+        std::array<std::string, CurveTypeCount> lower;
+        for (int t = 0; t < CurveTypeCount; ++t)
+            for (const char* c = CurveTypes[t].Variables[0].Name; *c != 0; ++c)
+                lower[t] += static_cast<char>(*c >= 'A' && *c <= 'Z' ? *c - 'A' + 'a' : *c);
+        return lower;
+    }();
+    return names[curveType].c_str();
 }
 
 TEditorValues DerivativeCurve(const TCurveRecord& curve)
@@ -160,8 +158,8 @@ TCurveInspection::TCurveInspection(const TCurveRecord& curve, const TVariableMem
 {
     if (FCurveType == ctSpherical || FCurveType > ctCylindrical)
         throw ECurveInspectionError(OneVariableMessage);
-    FStart = FCurveType == ctPolar ? 0 : -10;
-    FEnd = FCurveType == ctPolar ? 2 * Pi : 10;
+    FStart = CurveTypes[FCurveType].Variables[0].Start;
+    FEnd = CurveTypes[FCurveType].Variables[0].End;
     const std::string name = FreeVariableName(FCurveType);
     const TTerm v = VariableTerm(name);
     const TTerm zero = NumberTerm(0);

@@ -23,7 +23,7 @@ enum TInterestKind : std::uint8_t { ikZero, ikMinimum, ikMaximum, ikIntersection
 // The kind as the window names it: "Sıfır", "Minimum", "Maksimum", "Kesişim", "Kırılma".
 const char* InterestKindText(TInterestKind kind);
 
-// The free variable of a curve type ("x", "y", "a", "t"); "a" and "b" for the spherical type.
+// The (outer) free variable of a curve type, in lower case: "x", "y", "a", "t".
 const char* FreeVariableName(int curveType);
 
 // A curve of the same type and looks whose used formulas are the derivatives of
