@@ -532,6 +532,104 @@ void TMainForm::DuvarKagidiClick()
         [this](int context) { HelpViewer().ShowContext(context); });
 }
 
+// ---- Enabling the commands ---------------------------------------------------------
+
+void TMainForm::UpdateMenuItems()
+{
+    const bool graph = ActiveGraphWindow() != nullptr;
+    if (Kaydet->isEnabled() == graph && property("menusSet").toBool())
+        return;
+    setProperty("menusSet", true);
+    for (QAction* action : FGraphCommands)
+        action->setEnabled(graph);
+    BuyuklukComboBox->setEnabled(graph);
+    CurvedLineExplorerToolW->SetGraphControlsEnabled(graph);
+}
+
+void TMainForm::UpdateUndoItems()
+{
+    const TGrafikMChildFrm* graph = ActiveGraphWindow();
+    GeriAl->setEnabled(graph != nullptr && graph->UndoStack()->canUndo());
+    Yinele->setEnabled(graph != nullptr && graph->UndoStack()->canRedo());
+}
+
+// ---- View and zoom commands ---------------------------------------------------------
+
+void TMainForm::PlaneClick(int plane, bool visible)
+{
+    OnGraph([&](auto& g) { g.SetPlaneVisible(plane, visible); });
+}
+
+void TMainForm::CizimSekliClick(int style)
+{
+    OnGraph([style](auto& g) { g.SetAllCurvesStyle(style); });
+    (style == 0 ? CizgiCizimSekli : NoktaCizimSekli)->setChecked(true);
+    CurvedLineExplorerToolW->ShowDrawingStyle(style);
+}
+
+void TMainForm::EneUydurClick()
+{
+    OnGraph([this](auto& g) { g.FitToWidth(FClient->width() - 4); });
+}
+
+void TMainForm::BoyaUydurClick()
+{
+    // The status line's height counts even while it is hidden.
+    const int status = statusBar()->isHidden() ? statusBar()->sizeHint().height() : 0;
+    OnGraph([&](auto& g) { g.FitToHeight(FClient->height() - status - 4); });
+}
+
+void TMainForm::BYuzdeClick(int percent)
+{
+    OnGraph([percent](auto& g) { g.SetZoomPercent(percent); });
+    SetZoomText(QString::number(percent) + "%");
+}
+
+// ---- The graph windows' host -------------------------------------------------------------
+
+void TMainForm::SetPlaneChecks(bool xy, bool xz, bool yz)
+{
+    XYDuzlemi->setChecked(xy);
+    XZDuzlemi->setChecked(xz);
+    YZDuzlemi->setChecked(yz);
+    XYDuzlemiButton->setChecked(xy);
+    XZDuzlemiButton->setChecked(xz);
+    YZDuzlemiButton->setChecked(yz);
+}
+
+void TMainForm::SetPerspectiveCheck(bool on)
+{
+    APerspektif->setChecked(on);
+    PerspektifButton->setChecked(on);
+}
+
+void TMainForm::SetZoomText(const QString& text)
+{
+    const QSignalBlocker block(BuyuklukComboBox);
+    BuyuklukComboBox->setEditText(text);
+}
+
+void TMainForm::SetAnimationDown(bool down) { AnimationButton->setChecked(down); }
+
+void TMainForm::SetFourViewDown(bool down) { DortGorBtn->setChecked(down); }
+
+void TMainForm::SetMouseModeDown(int mode)
+{
+    SurukleButton->setChecked(mode == 1);
+    DondurButton->setChecked(mode == 0);
+}
+
+void TMainForm::FillExplorer(TGrafikMChildFrm&) { CurvedLineExplorerToolW->FillExplorer(); }
+
+bool TMainForm::ExplorerVisible() const { return !CurvedLineExplorerToolW->isHidden(); }
+
+void TMainForm::ShowExplorer() { CurvedLineExplorerToolW->show(); }
+
+void TMainForm::SetCurveButtons(const TCurveButtons& buttons)
+{
+    CurvedLineExplorerToolW->SetCurveButtons(buttons);
+}
+
 // ---- Layout ----------------------------------------------------------------------
 
 void TMainForm::LoadLayout()

@@ -3,6 +3,7 @@
 #include "ui/graph/graph_host.h"
 #include "ui/library/curved_line_s_frm.h"
 #include "ui/main/recent_files.h"
+#include "ui/main/zoom_box.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -114,9 +115,6 @@ public:
     void EneUydurClick();
     void BoyaUydurClick();
     void BYuzdeClick(int percent);
-    void BuyuklukComboBoxChange();
-    // The zoom box's key handling, before the key itself is processed.
-    void BuyuklukComboBoxKeyDown(int key);
 
     // TGraphHost.
     void SetPlaneChecks(bool xy, bool xz, bool yz) override;
@@ -162,7 +160,7 @@ public:
         *NoktaCizimButton, *PerspektifButton, *DortGorBtn, *AnimationButton, *OndenGorBtn,
         *UsttenGorBtn, *YandanGorBtn, *PerspektifGorBtn, *SurukleButton, *DondurButton,
         *ZoomInButton, *ZoomOutButton, *BuyuklukButton;
-    QComboBox* BuyuklukComboBox;
+    TZoomBox* BuyuklukComboBox;
     QAction* BuyuklukComboAction; // the toolbar slot of the combo box
     QLabel* StatusPanel0;
     QLabel* StatusPanel1;
@@ -179,7 +177,6 @@ public:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The menus and toolbars come from tables (main_form_menus.cpp).
