@@ -7,6 +7,7 @@
 #include "render/draw_function.h"
 #include "ui/dialogs/curve_points_model.h"
 #include "ui/dialogs/dialog_help.h"
+#include "ui/dialogs/interest_page.h"
 #include "ui/dialogs/spin_edit.h"
 #include "ui/platform/dialog_keys.h"
 #include "ui/platform/error_report.h"
@@ -27,6 +28,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -172,10 +174,19 @@ void TSaysalFrm::CreateControls()
     auto* top = new QHBoxLayout;
     top->addWidget(curveGroup, 1);
     top->addLayout(right);
+    // The points on the first page, the points of interest and measures on the second.
+    auto* pointsPage = new QWidget;
+    auto* pointsLayout = new QVBoxLayout(pointsPage);
+    pointsLayout->setContentsMargins(0, 0, 0, 0);
+    pointsLayout->addWidget(StringGrid1, 1);
+    pointsLayout->addLayout(totals);
+    OnemliNoktalarPage = new TInterestPage;
+    SayfaTab = new QTabWidget;
+    SayfaTab->addTab(pointsPage, "Noktalar");
+    SayfaTab->addTab(OnemliNoktalarPage, "Önemli Noktalar");
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(StringGrid1, 1);
-    layout->addLayout(totals);
+    layout->addWidget(SayfaTab, 1);
     layout->addLayout(buttons);
 
     connect(EgriNoEdit, &QSpinBox::valueChanged, this,
@@ -230,6 +241,7 @@ void TSaysalFrm::ShowCurve(int n)
 
     const TCurveRecord curve = FCurves->Items(n - 1);
     FPointsModel->SetPoints(curve.Points);
+    OnemliNoktalarPage->SetCurve(FCurves, n - 1);
     // The points are those at the parameters' present values, which the caption names.
     if (FOwnCaption.isEmpty())
         FOwnCaption = windowTitle();
