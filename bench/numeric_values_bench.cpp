@@ -6,10 +6,9 @@
 
 #include "base/number_text.h"
 #include "curves/object_list.h"
+#include "files/point_table_export.h"
 #include "ratio_reporter.h"
 #include "ui/dialogs/saysal_frm.h"
-
-#include "ui/dialogs/point_table_export.h"
 
 #include <QApplication>
 #include <QTableWidget>

@@ -7,10 +7,10 @@
 // time (the first column) is the figure to compare.
 
 #include "curves/object_list.h"
+#include "files/scene_file.h"
 #include "ratio_reporter.h"
 #include "ui/graph/grafik_mchild_frm.h"
 #include "ui/main/main_form.h"
-#include "ui/platform/scene_file.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>

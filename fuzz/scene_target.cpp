@@ -5,8 +5,8 @@
 // Input: a byte for the decimal separator (odd: comma), then the file's bytes.
 
 #include "base/number_text.h"
+#include "files/scene_file.h"
 #include "fuzz_target.h"
-#include "ui/platform/scene_file.h"
 
 #include <QByteArray>
 

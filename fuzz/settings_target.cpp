@@ -7,9 +7,9 @@
 // then the file's bytes.
 
 #include "base/exception.h"
+#include "files/code_page.h"
+#include "files/ini_file.h"
 #include "fuzz_target.h"
-#include "ui/platform/code_page.h"
-#include "ui/platform/ini_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -10,12 +10,12 @@
 #include "engine/fonksiyon.h"
 #include "engine/formula_separator.h"
 #include "engine/variable_memory.h"
+#include "files/graph_settings.h"
+#include "files/ini_file.h"
+#include "files/picture_file.h"
+#include "files/scene_view.h"
 #include "render/draw_function.h"
 #include "render/four_view.h"
-#include "ui/platform/graph_settings.h"
-#include "ui/platform/ini_file.h"
-#include "ui/platform/picture_file.h"
-#include "ui/platform/scene_file.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -70,7 +70,8 @@ grafik penceresinin "Farklı Kaydet..." ile yazdığı gibi.
 Verilmeyenler ayar dosyasının (Norvadeks.ini) varsayılanlarından alınır.
 )";
 
-const char* const TableHelp = R"(Kullanım: velmo table (--curve TANIM | --scene FILE.vlm [--index N]) [SEÇENEKLER]
+const char* const TableHelp
+    = R"(Kullanım: velmo table (--curve TANIM | --scene FILE.vlm [--index N]) [SEÇENEKLER]
 
 Eğrinin noktalarını tablo olarak yazar: başlık n,x,y,z ve her nokta için bir satır.
   --curve TANIM             eğri
@@ -92,10 +93,7 @@ Eksiyle başlayan bir formülden önce -- yazın: velmo eval -- -x+1 x=2
 
 std::string text(const QString& s) { return s.toStdString(); }
 
-[[noreturn]] void usage(const std::string& message)
-{
-    throw ECommandError(ecUsage, message);
-}
+[[noreturn]] void usage(const std::string& message) { throw ECommandError(ecUsage, message); }
 
 // ---- Parsing ------------------------------------------------------------------------
 
@@ -156,16 +154,15 @@ bool readAngles(const QString& value, long double& ax, long double& ay)
 
 // ---- Curves -------------------------------------------------------------------------
 
-// Adds a curve to list, naming the field of the first fault: each formula is
-// compiled on its own first, so that the message tells which one is wrong.
-void appendCurve(TObjectList& list, const TEditorValues& v, int number)
+ECommandError curveError(int number, const char* field, const std::string& message)
 {
-    const auto prefixed = [number](const char* field, const std::string& message) {
-        std::string p = "curve " + std::to_string(number);
-        if (field != nullptr)
-            p += std::string(" ") + field;
-        return ECommandError(ecRefused, p + ": " + message);
-    };
+    return ECommandError(ecRefused, CurvePrefix(number, field == nullptr ? "" : field) + message);
+}
+
+// Checks a curve's formulas and step, naming the field of the first fault: each
+// formula is compiled on its own, so that the message tells which one is wrong.
+void checkCurve(const TEditorValues& v, int number)
+{
     const bool used[3] = { UsesFx(v.CurveType), UsesFy(v.CurveType), UsesFz(v.CurveType) };
     const std::string* texts[3] = { &v.Fx, &v.Fy, &v.Fz };
     const char* names[3] = { "fx", "fy", "fz" };
@@ -178,19 +175,24 @@ void appendCurve(TObjectList& list, const TEditorValues& v, int number)
         try {
             formula.SetText(*texts[i]);
         } catch (const Exception& e) {
-            throw prefixed(names[i], e.Message());
+            throw curveError(number, names[i], e.Message());
         }
     }
     try {
         TObjectList::CheckStep(v.CurveType, v.Step);
     } catch (const Exception& e) {
-        throw prefixed("step", e.Message());
+        throw curveError(number, "step", e.Message());
     }
+}
+
+// Adds a checked curve to list.
+void appendCurve(TObjectList& list, const TEditorValues& v, int number)
+{
+    checkCurve(v, number);
     try {
-        list.Append(v.CurveType, v.Fx, v.Fy, v.Fz, v.Color, static_cast<std::uint8_t>(v.Style),
-            v.Thickness, v.Step, v.Visible);
+        AppendCurve(list, v);
     } catch (const Exception& e) {
-        throw prefixed(nullptr, e.Message());
+        throw curveError(number, nullptr, e.Message());
     }
 }
 
@@ -296,8 +298,8 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
         long double percent = 0;
         if (!ReadNumber(text(parser.value(zoom)), percent) || !(percent > 0)
             || percent > MaxZoomPercent)
-            usage(FormatText("büyüklük yüzdesi 0'dan büyük bir sayı olmalı: %s",
-                text(parser.value(zoom))));
+            usage(FormatText(
+                "büyüklük yüzdesi 0'dan büyük bir sayı olmalı: %s", text(parser.value(zoom))));
         scene.ZoomPercent = percent;
     }
     if (parser.isSet(angles)
@@ -336,20 +338,26 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
 
     // The renderer as a graph window of that size sets it up; the origin keeps its
     // place relative to the middle of the view when the size changes.
-    TDrawFunction renderer;
-    int interval = scene.Look.AnimInterval;
-    scene.Look.ApplyTo(renderer, interval);
     const int viewWidth = scene.FourView ? scene.Width / 2 : scene.Width;
     const int viewHeight = scene.FourView ? scene.Height / 2 : scene.Height;
+    scene.X0 = viewWidth / 2 + (scene.X0 - sceneViewWidth / 2);
+    scene.Y0 = viewHeight / 2 + (scene.Y0 - sceneViewHeight / 2);
+    TDrawFunction renderer;
     renderer.SetSize(viewWidth, viewHeight);
-    renderer.SetX0(viewWidth / 2 + (scene.X0 - sceneViewWidth / 2));
-    renderer.SetY0(viewHeight / 2 + (scene.Y0 - sceneViewHeight / 2));
     renderer.SetMoveStep(20);
+    int interval = scene.Look.AnimInterval;
+    int number = 0; // the curve being added, from 1
+    try {
+        ApplyScene(scene, renderer, interval, [&number](const TEditorValues& v, int index) {
+            number = index + 1;
+            checkCurve(v, number);
+        });
+    } catch (const ECommandError&) {
+        throw;
+    } catch (const Exception& e) {
+        throw curveError(number, nullptr, e.Message());
+    }
     renderer.SetSmoothLines(parser.isSet(smooth));
-    renderer.SetScale(5.0L / scene.ZoomPercent);
-    renderer.SetAngles(scene.XAxisAngle, scene.YAxisAngle);
-    for (std::size_t i = 0; i < scene.Curves.size(); ++i)
-        appendCurve(renderer.Objects(), scene.Curves[i], static_cast<int>(i) + 1);
 
     if (vectorType) {
         // As the graph window saves it: the last projection painted as vectors, the four
@@ -433,8 +441,8 @@ int runTable(const QStringList& arguments, const TCommandContext& context)
                     text(parser.value(index))));
             if (n > count)
                 throw ECommandError(ecRefused,
-                    FormatText(std::string("sahnede ") + std::to_string(count)
-                            + " eğri var; %s. eğri yok",
+                    FormatText(
+                        std::string("sahnede ") + std::to_string(count) + " eğri var; %s. eğri yok",
                         text(parser.value(index))));
             number = static_cast<int>(n);
         } else if (count == 0) {

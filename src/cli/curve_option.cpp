@@ -5,7 +5,8 @@
 #include "cli/command_error.h"
 #include "curves/curve_record.h"
 #include "engine/formula_separator.h"
-#include "ui/platform/color_combo.h"
+#include "files/named_colors.h"
+#include "files/scene_view.h"
 
 #include <QString>
 
@@ -13,18 +14,12 @@
 #include <set>
 
 namespace {
-constexpr TColor Olive = 0x008080; // the explorer's colour at design
 constexpr int MinThickness = 1;
 constexpr int MaxThickness = 20;
 
-std::string prefix(int number, std::string_view key = {})
-{
-    return "curve " + std::to_string(number) + (key.empty() ? "" : " " + std::string(key)) + ": ";
-}
-
 [[noreturn]] void refuse(int number, std::string_view key, const std::string& message)
 {
-    throw ECommandError(ecRefused, prefix(number, key) + message);
+    throw ECommandError(ecRefused, CurvePrefix(number, key) + message);
 }
 
 bool readInt(std::string_view text, int low, int high, int& value)
@@ -46,6 +41,11 @@ int hexDigit(char c)
         return c - 'A' + 10;
     return -1;
 }
+}
+
+std::string CurvePrefix(int number, std::string_view key)
+{
+    return "curve " + std::to_string(number) + (key.empty() ? "" : " " + std::string(key)) + ": ";
 }
 
 bool ReadNumber(std::string_view text, long double& value)
@@ -79,9 +79,7 @@ std::optional<TColor> ParseColor(std::string_view text)
 
 TEditorValues ParseCurveOption(std::string_view text, int number)
 {
-    TEditorValues v;
-    v.Color = Olive;
-    v.Step = 0.1L;
+    TEditorValues v = NewCurveValues(ctXYPlane);
     std::set<std::string> given;
     std::array<std::optional<std::string>, 3> formulas; // fx, fy, fz
     std::optional<std::string_view> stepText, thicknessText;
@@ -96,14 +94,15 @@ TEditorValues ParseCurveOption(std::string_view text, int number)
         const std::size_t eq = item.find('=');
         if (eq == std::string_view::npos)
             throw ECommandError(ecUsage,
-                prefix(number) + FormatText("\"%s\" bir anahtar=değer öğesi değil", item));
+                CurvePrefix(number) + FormatText("\"%s\" bir anahtar=değer öğesi değil", item));
         const std::string key(item.substr(0, eq));
         const std::string_view value = item.substr(eq + 1);
         if (!given.insert(key).second)
-            throw ECommandError(ecUsage, prefix(number, key) + "bu anahtar iki kez verilmiş");
+            throw ECommandError(ecUsage, CurvePrefix(number, key) + "bu anahtar iki kez verilmiş");
         if (key == "type") {
             if (!readInt(value, 0, CurveTypeCount - 1, v.CurveType))
-                refuse(number, key, FormatText("eğri türü 0 ile 6 arasında bir tam sayıdır: %s", value));
+                refuse(number, key,
+                    FormatText("eğri türü 0 ile 6 arasında bir tam sayıdır: %s", value));
         } else if (key == "fx" || key == "fy" || key == "fz") {
             formulas[key[1] - 'x'] = WithCurrentDecimalSeparator(value);
         } else if (key == "step") {
@@ -112,7 +111,8 @@ TEditorValues ParseCurveOption(std::string_view text, int number)
             const std::optional<TColor> color = ParseColor(value);
             if (!color)
                 refuse(number, key,
-                    FormatText("renk, renk listesindeki bir ad ya da #rrggbb olmalıdır: %s", value));
+                    FormatText(
+                        "renk, renk listesindeki bir ad ya da #rrggbb olmalıdır: %s", value));
             v.Color = *color;
         } else if (key == "style") {
             if (value == "line")
@@ -120,7 +120,8 @@ TEditorValues ParseCurveOption(std::string_view text, int number)
             else if (value == "points")
                 v.Style = csPoints;
             else
-                refuse(number, key, FormatText("çizim şekli line ya da points olmalıdır: %s", value));
+                refuse(
+                    number, key, FormatText("çizim şekli line ya da points olmalıdır: %s", value));
         } else if (key == "thickness") {
             thicknessText = value;
         } else if (key == "visible") {
@@ -129,19 +130,18 @@ TEditorValues ParseCurveOption(std::string_view text, int number)
             v.Visible = value == "1";
         } else {
             throw ECommandError(ecUsage,
-                prefix(number, key)
+                CurvePrefix(number, key)
                     + "bilinmeyen anahtar (type, fx, fy, fz, step, color, style, thickness, "
                       "visible)");
         }
     }
 
-    v.Thickness = v.CurveType == ctSpherical ? 1 : 2;
+    v.Thickness = NewCurveValues(v.CurveType).Thickness;
     if (thicknessText && !readInt(*thicknessText, MinThickness, MaxThickness, v.Thickness))
         refuse(number, "thickness",
             FormatText("çizgi kalınlığı 1 ile 20 arasında bir tam sayıdır: %s", *thicknessText));
     if (stepText && !ReadNumber(*stepText, v.Step))
-        refuse(number, "step",
-            FormatText("'%s' is not a valid floating point value", *stepText));
+        refuse(number, "step", FormatText("'%s' is not a valid floating point value", *stepText));
 
     const bool used[3] = { UsesFx(v.CurveType), UsesFy(v.CurveType), UsesFz(v.CurveType) };
     const char* names[3] = { "fx", "fy", "fz" };
@@ -150,8 +150,8 @@ TEditorValues ParseCurveOption(std::string_view text, int number)
         if (!used[i])
             continue;
         if (!formulas[i])
-            throw ECommandError(ecUsage,
-                prefix(number, names[i]) + "bu eğri türünün formülü verilmemiş");
+            throw ECommandError(
+                ecUsage, CurvePrefix(number, names[i]) + "bu eğri türünün formülü verilmemiş");
         *texts[i] = *formulas[i];
     }
     return v;

@@ -26,5 +26,8 @@ TEditorValues ParseCurveOption(std::string_view text, int number);
 // nothing for anything else.
 std::optional<TColor> ParseColor(std::string_view text);
 
+// The start of a message about curve number (from 1) or its key: "curve 2 step: ".
+std::string CurvePrefix(int number, std::string_view key = {});
+
 // A number written with the point or with the current decimal separator.
 bool ReadNumber(std::string_view text, long double& value);

@@ -2,7 +2,7 @@
 
 #include "base/number_text.h"
 #include "cli/commands.h"
-#include "ui/platform/file_locations.h"
+#include "files/file_locations.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -48,7 +48,8 @@ int RunHeadless(int argc, char* argv[])
     SetDecimalSeparator(separator.isEmpty() ? '.' : separator.at(0).toLatin1());
 
     std::ios::sync_with_stdio(false);
-    const TCommandContext context { SettingsFileToRead(QCoreApplication::applicationDirPath()), std::cout, std::cerr };
+    const TCommandContext context { SettingsFileToRead(QCoreApplication::applicationDirPath()),
+        std::cout, std::cerr };
     const int code = RunCommand(arguments, context);
     std::cout.flush();
     return code;

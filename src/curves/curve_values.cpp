@@ -1,5 +1,6 @@
 #include "curves/curve_values.h"
 
+#include "curves/object_list.h"
 #include "engine/fonksiyon.h"
 
 namespace {
@@ -22,4 +23,10 @@ TEditorValues EditorValuesOf(const TCurveRecord& curve)
     v.Style = curve.Style;
     v.Color = curve.Color;
     return v;
+}
+
+int AppendCurve(TObjectList& list, const TEditorValues& curve)
+{
+    return list.Append(curve.CurveType, curve.Fx, curve.Fy, curve.Fz, curve.Color,
+        static_cast<std::uint8_t>(curve.Style), curve.Thickness, curve.Step, curve.Visible);
 }

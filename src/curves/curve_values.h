@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+class TObjectList;
+
 // One curve by its values alone: what the curve explorer's fields hold and hand
 // to the active graph window to compare with the current curve or to apply, and
 // what a scene file keeps of each curve.
@@ -24,3 +26,6 @@ struct TEditorValues {
 
 // The values of a stored curve; a formula its type does not use gives an empty text.
 TEditorValues EditorValuesOf(const TCurveRecord& curve);
+
+// Adds the curve to list and returns its index; raises as TObjectList::Append does.
+int AppendCurve(TObjectList& list, const TEditorValues& curve);

@@ -55,8 +55,11 @@ public:
     long double Scale() const { return FScale; }
     void HalveScale() { FScale /= 2; }
     void DoubleScale() { FScale *= 2; }
-    // Scale := 5 / percent; percent is positive (the callers see to it).
-    void SetZoom(int percent) { FScale = 5.0L / percent; }
+    // The zoom percent the user sees is 5 / scale, and a percent gives the scale
+    // 5 / percent; percent is positive (the callers see to it). Not rounded.
+    long double ZoomPercent() const { return 5.0L / FScale; }
+    void SetZoomPercent(long double percent) { FScale = 5.0L / percent; }
+    void SetZoom(int percent) { SetZoomPercent(percent); }
     // A scale kept elsewhere (a scene file's zoom); positive.
     void SetScale(long double scale) { FScale = scale; }
 

@@ -88,6 +88,9 @@ public:
     void DoubleScale() { FCamera.DoubleScale(); }
     // Scale := 5 / percent; percent is positive (the callers see to it).
     void SetZoom(int percent) { FCamera.SetZoom(percent); }
+    // The percent of a scale and back, not rounded (TCamera's rule).
+    long double ZoomPercent() const { return FCamera.ZoomPercent(); }
+    void SetZoomPercent(long double percent) { FCamera.SetZoomPercent(percent); }
     long double Scale() const { return FCamera.Scale(); }
     // A scale kept elsewhere (a scene file's zoom); positive.
     void SetScale(long double scale) { FCamera.SetScale(scale); }

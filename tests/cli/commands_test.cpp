@@ -3,9 +3,9 @@
 #include "cli/commands.h"
 #include "cli/png_picture.h"
 #include "curves/object_list.h"
+#include "files/scene_file.h"
 #include "ui/dialogs/fhesapla_frm.h"
 #include "ui/graph/grafik_mchild_frm.h"
-#include "ui/platform/scene_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +23,8 @@
 
 namespace {
 const char* const Sine = "type=0;fy=3*sin(x);color=Kırmızı";
-const char* const Helix = "type=6;fx=4*cos(t);fy=4*sin(t);fz=t/2;step=0.05;color=#0000ff;thickness=3";
+const char* const Helix
+    = "type=6;fx=4*cos(t);fy=4*sin(t);fz=t/2;step=0.05;color=#0000ff;thickness=3";
 
 struct TRun {
     int Code = -1;
@@ -107,8 +108,8 @@ TEST_F(Commands, RenderGivesTheWindowsPicture)
     win.w.RedrawViews(true);
     const QString single = dir.filePath("single.png");
     TRun r = run(dir,
-        { "render", "-o", single, "--curve", Sine, "--curve", Helix, "--size", "320x240",
-            "--zoom", "150", "--angles", "15,-30" });
+        { "render", "-o", single, "--curve", Sine, "--curve", Helix, "--size", "320x240", "--zoom",
+            "150", "--angles", "15,-30" });
     ASSERT_EQ(r.Code, 0) << r.Err;
     EXPECT_EQ(r.Err, "");
     EXPECT_EQ(r.Out, "");
@@ -121,8 +122,8 @@ TEST_F(Commands, RenderGivesTheWindowsPicture)
     win.w.SetFourView(true);
     const QString four = dir.filePath("four.bmp");
     r = run(dir,
-        { "render", "-o", four, "--curve", Sine, "--curve", Helix, "--size", "320x240",
-            "--zoom", "150", "--angles", "15,-30", "--four-view" });
+        { "render", "-o", four, "--curve", Sine, "--curve", Helix, "--size", "320x240", "--zoom",
+            "150", "--angles", "15,-30", "--four-view" });
     ASSERT_EQ(r.Code, 0) << r.Err;
     const QImage sharp = QImage(four).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(sharp, win.w.Picture());
@@ -131,8 +132,8 @@ TEST_F(Commands, RenderGivesTheWindowsPicture)
     win.w.DrawFunction().SetSmoothLines(true);
     win.w.RedrawViews(true);
     r = run(dir,
-        { "render", "-o", four, "--curve", Sine, "--curve", Helix, "--size", "320x240",
-            "--zoom", "150", "--angles", "15,-30", "--four-view", "--smooth" });
+        { "render", "-o", four, "--curve", Sine, "--curve", Helix, "--size", "320x240", "--zoom",
+            "150", "--angles", "15,-30", "--four-view", "--smooth" });
     ASSERT_EQ(r.Code, 0) << r.Err;
     const QImage smooth = QImage(four).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(smooth, win.w.Picture());
@@ -261,7 +262,8 @@ TEST_F(Commands, RenderTakesTheSceneFileFirst)
     EXPECT_EQ(QImage(fromScene).convertToFormat(QImage::Format_RGB32), d.Image());
 
     // A new size keeps the origin where it was relative to the middle.
-    ASSERT_EQ(run(dir, { "render", "--scene", file, "-o", fromScene, "--size", "400x300" }).Code, 0);
+    ASSERT_EQ(
+        run(dir, { "render", "--scene", file, "-o", fromScene, "--size", "400x300" }).Code, 0);
     d.Objects().Delete(1);
     d.SetSize(400, 300);
     d.SetX0(220);
@@ -320,7 +322,8 @@ TEST_F(Commands, EvalShowsWhatTheCalculatorShows)
         TFHesaplaFrm calculator;
         calculator.FonksiyonEdit()->setText(separator == '.' ? "x^2/7+y" : "x^2/7+y");
         calculator.StringGrid1()->setItem(0, 0, new QTableWidgetItem("x"));
-        calculator.StringGrid1()->setItem(0, 1, new QTableWidgetItem(separator == '.' ? "3.5" : "3,5"));
+        calculator.StringGrid1()->setItem(
+            0, 1, new QTableWidgetItem(separator == '.' ? "3.5" : "3,5"));
         calculator.StringGrid1()->setItem(1, 0, new QTableWidgetItem("Y"));
         calculator.StringGrid1()->setItem(1, 1, new QTableWidgetItem("1"));
         calculator.HesaplaButton()->click();
@@ -348,7 +351,9 @@ TEST_F(Commands, ErrorsAreExactAndLeaveNoFile)
     const std::vector<Row> rows {
         { { "--curve", Sine, "--curve", "type=0;fy=sin(x" }, 1,
             "curve 2 fy: Kapatılmamış parantez mevcut \n" },
-        { { "--curve", "type=3;fy=x;fz=x+*2" }, 1, "curve 1 fz: (Sintax Error)İmla hatası => + operatorunden sonra bir operand gelmelidir\n" },
+        { { "--curve", "type=3;fy=x;fz=x+*2" }, 1,
+            "curve 1 fz: (Sintax Error)İmla hatası => + operatorunden sonra bir operand "
+            "gelmelidir\n" },
         { { "--curve", "type=0;fy=x;step=0" }, 1,
             "curve 1 step: Nokta aralığı geçersiz (0): sıfırdan büyük bir sayı olmalıdır\n" },
         { { "--curve", "type=0;fy=x;step=abc" }, 1,
@@ -393,8 +398,8 @@ TEST_F(Commands, ErrorsAreExactAndLeaveNoFile)
     EXPECT_EQ(run(dir, { "render" }).Err, "çıktı dosyası verilmedi (-o OUT)\n" + hint);
     const TRun unwritable = run(dir, { "render", "-o", dir.filePath("no/such/a.png") });
     EXPECT_EQ(unwritable.Code, 1);
-    EXPECT_EQ(unwritable.Err,
-        "Cannot create file " + dir.filePath("no/such/a.png").toStdString() + "\n");
+    EXPECT_EQ(
+        unwritable.Err, "Cannot create file " + dir.filePath("no/such/a.png").toStdString() + "\n");
 
     // A failure keeps an old file as it was.
     writeAll(out, "old");
@@ -411,8 +416,8 @@ TEST_F(Commands, ErrorsAreExactAndLeaveNoFile)
     EXPECT_NE(badScene.Err.find("none.vlm"), std::string::npos) << badScene.Err;
     EXPECT_EQ(run(dir, { "eval", "1/0" }).Err, "Floating point division by zero\n");
     EXPECT_EQ(run(dir, { "eval", "sin(" }).Code, 1);
-    EXPECT_EQ(run(dir, { "eval", "x", "x=abc" }).Err,
-        "x: 'abc' is not a valid floating point value\n");
+    EXPECT_EQ(
+        run(dir, { "eval", "x", "x=abc" }).Err, "x: 'abc' is not a valid floating point value\n");
     EXPECT_EQ(run(dir, { "eval", "x", "x" }).Code, 2);
     EXPECT_EQ(run(dir, { "eval" }).Err, "formül verilmedi\nSeçenekler için: velmo eval --help\n");
     EXPECT_EQ(run(dir, { "frob" }).Code, 2);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/platform/graph_settings.h"
+#include "files/graph_settings.h"
 
 #include <QString>
 

@@ -1,11 +1,11 @@
 #include "ui/dialogs/ozellikler_frm.h"
 
+#include "files/ini_file.h"
 #include "ui/dialogs/dialog_help.h"
 #include "ui/platform/color_combo.h"
 #include "ui/platform/combo_box.h"
 #include "ui/platform/dialog_keys.h"
 #include "ui/platform/error_report.h"
-#include "ui/platform/ini_file.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -98,8 +98,8 @@ void TOzelliklerFrm::CreateControls()
         guarded(&TOzelliklerFrm::PerspektifComboDblClick));
     connect(YumusakCizgilerCombo, &TComboBox::DblClick, this,
         guarded(&TOzelliklerFrm::YumusakCizgilerComboDblClick));
-    connect(GostergeCombo, &TComboBox::DblClick, this,
-        guarded(&TOzelliklerFrm::GostergeComboDblClick));
+    connect(
+        GostergeCombo, &TComboBox::DblClick, this, guarded(&TOzelliklerFrm::GostergeComboDblClick));
     connect(EksenSayilariCombo, &TComboBox::DblClick, this,
         guarded(&TOzelliklerFrm::EksenSayilariComboDblClick));
     connect(EksenciklerColorCombo, &TComboBox::DblClick, this,

@@ -2,21 +2,19 @@
 
 #include "base/number_text.h"
 #include "curves/object_list.h"
+#include "files/point_table_export.h"
+#include "geometry/goruntu_matrisi.h"
 #include "render/draw_function.h"
 #include "ui/dialogs/curve_points_model.h"
 #include "ui/dialogs/dialog_help.h"
-#include "ui/dialogs/point_table_export.h"
 #include "ui/dialogs/spin_edit.h"
 #include "ui/platform/dialog_keys.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/image.h"
 
-#include "geometry/goruntu_matrisi.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
-#include <QProgressDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,17 +23,16 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTableView>
-
-#include <algorithm>
-#include <vector>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 // What the window shows for a curve type: its name, the three formula fields
@@ -211,8 +208,8 @@ void TSaysalFrm::CreateControls()
     connect(SonEgriButton, &QToolButton::clicked, this, guarded(&TSaysalFrm::SonEgriButtonClick));
     connect(BtnKapan, &QPushButton::clicked, this, &QDialog::reject);
     connect(BtnYardim, &QPushButton::clicked, this, guarded(&TSaysalFrm::BtnYardimClick));
-    connect(DisaAktarButton, &QPushButton::clicked, this,
-        guarded(&TSaysalFrm::DisaAktarButtonClick));
+    connect(
+        DisaAktarButton, &QPushButton::clicked, this, guarded(&TSaysalFrm::DisaAktarButtonClick));
     // The grid's own copy takes only the current cell.
     StringGrid1->installEventFilter(this);
     connect(Image1, &TImage::MouseDown, this,

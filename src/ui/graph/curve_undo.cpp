@@ -32,14 +32,6 @@ TCurveSnapshot TakeCurveSnapshot(const TObjectList& list, const TCurveEditing& e
     return s;
 }
 
-namespace {
-void append(TObjectList& list, const TEditorValues& c)
-{
-    list.Append(c.CurveType, c.Fx, c.Fy, c.Fz, c.Color, static_cast<std::uint8_t>(c.Style),
-        c.Thickness, c.Step, c.Visible);
-}
-}
-
 void RestoreCurveList(TObjectList& list, const TCurveSnapshot& snapshot)
 {
     const std::vector<TEditorValues>& wanted = snapshot.Curves;
@@ -65,5 +57,5 @@ void RestoreCurveList(TObjectList& list, const TCurveSnapshot& snapshot)
     while (list.Count() > same)
         list.Delete(list.Count() - 1);
     for (int i = same; i < n; ++i)
-        append(list, wanted[static_cast<std::size_t>(i)]);
+        AppendCurve(list, wanted[static_cast<std::size_t>(i)]);
 }

@@ -2,15 +2,15 @@
 
 #include "base/exception.h"
 #include "base/message.h"
+#include "files/graph_settings.h"
+#include "files/ini_file.h"
+#include "files/picture_file.h"
+#include "files/scene_file.h"
 #include "render/four_view.h"
 #include "ui/graph/curve_undo.h"
 #include "ui/platform/error_report.h"
-#include "ui/platform/graph_settings.h"
 #include "ui/platform/image.h"
-#include "ui/platform/ini_file.h"
-#include "ui/platform/picture_file.h"
 #include "ui/platform/prompts.h"
-#include "ui/platform/scene_file.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -52,9 +52,10 @@ bool defaultSaveDialog(QWidget* parent, QString& fileName, int& fileType)
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(PictureFileFilter(saveType(fileType)));
     dialog.setDefaultSuffix(PictureFileSuffix(saveType(fileType)));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& f) {
-        dialog.setDefaultSuffix(PictureFileSuffix(saveType(int(filters.indexOf(f)))));
-    });
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& f) {
+            dialog.setDefaultSuffix(PictureFileSuffix(saveType(int(filters.indexOf(f)))));
+        });
     dialog.selectFile(fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
@@ -187,7 +188,7 @@ bool TGrafikMChildFrm::CurrentCurveHasNoPoints() const
 
 int TGrafikMChildFrm::ZoomPercent() const
 {
-    const long double percent = std::nearbyint(5.0L / FDrawFunction.Scale());
+    const long double percent = std::nearbyint(FDrawFunction.ZoomPercent());
     if (!(percent < INT_MAX))
         return INT_MAX;
     return percent < 0 ? 0 : static_cast<int>(percent);
@@ -293,11 +294,11 @@ const QWidget* TGrafikMChildFrm::OuterWindow() const
 
 int TGrafikMChildFrm::FittedPercent(int size, int oldOuterSize) const
 {
-    // (5 / scale) * size / old size, truncated; the scale of a whole percent is
+    // percent * size / old size, truncated; the scale of a whole percent is
     // not exact in binary, so 150 % may read 149.999..: a relative 1e-15 keeps
     // such a product from falling below the whole number it stands for.
     const long double q
-        = (5.0L / FDrawFunction.Scale()) * size / (oldOuterSize > 0 ? oldOuterSize : 1);
+        = FDrawFunction.ZoomPercent() * size / (oldOuterSize > 0 ? oldOuterSize : 1);
     const long double p = std::trunc(q + std::fabs(q) * 1e-15L);
     return p < 1 ? 1 : (p > INT_MAX ? INT_MAX : static_cast<int>(p));
 }
@@ -439,7 +440,8 @@ void TGrafikMChildFrm::ShowZoomDialog()
 void TGrafikMChildFrm::ShowNumericValues()
 {
     const TObjectList& curves = FDrawFunction.Objects();
-    FDialogRunner->ShowValues(curves, curves.Count() == 0 ? 0 : CurveIndex() + 1, this, windowTitle());
+    FDialogRunner->ShowValues(
+        curves, curves.Count() == 0 ? 0 : CurveIndex() + 1, this, windowTitle());
 }
 
 void TGrafikMChildFrm::ShowProperties()

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "files/picture_file.h"
 #include "render/draw_function.h"
 #include "ui/dialogs/graph_dialogs.h"
 #include "ui/graph/curve_editing.h"
 #include "ui/graph/editor_values.h"
 #include "ui/graph/graph_host.h"
 #include "ui/graph/mouse_turning.h"
-#include "ui/platform/picture_file.h"
 
 #include <QImage>
 #include <QString>
@@ -66,7 +66,7 @@ public:
     void SetWindowNo(int number) { FWindowNo = number; }
     const QString& FileName() const { return FFileName; }
     void SetFileName(const QString& name) { FFileName = name; }
-    // 5 / scale rounded halves to even.
+    // The zoom percent rounded halves to even.
     int ZoomPercent() const;
 
     // Views.

@@ -5,6 +5,7 @@
 #include "curves/curve_record.h"
 #include "curves/object_list.h"
 #include "engine/fonksiyon.h"
+#include "files/scene_view.h"
 #include "geometry/goruntu_matrisi.h"
 #include "ui/dialogs/spin_edit.h"
 #include "ui/graph/grafik_mchild_frm.h"
@@ -54,7 +55,6 @@ constexpr TTypeDefaults TypeDefaultsTable[CurveTypeCount] = {
     { "", "", "", true, true, true, "fx(t):", "fy(t):", "fz(t):", 2 },
 };
 
-constexpr TColor OliveColor = 0x008080;
 constexpr double StartStep = 0.1;
 constexpr int StartThickness = 2;
 
@@ -223,7 +223,7 @@ void TCurvedLineExplorer::CreateFieldPanel()
     fields->setVerticalSpacing(3);
     ColorCombo = new TColorCombo(panel);
     ColorCombo->setObjectName(QStringLiteral("ColorCombo"));
-    ColorCombo->SetColor(OliveColor);
+    ColorCombo->SetColor(NewCurveColor);
     fields->addWidget(buddyLabel("Çizim &Rengi", ColorCombo, panel), 0, 0);
     fields->addWidget(ColorCombo, 0, 1, 1, 3);
 

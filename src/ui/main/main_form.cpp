@@ -1,5 +1,7 @@
 #include "ui/main/main_form.h"
 
+#include "files/file_locations.h"
+#include "files/ini_file.h"
 #include "ui/dialogs/dialog_help.h"
 #include "ui/dialogs/fhesapla_frm.h"
 #include "ui/dialogs/graph_dialogs.h"
@@ -13,9 +15,7 @@
 #include "ui/main/wall_p_dialog_frm.h"
 #include "ui/main/window_bounds.h"
 #include "ui/platform/error_report.h"
-#include "ui/platform/file_locations.h"
 #include "ui/platform/help_viewer.h"
-#include "ui/platform/ini_file.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,13 +1,13 @@
 // The main window's scene files: opening them in new graph windows and the list
 // of recent files in "Dosya".
 
+#include "files/graph_settings.h"
+#include "files/ini_file.h"
+#include "files/scene_file.h"
 #include "ui/graph/grafik_mchild_frm.h"
 #include "ui/main/main_form.h"
 #include "ui/platform/error_report.h"
-#include "ui/platform/graph_settings.h"
-#include "ui/platform/ini_file.h"
 #include "ui/platform/prompts.h"
-#include "ui/platform/scene_file.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

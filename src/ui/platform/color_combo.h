@@ -1,39 +1,11 @@
 #pragma once
 
-#include "render/color.h"
+#include "files/named_colors.h"
 #include "ui/platform/combo_box.h"
 
-#include <array>
 #include <functional>
 
 class QWidget;
-
-struct TNamedColor {
-    const char* Name; // UTF-8
-    TColor Color;
-};
-
-// The sixteen basic colours in the order of the colour lists: black, maroon,
-// green, olive, navy, purple, teal, grey, silver, red, lime, yellow, blue,
-// fuchsia, aqua, white.
-inline constexpr std::array<TNamedColor, 16> NamedColors { {
-    { "Siyah", 0x000000 },
-    { "Kestane Rengi", 0x000080 },
-    { "Yeşil", 0x008000 },
-    { "Olive", 0x008080 },
-    { "Lacivert", 0x800000 },
-    { "Pembe", 0x800080 },
-    { "Teal", 0x808000 },
-    { "Gri", 0x808080 },
-    { "Gümüş Rengi", 0xC0C0C0 },
-    { "Kırmızı", 0x0000FF },
-    { "Lime", 0x00FF00 },
-    { "Sarı", 0x00FFFF },
-    { "Mavi", 0xFF0000 },
-    { "Fuchsia", 0xFF00FF },
-    { "Aqua", 0xFFFF00 },
-    { "Beyaz", 0xFFFFFF },
-} };
 
 // A colour list: the sixteen named colours with swatches. A colour outside them
 // (one picked in the colour dialog) is shown as one more entry, "Özel Renk",

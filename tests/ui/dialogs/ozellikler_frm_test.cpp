@@ -1,11 +1,11 @@
 #include "dialogs_test_support.h"
+#include "files/ini_file.h"
 #include "render/draw_function.h"
 #include "ui/dialogs/ozellikler_frm.h"
 #include "ui/platform/color_combo.h"
 #include "ui/platform/combo_box.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/image.h"
-#include "ui/platform/ini_file.h"
 
 #include <QCheckBox>
 #include <QDir>

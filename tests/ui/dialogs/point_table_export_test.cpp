@@ -1,8 +1,8 @@
 #include "base/number_text.h"
 #include "dialogs_test_support.h"
+#include "files/point_table_export.h"
 #include "geometry/goruntu_matrisi.h"
 #include "render/draw_function.h"
-#include "ui/dialogs/point_table_export.h"
 #include "ui/dialogs/saysal_frm.h"
 #include "ui/platform/error_report.h"
 
@@ -97,7 +97,8 @@ TEST(PointTableExport, FailuresLeaveTheOldFile)
         const TPointTableExport result = ExportPointTable(curve.Points, name);
         EXPECT_FALSE(result.Written);
         EXPECT_FALSE(result.Cancelled);
-        EXPECT_TRUE(result.Message.startsWith("\"" + QDir::toNativeSeparators(name) + "\" dosyası yazılamadı: "))
+        EXPECT_TRUE(result.Message.startsWith(
+            "\"" + QDir::toNativeSeparators(name) + "\" dosyası yazılamadı: "))
             << result.Message.toStdString();
     }
     // Cancelled half way: the old file stays as it was and no temporary file is left.

@@ -1,7 +1,7 @@
+#include "files/scene_file.h"
 #include "graph_test_host.h"
 #include "ui/graph/grafik_mchild_frm.h"
 #include "ui/platform/prompts.h"
-#include "ui/platform/scene_file.h"
 
 #include <QCoreApplication>
 #include <QFile>

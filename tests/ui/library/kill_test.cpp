@@ -1,5 +1,5 @@
+#include "killed_child.h"
 #include "library_test_support.h"
-#include "ui/killed_child.h"
 
 #include <QDir>
 #include <QSet>

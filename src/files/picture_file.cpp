@@ -1,4 +1,4 @@
-#include "ui/platform/picture_file.h"
+#include "files/picture_file.h"
 
 #include "base/exception.h"
 #include "render/draw_function.h"
@@ -83,9 +83,9 @@ bool PictureFileTypeOf(const QString& fileName, TPictureFileType& type)
         type = TPictureFileType::Jpeg;
         return true;
     }
-    for (TPictureFileType t : { TPictureFileType::Bitmap, TPictureFileType::Scene,
-             TPictureFileType::Png, TPictureFileType::Jpeg, TPictureFileType::Svg,
-             TPictureFileType::Pdf })
+    for (TPictureFileType t :
+        { TPictureFileType::Bitmap, TPictureFileType::Scene, TPictureFileType::Png,
+            TPictureFileType::Jpeg, TPictureFileType::Svg, TPictureFileType::Pdf })
         if (suffix == PictureFileSuffix(t)) {
             type = t;
             return true;

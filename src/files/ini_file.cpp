@@ -1,9 +1,9 @@
-#include "ui/platform/ini_file.h"
+#include "files/ini_file.h"
 
 #include "base/message.h"
 #include "base/number_text.h"
-#include "ui/platform/code_page.h"
-#include "ui/platform/file_locations.h"
+#include "files/code_page.h"
+#include "files/file_locations.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -23,10 +23,7 @@
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
-QString SettingsFileName()
-{
-    return SettingsFileLocation(QCoreApplication::applicationDirPath());
-}
+QString SettingsFileName() { return SettingsFileLocation(QCoreApplication::applicationDirPath()); }
 
 namespace {
 

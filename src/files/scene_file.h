@@ -2,7 +2,7 @@
 
 #include "base/exception.h"
 #include "curves/curve_values.h"
-#include "ui/platform/graph_settings.h"
+#include "files/graph_settings.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "base/exception.h"
+#include "files/picture_file.h"
 #include "render/draw_function.h"
-#include "ui/platform/picture_file.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -129,10 +129,11 @@ TEST(PictureFile, RasterTypesAndTypeNames)
     EXPECT_EQ(jpeg.size(), picture.size());
 
     TPictureFileType type {};
-    const std::pair<const char*, TPictureFileType> names[] = { { "a.BMP", TPictureFileType::Bitmap },
-        { "a.vlm", TPictureFileType::Scene }, { "b/a.Png", TPictureFileType::Png },
-        { "a.jpeg", TPictureFileType::Jpeg }, { "a.jpg", TPictureFileType::Jpeg },
-        { "a.svg", TPictureFileType::Svg }, { "a.pdf", TPictureFileType::Pdf } };
+    const std::pair<const char*, TPictureFileType> names[]
+        = { { "a.BMP", TPictureFileType::Bitmap }, { "a.vlm", TPictureFileType::Scene },
+              { "b/a.Png", TPictureFileType::Png }, { "a.jpeg", TPictureFileType::Jpeg },
+              { "a.jpg", TPictureFileType::Jpeg }, { "a.svg", TPictureFileType::Svg },
+              { "a.pdf", TPictureFileType::Pdf } };
     for (const auto& [name, expected] : names) {
         ASSERT_TRUE(PictureFileTypeOf(name, type)) << name;
         EXPECT_EQ(type, expected) << name;
@@ -164,7 +165,8 @@ TEST(PictureFile, FailuresGiveOneMessageAndKeepTheOldFile)
             else
                 WriteRasterPicture(scene.R.Image(), missing, type);
         });
-        EXPECT_TRUE(m1.startsWith("\"" + QDir::toNativeSeparators(missing) + "\" dosyası yazılamadı"))
+        EXPECT_TRUE(
+            m1.startsWith("\"" + QDir::toNativeSeparators(missing) + "\" dosyası yazılamadı"))
             << m1.toStdString();
         EXPECT_FALSE(message([&] {
             if (IsVectorType(type))
@@ -177,7 +179,8 @@ TEST(PictureFile, FailuresGiveOneMessageAndKeepTheOldFile)
         writeAll(old, "eski");
         const QString m2 = message([&] {
             if (IsVectorType(type))
-                WriteVectorPicture(QSize(0, 0), [](QPainter&) { }, old, type);
+                WriteVectorPicture(
+                    QSize(0, 0), [](QPainter&) {}, old, type);
             else
                 WriteRasterPicture(QImage(), old, type);
         });

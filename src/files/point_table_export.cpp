@@ -1,4 +1,4 @@
-#include "ui/dialogs/point_table_export.h"
+#include "files/point_table_export.h"
 
 #include "curves/point_table.h"
 #include "geometry/goruntu_matrisi.h"

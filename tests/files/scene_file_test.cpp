@@ -1,5 +1,5 @@
 #include "base/number_text.h"
-#include "ui/platform/scene_file.h"
+#include "files/scene_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -339,7 +339,8 @@ TEST(SceneFile, SmoothLinesLegendAndAxisNumbers)
     EXPECT_TRUE(back.Look.AxisNumbers);
     TScene defaults;
     defaults.Look.Legend = true;
-    const TScene missing = read(R"({"format":"velmo-scene","version":1,"curves":[]})", defaults).Scene;
+    const TScene missing
+        = read(R"({"format":"velmo-scene","version":1,"curves":[]})", defaults).Scene;
     EXPECT_TRUE(missing.Look.Legend);
     EXPECT_FALSE(missing.Look.SmoothLines);
     EXPECT_FALSE(missing.Look.AxisNumbers);

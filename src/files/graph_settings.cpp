@@ -1,7 +1,7 @@
-#include "ui/platform/graph_settings.h"
+#include "files/graph_settings.h"
 
+#include "files/ini_file.h"
 #include "render/draw_function.h"
-#include "ui/platform/ini_file.h"
 
 namespace {
 constexpr const char* PlaneSections[3] = { "XYDuzlemi", "XZDuzlemi", "YZDuzlemi" };

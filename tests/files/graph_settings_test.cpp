@@ -1,6 +1,6 @@
+#include "files/graph_settings.h"
+#include "files/ini_file.h"
 #include "render/draw_function.h"
-#include "ui/platform/graph_settings.h"
-#include "ui/platform/ini_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "ui/platform/code_page.h"
+#include "files/code_page.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,5 +1,5 @@
-#include "ui/platform/file_locations.h"
-#include "ui/platform/ini_file.h"
+#include "files/file_locations.h"
+#include "files/ini_file.h"
 
 #include <QDir>
 #include <QFile>

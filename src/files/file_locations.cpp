@@ -1,4 +1,4 @@
-#include "ui/platform/file_locations.h"
+#include "files/file_locations.h"
 
 #include <QDir>
 #include <QFileInfo>

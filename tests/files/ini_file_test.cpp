@@ -1,5 +1,5 @@
-#include "ui/platform/code_page.h"
-#include "ui/platform/ini_file.h"
+#include "files/code_page.h"
+#include "files/ini_file.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

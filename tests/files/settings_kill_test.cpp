@@ -1,5 +1,5 @@
-#include "ui/killed_child.h"
-#include "ui/platform/ini_file.h"
+#include "files/ini_file.h"
+#include "killed_child.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,10 +1,11 @@
-#include "ui/platform/scene_file.h"
+#include "files/scene_file.h"
 
 #include "base/number_text.h"
 #include "curves/object_list.h"
 #include "engine/fonksiyon.h"
 #include "engine/formula_separator.h"
 #include "engine/variable_memory.h"
+#include "files/scene_view.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +22,6 @@ namespace {
 constexpr const char* FormatName = "velmo-scene";
 constexpr int FormatVersion = 1;
 constexpr const char* PlaneKeys[3] = { "xy", "xz", "yz" };
-constexpr TColor Olive = 0x008080; // the explorer's colour at design
 
 // The ranges a file's numbers must lie in; the writer brings a window's values
 // into them (only a hand-edited settings file gives a window values outside).
@@ -223,22 +223,19 @@ bool sameCurve(const TEditorValues& a, const TEditorValues& b)
 
 TEditorValues readCurve(const TFields& c)
 {
-    TEditorValues v;
-    v.CurveType = c.Integer("type", ctXYPlane, 0, CurveTypeCount - 1);
+    TEditorValues v = NewCurveValues(c.Integer("type", ctXYPlane, 0, CurveTypeCount - 1));
     v.Fx = WithCurrentDecimalSeparator(c.Text("fx", ""));
     v.Fy = WithCurrentDecimalSeparator(c.Text("fy", ""));
     v.Fz = WithCurrentDecimalSeparator(c.Text("fz", ""));
-    v.Color = c.Colour("color", Olive);
-    v.Style = c.Integer("style", csLine, csLine, csPoints);
-    v.Thickness = c.Integer(
-        "thickness", v.CurveType == ctSpherical ? 1 : 2, MinCurveThickness, MaxCurveThickness);
-    v.Step = 0.1L;
+    v.Color = c.Colour("color", v.Color);
+    v.Style = c.Integer("style", v.Style, csLine, csPoints);
+    v.Thickness = c.Integer("thickness", v.Thickness, MinCurveThickness, MaxCurveThickness);
     if (c.Has("step")) {
         if (!c.Value("step").isDouble())
             c.Fail(c.Name("step") + " bir sayı olmalı.");
         v.Step = extended(c.Value("step").toDouble());
     }
-    v.Visible = c.Boolean("visible", true);
+    v.Visible = c.Boolean("visible", v.Visible);
     try {
         TObjectList::CheckStep(v.CurveType, v.Step);
     } catch (const Exception& e) {

@@ -1,0 +1,50 @@
+#include "files/scene_view.h"
+
+#include "curves/object_list.h"
+#include "render/draw_function.h"
+
+TEditorValues NewCurveValues(int curveType)
+{
+    TEditorValues v;
+    v.CurveType = curveType;
+    v.Visible = true;
+    v.Step = 0.1L;
+    v.Thickness = curveType == ctSpherical ? 1 : 2;
+    v.Style = csLine;
+    v.Color = NewCurveColor;
+    return v;
+}
+
+void ApplyScene(
+    const TScene& scene, TDrawFunction& renderer, int& animInterval, const TSceneCurveCheck& check)
+{
+    scene.Look.ApplyTo(renderer, animInterval);
+    renderer.SetAngles(scene.XAxisAngle, scene.YAxisAngle);
+    renderer.SetZoomPercent(scene.ZoomPercent);
+    renderer.SetX0(scene.X0);
+    renderer.SetY0(scene.Y0);
+    TObjectList& list = renderer.Objects();
+    list.Clear();
+    // New curves are projected as they come, with the matrix of this view.
+    renderer.BuildMatrix();
+    for (std::size_t i = 0; i < scene.Curves.size(); ++i) {
+        if (check)
+            check(scene.Curves[i], static_cast<int>(i));
+        AppendCurve(list, scene.Curves[i]);
+    }
+}
+
+TScene SceneOf(const TDrawFunction& renderer, int animInterval)
+{
+    TScene s;
+    const TObjectList& list = renderer.Objects();
+    for (int i = 0; i < list.Count(); ++i)
+        s.Curves.push_back(EditorValuesOf(list.Items(i)));
+    s.Look = TGraphSettings::Of(renderer, animInterval);
+    s.XAxisAngle = renderer.XAxisAngle();
+    s.YAxisAngle = renderer.YAxisAngle();
+    s.ZoomPercent = renderer.ZoomPercent();
+    s.X0 = renderer.X0();
+    s.Y0 = renderer.Y0();
+    return s;
+}
