@@ -15,23 +15,30 @@ long double TurnAngle(const TAnimationMove& move, long double firstAngle, int in
     return firstAngle + index * move.Degrees / move.Frames;
 }
 
+void RenderAnimationFrame(TDrawFunction& renderer, bool fourView, QSize fourViewSize,
+    const TAnimationMove& move, int index, long double firstX, long double firstY,
+    TAnimationWriter& writer)
+{
+    if (move.Turn)
+        renderer.SetAngles(firstX, TurnAngle(move, firstY, index));
+    else
+        renderer.Objects().SetParameterValue(move.Parameter, SweepValue(move, index));
+    if (fourView) {
+        writer.AddFrame(ComposeFourView(
+            RenderFourViews(renderer).Views, fourViewSize.width(), fourViewSize.height()));
+    } else {
+        renderer.Render(true);
+        writer.AddFrame(renderer.Image());
+    }
+}
+
 bool RenderAnimation(TDrawFunction& renderer, bool fourView, QSize fourViewSize,
     const TAnimationMove& move, TAnimationWriter& writer, const std::function<bool(int)>& progress)
 {
     const long double firstX = renderer.XAxisAngle();
     const long double firstY = renderer.YAxisAngle();
     for (int i = 0; i < move.Frames; ++i) {
-        if (move.Turn)
-            renderer.SetAngles(firstX, TurnAngle(move, firstY, i));
-        else
-            renderer.Objects().SetParameterValue(move.Parameter, SweepValue(move, i));
-        if (fourView) {
-            writer.AddFrame(ComposeFourView(
-                RenderFourViews(renderer).Views, fourViewSize.width(), fourViewSize.height()));
-        } else {
-            renderer.Render(true);
-            writer.AddFrame(renderer.Image());
-        }
+        RenderAnimationFrame(renderer, fourView, fourViewSize, move, i, firstX, firstY, writer);
         if (progress && !progress(i + 1))
             return false;
     }

@@ -27,6 +27,12 @@ long double SweepValue(const TAnimationMove& move, int index);
 // Degrees / Frames, so that a whole turn ends one step before its first picture again.
 long double TurnAngle(const TAnimationMove& move, long double firstAngle, int index);
 
+// Draws frame index of move on renderer as RenderAnimation does and hands it to writer; firstX
+// and firstY are the angles the animation starts from.
+void RenderAnimationFrame(TDrawFunction& renderer, bool fourView, QSize fourViewSize,
+    const TAnimationMove& move, int index, long double firstX, long double firstY,
+    TAnimationWriter& writer);
+
 // Draws each frame of move on renderer as a graph window shows it (the one view at the
 // renderer's size, or with fourView the four views in a picture of fourViewSize), setting the
 // parameter's value (the curves that use it generated again) or the angles first, and hands it

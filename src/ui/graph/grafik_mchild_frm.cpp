@@ -7,6 +7,7 @@
 #include "files/picture_file.h"
 #include "files/scene_file.h"
 #include "render/four_view.h"
+#include "ui/graph/animation_export.h"
 #include "ui/graph/curve_undo.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/image.h"
@@ -603,6 +604,36 @@ bool TGrafikMChildFrm::SaveAsType(int type)
         FHost.SceneFileUsed(FFileName);
     return true;
 }
+
+void TGrafikMChildFrm::SaveAnimation()
+{
+    TAnimationSettings settings;
+    const QImage picture = Picture();
+    settings.Width = picture.width();
+    settings.Height = picture.height();
+    const std::vector<TParameter>& parameters = FDrawFunction.Objects().Parameters().Items();
+    if (parameters.empty()) {
+        settings.Move.Turn = true;
+    } else {
+        settings.Move.Parameter = parameters.front().Name;
+        settings.Move.From = parameters.front().Min;
+        settings.Move.To = parameters.front().Max;
+    }
+    if (!FDialogRunner->EditAnimation(settings, parameters, this, windowTitle()))
+        return;
+    const QString suggested = QFileInfo(windowTitle()).completeBaseName() + "."
+        + (settings.Type == TAnimationFileType::WebP ? "webp" : "gif");
+    const QString fileName = FDialogRunner->AskAnimationFile(settings.Type, suggested, this);
+    if (fileName.isEmpty())
+        return;
+    delete FAnimationExport.data();
+    FAnimationExport = new TAnimationExport(Scene(), parameters, settings, fileName, this);
+    connect(FAnimationExport, &TAnimationExport::Finished, FAnimationExport,
+        &QObject::deleteLater);
+    FAnimationExport->Start();
+}
+
+TAnimationExport* TGrafikMChildFrm::AnimationExport() const { return FAnimationExport.data(); }
 
 void TGrafikMChildFrm::Save()
 {

@@ -9,6 +9,7 @@
 #include "ui/graph/mouse_turning.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -21,6 +22,7 @@ class QPrinter;
 class QTimer;
 class QUndoStack;
 struct TCurveSnapshot;
+class TAnimationExport;
 class TImage;
 struct TScene;
 
@@ -110,6 +112,11 @@ public:
     void WritePicture();
     void SaveAs();
     void Save();
+    // "Animasyon Kaydet...": asks what moves and where it goes, then writes the animation a
+    // frame at a time while the window stays usable (an earlier one still running is
+    // cancelled). AnimationExport is the one running, if any.
+    void SaveAnimation();
+    TAnimationExport* AnimationExport() const;
     // Before the window closes with changed curves: "Kaydedilsin mi?". True when
     // the window may close (saved, or not to be saved); false for "Vazgeç", a
     // cancelled save dialog or a failed write (whose message is shown).
@@ -213,5 +220,6 @@ private:
     TSaveDialogRunner FSaveDialogRunner;
     QUndoStack* FUndoStack = nullptr;
     std::shared_ptr<TGraphDialogRunner> FDialogRunner;
+    QPointer<TAnimationExport> FAnimationExport;
     QString FSettingsFile;
 };
