@@ -12,6 +12,7 @@
 #include "engine/fonksiyon.h"
 #include "engine/formula_separator.h"
 #include "engine/variable_memory.h"
+#include "files/animation_run.h"
 #include "files/graph_settings.h"
 #include "files/ini_file.h"
 #include "files/picture_file.h"
@@ -78,6 +79,11 @@ grafik penceresinin "Farklı Kaydet..." ile yazdığı gibi.
   --planes xy,xz,yz|none    gösterilecek düzlemler
   --background RENK         arka plan rengi (renk listesindeki ad ya da #rrggbb)
   --smooth                  yumuşak çizgiler
+  --sweep AD=A:B:N          animasyon: AD parametresi A'dan B'ye N resimde değişir
+  --turn DERECE:N           animasyon: görünüş düşey ekseni çevresinde N resimde
+                            DERECE kadar döner (her resimde DERECE/N)
+  --fps N                   animasyonun saniyedeki resim sayısı (varsayılan 20)
+Animasyonun OUT'u .gif, .webp ya da numaralı PNG dosyalarıdır (ad_%03d.png).
 Verilmeyenler ayar dosyasının (Norvadeks.ini) varsayılanlarından alınır.
 )";
 
@@ -300,6 +306,98 @@ void writeAtomically(const QString& fileName, const std::function<bool(QIODevice
 
 // ---- render -------------------------------------------------------------------------
 
+constexpr int MaxAnimationFrames = 10000;
+constexpr int MaxFramesPerSecond = 100;
+
+struct TAnimationRequest {
+    TAnimationMove Move;
+    TAnimationFileType Type = TAnimationFileType::Gif;
+    int Fps = 20;
+};
+
+bool readFrameCount(const QString& value, int& frames)
+{
+    long long n = 0;
+    if (!TryTextToInt(text(value.trimmed()), n) || n < 1 || n > MaxAnimationFrames)
+        return false;
+    frames = static_cast<int>(n);
+    return true;
+}
+
+// --sweep NAME=FROM:TO:FRAMES or --turn DEGREES:FRAMES with --fps N, and an output an
+// animation can be written to; nothing when neither is given.
+std::optional<TAnimationRequest> readAnimation(const QCommandLineParser& parser,
+    const QCommandLineOption& sweep, const QCommandLineOption& turn,
+    const QCommandLineOption& fps, const QString& out)
+{
+    if (!parser.isSet(sweep) && !parser.isSet(turn)) {
+        if (parser.isSet(fps))
+            usage("--fps yalnızca --sweep ya da --turn ile verilir");
+        return std::nullopt;
+    }
+    if (parser.isSet(sweep) && parser.isSet(turn))
+        usage("--sweep ile --turn birlikte verilemez");
+    if (parser.values(sweep).size() > 1 || parser.values(turn).size() > 1)
+        usage("bir animasyon tek bir --sweep ya da --turn ile verilir");
+    TAnimationRequest request;
+    if (parser.isSet(sweep)) {
+        const QString value = parser.value(sweep);
+        const qsizetype eq = value.indexOf('=');
+        const QStringList parts = value.mid(eq + 1).split(':');
+        TAnimationMove& m = request.Move;
+        if (eq > 0)
+            m.Parameter = text(value.left(eq).trimmed().toLower());
+        if (eq <= 0 || m.Parameter.empty() || parts.size() != 3
+            || !ReadNumber(text(parts[0].trimmed()), m.From)
+            || !ReadNumber(text(parts[1].trimmed()), m.To) || !readFrameCount(parts[2], m.Frames))
+            usage(FormatText("--sweep AD=BAŞLANGIÇ:BİTİŞ:RESİM biçiminde olmalı (RESİM 1 ile "
+                             "10000 arasında): %s",
+                text(value)));
+    } else {
+        const QString value = parser.value(turn);
+        const QStringList parts = value.split(':');
+        TAnimationMove& m = request.Move;
+        m.Turn = true;
+        if (parts.size() != 2 || !ReadNumber(text(parts[0].trimmed()), m.Degrees)
+            || std::fabs(m.Degrees) > MaxAngle || !readFrameCount(parts[1], m.Frames))
+            usage(FormatText(
+                "--turn DERECE:RESİM biçiminde olmalı (RESİM 1 ile 10000 arasında): %s",
+                text(value)));
+    }
+    if (parser.isSet(fps)) {
+        long long n = 0;
+        if (!TryTextToInt(text(parser.value(fps).trimmed()), n) || n < 1
+            || n > MaxFramesPerSecond)
+            usage(FormatText(
+                "--fps 1 ile 100 arasında bir tam sayı olmalı: %s", text(parser.value(fps))));
+        request.Fps = static_cast<int>(n);
+    }
+    if (!AnimationFileTypeOf(out, request.Type))
+        usage(FormatText("bilinmeyen animasyon türü: \"%s\" (.gif, .webp ya da ad_%03d.png "
+                         "gibi numaralı .png olmalı)",
+            text(out)));
+    return request;
+}
+
+// The frames of an animation, each the picture this command gives for one parameter value or
+// pair of angles, written to out whole or not at all.
+void writeAnimation(TDrawFunction& renderer, const TScene& scene,
+    const TAnimationRequest& request, const QString& out)
+{
+    if (!request.Move.Turn && renderer.Objects().Parameters().Find(request.Move.Parameter) == nullptr)
+        usage(FormatText("bilinmeyen parametre: \"%s\"", request.Move.Parameter));
+    try {
+        TAnimationWriter writer(out, request.Type, request.Fps);
+        RenderAnimation(
+            renderer, scene.FourView, QSize(scene.Width, scene.Height), request.Move, writer);
+        writer.Finish();
+    } catch (const ECommandError&) {
+        throw;
+    } catch (const Exception& e) {
+        throw ECommandError(ecRefused, e.Message());
+    }
+}
+
 int runRender(const QStringList& arguments, const TCommandContext& context)
 {
     const QCommandLineOption output(QStringList { "o", "output" }, "", "OUT");
@@ -314,10 +412,13 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
     const QCommandLineOption planes("planes", "", "LIST");
     const QCommandLineOption background("background", "", "COLOR");
     const QCommandLineOption smooth("smooth");
+    const QCommandLineOption sweep("sweep", "", "NAME=FROM:TO:FRAMES");
+    const QCommandLineOption turn("turn", "", "DEGREES:FRAMES");
+    const QCommandLineOption fps("fps", "", "N");
     TParsed p;
     parse(p, "render", arguments,
         { output, curve, sceneFile, size, zoom, angles, perspective, parallel, fourView, planes,
-            background, smooth });
+            background, smooth, sweep, turn, fps });
     const QCommandLineParser& parser = p.Parser;
     if (parser.isSet("help")) {
         context.Out << RenderHelp;
@@ -331,19 +432,23 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
     const QString suffix = QFileInfo(out).suffix().toLower();
     const char* format = nullptr;
     std::optional<TPictureFileType> vectorType;
-    if (suffix == "png")
+    const std::optional<TAnimationRequest> animation = readAnimation(parser, sweep, turn, fps, out);
+    if (animation) {
+        // The output's type is the animation's.
+    } else if (suffix == "png") {
         format = "png";
-    else if (suffix == "bmp")
+    } else if (suffix == "bmp") {
         format = "bmp";
-    else if (suffix == "jpg" || suffix == "jpeg")
+    } else if (suffix == "jpg" || suffix == "jpeg") {
         format = "jpg";
-    else if (suffix == "svg")
+    } else if (suffix == "svg") {
         vectorType = TPictureFileType::Svg;
-    else if (suffix == "pdf")
+    } else if (suffix == "pdf") {
         vectorType = TPictureFileType::Pdf;
-    else
+    } else {
         usage(FormatText(
             "bilinmeyen resim türü: \"%s\" (.png, .bmp, .jpg, .svg ya da .pdf olmalı)", text(out)));
+    }
     if (parser.isSet(perspective) && parser.isSet(parallel))
         usage("--perspective ile --parallel birlikte verilemez");
 
@@ -427,6 +532,10 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
         warnUnset(context.Err, "curve " + std::to_string(i + 1) + ": ",
             renderer.Objects().CurveParameters(i));
 
+    if (animation) {
+        writeAnimation(renderer, scene, *animation, out);
+        return ecSuccess;
+    }
     if (vectorType) {
         // As the graph window saves it: the last projection painted as vectors, the four
         // views each rendered again in turn.

@@ -1,12 +1,16 @@
 #include "ui/dialogs/graph_dialogs.h"
 
 #include "render/draw_function.h"
+#include "ui/dialogs/animasyon_frm.h"
 #include "ui/dialogs/bakis_frm.h"
 #include "ui/dialogs/buyukluk_frm.h"
 #include "ui/dialogs/ozellikler_frm.h"
 #include "ui/dialogs/saysal_frm.h"
 #include "ui/dialogs/spin_edit.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QFileDialog>
 #include <QSpinBox>
 
 namespace {
@@ -57,6 +61,37 @@ void TGraphDialogRunner::ShowValues(
     form.setWindowTitle(captionFor(form.windowTitle(), ownerCaption));
     form.SetCurves(&curves, firstCurve);
     form.exec();
+}
+
+bool TGraphDialogRunner::EditAnimation(TAnimationSettings& values,
+    const std::vector<TParameter>& parameters, QWidget* parent, const QString& ownerCaption)
+{
+    TAnimasyonFrm form(parameters, parent);
+    form.setWindowTitle(captionFor(form.windowTitle(), ownerCaption));
+    form.SetValues(values);
+    if (form.exec() != QDialog::Accepted)
+        return false;
+    values = form.Values();
+    return true;
+}
+
+QString TGraphDialogRunner::AskAnimationFile(
+    TAnimationFileType type, const QString& suggested, QWidget* parent)
+{
+    if (type == TAnimationFileType::NumberedPng) {
+        const QString folder = QFileDialog::getExistingDirectory(
+            parent, "Resimlerin yazılacağı klasör", QFileInfo(suggested).absolutePath());
+        return folder.isEmpty() ? QString() : QDir(folder).filePath("ad_%03d.png");
+    }
+    const bool gif = type == TAnimationFileType::Gif;
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(gif ? "Hareketli GIF (*.gif)" : "Hareketli WebP (*.webp)");
+    dialog.setDefaultSuffix(gif ? "gif" : "webp");
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
 }
 
 bool ShowPreviewProperties(TDrawFunction& preview, const QString& settingsFile, QWidget* parent,

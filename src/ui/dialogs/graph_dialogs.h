@@ -1,12 +1,17 @@
 #pragma once
 
+#include "curves/parameters.h"
+#include "files/animation_file.h"
 #include "files/graph_settings.h"
+
+#include <vector>
 
 #include <QString>
 
 class QWidget;
 class TDrawFunction;
 class TObjectList;
+struct TAnimationSettings;
 
 // The value editors of a graph window: each runs its dialog modally over parent,
 // captioned with the dialog's own caption followed by " (", ownerCaption and ")";
@@ -27,6 +32,14 @@ public:
     // The numeric values window on curves, opened at curve firstCurve (1-based, 0 for none).
     virtual void ShowValues(
         const TObjectList& curves, int firstCurve, QWidget* parent, const QString& ownerCaption);
+    // The animation dialog; parameters are the window's, sorted by name.
+    virtual bool EditAnimation(TAnimationSettings& values,
+        const std::vector<TParameter>& parameters, QWidget* parent, const QString& ownerCaption);
+    // Where an animation of type goes: a file name for GIF and WebP (suggested first), the
+    // pattern "FOLDER/ad_%03d.png" of a folder chosen for numbered PNG files; empty when
+    // cancelled.
+    virtual QString AskAnimationFile(
+        TAnimationFileType type, const QString& suggested, QWidget* parent);
 };
 
 // The properties window for the curve explorer's preview renderer, captioned

@@ -8,6 +8,7 @@
 #include "files/scene_file.h"
 #include "curves/view_fit.h"
 #include "render/four_view.h"
+#include "ui/graph/animation_export.h"
 #include "ui/graph/curve_undo.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/image.h"
@@ -679,6 +680,36 @@ void TGrafikMChildFrm::WriteSceneTo(const QString& fileName)
     FViewChanged = false;
     UpdateChangedMark();
 }
+
+void TGrafikMChildFrm::SaveAnimation()
+{
+    TAnimationSettings settings;
+    const QImage picture = Picture();
+    settings.Width = picture.width();
+    settings.Height = picture.height();
+    const std::vector<TParameter>& parameters = FDrawFunction.Objects().Parameters().Items();
+    if (parameters.empty()) {
+        settings.Move.Turn = true;
+    } else {
+        settings.Move.Parameter = parameters.front().Name;
+        settings.Move.From = parameters.front().Min;
+        settings.Move.To = parameters.front().Max;
+    }
+    if (!FDialogRunner->EditAnimation(settings, parameters, this, Caption()))
+        return;
+    const QString suggested = QFileInfo(Caption()).completeBaseName() + "."
+        + (settings.Type == TAnimationFileType::WebP ? "webp" : "gif");
+    const QString fileName = FDialogRunner->AskAnimationFile(settings.Type, suggested, this);
+    if (fileName.isEmpty())
+        return;
+    delete FAnimationExport.data();
+    FAnimationExport = new TAnimationExport(Scene(), parameters, settings, fileName, this);
+    connect(FAnimationExport, &TAnimationExport::Finished, FAnimationExport,
+        &QObject::deleteLater);
+    FAnimationExport->Start();
+}
+
+TAnimationExport* TGrafikMChildFrm::AnimationExport() const { return FAnimationExport.data(); }
 
 void TGrafikMChildFrm::Save()
 {

@@ -11,6 +11,7 @@
 #include "ui/graph/mouse_turning.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -25,6 +26,7 @@ class QPrinter;
 class QTimer;
 class QUndoStack;
 struct TCurveSnapshot;
+class TAnimationExport;
 class TImage;
 struct TScene;
 
@@ -130,6 +132,11 @@ public:
     void SaveAs();
     // Writes the window's scene file, or asks for a scene name when it has none.
     void Save();
+    // "Animasyon Kaydet...": asks what moves and where it goes, then writes the animation a
+    // frame at a time while the window stays usable (an earlier one still running is
+    // cancelled). AnimationExport is the one running, if any.
+    void SaveAnimation();
+    TAnimationExport* AnimationExport() const;
     // Before the window closes with changed work: "Kaydedilsin mi?". True when
     // the window may close (saved as a scene, or not to be saved); false for
     // "Vazgeç", a cancelled save dialog or a failed write (whose message is shown).
@@ -302,6 +309,7 @@ private:
     TSaveDialogRunner FSaveDialogRunner;
     QUndoStack* FUndoStack = nullptr;
     std::shared_ptr<TGraphDialogRunner> FDialogRunner;
+    QPointer<TAnimationExport> FAnimationExport;
     QString FSettingsFile;
     // The parameter playing (empty: none), its direction and its settings when it began.
     std::string FPlaying;

@@ -141,7 +141,7 @@ public:
     // Menus and items, by their design names.
     QMenu *Dosya, *Duzen, *Gorunum, *AracCubuklari, *Ozellikler, *Gonyeler, *CizimSekli, *Bakis,
         *Buyukluk, *Araclar, *Pencere, *YardimMenu, *ToolbarPopupMenu;
-    QAction *YeniPencere, *Ac, *EgriKayit, *Kaydet, *SaveAs, *AktifFormuKapat, *TumFormlariKapat,
+    QAction *YeniPencere, *Ac, *EgriKayit, *Kaydet, *SaveAs, *AnimasyonKaydet, *AktifFormuKapat, *TumFormlariKapat,
         *BaskiOnizleme, *Yazdir, *YaziciAyar, *Cikis;
     QAction *GeriAl, *Yinele, *Kopyala, *TumunuSil;
     QAction *VTStandart, *VTGorontu, *DurumCubugu, *DuvarKagidi;

@@ -102,6 +102,10 @@ void TMainForm::CreateMenus()
             .Graph = true, .Handler = [](M& m, bool) { m.KaydetButtonClick(); } },
         { .Menu = &M::Dosya, .Item = &M::SaveAs, .Caption = "&Farklı Kaydet...", .Graph = true,
             .Handler = [](M& m, bool) { m.SaveAsClick(); } },
+        { .Menu = &M::Dosya, .Item = &M::AnimasyonKaydet, .Caption = "Animasyon Kaydet...",
+            .Hint = "Bir parametre değişirken ya da görünüş dönerken grafiğin hareketli resmini "
+                    "yazar (GIF, WebP ya da numaralı PNG dosyaları).",
+            .Graph = true, .Handler = &M::GraphCommand<&TGrafikMChildFrm::SaveAnimation> },
         { .Menu = &M::Dosya, .Item = &M::AktifFormuKapat, .Caption = "&Kapat",
             .Hint = "Aktif formu kapatır.", .Graph = true,
             .Handler = [](M& m, bool) { m.AktifFormuKapatClick(); } },
