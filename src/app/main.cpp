@@ -1,9 +1,11 @@
 #include "base/number_text.h"
 #include "cli/headless.h"
+#include "files/file_locations.h"
+#include "files/ini_file.h"
+#include "files/language.h"
 #include "ui/main/about_frm.h"
 #include "ui/main/main_form.h"
 #include "ui/main/splash_screen.h"
-#include "ui/platform/qt_translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -23,8 +25,10 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName("Velmo");
     QApplication::setDesktopFileName("velmo");
     QApplication::setWindowIcon(QIcon(":/velmo/velmo.svg"));
-    // Qt's own dialogs and buttons in Turkish, like the rest of the program.
-    LoadQtTranslations(app);
+    // The language the settings file keeps (Turkish unless English was chosen), for the
+    // program's texts and Qt's own dialogs and buttons alike.
+    InstallLanguage(ReadLanguage(
+        TIniFile(SettingsFileToRead(QCoreApplication::applicationDirPath()))));
     // Numbers are read and printed with the user's decimal separator.
     const QString separator = QLocale::system().decimalPoint();
     SetDecimalSeparator(separator.isEmpty() ? '.' : separator.at(0).toLatin1());

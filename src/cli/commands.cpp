@@ -14,6 +14,7 @@
 #include "engine/variable_memory.h"
 #include "files/animation_run.h"
 #include "files/graph_settings.h"
+#include "files/language.h"
 #include "files/ini_file.h"
 #include "files/picture_file.h"
 #include "files/scene_view.h"
@@ -23,6 +24,7 @@
 #include "files/scene_file.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -845,6 +847,33 @@ int runEval(const QStringList& arguments, const TCommandContext& context)
     }
     return ecSuccess;
 }
+
+// Takes "--lang CODE" (or "--lang=CODE") out of arguments and installs that language, by
+// default the settings file's.
+void takeLanguage(QStringList& arguments, const TCommandContext& context)
+{
+    TLanguage language = ReadLanguage(TIniFile(context.SettingsFile));
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString code;
+        if (arguments[i] == "--")
+            break;
+        if (arguments[i].startsWith("--lang=")) {
+            code = arguments[i].mid(7);
+            arguments.removeAt(i);
+        } else if (arguments[i] == "--lang" && i + 1 < arguments.size()) {
+            code = arguments[i + 1];
+            arguments.remove(i, 2);
+        } else {
+            continue;
+        }
+        if (!LanguageOfCode(code, language))
+            usage(FormatText("dil tr ya da en olmalı: %s", text(code)));
+        break;
+    }
+    if (QCoreApplication::instance() != nullptr)
+        InstallLanguage(language);
+}
+
 }
 
 bool IsCommand(const QString& firstArgument)
@@ -864,11 +893,13 @@ bool IsCommandLine(const QStringList& arguments)
         [](const QString& a) { return a.startsWith('-') || !QFileInfo(a).isFile(); });
 }
 
-int RunCommand(const QStringList& arguments, const TCommandContext& context)
+int RunCommand(const QStringList& givenArguments, const TCommandContext& context)
 {
+    QStringList arguments = givenArguments;
     const QString command = arguments.value(0);
-    const QStringList rest = arguments.mid(1);
     try {
+        takeLanguage(arguments, context);
+        const QStringList rest = arguments.mid(1);
         if (command == "render")
             return runRender(rest, context);
         if (command == "table")

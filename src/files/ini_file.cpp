@@ -143,7 +143,7 @@ bool breaksALine(std::string_view name)
 // "key=value", so a key holds no "=" and is not empty; a key line starting with
 // ";" or "#" is a comment, one starting with "[" a section; a section line ends
 // at the first "]".
-void checkNames(const TIniValue& entry, const QString& path)
+void checkNames(const TIniText& entry, const QString& path)
 {
     const auto refuse = [&](const char* what, std::string_view name) {
         throw EIniFileError(FormatText("Unable to write to %s", path.toStdString()) + ": the "
@@ -156,6 +156,8 @@ void checkNames(const TIniValue& entry, const QString& path)
     if (key.empty() || breaksALine(key) || key.find('=') != std::string_view::npos
         || key.front() == ';' || key.front() == '#' || key.front() == '[')
         refuse("key", key);
+    if (entry.Value.find_first_of("\r\n") != std::string::npos)
+        refuse("value", entry.Value);
 }
 
 } // namespace
@@ -165,20 +167,35 @@ TIniFile::TIniFile(QString fileName)
 {
 }
 
-int TIniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const
+std::optional<std::string> TIniFile::readValue(std::string_view section, std::string_view key) const
 {
     TFileText file = readFile(FFileName);
     if (file.State != TFileState::Read)
-        return defaultValue;
+        return std::nullopt;
     TParsedIni parsed;
     if (!parse(std::move(file.Text), parsed))
-        return defaultValue;
+        return std::nullopt;
     // With duplicates the first occurrence counts, as for Windows' own INI files.
     const char* value
         = parsed.Ini.GetValue(Utf8ToCp1254(section).c_str(), Utf8ToCp1254(key).c_str(), nullptr);
     if (!value)
+        return std::nullopt;
+    return std::string(value);
+}
+
+int TIniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const
+{
+    const std::optional<std::string> value = readValue(section, key);
+    if (!value)
         return defaultValue;
-    return toInteger(value).value_or(defaultValue);
+    return toInteger(value->c_str()).value_or(defaultValue);
+}
+
+std::string TIniFile::ReadString(
+    std::string_view section, std::string_view key, std::string_view defaultValue) const
+{
+    const std::optional<std::string> value = readValue(section, key);
+    return value ? Cp1254ToUtf8(*value) : std::string(defaultValue);
 }
 
 bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const
@@ -196,10 +213,24 @@ void TIniFile::WriteBool(std::string_view section, std::string_view key, bool va
     WriteInteger(section, key, value ? 1 : 0);
 }
 
+void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
+{
+    WriteTexts({ { std::string(section), std::string(key), std::string(value) } });
+}
+
 void TIniFile::WriteIntegers(const std::vector<TIniValue>& values)
 {
+    std::vector<TIniText> texts;
+    texts.reserve(values.size());
+    for (const TIniValue& v : values)
+        texts.push_back({ v.Section, v.Key, std::to_string(v.Value) });
+    WriteTexts(texts);
+}
+
+void TIniFile::WriteTexts(const std::vector<TIniText>& values)
+{
     const QString path = QDir::toNativeSeparators(QFileInfo(FFileName).absoluteFilePath());
-    for (const TIniValue& entry : values)
+    for (const TIniText& entry : values)
         checkNames(entry, path);
     const EIniFileError failure(FormatText("Unable to write to %s", path.toStdString()));
 
@@ -216,9 +247,9 @@ void TIniFile::WriteIntegers(const std::vector<TIniValue>& values)
     const bool onlyComments = sections.empty();
 
     // Replacing drops later duplicates of the key, keeping the first one's place.
-    for (const TIniValue& entry : values)
+    for (const TIniText& entry : values)
         if (parsed.Ini.SetValue(Utf8ToCp1254(entry.Section).c_str(),
-                Utf8ToCp1254(entry.Key).c_str(), std::to_string(entry.Value).c_str(), nullptr, true)
+                Utf8ToCp1254(entry.Key).c_str(), Utf8ToCp1254(entry.Value).c_str(), nullptr, true)
             < 0)
             throw failure;
     std::string entries;

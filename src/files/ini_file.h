@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,12 @@ struct TIniValue {
     std::string Section;
     std::string Key;
     int Value;
+};
+
+struct TIniText {
+    std::string Section;
+    std::string Key;
+    std::string Value; // UTF-8; a value with a line break is not written
 };
 
 // The program's settings file: "Norvadeks.ini" in the folder of the executable,
@@ -47,6 +54,10 @@ public:
     int ReadInteger(std::string_view section, std::string_view key, int defaultValue) const;
     // True for any non-zero integer; defaultValue where ReadInteger gives its default.
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
+    // The text stored under section and key (UTF-8), or defaultValue where ReadInteger
+    // gives its default.
+    std::string ReadString(
+        std::string_view section, std::string_view key, std::string_view defaultValue) const;
 
     // Raise EIniFileError "Unable to write to %s" (the full path) when the file
     // cannot be replaced, or when it exists but cannot be read (it is then kept).
@@ -59,6 +70,8 @@ public:
     void WriteBool(std::string_view section, std::string_view key, bool value);
     // Several values in one replacement of the file: all are written or none.
     void WriteIntegers(const std::vector<TIniValue>& values);
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteTexts(const std::vector<TIniText>& values);
 
     // A program killed while it replaced the file leaves the new contents beside
     // it under the file's name followed by "." and six letters. Removes those
@@ -67,5 +80,7 @@ public:
     void RemoveLeftovers(int minimumAgeSeconds = 60) const;
 
 private:
+    std::optional<std::string> readValue(std::string_view section, std::string_view key) const;
+
     QString FFileName;
 };

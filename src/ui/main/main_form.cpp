@@ -35,6 +35,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTranslator>
 #include <QStatusTipEvent>
 #include <QStyle>
 #include <QToolBar>
@@ -554,6 +555,20 @@ TGrafikMChildFrm* TMainForm::OpenSceneFile(const QString& fileName)
 void TMainForm::KaydetButtonClick()
 {
     OnGraph([](auto& g) { g.Save(); });
+}
+
+void TMainForm::DilClick(TLanguage language)
+{
+    TIniFile file(FSettingsFile);
+    if (ReadLanguage(file) != language || language != CurrentLanguage())
+        WriteLanguage(file, language);
+    QTranslator chosen;
+    QString message = "Dil değişikliği Velmo yeniden başlatıldığında geçerli olur.";
+    if (language == TLanguage::English && chosen.load("velmo_en", ":/i18n"))
+        message = chosen.translate("TMainForm", message.toUtf8().constData());
+    if (language == CurrentLanguage())
+        message.clear();
+    statusBar()->showMessage(message);
 }
 
 void TMainForm::SaveAsClick()

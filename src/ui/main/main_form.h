@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/language.h"
 #include "ui/graph/graph_host.h"
 #include "ui/library/curved_line_s_frm.h"
 #include "ui/main/recent_files.h"
@@ -94,6 +95,9 @@ public:
     void YeniPencereClick();
     void KaydetButtonClick();
     void SaveAsClick();
+    // "Dil": keeps the choice in the settings file (section "Genel", key "Dil"); the texts
+    // change at the next start, which the status line says in the language chosen.
+    void DilClick(TLanguage language);
     void AktifFormuKapatClick();
     void TumFormlariKapatClick();
     void BaskiOnizlemeClick();
@@ -140,11 +144,11 @@ public:
 
     // Menus and items, by their design names.
     QMenu *Dosya, *Duzen, *Gorunum, *AracCubuklari, *Ozellikler, *Gonyeler, *CizimSekli, *Bakis,
-        *Buyukluk, *Araclar, *Pencere, *YardimMenu, *ToolbarPopupMenu;
+        *Buyukluk, *Araclar, *Pencere, *YardimMenu, *ToolbarPopupMenu, *DilMenu;
     QAction *YeniPencere, *Ac, *EgriKayit, *Kaydet, *SaveAs, *AnimasyonKaydet, *AktifFormuKapat, *TumFormlariKapat,
         *BaskiOnizleme, *Yazdir, *YaziciAyar, *Cikis;
     QAction *GeriAl, *Yinele, *Kopyala, *TumunuSil;
-    QAction *VTStandart, *VTGorontu, *DurumCubugu, *DuvarKagidi;
+    QAction *VTStandart, *VTGorontu, *DurumCubugu, *DuvarKagidi, *DilTurkce, *DilEnglish;
     QAction *XYDuzlemi, *XZDuzlemi, *YZDuzlemi, *CizgiCizimSekli, *NoktaCizimSekli, *APerspektif,
         *DortGorunus, *Hareketli, *IzSur, *TumOzellikler;
     QAction *PerspektifBakis, *OndenBakis, *UsttenBakis, *YandanBakis, *DigerBakis;

@@ -4,6 +4,7 @@
 // that gives a menu item's command names that item: the two share the item's
 // handler and their check marks are kept equal.
 
+#include "files/ini_file.h"
 #include "ui/graph/grafik_mchild_frm.h"
 #include "ui/main/curved_line_explorer.h"
 #include "ui/main/main_form.h"
@@ -18,6 +19,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -31,6 +33,10 @@ enum TCheck : std::uint8_t { ckNone, ckOff, ckOn };
 // Radio groups: the drawing style and the mouse mode.
 constexpr int grStyle = 1;
 constexpr int grMouse = 2;
+constexpr int grLanguage = 3;
+
+// A caption or hint of the tables in the language installed; the tables hold the Turkish.
+QString text(const char* source) { return QCoreApplication::translate("TMainForm", source); }
 }
 
 // A menu (Submenu set), a menu item (Item and Caption set) or a separator (no
@@ -152,6 +158,13 @@ void TMainForm::CreateMenus()
         { .Menu = &M::Gorunum, .Item = &M::DuvarKagidi, .Caption = "Duvar &Kağıdı...",
             .Hint = "Duvar kağıdı formunu açar.",
             .Handler = [](M& m, bool) { m.DuvarKagidiClick(); } },
+        { .Menu = &M::Gorunum },
+        { .Menu = &M::Gorunum, .Submenu = &M::DilMenu, .Caption = "&Dil",
+            .Hint = "Programın dilini seçer." },
+        { .Menu = &M::DilMenu, .Item = &M::DilTurkce, .Caption = "Türkçe", .Check = ckOn,
+            .Group = grLanguage, .Handler = [](M& m, bool) { m.DilClick(TLanguage::Turkish); } },
+        { .Menu = &M::DilMenu, .Item = &M::DilEnglish, .Caption = "English", .Check = ckOff,
+            .Group = grLanguage, .Handler = [](M& m, bool) { m.DilClick(TLanguage::English); } },
 
         { .Submenu = &M::Ozellikler, .Caption = "&Özellikler" },
         { .Menu = &M::Ozellikler, .Submenu = &M::Gonyeler, .Caption = "&Gönyeler" },
@@ -311,10 +324,11 @@ void TMainForm::CreateMenus()
     QHash<int, QActionGroup*> groups;
     for (const TMenuRow& row : rows) {
         if (row.Submenu != nullptr) {
-            this->*row.Submenu = row.Menu == nullptr ? menuBar()->addMenu(row.Caption)
-                                                     : (this->*row.Menu)->addMenu(row.Caption);
+            this->*row.Submenu = row.Menu == nullptr
+                ? menuBar()->addMenu(text(row.Caption))
+                : (this->*row.Menu)->addMenu(text(row.Caption));
             if (row.Hint != nullptr)
-                (this->*row.Submenu)->menuAction()->setStatusTip(row.Hint);
+                (this->*row.Submenu)->menuAction()->setStatusTip(text(row.Hint));
             continue;
         }
         QMenu* menu = this->*row.Menu;
@@ -324,13 +338,16 @@ void TMainForm::CreateMenus()
                 this->*row.Item = separator;
             continue;
         }
-        QAction* action = menu->addAction(row.Caption);
+        QAction* action = menu->addAction(text(row.Caption));
         this->*row.Item = action;
         SetUpCommand(
             action, row.ShortCut, row.Hint, row.Hint, row.Check, row.Group, row.Graph, groups);
         if (row.Handler != nullptr)
             ConnectCommand(action, row.Handler);
     }
+
+    // The language item of the texts shown, until the next start takes another.
+    (CurrentLanguage() == TLanguage::English ? DilEnglish : DilTurkce)->setChecked(true);
 
     // The list of open child windows follows the fixed items of "&Pencere".
     connect(Pencere, &QMenu::aboutToShow, this, [this] {
@@ -370,8 +387,8 @@ void TMainForm::SetUpCommand(QAction* action, const char* shortCut, const char* 
     if (shortCut != nullptr)
         action->setShortcut(QKeySequence(QString::fromUtf8(shortCut)));
     if (tip != nullptr) {
-        action->setToolTip(QString::fromUtf8(tip));
-        action->setStatusTip(QString::fromUtf8(status != nullptr ? status : tip));
+        action->setToolTip(text(tip));
+        action->setStatusTip(text(status != nullptr ? status : tip));
     }
     if (check != ckNone) {
         action->setCheckable(true);
@@ -553,12 +570,12 @@ void TMainForm::CreateToolbars()
         }
         if (row.Button == &M::BuyuklukButton)
             CreateZoomBox();
-        QAction* action = bar->addAction(QString::fromUtf8(row.Tip));
+        QAction* action = bar->addAction(text(row.Tip));
         this->*row.Button = action;
         action->setObjectName(row.Name);
         if (row.Caption != nullptr) {
-            action->setIconText(row.Caption);
-            action->setText(row.Caption);
+            action->setIconText(text(row.Caption));
+            action->setText(text(row.Caption));
         }
         SetUpCommand(action, nullptr, row.Tip, row.Status, row.Check, row.Group, row.Graph, groups);
         if (row.Command == nullptr) {
