@@ -69,14 +69,17 @@ private:
             breakAt(t);
             return num(0);
         case fnArccos:
+        case fnAcos:
             return Negate(quo(du, root(sub(num(1), square(u)))));
         case fnArcsin:
+        case fnAsin:
             return quo(du, root(sub(num(1), square(u))));
         case fnArccot:
             // arctan(1/u) jumps by pi where u changes sign.
             breakAt(fn(fnSgn, u));
             return Negate(quo(du, add(num(1), square(u))));
         case fnArctan:
+        case fnAtan:
         case fnAtn:
             return quo(du, add(num(1), square(u)));
         case fnCos:
@@ -94,6 +97,10 @@ private:
             return quo(du, square(fn(fnCos, u)));
         case fnLn:
             return quo(du, u);
+        case fnExp:
+            return mul(t, du);
+        case fnSqrt:
+            return quo(du, mul(num(2), t));
         case fnLog:
             return quo(du, mul(u, fn(fnLn, num(10))));
         }
