@@ -2,9 +2,11 @@
 
 #include "base/message.h"
 #include "base/number_text.h"
+#include "base/text.h"
 #include "cli/command_error.h"
 #include "cli/curve_option.h"
 #include "cli/png_picture.h"
+#include "curves/inspection.h"
 #include "curves/object_list.h"
 #include "curves/point_table.h"
 #include "engine/fonksiyon.h"
@@ -22,8 +24,10 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -43,6 +47,7 @@ Komut verilmezse Velmo penceresiyle açılır (.vlm dosyaları verilebilir).
 Komutlar pencere açmadan çalışır:
   render   bir sahnenin resmini yazar (.png, .bmp, .jpg, .svg, .pdf)
   table    bir eğrinin noktalarını tablo olarak yazar (csv, tsv)
+  inspect  bir eğrinin önemli noktalarını ya da uzunluğunu ve alanını yazar (csv)
   eval     bir formülün değerini ya da postfix biçimini yazar
 
 Her komutun seçenekleri: velmo KOMUT --help
@@ -79,6 +84,24 @@ Eğrinin noktalarını tablo olarak yazar: başlık n,x,y,z ve her nokta için b
   --format csv|tsv          csv: virgülle ayrılmış, ondalık nokta; tsv: sekmeyle
                             ayrılmış, bölgesel ondalık ayracı (varsayılan csv, .tsv
                             uzantılı OUT için tsv)
+  -o, --output OUT          yazılacak dosya (verilmezse standart çıktı)
+)";
+
+const char* const InspectHelp
+    = R"(Kullanım: velmo inspect (--curve TANIM | --scene FILE.vlm [--index N]) [SEÇENEKLER]
+
+Bir değişkenli bir eğrinin önemli noktalarını formüllerinden bulup CSV olarak
+yazar: başlık kind,of,at,x,y,z; her nokta için bir satır (zero, minimum,
+maximum, intersection ya da break), serbest değişkenin değerine göre sıralı.
+--measure ile başlık measure,value,error; satırlar length ve (düzlem türlerinde) area.
+  --curve TANIM             eğri
+  --scene FILE.vlm          sahne dosyası; --index N onun N. eğrisi (1'den sayılır,
+                            varsayılan sahnenin seçili eğrisi)
+  --with TANIM              kesişimleri aranan bir eğri daha (aynı düzlem türünde;
+                            birden çok verilebilir, 2'den numaralanır)
+  --param AD=DEĞER          formüldeki bir parametreye değer verir
+  --from A, --to B          aranan aralık (varsayılan türün bütün aralığı)
+  --measure                 noktalar yerine yay uzunluğu ve işaretli alan
   -o, --output OUT          yazılacak dosya (verilmezse standart çıktı)
 )";
 
@@ -381,17 +404,74 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
     return ecSuccess;
 }
 
+// ---- One curve of a command ---------------------------------------------------------
+
+struct TCurveOptions {
+    QCommandLineOption Curve { "curve", "", "TANIM" };
+    QCommandLineOption SceneFile { "scene", "", "FILE" };
+    QCommandLineOption Index { "index", "", "N" };
+};
+
+// The one curve that --curve or --scene with --index names, and its number for
+// the messages.
+TEditorValues chosenCurve(const QCommandLineParser& parser, const TCurveOptions& o,
+    const char* command, const TCommandContext& context, int& number)
+{
+    if (parser.isSet(o.Curve) == parser.isSet(o.SceneFile))
+        usage("bir eğri verilmeli: ya --curve TANIM ya da --scene FILE.vlm");
+    if (parser.values(o.Curve).size() > 1)
+        usage(
+            std::string(command) + " tek bir eğrinin noktalarını yazar: --curve bir kez verilmeli");
+    if (parser.isSet(o.Index) && !parser.isSet(o.SceneFile))
+        usage("--index yalnızca --scene ile verilir");
+    number = 1;
+    if (parser.isSet(o.Curve))
+        return ParseCurveOption(text(parser.value(o.Curve)), 1);
+    const TScene scene = readScene(parser.value(o.SceneFile), newWindowScene(context));
+    const int count = static_cast<int>(scene.Curves.size());
+    number = scene.CurrentCurve >= 0 ? scene.CurrentCurve + 1 : 1;
+    if (parser.isSet(o.Index)) {
+        long long n = 0;
+        if (!TryTextToInt(text(parser.value(o.Index)), n) || n < 1)
+            usage(FormatText("eğri numarası 1'den başlayan bir tam sayı olmalı: %s",
+                text(parser.value(o.Index))));
+        if (n > count)
+            throw ECommandError(ecRefused,
+                FormatText(
+                    std::string("sahnede ") + std::to_string(count) + " eğri var; %s. eğri yok",
+                    text(parser.value(o.Index))));
+        number = static_cast<int>(n);
+    } else if (count == 0) {
+        throw ECommandError(ecRefused, "sahnede eğri yok");
+    }
+    return scene.Curves[static_cast<std::size_t>(number - 1)];
+}
+
+// Writes text to the standard output, or replaces the file named by -o.
+void writeOutput(const QCommandLineParser& parser, const QCommandLineOption& output,
+    const std::string& out, const TCommandContext& context)
+{
+    if (!parser.isSet(output)) {
+        context.Out.write(out.data(), static_cast<std::streamsize>(out.size()));
+        context.Out.flush();
+        return;
+    }
+    writeAtomically(parser.value(output), [&](QIODevice& device) {
+        return device.write(out.data(), static_cast<qint64>(out.size()))
+            == static_cast<qint64>(out.size());
+    });
+}
+
 // ---- table --------------------------------------------------------------------------
 
 int runTable(const QStringList& arguments, const TCommandContext& context)
 {
     const QCommandLineOption output(QStringList { "o", "output" }, "", "OUT");
-    const QCommandLineOption curve("curve", "", "TANIM");
-    const QCommandLineOption sceneFile("scene", "", "FILE");
-    const QCommandLineOption index("index", "", "N");
+    const TCurveOptions curveOptions;
     const QCommandLineOption format("format", "", "csv|tsv");
     TParsed p;
-    parse(p, "table", arguments, { output, curve, sceneFile, index, format });
+    parse(p, "table", arguments,
+        { output, curveOptions.Curve, curveOptions.SceneFile, curveOptions.Index, format });
     const QCommandLineParser& parser = p.Parser;
     if (parser.isSet("help")) {
         context.Out << TableHelp;
@@ -399,12 +479,6 @@ int runTable(const QStringList& arguments, const TCommandContext& context)
     }
     if (!p.Positional.isEmpty())
         usage(FormatText("beklenmeyen argüman: %s", text(p.Positional.first())));
-    if (parser.isSet(curve) == parser.isSet(sceneFile))
-        usage("bir eğri verilmeli: ya --curve TANIM ya da --scene FILE.vlm");
-    if (parser.values(curve).size() > 1)
-        usage("table tek bir eğrinin noktalarını yazar: --curve bir kez verilmeli");
-    if (parser.isSet(index) && !parser.isSet(sceneFile))
-        usage("--index yalnızca --scene ile verilir");
 
     TPointTableFormat tableFormat = TPointTableFormat::Csv;
     const QString out = parser.value(output);
@@ -418,43 +492,132 @@ int runTable(const QStringList& arguments, const TCommandContext& context)
         tableFormat = TPointTableFormat::Tsv;
     }
 
-    TEditorValues values;
     int number = 1;
-    if (parser.isSet(curve)) {
-        values = ParseCurveOption(text(parser.value(curve)), 1);
-    } else {
-        const TScene scene = readScene(parser.value(sceneFile), newWindowScene(context));
-        const int count = static_cast<int>(scene.Curves.size());
-        number = scene.CurrentCurve >= 0 ? scene.CurrentCurve + 1 : 1;
-        if (parser.isSet(index)) {
-            long long n = 0;
-            if (!TryTextToInt(text(parser.value(index)), n) || n < 1)
-                usage(FormatText("eğri numarası 1'den başlayan bir tam sayı olmalı: %s",
-                    text(parser.value(index))));
-            if (n > count)
-                throw ECommandError(ecRefused,
-                    FormatText(std::string("sahnede ") + std::to_string(count)
-                            + " eğri var; %s. eğri yok",
-                        text(parser.value(index))));
-            number = static_cast<int>(n);
-        } else if (count == 0) {
-            throw ECommandError(ecRefused, "sahnede eğri yok");
-        }
-        values = scene.Curves[static_cast<std::size_t>(number - 1)];
-    }
-
+    const TEditorValues values = chosenCurve(parser, curveOptions, "table", context, number);
     TObjectList list;
     appendCurve(list, values, number);
-    const std::string table = PointTableText(*list.Items(0).Points, tableFormat);
-    if (!parser.isSet(output)) {
-        context.Out.write(table.data(), static_cast<std::streamsize>(table.size()));
-        context.Out.flush();
+    writeOutput(parser, output, PointTableText(*list.Items(0).Points, tableFormat), context);
+    return ecSuccess;
+}
+
+// ---- inspect ------------------------------------------------------------------------
+
+// A number of the CSV: 15 significant digits with the point; empty when not finite.
+std::string csvNumber(long double value)
+{
+    if (!std::isfinite(value))
+        return "";
+    std::string s = FloatToText(value);
+    std::replace(s.begin(), s.end(), DecimalSeparator(), '.');
+    return s;
+}
+
+long double boundOption(
+    const QCommandLineParser& parser, const QCommandLineOption& option, long double otherwise)
+{
+    if (!parser.isSet(option))
+        return otherwise;
+    long double v = 0;
+    if (!ReadNumber(text(parser.value(option)), v) || !std::isfinite(v))
+        usage(FormatText("aralık ucu bir sayı olmalı: %s", text(parser.value(option))));
+    return v;
+}
+
+int runInspect(const QStringList& arguments, const TCommandContext& context)
+{
+    const QCommandLineOption output(QStringList { "o", "output" }, "", "OUT");
+    const TCurveOptions curveOptions;
+    const QCommandLineOption with("with", "", "TANIM");
+    const QCommandLineOption param("param", "", "NAME=VALUE");
+    const QCommandLineOption from("from", "", "A");
+    const QCommandLineOption to("to", "", "B");
+    const QCommandLineOption measure("measure");
+    TParsed p;
+    parse(p, "inspect", arguments,
+        { output, curveOptions.Curve, curveOptions.SceneFile, curveOptions.Index, with, param, from,
+            to, measure });
+    const QCommandLineParser& parser = p.Parser;
+    if (parser.isSet("help")) {
+        context.Out << InspectHelp;
         return ecSuccess;
     }
-    writeAtomically(out, [&](QIODevice& device) {
-        return device.write(table.data(), static_cast<qint64>(table.size()))
-            == static_cast<qint64>(table.size());
-    });
+    if (!p.Positional.isEmpty())
+        usage(FormatText("beklenmeyen argüman: %s", text(p.Positional.first())));
+
+    int number = 1;
+    const TEditorValues values = chosenCurve(parser, curveOptions, "inspect", context, number);
+    TObjectList list;
+    appendCurve(list, values, number);
+    const QStringList withCurves = parser.values(with);
+    for (int i = 0; i < withCurves.size(); ++i) {
+        const TEditorValues other = ParseCurveOption(text(withCurves[i]), i + 2);
+        appendCurve(list, other, i + 2);
+        if (other.CurveType != values.CurveType || values.CurveType > ctYZPlane)
+            throw ECommandError(ecRefused,
+                "curve " + std::to_string(i + 2)
+                    + ": kesişimler yalnızca aynı düzlem türündeki iki eğri arasında bulunur");
+    }
+    // A parameter's value, for every curve that names it.
+    for (const QString& item : parser.values(param)) {
+        const std::string s = text(item);
+        const std::size_t eq = s.find('=');
+        long double v = 0;
+        if (eq == std::string::npos || eq == 0)
+            usage(FormatText("parametre AD=DEĞER biçiminde verilmeli: %s", s));
+        const std::string name = s.substr(0, eq);
+        if (list.Parameters().Find(name) == nullptr)
+            usage(FormatText("bilinmeyen parametre: \"%s\"", name));
+        if (!ReadNumber(s.substr(eq + 1), v))
+            throw ECommandError(ecRefused,
+                name + ": "
+                    + FormatText("'%s' is not a valid floating point value", s.substr(eq + 1)));
+        list.SetParameterValue(name, v);
+    }
+
+    std::vector<std::unique_ptr<TCurveInspection>> inspections;
+    try {
+        for (int i = 0; i < list.Count(); ++i)
+            inspections.push_back(
+                std::make_unique<TCurveInspection>(list.Items(i), list.Variables()));
+    } catch (const ECurveInspectionError& e) {
+        throw ECommandError(ecRefused, "curve " + std::to_string(number) + ": " + e.Message());
+    }
+    TCurveInspection& curve = *inspections.front();
+    const long double a = boundOption(parser, from, curve.Start());
+    const long double b = boundOption(parser, to, curve.End());
+    if (!(a < b))
+        usage("--from, --to'dan küçük olmalı");
+
+    std::string out;
+    if (parser.isSet(measure)) {
+        out = "measure,value,error\r\n";
+        const auto writeMeasure = [&out](const char* name, const TMeasure& m) {
+            std::string value = m.ValueText();
+            std::replace(value.begin(), value.end(), DecimalSeparator(), '.');
+            out += std::string(name) + "," + value + "," + csvNumber(m.Error) + "\r\n";
+        };
+        writeMeasure("length", curve.Length(a, b));
+        if (curve.IsPlane())
+            writeMeasure("area", curve.Area(a, b));
+    } else {
+        std::vector<TPointOfInterest> points = curve.Points(a, b);
+        for (std::size_t i = 1; i < inspections.size(); ++i) {
+            const std::vector<TPointOfInterest> meet
+                = curve.Intersections(*inspections[i], static_cast<int>(i) + 1, a, b);
+            points.insert(points.end(), meet.begin(), meet.end());
+        }
+        std::stable_sort(points.begin(), points.end(),
+            [](const TPointOfInterest& l, const TPointOfInterest& r) { return l.At < r.At; });
+        const char* kinds[] = { "zero", "minimum", "maximum", "intersection", "break" };
+        out = "kind,of,at,x,y,z\r\n";
+        for (const TPointOfInterest& q : points) {
+            out += std::string(kinds[q.Kind]) + ","
+                + (q.Kind == ikIntersection ? std::to_string(q.Of) : std::string(1, "xyz"[q.Of]))
+                + "," + csvNumber(q.At) + "," + csvNumber(q.Point.X) + "," + csvNumber(q.Point.Y)
+                + "," + csvNumber(q.Point.Z) + "\r\n";
+        }
+    }
+    writeOutput(parser, output, out, context);
     return ecSuccess;
 }
 
@@ -512,7 +675,7 @@ int runEval(const QStringList& arguments, const TCommandContext& context)
 
 bool IsCommand(const QString& firstArgument)
 {
-    return QStringList { "render", "table", "eval", "help", "--help", "-h" }.contains(
+    return QStringList { "render", "table", "inspect", "eval", "help", "--help", "-h" }.contains(
         firstArgument);
 }
 
@@ -525,6 +688,8 @@ int RunCommand(const QStringList& arguments, const TCommandContext& context)
             return runRender(rest, context);
         if (command == "table")
             return runTable(rest, context);
+        if (command == "inspect")
+            return runInspect(rest, context);
         if (command == "eval")
             return runEval(rest, context);
         if (command == "help" || command == "--help" || command == "-h") {

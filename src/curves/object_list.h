@@ -36,6 +36,7 @@ public:
     void SetMatrix(const TTransformMatrix* m) { FMatrix = m; }
     const TTransformMatrix* Matrix() const { return FMatrix; }
     TVariableMemory& Variables() { return *FVariables; }
+    const TVariableMemory& Variables() const { return *FVariables; }
 
     int Count() const { return static_cast<int>(FItems.size()); }
     int Capacity() const { return FCapacity; }

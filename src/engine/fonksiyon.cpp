@@ -3,6 +3,7 @@
 #include "base/message.h"
 #include "engine/arithmetic.h"
 #include "engine/compiler.h"
+#include "engine/derivative.h"
 #include "engine/tokenizer.h"
 #include "engine/variable_memory.h"
 #include "engine/vocabulary.h"
@@ -100,6 +101,26 @@ std::string TFonksiyon::PostfixText() const
         text += ' ';
     }
     return text;
+}
+
+std::string TFonksiyon::InfixText() const { return ::InfixText(Term()); }
+
+TTerm TFonksiyon::Term() const { return TermOf(FCompiled); }
+
+TFonksiyon TFonksiyon::FromTerm(const TTerm& term, TVariableMemory* memory)
+{
+    TFonksiyon f;
+    f.FMemory = memory;
+    f.FText = ::InfixText(term);
+    AppendPostfix(term, f.FCompiled);
+    f.FProgram.Build(f.FCompiled);
+    f.RegisterVariables();
+    return f;
+}
+
+TFonksiyon TFonksiyon::Derivative(std::string_view variable) const
+{
+    return FromTerm(Differentiate(Term(), variable).Value, FMemory);
 }
 
 void TFonksiyon::RegisterVariables()

@@ -3,6 +3,7 @@
 #include "engine/expression_array.h"
 #include "engine/fonksiyon_error.h"
 #include "engine/program.h"
+#include "engine/term.h"
 
 #include <cstdint>
 #include <string>
@@ -41,6 +42,17 @@ public:
 
     // The compiled form, each element followed by one space: "x 2 ^ 1 + ".
     std::string PostfixText() const;
+    // The compiled form as formula text, with as few brackets as the precedences
+    // allow; compiling it gives the same postfix form. An assignment is read
+    // through: the text computes the formula's value without writing.
+    std::string InfixText() const;
+    // The compiled form as a tree, and a formula made from one: its text is the
+    // tree's infix text, its names are added to memory, which is not cleared.
+    TTerm Term() const;
+    static TFonksiyon FromTerm(const TTerm& term, TVariableMemory* memory);
+    // The derivative with respect to variable (letter case ignored), a formula
+    // of the same language bound to the same Memory.
+    TFonksiyon Derivative(std::string_view variable) const;
     const TExpressionArray& Compiled() const { return FCompiled; }
     // The executable form, for a generation that runs its own bound copies.
     const TProgram& Program() const { return FProgram; }

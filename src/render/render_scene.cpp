@@ -122,6 +122,50 @@ void TRenderScene::drawAll(const TCamera& camera, TCanvas& canvas,
     if (FAxisNumbers)
         drawAxisNumbers(camera, canvas, std::move(labels));
     drawCurves(camera, canvas, projections);
+    drawMarks(camera, canvas);
+}
+
+void TRenderScene::drawMarks(const TCamera& camera, TCanvas& canvas) const
+{
+    if (FMarks.empty())
+        return;
+    TGoruntuMatrisi points;
+    for (const TSceneMark& mark : FMarks)
+        points.Add(mark.Point);
+    camera.Project(points);
+    const TScreenPoint* screen = points.ScreenPointData();
+    // Each shape as lines around the point's pixel, y downwards.
+    static const QPoint circle[] = { { 4, 0 }, { 3, 2 }, { 2, 3 }, { 0, 4 }, { -2, 3 }, { -3, 2 },
+        { -4, 0 }, { -3, -2 }, { -2, -3 }, { 0, -4 }, { 2, -3 }, { 3, -2 }, { 4, 0 } };
+    static const QPoint up[] = { { 0, -5 }, { 5, 4 }, { -5, 4 }, { 0, -5 } };
+    static const QPoint down[] = { { 0, 5 }, { 5, -4 }, { -5, -4 }, { 0, 5 } };
+    static const QPoint cross[] = { { -4, -4 }, { 4, 4 }, { -4, 4 }, { 4, -4 } };
+    for (int i = 0; i < points.ProjectedCount() && i < static_cast<int>(FMarks.size()); ++i) {
+        if (!Drawable(screen[i]))
+            continue;
+        const std::int64_t x = std::int64_t(camera.X0()) + screen[i].X;
+        const std::int64_t y = std::int64_t(camera.Y0()) - screen[i].Y;
+        const TSceneMark& mark = FMarks[static_cast<std::size_t>(i)];
+        const auto path = [&](const QPoint* p, int n, int step) {
+            for (int k = 0; k + 1 < n; k += step)
+                canvas.Line(
+                    x + p[k].x(), y + p[k].y(), x + p[k + 1].x(), y + p[k + 1].y(), mark.Color, 1);
+        };
+        switch (mark.Shape) {
+        case msCircle:
+            path(circle, 13, 1);
+            break;
+        case msTriangleUp:
+            path(up, 4, 1);
+            break;
+        case msTriangleDown:
+            path(down, 4, 1);
+            break;
+        case msCross:
+            path(cross, 4, 2);
+            break;
+        }
+    }
 }
 
 void TRenderScene::drawLittleAxes(

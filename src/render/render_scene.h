@@ -14,6 +14,15 @@
 
 class TCanvas;
 
+// A small sign drawn over the curves at a point of the scene: a zero (circle), a
+// maximum (triangle up), a minimum (triangle down) or an intersection (cross).
+enum TMarkShape : std::uint8_t { msCircle, msTriangleUp, msTriangleDown, msCross };
+struct TSceneMark {
+    TSpacePoint Point;
+    TMarkShape Shape;
+    TColor Color;
+};
+
 // What a camera looks at: the curves, the three reference planes, the little orientation
 // axes and the background. Its one walk draws the same primitives onto any canvas, so a
 // picture cannot differ between the back ends except by their line rules.
@@ -33,6 +42,10 @@ public:
     // Numbers at the ends of the planes' grid lines (off for a new scene).
     bool AxisNumbers() const { return FAxisNumbers; }
     void SetAxisNumbers(bool value) { FAxisNumbers = value; }
+
+    // Marks drawn over the curves, projected anew with every picture (none for a new scene).
+    const std::vector<TSceneMark>& Marks() const { return FMarks; }
+    void SetMarks(std::vector<TSceneMark> marks) { FMarks = std::move(marks); }
 
     // Projects the visible planes and curves with the camera's matrix.
     void Project(const TCamera& camera);
@@ -57,6 +70,7 @@ private:
     // curve's points are taken as they come.
     void drawCurves(const TCamera& camera, TCanvas& canvas,
         std::vector<std::unique_ptr<TPointsProjection>>* projections) const;
+    void drawMarks(const TCamera& camera, TCanvas& canvas) const;
     void drawAll(const TCamera& camera, TCanvas& canvas, std::array<QPoint, 3>* axisEnds,
         const std::vector<QRect>& keepClear,
         std::vector<std::unique_ptr<TPointsProjection>>* projections) const;
@@ -67,4 +81,5 @@ private:
     bool FAxisNumbers = false;
     TColor FLAxisesColor = 0;
     TColor FBrushColor = 16777215;
+    std::vector<TSceneMark> FMarks;
 };

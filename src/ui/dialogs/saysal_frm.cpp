@@ -2,21 +2,20 @@
 
 #include "base/number_text.h"
 #include "curves/object_list.h"
+#include "geometry/goruntu_matrisi.h"
 #include "render/draw_function.h"
 #include "ui/dialogs/curve_points_model.h"
 #include "ui/dialogs/dialog_help.h"
+#include "ui/dialogs/interest_page.h"
 #include "ui/dialogs/point_table_export.h"
 #include "ui/dialogs/spin_edit.h"
 #include "ui/platform/dialog_keys.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/image.h"
 
-#include "geometry/goruntu_matrisi.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
-#include <QProgressDialog>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,17 +24,17 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTabWidget>
 #include <QTableView>
-
-#include <algorithm>
-#include <vector>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 // A used formula is the curve's own; an unused one the type's fixed text.
@@ -175,10 +174,19 @@ void TSaysalFrm::CreateControls()
     auto* top = new QHBoxLayout;
     top->addWidget(curveGroup, 1);
     top->addLayout(right);
+    // The points on the first page, the points of interest and measures on the second.
+    auto* pointsPage = new QWidget;
+    auto* pointsLayout = new QVBoxLayout(pointsPage);
+    pointsLayout->setContentsMargins(0, 0, 0, 0);
+    pointsLayout->addWidget(StringGrid1, 1);
+    pointsLayout->addLayout(totals);
+    OnemliNoktalarPage = new TInterestPage;
+    SayfaTab = new QTabWidget;
+    SayfaTab->addTab(pointsPage, "Noktalar");
+    SayfaTab->addTab(OnemliNoktalarPage, "Önemli Noktalar");
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(StringGrid1, 1);
-    layout->addLayout(totals);
+    layout->addWidget(SayfaTab, 1);
     layout->addLayout(buttons);
 
     connect(EgriNoEdit, &QSpinBox::valueChanged, this,
@@ -233,6 +241,7 @@ void TSaysalFrm::ShowCurve(int n)
 
     const TCurveRecord curve = FCurves->Items(n - 1);
     FPointsModel->SetPoints(curve.Points);
+    OnemliNoktalarPage->SetCurve(FCurves, n - 1);
     // The points are those at the parameters' present values, which the caption names.
     if (FOwnCaption.isEmpty())
         FOwnCaption = windowTitle();

@@ -8,11 +8,13 @@
 
 class QLineEdit;
 class QPushButton;
+class QTabWidget;
 class QTableView;
 class QToolButton;
 class TCurvePointsModel;
 class TDrawFunction;
 class TImage;
+class TInterestPage;
 class TObjectList;
 class TSpinEdit;
 
@@ -90,6 +92,9 @@ public:
     QPushButton* BtnKapan = nullptr;
     QPushButton* BtnYardim = nullptr;
     QPushButton* DisaAktarButton = nullptr;
+    // The points and the points of interest with the measures, one page each.
+    QTabWidget* SayfaTab = nullptr;
+    TInterestPage* OnemliNoktalarPage = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

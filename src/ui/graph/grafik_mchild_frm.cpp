@@ -30,6 +30,7 @@
 #include <QTimer>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -812,8 +813,51 @@ void TGrafikMChildFrm::RestoreCurves(const TCurveSnapshot& snapshot)
     emit ParametersChanged();
 }
 
+void TGrafikMChildFrm::SetInterestMarks(bool on)
+{
+    FInterestMarks = on;
+    UpdateInterestMarks();
+    RedrawViews(false);
+}
+
+bool TGrafikMChildFrm::UpdateInterestMarks()
+{
+    const std::vector<TSceneMark> before = FDrawFunction.Scene().Marks();
+    FInterestPoints.clear();
+    std::vector<TSceneMark> marks;
+    const TObjectList& curves = FDrawFunction.Objects();
+    const TCurveRecord* curve = CurrentCurveOrNull();
+    if (FInterestMarks && curve != nullptr && curve->Visible && FEditing.State() != omAppend) {
+        try {
+            FInterestPoints = CurveInterestPoints(curves, FEditing.CurveIndex());
+        } catch (const ECurveInspectionError&) {
+            // A curve of two free variables has none.
+        }
+        for (const TPointOfInterest& p : FInterestPoints) {
+            if (p.Kind == ikBreak || !std::isfinite(p.Point.X))
+                continue;
+            const TMarkShape shape = p.Kind == ikZero ? msCircle
+                : p.Kind == ikMaximum                 ? msTriangleUp
+                : p.Kind == ikMinimum                 ? msTriangleDown
+                                                      : msCross;
+            marks.push_back({ p.Point, shape, curve->Color });
+        }
+    }
+    const auto same = [](const TSceneMark& a, const TSceneMark& b) {
+        return a.Shape == b.Shape && a.Color == b.Color && a.Point.X == b.Point.X
+            && a.Point.Y == b.Point.Y && a.Point.Z == b.Point.Z;
+    };
+    if (marks.size() == before.size()
+        && std::equal(marks.begin(), marks.end(), before.begin(), same))
+        return false;
+    FDrawFunction.Scene().SetMarks(std::move(marks));
+    return true;
+}
+
 void TGrafikMChildFrm::RefreshCurveStatus()
 {
+    if ((FInterestMarks || !FDrawFunction.Scene().Marks().empty()) && UpdateInterestMarks())
+        RedrawViews(false);
     if (FHost.ExplorerVisible())
         FHost.SetCurveButtons(FEditing.Buttons());
     FHost.SetCurveStatus(QString::fromStdString(FEditing.StatusText()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "curves/inspection.h"
 #include "render/draw_function.h"
 #include "ui/dialogs/graph_dialogs.h"
 #include "ui/graph/curve_editing.h"
@@ -198,6 +199,13 @@ public:
     void SelectCurve(int index);
     void RefreshCurveStatus();
 
+    // "Önemli Noktalar": the current curve's zeros, extrema and intersections
+    // marked over the curves in its colour (off by default), kept up as the
+    // current curve changes; the points are those the marks stand on.
+    bool InterestMarks() const { return FInterestMarks; }
+    void SetInterestMarks(bool on);
+    const std::vector<TPointOfInterest>& InterestPoints() const { return FInterestPoints; }
+
     // Controls, by their design names.
     TImage* Image1 = nullptr;
     TImage* Image2 = nullptr;
@@ -254,6 +262,10 @@ private:
     TCurveEditing FEditing;
     TMouseTurning FTurning;
     bool FFourView = false;
+    bool FInterestMarks = false;
+    std::vector<TPointOfInterest> FInterestPoints;
+    // The current curve's points of interest and their marks anew; true when the marks changed.
+    bool UpdateInterestMarks();
     QString FFileName;
     // The picture type of the last save that was not a scene.
     TPictureFileType FPictureType = TPictureFileType::Bitmap;

@@ -1,8 +1,10 @@
 #include "ui/main/curved_line_explorer.h"
 
 #include "base/exception.h"
+#include "base/message.h"
 #include "base/number_text.h"
 #include "curves/curve_record.h"
+#include "curves/inspection.h"
 #include "curves/object_list.h"
 #include "engine/fonksiyon.h"
 #include "geometry/goruntu_matrisi.h"
@@ -114,7 +116,11 @@ void TCurvedLineExplorer::CreateControls()
     CLSelectButton->setStatusTip(QStringLiteral("Eğriyi Dosyadan Sec"));
     UygulaButton = new QPushButton(QStringLiteral("Uygula"), client);
     UygulaButton->setObjectName(QStringLiteral("UygulaButton"));
-    for (QPushButton* button : { EgriKaydetButton, CLSelectButton, UygulaButton }) {
+    TurevCizButton = new QPushButton(QStringLiteral("Türevini Çiz"), client);
+    TurevCizButton->setObjectName(QStringLiteral("TurevCizButton"));
+    TurevCizButton->setStatusTip(QStringLiteral(
+        "Geçerli eğrinin serbest değişkenine göre türevini yeni bir eğri olarak çizer"));
+    for (QPushButton* button : { EgriKaydetButton, CLSelectButton, TurevCizButton, UygulaButton }) {
         button->setAutoDefault(false);
         commands->addWidget(button);
     }
@@ -277,6 +283,7 @@ void TCurvedLineExplorer::ConnectHandlers()
     connect(
         TumEgrileriSilButton, &QToolButton::clicked, this, [this] { TumEgrileriSilButtonClick(); });
     connect(UygulaButton, &QPushButton::clicked, this, [this] { UygulaButtonClick(); });
+    connect(TurevCizButton, &QPushButton::clicked, this, [this] { TurevCizButtonClick(); });
     connect(EgriKaydetButton, &QPushButton::clicked, this, &TCurvedLineExplorer::EgriKaydetClicked);
     connect(CLSelectButton, &QPushButton::clicked, this, &TCurvedLineExplorer::CLSelectClicked);
 
@@ -561,7 +568,7 @@ void TCurvedLineExplorer::SetGraphControlsEnabled(bool enabled)
 {
     for (QWidget* control : std::initializer_list<QWidget*> { ilkEgriButton, OncekiEgriButton,
              SonrakiEgriButton, SonEgriButton, YeniEgriButton, EgriSilButton, TumEgrileriSilButton,
-             EgriOzellikleriPanel, CLSelectButton, EgriKaydetButton, UygulaButton })
+             EgriOzellikleriPanel, CLSelectButton, EgriKaydetButton, UygulaButton, TurevCizButton })
         control->setEnabled(enabled);
 }
 
@@ -657,6 +664,28 @@ void TCurvedLineExplorer::TumEgrileriSilButtonClick()
     if (!AskYesNo(this, QString("Penceredeki %1 eğrinin tümü silinsin mi?").arg(n)))
         return;
     CurveCommand(&TGrafikMChildFrm::RemoveAllCurves);
+}
+
+void TCurvedLineExplorer::TurevCizButtonClick()
+{
+    Guarded([this] {
+        TGrafikMChildFrm* window = ActiveGraphWindow();
+        if (window == nullptr || window->State() == omAppend)
+            return;
+        const TCurveRecord* curve = window->CurrentCurveOrNull();
+        if (curve == nullptr)
+            return;
+        const TEditorValues derived = DerivativeCurve(*curve);
+        // Refused before the window turns to a new curve, so that it stays on this one.
+        if (int index = 0; window->DrawFunction().Objects().FindCurve(
+                derived.CurveType, derived.Fx, derived.Fy, derived.Fz, index))
+            throw EObjectListError(FormatText("Bu eğri daha önce tanımlanmıştır (%d)", index));
+        window->NewCurve();
+        window->ApplyCurve(derived);
+        LoadCurve(window->CurrentCurveOrNull());
+        CheckChange();
+        Rebuild();
+    });
 }
 
 void TCurvedLineExplorer::YeniEgriButtonClick()

@@ -120,6 +120,9 @@ public:
     void SonrakiEgriButtonClick();
     void SonEgriButtonClick();
     void YeniEgriButtonClick();
+    // "Türevini Çiz": a new curve of the current one's type whose formulas are its
+    // formulas' derivatives with respect to its free variable.
+    void TurevCizButtonClick();
     void EgriSilButtonClick();
     void TumEgrileriSilButtonClick(); // also the edit menu's "delete all"
     void SpinButton1UpClick();
@@ -164,6 +167,7 @@ public:
     QPushButton* EgriKaydetButton = nullptr;
     QPushButton* CLSelectButton = nullptr;
     QPushButton* UygulaButton = nullptr;
+    QPushButton* TurevCizButton = nullptr;
 
     // Whether the step field's text is marked as no number (while it is typed).
     bool StepUnreadable() const { return FStepUnreadable; }

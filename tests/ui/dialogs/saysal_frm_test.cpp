@@ -2,15 +2,19 @@
 #include "dialogs_test_support.h"
 #include "render/draw_function.h"
 #include "ui/dialogs/curve_points_model.h"
+#include "ui/dialogs/interest_page.h"
 #include "ui/dialogs/saysal_frm.h"
 #include "ui/dialogs/spin_edit.h"
 #include "ui/platform/image.h"
 
+#include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QToolButton>
 
 #include <cmath>
@@ -316,4 +320,51 @@ TEST(NumericValues, CurveOfFourHundredThousandPoints)
         inDouble += 0.1;
     EXPECT_NE(f.TEditY->text(), text(inDouble));
     EXPECT_EQ(f.MTEditY->text(), f.TEditY->text());
+}
+
+TEST(NumericValues, SecondPageListsPointsOfInterestAndMeasures)
+{
+    TTestWindow win;
+    TEditorValues cubic = ThreePointCurve();
+    cubic.Fy = "x^3-3*x";
+    cubic.Step = 0.1L;
+    win.W->ApplyCurve(cubic);
+    win.W->NewCurve();
+    TEditorValues line = cubic;
+    line.Fy = "1";
+    win.W->ApplyCurve(line);
+    TSaysalFrm f;
+    f.SetCurves(&win.R().Objects(), 1);
+    f.show();
+    QTableWidget* points = f.OnemliNoktalarPage->NoktalarGrid;
+    EXPECT_EQ(points->rowCount(), 0) << "worked out only when the page is shown";
+    f.SayfaTab->setCurrentIndex(1);
+    const auto row = [points](int r) {
+        QStringList cells;
+        for (int c = 0; c < points->columnCount(); ++c)
+            cells << points->item(r, c)->text();
+        return cells.join(' ');
+    };
+    // The cubic's zeros and turns, and the three places where it crosses y = 1.
+    ASSERT_EQ(points->rowCount(), 8);
+    EXPECT_EQ(row(0), "Sıfır y -1.73205080756888 -1.73205080756888 0 0");
+    EXPECT_EQ(row(2), "Maksimum y -1 -1 2 0");
+    EXPECT_EQ(row(7), "Kesişim Eğri 2 1.87938524157182 1.87938524157182 1 0");
+    QTableWidget* measures = f.OnemliNoktalarPage->OlculerGrid;
+    ASSERT_EQ(measures->rowCount(), 2);
+    EXPECT_EQ(measures->item(0, 0)->text(), "Uzunluk");
+    EXPECT_EQ(measures->item(1, 0)->text(), "Alan");
+    EXPECT_TRUE(measures->item(1, 1)->text().startsWith("≈ 0")) << "an odd curve's area is 0";
+
+    // Ctrl+C copies the rows as the grid shows them.
+    points->selectRow(2);
+    QKeyEvent copy(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier, "c");
+    QApplication::sendEvent(points, &copy);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+        "Nokta\tNeyin\tDeğişken\tx\ty\tz\nMaksimum\ty\t-1\t-1\t2\t0\n");
+
+    // The next curve's page, at once since it is shown.
+    f.SonrakiButton->click();
+    ASSERT_EQ(points->rowCount(), 3);
+    EXPECT_EQ(row(2), "Kesişim Eğri 1 1.87938524157182 1.87938524157182 1 0");
 }

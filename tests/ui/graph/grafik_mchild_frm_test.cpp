@@ -689,3 +689,41 @@ TEST(GraphWindow, PrintKeepsTheScreenSizeCentred)
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_FALSE(bytes.contains("/Subtype /Image")) << "vectors, not a picture";
 }
+
+TEST(GraphWindow, InterestMarksFollowTheCurrentCurve)
+{
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    w.ApplyCurve(curve("x^3-3*x", 255));
+    w.ShowFrontView();
+    const QImage plain = w.Image1->Picture().toImage();
+    EXPECT_FALSE(w.InterestMarks());
+    w.SetInterestMarks(true);
+    const std::vector<TSceneMark>& marks = win.r().Scene().Marks();
+    ASSERT_EQ(marks.size(), 5U);
+    EXPECT_EQ(marks[0].Shape, msCircle);
+    EXPECT_EQ(marks[1].Shape, msTriangleUp);
+    EXPECT_EQ(marks[3].Shape, msTriangleDown);
+    // Drawn over the curve in its colour and nothing else.
+    const QImage marked = w.Image1->Picture().toImage();
+    int changed = 0;
+    for (int y = 0; y < marked.height(); ++y)
+        for (int x = 0; x < marked.width(); ++x)
+            if (marked.pixel(x, y) != plain.pixel(x, y)) {
+                ++changed;
+                EXPECT_EQ(marked.pixel(x, y), 0xFFFF0000u) << x << "," << y;
+            }
+    EXPECT_GT(changed, 20);
+
+    // A second curve becomes current: where it crosses the first, in its colour.
+    w.NewCurve();
+    w.ApplyCurve(curve("1", 0xFF0000));
+    ASSERT_EQ(win.r().Scene().Marks().size(), 3U);
+    EXPECT_EQ(win.r().Scene().Marks()[0].Shape, msCross);
+    EXPECT_EQ(win.r().Scene().Marks()[0].Color, 0xFF0000u);
+    w.FirstCurve();
+    EXPECT_EQ(win.r().Scene().Marks().size(), 8U);
+    EXPECT_EQ(w.InterestPoints().size(), 8U);
+    w.SetInterestMarks(false);
+    EXPECT_TRUE(win.r().Scene().Marks().empty());
+}

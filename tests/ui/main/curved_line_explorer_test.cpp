@@ -746,3 +746,43 @@ TEST(CurveExplorer, AFaultyFormulaTakesTheFocusWithItsTokenSelected)
     e.Enter(0, "", "x", "", Blue);
     EXPECT_TRUE(hints.filter("hesaplanamadı").isEmpty());
 }
+
+TEST(CurveExplorer, TurevCizAddsTheCurrentCurvesDerivative)
+{
+    TExplorerFixture e;
+    TCurvedLineExplorer& p = e.panel;
+    e.Pick(p.FTypeComboBox, 0);
+    TExplorerFixture::Type(p.fyEdit, "x^2+1");
+    p.ColorCombo->SetColor(Maroon);
+    p.UygulaButton->click();
+    EXPECT_EQ(p.TurevCizButton->text(), "Türevini Çiz");
+    p.TurevCizButton->click();
+    EXPECT_TRUE(e.errors.isEmpty()) << e.errors.join('\n').toStdString();
+    ASSERT_EQ(e.Curves(), 2);
+    const TCurveRecord derived = e.w().DrawFunction().Objects().Items(1);
+    EXPECT_EQ(derived.CurveType, 0);
+    EXPECT_EQ(derived.Fy->GetText(), "2*x");
+    EXPECT_EQ(derived.Color, Maroon);
+    EXPECT_EQ(e.w().CurveIndex(), 1);
+    EXPECT_EQ(p.fyEdit->text(), "2*x") << "the panel shows the new curve";
+
+    // Its derivative exists already: the message, and the window stays on the first curve.
+    p.ilkEgriButton->click();
+    p.TurevCizButton->click();
+    EXPECT_EQ(e.Curves(), 2);
+    EXPECT_EQ(e.errors.join('\n'), "Bu eğri daha önce tanımlanmıştır (1)");
+    EXPECT_EQ(e.w().CurveIndex(), 0);
+
+    // A curve of two free variables has no one derivative.
+    e.errors.clear();
+    p.YeniEgriButton->click();
+    e.Pick(p.FTypeComboBox, 4);
+    TExplorerFixture::Type(p.fxEdit, "a");
+    TExplorerFixture::Type(p.fyEdit, "b");
+    TExplorerFixture::Type(p.fzEdit, "1");
+    p.UygulaButton->click();
+    ASSERT_EQ(e.Curves(), 3);
+    p.TurevCizButton->click();
+    EXPECT_EQ(e.Curves(), 3);
+    EXPECT_EQ(e.errors.join('\n'), "Türev yalnızca bir değişkenli eğrilerde çizilir");
+}
