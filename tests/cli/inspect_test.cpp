@@ -1,7 +1,7 @@
 #include "base/number_text.h"
 #include "cli/commands.h"
 #include "geometry/transform_matrix.h"
-#include "ui/platform/scene_file.h"
+#include "files/scene_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>
