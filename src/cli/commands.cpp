@@ -530,9 +530,13 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
         throw curveError(number, nullptr, e.Message());
     }
     renderer.SetSmoothLines(parser.isSet(smooth));
-    for (int i = 0; i < renderer.Objects().Count(); ++i)
-        warnUnset(context.Err, "curve " + std::to_string(i + 1) + ": ",
-            renderer.Objects().CurveParameters(i));
+    // The names nothing sets, but the one an animation sweeps.
+    for (int i = 0; i < renderer.Objects().Count(); ++i) {
+        std::vector<std::string> unset = renderer.Objects().CurveParameters(i);
+        if (animation && !animation->Move.Turn)
+            std::erase(unset, animation->Move.Parameter);
+        warnUnset(context.Err, "curve " + std::to_string(i + 1) + ": ", unset);
+    }
 
     if (animation) {
         writeAnimation(renderer, scene, *animation, out);

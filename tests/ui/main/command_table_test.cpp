@@ -72,6 +72,7 @@ TEST(MainForm, MenusAndToolbarsKeepEveryItem)
 -
 |Kay&det|Kaydet|Ctrl+S|Kaydet|||-E
 |&Farklı Kaydet...|Farklı Kaydet||Farklı Kaydet|||-E
+|Animasyon Kaydet...|Animasyon Kaydet||Bir parametre değişirken ya da görünüş dönerken grafiğin hareketli resmini yazar (GIF, WebP ya da numaralı PNG dosyaları).|Bir parametre değişirken ya da görünüş dönerken grafiğin hareketli resmini yazar (GIF, WebP ya da numaralı PNG dosyaları).||-E
 |&Kapat|Kapat||Aktif formu kapatır.|Aktif formu kapatır.||-E
 |&Tümünü Kapat|Tümünü Kapat||Tüm formları kapatır.|Tüm formları kapatır.||-E
 -
@@ -93,6 +94,10 @@ TEST(MainForm, MenusAndToolbarsKeepEveryItem)
 |&Durum Çubuğu|Durum Çubuğu||Durum çubuğunu gösterir veya gizler.|Durum çubuğunu gösterir veya gizler.|on|EE
 -
 |Duvar &Kağıdı...|Duvar Kağıdı||Duvar kağıdı formunu açar.|Duvar kağıdı formunu açar.||EE
+-
+|&Dil|Dil||Dil|Programın dilini seçer.||EE
+|Türkçe|Türkçe||Türkçe||on group Türkçe|EE
+|English|English||English||off group Türkçe|EE
 |&Özellikler|Özellikler||Özellikler|||EE
 |&Gönyeler|Gönyeler||Gönyeler|||EE
 |XYDuzlemi|XYDuzlemi||XYDuzlemi||on|-E
