@@ -9,7 +9,8 @@
 
 // Prints the usual console table, then each measured run's CPU time (steadier than
 // wall time on a shared machine) as a multiple of its peer's, so that one run shows
-// how far Velmo is from native code and from its peers.
+// how far Velmo is from native code and from its peers. A run measured in wall time
+// (its name ends in /real_time: work on several cores) is compared by wall time.
 class TRatioReporter : public benchmark::ConsoleReporter {
 public:
     // Each pair names a run and the peer it is compared with.
@@ -25,9 +26,9 @@ public:
     {
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                FMedians[run.run_name.str()] = run.GetAdjustedCPUTime();
+                FMedians[run.run_name.str()] = timeOf(run);
             else if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                FTimes[run.benchmark_name()] = run.GetAdjustedCPUTime();
+                FTimes[run.benchmark_name()] = timeOf(run);
         ConsoleReporter::ReportRuns(runs);
     }
 
@@ -42,6 +43,15 @@ public:
     }
 
 private:
+    static double timeOf(const Run& run)
+    {
+        const std::string name = run.run_name.str();
+        const std::string wall = "/real_time";
+        const bool real = name.size() >= wall.size()
+            && name.compare(name.size() - wall.size(), wall.size(), wall) == 0;
+        return real ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
+    }
+
     double timeOf(const std::string& name) const
     {
         if (const auto median = FMedians.find(name); median != FMedians.end())

@@ -6,6 +6,7 @@
 #include "ui/graph/editor_values.h"
 #include "ui/graph/graph_host.h"
 #include "ui/graph/mouse_turning.h"
+#include "ui/platform/generation_progress.h"
 #include "ui/platform/picture_file.h"
 
 #include <QImage>
@@ -199,6 +200,7 @@ private:
 
     TGraphHost& FHost;
     TDrawFunction FDrawFunction;
+    TGenerationProgressBar FGenerationProgress { this };
     TCurveEditing FEditing;
     TMouseTurning FTurning;
     bool FFourView = false;

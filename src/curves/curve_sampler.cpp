@@ -1,0 +1,471 @@
+#include "curves/curve_sampler.h"
+
+#include "curves/curve_record.h"
+#include "engine/program.h"
+#include "engine/trig_cache.h"
+#include "engine/variable_memory.h"
+#include "geometry/goruntu_matrisi.h"
+#include "geometry/transform_matrix.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <new>
+#include <thread>
+
+namespace {
+constexpr long double TwoPi = 2 * Pi;
+
+// Samples of a block on the helpers, and between two words to the progress.
+constexpr long long BlockSamples = 65536;
+// Values of the outer walk summed together before they are sampled.
+constexpr int WalkChunk = 256;
+
+struct TRange {
+    long double Start, End;
+};
+
+TRange rangeOf(int curveType)
+{
+    switch (curveType) {
+    case ctSpherical:
+        return { 0, Pi }; // the outer walk of A; B runs over 0..2pi inside it
+    case ctPolar:
+        return { 0, TwoPi };
+    default:
+        return { -10, 10 };
+    }
+}
+
+constexpr TRange InnerRange { 0, TwoPi };
+
+const char* outerName(int curveType)
+{
+    return curveType == ctSpherical || curveType == ctPolar ? "A"
+        : curveType == ctYZPlane                            ? "Y"
+        : curveType == ctCylindrical                        ? "T"
+                                                            : "X";
+}
+
+// Whether adding the step to the value of largest magnitude in the range leaves it
+// as it was: the walk would never end.
+bool standsStill(TRange range, long double step)
+{
+    const long double far = std::fmax(std::fabs(range.Start), std::fabs(range.End));
+    return far + step == far || -far + step == -far;
+}
+
+// The samples of the walk as the range's length gives them. The running sum rounds
+// at every addition, but over a walk of at most twice the cap its drift stays far
+// below one step (under 1e-11 against steps of at least 1e-6), so the walk takes
+// this many samples or one more or one fewer.
+long double estimateOver(TRange range, long double step)
+{
+    return std::ceil((range.End - range.Start) / step);
+}
+
+// The very number of samples the walk takes (it is walked without its work) up to
+// twice the cap, the estimate beyond; infinite for a walk that never ends.
+long double samplesOver(TRange range, long double step, long long cap)
+{
+    if (standsStill(range, step))
+        return std::numeric_limits<long double>::infinity();
+    const long double estimate = estimateOver(range, step);
+    if (estimate > 2 * static_cast<long double>(cap))
+        return estimate;
+    long long count = 0;
+    for (long double value = range.Start; value < range.End; value += step)
+        ++count;
+    return static_cast<long double>(count);
+}
+}
+
+// What one thread samples with: copies of the formulas' programs bound to a
+// variable table (the list's own on the caller's thread alone, else a copy of it)
+// and to sines and cosines of its own, and the values of the walk it is at. Each
+// thread has its own, so that nothing it writes per sample shares a cache line
+// with another thread's.
+struct TCurveSampler::TWorker {
+    TVariableMemory Copy;
+    TVariableMemory* Table = nullptr;
+    TTrigCache Trig;
+    TProgram Programs[3];
+    TProgram* Bound[3] = { nullptr, nullptr, nullptr };
+    long double Unused = 0; // where a free variable no formula names is stored
+    long double* Outer = &Unused; // A, X, Y or T
+    long double* Inner = &Unused; // B of the spherical type
+    long double Walk[WalkChunk];
+    unsigned Epoch = 0; // the generation it was last bound for
+    std::atomic<bool> Busy { false };
+
+    void Bind(int curveType, const TProgram* const* sources, TVariableMemory& table, bool copy,
+        bool share)
+    {
+        if (copy)
+            Copy = table;
+        Table = copy ? &Copy : &table;
+        for (int i = 0; i < 3; ++i) {
+            Bound[i] = nullptr;
+            if (sources[i]) {
+                Programs[i] = *sources[i];
+                Programs[i].Bind(Table, share ? &Trig : nullptr);
+                Bound[i] = &Programs[i];
+            }
+        }
+        Outer = slot(outerName(curveType));
+        Inner = curveType == ctSpherical ? slot("B") : &Unused;
+    }
+
+    long double* slot(const char* name)
+    {
+        long double* value = Table->ValueSlot(name);
+        return value ? value : &Unused;
+    }
+
+    // Samples at most count outer values of the walk from value on (value is left at
+    // the next one) into the room from next on, leaving out the samples that fail;
+    // returns the outer values taken and moves next past the last point.
+    long long Run(int curveType, long double step, long double& value, long long count,
+        const std::vector<long double>& innerRow, TSpacePoint*& next);
+
+private:
+    template <int Type> TSpacePoint* RunLine(int m, TSpacePoint* next);
+    TSpacePoint* RunPolar(int m, TSpacePoint* next);
+    TSpacePoint* RunSphere(int m, const std::vector<long double>& innerRow, TSpacePoint* next);
+};
+
+// Each sample is computed straight into the next place of the room, which it keeps
+// when it succeeds: a value copied from a point on the stack would be read back in
+// wider pieces than the processor stored it in, and wait. The free variable is
+// copied into its slot as plain bytes from the walk's values, summed a while before:
+// the formulas load it at once, and the processor hands such a load straight from a
+// plain store, where it would wait for an extended-precision store to reach the
+// cache (as it would for the running value itself, which a call puts in memory).
+template <int Type> TSpacePoint* TCurveSampler::TWorker::RunLine(int m, TSpacePoint* next)
+{
+    TProgram* const fx = Bound[0];
+    TProgram* const fy = Bound[1];
+    TProgram* const fz = Bound[2];
+    long double* const outer = Outer;
+    for (int j = 0; j < m; ++j) {
+        const long double& value = Walk[j];
+        std::memcpy(outer, &value, sizeof value);
+        TSpacePoint& p = *next;
+        bool computed = false;
+        if constexpr (Type == ctXYPlane) {
+            std::memcpy(&p.X, &value, sizeof value);
+            p.Z = 0;
+            computed = fy->TryRunBound(p.Y);
+        } else if constexpr (Type == ctXZPlane) {
+            std::memcpy(&p.X, &value, sizeof value);
+            p.Y = 0;
+            computed = fz->TryRunBound(p.Z);
+        } else if constexpr (Type == ctYZPlane) {
+            p.X = 0;
+            std::memcpy(&p.Y, &value, sizeof value);
+            computed = fz->TryRunBound(p.Z);
+        } else if constexpr (Type == ctXYZSpace) {
+            std::memcpy(&p.X, &value, sizeof value);
+            computed = fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
+        } else {
+            computed = fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
+        }
+        if (computed) {
+            p.W = 1;
+            ++next;
+        }
+    }
+    return next;
+}
+
+TSpacePoint* TCurveSampler::TWorker::RunPolar(int m, TSpacePoint* next)
+{
+    TProgram* const fz = Bound[2];
+    for (int j = 0; j < m; ++j) {
+        const long double& va = Walk[j];
+        std::memcpy(Outer, &va, sizeof va);
+        if (long double r = 0; fz->TryRunBound(r))
+            *next++ = { r * std::cos(va), r * std::sin(va), 0, 1 };
+    }
+    return next;
+}
+
+// B takes the same values in every row: they are summed once for the curve.
+TSpacePoint* TCurveSampler::TWorker::RunSphere(
+    int m, const std::vector<long double>& innerRow, TSpacePoint* next)
+{
+    TProgram* const fx = Bound[0];
+    TProgram* const fy = Bound[1];
+    TProgram* const fz = Bound[2];
+    for (int j = 0; j < m; ++j) {
+        std::memcpy(Outer, &Walk[j], sizeof Walk[j]);
+        for (const long double& vb : innerRow) {
+            std::memcpy(Inner, &vb, sizeof vb);
+            TSpacePoint& p = *next;
+            if (fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z)) {
+                p.W = 1;
+                ++next;
+            }
+        }
+    }
+    return next;
+}
+
+long long TCurveSampler::TWorker::Run(int curveType, long double step, long double& value,
+    long long count, const std::vector<long double>& innerRow, TSpacePoint*& next)
+{
+    const long double end = rangeOf(curveType).End;
+    long double running = value;
+    TSpacePoint* at = next;
+    long long taken = 0;
+    while (taken < count && running < end) {
+        // The next values of the walk, summed in a register without a call between.
+        int m = 0;
+        const long long most = std::min<long long>(WalkChunk, count - taken);
+        for (; m < most && running < end; ++m, running += step)
+            Walk[m] = running;
+        switch (curveType) {
+        case ctXYPlane:
+            at = RunLine<ctXYPlane>(m, at);
+            break;
+        case ctXZPlane:
+            at = RunLine<ctXZPlane>(m, at);
+            break;
+        case ctYZPlane:
+            at = RunLine<ctYZPlane>(m, at);
+            break;
+        case ctXYZSpace:
+            at = RunLine<ctXYZSpace>(m, at);
+            break;
+        case ctCylindrical:
+            at = RunLine<ctCylindrical>(m, at);
+            break;
+        case ctPolar:
+            at = RunPolar(m, at);
+            break;
+        default:
+            at = RunSphere(m, innerRow, at);
+            break;
+        }
+        taken += m;
+    }
+    value = running;
+    next = at;
+    return taken;
+}
+
+TCurveSampler::TCurveSampler()
+    : FHere(std::make_unique<TWorker>())
+{
+}
+
+TCurveSampler::~TCurveSampler() = default;
+
+long double TCurveSampler::SampleCount(int curveType, long double step, long long cap)
+{
+    const long double outer = samplesOver(rangeOf(curveType), step, cap);
+    if (curveType == ctSpherical)
+        return outer * samplesOver(InnerRange, step, cap);
+    return outer;
+}
+
+bool TCurveSampler::Exceeds(int curveType, long double step, long long cap)
+{
+    const TRange range = rangeOf(curveType);
+    if (standsStill(range, step) || (curveType == ctSpherical && standsStill(InnerRange, step)))
+        return true;
+    // Each walk takes its estimate or one sample more or fewer.
+    const long double outer = estimateOver(range, step);
+    const long double inner = curveType == ctSpherical ? estimateOver(InnerRange, step) : 1;
+    const long double slack = curveType == ctSpherical ? 1 : 0;
+    const long double c = static_cast<long double>(cap);
+    if ((outer + 1) * (inner + slack) <= c)
+        return false;
+    if ((outer - 1) * (inner - slack) > c)
+        return true;
+    return SampleCount(curveType, step, cap) > c;
+}
+
+int TCurveSampler::ThreadsFor(long long outer, long long samples) const
+{
+    const long long cores = FThreads > 0
+        ? FThreads
+        : std::max<long long>(1, static_cast<long long>(std::thread::hardware_concurrency()));
+    return static_cast<int>(
+        std::max<long long>(1, std::min({ cores, samples / MinThreadSamples, outer })));
+}
+
+bool TCurveSampler::Sample(int curveType, const TProgram* const (&programs)[3], long double step,
+    TVariableMemory& table, TGoruntuMatrisi& points, TGenerationProgress* progress)
+{
+    const TRange range = rangeOf(curveType);
+    bool assigns = false;
+    for (const TProgram* program : programs)
+        assigns = assigns || (program && program->Assigns());
+    FInnerRow.clear();
+    if (curveType == ctSpherical)
+        for (long double vb = InnerRange.Start; vb < InnerRange.End; vb += step)
+            FInnerRow.push_back(vb);
+    const long long inner = curveType == ctSpherical ? static_cast<long long>(FInnerRow.size()) : 1;
+    // Room for one sample more than the walk can take, so that it need not be counted.
+    const long long outer = static_cast<long long>(estimateOver(range, step)) + 2;
+    if (outer * inner > INT_MAX)
+        throw std::bad_alloc();
+    TSpacePoint* const room = points.Room(static_cast<int>(outer * inner));
+    // A formula that assigns carries values from sample to sample: one thread.
+    const int threads = assigns ? 1 : ThreadsFor(outer, outer * inner);
+    FCurrent = { curveType, step, programs, &table, room, ++FEpoch };
+    if (progress)
+        progress->Begin();
+    struct TEnd {
+        TGenerationProgress* Progress;
+        ~TEnd()
+        {
+            if (Progress)
+                Progress->End();
+        }
+    } end { progress };
+    const long long written = threads == 1
+        ? SampleHere(curveType, step, outer, table, room, progress)
+        : SampleOnHelpers(curveType, step, outer, threads, table, room, progress);
+    if (written < 0)
+        return false;
+    points.SetCountKeepingRoom(static_cast<int>(written));
+    return true;
+}
+
+long long TCurveSampler::SampleHere(int curveType, long double step, long long outer,
+    TVariableMemory& table, TSpacePoint* room, TGenerationProgress* progress)
+{
+    FHere->Bind(curveType, FCurrent.Programs, table, false, FShareResults);
+    TSpacePoint* next = room;
+    long double value = rangeOf(curveType).Start;
+    if (!progress) {
+        FHere->Run(curveType, step, value, outer, FInnerRow, next);
+        return next - room;
+    }
+    // In pieces, with a word to the progress between them; the walk goes on from
+    // where each piece left it.
+    const long long inner = std::max<long long>(1, static_cast<long long>(FInnerRow.size()));
+    const long long rows = std::max<long long>(1, BlockSamples / inner);
+    for (long long taken = 0; taken < outer;) {
+        const long long ran = FHere->Run(curveType, step, value, rows, FInnerRow, next);
+        taken += ran;
+        if (!progress->Continue(taken * inner, (outer - 2) * inner))
+            return -1;
+        if (ran < rows)
+            break;
+    }
+    return next - room;
+}
+
+// The outer walk cut into blocks of rows outer samples (the last one running to the
+// walk's end), each starting at the running value the whole walk meets there. The
+// starts are kept for the next generation of the same walk.
+void TCurveSampler::PlanBlocks(int curveType, long double step, long long outer, long long rows)
+{
+    if (curveType == FPlannedType && step == FPlannedStep && rows == FPlannedRows
+        && outer == FPlannedOuter)
+        return;
+    FPlannedType = -1;
+    FBlocks.clear();
+    const TRange range = rangeOf(curveType);
+    long long k = 0, left = 0;
+    for (long double value = range.Start; value < range.End && k < outer; value += step, ++k) {
+        if (left == 0) {
+            FBlocks.push_back({ value, k, rows });
+            left = rows;
+        }
+        --left;
+    }
+    FBlocks.back().Count = outer - FBlocks.back().First;
+    FPlannedType = curveType;
+    FPlannedStep = step;
+    FPlannedRows = rows;
+    FPlannedOuter = outer;
+}
+
+TCurveSampler::TWorker& TCurveSampler::TakeWorker()
+{
+    for (;;) {
+        for (const std::unique_ptr<TWorker>& worker : FWorkers) {
+            bool free = false;
+            if (worker->Busy.compare_exchange_strong(free, true, std::memory_order_acquire))
+                return *worker;
+        }
+        // As many threads as were allowed are sampling: one of them ends soon.
+        std::this_thread::yield();
+    }
+}
+
+void TCurveSampler::RunBlock(int index)
+{
+    if (FStop.load(std::memory_order_relaxed))
+        return;
+    TWorker& worker = TakeWorker();
+    const TCurrent& c = FCurrent;
+    if (worker.Epoch != c.Epoch) {
+        worker.Bind(c.CurveType, c.Programs, *c.Table, true, FShareResults);
+        worker.Epoch = c.Epoch;
+    }
+    TBlock& block = FBlocks[static_cast<std::size_t>(index)];
+    const long long inner = c.CurveType == ctSpherical ? static_cast<long long>(FInnerRow.size()) : 1;
+    TSpacePoint* const first = c.Room + block.First * inner;
+    TSpacePoint* next = first;
+    long double value = block.Start;
+    worker.Run(c.CurveType, c.Step, value, block.Count, FInnerRow, next);
+    block.Written = next - first;
+    block.LastOuter = *worker.Outer;
+    block.LastInner = *worker.Inner;
+    worker.Busy.store(false, std::memory_order_release);
+}
+
+// Each block writes straight into the list, at the place of its first sample; the
+// gaps that left-out samples leave are closed afterwards. The formulas only read
+// the table apart from the free variables, which are given the values of the last
+// sample, as one thread leaves them.
+long long TCurveSampler::SampleOnHelpers(int curveType, long double step, long long outer,
+    int threads, TVariableMemory& table, TSpacePoint* room, TGenerationProgress* progress)
+{
+    const long long inner = curveType == ctSpherical ? static_cast<long long>(FInnerRow.size()) : 1;
+    const long long parts
+        = std::max<long long>(threads, (outer * inner + BlockSamples - 1) / BlockSamples);
+    PlanBlocks(curveType, step, outer, std::max<long long>(1, (outer + parts - 1) / parts));
+    const std::size_t workers = static_cast<std::size_t>(
+        std::min(threads, TBlockWork::Helpers() + 1));
+    while (FWorkers.size() < workers)
+        FWorkers.push_back(std::make_unique<TWorker>());
+    FStop.store(false, std::memory_order_relaxed);
+    bool stopped = false;
+    {
+        TBlockWork work(
+            static_cast<int>(FBlocks.size()), [this](int i) { RunBlock(i); }, &FKeptWork);
+        for (int i = 0; i < work.Count() && !stopped; ++i) {
+            work.Await(i);
+            const TBlock& block = FBlocks[static_cast<std::size_t>(i)];
+            if (progress
+                && !progress->Continue((block.First + block.Count) * inner, (outer - 2) * inner)) {
+                FStop.store(true, std::memory_order_relaxed);
+                stopped = true;
+            }
+        }
+    }
+    if (stopped)
+        return -1;
+    long long count = 0;
+    for (const TBlock& block : FBlocks) {
+        TSpacePoint* const first = room + block.First * inner;
+        if (room + count != first)
+            std::memmove(room + count, first, static_cast<std::size_t>(block.Written) * sizeof *room);
+        count += block.Written;
+    }
+    const TBlock& last = FBlocks.back();
+    if (long double* slot = table.ValueSlot(outerName(curveType)))
+        *slot = last.LastOuter;
+    if (curveType == ctSpherical)
+        if (long double* slot = table.ValueSlot("B"))
+            *slot = last.LastInner;
+    return count;
+}
