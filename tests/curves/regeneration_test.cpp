@@ -99,8 +99,7 @@ TEST(Regeneration, InPlaceGivesTheSamePointsAsANewList)
             EXPECT_EQ(points.SpacePointData(), data);
             EXPECT_EQ(points.Capacity(), capacity);
 
-            list.Variables().SetValue("k", 3);
-            list.GeneratePoints(0);
+            list.SetParameterValue("k", 3);
             TCurveValues three = v;
             for (std::string* text : { &three.Fx, &three.Fy, &three.Fz })
                 if (const std::size_t at = text->find('k'); at != std::string::npos)
@@ -124,16 +123,13 @@ TEST(Regeneration, AllocatesNothing)
             list.SetMatrix(&matrix);
             list.SetThreads(threads);
             Append(list, v);
-            list.Variables().SetValue("k", 1);
-            list.GeneratePoints(0); // the helpers' own tables and caches are made here
+            list.SetParameterValue("k", 1); // the helpers' own tables and caches are made here
             const TGoruntuMatrisi& points = *list.Items(0).Points;
             const TSpacePoint* const data = points.SpacePointData();
             const int capacity = points.Capacity();
             const long long before = allocations.load();
-            for (int i = 0; i < 5; ++i) {
-                list.Variables().SetValue("k", i);
+            for (int i = 0; i < 5; ++i)
                 list.GeneratePoints(0);
-            }
             EXPECT_EQ(allocations.load() - before, 0);
             EXPECT_EQ(points.SpacePointData(), data);
             EXPECT_EQ(points.Capacity(), capacity);
