@@ -435,8 +435,13 @@ long long TCurveSampler::SampleOnHelpers(int curveType, long double step, long l
     PlanBlocks(curveType, step, outer, std::max<long long>(1, (outer + parts - 1) / parts));
     const std::size_t workers = static_cast<std::size_t>(
         std::min(threads, TBlockWork::Helpers() + 1));
-    while (FWorkers.size() < workers)
+    // A new one is bound at once, so that its copies have their room from the start
+    // even should no block of this generation come to it.
+    while (FWorkers.size() < workers) {
         FWorkers.push_back(std::make_unique<TWorker>());
+        FWorkers.back()->Bind(curveType, FCurrent.Programs, table, true, FShareResults);
+        FWorkers.back()->Epoch = FCurrent.Epoch;
+    }
     FStop.store(false, std::memory_order_relaxed);
     bool stopped = false;
     {
