@@ -16,42 +16,19 @@
 #include <thread>
 
 namespace {
-constexpr long double TwoPi = 2 * Pi;
 
 // Samples of a block on the helpers, and between two words to the progress.
 constexpr long long BlockSamples = 65536;
 // Values of the outer walk summed together before they are sampled.
 constexpr int WalkChunk = 256;
 
-struct TRange {
-    long double Start, End;
-};
-
-TRange rangeOf(int curveType)
-{
-    switch (curveType) {
-    case ctSpherical:
-        return { 0, Pi }; // the outer walk of A; B runs over 0..2pi inside it
-    case ctPolar:
-        return { 0, TwoPi };
-    default:
-        return { -10, 10 };
-    }
-}
-
-constexpr TRange InnerRange { 0, TwoPi };
-
-const char* outerName(int curveType)
-{
-    return curveType == ctSpherical || curveType == ctPolar ? "A"
-        : curveType == ctYZPlane                            ? "Y"
-        : curveType == ctCylindrical                        ? "T"
-                                                            : "X";
-}
+// The outer walk of a type, and the second variable that walks inside it.
+const TFreeVariable& rangeOf(int curveType) { return CurveTypes[curveType].Variables[0]; }
+const TFreeVariable& innerRangeOf(int curveType) { return CurveTypes[curveType].Variables[1]; }
 
 // Whether adding the step to the value of largest magnitude in the range leaves it
 // as it was: the walk would never end.
-bool standsStill(TRange range, long double step)
+bool standsStill(const TFreeVariable& range, long double step)
 {
     const long double far = std::fmax(std::fabs(range.Start), std::fabs(range.End));
     return far + step == far || -far + step == -far;
@@ -60,15 +37,17 @@ bool standsStill(TRange range, long double step)
 // The samples of the walk as the range's length gives them. The running sum rounds
 // at every addition, but over a walk of at most twice the cap its drift stays far
 // below one step (under 1e-11 against steps of at least 1e-6), so the walk takes
-// this many samples or one more or one fewer.
-long double estimateOver(TRange range, long double step)
+// this many samples or one more or one fewer (and one more again where it takes
+// its end).
+constexpr long long Slack = 2;
+long double estimateOver(const TFreeVariable& range, long double step)
 {
     return std::ceil((range.End - range.Start) / step);
 }
 
 // The very number of samples the walk takes (it is walked without its work) up to
 // twice the cap, the estimate beyond; infinite for a walk that never ends.
-long double samplesOver(TRange range, long double step, long long cap)
+long double samplesOver(const TFreeVariable& range, long double step, long long cap)
 {
     if (standsStill(range, step))
         return std::numeric_limits<long double>::infinity();
@@ -76,7 +55,7 @@ long double samplesOver(TRange range, long double step, long long cap)
     if (estimate > 2 * static_cast<long double>(cap))
         return estimate;
     long long count = 0;
-    for (long double value = range.Start; value < range.End; value += step)
+    for (long double value = range.Start; range.Takes(value); value += step)
         ++count;
     return static_cast<long double>(count);
 }
@@ -94,8 +73,8 @@ struct TCurveSampler::TWorker {
     TProgram Programs[3];
     TProgram* Bound[3] = { nullptr, nullptr, nullptr };
     long double Unused = 0; // where a free variable no formula names is stored
-    long double* Outer = &Unused; // A, X, Y or T
-    long double* Inner = &Unused; // B of the spherical type
+    long double* Outer = &Unused; // the outer walk's variable: A, X, Y or T
+    long double* Inner = &Unused; // the second variable, B of the spherical type
     long double Walk[WalkChunk];
     unsigned Epoch = 0; // the generation it was last bound for
     std::atomic<bool> Busy { false };
@@ -114,8 +93,8 @@ struct TCurveSampler::TWorker {
                 Bound[i] = &Programs[i];
             }
         }
-        Outer = slot(outerName(curveType));
-        Inner = curveType == ctSpherical ? slot("B") : &Unused;
+        Outer = slot(rangeOf(curveType).Name);
+        Inner = HasInnerVariable(curveType) ? slot(innerRangeOf(curveType).Name) : &Unused;
     }
 
     long double* slot(const char* name)
@@ -216,15 +195,15 @@ TSpacePoint* TCurveSampler::TWorker::RunSphere(
 long long TCurveSampler::TWorker::Run(int curveType, long double step, long double& value,
     long long count, const std::vector<long double>& innerRow, TSpacePoint*& next)
 {
-    const long double end = rangeOf(curveType).End;
+    const TFreeVariable& range = rangeOf(curveType);
     long double running = value;
     TSpacePoint* at = next;
     long long taken = 0;
-    while (taken < count && running < end) {
+    while (taken < count && range.Takes(running)) {
         // The next values of the walk, summed in a register without a call between.
         int m = 0;
         const long long most = std::min<long long>(WalkChunk, count - taken);
-        for (; m < most && running < end; ++m, running += step)
+        for (; m < most && range.Takes(running); ++m, running += step)
             Walk[m] = running;
         switch (curveType) {
         case ctXYPlane:
@@ -266,24 +245,25 @@ TCurveSampler::~TCurveSampler() = default;
 long double TCurveSampler::SampleCount(int curveType, long double step, long long cap)
 {
     const long double outer = samplesOver(rangeOf(curveType), step, cap);
-    if (curveType == ctSpherical)
-        return outer * samplesOver(InnerRange, step, cap);
+    if (HasInnerVariable(curveType))
+        return outer * samplesOver(innerRangeOf(curveType), step, cap);
     return outer;
 }
 
 bool TCurveSampler::Exceeds(int curveType, long double step, long long cap)
 {
-    const TRange range = rangeOf(curveType);
-    if (standsStill(range, step) || (curveType == ctSpherical && standsStill(InnerRange, step)))
+    const TFreeVariable& range = rangeOf(curveType);
+    const bool nested = HasInnerVariable(curveType);
+    if (standsStill(range, step) || (nested && standsStill(innerRangeOf(curveType), step)))
         return true;
-    // Each walk takes its estimate or one sample more or fewer.
+    // Each walk takes its estimate give or take the slack.
     const long double outer = estimateOver(range, step);
-    const long double inner = curveType == ctSpherical ? estimateOver(InnerRange, step) : 1;
-    const long double slack = curveType == ctSpherical ? 1 : 0;
+    const long double inner = nested ? estimateOver(innerRangeOf(curveType), step) : 1;
+    const long double slack = nested ? Slack : 0;
     const long double c = static_cast<long double>(cap);
-    if ((outer + 1) * (inner + slack) <= c)
+    if ((outer + Slack) * (inner + slack) <= c)
         return false;
-    if ((outer - 1) * (inner - slack) > c)
+    if ((outer - Slack) * (inner - slack) > c)
         return true;
     return SampleCount(curveType, step, cap) > c;
 }
@@ -300,17 +280,18 @@ int TCurveSampler::ThreadsFor(long long outer, long long samples) const
 bool TCurveSampler::Sample(int curveType, const TProgram* const (&programs)[3], long double step,
     TVariableMemory& table, TGoruntuMatrisi& points, TGenerationProgress* progress)
 {
-    const TRange range = rangeOf(curveType);
     bool assigns = false;
     for (const TProgram* program : programs)
         assigns = assigns || (program && program->Assigns());
     FInnerRow.clear();
-    if (curveType == ctSpherical)
-        for (long double vb = InnerRange.Start; vb < InnerRange.End; vb += step)
+    if (HasInnerVariable(curveType)) {
+        const TFreeVariable& row = innerRangeOf(curveType);
+        for (long double vb = row.Start; row.Takes(vb); vb += step)
             FInnerRow.push_back(vb);
-    const long long inner = curveType == ctSpherical ? static_cast<long long>(FInnerRow.size()) : 1;
-    // Room for one sample more than the walk can take, so that it need not be counted.
-    const long long outer = static_cast<long long>(estimateOver(range, step)) + 2;
+    }
+    const long long inner = std::max<long long>(1, static_cast<long long>(FInnerRow.size()));
+    // Room for as many samples as the walk can take, so that it need not be counted.
+    const long long outer = static_cast<long long>(estimateOver(rangeOf(curveType), step)) + Slack;
     if (outer * inner > INT_MAX)
         throw std::bad_alloc();
     TSpacePoint* const room = points.Room(static_cast<int>(outer * inner));
@@ -353,7 +334,7 @@ long long TCurveSampler::SampleHere(int curveType, long double step, long long o
     for (long long taken = 0; taken < outer;) {
         const long long ran = FHere->Run(curveType, step, value, rows, FInnerRow, next);
         taken += ran;
-        if (!progress->Continue(taken * inner, (outer - 2) * inner))
+        if (!progress->Continue(taken * inner, (outer - Slack) * inner))
             return -1;
         if (ran < rows)
             break;
@@ -371,9 +352,9 @@ void TCurveSampler::PlanBlocks(int curveType, long double step, long long outer,
         return;
     FPlannedType = -1;
     FBlocks.clear();
-    const TRange range = rangeOf(curveType);
+    const TFreeVariable& range = rangeOf(curveType);
     long long k = 0, left = 0;
-    for (long double value = range.Start; value < range.End && k < outer; value += step, ++k) {
+    for (long double value = range.Start; range.Takes(value) && k < outer; value += step, ++k) {
         if (left == 0) {
             FBlocks.push_back({ value, k, rows });
             left = rows;
@@ -411,7 +392,7 @@ void TCurveSampler::RunBlock(int index)
         worker.Epoch = c.Epoch;
     }
     TBlock& block = FBlocks[static_cast<std::size_t>(index)];
-    const long long inner = c.CurveType == ctSpherical ? static_cast<long long>(FInnerRow.size()) : 1;
+    const long long inner = std::max<long long>(1, static_cast<long long>(FInnerRow.size()));
     TSpacePoint* const first = c.Room + block.First * inner;
     TSpacePoint* next = first;
     long double value = block.Start;
@@ -429,7 +410,7 @@ void TCurveSampler::RunBlock(int index)
 long long TCurveSampler::SampleOnHelpers(int curveType, long double step, long long outer,
     int threads, TVariableMemory& table, TSpacePoint* room, TGenerationProgress* progress)
 {
-    const long long inner = curveType == ctSpherical ? static_cast<long long>(FInnerRow.size()) : 1;
+    const long long inner = std::max<long long>(1, static_cast<long long>(FInnerRow.size()));
     const long long parts
         = std::max<long long>(threads, (outer * inner + BlockSamples - 1) / BlockSamples);
     PlanBlocks(curveType, step, outer, std::max<long long>(1, (outer + parts - 1) / parts));
@@ -451,7 +432,8 @@ long long TCurveSampler::SampleOnHelpers(int curveType, long double step, long l
             work.Await(i);
             const TBlock& block = FBlocks[static_cast<std::size_t>(i)];
             if (progress
-                && !progress->Continue((block.First + block.Count) * inner, (outer - 2) * inner)) {
+                && !progress->Continue(
+                    (block.First + block.Count) * inner, (outer - Slack) * inner)) {
                 FStop.store(true, std::memory_order_relaxed);
                 stopped = true;
             }
@@ -467,10 +449,10 @@ long long TCurveSampler::SampleOnHelpers(int curveType, long double step, long l
         count += block.Written;
     }
     const TBlock& last = FBlocks.back();
-    if (long double* slot = table.ValueSlot(outerName(curveType)))
+    if (long double* slot = table.ValueSlot(rangeOf(curveType).Name))
         *slot = last.LastOuter;
-    if (curveType == ctSpherical)
-        if (long double* slot = table.ValueSlot("B"))
+    if (HasInnerVariable(curveType))
+        if (long double* slot = table.ValueSlot(innerRangeOf(curveType).Name))
             *slot = last.LastInner;
     return count;
 }

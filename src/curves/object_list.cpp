@@ -20,7 +20,7 @@ constexpr const char* SmallStepMessage
 
 void checkType(int curveType)
 {
-    if (curveType < 0 || curveType >= CurveTypeCount)
+    if (!IsCurveType(curveType))
         throw EObjectListError(FormatText(TypeMessage, curveType));
 }
 
