@@ -21,8 +21,12 @@ enum TCurveType : std::uint8_t {
 
 inline constexpr int CurveTypeCount = 7;
 
-// Drawing styles: a line ("Çizgi") or points ("Nokta"); other values draw nothing.
-enum TCurveStyle : std::uint8_t { csLine, csPoints };
+// Drawing styles: a line ("Çizgi") or points ("Nokta"); for the two-variable types also
+// the grid of samples as a mesh with its hidden parts removed ("Yüzey") and the same
+// with its cells filled and lit ("Gölgeli Yüzey"). Other values draw nothing.
+enum TCurveStyle : std::uint8_t { csLine, csPoints, csSurface, csShaded };
+inline constexpr int CurveStyleCount = 4;
+constexpr bool IsSurfaceStyle(int style) { return style == csSurface || style == csShaded; }
 
 // Which of fx, fy, fz a curve type uses.
 constexpr bool UsesFx(int type) { return type == ctSpherical || type == ctCylindrical; }

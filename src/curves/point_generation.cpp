@@ -134,8 +134,10 @@ struct TSampler {
 
     // Samples the block into the room from Next on, leaving out the samples that
     // fail; Next ends past the last point.
+    // Kept, when given, receives for each sample of a grid whether it gave a point.
     struct TRoom {
         TSpacePoint* Next;
+        std::uint8_t* Kept = nullptr;
     };
     void Run(int curveType, long double step, TBlock block, TRoom& points);
 };
@@ -164,10 +166,14 @@ void TSampler::Run(int curveType, long double step, TBlock block, TRoom& points)
             for (const long double& vb : InnerRow) {
                 std::memcpy(Inner, &vb, sizeof vb);
                 TSpacePoint& p = *points.Next;
-                if (fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z)) {
+                const bool kept
+                    = fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
+                if (kept) {
                     p.W = 1;
                     ++points.Next;
                 }
+                if (points.Kept)
+                    *points.Kept++ = kept;
             }
         }
         break;
@@ -217,6 +223,71 @@ void TSampler::Run(int curveType, long double step, TBlock block, TRoom& points)
         break;
     }
     }
+}
+
+// The samples of a two-variable type as rows (the outer variable) and columns (the
+// inner one); no rows for the other types.
+struct TGridShape {
+    int Rows = 0, Columns = 0;
+};
+TGridShape gridShape(int curveType, long double step)
+{
+    if (curveType != ctSpherical)
+        return {};
+    return { static_cast<int>(samplesOver(rangeOf(curveType), step)),
+        static_cast<int>(samplesOver({ 0, TwoPi }, step)) };
+}
+
+// Whether the grid's last column lies next to its first in every row, as near as
+// neighbouring columns lie: the curve closes around where its inner variable ends a turn.
+bool closesAround(const TGoruntuMatrisi& points, bool columns)
+{
+    const TSampleGrid& grid = points.Grid();
+    const int lines = columns ? grid.Rows : grid.Columns;
+    const int length = columns ? grid.Columns : grid.Rows;
+    if (length < 3)
+        return false;
+    const auto at = [&](int line, int k) {
+        return columns ? points.GridPoint(line, k) : points.GridPoint(k, line);
+    };
+    const auto distance = [&](int i, int j) {
+        const TSpacePoint& a = points.SpacePoints(i);
+        const TSpacePoint& b = points.SpacePoints(j);
+        return std::hypot(a.X - b.X, a.Y - b.Y, a.Z - b.Z);
+    };
+    for (int line = 0; line < lines; ++line) {
+        const int first = at(line, 0), last = at(line, length - 1);
+        if (first < 0 || last < 0)
+            continue;
+        long double step = 0;
+        for (int k = 1; k < length; ++k)
+            if (const int a = at(line, k - 1), b = at(line, k); a >= 0 && b >= 0)
+                step = std::max(step, distance(a, b));
+        if (!(distance(first, last) <= 1.5L * step))
+            return false;
+    }
+    return true;
+}
+
+// Gives points its grid from which samples were kept; the columns close around when
+// the inner variable runs a whole turn.
+void setGrid(TGoruntuMatrisi& points, TGridShape shape, const std::vector<std::uint8_t>& kept,
+    bool turnColumns, bool turnRows)
+{
+    TSampleGrid grid;
+    grid.Rows = shape.Rows;
+    grid.Columns = shape.Columns;
+    if (points.Count() != static_cast<int>(kept.size())) {
+        grid.Index.resize(kept.size());
+        std::int32_t next = 0;
+        for (std::size_t k = 0; k < kept.size(); ++k)
+            grid.Index[k] = kept[k] ? next++ : -1;
+    }
+    points.SetGrid(std::move(grid));
+    TSampleGrid closed = points.Grid();
+    closed.ClosesColumns = turnColumns && closesAround(points, true);
+    closed.ClosesRows = turnRows && closesAround(points, false);
+    points.SetGrid(std::move(closed));
 }
 
 // The outer walk cut into at most `parts` blocks of nearly equal length.
@@ -281,9 +352,14 @@ void TObjectList::Generate(
         TSpacePoint* const room = points.Room(
             static_cast<int>(std::min<long double>(before + SampleCount(curveType, step),
                 static_cast<long double>(std::numeric_limits<int>::max()))));
-        TSampler::TRoom own { room + before };
+        const TGridShape shape = gridShape(curveType, step);
+        std::vector<std::uint8_t> kept(
+            before == 0 ? static_cast<std::size_t>(shape.Rows) * shape.Columns : 0);
+        TSampler::TRoom own { room + before, kept.empty() ? nullptr : kept.data() };
         sampler.Run(curveType, step, { range.Start, std::numeric_limits<long long>::max() }, own);
         points.SetCount(static_cast<int>(own.Next - room));
+        if (!kept.empty())
+            setGrid(points, shape, kept, true, false);
     } else {
         // Each block runs on a thread of its own (the first here) with a copy of
         // the table, and the blocks are joined in order. The formulas only read
@@ -302,6 +378,8 @@ void TObjectList::Generate(
         for (std::size_t i = 0; i < blocks.size(); ++i)
             offsets[i + 1] = offsets[i] + blocks[i].Count * inner;
         TSpacePoint* const room = points.Room(static_cast<int>(offsets.back()));
+        const TGridShape shape = gridShape(curveType, step);
+        std::vector<std::uint8_t> kept(static_cast<std::size_t>(shape.Rows) * shape.Columns);
         std::vector<long long> counts(blocks.size(), 0);
         std::vector<std::unique_ptr<TSampler>> samplers(blocks.size());
         std::vector<std::exception_ptr> errors(blocks.size());
@@ -310,7 +388,8 @@ void TObjectList::Generate(
                 samplers[i] = std::make_unique<TSampler>(
                     curveType, sources, FVariables.get(), true, FShareResults);
                 // The end moves in a local, sharing no cache line with another thread.
-                TSampler::TRoom own { room + offsets[i] };
+                TSampler::TRoom own { room + offsets[i],
+                    kept.empty() ? nullptr : kept.data() + offsets[i] };
                 samplers[i]->Run(curveType, step, blocks[i], own);
                 counts[i] = own.Next - (room + offsets[i]);
             } catch (...) {
@@ -341,6 +420,8 @@ void TObjectList::Generate(
             count += counts[i];
         }
         points.SetCount(static_cast<int>(count));
+        if (!kept.empty())
+            setGrid(points, shape, kept, true, false);
         const TSampler& last = *samplers.back();
         if (long double* outer = FVariables->ValueSlot(TSampler::outerName(curveType)))
             *outer = *last.Outer;

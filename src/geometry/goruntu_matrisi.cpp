@@ -91,6 +91,7 @@ void TGoruntuMatrisi::Clear()
     FCount = 0;
     FCapacity = 0;
     FProjectedCount = 0;
+    FGrid = TSampleGrid();
 }
 
 void TGoruntuMatrisi::Swap(TGoruntuMatrisi& other) noexcept
@@ -100,6 +101,7 @@ void TGoruntuMatrisi::Swap(TGoruntuMatrisi& other) noexcept
     std::swap(FCount, other.FCount);
     std::swap(FCapacity, other.FCapacity);
     std::swap(FProjectedCount, other.FProjectedCount);
+    std::swap(FGrid, other.FGrid);
 }
 
 const TScreenPoint& TGoruntuMatrisi::ScreenPoints(int index) const

@@ -229,7 +229,7 @@ TEditorValues readCurve(const TFields& c)
     v.Fy = WithCurrentDecimalSeparator(c.Text("fy", ""));
     v.Fz = WithCurrentDecimalSeparator(c.Text("fz", ""));
     v.Color = c.Colour("color", Olive);
-    v.Style = c.Integer("style", csLine, csLine, csPoints);
+    v.Style = c.Integer("style", csLine, csLine, csShaded);
     v.Thickness = c.Integer(
         "thickness", v.CurveType == ctSpherical ? 1 : 2, MinCurveThickness, MaxCurveThickness);
     v.Step = 0.1L;
