@@ -2,7 +2,10 @@
 
 #include "base/growth.h"
 #include "base/message.h"
+#include "base/text.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -17,6 +20,76 @@ void checkType(int curveType)
 }
 
 const std::string& textOf(const std::unique_ptr<TFonksiyon>& formula) { return formula->GetText(); }
+}
+
+std::vector<std::string> TObjectList::parameterNamesOf(int curveType, const TFormulas& formulas)
+{
+    return ParameterNames(
+        curveType, formulas.Fx.get(), formulas.Fy.get(), formulas.Fz.get());
+}
+
+void TObjectList::SyncParameters()
+{
+    std::vector<std::string> names;
+    for (const TCurve& curve : FItems)
+        names.insert(names.end(), curve.Parameters.begin(), curve.Parameters.end());
+    FParameters.Keep(names);
+}
+
+bool TObjectList::UsesParameter(int index, std::string_view name) const
+{
+    for (const std::string& own : CurveParameters(index))
+        if (CompareTextNoCase(own, name) == 0)
+            return true;
+    return false;
+}
+
+void TObjectList::PutParameterValues(int curveType, const TFormulas& formulas)
+{
+    const TFonksiyon* fx = formulas.Fx.get();
+    const TFonksiyon* fy = formulas.Fy.get();
+    const TFonksiyon* fz = formulas.Fz.get();
+    for (const TFonksiyon* f : { fx, fy, fz })
+        if (f != nullptr)
+            for (const std::string& name : f->VariableNames())
+                if (IsParameterName(curveType, name, fx, fy, fz))
+                    FVariables->SetValue(name, FParameters.ValueOf(name));
+}
+
+int TObjectList::ApplyParameters(const std::vector<TParameter>& given)
+{
+    std::vector<std::string> changed;
+    for (const TParameter& p : given) {
+        TParameter* own = FParameters.Find(p.Name);
+        if (own == nullptr)
+            continue;
+        // A value left as it was regenerates nothing.
+        if (!(own->Value == p.Value) || std::signbit(own->Value) != std::signbit(p.Value))
+            changed.push_back(own->Name);
+        const std::string name = own->Name;
+        *own = p;
+        own->Name = name;
+    }
+    int generated = 0;
+    for (int i = 0; i < Count(); ++i) {
+        const bool uses = std::any_of(changed.begin(), changed.end(),
+            [&](const std::string& name) { return UsesParameter(i, name); });
+        if (uses) {
+            GeneratePoints(i);
+            ++generated;
+        }
+    }
+    return generated;
+}
+
+int TObjectList::SetParameterValue(std::string_view name, long double value)
+{
+    const TParameter* own = FParameters.Find(name);
+    if (own == nullptr)
+        return 0;
+    TParameter p = *own;
+    p.Value = value;
+    return ApplyParameters({ p });
 }
 
 TObjectList::TObjectList()
@@ -111,7 +184,8 @@ int TObjectList::Append(int curveType, const std::string& fxText, const std::str
     CheckStep(curveType, step);
     CheckDuplicate(curveType, fxText, fyText, fzText);
     TCurve curve { Compile(curveType, fxText, fyText, fzText), std::make_unique<TGoruntuMatrisi>(),
-        color, static_cast<std::uint8_t>(curveType), thickness, visible, style, step };
+        color, static_cast<std::uint8_t>(curveType), thickness, visible, style, step, {} };
+    curve.Parameters = parameterNamesOf(curveType, curve.Formulas);
     Generate(curveType, curve.Formulas, step, *curve.Points);
 
     if (Count() == FCapacity) {
@@ -120,6 +194,7 @@ int TObjectList::Append(int curveType, const std::string& fxText, const std::str
         FCapacity = capacity;
     }
     FItems.push_back(std::move(curve));
+    SyncParameters();
     return Count() - 1;
 }
 
@@ -151,10 +226,12 @@ void TObjectList::Edit(int index, int curveType, const std::string& fxText,
     CheckStep(curveType, step);
     CheckDuplicate(curveType, fxText, fyText, fzText);
     TFormulas formulas = Compile(curveType, fxText, fyText, fzText);
+    std::vector<std::string> parameters = parameterNamesOf(curveType, formulas);
     TGoruntuMatrisi points;
     Generate(curveType, formulas, step, points);
     // Nothing below raises: the curve changes as a whole or not at all.
     curve.Formulas = std::move(formulas);
+    curve.Parameters = std::move(parameters);
     curve.CurveType = static_cast<std::uint8_t>(curveType);
     curve.Points->Swap(points);
     curve.Color = color;
@@ -162,18 +239,21 @@ void TObjectList::Edit(int index, int curveType, const std::string& fxText,
     curve.Style = style;
     curve.Step = step;
     curve.Visible = visible;
+    SyncParameters();
 }
 
 void TObjectList::Delete(int index)
 {
     CheckIndex(index);
     FItems.erase(FItems.begin() + index);
+    SyncParameters();
 }
 
 void TObjectList::Clear()
 {
     FItems = std::vector<TCurve>();
     FCapacity = 0;
+    FParameters.Keep({});
 }
 
 void TObjectList::SetAllStyles(std::uint8_t style)

@@ -2,6 +2,7 @@
 
 #include "base/exception.h"
 #include "curves/curve_record.h"
+#include "curves/parameters.h"
 #include "engine/fonksiyon.h"
 #include "engine/variable_memory.h"
 #include "geometry/goruntu_matrisi.h"
@@ -69,6 +70,23 @@ public:
     // list, which it replaces, leaving out samples that fail, and projects the points.
     void GeneratePoints(int index);
 
+    // The parameters of the list's curves (names neither free nor assigned in
+    // their curve), sorted by name: a name gets the defaults when a curve first
+    // uses it and is forgotten when none uses it any more. Each curve reads their
+    // values whenever it is generated.
+    const TParameters& Parameters() const { return FParameters; }
+    // The parameters curve index (valid) uses, lower-cased, as they first appear.
+    const std::vector<std::string>& CurveParameters(int index) const
+    {
+        return FItems[static_cast<std::size_t>(index)].Parameters;
+    }
+    bool UsesParameter(int index, std::string_view name) const;
+    // Takes the settings of each given parameter the list has (a name no curve
+    // uses is ignored) and generates again exactly the curves that use one whose
+    // value changed. Returns how many curves were generated.
+    int ApplyParameters(const std::vector<TParameter>& given);
+    int SetParameterValue(std::string_view name, long double value);
+
     // Whether a generation computes a sine or cosine of an argument it has met
     // before only once (on by default; the points are the same either way).
     void SetShareResults(bool share) { FShareResults = share; }
@@ -99,11 +117,13 @@ private:
         bool Visible;
         std::uint8_t Style;
         long double Step;
+        std::vector<std::string> Parameters;
     };
 
     // Samples the range of curveType with the given formulas into points (empty).
     void Generate(
         int curveType, const TFormulas& formulas, long double step, TGoruntuMatrisi& points);
+    static std::vector<std::string> parameterNamesOf(int curveType, const TFormulas& formulas);
     TFormulas Compile(int curveType, const std::string& fxText, const std::string& fyText,
         const std::string& fzText);
     bool SameTexts(const TCurve& curve, int curveType, const std::string& fxText,
@@ -112,9 +132,14 @@ private:
         const std::string& fzText) const;
     void CheckIndex(int index) const;
     int ThreadsFor(int curveType, long double step) const;
+    // Stores the parameters' values in the table for the formulas of one curve.
+    void PutParameterValues(int curveType, const TFormulas& formulas);
+    // The set follows the names the curves use.
+    void SyncParameters();
 
     std::unique_ptr<TVariableMemory> FVariables;
     std::vector<TCurve> FItems;
+    TParameters FParameters;
     int FCapacity = 0;
     const TTransformMatrix* FMatrix = nullptr;
     bool FShareResults = true;

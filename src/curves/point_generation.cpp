@@ -327,6 +327,7 @@ void TObjectList::Generate(
     for (TFonksiyon* f : { formulas.Fx.get(), formulas.Fy.get(), formulas.Fz.get() })
         if (f)
             f->RegisterVariables();
+    PutParameterValues(curveType, formulas);
     // The table keeps its shape while the formulas run, so each formula runs a
     // copy of its program bound once to the table's slots (and to the sines and
     // cosines this curve has computed), and the free variables are written

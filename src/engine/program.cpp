@@ -265,6 +265,16 @@ void TProgram::Build(const TExpressionArray& postfix)
     FResolvedGeneration = 0;
 }
 
+bool TProgram::AssignsTo(std::string_view name) const
+{
+    if (!FAssigns)
+        return false;
+    return std::any_of(FCode.begin(), FCode.end(), [&](const TInstruction& i) {
+        return i.Op == oAssign && i.Name >= 0
+            && CompareTextNoCase(FNames[static_cast<std::size_t>(i.Name)], name) == 0;
+    });
+}
+
 void TProgram::Resolve(TVariableMemory* memory)
 {
     std::vector<long double*> slots(FNames.size(), nullptr);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TTrigCache;
@@ -58,6 +59,8 @@ public:
     bool Assigns() const { return FAssigns; }
 
     const std::vector<std::string>& VariableNames() const { return FNames; }
+    // Whether an `=` writes the variable name (letter case aside).
+    bool AssignsTo(std::string_view name) const;
 
     enum TOp : std::uint8_t {
         oConst, // push Value

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "curves/object_list.h"
+#include "geometry/goruntu_matrisi.h"
+
+#include <cstring>
 
 #include <string>
 #include <utility>
@@ -48,4 +51,16 @@ inline int Append(TObjectList& list, const TCurveValues& v)
 inline void Edit(TObjectList& list, int index, const TCurveValues& v)
 {
     list.Edit(index, v.Type, v.Fx, v.Fy, v.Fz, v.Color, v.Style, v.Thickness, v.Step, v.Visible);
+}
+
+// How many coordinates of two lists of equal length differ in any of their 80 bits.
+inline int differingBits(const TGoruntuMatrisi& a, const TGoruntuMatrisi& b)
+{
+    int differing = 0;
+    for (int i = 0; i < a.Count(); ++i) {
+        const TSpacePoint &p = a.SpacePoints(i), &q = b.SpacePoints(i);
+        for (const auto coordinate : { &TSpacePoint::X, &TSpacePoint::Y, &TSpacePoint::Z })
+            differing += std::memcmp(&(p.*coordinate), &(q.*coordinate), 10) != 0;
+    }
+    return differing;
 }

@@ -19,17 +19,6 @@ const TGoruntuMatrisi& pointsOf(TObjectList& list, const TCurveValues& v)
     return *list.Items(Append(list, v)).Points;
 }
 
-// How many coordinates of two lists of equal length differ in any of their 80 bits.
-int differingBits(const TGoruntuMatrisi& a, const TGoruntuMatrisi& b)
-{
-    int differing = 0;
-    for (int i = 0; i < a.Count(); ++i) {
-        const TSpacePoint &p = a.SpacePoints(i), &q = b.SpacePoints(i);
-        for (const auto coordinate : { &TSpacePoint::X, &TSpacePoint::Y, &TSpacePoint::Z })
-            differing += std::memcmp(&(p.*coordinate), &(q.*coordinate), 10) != 0;
-    }
-    return differing;
-}
 }
 
 TEST(PointGeneration, SampleCountsOfTheFixedRanges)
