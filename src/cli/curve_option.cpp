@@ -103,7 +103,10 @@ TEditorValues ParseCurveOption(std::string_view text, int number)
             throw ECommandError(ecUsage, prefix(number, key) + "bu anahtar iki kez verilmiş");
         if (key == "type") {
             if (!readInt(value, 0, CurveTypeCount - 1, v.CurveType))
-                refuse(number, key, FormatText("eğri türü 0 ile 6 arasında bir tam sayıdır: %s", value));
+                refuse(number, key,
+                    FormatText(FormatText("eğri türü 0 ile %d arasında bir tam sayıdır: %s",
+                                   CurveTypeCount - 1),
+                        value));
         } else if (key == "fx" || key == "fy" || key == "fz") {
             formulas[key[1] - 'x'] = WithCurrentDecimalSeparator(value);
         } else if (key == "step") {
@@ -141,7 +144,7 @@ TEditorValues ParseCurveOption(std::string_view text, int number)
         }
     }
 
-    v.Thickness = v.CurveType == ctSpherical ? 1 : 2;
+    v.Thickness = CurveTypes[v.CurveType].Thickness;
     if (thicknessText && !readInt(*thicknessText, MinThickness, MaxThickness, v.Thickness))
         refuse(number, "thickness",
             FormatText("çizgi kalınlığı 1 ile 20 arasında bir tam sayıdır: %s", *thicknessText));

@@ -15,7 +15,7 @@ constexpr const char* TypeMessage = "Bilinmeyen eğri tipi (%d)";
 
 void checkType(int curveType)
 {
-    if (curveType < 0 || curveType >= CurveTypeCount)
+    if (!IsCurveType(curveType))
         throw EObjectListError(FormatText(TypeMessage, curveType));
 }
 

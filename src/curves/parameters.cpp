@@ -10,19 +10,12 @@
 
 bool IsFreeVariable(int curveType, std::string_view name)
 {
-    const auto is = [name](const char* free) { return CompareTextNoCase(name, free) == 0; };
-    switch (curveType) {
-    case ctSpherical:
-        return is("a") || is("b");
-    case ctPolar:
-        return is("a");
-    case ctYZPlane:
-        return is("y");
-    case ctCylindrical:
-        return is("t");
-    default:
-        return is("x");
-    }
+    if (!IsCurveType(curveType))
+        return false;
+    for (const TFreeVariable& free : CurveTypes[curveType].Variables)
+        if (free.Name != nullptr && CompareTextNoCase(name, free.Name) == 0)
+            return true;
+    return false;
 }
 
 bool IsParameterName(int curveType, std::string_view name, const TFonksiyon* fx,

@@ -19,35 +19,21 @@
 #include <vector>
 
 namespace {
-constexpr long double TwoPi = 2 * Pi;
-
 constexpr const char* InvalidStepMessage
     = "Nokta aralığı geçersiz (%s): sıfırdan büyük bir sayı olmalıdır";
 constexpr const char* SmallStepMessage
     = "Nokta aralığı çok küçük (%s): bir eğri en çok 10000000 noktadan oluşabilir";
 
-struct TRange {
-    long double Start, End;
-};
-
-TRange rangeOf(int curveType)
-{
-    switch (curveType) {
-    case ctSpherical:
-        return { 0, Pi }; // the outer loop of A; B runs over 0..2pi inside it
-    case ctPolar:
-        return { 0, TwoPi };
-    default:
-        return { -10, 10 };
-    }
-}
+// The outer walk of a type; a second variable runs over its own range inside it.
+const TFreeVariable& rangeOf(int curveType) { return CurveTypes[curveType].Variables[0]; }
+const TFreeVariable& innerRangeOf(int curveType) { return CurveTypes[curveType].Variables[1]; }
 
 // Samples over [start, end) with the step; infinite when adding the step to the
 // value of largest magnitude in the range leaves it as it was. The quotient of
 // the range by the step can miss by one (the running sum may land just below the
 // end), so near the cap the loop of the generator is run without its work: the
 // count is then the very number of samples it takes.
-long double samplesOver(TRange range, long double step)
+long double samplesOver(const TFreeVariable& range, long double step)
 {
     const long double far = std::fmax(std::fabs(range.Start), std::fabs(range.End));
     if (far + step == far || -far + step == -far)
@@ -56,7 +42,7 @@ long double samplesOver(TRange range, long double step)
     if (estimate > 2 * TObjectList::MaxCurvePoints)
         return estimate;
     long long count = 0;
-    for (long double value = range.Start; value < range.End; value += step)
+    for (long double value = range.Start; range.Takes(value); value += step)
         ++count;
     return static_cast<long double>(count);
 }
@@ -66,8 +52,8 @@ long double samplesOver(TRange range, long double step)
 long double TObjectList::SampleCount(int curveType, long double step)
 {
     const long double outer = samplesOver(rangeOf(curveType), step);
-    if (curveType == ctSpherical)
-        return outer * samplesOver({ 0, TwoPi }, step);
+    if (HasInnerVariable(curveType))
+        return outer * samplesOver(innerRangeOf(curveType), step);
     return outer;
 }
 
@@ -100,7 +86,7 @@ struct TSampler {
     TProgram* Bound[3] = { nullptr, nullptr, nullptr };
     long double Unused = 0; // where a free variable no formula names is stored
     long double* Outer = nullptr; // A, X, Y or T
-    long double* Inner = nullptr; // B of the spherical type
+    long double* Inner = nullptr; // the second free variable, B of the spherical type
     std::vector<long double> InnerRow; // the values B takes in each row
 
     TSampler(int curveType, const TProgram* const (&sources)[3], TVariableMemory* table,
@@ -114,16 +100,8 @@ struct TSampler {
                 Programs[i].Bind(Table, share ? &Trig : nullptr);
                 Bound[i] = &Programs[i];
             }
-        Outer = slot(outerName(curveType));
-        Inner = curveType == ctSpherical ? slot("B") : &Unused;
-    }
-
-    static const char* outerName(int curveType)
-    {
-        return curveType == ctSpherical || curveType == ctPolar ? "A"
-            : curveType == ctYZPlane                            ? "Y"
-            : curveType == ctCylindrical                        ? "T"
-                                                                : "X";
+        Outer = slot(rangeOf(curveType).Name);
+        Inner = HasInnerVariable(curveType) ? slot(innerRangeOf(curveType).Name) : &Unused;
     }
 
     long double* slot(const char* name)
@@ -159,7 +137,8 @@ void TSampler::Run(int curveType, long double step, TBlock block, TRoom& points)
         // the processor hands such a load straight from a plain store, where it
         // would wait for an extended-precision store to reach the cache.
         InnerRow.clear();
-        for (long double vb = 0; vb < TwoPi; vb += step)
+        const TFreeVariable& inner = innerRangeOf(curveType);
+        for (long double vb = inner.Start; inner.Takes(vb); vb += step)
             InnerRow.push_back(vb);
         for (long double va = block.Start; n < block.Count && va < end; va += step, ++n) {
             *Outer = va;
@@ -232,10 +211,16 @@ struct TGridShape {
 };
 TGridShape gridShape(int curveType, long double step)
 {
-    if (curveType != ctSpherical)
+    if (!HasInnerVariable(curveType))
         return {};
     return { static_cast<int>(samplesOver(rangeOf(curveType), step)),
-        static_cast<int>(samplesOver({ 0, TwoPi }, step)) };
+        static_cast<int>(samplesOver(innerRangeOf(curveType), step)) };
+}
+
+// Whether a variable runs a whole turn, so that the grid may close around along it.
+bool wholeTurn(const TFreeVariable& range)
+{
+    return range.Start == 0 && range.End == 2 * Pi;
 }
 
 // Whether the grid's last column lies next to its first in every row, as near as
@@ -291,15 +276,15 @@ void setGrid(TGoruntuMatrisi& points, TGridShape shape, const std::vector<std::u
 }
 
 // The outer walk cut into at most `parts` blocks of nearly equal length.
-std::vector<TBlock> blocksOf(TRange range, long double step, int parts)
+std::vector<TBlock> blocksOf(const TFreeVariable& range, long double step, int parts)
 {
     long long count = 0;
-    for (long double value = range.Start; value < range.End; value += step)
+    for (long double value = range.Start; range.Takes(value); value += step)
         ++count;
     std::vector<TBlock> blocks;
     const long long length = (count + parts - 1) / parts;
     long long k = 0;
-    for (long double value = range.Start; value < range.End; value += step, ++k)
+    for (long double value = range.Start; range.Takes(value); value += step, ++k)
         if (k % length == 0)
             blocks.push_back({ value, std::min(length, count - k) });
     return blocks;
@@ -311,8 +296,9 @@ int TObjectList::ThreadsFor(int curveType, long double step) const
     const long double cores
         = FThreads > 0 ? FThreads : std::max(1U, std::thread::hardware_concurrency());
     const long double outer = samplesOver(rangeOf(curveType), step);
-    const long double samples
-        = curveType == ctSpherical ? outer * samplesOver({ 0, TwoPi }, step) : outer;
+    const long double samples = HasInnerVariable(curveType)
+        ? outer * samplesOver(innerRangeOf(curveType), step)
+        : outer;
     return static_cast<int>(std::max<long double>(
         1, std::floor(std::min({ cores, samples / MinThreadSamples, outer }))));
 }
@@ -342,7 +328,7 @@ void TObjectList::Generate(
                 assigns = assigns || sources[i]->Assigns();
             }
     }
-    const TRange range = rangeOf(curveType);
+    const TFreeVariable& range = rangeOf(curveType);
     // A formula that assigns carries values from sample to sample: one thread.
     const int threads = assigns ? 1 : ThreadsFor(curveType, step);
     if (threads == 1) {
@@ -360,7 +346,8 @@ void TObjectList::Generate(
         sampler.Run(curveType, step, { range.Start, std::numeric_limits<long long>::max() }, own);
         points.SetCount(static_cast<int>(own.Next - room));
         if (!kept.empty())
-            setGrid(points, shape, kept, true, false);
+            setGrid(points, shape, kept, wholeTurn(innerRangeOf(curveType)),
+                wholeTurn(rangeOf(curveType)));
     } else {
         // Each block runs on a thread of its own (the first here) with a copy of
         // the table, and the blocks are joined in order. The formulas only read
@@ -372,8 +359,8 @@ void TObjectList::Generate(
         // room is made here, before the threads start: a list growing while other
         // threads run would take fresh pages, and a page fault while other threads
         // of the process run costs many times more than one alone.
-        const long long inner = curveType == ctSpherical
-            ? static_cast<long long>(samplesOver({ 0, TwoPi }, step))
+        const long long inner = HasInnerVariable(curveType)
+            ? static_cast<long long>(samplesOver(innerRangeOf(curveType), step))
             : 1;
         std::vector<long long> offsets(blocks.size() + 1, 0);
         for (std::size_t i = 0; i < blocks.size(); ++i)
@@ -422,12 +409,13 @@ void TObjectList::Generate(
         }
         points.SetCount(static_cast<int>(count));
         if (!kept.empty())
-            setGrid(points, shape, kept, true, false);
+            setGrid(points, shape, kept, wholeTurn(innerRangeOf(curveType)),
+                wholeTurn(rangeOf(curveType)));
         const TSampler& last = *samplers.back();
-        if (long double* outer = FVariables->ValueSlot(TSampler::outerName(curveType)))
+        if (long double* outer = FVariables->ValueSlot(rangeOf(curveType).Name))
             *outer = *last.Outer;
-        if (curveType == ctSpherical)
-            if (long double* inner = FVariables->ValueSlot("B"))
+        if (HasInnerVariable(curveType))
+            if (long double* inner = FVariables->ValueSlot(innerRangeOf(curveType).Name))
                 *inner = *last.Inner;
     }
     if (FMatrix)

@@ -38,30 +38,11 @@
 #include <algorithm>
 
 namespace {
-// What the window shows for a curve type: its name, the three formula fields
-// (fixed texts where the type has no formula) and which totals it has.
-struct TTypeTexts {
-    const char* Name;
-    const char* Fx; // nullptr: the curve's own formula
-    const char* Fy;
-    const char* Fz;
-    bool Totals[3];
-};
-
-constexpr TTypeTexts TypeTexts[CurveTypeCount] = {
-    { "XY Düzlem Eğrisi", "X", nullptr, "0", { false, true, false } },
-    { "XZ Düzlem Eğrisi", "X", "0", nullptr, { false, false, true } },
-    { "YZ Düzlem Eğrisi", "0", "Y", nullptr, { false, false, true } },
-    { "Uzay Eğrisi", "X", nullptr, nullptr, { false, true, true } },
-    { "Küresel Eğri", nullptr, nullptr, nullptr, { true, true, true } },
-    { "Kutupsal Eğri", "R*cos(a)", "R*sin(a)", nullptr, { true, true, false } },
-    { "Silindirik Eğri", nullptr, nullptr, nullptr, { true, true, true } },
-};
-
-QString formulaText(const char* fixed, const TFonksiyon* formula)
+// A used formula is the curve's own; an unused one the type's fixed text.
+QString formulaText(const TFormulaSlot& slot, const TFonksiyon* formula)
 {
-    if (fixed)
-        return QString::fromUtf8(fixed);
+    if (!slot.Used)
+        return QString::fromUtf8(slot.ValuesText);
     return formula ? QString::fromStdString(formula->GetText()) : QString();
 }
 
@@ -254,18 +235,18 @@ void TSaysalFrm::ShowCurve(int n)
     FPointsModel->SetPoints(curve.Points);
     const TCurveTotals totals = curve.Points ? CurveTotals(*curve.Points) : TCurveTotals {};
 
-    const TTypeTexts& texts = TypeTexts[curve.CurveType < CurveTypeCount ? curve.CurveType : 0];
-    EgriTypeEdit->setText(QString::fromUtf8(texts.Name));
-    fxEdit->setText(formulaText(texts.Fx, curve.Fx));
-    fyEdit->setText(formulaText(texts.Fy, curve.Fy));
-    fzEdit->setText(formulaText(texts.Fz, curve.Fz));
+    const TCurveTypeRow& type = CurveTypes[IsCurveType(curve.CurveType) ? curve.CurveType : 0];
+    EgriTypeEdit->setText(QString::fromUtf8(type.ValuesCaption));
+    fxEdit->setText(formulaText(type.Formulas[0], curve.Fx));
+    fyEdit->setText(formulaText(type.Formulas[1], curve.Fy));
+    fzEdit->setText(formulaText(type.Formulas[2], curve.Fz));
     QLineEdit* sums[3] = { TEditX, TEditY, TEditZ };
     QLineEdit* absSums[3] = { MTEditX, MTEditY, MTEditZ };
     for (int i = 0; i < 3; ++i) {
         sums[i]->setText(floatText(totals.Sum[i]));
         absSums[i]->setText(floatText(totals.Abs[i]));
-        sums[i]->setVisible(texts.Totals[i]);
-        absSums[i]->setVisible(texts.Totals[i]);
+        sums[i]->setVisible(type.Totals[i]);
+        absSums[i]->setVisible(type.Totals[i]);
     }
     NoktaAraligiEdit->setText(floatText(curve.Step));
 

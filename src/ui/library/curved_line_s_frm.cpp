@@ -1,5 +1,6 @@
 #include "ui/library/curved_line_s_frm.h"
 
+#include "curves/curve_types.h"
 #include "engine/formula_separator.h"
 #include "render/draw_function.h"
 #include "ui/library/curve_grid_model.h"
@@ -311,23 +312,17 @@ void TCurvedLineSFrm::Table1TypeChange()
 {
     if (FTable.State() != dsEdit && FTable.State() != dsInsert)
         return;
-    static const char* const defaults[7][3] = {
-        { "X", "", "0" },
-        { "X", "0", "" },
-        { "0", "Y", "" },
-        { "X", "", "" },
-        { "", "", "" },
-        { "R*cos(a)", "R*sin(a)", "" },
-        { "", "", "" },
-    };
+    // The type's fixed formulas, and empty fields for those the user writes.
     Guarded([&] {
         const QVariant type = FTable.FieldValue(u"Type");
-        if (type.isNull() || type.toInt() < 0 || type.toInt() > 6)
+        if (type.isNull() || !IsCurveType(type.toInt()))
             return;
-        const auto& d = defaults[type.toInt()];
-        FTable.SetFieldValue(u"FunctionX", QString::fromLatin1(d[0]));
-        FTable.SetFieldValue(u"FunctionY", QString::fromLatin1(d[1]));
-        FTable.SetFieldValue(u"FunctionZ", QString::fromLatin1(d[2]));
+        const TCurveTypeRow& row = CurveTypes[type.toInt()];
+        const char16_t* const fields[3] = { u"FunctionX", u"FunctionY", u"FunctionZ" };
+        for (int k = 0; k < 3; ++k) {
+            const TFormulaSlot& slot = row.Formulas[k];
+            FTable.SetFieldValue(fields[k], QString::fromUtf8(slot.Used ? "" : slot.ValuesText));
+        }
     });
 }
 

@@ -1,4 +1,5 @@
 // The controls of the library window and their places.
+#include "curves/curve_types.h"
 #include "ui/library/curve_grid_model.h"
 #include "ui/library/curved_line_s_frm.h"
 #include "ui/platform/color_combo.h"
@@ -51,12 +52,10 @@ void TCurvedLineSFrm::CreateControls()
     RangeComboBox = new QComboBox(this);
     RangeComboBox->setObjectName(QStringLiteral("RangeComboBox"));
     RangeComboBox->setToolTip(QStringLiteral("Çizim Tipi"));
-    RangeComboBox->addItems({ QStringLiteral("Tüm Eğriler"),
-        QStringLiteral("Yanlız XY Düzlem Eğrileri"), QStringLiteral("Yanlız XZ Düzlem Eğriler"),
-        QStringLiteral("Yanlız YZ Düzlem Eğriler"), QStringLiteral("Yanlız XYZUzay Eğriler"),
-        QStringLiteral("Yanlız Küresel Sistem Eğriler"),
-        QStringLiteral("Yanlız Kutupsal Koordinat Eğriler"),
-        QStringLiteral("Yanlız Silindirik Koordinat Eğriler") });
+    // All curves, then one item per curve type (its code + 1).
+    RangeComboBox->addItem(QStringLiteral("Tüm Eğriler"));
+    for (const TCurveTypeRow& type : CurveTypes)
+        RangeComboBox->addItem(QString::fromUtf8(type.RangeCaption));
     RangeComboBox->setCurrentIndex(-1);
     auto* rangeLabel = new QLabel(QStringLiteral("Çizim &Tipi"), this);
     rangeLabel->setBuddy(RangeComboBox);

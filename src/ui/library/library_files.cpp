@@ -1,5 +1,6 @@
 #include "ui/library/library_files.h"
 
+#include "curves/curve_types.h"
 #include "ui/library/curve_table.h"
 
 #include <QDir>
@@ -14,17 +15,6 @@ namespace {
 constexpr int sqliteCorrupt = 11;
 constexpr int sqliteNotADatabase = 26;
 constexpr int sqliteCantOpen = 14;
-
-// The seven coordinate systems of the explorer's type list.
-const TCurveTypeName seedTypes[] = {
-    { 0, QStringLiteral("XY Düzlem Eğrisi"), QStringLiteral("x") },
-    { 1, QStringLiteral("XZ Düzlem Eğrisi"), QStringLiteral("x") },
-    { 2, QStringLiteral("YZ Düzlem Eğrisi"), QStringLiteral("y") },
-    { 3, QStringLiteral("XYZ Uzay Eğrisi"), QStringLiteral("x") },
-    { 4, QStringLiteral("Küresel Sistem Eğrisi"), QStringLiteral("a, b") },
-    { 5, QStringLiteral("Kutupsal Koordinat Eğrisi"), QStringLiteral("a") },
-    { 6, QStringLiteral("Silindirik Koordinat Eğrisi"), QStringLiteral("t") },
-};
 
 // Empty texts stay empty strings, never NULL: the key columns are NOT NULL.
 const char curvedLinesSchema[]
@@ -152,10 +142,11 @@ void createTable(QSqlQuery& q, const QString& schema, bool seed, const QString& 
             if (!q.prepare(QStringLiteral("INSERT INTO cltypes.CLTypes (Type, TypeName, "
                                           "TypeVariables) VALUES (?, ?, ?)")))
                 failWith(q.lastError(), file);
-            for (const TCurveTypeName& t : seedTypes) {
-                q.addBindValue(t.Type);
-                q.addBindValue(t.TypeName);
-                q.addBindValue(t.TypeVariables);
+            // The coordinate systems of the explorer's type list.
+            for (const TCurveTypeRow& t : CurveTypes) {
+                q.addBindValue(int(t.Code));
+                q.addBindValue(QString::fromUtf8(t.LibraryName));
+                q.addBindValue(QString::fromUtf8(t.LibraryVariables));
                 if (!q.exec())
                     failWith(q.lastError(), file);
             }

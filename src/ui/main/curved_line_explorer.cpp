@@ -33,27 +33,6 @@
 
 namespace {
 
-// Index = coordinate-system number; the blanks are part of the texts.
-constexpr const char* TypeItems[CurveTypeCount] = {
-    "XY Düzleminde (x değisken)",
-    "XZ Düzleminde (x değisken)",
-    "YZ Düzleminde (y değisken)",
-    "XYZUzayında    (x değisken)",
-    "Küresel Sistemde   (a ve b değisken)",
-    "Kutupsal Koordinatlarda (a değisken)",
-    "Silindirik Koordinatlarda  (t  değisken)",
-};
-
-constexpr TTypeDefaults TypeDefaultsTable[CurveTypeCount] = {
-    { "X", "", "0", false, true, false, "fx:", "fy(x):", "fz:", 2 },
-    { "X", "0", "", false, false, true, "fx:", "fy:", "fz(x):", 2 },
-    { "0", "y", "", false, false, true, "fx:", "fy:", "fz(y):", 2 },
-    { "X", "", "", false, true, true, "fx:", "fy(x):", "fz(x):", 2 },
-    { "", "", "", true, true, true, "fx(a,b):", "fy(a,b):", "fz(a,b):", 1 },
-    { "R*cos(a)", "R*sin(a)", "", false, false, true, "fx(a):", "fy(a):", " R(a):", 2 },
-    { "", "", "", true, true, true, "fx(t):", "fy(t):", "fz(t):", 2 },
-};
-
 constexpr TColor OliveColor = 0x008080;
 constexpr double StartStep = 0.1;
 constexpr int StartThickness = 2;
@@ -82,8 +61,6 @@ QLabel* buddyLabel(const char* caption, QWidget* buddy, QWidget* parent)
 }
 
 } // namespace
-
-const TTypeDefaults& TypeDefaults(int curveType) { return TypeDefaultsTable[curveType]; }
 
 double StepUp(double step) { return step <= 0.1 ? step + 0.01 : step + 0.1; }
 
@@ -181,8 +158,8 @@ void TCurvedLineExplorer::CreateFieldPanel()
 
     FTypeComboBox = new QComboBox(panel);
     FTypeComboBox->setObjectName(QStringLiteral("FTypeComboBox"));
-    for (const char* item : TypeItems)
-        FTypeComboBox->addItem(qtext(item));
+    for (const TCurveTypeRow& type : CurveTypes)
+        FTypeComboBox->addItem(qtext(type.ListCaption));
     // Wide enough for the longest type, which sets the panel's width.
     FTypeComboBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     FTypeComboBox->setCurrentIndex(-1);
@@ -387,20 +364,20 @@ void TCurvedLineExplorer::ApplyTypeDefaults()
     NoktaAraligiEdit->setText(QString::fromStdString(FloatToText(StartStep)));
     CizgiKEdit->setValue(StartThickness);
     const int type = FTypeComboBox->currentIndex();
-    if (type < 0 || type >= CurveTypeCount)
+    if (!IsCurveType(type))
         return;
-    const TTypeDefaults& d = TypeDefaults(type);
+    // A fixed formula of the system stands in a disabled field, the formulas the
+    // user writes start empty, and the labels name the free variables.
+    const TCurveTypeRow& row = CurveTypes[type];
     const std::array<QLineEdit*, 3> edits { fxEdit, fyEdit, fzEdit };
-    const std::array<const char*, 3> texts { d.Fx, d.Fy, d.Fz };
-    const std::array<bool, 3> enabled { d.FxEnabled, d.FyEnabled, d.FzEnabled };
+    const std::array<QLabel*, 3> labels { fxLabel, fyLabel, fzLabel };
     for (std::size_t k = 0; k < edits.size(); ++k) {
-        edits[k]->setText(qtext(texts[k]));
-        edits[k]->setEnabled(enabled[k]);
+        const TFormulaSlot& slot = row.Formulas[k];
+        edits[k]->setText(qtext(slot.Used ? "" : slot.FieldText));
+        edits[k]->setEnabled(slot.Used);
+        labels[k]->setText(qtext(slot.Caption));
     }
-    fxLabel->setText(qtext(d.FxLabel));
-    fyLabel->setText(qtext(d.FyLabel));
-    fzLabel->setText(qtext(d.FzLabel));
-    CizgiKEdit->setValue(d.Thickness);
+    CizgiKEdit->setValue(row.Thickness);
 }
 
 void TCurvedLineExplorer::LoadCurve(const TCurveRecord* curve)

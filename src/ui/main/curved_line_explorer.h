@@ -29,23 +29,6 @@ class TImage;
 class TOperatorSelectToolW;
 class TSpinButton;
 
-// What choosing a coordinate system puts into the explorer's fields: a fixed
-// formula of the system in a disabled field, an empty enabled field for the
-// formulas the user writes, the labels naming the free variables, the thickness.
-struct TTypeDefaults {
-    const char* Fx;
-    const char* Fy;
-    const char* Fz;
-    bool FxEnabled, FyEnabled, FzEnabled;
-    const char* FxLabel;
-    const char* FyLabel;
-    const char* FzLabel;
-    int Thickness;
-};
-
-// The defaults of curve type 0..6 (CurveTypeCount entries).
-const TTypeDefaults& TypeDefaults(int curveType);
-
 // The step buttons' arithmetic: steps of 0.01 up to 0.1, of 0.1 above, and
 // never below about 0.01 going down.
 double StepUp(double step);

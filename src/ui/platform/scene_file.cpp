@@ -230,8 +230,8 @@ TEditorValues readCurve(const TFields& c)
     v.Fz = WithCurrentDecimalSeparator(c.Text("fz", ""));
     v.Color = c.Colour("color", Olive);
     v.Style = c.Integer("style", csLine, csLine, csShaded);
-    v.Thickness = c.Integer(
-        "thickness", v.CurveType == ctSpherical ? 1 : 2, MinCurveThickness, MaxCurveThickness);
+    v.Thickness = c.Integer("thickness", CurveTypes[v.CurveType].Thickness, MinCurveThickness,
+        MaxCurveThickness);
     v.Step = 0.1L;
     if (c.Has("step")) {
         if (!c.Value("step").isDouble())
