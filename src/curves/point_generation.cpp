@@ -131,7 +131,9 @@ void TSampler::Run(int curveType, long double step, TBlock block, TRoom& points)
     // read back in wider pieces than the processor stored it in, and wait.
     long long n = 0;
     switch (curveType) {
-    case ctSpherical: {
+    case ctSpherical:
+    case ctXYZSurface:
+    case ctParametric: {
         // B takes the same values in every row: they are summed once, and each is
         // copied into its slot as plain bytes. The formulas load it at once, and
         // the processor hands such a load straight from a plain store, where it
@@ -145,8 +147,15 @@ void TSampler::Run(int curveType, long double step, TBlock block, TRoom& points)
             for (const long double& vb : InnerRow) {
                 std::memcpy(Inner, &vb, sizeof vb);
                 TSpacePoint& p = *points.Next;
-                const bool kept
-                    = fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
+                bool kept;
+                if (curveType == ctXYZSurface) {
+                    // z = f(x, y) over the grid of x and y.
+                    p.X = va;
+                    p.Y = vb;
+                    kept = fz->TryRunBound(p.Z);
+                } else {
+                    kept = fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
+                }
                 if (kept) {
                     p.W = 1;
                     ++points.Next;

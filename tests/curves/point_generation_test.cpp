@@ -294,3 +294,37 @@ TEST(PointGeneration, TwoVariableSamplesKeepTheirGrid)
         EXPECT_EQ(pointsOf(list, Curve(ctXYPlane, "", "x", "", 0.5L)).GridRows(), 0);
     }
 }
+
+TEST(PointGeneration, SurfaceTypes)
+{
+    TObjectList list;
+    // z = f(x, y): x and y from -10 below 10; step 0.5 gives 40 x 40 points.
+    const TGoruntuMatrisi& sheet = pointsOf(list, Curve(ctXYZSurface, "", "", "x*y-y", 0.5L));
+    ASSERT_EQ(sheet.Count(), 1600);
+    EXPECT_EQ(sheet.GridRows(), 40);
+    EXPECT_EQ(sheet.GridColumns(), 40);
+    EXPECT_FALSE(sheet.Grid().ClosesRows || sheet.Grid().ClosesColumns);
+    for (int row = 0; row < 40; ++row)
+        for (int column = 0; column < 40; ++column) {
+            const TSpacePoint& p = sheet.SpacePoints(sheet.GridPoint(row, column));
+            const long double x = -10 + 0.5L * row, y = -10 + 0.5L * column;
+            EXPECT_EQ(p.X, x);
+            EXPECT_EQ(p.Y, y);
+            EXPECT_EQ(p.Z, x * y - y);
+        }
+    // The torus: u and v from 0 below 2 pi, closing around both ways.
+    const TGoruntuMatrisi& torus = pointsOf(list,
+        Curve(ctParametric, "(3+cos(v))*cos(u)", "(3+cos(v))*sin(u)", "sin(v)", 0.25L));
+    EXPECT_EQ(torus.GridRows(), 26);
+    EXPECT_EQ(torus.GridColumns(), 26);
+    EXPECT_EQ(torus.Count(), 26 * 26);
+    EXPECT_TRUE(torus.Grid().ClosesRows && torus.Grid().ClosesColumns);
+    for (int row = 0; row < 26; ++row)
+        for (int column = 0; column < 26; ++column) {
+            const TSpacePoint& p = torus.SpacePoints(torus.GridPoint(row, column));
+            const long double u = 0.25L * row, v = 0.25L * column;
+            expectClose(p.X, (3 + std::cos(v)) * std::cos(u));
+            expectClose(p.Y, (3 + std::cos(v)) * std::sin(u));
+            expectClose(p.Z, std::sin(v));
+        }
+}

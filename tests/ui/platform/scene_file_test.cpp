@@ -42,7 +42,11 @@ TScene fullScene()
         curve(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", 0x808000, 0.15L),
         curve(ctPolar, "", "", "1.5+sin(3*a)", 0x800080, 0.001L),
         curve(ctCylindrical, "cos(t)", "sin(t)", "t/10", 0xC0C0C0, 0.3L),
+        curve(ctXYZSurface, "", "", "x*y", 0x00FFFF, 0.5L),
+        curve(ctParametric, "(3+cos(v))*cos(u)", "(3+cos(v))*sin(u)", "sin(v)", 0xFF00FF, 0.2L),
     };
+    s.Curves[7].Style = csSurface;
+    s.Curves[8].Style = csShaded;
     s.Curves[1].Style = 1;
     s.Curves[2].Visible = false;
     s.Curves[4].Thickness = 20;
