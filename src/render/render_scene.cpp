@@ -99,8 +99,9 @@ void TRenderScene::ProjectAndDraw(const TCamera& camera, TCanvas& canvas,
         static_cast<std::size_t>(FObjects.Count()));
     for (int i = 0; i < FObjects.Count(); ++i) {
         const TCurveRecord curve = FObjects.Items(i);
-        // A surface is drawn from the depth points of its grid alone.
-        if (curve.Visible && curve.Points != nullptr && !isMesh(curve))
+        // A surface is drawn from the depth points of its grid, but its screen points are
+        // kept up to date for a later drawing in another style without projection.
+        if (curve.Visible && curve.Points != nullptr)
             projections[static_cast<std::size_t>(i)] = curve.Points->StartProject(camera.Matrix());
     }
     drawAll(camera, canvas, axisEnds, keepClear, &projections);
