@@ -1,3 +1,4 @@
+#include "curves/curve_types.h"
 #include "library_test_support.h"
 #include "ui/library/library_files.h"
 
@@ -14,7 +15,7 @@ TEST(LibraryFiles, CreatedOnFirstUseWithTheirConstraints)
         table.Open();
         EXPECT_EQ(table.State(), dsBrowse);
         EXPECT_TRUE(table.IsEmpty());
-        ASSERT_EQ(table.Types().size(), CurveTypeCount);
+        ASSERT_EQ(static_cast<int>(table.Types().size()), CurveTypeCount);
         for (int t = 0; t < CurveTypeCount; ++t) {
             EXPECT_EQ(table.Types()[t].Type, t);
             EXPECT_FALSE(table.Types()[t].TypeName.isEmpty());
@@ -68,7 +69,7 @@ TEST(LibraryFiles, AnOldTypeTableGainsTheNewTypes)
     }
     TCurveTable table(dir.path());
     table.Open();
-    ASSERT_EQ(table.Types().size(), CurveTypeCount);
+    ASSERT_EQ(static_cast<int>(table.Types().size()), CurveTypeCount);
     EXPECT_EQ(table.LookupTypeName(7), QStringLiteral("XYZ Yüzey"));
     EXPECT_EQ(table.LookupTypeName(4), QStringLiteral("Benim"));
 }
