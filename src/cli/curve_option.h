@@ -9,10 +9,10 @@
 // One curve given on the command line:
 //   curve := item (";" item)*      item := key "=" value   (split at the first "=")
 //   key   := type | fx | fy | fz | step | color | style | thickness | visible
-// type 0..6, step a number with either decimal separator, color a name of the
-// colour lists or #rrggbb, style line|points, thickness 1..20, visible 0|1.
-// A key not given takes the explorer's value for a new curve of that type
-// (step 0.1, thickness 2 or 1 for the spherical type, olive, line, visible);
+// type a code of the curve type table, step a number with either decimal
+// separator, color a name of the colour lists or #rrggbb, style line|points,
+// thickness 1..20, visible 0|1. A key not given takes the explorer's value for a
+// new curve of that type (step 0.1, the type's thickness, olive, line, visible);
 // a formula the type does not use may be left out and is ignored. Formula
 // numbers written with the other decimal separator take the current one.
 //

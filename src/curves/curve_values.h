@@ -9,7 +9,7 @@
 // to the active graph window to compare with the current curve or to apply, and
 // what a scene file keeps of each curve.
 struct TEditorValues {
-    int CurveType = 0; // 0..6, the index of the type list
+    int CurveType = 0; // a code of the curve type table, the index of the type list
     std::string Fx;
     std::string Fy;
     std::string Fz;

@@ -17,7 +17,7 @@ enum class TStoreResult {
     AlreadyStored, // the row was there; "Kayıt Hatası" was asked
 };
 
-// The explorer's "Kaydet...": stores curve (the type index 0..6 and the texts of
+// The explorer's "Kaydet...": stores curve (the type code and the texts of
 // fx, fy, fz) in the library, asks "Kayıt Tamam" or "Kayıt Hatası", and on OK
 // shows the library modally (owner: owner), restricted to the type and on the
 // stored row.

@@ -52,11 +52,56 @@ TCurvedLineSFrm::TCurvedLineSFrm(QWidget* owner, const TLibraryOptions& options)
     , FTable(options.Folder)
     , FLibraryPreview(std::make_unique<TDrawFunction>())
 {
-    CreateControls();
+    CreateControls(this, FTable, FLibraryCurveColour);
+    ConnectControls();
     FormCreate(options);
     SetHelpContext(this, hcCurveLibrary);
     connect(this, &TCurvedLineSFrm::HelpRequested, this,
         [] { HelpViewer().ShowContext(hcCurveLibrary); });
+}
+
+void TCurvedLineSFrm::ConnectControls()
+{
+    for (int i = 0; i < 6; ++i)
+        connect(
+            FNavigatorButtons[i], &QToolButton::clicked, this, [this, i] { NavigatorClick(i); });
+    for (QToolButton* b : { SpeedButton1, SpeedButton2, SpeedButton3 }) {
+        const int tag = b->property("tag").toInt();
+        connect(b, &QToolButton::clicked, this, [this, tag] { SetDuzlem(tag); });
+    }
+    for (QToolButton* b : { OndenGorBtn, UsttenGorBtn, YandanGorBtn, PerspektifGorBtn })
+        connect(b, &QToolButton::clicked, this, &TCurvedLineSFrm::GorunusBtnClick);
+    connect(TumGorBtn, &QToolButton::clicked, this, &TCurvedLineSFrm::TumGorBtnClick);
+    connect(CizgiCizimBtn, &QToolButton::clicked, this, &TCurvedLineSFrm::CizgiCizimBtnClick);
+    connect(NoktaCizimBtn, &QToolButton::clicked, this, &TCurvedLineSFrm::NoktaCizimBtnClick);
+    connect(ColorCombo, &QComboBox::activated, this, &TCurvedLineSFrm::ColorComboChange);
+    connect(ColorCombo, &TColorCombo::DblClick, this, &TCurvedLineSFrm::ColorComboDblClick);
+    connect(ArkapilanColorCombo, &QComboBox::activated, this,
+        &TCurvedLineSFrm::ArkapilanColorComboChange);
+    connect(ArkapilanColorCombo, &TColorCombo::DblClick, this,
+        &TCurvedLineSFrm::ArkapilanColorComboDblClick);
+    connect(BtnKaydet, &QPushButton::clicked, this, &TCurvedLineSFrm::BtnKaydetClick);
+    connect(BtnGeriAl, &QPushButton::clicked, this, &TCurvedLineSFrm::BtnGeriAlClick);
+    connect(BtnTamam, &QPushButton::clicked, this, &TCurvedLineSFrm::BtnTamamClick);
+    connect(BtnVazgec, &QPushButton::clicked, this, &TCurvedLineSFrm::BtnVazgecClick);
+    connect(BtnKapan, &QPushButton::clicked, this, &TCurvedLineSFrm::BtnKapanClick);
+    connect(BtnYardim, &QPushButton::clicked, this, &TCurvedLineSFrm::HelpRequested);
+    connect(RangeComboBox, &QComboBox::activated, this, &TCurvedLineSFrm::RangeComboBoxChange);
+    connect(PerspektifGorImage, &TImage::MouseDown, this,
+        [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
+            PerspektifGorImageMouseDown(b, x, y);
+        });
+    connect(PerspektifGorImage, &TImage::MouseMove, this,
+        [this](Qt::MouseButtons b, Qt::KeyboardModifiers, int x, int y) {
+            PerspektifGorImageMouseMove(b, x, y);
+        });
+    connect(PerspektifGorImage, &TImage::MouseUp, this, [this] { PerspektifGorImageMouseUp(); });
+    connect(DBGrid1, &QTableView::doubleClicked, this, [this] {
+        if (FSelectionMode)
+            BtnTamamClick();
+    });
+    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        [this](const QModelIndex& current) { GridCurrentRowChanged(current.row()); });
 }
 
 TCurvedLineSFrm::~TCurvedLineSFrm()

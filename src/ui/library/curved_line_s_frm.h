@@ -2,6 +2,7 @@
 
 #include "render/color.h"
 #include "ui/library/curve_table.h"
+#include "ui/library/library_window_controls.h"
 #include "ui/platform/preview_turning.h"
 
 #include <QDialog>
@@ -9,18 +10,8 @@
 #include <memory>
 #include <optional>
 
-class QButtonGroup;
-class QComboBox;
-class QFrame;
-class QLabel;
 class QMdiSubWindow;
-class QPushButton;
-class QTableView;
-class QToolButton;
-class TCurveGridModel;
 class TDrawFunction;
-class TImage;
-class TColorCombo;
 
 // Where a library window finds its files and how long a write waits for the lock
 // of another window or program.
@@ -38,13 +29,10 @@ struct TLibraryOptions {
 //
 // Controls carry their design names as object names (RangeComboBox, DBGrid1,
 // OndenGorImage, TumGorBtn, BtnKaydet, ...).
-class TCurvedLineSFrm : public QDialog {
+class TCurvedLineSFrm : public QDialog, public TLibraryWindowControls {
     Q_OBJECT
 
 public:
-    static constexpr int FrameWidth = 102; // the raised frames of the previews
-    static constexpr int FrameHeight = 86;
-
     // Opens the library at once; when that fails the window stays empty (the
     // message has been shown) and Table1().Active() is false.
     explicit TCurvedLineSFrm(QWidget* owner = nullptr, const TLibraryOptions& options = {});
@@ -83,7 +71,8 @@ protected:
 
 private:
     void FormCreate(const TLibraryOptions& options);
-    void CreateControls();
+    // Connects the controls to the handlers.
+    void ConnectControls();
     void TableStateChange();
     void BtnKaydetClick();
     void BtnGeriAlClick();
@@ -135,36 +124,4 @@ private:
     bool FSubActive = false;
     QMdiSubWindow* FSubWindow = nullptr;
 
-    QComboBox* RangeComboBox = nullptr;
-    QWidget* DBNavigator = nullptr;
-    QToolButton* FNavigatorButtons[6] = {};
-    QTableView* DBGrid1 = nullptr;
-    TCurveGridModel* FGridModel = nullptr;
-    QWidget* FPreviewPanel = nullptr;
-    QFrame* OndenGorBevel = nullptr;
-    QFrame* UsttenGorBevel = nullptr;
-    QFrame* YandanGorBevel = nullptr;
-    QFrame* PerspektifGorBevel = nullptr;
-    TImage* OndenGorImage = nullptr;
-    TImage* UsttenGorImage = nullptr;
-    TImage* YandanGorImage = nullptr;
-    TImage* PerspektifGorImage = nullptr;
-    QToolButton* OndenGorBtn = nullptr;
-    QToolButton* UsttenGorBtn = nullptr;
-    QToolButton* YandanGorBtn = nullptr;
-    QToolButton* PerspektifGorBtn = nullptr;
-    QToolButton* TumGorBtn = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
-    QToolButton* SpeedButton2 = nullptr;
-    QToolButton* SpeedButton3 = nullptr;
-    QToolButton* CizgiCizimBtn = nullptr;
-    QToolButton* NoktaCizimBtn = nullptr;
-    TColorCombo* ColorCombo = nullptr;
-    TColorCombo* ArkapilanColorCombo = nullptr;
-    QPushButton* BtnKaydet = nullptr;
-    QPushButton* BtnGeriAl = nullptr;
-    QPushButton* BtnTamam = nullptr;
-    QPushButton* BtnVazgec = nullptr;
-    QPushButton* BtnKapan = nullptr;
-    QPushButton* BtnYardim = nullptr;
 };

@@ -14,13 +14,18 @@
 #include "ui/main/window_bounds.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/file_locations.h"
+#include "ui/platform/graph_settings.h"
 #include "ui/platform/help_viewer.h"
 #include "ui/platform/ini_file.h"
+#include "ui/platform/prompts.h"
+#include "ui/platform/scene_file.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -56,7 +61,10 @@ TMainForm::TMainForm(const QString& programDirectory, QWidget* parent)
     CreateToolbars();
     CreateStatusLine();
     CreateToolWindows();
-    UpdateRecentMenu();
+    FRecentFiles = std::make_unique<TRecentFiles>(
+        QFileInfo(SettingsFile()).absolutePath() + "/SonDosyalar.txt", Dosya, FExitSeparator,
+        [this](const QString& name) { Guarded([&] { OpenSceneFile(name); }); });
+    FRecentFiles->UpdateMenu();
 
     // FormCreate, in its order.
     Guarded([this] { LoadLayout(); });
@@ -90,6 +98,12 @@ TLibraryOptions TMainForm::LibraryOptions() const
 {
     return { LibraryFolderLocation(FProgramDirectory) };
 }
+
+QStringList TMainForm::RecentFiles() const { return FRecentFiles->Names(); }
+
+QString TMainForm::RecentFilesFile() const { return FRecentFiles->File(); }
+
+void TMainForm::SceneFileUsed(const QString& fileName) { FRecentFiles->Used(fileName); }
 
 // ---- Construction --------------------------------------------------------------
 
@@ -397,6 +411,59 @@ bool TMainForm::CloseAllChildren()
     return true;
 }
 
+// ---- Scene files -----------------------------------------------------------------
+
+void TMainForm::AcClick()
+{
+    const QStringList names = FOpenDialogRunner
+        ? FOpenDialogRunner()
+        : QFileDialog::getOpenFileNames(this, "Aç", QString(), "Velmo files(*.vlm)");
+    OpenFiles(names);
+}
+
+void TMainForm::OpenFiles(const QStringList& fileNames)
+{
+    for (const QString& name : fileNames)
+        Guarded([&] { OpenSceneFile(name); });
+}
+
+TGrafikMChildFrm* TMainForm::OpenSceneFile(const QString& fileName)
+{
+    const QString path = QFileInfo(fileName).absoluteFilePath();
+    const int number = FreeWindowNumber();
+    // A key the file lacks takes the value of a new window: its look comes from
+    // the settings file.
+    TScene defaults;
+    defaults.Look = ReadGraphSettings(TIniFile(SettingsFile()), TGraphSettings {});
+    const TSceneRead read = ReadSceneFile(path, defaults);
+    if (!read.BadCurves.empty()) {
+        QStringList faults;
+        for (const TSceneCurveFault& fault : read.BadCurves)
+            faults << QString::fromStdString(fault.Message);
+        if (read.Scene.Curves.empty())
+            throw ESceneFileError(faults.join('\n').toStdString());
+        const QString question = faults.join('\n') + "\n\n"
+            + QString("Dosyanın geri kalan %1 eğrisi açılsın mı?").arg(read.Scene.Curves.size());
+        if (!AskYesNo(this, question))
+            return nullptr;
+    }
+    FWindowSlots[static_cast<std::size_t>(number)] = 1;
+    TGrafikMChildFrm* graph = CreateGraphWindow(path, number);
+    try {
+        graph->LoadScene(read.Scene);
+    } catch (...) {
+        // Nothing is half opened.
+        graph->parentWidget()->close();
+        throw;
+    }
+    graph->SetFileName(path);
+    SceneFileUsed(path);
+    ShowExplorer();
+    if (ActiveGraphWindow() == graph)
+        graph->FormActivate();
+    return graph;
+}
+
 // ---- File, print and help ------------------------------------------------------
 
 void TMainForm::KaydetButtonClick()
@@ -463,6 +530,104 @@ void TMainForm::DuvarKagidiClick()
 {
     ::DuvarKagidiClick(this, FClient->Tiler(), FWallpaperFileName, FProgramDirectory,
         [this](int context) { HelpViewer().ShowContext(context); });
+}
+
+// ---- Enabling the commands ---------------------------------------------------------
+
+void TMainForm::UpdateMenuItems()
+{
+    const bool graph = ActiveGraphWindow() != nullptr;
+    if (Kaydet->isEnabled() == graph && property("menusSet").toBool())
+        return;
+    setProperty("menusSet", true);
+    for (QAction* action : FGraphCommands)
+        action->setEnabled(graph);
+    BuyuklukComboBox->setEnabled(graph);
+    CurvedLineExplorerToolW->SetGraphControlsEnabled(graph);
+}
+
+void TMainForm::UpdateUndoItems()
+{
+    const TGrafikMChildFrm* graph = ActiveGraphWindow();
+    GeriAl->setEnabled(graph != nullptr && graph->UndoStack()->canUndo());
+    Yinele->setEnabled(graph != nullptr && graph->UndoStack()->canRedo());
+}
+
+// ---- View and zoom commands ---------------------------------------------------------
+
+void TMainForm::PlaneClick(int plane, bool visible)
+{
+    OnGraph([&](auto& g) { g.SetPlaneVisible(plane, visible); });
+}
+
+void TMainForm::CizimSekliClick(int style)
+{
+    OnGraph([style](auto& g) { g.SetAllCurvesStyle(style); });
+    (style == 0 ? CizgiCizimSekli : NoktaCizimSekli)->setChecked(true);
+    CurvedLineExplorerToolW->ShowDrawingStyle(style);
+}
+
+void TMainForm::EneUydurClick()
+{
+    OnGraph([this](auto& g) { g.FitToWidth(FClient->width() - 4); });
+}
+
+void TMainForm::BoyaUydurClick()
+{
+    // The status line's height counts even while it is hidden.
+    const int status = statusBar()->isHidden() ? statusBar()->sizeHint().height() : 0;
+    OnGraph([&](auto& g) { g.FitToHeight(FClient->height() - status - 4); });
+}
+
+void TMainForm::BYuzdeClick(int percent)
+{
+    OnGraph([percent](auto& g) { g.SetZoomPercent(percent); });
+    SetZoomText(QString::number(percent) + "%");
+}
+
+// ---- The graph windows' host -------------------------------------------------------------
+
+void TMainForm::SetPlaneChecks(bool xy, bool xz, bool yz)
+{
+    XYDuzlemi->setChecked(xy);
+    XZDuzlemi->setChecked(xz);
+    YZDuzlemi->setChecked(yz);
+    XYDuzlemiButton->setChecked(xy);
+    XZDuzlemiButton->setChecked(xz);
+    YZDuzlemiButton->setChecked(yz);
+}
+
+void TMainForm::SetPerspectiveCheck(bool on)
+{
+    APerspektif->setChecked(on);
+    PerspektifButton->setChecked(on);
+}
+
+void TMainForm::SetZoomText(const QString& text)
+{
+    const QSignalBlocker block(BuyuklukComboBox);
+    BuyuklukComboBox->setEditText(text);
+}
+
+void TMainForm::SetAnimationDown(bool down) { AnimationButton->setChecked(down); }
+
+void TMainForm::SetFourViewDown(bool down) { DortGorBtn->setChecked(down); }
+
+void TMainForm::SetMouseModeDown(int mode)
+{
+    SurukleButton->setChecked(mode == 1);
+    DondurButton->setChecked(mode == 0);
+}
+
+void TMainForm::FillExplorer(TGrafikMChildFrm&) { CurvedLineExplorerToolW->FillExplorer(); }
+
+bool TMainForm::ExplorerVisible() const { return !CurvedLineExplorerToolW->isHidden(); }
+
+void TMainForm::ShowExplorer() { CurvedLineExplorerToolW->show(); }
+
+void TMainForm::SetCurveButtons(const TCurveButtons& buttons)
+{
+    CurvedLineExplorerToolW->SetCurveButtons(buttons);
 }
 
 // ---- Layout ----------------------------------------------------------------------

@@ -2,6 +2,8 @@
 
 #include "ui/graph/graph_host.h"
 #include "ui/library/curved_line_s_frm.h"
+#include "ui/main/recent_files.h"
+#include "ui/main/zoom_box.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -81,7 +83,7 @@ public:
     void SetOpenDialogRunner(TOpenDialogRunner runner) { FOpenDialogRunner = std::move(runner); }
     // The scene files opened or saved last, the latest first (at most MaxRecentFiles),
     // kept beside the settings file.
-    static constexpr int MaxRecentFiles = 4;
+    static constexpr int MaxRecentFiles = TRecentFiles::MaxFiles;
     QStringList RecentFiles() const;
     QString RecentFilesFile() const;
     void SceneFileUsed(const QString& fileName) override;
@@ -113,9 +115,6 @@ public:
     void EneUydurClick();
     void BoyaUydurClick();
     void BYuzdeClick(int percent);
-    void BuyuklukComboBoxChange();
-    // The zoom box's key handling, before the key itself is processed.
-    void BuyuklukComboBoxKeyDown(int key);
 
     // TGraphHost.
     void SetPlaneChecks(bool xy, bool xz, bool yz) override;
@@ -161,7 +160,7 @@ public:
         *NoktaCizimButton, *PerspektifButton, *DortGorBtn, *AnimationButton, *OndenGorBtn,
         *UsttenGorBtn, *YandanGorBtn, *PerspektifGorBtn, *SurukleButton, *DondurButton,
         *ZoomInButton, *ZoomOutButton, *BuyuklukButton;
-    QComboBox* BuyuklukComboBox;
+    TZoomBox* BuyuklukComboBox;
     QAction* BuyuklukComboAction; // the toolbar slot of the combo box
     QLabel* StatusPanel0;
     QLabel* StatusPanel1;
@@ -178,7 +177,6 @@ public:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The menus and toolbars come from tables (main_form_menus.cpp).
@@ -203,7 +201,6 @@ private:
     int FreeWindowNumber() const;
     // Closes the child windows from the last to the first; false when one stays open.
     bool CloseAllChildren();
-    void UpdateRecentMenu();
 
     QString FProgramDirectory;
     QString FSettingsFile;
@@ -218,5 +215,5 @@ private:
     QList<QAction*> FGraphCommands;
     QHash<QAction*, TCommandHandler> FHandlers;
     QHash<QAction*, QAction*> FPartners;
-    QList<QAction*> FRecentActions;
+    std::unique_ptr<TRecentFiles> FRecentFiles;
 };

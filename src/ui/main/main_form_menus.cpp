@@ -569,19 +569,12 @@ void TMainForm::CreateToolbars()
 
 void TMainForm::CreateZoomBox()
 {
-    BuyuklukComboBox = new QComboBox(GorontuToolbar);
-    BuyuklukComboBox->setObjectName("BuyuklukComboBox");
-    BuyuklukComboBox->setEditable(true);
-    BuyuklukComboBox->setInsertPolicy(QComboBox::NoInsert);
-    BuyuklukComboBox->addItems(
-        { "500%", "300%", "200%", "150%", "125%", "100%", "90%", "75%", "50%", "25%", "10%" });
-    BuyuklukComboBox->setToolTip("Büyüklük");
-    BuyuklukComboBox->setMinimumContentsLength(5);
-    BuyuklukComboBox->setEditText("100%");
-    BuyuklukComboBox->lineEdit()->installEventFilter(this);
-    BuyuklukComboBox->installEventFilter(this);
-    connect(BuyuklukComboBox, &QComboBox::currentTextChanged, this,
-        [this] { Guarded([this] { BuyuklukComboBoxChange(); }); });
+    BuyuklukComboBox = new TZoomBox(GorontuToolbar);
+    connect(BuyuklukComboBox, &TZoomBox::PercentChosen, this, [this](int percent) {
+        Guarded([&] { OnGraph([percent](auto& g) { g.SetZoomPercent(percent); }); });
+    });
+    connect(BuyuklukComboBox, &TZoomBox::DialogRequested, this,
+        [this] { Guarded([this] { OnGraph([](auto& g) { g.ShowZoomDialog(); }); }); });
     BuyuklukComboAction = GorontuToolbar->addWidget(BuyuklukComboBox);
     FGraphCommands << BuyuklukComboAction;
 }

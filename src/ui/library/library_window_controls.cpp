@@ -1,11 +1,13 @@
-// The controls of the library window and their places.
+#include "ui/library/library_window_controls.h"
+
 #include "curves/curve_types.h"
 #include "ui/library/curve_grid_model.h"
-#include "ui/library/curved_line_s_frm.h"
+#include "ui/library/curve_table.h"
 #include "ui/platform/color_combo.h"
 #include "ui/platform/image.h"
 
 #include <QButtonGroup>
+#include <QDialog>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -42,14 +44,15 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
 
 } // namespace
 
-void TCurvedLineSFrm::CreateControls()
+void TLibraryWindowControls::CreateControls(
+    QDialog* window, TCurveTable& table, TColor curveColour)
 {
-    setObjectName(QStringLiteral("CurvedLineSFrm"));
-    setWindowTitle(QStringLiteral("Eğri Kayıt"));
-    setMinimumSize(660, 430);
-    setSizeGripEnabled(false);
+    window->setObjectName(QStringLiteral("CurvedLineSFrm"));
+    window->setWindowTitle(QStringLiteral("Eğri Kayıt"));
+    window->setMinimumSize(660, 430);
+    window->setSizeGripEnabled(false);
 
-    RangeComboBox = new QComboBox(this);
+    RangeComboBox = new QComboBox(window);
     RangeComboBox->setObjectName(QStringLiteral("RangeComboBox"));
     RangeComboBox->setToolTip(QStringLiteral("Çizim Tipi"));
     // All curves, then one item per curve type (its code + 1).
@@ -57,10 +60,10 @@ void TCurvedLineSFrm::CreateControls()
     for (const TCurveTypeRow& type : CurveTypes)
         RangeComboBox->addItem(QString::fromUtf8(type.RangeCaption));
     RangeComboBox->setCurrentIndex(-1);
-    auto* rangeLabel = new QLabel(QStringLiteral("Çizim &Tipi"), this);
+    auto* rangeLabel = new QLabel(QStringLiteral("Çizim &Tipi"), window);
     rangeLabel->setBuddy(RangeComboBox);
 
-    DBNavigator = new QWidget(this);
+    DBNavigator = new QWidget(window);
     DBNavigator->setObjectName(QStringLiteral("DBNavigator"));
     auto* navLayout = new QHBoxLayout(DBNavigator);
     navLayout->setContentsMargins(0, 0, 0, 0);
@@ -81,16 +84,14 @@ void TCurvedLineSFrm::CreateControls()
         FNavigatorButtons[i] = toolButton(
             DBNavigator, navButtons[i].Name, navButtons[i].Text, navButtons[i].Hint, false);
         navLayout->addWidget(FNavigatorButtons[i]);
-        connect(
-            FNavigatorButtons[i], &QToolButton::clicked, this, [this, i] { NavigatorClick(i); });
     }
 
-    DBGrid1 = new QTableView(this);
+    DBGrid1 = new QTableView(window);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    FGridModel = new TCurveGridModel(FTable, DBGrid1);
+    FGridModel = new TCurveGridModel(table, DBGrid1);
     DBGrid1->setModel(FGridModel);
     DBGrid1->setItemDelegateForColumn(
-        TCurveGridModel::gcLookup, new TTypeLookupDelegate(FTable, DBGrid1));
+        TCurveGridModel::gcLookup, new TTypeLookupDelegate(table, DBGrid1));
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
     DBGrid1->verticalHeader()->setDefaultSectionSize(20);
@@ -99,7 +100,7 @@ void TCurvedLineSFrm::CreateControls()
     for (int c = 0; c < TCurveGridModel::gcCount; ++c)
         DBGrid1->setColumnWidth(c, widths[c]);
 
-    FPreviewPanel = new QWidget(this);
+    FPreviewPanel = new QWidget(window);
     FPreviewPanel->setObjectName(QStringLiteral("PreviewPanel"));
     FPreviewPanel->setFixedSize(2 * FrameWidth, 2 * FrameHeight);
     auto bevel = [this](const char* name, int x, int y) {
@@ -127,43 +128,42 @@ void TCurvedLineSFrm::CreateControls()
     PerspektifGorImage->setToolTip(
         QStringLiteral("Şekli döndürmek için fareyi sol tuşu basılı şekilde hareket ettirin."));
 
-    auto* previewTools = new QWidget(this);
+    auto* previewTools = new QWidget(window);
     auto* toolsLayout = new QGridLayout(previewTools);
     toolsLayout->setContentsMargins(0, 0, 0, 0);
     toolsLayout->setSpacing(2);
     OndenGorBtn = toolButton(
-        this, "OndenGorBtn", QStringLiteral("Ön"), QStringLiteral("Önden Görünüş"), true);
+        window, "OndenGorBtn", QStringLiteral("Ön"), QStringLiteral("Önden Görünüş"), true);
     UsttenGorBtn = toolButton(
-        this, "UsttenGorBtn", QStringLiteral("Üst"), QStringLiteral("Üstten Görünüş"), true);
+        window, "UsttenGorBtn", QStringLiteral("Üst"), QStringLiteral("Üstten Görünüş"), true);
     YandanGorBtn = toolButton(
-        this, "YandanGorBtn", QStringLiteral("Yan"), QStringLiteral("Yandan Görünüş"), true);
-    PerspektifGorBtn = toolButton(this, "PerspektifGorBtn", QStringLiteral("Per"),
+        window, "YandanGorBtn", QStringLiteral("Yan"), QStringLiteral("Yandan Görünüş"), true);
+    PerspektifGorBtn = toolButton(window, "PerspektifGorBtn", QStringLiteral("Per"),
         QStringLiteral("Perspektif Görünüş"), true);
     TumGorBtn = toolButton(
-        this, "TumGorBtn", QStringLiteral("4'lü"), QStringLiteral("4'lü Görünüş"), true);
-    auto* views = new QButtonGroup(this);
+        window, "TumGorBtn", QStringLiteral("4'lü"), QStringLiteral("4'lü Görünüş"), true);
+    auto* views = new QButtonGroup(window);
     for (QToolButton* b : { OndenGorBtn, UsttenGorBtn, YandanGorBtn, PerspektifGorBtn, TumGorBtn })
         views->addButton(b);
     views->setExclusive(true);
     TumGorBtn->setChecked(true);
     SpeedButton1
-        = toolButton(this, "SpeedButton1", QStringLiteral("XY"), QStringLiteral("XY Düzlem"), true);
+        = toolButton(window, "SpeedButton1", QStringLiteral("XY"), QStringLiteral("XY Düzlem"), true);
     SpeedButton2
-        = toolButton(this, "SpeedButton2", QStringLiteral("XZ"), QStringLiteral("XZ Düzlem"), true);
+        = toolButton(window, "SpeedButton2", QStringLiteral("XZ"), QStringLiteral("XZ Düzlem"), true);
     SpeedButton3
-        = toolButton(this, "SpeedButton3", QStringLiteral("YZ"), QStringLiteral("YZ Düzlem"), true);
+        = toolButton(window, "SpeedButton3", QStringLiteral("YZ"), QStringLiteral("YZ Düzlem"), true);
     int tag = 1;
     for (QToolButton* b : { SpeedButton1, SpeedButton2, SpeedButton3 }) {
         b->setChecked(true);
         b->setProperty("tag", tag);
-        connect(b, &QToolButton::clicked, this, [this, tag] { SetDuzlem(tag); });
         ++tag;
     }
     CizgiCizimBtn = toolButton(
-        this, "CizgiCizimBtn", QStringLiteral("Çizgi"), QStringLiteral("Çizgili Çizim"), true);
+        window, "CizgiCizimBtn", QStringLiteral("Çizgi"), QStringLiteral("Çizgili Çizim"), true);
     NoktaCizimBtn = toolButton(
-        this, "NoktaCizimBtn", QStringLiteral("Nokta"), QStringLiteral("Noktalı Çizim"), true);
-    auto* styles = new QButtonGroup(this);
+        window, "NoktaCizimBtn", QStringLiteral("Nokta"), QStringLiteral("Noktalı Çizim"), true);
+    auto* styles = new QButtonGroup(window);
     styles->addButton(CizgiCizimBtn);
     styles->addButton(NoktaCizimBtn);
     styles->setExclusive(true);
@@ -177,30 +177,30 @@ void TCurvedLineSFrm::CreateControls()
     toolsLayout->addWidget(CizgiCizimBtn, 1, 3);
     toolsLayout->addWidget(NoktaCizimBtn, 1, 4);
 
-    ColorCombo = new TColorCombo(this);
+    ColorCombo = new TColorCombo(window);
     ColorCombo->setObjectName(QStringLiteral("ColorCombo"));
     ColorCombo->setToolTip(QStringLiteral("Çizim Rengi"));
-    ColorCombo->SetColor(FLibraryCurveColour);
-    auto* colorLabel = new QLabel(QStringLiteral("&Çizim Rengi"), this);
+    ColorCombo->SetColor(curveColour);
+    auto* colorLabel = new QLabel(QStringLiteral("&Çizim Rengi"), window);
     colorLabel->setBuddy(ColorCombo);
-    ArkapilanColorCombo = new TColorCombo(this);
+    ArkapilanColorCombo = new TColorCombo(window);
     ArkapilanColorCombo->setObjectName(QStringLiteral("ArkapilanColorCombo"));
     ArkapilanColorCombo->setToolTip(QStringLiteral("Arkapilan Rengi"));
     ArkapilanColorCombo->SetColor(16777215);
-    auto* backLabel = new QLabel(QStringLiteral("&Arkapilan Rengi"), this);
+    auto* backLabel = new QLabel(QStringLiteral("&Arkapilan Rengi"), window);
     backLabel->setBuddy(ArkapilanColorCombo);
 
     const QString confirmHint
         = QStringLiteral("Yapılan değişiklikleri onaylamak için bu butona basın");
     const QString undoHint
         = QStringLiteral("Yapılan değişiklikleri geri almak için bu butona basın");
-    BtnKaydet = button(this, "BtnKaydet", QStringLiteral("&Kaydet"), confirmHint);
-    BtnGeriAl = button(this, "BtnGeriAl", QStringLiteral("&Geri Al"), undoHint);
-    BtnTamam = button(this, "BtnTamam", QStringLiteral("&Tamam"), confirmHint);
-    BtnVazgec = button(this, "BtnVazgec", QStringLiteral("&Vazgeç"), undoHint);
-    BtnKapan = button(this, "BtnKapan", QStringLiteral("&Kapat"),
+    BtnKaydet = button(window, "BtnKaydet", QStringLiteral("&Kaydet"), confirmHint);
+    BtnGeriAl = button(window, "BtnGeriAl", QStringLiteral("&Geri Al"), undoHint);
+    BtnTamam = button(window, "BtnTamam", QStringLiteral("&Tamam"), confirmHint);
+    BtnVazgec = button(window, "BtnVazgec", QStringLiteral("&Vazgeç"), undoHint);
+    BtnKapan = button(window, "BtnKapan", QStringLiteral("&Kapat"),
         QStringLiteral("Formu kapatmak için butona basın"));
-    BtnYardim = button(this, "BtnYardim", QStringLiteral("&Yardım"),
+    BtnYardim = button(window, "BtnYardim", QStringLiteral("&Yardım"),
         QStringLiteral("Yardım almak için butona basın"));
     BtnTamam->hide();
     BtnVazgec->hide();
@@ -231,43 +231,9 @@ void TCurvedLineSFrm::CreateControls()
     for (QPushButton* b : { BtnTamam, BtnVazgec, BtnKapan, BtnYardim })
         bottom->addWidget(b);
 
-    auto* main = new QVBoxLayout(this);
+    auto* main = new QVBoxLayout(window);
     main->addLayout(top);
     main->addLayout(middle, 1);
     main->addLayout(bottom);
-    resize(700, 450);
-
-    for (QToolButton* b : { OndenGorBtn, UsttenGorBtn, YandanGorBtn, PerspektifGorBtn })
-        connect(b, &QToolButton::clicked, this, &TCurvedLineSFrm::GorunusBtnClick);
-    connect(TumGorBtn, &QToolButton::clicked, this, &TCurvedLineSFrm::TumGorBtnClick);
-    connect(CizgiCizimBtn, &QToolButton::clicked, this, &TCurvedLineSFrm::CizgiCizimBtnClick);
-    connect(NoktaCizimBtn, &QToolButton::clicked, this, &TCurvedLineSFrm::NoktaCizimBtnClick);
-    connect(ColorCombo, &QComboBox::activated, this, &TCurvedLineSFrm::ColorComboChange);
-    connect(ColorCombo, &TColorCombo::DblClick, this, &TCurvedLineSFrm::ColorComboDblClick);
-    connect(ArkapilanColorCombo, &QComboBox::activated, this,
-        &TCurvedLineSFrm::ArkapilanColorComboChange);
-    connect(ArkapilanColorCombo, &TColorCombo::DblClick, this,
-        &TCurvedLineSFrm::ArkapilanColorComboDblClick);
-    connect(BtnKaydet, &QPushButton::clicked, this, &TCurvedLineSFrm::BtnKaydetClick);
-    connect(BtnGeriAl, &QPushButton::clicked, this, &TCurvedLineSFrm::BtnGeriAlClick);
-    connect(BtnTamam, &QPushButton::clicked, this, &TCurvedLineSFrm::BtnTamamClick);
-    connect(BtnVazgec, &QPushButton::clicked, this, &TCurvedLineSFrm::BtnVazgecClick);
-    connect(BtnKapan, &QPushButton::clicked, this, &TCurvedLineSFrm::BtnKapanClick);
-    connect(BtnYardim, &QPushButton::clicked, this, &TCurvedLineSFrm::HelpRequested);
-    connect(RangeComboBox, &QComboBox::activated, this, &TCurvedLineSFrm::RangeComboBoxChange);
-    connect(PerspektifGorImage, &TImage::MouseDown, this,
-        [this](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
-            PerspektifGorImageMouseDown(b, x, y);
-        });
-    connect(PerspektifGorImage, &TImage::MouseMove, this,
-        [this](Qt::MouseButtons b, Qt::KeyboardModifiers, int x, int y) {
-            PerspektifGorImageMouseMove(b, x, y);
-        });
-    connect(PerspektifGorImage, &TImage::MouseUp, this, [this] { PerspektifGorImageMouseUp(); });
-    connect(DBGrid1, &QTableView::doubleClicked, this, [this] {
-        if (FSelectionMode)
-            BtnTamamClick();
-    });
-    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-        [this](const QModelIndex& current) { GridCurrentRowChanged(current.row()); });
+    window->resize(700, 450);
 }
