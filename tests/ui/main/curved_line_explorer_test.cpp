@@ -86,7 +86,7 @@ TEST(CurveExplorer, WindowControlsAndTheirTexts)
     const QStringList types { "XY Düzleminde (x değisken)", "XZ Düzleminde (x değisken)",
         "YZ Düzleminde (y değisken)", "XYZUzayında    (x değisken)",
         "Küresel Sistemde   (a ve b değisken)", "Kutupsal Koordinatlarda (a değisken)",
-        "Silindirik Koordinatlarda  (t  değisken)" };
+        "Silindirik Koordinatlarda  (t  değisken)", "XYZ Yüzey", "Parametrik Yüzey" };
     ASSERT_EQ(p.FTypeComboBox->count(), types.size());
     for (int k = 0; k < types.size(); ++k)
         EXPECT_EQ(p.FTypeComboBox->itemText(k), types[k]);

@@ -258,15 +258,15 @@ TEST(SceneFile, BadCurvesAreLeftOutWithTheirNumbers)
         { R"({"type":0,"fy":"x*2","step":0})", "\"sahne.vlm\" dosyasının 2. eğrisi açılamadı: " },
         { R"({"type":0,"fy":"x*2","step":1e-9})",
             "\"sahne.vlm\" dosyasının 2. eğrisi açılamadı: " },
-        { R"({"type":7,"fy":"x*2"})",
-            "\"sahne.vlm\" dosyasının 2. eğrisi açılamadı: \"type\" değeri 0 ile 6 arasında "
-            "olmalı; dosyada 7." },
+        { R"({"type":9,"fy":"x*2"})",
+            "\"sahne.vlm\" dosyasının 2. eğrisi açılamadı: \"type\" değeri 0 ile 8 arasında "
+            "olmalı; dosyada 9." },
         { R"({"type":0,"fy":"x*2","thickness":21})",
             "\"sahne.vlm\" dosyasının 2. eğrisi açılamadı: \"thickness\" değeri 1 ile 20 arasında "
             "olmalı; dosyada 21." },
-        { R"({"type":0,"fy":"x*2","style":2})",
-            "\"sahne.vlm\" dosyasının 2. eğrisi açılamadı: \"style\" değeri 0 ile 1 arasında "
-            "olmalı; dosyada 2." },
+        { R"({"type":0,"fy":"x*2","style":4})",
+            "\"sahne.vlm\" dosyasının 2. eğrisi açılamadı: \"style\" değeri 0 ile 3 arasında "
+            "olmalı; dosyada 4." },
         { R"({"type":0,"fy":"x*2","color":"#12345"})",
             "\"sahne.vlm\" dosyasının 2. eğrisi açılamadı: \"color\" \"#rrggbb\" biçiminde bir "
             "renk olmalı." },
