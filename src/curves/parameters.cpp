@@ -51,7 +51,7 @@ std::string ParameterValuesText(const TParameters& parameters, const std::vector
     std::string text;
     for (const std::string& name : names) {
         if (!text.empty())
-            text += ", ";
+            text += "; ";
         text += name + " = " + FloatToText(parameters.ValueOf(name));
     }
     return text;

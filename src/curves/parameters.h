@@ -56,7 +56,7 @@ bool IsParameterName(int curveType, std::string_view name, const TFonksiyon* fx,
     const TFonksiyon* fy, const TFonksiyon* fz);
 
 class TParameters;
-// "k = 2, m = 0.5": the values of the named parameters in the number form of
+// "k = 2; m = 0.5": the values of the named parameters in the number form of
 // fields and tables (the user's decimal separator, 15 significant digits).
 std::string ParameterValuesText(const TParameters& parameters, const std::vector<std::string>& names);
 

@@ -233,6 +233,11 @@ void TSaysalFrm::ShowCurve(int n)
 
     const TCurveRecord curve = FCurves->Items(n - 1);
     FPointsModel->SetPoints(curve.Points);
+    // The points are those at the parameters' present values, which the caption names.
+    if (FOwnCaption.isEmpty())
+        FOwnCaption = windowTitle();
+    const std::string values = ParameterValuesText(FCurves->Parameters(), FCurves->CurveParameters(n - 1));
+    setWindowTitle(values.empty() ? FOwnCaption : FOwnCaption + " — " + QString::fromStdString(values));
     const TCurveTotals totals = curve.Points ? CurveTotals(*curve.Points) : TCurveTotals {};
 
     const TCurveTypeRow& type = CurveTypes[IsCurveType(curve.CurveType) ? curve.CurveType : 0];
@@ -254,6 +259,7 @@ void TSaysalFrm::ShowCurve(int n)
     preview.Clear();
     preview.Append(curve.CurveType, fxEdit->text().toStdString(), fyEdit->text().toStdString(),
         fzEdit->text().toStdString(), curve.Color, curve.Style, curve.Thickness, curve.Step, true);
+    preview.ApplyParameters(FCurves->Parameters().Items());
     FTurning.Reset();
     DrawPreview();
 }

@@ -103,6 +103,7 @@ private:
     void GoTo(int n);
 
     const TObjectList* FCurves = nullptr;
+    QString FOwnCaption; // the caption without the parameters' values
     std::unique_ptr<TDrawFunction> FPreview;
     TCurvePointsModel* FPointsModel = nullptr;
     TPreviewTurning FTurning;

@@ -22,6 +22,24 @@ void TCurveEditCommand::redo()
     FRestore(FAfter);
 }
 
+TParameterEditCommand::TParameterEditCommand(const QString& text, std::vector<TParameter> before,
+    std::vector<TParameter> after, TRestore restore)
+    : QUndoCommand(text)
+    , FBefore(std::move(before))
+    , FAfter(std::move(after))
+    , FRestore(std::move(restore))
+{
+}
+
+void TParameterEditCommand::redo()
+{
+    if (FDone) {
+        FDone = false;
+        return;
+    }
+    FRestore(FAfter);
+}
+
 TCurveSnapshot TakeCurveSnapshot(const TObjectList& list, const TCurveEditing& editing)
 {
     TCurveSnapshot s;
@@ -29,6 +47,7 @@ TCurveSnapshot TakeCurveSnapshot(const TObjectList& list, const TCurveEditing& e
         s.Curves.push_back(EditorValuesOf(list.Items(i)));
     s.CurveIndex = editing.CurveIndex();
     s.State = editing.State();
+    s.Parameters = list.Parameters().Items();
     return s;
 }
 

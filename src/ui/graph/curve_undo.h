@@ -1,6 +1,7 @@
 #pragma once
 
 #include "curves/curve_values.h"
+#include "curves/parameters.h"
 #include "ui/graph/curve_editing.h"
 
 #include <QUndoCommand>
@@ -14,6 +15,7 @@ struct TCurveSnapshot {
     std::vector<TEditorValues> Curves;
     int CurveIndex = -1;
     TObjectMode State = omAppend;
+    std::vector<TParameter> Parameters;
 
     bool operator==(const TCurveSnapshot&) const = default;
 };
@@ -34,6 +36,24 @@ public:
 private:
     TCurveSnapshot FBefore;
     TCurveSnapshot FAfter;
+    TRestore FRestore;
+    bool FDone = true;
+};
+
+// One committed change of a graph window's parameters: undo and redo put their
+// settings back as they were before and after it.
+class TParameterEditCommand : public QUndoCommand {
+public:
+    using TRestore = std::function<void(const std::vector<TParameter>&)>;
+    TParameterEditCommand(const QString& text, std::vector<TParameter> before,
+        std::vector<TParameter> after, TRestore restore);
+
+    void undo() override { FRestore(FBefore); }
+    void redo() override;
+
+private:
+    std::vector<TParameter> FBefore;
+    std::vector<TParameter> FAfter;
     TRestore FRestore;
     bool FDone = true;
 };

@@ -389,6 +389,7 @@ void TGrafikMChildFrm::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    StopPlaying();
     Timer1->stop();
     FHost.ReleaseWindowNumber(FWindowNo);
     if (QWidget* outer = OuterWindow(); outer->isMaximized())
@@ -484,6 +485,20 @@ void TGrafikMChildFrm::Image1MouseUp(Qt::MouseButton button, int, int)
 
 void TGrafikMChildFrm::Timer1Timer()
 {
+    if (!FPlaying.empty()) {
+        // A parameter plays: its step first, then the turn, if any, and one redraw.
+        PlayTick();
+        if (!FTurning.TimerEnabled()) {
+            SyncTimer();
+            RedrawViews(false);
+            return;
+        }
+        const TMouseTurning::TMove move = FTurning.Tick();
+        FDrawFunction.RotateBy(move.RotateX, move.RotateY);
+        SyncTimer();
+        RedrawViews(true);
+        return;
+    }
     const TMouseTurning::TMove move = FTurning.Tick();
     FDrawFunction.RotateBy(move.RotateX, move.RotateY);
     SyncTimer();
@@ -508,9 +523,10 @@ void TGrafikMChildFrm::ApplyMove(const TMouseTurning::TMove& move)
 
 void TGrafikMChildFrm::SyncTimer()
 {
-    if (FTurning.TimerEnabled() && !Timer1->isActive())
+    const bool wanted = FTurning.TimerEnabled() || !FPlaying.empty();
+    if (wanted && !Timer1->isActive())
         Timer1->start();
-    else if (!FTurning.TimerEnabled() && Timer1->isActive())
+    else if (!wanted && Timer1->isActive())
         Timer1->stop();
 }
 
@@ -680,6 +696,7 @@ void TGrafikMChildFrm::ApplyCurve(const TEditorValues& values)
     RedrawViews(false);
     RefreshCurveStatus();
     PushCurveEdit("Uygula", before);
+    emit ParametersChanged();
 }
 
 void TGrafikMChildFrm::NewCurve()
@@ -720,6 +737,7 @@ void TGrafikMChildFrm::RemoveCurve()
     PushCurveEdit("Eğriyi Sil", before);
     RefreshCurveStatus();
     RedrawViews(false);
+    emit ParametersChanged();
 }
 
 void TGrafikMChildFrm::RemoveAllCurves()
@@ -730,6 +748,7 @@ void TGrafikMChildFrm::RemoveAllCurves()
     PushCurveEdit("Tümünü Sil", before);
     RedrawViews(false);
     RefreshCurveStatus();
+    emit ParametersChanged();
 }
 
 bool TGrafikMChildFrm::CurvesChanged() const { return !FUndoStack->isClean(); }
@@ -750,11 +769,15 @@ void TGrafikMChildFrm::PushCurveEdit(const QString& text, const TCurveSnapshot& 
 void TGrafikMChildFrm::RestoreCurves(const TCurveSnapshot& snapshot)
 {
     // The snapshot was a valid list, so this raises only when memory runs out.
-    Guarded([&] { RestoreCurveList(FDrawFunction.Objects(), snapshot); });
+    Guarded([&] {
+        RestoreCurveList(FDrawFunction.Objects(), snapshot);
+        FDrawFunction.Objects().ApplyParameters(snapshot.Parameters);
+    });
     FEditing.Restore(snapshot.CurveIndex, snapshot.State);
     RedrawViews(false);
     FHost.FillExplorer(*this);
     RefreshCurveStatus();
+    emit ParametersChanged();
 }
 
 void TGrafikMChildFrm::RefreshCurveStatus()

@@ -13,6 +13,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
+#include <vector>
 #include <memory>
 
 class QAction;
@@ -143,6 +145,23 @@ public:
     void Undo();
     void Redo();
 
+    // Parameters: the names of the curves that the user sets, with their
+    // settings, sorted by name.
+    const TParameters& Parameters() const { return FDrawFunction.Objects().Parameters(); }
+    // While a slider moves: the curves that use name are generated again at the
+    // value and the views redrawn; no undo step. A name no curve uses is ignored.
+    void SetParameterValue(const std::string& name, long double value);
+    // A committed change: takes the settings given for each parameter (a name no
+    // curve uses is ignored) and makes the way from before one undo step, which
+    // marks the window changed; nothing when the parameters are as before.
+    void CommitParameters(const std::vector<TParameter>& before, const std::vector<TParameter>& after);
+    // Play: the value runs from minimum to maximum and back, one step per tick of
+    // Timer1, until StopPlaying, which commits the way it went as one change.
+    // Starting another parameter stops the one playing.
+    void PlayParameter(const std::string& name);
+    void StopPlaying();
+    const std::string& PlayingParameter() const { return FPlaying; }
+
     // The current curve.
     bool IsCurveChanged(const TEditorValues& values) const;
     void MarkCurveChanged();
@@ -177,6 +196,10 @@ public:
     void Image1MouseUp(Qt::MouseButton button, int x, int y);
     void Timer1Timer();
 
+signals:
+    // The parameters changed: names (a curve edit), settings or values.
+    void ParametersChanged();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -196,6 +219,8 @@ private:
     // Pushes the edit made since before as an undo step, if the curves changed.
     void PushCurveEdit(const QString& text, const TCurveSnapshot& before);
     void RestoreCurves(const TCurveSnapshot& snapshot);
+    void RestoreParameters(const std::vector<TParameter>& items);
+    void PlayTick();
 
     TGraphHost& FHost;
     TDrawFunction FDrawFunction;
@@ -214,4 +239,8 @@ private:
     QUndoStack* FUndoStack = nullptr;
     std::shared_ptr<TGraphDialogRunner> FDialogRunner;
     QString FSettingsFile;
+    // The parameter playing (empty: none), its direction and its settings when it began.
+    std::string FPlaying;
+    int FPlayDirection = 1;
+    std::vector<TParameter> FPlayBefore;
 };

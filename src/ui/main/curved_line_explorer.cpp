@@ -496,8 +496,20 @@ void TCurvedLineExplorer::Rebuild()
     // The preview shows the curve whatever the visibility field says.
     objects.Append(v.CurveType, v.Fx, v.Fy, v.Fz, v.Color, static_cast<std::uint8_t>(v.Style),
         v.Thickness, v.Step, true);
+    if (const TGrafikMChildFrm* window = ActiveGraphWindow())
+        objects.ApplyParameters(window->Parameters().Items());
     FPreviewTurning.Reset();
     Draw();
+}
+
+void TCurvedLineExplorer::FollowParameters()
+{
+    Guarded([this] {
+        const TGrafikMChildFrm* window = ActiveGraphWindow();
+        if (window != nullptr
+            && FPreviewRenderer.Objects().ApplyParameters(window->Parameters().Items()) > 0)
+            Draw();
+    });
 }
 
 void TCurvedLineExplorer::Draw()

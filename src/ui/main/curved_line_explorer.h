@@ -102,6 +102,9 @@ public:
     // The preview's one curve anew from the fields, shown visible, at the start angles.
     void RebuildPreview();
     void DrawPreview();
+    // The preview takes the active graph window's parameter values, drawn again
+    // when its curve uses one that changed.
+    void FollowParameters();
     // The enabled states RefreshCurveStatus decides for the navigation and delete buttons.
     void SetCurveButtons(const TCurveButtons& buttons);
     // Everything that needs a graph window: the seven curve buttons, the field

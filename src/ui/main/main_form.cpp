@@ -10,6 +10,7 @@
 #include "ui/main/curved_line_explorer.h"
 #include "ui/main/mdi_client.h"
 #include "ui/main/operator_select_tool_w.h"
+#include "ui/main/parameters_tool_w.h"
 #include "ui/main/wall_p_dialog_frm.h"
 #include "ui/main/window_bounds.h"
 #include "ui/platform/error_report.h"
@@ -72,6 +73,12 @@ TMainForm::TMainForm(const QString& programDirectory, QWidget* parent)
         Guarded([this, sub] {
             UpdateMenuItems();
             UpdateUndoItems();
+            // A parameter plays only in the active window.
+            TGrafikMChildFrm* active = ActiveGraphWindow();
+            for (TGrafikMChildFrm* graph : GraphWindows())
+                if (graph != active)
+                    graph->StopPlaying();
+            ParametersToolW->SetGraphWindow(active);
             if (sub != nullptr)
                 if (auto* graph = qobject_cast<TGrafikMChildFrm*>(sub->widget()))
                     graph->FormActivate();
@@ -187,6 +194,16 @@ void TMainForm::CreateToolWindows()
         explorer->move(place.value_or(area.topLeft() + QPoint(8, 8)));
     });
     CurvedLineExplorerToolW->SetOperatorPalette(OperatorSelectToolW);
+
+    ParametersToolW = new TParametersToolW(this);
+    addDockWidget(Qt::RightDockWidgetArea, ParametersToolW);
+    ParametersToolW->hide();
+    connect(ParametersToolW, &QDockWidget::visibilityChanged, this, [this] {
+        const bool visible = !ParametersToolW->isHidden();
+        FParametersShown = FParametersShown || visible;
+        ParametrelerButton->setChecked(visible);
+        Parametreler->setChecked(visible);
+    });
 }
 
 // ---- The curve library ----------------------------------------------------------
@@ -283,6 +300,11 @@ TGrafikMChildFrm* TMainForm::CreateGraphWindow(const QString& caption, int numbe
     QCoreApplication::sendPostedEvents(graph, QEvent::Resize);
     graph->CentreView();
     connect(graph->UndoStack(), &QUndoStack::indexChanged, this, [this] { UpdateUndoItems(); });
+    // The explorer's preview follows the parameters of the active window.
+    connect(graph, &TGrafikMChildFrm::ParametersChanged, this, [this, graph] {
+        if (graph == ActiveGraphWindow())
+            CurvedLineExplorerToolW->FollowParameters();
+    });
     return graph;
 }
 
@@ -664,15 +686,33 @@ void TMainForm::LoadLayout()
         file.ReadBool("Araç-Durum Çubukları", "Durum", DurumCubugu->isChecked()));
     statusBar()->setVisible(DurumCubugu->isChecked());
     // Without the key the explorer floats (and 0 is written back).
-    const int dockedTo = file.ReadInteger("Eğri Gezgini", "DockedTo", 0);
-    if (dockedTo == 3 || dockedTo == 4) {
-        addDockWidget(dockedTo == 3 ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea,
-            CurvedLineExplorerToolW);
-        CurvedLineExplorerToolW->setFloating(false);
-    } else {
-        CurvedLineExplorerToolW->setFloating(true);
-    }
+    PlaceToolWindow(CurvedLineExplorerToolW, file.ReadInteger("Eğri Gezgini", "DockedTo", 0));
     CurvedLineExplorerToolW->hide();
+    // The parameters window's keys exist once it has been shown.
+    const int parametersDock = file.ReadInteger("Parametreler", "DockedTo", -1);
+    if (parametersDock != -1) {
+        FParametersShown = true;
+        PlaceToolWindow(ParametersToolW, parametersDock);
+        ParametersToolW->setVisible(file.ReadBool("Parametreler", "Gorunurluk", false));
+    }
+}
+
+void TMainForm::PlaceToolWindow(QDockWidget* window, int dockedTo)
+{
+    if (dockedTo == 3 || dockedTo == 4) {
+        addDockWidget(dockedTo == 3 ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea, window);
+        window->setFloating(false);
+    } else {
+        window->setFloating(true);
+    }
+}
+
+int TMainForm::DockedTo(QDockWidget* window) const
+{
+    if (window->isFloating())
+        return 0;
+    const Qt::DockWidgetArea area = dockWidgetArea(window);
+    return area == Qt::LeftDockWidgetArea ? 3 : area == Qt::RightDockWidgetArea ? 4 : 0;
 }
 
 void TMainForm::SaveLayout()
@@ -692,12 +732,11 @@ void TMainForm::SaveLayout()
     values.push_back({ "Araç-Durum Çubukları", "Standart", StandartToolbar->isHidden() ? 0 : 1 });
     values.push_back({ "Araç-Durum Çubukları", "Gorontu", GorontuToolbar->isHidden() ? 0 : 1 });
     values.push_back({ "Araç-Durum Çubukları", "Durum", DurumCubugu->isChecked() ? 1 : 0 });
-    int dockedTo = 0;
-    if (!CurvedLineExplorerToolW->isFloating()) {
-        const Qt::DockWidgetArea area = dockWidgetArea(CurvedLineExplorerToolW);
-        dockedTo = area == Qt::LeftDockWidgetArea ? 3 : area == Qt::RightDockWidgetArea ? 4 : 0;
+    values.push_back({ "Eğri Gezgini", "DockedTo", DockedTo(CurvedLineExplorerToolW) });
+    if (FParametersShown) {
+        values.push_back({ "Parametreler", "DockedTo", DockedTo(ParametersToolW) });
+        values.push_back({ "Parametreler", "Gorunurluk", ParametersToolW->isHidden() ? 0 : 1 });
     }
-    values.push_back({ "Eğri Gezgini", "DockedTo", dockedTo });
     // One attempt per close: a file that cannot be written is reported once, not
     // again when the window is destroyed.
     FLayoutSaved = true;

@@ -16,6 +16,7 @@
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QDockWidget;
 class QLabel;
 class QMdiSubWindow;
 class QMenu;
@@ -26,6 +27,7 @@ class TGrafikMChildFrm;
 class THelpViewer;
 class TMdiClient;
 class TOperatorSelectToolW;
+class TParametersToolW;
 
 // The frame of the program: the document area holding graph windows, the
 // curve library window and the calculator; the menus, two toolbars, the curve
@@ -145,7 +147,7 @@ public:
     QAction *PerspektifBakis, *OndenBakis, *UsttenBakis, *YandanBakis, *DigerBakis;
     QAction *Buyult, *Kucult, *EneUydur, *BoyaUydur, *GercekBoyut, *B25, *B75, *B100, *B200, *B400,
         *DigerBuyukluk;
-    QAction *EgriGezgini, *OperatorSelect, *SayisalDegerler, *FonksiyonHesaplayicisi;
+    QAction *EgriGezgini, *OperatorSelect, *Parametreler, *SayisalDegerler, *FonksiyonHesaplayicisi;
     QAction *Basamakla, *YatayDose, *DikeyDose, *TumunuKucult, *Duzenle;
     QAction *HelpContentsItem, *HelpSearchItem, *HelpHowToUseItem, *Hakkinda, *YazarHakknda1;
     QAction *TPStandart, *TPGoruntu;
@@ -153,7 +155,7 @@ public:
     // Toolbars and their buttons.
     QToolBar *StandartToolbar = nullptr, *GorontuToolbar = nullptr;
     QAction *YeniPencereButton, *KaydetButton, *YazdirButton, *OnIzlemeButton, *KopyalaButton,
-        *EgriGezginiButton, *OperatorSelectButton, *GorontuToolBtn, *YerlestirButton,
+        *EgriGezginiButton, *OperatorSelectButton, *ParametrelerButton, *GorontuToolBtn, *YerlestirButton,
         *BasamaklaButton, *YatayDoseButton, *DikeyDoseButton, *SaysalDegerlerButton,
         *PropertiesButton, *BulButton, *HelpButton;
     QAction *XYDuzlemiButton, *XZDuzlemiButton, *YZDuzlemiButton, *CizgiCizimButton,
@@ -167,6 +169,7 @@ public:
 
     TCurvedLineExplorer* CurvedLineExplorerToolW = nullptr;
     TOperatorSelectToolW* OperatorSelectToolW = nullptr;
+    TParametersToolW* ParametersToolW = nullptr;
 
     // The explorer's library commands: "Kaydet..." and "Eğri Sec...".
     void EgriKaydetButtonClick();
@@ -198,6 +201,10 @@ private:
     // Runs body on the active graph window, if any, through the error report.
     void OnGraph(const std::function<void(TGrafikMChildFrm&)>& body);
     void SwapZoomSlot(Qt::Orientation orientation);
+    // A tool window's place in the settings file: 3 the left dock, 4 the right
+    // one, anything else floating.
+    void PlaceToolWindow(QDockWidget* window, int dockedTo);
+    int DockedTo(QDockWidget* window) const;
     int FreeWindowNumber() const;
     // Closes the child windows from the last to the first; false when one stays open.
     bool CloseAllChildren();
@@ -216,4 +223,7 @@ private:
     QHash<QAction*, TCommandHandler> FHandlers;
     QHash<QAction*, QAction*> FPartners;
     std::unique_ptr<TRecentFiles> FRecentFiles;
+    // The parameters window's keys are written once it has been shown (in this
+    // run or one before).
+    bool FParametersShown = false;
 };

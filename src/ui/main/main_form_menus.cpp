@@ -9,6 +9,7 @@
 #include "ui/main/main_form.h"
 #include "ui/main/mdi_client.h"
 #include "ui/main/operator_select_tool_w.h"
+#include "ui/main/parameters_tool_w.h"
 #include "ui/main/toolbar_icons.h"
 #include "ui/platform/error_report.h"
 #include "ui/platform/help_viewer.h"
@@ -236,6 +237,11 @@ void TMainForm::CreateMenus()
             .Handler = [](M& m, bool) {
                 m.OperatorSelectToolW->setVisible(m.OperatorSelectToolW->isHidden());
             } },
+        { .Menu = &M::Araclar, .Item = &M::Parametreler, .Caption = "&Parametreler",
+            .Hint = "Parametreler araçını gösterir veya gizler.", .Check = ckOff,
+            .Handler = [](M& m, bool) {
+                m.ParametersToolW->setVisible(m.ParametersToolW->isHidden());
+            } },
         { .Menu = &M::Araclar },
         { .Menu = &M::Araclar, .Item = &M::SayisalDegerler, .Caption = "&Sayısal Değerler",
             .Hint = "Eğrilerde yer alan ayrık noktaların sayısal karşılıklarını gösterir.",
@@ -395,6 +401,11 @@ void TMainForm::CreateToolbars()
             .Status = "Operatör Seçim araçını açmak için bu dümeye basın.", .Caption = "Op",
             .Check = ckOff, .Graph = true,
             .Handler = [](M& m, bool on) { m.OperatorSelectToolW->setVisible(on); } },
+        { .Bar = &M::StandartToolbar, .Button = &M::ParametrelerButton,
+            .Name = "ParametrelerButton", .Tip = "Parametreler",
+            .Status = "Parametreler araçını açmak için bu düğmeye basın.", .Caption = "k",
+            .Check = ckOff,
+            .Handler = [](M& m, bool on) { m.ParametersToolW->setVisible(on); } },
         { .Bar = &M::StandartToolbar, .Button = &M::GorontuToolBtn, .Name = "GorontuToolBtn",
             .Tip = "Görüntü Araç Çubuğu",
             .Status = "Görüntü Araç Çubuğu gösterir ve/veya gizlemek için bu dümeye basın.",

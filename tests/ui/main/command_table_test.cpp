@@ -129,6 +129,7 @@ TEST(MainForm, MenusAndToolbarsKeepEveryItem)
 |&Araçlar|Araçlar||Araçlar|Çizimde kullanılan yurdımçı araçlarını içerir.||EE
 |Eğri &Gezgini|Eğri Gezgini||Eğri Gezgini  araçını gösterir veya gizler.|Eğri Gezgini  araçını gösterir veya gizler.|on|-E
 |&Operatör Seçim|Operatör Seçim||Operatör Seçim  araçını gösterir veya gizler.|Operatör Seçim  araçını gösterir veya gizler.|off|-E
+|&Parametreler|Parametreler||Parametreler araçını gösterir veya gizler.|Parametreler araçını gösterir veya gizler.|off|EE
 -
 |&Sayısal Değerler|Sayısal Değerler||Eğrilerde yer alan ayrık noktaların sayısal karşılıklarını gösterir.|Eğrilerde yer alan ayrık noktaların sayısal karşılıklarını gösterir.||-E
 |Fonksiyon &Hesaplayıcısı|Fonksiyon Hesaplayıcısı||Fonksiyonların için basit bir hesaplama araçı olan Fonksiyon Hesaplayıçısı aracını  açar.|Fonksiyonların için basit bir hesaplama araçı olan Fonksiyon Hesaplayıçısı aracını  açar.||EE
@@ -155,6 +156,7 @@ KopyalaButton|Kopyala|Kopyala||Kopyala|Kopyala||-E
 -
 EgriGezginiButton|fx|fx||Eğri Gezgini|Eğri Gezgini araçını açmak için bu butona basın.|on|-E
 OperatorSelectButton|Op|Op||Operatör|Operatör Seçim araçını açmak için bu dümeye basın.|off|-E
+ParametrelerButton|k|k||Parametreler|Parametreler araçını açmak için bu düğmeye basın.|off|EE
 GorontuToolBtn|Görüntü Araç Çubuğu|Görüntü Araç Çubuğu||Görüntü Araç Çubuğu|Görüntü Araç Çubuğu gösterir ve/veya gizlemek için bu dümeye basın.|on|EE
 -
 YerlestirButton|Simgeleri Yerleştir|Simgeleri Yerleştir||Simgeleri Yerleştir|Simge durumuna küçültülmüş formları ayarlamak (uygun hale getirmek) için bu butona basın.||-E

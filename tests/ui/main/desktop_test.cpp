@@ -85,8 +85,8 @@ TEST(ToolbarIcons, MainWindowButtonsHaveTheirPicturesOrCaptions)
     TMainForm form(dir.path());
     form.show();
     QApplication::processEvents();
-    const std::set<QString> captioned { "EgriGezginiButton", "OperatorSelectButton", "DortGorBtn",
-        "SaysalDegerlerButton" };
+    const std::set<QString> captioned { "EgriGezginiButton", "OperatorSelectButton",
+        "ParametrelerButton", "DortGorBtn", "SaysalDegerlerButton" };
     std::set<QString> pictured;
     for (QToolBar* bar : { form.StandartToolbar, form.GorontuToolbar })
         for (QAction* action : bar->actions()) {
@@ -107,6 +107,7 @@ TEST(ToolbarIcons, MainWindowButtonsHaveTheirPicturesOrCaptions)
         }
     EXPECT_EQ(form.EgriGezginiButton->iconText(), "fx");
     EXPECT_EQ(form.OperatorSelectButton->iconText(), "Op");
+    EXPECT_EQ(form.ParametrelerButton->iconText(), "k");
     EXPECT_EQ(form.DortGorBtn->iconText(), "4W");
     EXPECT_EQ(form.SaysalDegerlerButton->iconText(), "Num");
     EXPECT_EQ(pictured.size(), ToolbarIconFiles().size());

@@ -1,0 +1,306 @@
+#include "base/number_text.h"
+#include "ui/dialogs/saysal_frm.h"
+#include "ui/graph/grafik_mchild_frm.h"
+#include "ui/main/main_form.h"
+#include "ui/main/mdi_client.h"
+#include "ui/main/parameters_tool_w.h"
+#include "ui/platform/error_report.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QUndoStack>
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <utility>
+
+namespace {
+TEditorValues curve(int type, const std::string& fx, const std::string& fy, const std::string& fz)
+{
+    TEditorValues v;
+    v.CurveType = type;
+    v.Fx = fx;
+    v.Fy = fy;
+    v.Fz = fz;
+    v.Color = 0xFF0000;
+    v.Thickness = 2;
+    return v;
+}
+TEditorValues plane(const std::string& fy) { return curve(0, "", fy, ""); }
+
+struct TParametersFixture {
+    QTemporaryDir dir;
+    std::unique_ptr<TMainForm> form;
+    QStringList errors;
+    TScopedErrorSink sink { [this](const QString& m) { errors << m; } };
+    char separator = DecimalSeparator();
+
+    TParametersFixture()
+    {
+        SetDecimalSeparator(',');
+        form = std::make_unique<TMainForm>(dir.path());
+        form->show();
+        QApplication::processEvents();
+    }
+    ~TParametersFixture()
+    {
+        // Nothing asks whether to save at the end of a test.
+        for (TGrafikMChildFrm* g : form->GraphWindows())
+            g->UndoStack()->setClean();
+        form.reset();
+        SetDecimalSeparator(separator);
+    }
+    TMainForm& m() { return *form; }
+    TParametersToolW& tool() { return *form->ParametersToolW; }
+    TGrafikMChildFrm& open(const std::vector<TEditorValues>& curves)
+    {
+        m().YeniPencereClick();
+        QApplication::processEvents();
+        TGrafikMChildFrm& g = *m().ActiveGraphWindow();
+        for (const TEditorValues& c : curves) {
+            g.NewCurve();
+            g.ApplyCurve(c);
+        }
+        return g;
+    }
+    void activate(TGrafikMChildFrm& g)
+    {
+        m().ClientArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(g.parentWidget()));
+        QApplication::processEvents();
+    }
+    const TParametersToolW::TRow& row(const std::string& name)
+    {
+        const TParametersToolW::TRow* r = std::as_const(tool()).RowOf(name);
+        EXPECT_NE(r, nullptr) << name;
+        return *r;
+    }
+    std::vector<std::string> rows()
+    {
+        std::vector<std::string> names;
+        for (int i = 0; i < tool().RowCount(); ++i)
+            names.push_back(tool().Row(i).Name);
+        return names;
+    }
+    static void type(QLineEdit* edit, const QString& text)
+    {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+};
+
+long double valueOf(const TGrafikMChildFrm& g, const std::string& name)
+{
+    return g.Parameters().Find(name)->Value;
+}
+}
+
+// Moving the slider (live while it is held) draws the picture of the same curve
+// with the number written in place of the name, and the release is one undo step.
+TEST(ParametersToolW, SliderDrawsTheSubstitutedCurveAndIsOneUndoStep)
+{
+    TParametersFixture f;
+    TGrafikMChildFrm& written = f.open({ plane("2*sin(x)"), plane("x/3") });
+    TGrafikMChildFrm& g = f.open({ plane("k*sin(x)"), plane("x/3") });
+    f.m().ParametersToolW->show();
+    const QImage flat = g.Picture();
+    const int steps = g.UndoStack()->count();
+    ASSERT_EQ(f.rows(), std::vector<std::string> { "k" });
+    QSlider* slider = f.row("k").Slider;
+    EXPECT_EQ(slider->minimum(), 0);
+    EXPECT_EQ(slider->maximum(), 200);
+    EXPECT_EQ(slider->value(), 100);
+
+    slider->setSliderDown(true);
+    slider->setValue(110);
+    EXPECT_EQ(valueOf(g, "k"), 1);
+    EXPECT_EQ(f.row("k").ValueEdit->text(), "1");
+    slider->setValue(120);
+    EXPECT_EQ(g.UndoStack()->count(), steps) << "nothing committed while held";
+    slider->setSliderDown(false);
+    EXPECT_EQ(g.UndoStack()->count(), steps + 1);
+    EXPECT_TRUE(g.CurvesChanged());
+    EXPECT_EQ(valueOf(g, "k"), 2);
+    EXPECT_EQ(f.row("k").ValueEdit->text(), "2");
+    EXPECT_TRUE(g.Picture() == written.Picture());
+
+    g.Undo();
+    EXPECT_EQ(valueOf(g, "k"), 0);
+    EXPECT_EQ(slider->value(), 100);
+    EXPECT_TRUE(g.Picture() == flat);
+    g.Redo();
+    EXPECT_TRUE(g.Picture() == written.Picture());
+    EXPECT_TRUE(f.errors.isEmpty()) << f.errors.join("\n").toStdString();
+}
+
+// Keys move the slider by one step, ten, or to either end; every row is named.
+TEST(ParametersToolW, KeyboardAndNames)
+{
+    TParametersFixture f;
+    TGrafikMChildFrm& g = f.open({ plane("k*sin(x)+m") });
+    f.m().ParametersToolW->show();
+    EXPECT_EQ(f.rows(), (std::vector<std::string> { "k", "m" }));
+    const auto& k = f.row("k");
+    EXPECT_EQ(k.Panel->accessibleName(), "k parametresi");
+    EXPECT_EQ(k.Slider->accessibleName(), "k parametresi");
+    const int steps = g.UndoStack()->count();
+    k.Slider->setFocus();
+    QTest::keyClick(k.Slider, Qt::Key_Right);
+    EXPECT_EQ(valueOf(g, "k"), 0.1L);
+    QTest::keyClick(k.Slider, Qt::Key_PageUp);
+    EXPECT_EQ(valueOf(g, "k"), 1.1L);
+    QTest::keyClick(k.Slider, Qt::Key_End);
+    EXPECT_EQ(valueOf(g, "k"), 10);
+    QTest::keyClick(k.Slider, Qt::Key_Home);
+    EXPECT_EQ(valueOf(g, "k"), -10);
+    EXPECT_EQ(g.UndoStack()->count(), steps + 4) << "each key a change of its own";
+    EXPECT_EQ(valueOf(g, "m"), 0);
+}
+
+// A typed value applies at once with the user's separator; an unreadable one
+// turns the field red and changes nothing; the range fields take effect once left.
+TEST(ParametersToolW, FieldsTakeTheUsersSeparator)
+{
+    TParametersFixture f;
+    TGrafikMChildFrm& g = f.open({ plane("k*x") });
+    f.m().ParametersToolW->show();
+    const auto& k = f.row("k");
+    const int steps = g.UndoStack()->count();
+    TParametersFixture::type(k.ValueEdit, "2,5");
+    EXPECT_EQ(valueOf(g, "k"), 2.5L);
+    EXPECT_EQ(k.Slider->value(), 125);
+    TParametersFixture::type(k.ValueEdit, "2,5x");
+    EXPECT_EQ(k.ValueEdit->palette().color(QPalette::Text), QColor(Qt::red));
+    EXPECT_EQ(valueOf(g, "k"), 2.5L);
+    TParametersFixture::type(k.ValueEdit, "3");
+    QTest::keyClick(k.ValueEdit, Qt::Key_Return);
+    EXPECT_EQ(g.UndoStack()->count(), steps + 1);
+    EXPECT_EQ(g.DrawFunction().Objects().Items(0).Points->SpacePoints(0).Y, -30);
+
+    TParametersFixture::type(k.MaxEdit, "5");
+    TParametersFixture::type(k.StepEdit, "0,5");
+    QTest::keyClick(k.StepEdit, Qt::Key_Return);
+    EXPECT_EQ(*g.Parameters().Find("k"), (TParameter { "k", 3, -10, 5, 0.5L }));
+    EXPECT_EQ(k.Slider->maximum(), 30);
+    EXPECT_EQ(k.Slider->value(), 26);
+    // Two ends out of order are refused.
+    TParametersFixture::type(k.MinEdit, "6");
+    QTest::keyClick(k.MinEdit, Qt::Key_Return);
+    EXPECT_EQ(k.MinEdit->palette().color(QPalette::Text), QColor(Qt::red));
+    EXPECT_EQ(g.Parameters().Find("k")->Min, -10);
+}
+
+// Rows follow the curves: two curves share one k, a parameter goes with its last
+// curve, and one line says when there is nothing to set.
+TEST(ParametersToolW, RowsFollowTheCurvesOfTheActiveWindow)
+{
+    TParametersFixture f;
+    f.m().ParametersToolW->show();
+    EXPECT_TRUE(f.tool().EmptyLabel->isVisibleTo(&f.tool()));
+    EXPECT_EQ(f.tool().EmptyLabel->text(), "Parametre göstermek için bir grafik penceresi açın.");
+    TGrafikMChildFrm& other = f.open({ plane("sin(x)") });
+    EXPECT_EQ(f.tool().EmptyLabel->text(), "Bu penceredeki eğrilerde parametre yok.");
+    TGrafikMChildFrm& g = f.open({ plane("k*sin(x)"), plane("k*x+m") });
+    EXPECT_EQ(f.rows(), (std::vector<std::string> { "k", "m" }));
+    EXPECT_FALSE(f.tool().EmptyLabel->isVisibleTo(&f.tool()));
+    f.row("k").Slider->setValue(130);
+    // Both curves moved with the one k.
+    EXPECT_EQ(g.DrawFunction().Objects().Items(1).Points->SpacePoints(0).Y, -30);
+    // Editing the second curve drops m; k stays with its value.
+    g.FirstCurve();
+    g.NextCurve();
+    g.MarkCurveChanged();
+    g.ApplyCurve(plane("k*x"));
+    EXPECT_EQ(f.rows(), std::vector<std::string> { "k" });
+    EXPECT_EQ(f.row("k").ValueEdit->text(), "3");
+    f.activate(other);
+    EXPECT_EQ(f.tool().RowCount(), 0);
+    f.activate(g);
+    EXPECT_EQ(f.rows(), std::vector<std::string> { "k" });
+    g.RemoveAllCurves();
+    EXPECT_EQ(f.tool().RowCount(), 0);
+    EXPECT_TRUE(f.tool().EmptyLabel->isVisibleTo(&f.tool()));
+}
+
+// Play runs the value a step per tick of the window's timer and turns at the
+// ends; stopping it is one change, and it stops when another window is active.
+TEST(ParametersToolW, PlayAdvancesBouncesAndStops)
+{
+    TParametersFixture f;
+    TGrafikMChildFrm& g = f.open({ plane("k*x") });
+    f.m().ParametersToolW->show();
+    const auto& k = f.row("k");
+    TParametersFixture::type(k.MinEdit, "0");
+    TParametersFixture::type(k.MaxEdit, "0,3");
+    QTest::keyClick(k.MaxEdit, Qt::Key_Return);
+    const int steps = g.UndoStack()->count();
+    k.PlayButton->click();
+    EXPECT_EQ(g.PlayingParameter(), "k");
+    EXPECT_TRUE(g.Timer1->isActive());
+    std::vector<long double> values;
+    for (int i = 0; i < 6; ++i) {
+        g.Timer1Timer();
+        values.push_back(valueOf(g, "k"));
+    }
+    EXPECT_EQ(values, (std::vector<long double> { 0.1L, 0.2L, 0.3L, 0.2L, 0.1L, 0 }));
+    EXPECT_EQ(k.ValueEdit->text(), "0");
+    g.Timer1Timer();
+    EXPECT_EQ(k.Slider->value(), 1);
+    k.PlayButton->click();
+    EXPECT_TRUE(g.PlayingParameter().empty());
+    EXPECT_FALSE(g.Timer1->isActive());
+    EXPECT_EQ(g.UndoStack()->count(), steps + 1);
+
+    k.PlayButton->click();
+    f.open({ plane("x") });
+    EXPECT_TRUE(g.PlayingParameter().empty());
+}
+
+// The window's place and visibility are written only once it has been shown.
+TEST(ParametersToolW, SettingsKeysOnceShown)
+{
+    auto settings = [](TParametersFixture& f) {
+        f.m().SaveLayout();
+        QFile file(f.dir.filePath("Norvadeks.ini"));
+        file.open(QIODevice::ReadOnly);
+        return QString::fromLatin1(file.readAll());
+    };
+    {
+        TParametersFixture f;
+        EXPECT_FALSE(settings(f).contains("[Parametreler]"));
+        f.m().Parametreler->trigger();
+        EXPECT_TRUE(f.m().ParametrelerButton->isChecked());
+        const QString text = settings(f);
+        EXPECT_TRUE(text.contains("[Parametreler]\r\nDockedTo=4\r\nGorunurluk=1")
+            || text.contains("[Parametreler]\nDockedTo=4\nGorunurluk=1"))
+            << text.toStdString();
+    }
+}
+
+// The numeric values window lists the points at the parameters' values and names
+// them in its caption; its preview is drawn at them too.
+TEST(ParametersToolW, NumericValuesNameTheValues)
+{
+    TParametersFixture f;
+    TGrafikMChildFrm& g = f.open({ plane("k*x+m"), plane("x") });
+    f.m().ParametersToolW->show();
+    TParametersFixture::type(f.row("m").ValueEdit, "0,5");
+    QTest::keyClick(f.row("m").ValueEdit, Qt::Key_Return);
+    TSaysalFrm form;
+    form.setWindowTitle("Sayısal Değerler (Ekran2)");
+    form.SetCurves(&g.DrawFunction().Objects(), 1);
+    form.ShowCurve(1);
+    EXPECT_EQ(form.windowTitle(), "Sayısal Değerler (Ekran2) — k = 0; m = 0,5");
+    EXPECT_EQ(g.DrawFunction().Objects().Items(0).Points->SpacePoints(0).Y, 0.5L);
+    form.ShowCurve(2);
+    EXPECT_EQ(form.windowTitle(), "Sayısal Değerler (Ekran2)");
+}
