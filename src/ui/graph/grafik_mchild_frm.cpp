@@ -99,7 +99,12 @@ TGrafikMChildFrm::TGrafikMChildFrm(TGraphHost& host, const QString& settingsFile
     FWindowNo = 1;
 }
 
-TGrafikMChildFrm::~TGrafikMChildFrm() = default;
+TGrafikMChildFrm::~TGrafikMChildFrm()
+{
+    // The undo stack, a child, is destroyed after this class's part: its last clean-state
+    // signal must not reach a window that is no longer one.
+    FUndoStack->disconnect(this);
+}
 
 void TGrafikMChildFrm::CreateControls()
 {
