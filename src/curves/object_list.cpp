@@ -13,13 +13,13 @@ constexpr const char* IndexMessage = "List index out of bounds (%d)";
 constexpr const char* DuplicateMessage = "Bu eğri daha önce tanımlanmıştır (%d)";
 constexpr const char* TypeMessage = "Bilinmeyen eğri tipi (%d)";
 
-void checkType(int curveType)
+const std::string& textOf(const std::unique_ptr<TFonksiyon>& formula) { return formula->GetText(); }
+}
+
+void TObjectList::CheckType(int curveType)
 {
     if (!IsCurveType(curveType))
         throw EObjectListError(FormatText(TypeMessage, curveType));
-}
-
-const std::string& textOf(const std::unique_ptr<TFonksiyon>& formula) { return formula->GetText(); }
 }
 
 std::vector<std::string> TObjectList::parameterNamesOf(int curveType, const TFormulas& formulas)
@@ -180,7 +180,7 @@ int TObjectList::Append(int curveType, const std::string& fxText, const std::str
     const std::string& fzText, TColor color, std::uint8_t style, std::int32_t thickness,
     long double step, bool visible)
 {
-    checkType(curveType);
+    CheckType(curveType);
     CheckStep(curveType, step);
     CheckDuplicate(curveType, fxText, fyText, fzText);
     TCurve curve { Compile(curveType, fxText, fyText, fzText), std::make_unique<TGoruntuMatrisi>(),
@@ -222,7 +222,7 @@ void TObjectList::Edit(int index, int curveType, const std::string& fxText,
         return;
     }
 
-    checkType(curveType);
+    CheckType(curveType);
     CheckStep(curveType, step);
     CheckDuplicate(curveType, fxText, fyText, fzText);
     TFormulas formulas = Compile(curveType, fxText, fyText, fzText);

@@ -97,12 +97,15 @@ public:
     void SetThreads(int threads) { FThreads = threads; }
     static constexpr long long MinThreadSamples = 8192;
 
-    // Raises EObjectListError unless step samples the type's range within
-    // MaxCurvePoints.
+    // Raises EObjectListError unless curveType is one of the types.
+    static void CheckType(int curveType);
+    // Raises EObjectListError unless curveType is a type and step samples its range
+    // within MaxCurvePoints.
     static void CheckStep(int curveType, long double step);
     // The samples a step takes over the type's range: exact up to twice
     // MaxCurvePoints, estimated from the range's length beyond; infinite when
-    // the step is too small to move the running value.
+    // the step is too small to move the running value. Raises EObjectListError
+    // for an unknown type.
     static long double SampleCount(int curveType, long double step);
 
 private:

@@ -51,6 +51,7 @@ long double samplesOver(const TFreeVariable& range, long double step)
 
 long double TObjectList::SampleCount(int curveType, long double step)
 {
+    CheckType(curveType);
     const long double outer = samplesOver(rangeOf(curveType), step);
     if (HasInnerVariable(curveType))
         return outer * samplesOver(innerRangeOf(curveType), step);
@@ -59,6 +60,7 @@ long double TObjectList::SampleCount(int curveType, long double step)
 
 void TObjectList::CheckStep(int curveType, long double step)
 {
+    CheckType(curveType);
     if (!(step > 0) || !std::isfinite(step))
         throw EObjectListError(FormatText(InvalidStepMessage, FloatToText(step)));
     if (SampleCount(curveType, step) > MaxCurvePoints)

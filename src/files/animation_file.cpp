@@ -1,13 +1,14 @@
 #include "files/animation_file.h"
 
 #include "base/exception.h"
+#include "files/safe_file.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <gif_lib.h>
@@ -502,16 +503,28 @@ struct TAnimationWriter::TImpl {
         if (!WebPAnimEncoderAdd(Encoder, nullptr, WebPFrameTimestamp(Frames, Fps), nullptr)
             || !WebPAnimEncoderAssemble(Encoder, &data))
             fail(FileName, QString(WebPAnimEncoderGetError(Encoder)));
-        QSaveFile file(FileName);
-        const bool written = file.open(QIODevice::WriteOnly)
-            && file.write(reinterpret_cast<const char*>(data.bytes),
-                   static_cast<qint64>(data.size))
-                == static_cast<qint64>(data.size)
-            && file.flush() && file.commit();
-        const QString reason = file.errorString();
+        const QByteArray bytes = QByteArray::fromRawData(
+            reinterpret_cast<const char*>(data.bytes), static_cast<qsizetype>(data.size));
+        try {
+            writeWhole(bytes);
+        } catch (...) {
+            WebPDataClear(&data);
+            throw;
+        }
         WebPDataClear(&data);
-        if (!written)
-            fail(FileName, reason);
+    }
+
+    // The whole file or, on any failure, the old one untouched: a short write is
+    // never committed.
+    void writeWhole(const QByteArray& bytes)
+    {
+        TSafeFile file(FileName);
+        if (!file.Open())
+            fail(FileName, file.ErrorString());
+        if (file.Device().write(bytes) != bytes.size())
+            fail(FileName, file.Device().errorString());
+        if (!file.Commit())
+            fail(FileName, file.ErrorString());
     }
 
     void addPng(const QImage& frame)
@@ -582,12 +595,11 @@ void TAnimationWriter::Finish()
         fail(F->FileName, "resim yok");
     switch (F->Type) {
     case TAnimationFileType::Gif: {
-        QSaveFile file(F->FileName);
-        if (!file.open(QIODevice::WriteOnly))
-            fail(F->FileName, file.errorString());
-        F->writeGif(file);
-        if (!file.flush() || !file.commit())
-            fail(F->FileName, file.errorString());
+        // Encoded in memory, then written in one piece: the writer is unbuffered.
+        QBuffer encoded;
+        encoded.open(QIODevice::WriteOnly);
+        F->writeGif(encoded);
+        F->writeWhole(encoded.data());
         break;
     }
     case TAnimationFileType::WebP:

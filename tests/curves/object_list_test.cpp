@@ -347,6 +347,11 @@ TEST(ObjectList, StepsThatCannotSampleTheRangeAreRefused)
     EXPECT_THROW(TObjectList::CheckStep(ctXYPlane, 2e-6L), EObjectListError);
     EXPECT_THROW(TObjectList::CheckStep(ctXYPlane, 1.9e-6L), EObjectListError);
     EXPECT_NO_THROW(TObjectList::CheckStep(ctSpherical, 0.002L));
+    // A type that is none of the table's is refused, not looked up.
+    for (const int type : { -1, CurveTypeCount, 255 }) {
+        EXPECT_THROW(TObjectList::CheckStep(type, 0.1L), EObjectListError);
+        EXPECT_THROW(TObjectList::SampleCount(type, 0.1L), EObjectListError);
+    }
     EXPECT_EQ(ObjectListMessage([&] { Append(list, Curve(9, "", "x", "")); }),
         "Bilinmeyen eğri tipi (9)");
     EXPECT_EQ(ObjectListMessage([&] { Edit(list, 0, Curve(-1, "", "x", "")); }),

@@ -1,4 +1,5 @@
 #include "base/exception.h"
+#include "files/animation_file.h"
 #include "files/ini_file.h"
 #include "files/picture_file.h"
 #include "files/safe_file.h"
@@ -37,6 +38,14 @@ TEST(FullDisk, EveryWriterLeavesTheOldFileAndSaysSo)
     };
     QImage picture(64, 48, QImage::Format_RGB32);
     picture.fill(Qt::red);
+    const auto writeAnimation = [&](const QString& f, TAnimationFileType type) {
+        TAnimationWriter writer(f, type, 10);
+        writer.AddFrame(picture);
+        QImage second = picture;
+        second.fill(Qt::blue);
+        writer.AddFrame(second);
+        writer.Finish();
+    };
     TScene scene;
     const Writer writers[] = {
         { "scene.vlm", [&](const QString& f) { WriteSceneFile(f, scene); } },
@@ -56,6 +65,8 @@ TEST(FullDisk, EveryWriterLeavesTheOldFileAndSaysSo)
                     QSize(64, 48), [](QPainter& p) { p.drawLine(0, 0, 60, 40); }, f,
                     TPictureFileType::Pdf);
             } },
+        { "a.gif", [&](const QString& f) { writeAnimation(f, TAnimationFileType::Gif); } },
+        { "a.webp", [&](const QString& f) { writeAnimation(f, TAnimationFileType::WebP); } },
     };
     for (const Writer& w : writers) {
         SCOPED_TRACE(w.Name);
