@@ -3,18 +3,6 @@
 #include "curves/object_list.h"
 #include "render/draw_function.h"
 
-TEditorValues NewCurveValues(int curveType)
-{
-    TEditorValues v;
-    v.CurveType = curveType;
-    v.Visible = true;
-    v.Step = 0.1L;
-    v.Thickness = CurveTypes[static_cast<std::size_t>(curveType)].Thickness;
-    v.Style = csLine;
-    v.Color = NewCurveColor;
-    return v;
-}
-
 void ApplyScene(
     const TScene& scene, TDrawFunction& renderer, int& animInterval, const TSceneCurveCheck& check)
 {

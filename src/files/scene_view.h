@@ -1,5 +1,6 @@
 #pragma once
 
+#include "curves/curve_types.h"
 #include "files/scene_file.h"
 
 #include <functional>
@@ -15,7 +16,17 @@ inline constexpr TColor NewCurveColor = 0x008080;
 // A curve of curveType (a valid code) before anything is given: no formulas,
 // visible, a step of 0.1, drawn as a line in NewCurveColor, as thick as the type's
 // row says.
-TEditorValues NewCurveValues(int curveType);
+inline TEditorValues NewCurveValues(int curveType)
+{
+    TEditorValues v;
+    v.CurveType = curveType;
+    v.Visible = true;
+    v.Step = 0.1L;
+    v.Thickness = CurveTypes[static_cast<std::size_t>(curveType)].Thickness;
+    v.Style = csLine;
+    v.Color = NewCurveColor;
+    return v;
+}
 
 // Called with each curve of a scene and its index before the curve is added; it may
 // raise to stop there.
