@@ -1,5 +1,6 @@
 #include "files/language.h"
 
+#include "base/catalogue.h"
 #include "files/ini_file.h"
 
 #include <QCoreApplication>
@@ -76,6 +77,7 @@ void InstallLanguage(TLanguage language)
     } else {
         programTexts = install(QStringLiteral("velmo_en"), QStringLiteral(":/i18n"));
     }
+    SetTextLanguage(language == TLanguage::English ? TTextLanguage::English : TTextLanguage::Turkish);
     current = language;
 }
 
