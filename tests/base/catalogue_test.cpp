@@ -1,7 +1,6 @@
 #include "base/catalogue.h"
 
 #include <gtest/gtest.h>
-
 #include <regex>
 #include <set>
 

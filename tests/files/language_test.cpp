@@ -1,4 +1,7 @@
 #include "base/exception.h"
+#include "engine/fonksiyon.h"
+#include "engine/fonksiyon_error.h"
+#include "engine/variable_memory.h"
 #include "files/ini_file.h"
 #include "files/language.h"
 
@@ -59,9 +62,23 @@ TEST(Language, InstalledLanguageTranslatesTheProgramsTexts)
     InstallLanguage(TLanguage::English);
     EXPECT_EQ(CurrentLanguage(), TLanguage::English);
     EXPECT_EQ(QCoreApplication::translate("TMainForm", "&Dosya"), "&File");
-    EXPECT_EQ(QCoreApplication::translate("TMainForm", "Animasyon Kaydet..."),
-        "Save Animation...");
+    EXPECT_EQ(QCoreApplication::translate("TMainForm", "Animasyon Kaydet..."), "Save Animation...");
+    // The formula engine's messages follow.
+    const auto message = [](const char* formula) {
+        TVariableMemory memory;
+        TFonksiyon f;
+        f.SetMemory(&memory);
+        try {
+            f.SetText(formula);
+        } catch (const EFonksiyonError& e) {
+            return e.Message();
+        }
+        return std::string();
+    };
+    EXPECT_EQ(message("x+$"), "Unknown expression => $");
     InstallLanguage(TLanguage::Turkish);
     EXPECT_EQ(CurrentLanguage(), TLanguage::Turkish);
     EXPECT_EQ(QCoreApplication::translate("TMainForm", "&Dosya"), "&Dosya");
+    EXPECT_EQ(message("x+$"), "Bilinmeyen bir ifade => $");
+    UninstallLanguage();
 }
