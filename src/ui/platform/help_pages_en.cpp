@@ -364,7 +364,8 @@ pressed the motion stops, and it goes on when the mouse is let go. The time betw
 set in the <a href="velmo:ozellikler">All Properties</a> window.</p>)"));
 
     pages << page("iz_sur", 0, "Reading a Curve: Coordinates and Tracing",
-        "trace|tracing|coordinate|marker|cursor|point value|wheel|fit to curves",
+        "trace|tracing|coordinate|marker|cursor|point value|wheel|fit to curves|"
+        "points of interest|zero|maximum|minimum|intersection",
         html(R"(<h3>The coordinates under the mouse</h3>
 <p>While perspective is off, in a view from the front, the top or the side the status bar shows
 the two coordinates in that plane of the point under the mouse (<tt>x = 1.25  y = −0.75</tt>);
@@ -389,6 +390,18 @@ its point nearest to the old place.</li>
 <p>Points left out because they cannot be computed cannot hold the marker. Turning, dragging,
 zooming and animation work while tracing too; the marker stays on its point. The marker does
 not go into a copied, saved or printed picture.</p>
+<h3>Points of Interest</h3>
+<p><b>Points of Interest</b> in the Properties menu, or its button on the View toolbar, marks in
+the active window the current curve's zeros (○), its largest (△) and smallest (▽) values and
+its intersections (×) with the visible curves of the same plane type, in the curve's colour;
+every window keeps its own state. The points are found from the formulas, not from the drawn
+points, and are computed again when the curve, the current curve or a parameter changes. The
+marks are in the copied, saved and printed picture too.</p>
+<p>While tracing, <b>Ctrl+Right</b> and <b>Ctrl+Left</b> take the marker along the free variable
+to the next or previous point of interest (even when the marks are not shown); the status bar
+names the kind of the point (<tt>Maximum: x = -1  y = 2</tt>). At the last point the key does
+nothing. The <b>Points of Interest</b> page of the Numeric Values window gives the same points
+as a table.</p>
 <h3>The wheel and Fit to Curves</h3>
 <p>The mouse wheel enlarges and shrinks the picture by the steps of <b>Zoom In</b> and
 <b>Zoom Out</b>; the point under the mouse stays in place. <b>Fit to Curves</b> in the Zoom menu

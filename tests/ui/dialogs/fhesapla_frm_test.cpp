@@ -3,6 +3,7 @@
 #include "ui/dialogs/dialog_help.h"
 #include "ui/dialogs/fhesapla_frm.h"
 #include "ui/dialogs/ozellikler_frm.h"
+#include "ui/platform/combo_box.h"
 #include "ui/platform/error_report.h"
 
 #include <QApplication>
