@@ -1,7 +1,5 @@
 #include "base/exception.h"
-#include "engine/fonksiyon.h"
-#include "engine/fonksiyon_error.h"
-#include "engine/variable_memory.h"
+#include "engine/engine_test_support.h"
 #include "files/ini_file.h"
 #include "files/language.h"
 
@@ -64,21 +62,10 @@ TEST(Language, InstalledLanguageTranslatesTheProgramsTexts)
     EXPECT_EQ(QCoreApplication::translate("TMainForm", "&Dosya"), "&File");
     EXPECT_EQ(QCoreApplication::translate("TMainForm", "Animasyon Kaydet..."), "Save Animation...");
     // The formula engine's messages follow.
-    const auto message = [](const char* formula) {
-        TVariableMemory memory;
-        TFonksiyon f;
-        f.SetMemory(&memory);
-        try {
-            f.SetText(formula);
-        } catch (const EFonksiyonError& e) {
-            return e.Message();
-        }
-        return std::string();
-    };
-    EXPECT_EQ(message("x+$"), "Unknown expression => $");
+    EXPECT_EQ(CompileMessage("x+$"), "Unknown expression => $");
     InstallLanguage(TLanguage::Turkish);
     EXPECT_EQ(CurrentLanguage(), TLanguage::Turkish);
     EXPECT_EQ(QCoreApplication::translate("TMainForm", "&Dosya"), "&Dosya");
-    EXPECT_EQ(message("x+$"), "Bilinmeyen bir ifade => $");
+    EXPECT_EQ(CompileMessage("x+$"), "Bilinmeyen bir ifade => $");
     UninstallLanguage();
 }
