@@ -1,29 +1,15 @@
 #include "ui/platform/help_pages.h"
 
 #include "engine/vocabulary.h"
+#include "files/language.h"
+#include "ui/platform/help_page_parts.h"
 #include "ui/platform/help_viewer.h"
 
 #include <array>
 
+using namespace HelpPageParts;
+
 namespace {
-
-QString u(const char* text) { return QString::fromUtf8(text); }
-
-THelpPage page(
-    const char* id, int context, const char* title, const char* keywords, const QString& body)
-{
-    THelpPage result;
-    result.Id = u(id);
-    result.Context = context;
-    result.Title = u(title);
-    result.Keywords = u(keywords).split(u'|', Qt::SkipEmptyParts);
-    result.Html = QStringLiteral("<h2>") + result.Title + QStringLiteral("</h2>") + body;
-    return result;
-}
-
-QString html(const char* body) { return QString::fromUtf8(body); }
-
-QString escaped(std::string_view text) { return QString::fromUtf8(text).toHtmlEscaped(); }
 
 constexpr std::array<const char*, OperatorTable.size()> OperatorDescriptions = {
     "açılış parantezi: gruplama",
@@ -78,44 +64,8 @@ constexpr std::array<const char*, FunctionTable.size()> FunctionDescriptions = {
     "tanjant (tan ile aynı)",
 };
 
-QString wordFormOf(std::size_t code)
-{
-    for (const TWordOperator& word : WordOperatorTable)
-        if (word.Code == code)
-            return escaped(word.Word);
-    return {};
-}
-
-QString operatorTable()
-{
-    QString rows;
-    for (std::size_t code = 0; code < OperatorTable.size(); ++code)
-        rows += QStringLiteral("<tr><td><tt>%1</tt></td><td><tt>%2</tt></td><td>%3</td>"
-                               "<td align=\"center\">%4</td></tr>")
-                    .arg(escaped(OperatorTable[code].Symbol), wordFormOf(code),
-                        u(OperatorDescriptions[code]))
-                    .arg(OperatorTable[code].Precedence);
-    return u("<table border=\"1\" cellpadding=\"3\" cellspacing=\"0\">"
-             "<tr><th>Sembol</th><th>Kelime</th><th>İşlem</th><th>Öncelik</th></tr>")
-        + rows + u("</table>");
-}
-
-QString functionTable()
-{
-    QString rows;
-    for (std::size_t code = 0; code < FunctionTable.size(); ++code)
-        rows += QStringLiteral("<tr><td><tt>%1(x)</tt></td><td>%2</td></tr>")
-                    .arg(escaped(FunctionTable[code]), u(FunctionDescriptions[code]));
-    return u("<table border=\"1\" cellpadding=\"3\" cellspacing=\"0\">"
-             "<tr><th>Fonksiyon</th><th>Hesapladığı</th></tr>")
-        + rows + u("</table>");
-}
-
 QString contentsBody(const QList<THelpPage>& pages)
 {
-    QString links;
-    for (const THelpPage& p : pages)
-        links += QStringLiteral("<li><a href=\"velmo:%1\">%2</a></li>").arg(p.Id, p.Title);
     return html("<p>Velmo, formüllerle tanımlanan eğrileri iki ve üç boyutlu uzayda çizen "
                 "bir programdır. En fazla üç formül (fx, fy, fz) yazarsınız, yedi koordinat "
                 "sisteminden birini seçersiniz; Velmo formülleri denetler, derler, serbest "
@@ -123,27 +73,30 @@ QString contentsBody(const QList<THelpPage>& pages)
                 "Sahne fareyle döndürülür, sürüklenir, büyütülür ve küçültülür.</p>"
                 "<p>Bir konuyu açmak için aşağıdaki bağlantılardan birini tıklayın ya da "
                 "solda <b>İçindekiler</b> listesini, anahtar sözcükle aramak için "
-                "<b>Dizin</b> sekmesini kullanın.</p><ul>")
-        + links + u("</ul>");
+                "<b>Dizin</b> sekmesini kullanın.</p>")
+        + ContentsLinks(pages);
 }
 
 } // namespace
 
 QString OperatorDescription(int operatorCode)
 {
-    if (operatorCode < 0 || operatorCode >= static_cast<int>(OperatorDescriptions.size()))
-        return {};
-    return u(OperatorDescriptions[static_cast<std::size_t>(operatorCode)]);
+    return CurrentLanguage() == TLanguage::English ? EnglishOperatorDescription(operatorCode)
+                                                   : Described(OperatorDescriptions, operatorCode);
 }
 
 QString FunctionDescription(int functionCode)
 {
-    if (functionCode < 0 || functionCode >= static_cast<int>(FunctionDescriptions.size()))
-        return {};
-    return u(FunctionDescriptions[static_cast<std::size_t>(functionCode)]);
+    return CurrentLanguage() == TLanguage::English ? EnglishFunctionDescription(functionCode)
+                                                   : Described(FunctionDescriptions, functionCode);
 }
 
-QList<THelpPage> BuildHelpPages()
+QList<THelpPage> BuildHelpPages(TLanguage language)
+{
+    return language == TLanguage::English ? BuildEnglishHelpPages() : BuildTurkishHelpPages();
+}
+
+QList<THelpPage> BuildTurkishHelpPages()
 {
     QList<THelpPage> pages;
 
@@ -237,7 +190,8 @@ Sabitler</a> sayfalarına bakın.</p>
         "faktöriyel|parantez",
         u("<p>Formül dilinin operatörleri, sembolleri, kelime biçimleri ve öncelikleriyle "
           "aşağıdadır. Önceliği yüksek olan daha sıkı bağlanır.</p>")
-            + operatorTable() + html(R"(<ul>
+            + OperatorTableHtml(OperatorDescriptions, "Sembol", "Kelime", "İşlem", "Öncelik")
+            + html(R"(<ul>
 <li><tt>mod</tt> (8), <tt>*</tt>, <tt>/</tt> ve <tt>div</tt>'den (9) gevşek bağlanır:
 <tt>7 mod 3*2</tt>, <tt>7 mod 6</tt> demektir.</li>
 <li>Karşılaştırmalar (6) <tt>not</tt>'tan (5), <tt>not</tt> da <tt>and</tt>, <tt>or</tt>,
@@ -255,7 +209,8 @@ faktöriyel 64 bitlik aralıktaki tam sayıları. Başka bir değer hesap hatas�
         "fonksiyon|sin|cos|tan|logaritma|ln|log|fact|abs|sgn|sabit|pi|e sayısı|radyan",
         u("<p>Fonksiyonların argümanı parantez içinde yazılır; trigonometrik fonksiyonlar "
           "radyanla çalışır.</p>")
-            + functionTable() + html(R"(<h3>Sabitler</h3>
+            + FunctionTableHtml(FunctionDescriptions, "Fonksiyon", "Hesapladığı")
+            + html(R"(<h3>Sabitler</h3>
 <ul><li><tt>pi</tt>: π sayısı, tam duyarlıkla.</li>
 <li><tt>e</tt>: 2,71828182845905 (15 ondalıklı değer).</li></ul>
 <p>Sıfıra bölme (örneğin <tt>ln(0)</tt>, <tt>arccot(0)</tt>), tanımsız işlemler
@@ -401,7 +356,8 @@ basılıyken hareket durur, bırakınca sürer. Adımlar arasındaki süre
 <a href="velmo:ozellikler">Tüm Özellikler</a> penceresinde ayarlanır.</p>)"));
 
     pages << page("iz_sur", 0, "Eğriyi Okumak: Koordinatlar ve İz Sürme",
-        "iz sür|iz sürme|koordinat|işaret|imleç|nokta değeri|tekerlek|eğrilere uydur",
+        "iz sür|iz sürme|koordinat|işaret|imleç|nokta değeri|tekerlek|eğrilere uydur|önemli noktalar|"
+        "sıfır|maksimum|minimum|kesişim",
         html(R"(<h3>Farenin altındaki koordinatlar</h3>
 <p>Perspektif kapalıyken önden, üstten ya da yandan bakan bir görünüşte durum çubuğu farenin
 altındaki noktanın o düzlemdeki iki koordinatını gösterir (<tt>x = 1,25  y = −0,75</tt>);
@@ -426,6 +382,17 @@ yere en yakın noktasına geçer.</li>
 <p>Hesaplanamadığı için atlanan noktalar işaretin yeri olamaz. Döndürme, sürükleme, büyütme
 ve hareketlendirme izlerken de çalışır; işaret noktasında kalır. İşaret kopyalanan,
 kaydedilen ya da yazdırılan resme girmez.</p>
+<h3>Önemli Noktalar</h3>
+<p>Özellikler menüsündeki <b>Önemli Noktalar</b> ya da Göröntü araç çubuğundaki düğmesi, etkin
+pencerede geçerli eğrinin sıfırlarını (○), en büyük (△) ve en küçük (▽) değerlerini ve aynı
+düzlem türündeki görünür eğrilerle kesişimlerini (×) eğrinin renginde işaretler; her pencere
+kendi durumunu tutar. Noktalar çizilen noktalardan değil formüllerden bulunur ve eğri,
+geçerli eğri ya da bir parametre değişince yeniden hesaplanır. İşaretler kopyalanan,
+kaydedilen ve yazdırılan resimde de vardır.</p>
+<p>İz sürerken <b>Ctrl+Sağ</b> ve <b>Ctrl+Sol</b> işareti serbest değişken boyunca sonraki ya da
+önceki önemli noktaya götürür (işaretler gösterilmese de); durum çubuğu noktanın türünü
+yazar (<tt>Maksimum: x = -1  y = 2</tt>). Son noktada tuş bir şey yapmaz. Sayısal Değerler
+penceresinin <b>Önemli Noktalar</b> sayfası aynı noktaları bir tablo olarak verir.</p>
 <h3>Tekerlek ve Eğrilere Uydur</h3>
 <p>Farenin tekerleği görüntüyü <b>Büyült</b> ve <b>Küçült</b> adımlarıyla büyütür ve
 küçültür; farenin altındaki nokta yerinde kalır. Büyüklük menüsündeki
