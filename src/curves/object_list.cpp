@@ -1,5 +1,6 @@
 #include "curves/object_list.h"
 
+#include "base/catalogue.h"
 #include "base/growth.h"
 #include "base/message.h"
 #include "base/text.h"
@@ -16,7 +17,7 @@ constexpr const char* TypeMessage = "Bilinmeyen eğri tipi (%d)";
 void checkType(int curveType)
 {
     if (!IsCurveType(curveType))
-        throw EObjectListError(FormatText(TypeMessage, curveType));
+        throw EObjectListError(FormatText(Localized(TypeMessage), curveType));
 }
 
 const std::string& textOf(const std::unique_ptr<TFonksiyon>& formula) { return formula->GetText(); }
@@ -146,7 +147,7 @@ void TObjectList::CheckDuplicate(int curveType, const std::string& fxText,
 {
     int found = 0;
     if (FindCurve(curveType, fxText, fyText, fzText, found))
-        throw EObjectListError(FormatText(DuplicateMessage, found));
+        throw EObjectListError(FormatText(Localized(DuplicateMessage), found));
 }
 
 // The formulas are made in the order fx, fy, fz; should one of them be faulty,

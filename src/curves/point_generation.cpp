@@ -1,6 +1,7 @@
 // Point generation: each curve type walks its free variable(s) over a fixed range
 // by repeated addition of the step, the end excluded, and turns the values of its
 // formulas into points.
+#include "base/catalogue.h"
 #include "base/message.h"
 #include "base/number_text.h"
 #include "curves/object_list.h"
@@ -60,9 +61,9 @@ long double TObjectList::SampleCount(int curveType, long double step)
 void TObjectList::CheckStep(int curveType, long double step)
 {
     if (!(step > 0) || !std::isfinite(step))
-        throw EObjectListError(FormatText(InvalidStepMessage, FloatToText(step)));
+        throw EObjectListError(FormatText(Localized(InvalidStepMessage), FloatToText(step)));
     if (SampleCount(curveType, step) > MaxCurvePoints)
-        throw EObjectListError(FormatText(SmallStepMessage, FloatToText(step)));
+        throw EObjectListError(FormatText(Localized(SmallStepMessage), FloatToText(step)));
 }
 
 namespace {
