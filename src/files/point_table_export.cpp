@@ -1,9 +1,10 @@
 #include "files/point_table_export.h"
 
 #include "curves/point_table.h"
-#include "geometry/goruntu_matrisi.h"
 #include "files/safe_file.h"
+#include "geometry/goruntu_matrisi.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -15,7 +16,8 @@ constexpr int PieceRows = 50000;
 
 QString failure(const QString& fileName, const QString& reason)
 {
-    return QString("\"%1\" dosyası yazılamadı: %2").arg(QDir::toNativeSeparators(fileName), reason);
+    return QCoreApplication::translate("TOutputFile", "\"%1\" dosyası yazılamadı: %2")
+        .arg(QDir::toNativeSeparators(fileName), reason);
 }
 }
 
