@@ -436,3 +436,28 @@ TEST(ParametersToolW, ASavedSceneOpensWithItsParameters)
     EXPECT_TRUE(f.rows().empty());
     EXPECT_TRUE(f.errors.isEmpty()) << f.errors.join("\n").toStdString();
 }
+
+// A value or range confirmed in a field that keeps the focus still follows an undo.
+TEST(ParametersToolW, ConfirmedFieldsFollowAnUndoWhileFocused)
+{
+    TParametersFixture f;
+    TGrafikMChildFrm& g = f.open({ plane("k*sin(x)") });
+    f.m().ParametersToolW->show();
+    QApplication::setActiveWindow(f.m().ParametersToolW->window());
+    QLineEdit* value = f.row("k").ValueEdit;
+    TParametersFixture::type(value, "1,5");
+    QTest::keyClick(value, Qt::Key_Return);
+    ASSERT_TRUE(value->hasFocus());
+    EXPECT_EQ(valueOf(g, "k"), 1.5L);
+    g.Undo();
+    EXPECT_EQ(valueOf(g, "k"), 0);
+    EXPECT_EQ(f.row("k").ValueEdit->text(), "0");
+
+    QLineEdit* step = f.row("k").StepEdit;
+    TParametersFixture::type(step, "0,5");
+    QTest::keyClick(step, Qt::Key_Return);
+    ASSERT_TRUE(step->hasFocus());
+    EXPECT_EQ(g.Parameters().Find("k")->Step, 0.5L);
+    g.Undo();
+    EXPECT_EQ(f.row("k").StepEdit->text(), "0,1");
+}
