@@ -4,6 +4,7 @@
 #include "files/safe_file.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,7 +31,7 @@ constexpr int PngQuality = 80;
 
 [[noreturn]] void fail(const QString& fileName, const QString& reason)
 {
-    throw Exception(QString("\"%1\" dosyası yazılamadı: %2")
+    throw Exception(QCoreApplication::translate("TOutputFile", "\"%1\" dosyası yazılamadı: %2")
                         .arg(QDir::toNativeSeparators(fileName), reason)
                         .toStdString());
 }
@@ -497,7 +498,7 @@ struct TAnimationWriter::TImpl {
     void finishWebP()
     {
         if (Encoder == nullptr)
-            fail(FileName, "resim yok");
+            fail(FileName, QCoreApplication::translate("TOutputFile", "resim yok"));
         WebPData data;
         WebPDataInit(&data);
         if (!WebPAnimEncoderAdd(Encoder, nullptr, WebPFrameTimestamp(Frames, Fps), nullptr)
@@ -574,7 +575,7 @@ void TAnimationWriter::AddFrame(const QImage& picture)
     if (F->Frames == 0)
         F->Size = frame.size();
     else if (frame.size() != F->Size)
-        fail(F->FileName, "resimlerin boyutu farklı");
+        fail(F->FileName, QCoreApplication::translate("TOutputFile", "resimlerin boyutu farklı"));
     switch (F->Type) {
     case TAnimationFileType::Gif:
         F->addGif(frame);
@@ -592,7 +593,7 @@ void TAnimationWriter::AddFrame(const QImage& picture)
 void TAnimationWriter::Finish()
 {
     if (F->Frames == 0)
-        fail(F->FileName, "resim yok");
+        fail(F->FileName, QCoreApplication::translate("TOutputFile", "resim yok"));
     switch (F->Type) {
     case TAnimationFileType::Gif: {
         // Encoded in memory, then written in one piece: the writer is unbuffered.
