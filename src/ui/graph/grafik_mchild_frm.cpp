@@ -75,6 +75,10 @@ TGrafikMChildFrm::TGrafikMChildFrm(TGraphHost& host, const QString& settingsFile
     : QWidget(parent)
     , FHost(host)
     , FEditing(FDrawFunction.Objects())
+    , FInterest(FDrawFunction, FEditing,
+          [this](const TPointOfInterest& p, const QString& label) {
+              return PlaceMarkerBetween(CurveIndex(), p.At, p.Point, label);
+          })
     , FDialogRunner(std::make_shared<TGraphDialogRunner>())
     , FSettingsFile(settingsFile)
 {
@@ -429,7 +433,7 @@ void TGrafikMChildFrm::FormActivate()
     FHost.SetFourViewDown(FFourView);
     FHost.SetMouseModeDown(MouseMode());
     FHost.SetTraceCheck(Tracing());
-    FHost.SetInterestCheck(FInterestMarks);
+    FHost.SetInterestCheck(FInterest.On());
     FHost.FillExplorer(*this);
     RefreshCurveStatus();
     FHost.SetTraceStatus(TraceText());
@@ -920,8 +924,8 @@ void TGrafikMChildFrm::RestoreCurves(const TCurveSnapshot& snapshot)
 
 void TGrafikMChildFrm::RefreshCurveStatus()
 {
-    const bool onStop = OnInterestStop();
-    if ((FInterestMarks || !FDrawFunction.Scene().Marks().empty()) && UpdateInterestMarks())
+    const bool onStop = FInterest.OnStop(Tracer(), Tracing());
+    if (FInterest.Shown() && FInterest.Update())
         RedrawViews(false);
     if (FHost.ExplorerVisible())
         FHost.SetCurveButtons(FEditing.Buttons());
@@ -929,8 +933,8 @@ void TGrafikMChildFrm::RefreshCurveStatus()
     FReadout->CurveChanged(CurveIndex(), FFourView);
     // The marker went to the sample nearest its place; while the points still hold
     // it goes back to the one it stood on.
-    if (onStop && !InterestPoints().empty() && FInterestStop >= 0)
-        PlaceOnInterestStop(FInterestStop);
+    if (onStop)
+        FInterest.ReturnToStop();
 }
 
 void TGrafikMChildFrm::SelectCurve(int index)
@@ -951,6 +955,12 @@ void TGrafikMChildFrm::SetTracing(bool on)
     FReadout->SetTracing(on, CurveIndex(), FFourView);
     if (on)
         setFocus();
+}
+
+void TGrafikMChildFrm::SetInterestMarks(bool on)
+{
+    if (FInterest.SetOn(on))
+        RedrawViews(false);
 }
 
 bool TGrafikMChildFrm::PlaceMarker(int curve, long long sample, const QString& label)

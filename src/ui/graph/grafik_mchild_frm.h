@@ -8,6 +8,7 @@
 #include "ui/graph/editor_values.h"
 #include "ui/graph/graph_host.h"
 #include "ui/graph/graph_readout.h"
+#include "ui/graph/interest_marks.h"
 #include "ui/graph/mouse_turning.h"
 
 #include <QImage>
@@ -223,18 +224,16 @@ public:
 
     // "Önemli Noktalar": the current curve's zeros, extrema and intersections
     // marked over the curves in its colour (off by default), kept up as the
-    // current curve, the curves or the parameters change.
-    bool InterestMarks() const { return FInterestMarks; }
+    // current curve, the curves or the parameters change (TInterestMarks).
+    bool InterestMarks() const { return FInterest.On(); }
     void SetInterestMarks(bool on);
-    // The current curve's points of interest, sorted by its free variable, found
-    // again only when the curves, the current curve or the parameters changed since
-    // they were last found; intersections only with the visible curves. Empty for a
-    // hidden curve or one of two free variables.
-    const std::vector<TPointOfInterest>& InterestPoints();
-    // While tracing: the marker goes to the next point of interest along the free
-    // variable (direction 1) or the previous one (-1) and the status names it
-    // ("Maksimum: x = ..."). False, the marker kept, when there is none that way.
-    bool StepToInterestPoint(int direction);
+    const std::vector<TPointOfInterest>& InterestPoints() { return FInterest.Points(); }
+    // While tracing: the marker goes to the next point of interest (direction 1) or
+    // the previous one (-1) and the status names it ("Maksimum: x = ...").
+    bool StepToInterestPoint(int direction)
+    {
+        return FInterest.Step(Tracer(), Tracing(), direction);
+    }
 
     // Controls, by their design names.
     TImage* Image1 = nullptr;
@@ -298,17 +297,7 @@ private:
     TMouseTurning FTurning;
     bool FFourView = false;
     bool FViewChanged = false;
-    bool FInterestMarks = false;
-    std::vector<TPointOfInterest> FInterestPoints;
-    // What the points were found for (null: not yet), and the one the marker was
-    // last stepped to (-1: none).
-    std::unique_ptr<TCurveSnapshot> FInterestKey;
-    int FInterestStop = -1;
-    // The current curve's points of interest and their marks anew; true when the marks changed.
-    bool UpdateInterestMarks();
-    // Whether the trace marker stands on the point of interest it was last stepped to.
-    bool OnInterestStop() const;
-    bool PlaceOnInterestStop(int index);
+    TInterestMarks FInterest;
     QString FFileName;
     // The picture type of the last save that was not a scene.
     TPictureFileType FPictureType = TPictureFileType::Bitmap;

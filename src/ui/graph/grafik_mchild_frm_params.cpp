@@ -11,7 +11,7 @@
 void TGrafikMChildFrm::SetParameterValue(const std::string& name, long double value)
 {
     if (FDrawFunction.Objects().SetParameterValue(name, value) > 0) {
-        UpdateInterestMarks();
+        FInterest.Update();
         RedrawViews(false);
         // A trace marker stays on its sample, which moved.
         FReadout->CurveChanged(CurveIndex(), FFourView);
@@ -22,7 +22,7 @@ void TGrafikMChildFrm::SetParameterValue(const std::string& name, long double va
 void TGrafikMChildFrm::RestoreParameters(const std::vector<TParameter>& items)
 {
     if (FDrawFunction.Objects().ApplyParameters(items) > 0) {
-        UpdateInterestMarks();
+        FInterest.Update();
         RedrawViews(false);
         FReadout->CurveChanged(CurveIndex(), FFourView);
     }
@@ -87,7 +87,7 @@ void TGrafikMChildFrm::PlayTick()
     const int position = BouncedPosition(scale.PositionOf(p->Value), FPlayDirection, scale.Steps());
     const std::string name = FPlaying;
     if (FDrawFunction.Objects().SetParameterValue(name, scale.ValueAt(position)) > 0) {
-        UpdateInterestMarks();
+        FInterest.Update();
         emit ParametersChanged();
     }
 }
