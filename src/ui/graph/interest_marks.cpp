@@ -147,8 +147,8 @@ bool TInterestMarks::PlaceOnStop(int index)
 
 bool TInterestMarks::OnStop(const TCurveTracer& tracer, bool tracing) const
 {
-    return tracing && FStop >= 0 && FStop < static_cast<int>(FPoints.size())
-        && tracer.Sample() < 0 && tracer.Curve() == FEditing.CurveIndex()
+    return tracing && FStop >= 0 && FStop < static_cast<int>(FPoints.size()) && tracer.Sample() < 0
+        && tracer.Curve() == FEditing.CurveIndex()
         && FPoints[static_cast<std::size_t>(FStop)].At == tracer.OuterValue();
 }
 
