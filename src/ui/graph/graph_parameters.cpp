@@ -1,93 +1,93 @@
-// The parameters of a graph window: live values while a slider moves, committed
-// changes as undo steps, and play on the window's timer.
-#include "ui/graph/curve_undo.h"
-#include "ui/graph/grafik_mchild_frm.h"
+#include "ui/graph/graph_parameters.h"
 
-#include <QTimer>
+#include "curves/object_list.h"
+#include "ui/graph/curve_undo.h"
+
 #include <QUndoStack>
 
 #include <algorithm>
 
-void TGrafikMChildFrm::SetParameterValue(const std::string& name, long double value)
+TGraphParameters::TGraphParameters(TObjectList& curves, QUndoStack& undo, TWindow window)
+    : FCurves(curves)
+    , FUndo(undo)
+    , FWindow(std::move(window))
 {
-    if (FDrawFunction.Objects().SetParameterValue(name, value) > 0) {
-        FInterest.Update();
-        RedrawViews(false);
-        // A trace marker stays on its sample, which moved.
-        FReadout->CurveChanged(CurveIndex(), FFourView);
-    }
-    emit ParametersChanged();
 }
 
-void TGrafikMChildFrm::RestoreParameters(const std::vector<TParameter>& items)
+const TParameters& TGraphParameters::Parameters() const { return FCurves.Parameters(); }
+
+void TGraphParameters::SetValue(const std::string& name, long double value)
 {
-    if (FDrawFunction.Objects().ApplyParameters(items) > 0) {
-        FInterest.Update();
-        RedrawViews(false);
-        FReadout->CurveChanged(CurveIndex(), FFourView);
-    }
-    emit ParametersChanged();
+    if (FCurves.SetParameterValue(name, value) > 0)
+        FWindow.Moved(true);
+    FWindow.Changed();
 }
 
-void TGrafikMChildFrm::CommitParameters(
-    std::vector<TParameter> before, const std::vector<TParameter>& after)
+void TGraphParameters::Restore(const std::vector<TParameter>& items)
 {
-    RestoreParameters(after);
+    if (FCurves.ApplyParameters(items) > 0)
+        FWindow.Moved(true);
+    FWindow.Changed();
+}
+
+void TGraphParameters::Commit(std::vector<TParameter> before, const std::vector<TParameter>& after)
+{
+    Restore(after);
     const std::vector<TParameter>& now = Parameters().Items();
     // Only the parameters the window has count, as they were and as they are.
     std::vector<TParameter> was;
     for (const TParameter& p : now) {
-        const auto old = std::find_if(before.begin(), before.end(),
-            [&](const TParameter& b) { return b.Name == p.Name; });
+        const auto old = std::find_if(
+            before.begin(), before.end(), [&](const TParameter& b) { return b.Name == p.Name; });
         was.push_back(old != before.end() ? *old : p);
     }
     if (was == now)
         return;
-    FUndoStack->push(new TParameterEditCommand(QString::fromUtf8("Parametre"), std::move(was), now,
-        [this](const std::vector<TParameter>& items) { RestoreParameters(items); }));
+    FUndo.push(new TParameterEditCommand(QString::fromUtf8("Parametre"), std::move(was), now,
+        [this](const std::vector<TParameter>& items) { Restore(items); }));
 }
 
-void TGrafikMChildFrm::PlayParameter(const std::string& name)
+void TGraphParameters::Play(const std::string& name)
 {
     if (FPlaying == name)
         return;
-    StopPlaying();
+    Stop();
     if (Parameters().Find(name) == nullptr)
         return;
     FPlaying = name;
     FPlayDirection = 1;
     FPlayBefore = Parameters().Items();
-    SyncTimer();
-    emit ParametersChanged();
+    FWindow.PlayingChanged();
+    FWindow.Changed();
 }
 
-void TGrafikMChildFrm::StopPlaying()
+void TGraphParameters::Stop()
 {
     if (FPlaying.empty())
         return;
     FPlaying.clear();
-    SyncTimer();
-    const std::vector<TParameter> before = std::move(FPlayBefore);
+    FWindow.PlayingChanged();
+    std::vector<TParameter> before = std::move(FPlayBefore);
     FPlayBefore.clear();
-    CommitParameters(before, Parameters().Items());
-    emit ParametersChanged();
+    Commit(std::move(before), Parameters().Items());
+    FWindow.Changed();
 }
 
-void TGrafikMChildFrm::PlayTick()
+void TGraphParameters::Tick()
 {
     const TParameter* p = Parameters().Find(FPlaying);
     if (p == nullptr) {
         // Its last curve went: there is nothing left to play.
         FPlaying.clear();
         FPlayBefore.clear();
-        emit ParametersChanged();
+        FWindow.Changed();
         return;
     }
     const TParameterScale scale(*p);
     const int position = BouncedPosition(scale.PositionOf(p->Value), FPlayDirection, scale.Steps());
     const std::string name = FPlaying;
-    if (FDrawFunction.Objects().SetParameterValue(name, scale.ValueAt(position)) > 0) {
-        FInterest.Update();
-        emit ParametersChanged();
+    if (FCurves.SetParameterValue(name, scale.ValueAt(position)) > 0) {
+        FWindow.Moved(false);
+        FWindow.Changed();
     }
 }
