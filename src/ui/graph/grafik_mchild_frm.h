@@ -9,6 +9,7 @@
 #include "ui/graph/graph_host.h"
 #include "ui/graph/graph_readout.h"
 #include "ui/graph/mouse_turning.h"
+#include "ui/platform/generation_progress.h"
 
 #include <QImage>
 #include <QPointer>
@@ -286,6 +287,7 @@ private:
 
     TGraphHost& FHost;
     TDrawFunction FDrawFunction;
+    TGenerationProgressBar FGenerationProgress { this };
     TCurveEditing FEditing;
     TMouseTurning FTurning;
     bool FFourView = false;
