@@ -180,6 +180,22 @@
         <translation>&amp;Animated</translation>
     </message>
     <message>
+        <source>İz Sür</source>
+        <translation>Trace</translation>
+    </message>
+    <message>
+        <source>Eğrinin noktalarını fareyle ve yön tuşlarıyla tek tek izler; Esc bitirir.</source>
+        <translation>Follows the curve's points one by one with the mouse and the arrow keys; Esc ends it.</translation>
+    </message>
+    <message>
+        <source>Önemli Noktalar</source>
+        <translation>Points of Interest</translation>
+    </message>
+    <message>
+        <source>Geçerli eğrinin sıfırlarını, uç değerlerini ve öteki eğrilerle kesişimlerini işaretler; iz sürerken Ctrl+Sol ve Ctrl+Sağ bu noktalara atlar.</source>
+        <translation>Marks the current curve's zeros, extrema and intersections with the other curves; while tracing, Ctrl+Left and Ctrl+Right jump to these points.</translation>
+    </message>
+    <message>
         <source>&amp;Tüm Özellikler...</source>
         <translation>&amp;All Properties...</translation>
     </message>
@@ -610,6 +626,14 @@
     <message>
         <source>Grafiği hareketlendirmek için dümeye basın.</source>
         <translation>Press this button to animate the graph.</translation>
+    </message>
+    <message>
+        <source>Eğrinin noktalarını izlemek için dümeye basın.</source>
+        <translation>Press this button to trace the curve's points.</translation>
+    </message>
+    <message>
+        <source>Eğrinin sıfırlarını, uç değerlerini ve kesişimlerini işaretlemek için dümeye basın.</source>
+        <translation>Press this button to mark the curve's zeros, extrema and intersections.</translation>
     </message>
     <message>
         <source>Önden Görünüş</source>

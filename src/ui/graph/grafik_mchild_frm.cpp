@@ -125,7 +125,8 @@ void TGrafikMChildFrm::CreateControls()
     }
     FReadout = std::make_unique<TGraphReadout>(FDrawFunction, FHost,
         std::array<TImage*, TGraphReadout::ViewCount> { Image1, Image2, Image3, Image4, Image5 },
-        [this](int index) { SelectCurve(index); });
+        [this](int index) { SelectCurve(index); },
+        [this](int direction) { StepToInterestPoint(direction); });
     const TImage* const views[] = { Image1, Image2, Image3, Image4, Image5 };
     for (int view = 0; view < TGraphReadout::ViewCount; ++view) {
         const TImage* image = views[view];
@@ -428,6 +429,7 @@ void TGrafikMChildFrm::FormActivate()
     FHost.SetFourViewDown(FFourView);
     FHost.SetMouseModeDown(MouseMode());
     FHost.SetTraceCheck(Tracing());
+    FHost.SetInterestCheck(FInterestMarks);
     FHost.FillExplorer(*this);
     RefreshCurveStatus();
     FHost.SetTraceStatus(TraceText());
@@ -914,47 +916,6 @@ void TGrafikMChildFrm::RestoreCurves(const TCurveSnapshot& snapshot)
     FHost.FillExplorer(*this);
     RefreshCurveStatus();
     emit ParametersChanged();
-}
-
-void TGrafikMChildFrm::SetInterestMarks(bool on)
-{
-    FInterestMarks = on;
-    UpdateInterestMarks();
-    RedrawViews(false);
-}
-
-bool TGrafikMChildFrm::UpdateInterestMarks()
-{
-    const std::vector<TSceneMark> before = FDrawFunction.Scene().Marks();
-    FInterestPoints.clear();
-    std::vector<TSceneMark> marks;
-    const TObjectList& curves = FDrawFunction.Objects();
-    const TCurveRecord* curve = CurrentCurveOrNull();
-    if (FInterestMarks && curve != nullptr && curve->Visible && FEditing.State() != omAppend) {
-        try {
-            FInterestPoints = CurveInterestPoints(curves, FEditing.CurveIndex());
-        } catch (const ECurveInspectionError&) {
-            // A curve of two free variables has none.
-        }
-        for (const TPointOfInterest& p : FInterestPoints) {
-            if (p.Kind == ikBreak || !std::isfinite(p.Point.X))
-                continue;
-            const TMarkShape shape = p.Kind == ikZero ? msCircle
-                : p.Kind == ikMaximum                 ? msTriangleUp
-                : p.Kind == ikMinimum                 ? msTriangleDown
-                                                      : msCross;
-            marks.push_back({ p.Point, shape, curve->Color });
-        }
-    }
-    const auto same = [](const TSceneMark& a, const TSceneMark& b) {
-        return a.Shape == b.Shape && a.Color == b.Color && a.Point.X == b.Point.X
-            && a.Point.Y == b.Point.Y && a.Point.Z == b.Point.Z;
-    };
-    if (marks.size() == before.size()
-        && std::equal(marks.begin(), marks.end(), before.begin(), same))
-        return false;
-    FDrawFunction.Scene().SetMarks(std::move(marks));
-    return true;
 }
 
 void TGrafikMChildFrm::RefreshCurveStatus()

@@ -224,10 +224,18 @@ public:
 
     // "Önemli Noktalar": the current curve's zeros, extrema and intersections
     // marked over the curves in its colour (off by default), kept up as the
-    // current curve changes; the points are those the marks stand on.
+    // current curve, the curves or the parameters change.
     bool InterestMarks() const { return FInterestMarks; }
     void SetInterestMarks(bool on);
-    const std::vector<TPointOfInterest>& InterestPoints() const { return FInterestPoints; }
+    // The current curve's points of interest, sorted by its free variable, found
+    // again only when the curves, the current curve or the parameters changed since
+    // they were last found; intersections only with the visible curves. Empty for a
+    // hidden curve or one of two free variables.
+    const std::vector<TPointOfInterest>& InterestPoints();
+    // While tracing: the marker goes to the next point of interest along the free
+    // variable (direction 1) or the previous one (-1) and the status names it
+    // ("Maksimum: x = ..."). False, the marker kept, when there is none that way.
+    bool StepToInterestPoint(int direction);
 
     // Controls, by their design names.
     TImage* Image1 = nullptr;
@@ -294,6 +302,10 @@ private:
     bool FViewChanged = false;
     bool FInterestMarks = false;
     std::vector<TPointOfInterest> FInterestPoints;
+    // What the points were found for (null: not yet), and the one the marker was
+    // last stepped to (-1: none).
+    std::unique_ptr<TCurveSnapshot> FInterestKey;
+    int FInterestStop = -1;
     // The current curve's points of interest and their marks anew; true when the marks changed.
     bool UpdateInterestMarks();
     QString FFileName;

@@ -11,6 +11,7 @@
 void TGrafikMChildFrm::SetParameterValue(const std::string& name, long double value)
 {
     if (FDrawFunction.Objects().SetParameterValue(name, value) > 0) {
+        UpdateInterestMarks();
         RedrawViews(false);
         // A trace marker stays on its sample, which moved.
         FReadout->CurveChanged(CurveIndex(), FFourView);
@@ -21,6 +22,7 @@ void TGrafikMChildFrm::SetParameterValue(const std::string& name, long double va
 void TGrafikMChildFrm::RestoreParameters(const std::vector<TParameter>& items)
 {
     if (FDrawFunction.Objects().ApplyParameters(items) > 0) {
+        UpdateInterestMarks();
         RedrawViews(false);
         FReadout->CurveChanged(CurveIndex(), FFourView);
     }

@@ -42,4 +42,6 @@ public:
     virtual void SetTraceStatus(const QString&) { }
     // The check mark of "İz Sür" and its button.
     virtual void SetTraceCheck(bool) { }
+    // The check mark of "Önemli Noktalar" and its button.
+    virtual void SetInterestCheck(bool) { }
 };

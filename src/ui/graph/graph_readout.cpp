@@ -30,11 +30,13 @@ bool visibleIn(int view, bool fourView)
 }
 
 TGraphReadout::TGraphReadout(TDrawFunction& renderer, TGraphHost& host,
-    std::array<TImage*, ViewCount> images, std::function<void(int)> selectCurve)
+    std::array<TImage*, ViewCount> images, std::function<void(int)> selectCurve,
+    std::function<void(int)> stepToInterest)
     : FRenderer(renderer)
     , FHost(host)
     , FImages(images)
     , FSelectCurve(std::move(selectCurve))
+    , FStepToInterest(std::move(stepToInterest))
     , FTracer(renderer.Objects())
 {
 }
@@ -113,7 +115,7 @@ bool TGraphReadout::TakesKey(int key, int modifiers) const
     if (!FTracing)
         return false;
     if (modifiers & Qt::ControlModifier)
-        return key == Qt::Key_C;
+        return key == Qt::Key_C || key == Qt::Key_Left || key == Qt::Key_Right;
     switch (key) {
     case Qt::Key_Left:
     case Qt::Key_Right:
@@ -134,6 +136,10 @@ bool TGraphReadout::KeyPressed(int key, int modifiers, bool fourView)
 {
     if (!TakesKey(key, modifiers))
         return false;
+    if ((modifiers & Qt::ControlModifier) && key != Qt::Key_C) {
+        FStepToInterest(key == Qt::Key_Right ? 1 : -1);
+        return true;
+    }
     const int steps = (modifiers & Qt::ShiftModifier) ? 10 : 1;
     switch (key) {
     case Qt::Key_C:

@@ -24,9 +24,10 @@ public:
     static constexpr int ViewCount = 5;
 
     // selectCurve makes a curve the window's current one (which then calls
-    // CurveChanged).
+    // CurveChanged); stepToInterest moves the marker to the next (1) or previous (-1)
+    // point of interest of its curve (which then calls TracerMoved).
     TGraphReadout(TDrawFunction& renderer, TGraphHost& host, std::array<TImage*, ViewCount> images,
-        std::function<void(int)> selectCurve);
+        std::function<void(int)> selectCurve, std::function<void(int)> stepToInterest);
 
     bool Tracing() const { return FTracing; }
     // Tracing starts on the current curve's middle sample; off, the markers go and
@@ -66,6 +67,7 @@ private:
     TGraphHost& FHost;
     std::array<TImage*, ViewCount> FImages;
     std::function<void(int)> FSelectCurve;
+    std::function<void(int)> FStepToInterest;
     TCurveTracer FTracer;
     bool FTracing = false;
     bool FPinned = false;

@@ -278,6 +278,12 @@ void TMainForm::SetTraceCheck(bool on)
     IzSurButton->setChecked(on);
 }
 
+void TMainForm::SetInterestCheck(bool on)
+{
+    OnemliNoktalar->setChecked(on);
+    OnemliNoktalarButton->setChecked(on);
+}
+
 void TMainForm::DurumCubuguClick()
 {
     // The item's check mark is already inverted by Qt.

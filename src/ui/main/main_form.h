@@ -138,6 +138,7 @@ public:
     void SetPointerHint(const QString& text) override;
     void SetTraceStatus(const QString& text) override;
     void SetTraceCheck(bool on) override;
+    void SetInterestCheck(bool on) override;
 
     // Where a tool window or toolbar can be hooked in by its own code.
     QPrinter& Printer();
@@ -150,7 +151,7 @@ public:
     QAction *GeriAl, *Yinele, *Kopyala, *TumunuSil;
     QAction *VTStandart, *VTGorontu, *DurumCubugu, *DuvarKagidi, *DilTurkce, *DilEnglish;
     QAction *XYDuzlemi, *XZDuzlemi, *YZDuzlemi, *CizgiCizimSekli, *NoktaCizimSekli, *APerspektif,
-        *DortGorunus, *Hareketli, *IzSur, *TumOzellikler;
+        *DortGorunus, *Hareketli, *IzSur, *OnemliNoktalar, *TumOzellikler;
     QAction *PerspektifBakis, *OndenBakis, *UsttenBakis, *YandanBakis, *DigerBakis;
     QAction *Buyult, *Kucult, *EneUydur, *BoyaUydur, *EgrilereUydur, *GercekBoyut, *B25, *B75,
         *B100, *B200, *B400, *DigerBuyukluk;
@@ -167,7 +168,7 @@ public:
         *PropertiesButton, *BulButton, *HelpButton;
     QAction *XYDuzlemiButton, *XZDuzlemiButton, *YZDuzlemiButton, *CizgiCizimButton,
         *NoktaCizimButton, *PerspektifButton, *DortGorBtn, *AnimationButton, *IzSurButton,
-        *OndenGorBtn, *UsttenGorBtn, *YandanGorBtn, *PerspektifGorBtn, *SurukleButton,
+        *OnemliNoktalarButton,        *OndenGorBtn, *UsttenGorBtn, *YandanGorBtn, *PerspektifGorBtn, *SurukleButton,
         *DondurButton, *ZoomInButton, *ZoomOutButton, *EgrilereUydurButton, *BuyuklukButton;
     TZoomBox* BuyuklukComboBox;
     QAction* BuyuklukComboAction; // the toolbar slot of the combo box

@@ -194,6 +194,12 @@ void TMainForm::CreateMenus()
             .Hint = "Eğrinin noktalarını fareyle ve yön tuşlarıyla tek tek izler; Esc bitirir.",
             .Check = ckOff, .Graph = true,
             .Handler = [](M& m, bool on) { m.OnGraph([on](auto& g) { g.SetTracing(on); }); } },
+        { .Menu = &M::Ozellikler, .Item = &M::OnemliNoktalar, .Caption = "Önemli Noktalar",
+            .Hint = "Geçerli eğrinin sıfırlarını, uç değerlerini ve öteki eğrilerle kesişimlerini "
+                    "işaretler; iz sürerken Ctrl+Sol ve Ctrl+Sağ bu noktalara atlar.",
+            .Check = ckOff, .Graph = true,
+            .Handler =
+                [](M& m, bool on) { m.OnGraph([on](auto& g) { g.SetInterestMarks(on); }); } },
         { .Menu = &M::Ozellikler },
         { .Menu = &M::Ozellikler, .Item = &M::TumOzellikler, .Caption = "&Tüm Özellikler...",
             .Graph = true, .Handler = &M::GraphCommand<&TGrafikMChildFrm::ShowProperties> },
@@ -508,6 +514,11 @@ void TMainForm::CreateToolbars()
         { .Bar = &M::GorontuToolbar, .Button = &M::IzSurButton, .Name = "IzSurButton",
             .Tip = "İz Sür", .Status = "Eğrinin noktalarını izlemek için dümeye basın.",
             .Check = ckOff, .Graph = true, .Command = &M::IzSur },
+        { .Bar = &M::GorontuToolbar, .Button = &M::OnemliNoktalarButton,
+            .Name = "OnemliNoktalarButton", .Tip = "Önemli Noktalar",
+            .Status = "Eğrinin sıfırlarını, uç değerlerini ve kesişimlerini işaretlemek için "
+                      "dümeye basın.",
+            .Check = ckOff, .Graph = true, .Command = &M::OnemliNoktalar },
         { .Bar = &M::GorontuToolbar },
         { .Bar = &M::GorontuToolbar, .Button = &M::OndenGorBtn, .Name = "OndenGorBtn",
             .Tip = "Önden Görünüş",

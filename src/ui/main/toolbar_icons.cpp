@@ -31,6 +31,7 @@ constexpr TToolbarIconFile Files[] = {
     { "PerspektifButton", ":/toolbar/perspektif.svg" },
     { "AnimationButton", ":/toolbar/animation.svg" },
     { "IzSurButton", ":/toolbar/trace.svg" },
+    { "OnemliNoktalarButton", ":/toolbar/interest_points.svg" },
     { "OndenGorBtn", ":/toolbar/view_front.svg" },
     { "UsttenGorBtn", ":/toolbar/view_top.svg" },
     { "YandanGorBtn", ":/toolbar/view_side.svg" },

@@ -401,7 +401,8 @@ basılıyken hareket durur, bırakınca sürer. Adımlar arasındaki süre
 <a href="velmo:ozellikler">Tüm Özellikler</a> penceresinde ayarlanır.</p>)"));
 
     pages << page("iz_sur", 0, "Eğriyi Okumak: Koordinatlar ve İz Sürme",
-        "iz sür|iz sürme|koordinat|işaret|imleç|nokta değeri|tekerlek|eğrilere uydur",
+        "iz sür|iz sürme|koordinat|işaret|imleç|nokta değeri|tekerlek|eğrilere uydur|önemli noktalar|"
+        "sıfır|maksimum|minimum|kesişim",
         html(R"(<h3>Farenin altındaki koordinatlar</h3>
 <p>Perspektif kapalıyken önden, üstten ya da yandan bakan bir görünüşte durum çubuğu farenin
 altındaki noktanın o düzlemdeki iki koordinatını gösterir (<tt>x = 1,25  y = −0,75</tt>);
@@ -426,6 +427,17 @@ yere en yakın noktasına geçer.</li>
 <p>Hesaplanamadığı için atlanan noktalar işaretin yeri olamaz. Döndürme, sürükleme, büyütme
 ve hareketlendirme izlerken de çalışır; işaret noktasında kalır. İşaret kopyalanan,
 kaydedilen ya da yazdırılan resme girmez.</p>
+<h3>Önemli Noktalar</h3>
+<p>Özellikler menüsündeki <b>Önemli Noktalar</b> ya da Göröntü araç çubuğundaki düğmesi, etkin
+pencerede geçerli eğrinin sıfırlarını (○), en büyük (△) ve en küçük (▽) değerlerini ve aynı
+düzlem türündeki görünür eğrilerle kesişimlerini (×) eğrinin renginde işaretler; her pencere
+kendi durumunu tutar. Noktalar çizilen noktalardan değil formüllerden bulunur ve eğri,
+geçerli eğri ya da bir parametre değişince yeniden hesaplanır. İşaretler kopyalanan,
+kaydedilen ve yazdırılan resimde de vardır.</p>
+<p>İz sürerken <b>Ctrl+Sağ</b> ve <b>Ctrl+Sol</b> işareti serbest değişken boyunca sonraki ya da
+önceki önemli noktaya götürür (işaretler gösterilmese de); durum çubuğu noktanın türünü
+yazar (<tt>Maksimum: x = -1  y = 2</tt>). Son noktada tuş bir şey yapmaz. Sayısal Değerler
+penceresinin <b>Önemli Noktalar</b> sayfası aynı noktaları bir tablo olarak verir.</p>
 <h3>Tekerlek ve Eğrilere Uydur</h3>
 <p>Farenin tekerleği görüntüyü <b>Büyült</b> ve <b>Küçült</b> adımlarıyla büyütür ve
 küçültür; farenin altındaki nokta yerinde kalır. Büyüklük menüsündeki

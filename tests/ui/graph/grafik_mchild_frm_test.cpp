@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
@@ -861,6 +862,18 @@ TEST(GraphWindow, InterestMarksFollowTheCurrentCurve)
     w.FirstCurve();
     EXPECT_EQ(win.r().Scene().Marks().size(), 8U);
     EXPECT_EQ(w.InterestPoints().size(), 8U);
+
+    // A parameter moves the points and their marks with the curve.
+    w.NewCurve();
+    w.ApplyCurve(curve("x*x-k", 0x00FF00));
+    const auto zerosAtTwo = [&] {
+        return std::count_if(win.r().Scene().Marks().begin(), win.r().Scene().Marks().end(),
+            [](const TSceneMark& m) { return m.Shape == msCircle && std::fabs(m.Point.X - 2) < 1e-12L; });
+    };
+    EXPECT_EQ(zerosAtTwo(), 0);
+    w.SetParameterValue("k", 4);
+    EXPECT_EQ(zerosAtTwo(), 1);
+
     w.SetInterestMarks(false);
     EXPECT_TRUE(win.r().Scene().Marks().empty());
 }

@@ -275,3 +275,71 @@ TEST(GraphReadout, WheelZoomsAboutThePointerAndFitBringsFarCurvesIn)
     w.FitToCurves();
     EXPECT_EQ(win.r().Scale(), scale);
 }
+
+// While tracing, Ctrl+Right and Ctrl+Left go from point of interest to point of
+// interest along the free variable, whether the marks are shown or not, and stop at
+// the ends; a zero where another curve crosses is a stop of each kind.
+TEST(GraphReadout, CtrlArrowsStepThroughThePointsOfInterest)
+{
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    win.apply(ctXYPlane, "", "x^3-3*x", "");
+    QTest::keyClick(&w, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(win.host.TraceStatus, "") << "not tracing: not the tracer's key";
+    w.SetTracing(true);
+    ASSERT_FALSE(w.InterestMarks());
+    QTest::keyClick(&w, Qt::Key_Home);
+    const std::string root = text(std::sqrt(3.0L));
+    const QString forward[] = {
+        QString::fromStdString("Sıfır: x = -" + root + "  y = "),
+        "Maksimum: x = -1  y = 2",
+        "Sıfır: x = 0  y = 0",
+        "Minimum: x = 1  y = -2",
+        QString::fromStdString("Sıfır: x = " + root + "  y = "),
+    };
+    const long double at[] = { -std::sqrt(3.0L), -1, 0, 1, std::sqrt(3.0L) };
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(&w, Qt::Key_Right, Qt::ControlModifier);
+        EXPECT_TRUE(win.host.TraceStatus.startsWith(forward[i])) << win.host.TraceStatus.toStdString();
+        EXPECT_NEAR(double(w.Tracer().OuterValue()), double(at[i]), 1e-15);
+        EXPECT_EQ(w.Image1->MarkerAt(), win.pixel(at[i], at[i] * at[i] * at[i] - 3 * at[i]));
+    }
+    // The last one: the key keeps the marker and its words.
+    const QString last = win.host.TraceStatus;
+    QTest::keyClick(&w, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(win.host.TraceStatus, last);
+    EXPECT_TRUE(w.Tracing());
+    for (int i = 3; i >= 0; --i) {
+        QTest::keyClick(&w, Qt::Key_Left, Qt::ControlModifier);
+        EXPECT_TRUE(win.host.TraceStatus.startsWith(forward[i])) << win.host.TraceStatus.toStdString();
+    }
+    QTest::keyClick(&w, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_TRUE(win.host.TraceStatus.startsWith(forward[0]));
+    // From a sample between two stops: the next one along.
+    QTest::keyClick(&w, Qt::Key_Right);
+    QTest::keyClick(&w, Qt::Key_Right);
+    EXPECT_TRUE(win.host.TraceStatus.startsWith("x = -1,6  y = "));
+    QTest::keyClick(&w, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_TRUE(win.host.TraceStatus.startsWith(forward[0]));
+
+    // The axis as a second curve meets the first at its zeros: each such place is
+    // a zero and a crossing, one key each. A hidden curve crosses nothing.
+    win.apply(ctXYPlane, "", "0", "");
+    w.FirstCurve();
+    EXPECT_EQ(w.InterestPoints().size(), 8U);
+    QTest::keyClick(&w, Qt::Key_Home);
+    QTest::keyClick(&w, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_TRUE(win.host.TraceStatus.startsWith(forward[0]));
+    QTest::keyClick(&w, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_TRUE(win.host.TraceStatus.startsWith(QString::fromStdString("Kesişim: x = -" + root)));
+    QTest::keyClick(&w, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_TRUE(win.host.TraceStatus.startsWith(forward[1]));
+    TEditorValues hidden;
+    hidden.Fy = "0";
+    hidden.Visible = false;
+    w.LastCurve();
+    w.MarkCurveChanged();
+    w.ApplyCurve(hidden);
+    w.FirstCurve();
+    EXPECT_EQ(w.InterestPoints().size(), 5U);
+}

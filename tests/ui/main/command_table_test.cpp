@@ -110,6 +110,7 @@ TEST(MainForm, MenusAndToolbarsKeepEveryItem)
 |Dort Gorunus|Dort Gorunus||Dort Gorunus||off|-E
 |&Hareketli|Hareketli||Hareketli||off|-E
 |İz Sür|İz Sür||Eğrinin noktalarını fareyle ve yön tuşlarıyla tek tek izler; Esc bitirir.|Eğrinin noktalarını fareyle ve yön tuşlarıyla tek tek izler; Esc bitirir.|off|-E
+|Önemli Noktalar|Önemli Noktalar||Geçerli eğrinin sıfırlarını, uç değerlerini ve öteki eğrilerle kesişimlerini işaretler; iz sürerken Ctrl+Sol ve Ctrl+Sağ bu noktalara atlar.|Geçerli eğrinin sıfırlarını, uç değerlerini ve öteki eğrilerle kesişimlerini işaretler; iz sürerken Ctrl+Sol ve Ctrl+Sağ bu noktalara atlar.|off|-E
 -
 |&Tüm Özellikler...|Tüm Özellikler||Tüm Özellikler|||-E
 |&Bakış|Bakış||Bakış|Grafiğin istenilen bakış açısından görüntülenmesi için kullanılan komutları içerir.||EE
@@ -188,6 +189,7 @@ PerspektifButton|Perspektifi Aç-Kapa|Perspektifi Aç-Kapa||Perspektifi Aç-Kapa
 DortGorBtn|4W|4W||4'lü Görünüş|Grafiği Ön, Üst  ve Yan görünüşleri ile görüntülemek için dümeye basın.|off|-E
 AnimationButton|Hareketlendir|Hareketlendir||Hareketlendir|Grafiği hareketlendirmek için dümeye basın.|off|-E
 IzSurButton|İz Sür|İz Sür||İz Sür|Eğrinin noktalarını izlemek için dümeye basın.|off|-E
+OnemliNoktalarButton|Önemli Noktalar|Önemli Noktalar||Önemli Noktalar|Eğrinin sıfırlarını, uç değerlerini ve kesişimlerini işaretlemek için dümeye basın.|off|-E
 -
 OndenGorBtn|Önden Görünüş|Önden Görünüş||Önden Görünüş|Grafiğin xy düzlemine iz düşümünü görmek için dümeye basın.||-E
 UsttenGorBtn|Üstten Görünüş|Üstten Görünüş||Üstten Görünüş|Grafiğin xz düzlemine iz düşümünü görmek için dümeye basın.||-E

@@ -835,3 +835,39 @@ TEST(MainForm, TracingIsKeptPerWindowAndCopiesItsText)
     EXPECT_NE(first->ZoomPercent(), 100);
     EXPECT_EQ(m.BuyuklukComboBox->currentText(), QString::number(first->ZoomPercent()) + "%");
 }
+
+// "Önemli Noktalar" is kept per window like "İz Sür": on, the window marks its current
+// curve's points; off, its picture is the plain one again.
+TEST(MainForm, PointsOfInterestAreMarkedPerWindow)
+{
+    Main main;
+    TMainForm& m = main.m();
+    EXPECT_FALSE(m.OnemliNoktalar->isEnabled());
+    m.YeniPencereClick();
+    QApplication::processEvents();
+    TGrafikMChildFrm* first = m.ActiveGraphWindow();
+    m.CurvedLineExplorerToolW->fyEdit->setText("x^3-3*x");
+    m.CurvedLineExplorerToolW->UygulaButton->click();
+    const QImage plain = first->Picture();
+    EXPECT_FALSE(m.OnemliNoktalar->isChecked());
+    m.OnemliNoktalarButton->trigger();
+    EXPECT_TRUE(m.OnemliNoktalar->isChecked());
+    EXPECT_TRUE(first->InterestMarks());
+    EXPECT_NE(first->Picture(), plain);
+
+    m.YeniPencereClick();
+    QApplication::processEvents();
+    TGrafikMChildFrm* second = m.ActiveGraphWindow();
+    EXPECT_FALSE(second->InterestMarks());
+    EXPECT_FALSE(m.OnemliNoktalar->isChecked());
+    EXPECT_FALSE(m.OnemliNoktalarButton->isChecked());
+    m.ClientArea()->setActiveSubWindow(m.ClientArea()->subWindowList().first());
+    QApplication::processEvents();
+    EXPECT_TRUE(m.OnemliNoktalar->isChecked());
+    EXPECT_TRUE(m.OnemliNoktalarButton->isChecked());
+
+    m.OnemliNoktalar->trigger();
+    EXPECT_FALSE(first->InterestMarks());
+    EXPECT_FALSE(m.OnemliNoktalarButton->isChecked());
+    EXPECT_EQ(first->Picture(), plain);
+}
