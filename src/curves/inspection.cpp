@@ -1,5 +1,6 @@
 #include "curves/inspection.h"
 
+#include "base/catalogue.h"
 #include "base/number_text.h"
 #include "curves/curve_types.h"
 #include "curves/object_list.h"
@@ -121,7 +122,7 @@ const char* FreeVariableName(int curveType)
 TEditorValues DerivativeCurve(const TCurveRecord& curve)
 {
     if (curve.CurveType == ctSpherical)
-        throw ECurveInspectionError("Türev yalnızca bir değişkenli eğrilerde çizilir");
+        throw ECurveInspectionError(Localized("Türev yalnızca bir değişkenli eğrilerde çizilir"));
     TEditorValues values = EditorValuesOf(curve);
     const char* name = FreeVariableName(curve.CurveType);
     if (curve.Fx != nullptr)
@@ -136,7 +137,7 @@ TEditorValues DerivativeCurve(const TCurveRecord& curve)
 const char* InterestKindText(TInterestKind kind)
 {
     static const char* const texts[] = { "Sıfır", "Minimum", "Maksimum", "Kesişim", "Kırılma" };
-    return texts[kind];
+    return Localized(texts[kind]);
 }
 
 std::string TMeasure::ValueText() const
@@ -157,7 +158,7 @@ TCurveInspection::TCurveInspection(const TCurveRecord& curve, const TVariableMem
     , FMemory(std::make_unique<TVariableMemory>(variables))
 {
     if (FCurveType == ctSpherical || FCurveType > ctCylindrical)
-        throw ECurveInspectionError(OneVariableMessage);
+        throw ECurveInspectionError(Localized(OneVariableMessage));
     FStart = CurveTypes[FCurveType].Variables[0].Start;
     FEnd = CurveTypes[FCurveType].Variables[0].End;
     const std::string name = FreeVariableName(FCurveType);
@@ -259,7 +260,7 @@ std::vector<long double> TCurveInspection::samples(long double from, long double
     const auto take = [&s, to](long double v) {
         if (v > s.back() && v < to) {
             if (static_cast<long long>(s.size()) > MaxSamples)
-                throw ECurveInspectionError("Aralık bu nokta aralığıyla taranamayacak kadar geniş");
+                throw ECurveInspectionError(Localized("Aralık bu nokta aralığıyla taranamayacak kadar geniş"));
             s.push_back(v);
         }
     };
@@ -269,7 +270,7 @@ std::vector<long double> TCurveInspection::samples(long double from, long double
         for (long double v = FStart - FStep; v > from; v -= FStep) {
             below.push_back(v);
             if (static_cast<long long>(below.size()) > MaxSamples)
-                throw ECurveInspectionError("Aralık bu nokta aralığıyla taranamayacak kadar geniş");
+                throw ECurveInspectionError(Localized("Aralık bu nokta aralığıyla taranamayacak kadar geniş"));
         }
         for (auto it = below.rbegin(); it != below.rend(); ++it)
             take(*it);

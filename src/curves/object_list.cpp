@@ -1,5 +1,6 @@
 #include "curves/object_list.h"
 
+#include "base/catalogue.h"
 #include "base/growth.h"
 #include "base/message.h"
 #include "base/number_text.h"
@@ -21,7 +22,7 @@ constexpr const char* SmallStepMessage
 void checkType(int curveType)
 {
     if (!IsCurveType(curveType))
-        throw EObjectListError(FormatText(TypeMessage, curveType));
+        throw EObjectListError(FormatText(Localized(TypeMessage), curveType));
 }
 
 const std::string& textOf(const std::unique_ptr<TFonksiyon>& formula) { return formula->GetText(); }
@@ -151,7 +152,7 @@ void TObjectList::CheckDuplicate(int curveType, const std::string& fxText,
 {
     int found = 0;
     if (FindCurve(curveType, fxText, fyText, fzText, found))
-        throw EObjectListError(FormatText(DuplicateMessage, found));
+        throw EObjectListError(FormatText(Localized(DuplicateMessage), found));
 }
 
 // The formulas are made in the order fx, fy, fz; should one of them be faulty,
@@ -281,9 +282,9 @@ long double TObjectList::SampleCount(int curveType, long double step)
 void TObjectList::CheckStep(int curveType, long double step)
 {
     if (!(step > 0) || !std::isfinite(step))
-        throw EObjectListError(FormatText(InvalidStepMessage, FloatToText(step)));
+        throw EObjectListError(FormatText(Localized(InvalidStepMessage), FloatToText(step)));
     if (TCurveSampler::Exceeds(curveType, step, MaxCurvePoints))
-        throw EObjectListError(FormatText(SmallStepMessage, FloatToText(step)));
+        throw EObjectListError(FormatText(Localized(SmallStepMessage), FloatToText(step)));
 }
 
 void TObjectList::Generate(int curveType, const TFormulas& formulas, long double step,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/catalogue.h"
 #include "base/exception.h"
 #include "curves/curve_record.h"
 #include "curves/curve_sampler.h"
@@ -22,7 +23,7 @@ public:
 class EGenerationStopped : public EAbort {
 public:
     EGenerationStopped()
-        : EAbort("Eğri oluşturma durduruldu")
+        : EAbort(Localized("Eğri oluşturma durduruldu"))
     {
     }
 };

@@ -9,6 +9,7 @@
 // sources alone (and by the benchmark that measures native code with the same
 // instructions), never through a header another layer sees.
 
+#include "base/catalogue.h"
 #include "base/exception.h"
 #include "base/message.h"
 #include "base/rounding.h"
@@ -26,7 +27,7 @@ namespace arithmetic {
 [[noreturn]] inline void operandError(const char* name)
 {
     throw EFonksiyonError(
-        FormatText("Operetor ile uyuşmayan değere sağip operand mevcut. Operetor => %s", name));
+        FormatText(Localized("Operetor ile uyuşmayan değere sağip operand mevcut. Operetor => %s"), name));
 }
 
 // How a step reports a fault. TRaise throws the program's error for it; TRecord
@@ -41,7 +42,7 @@ struct TRaise {
     [[noreturn]] long double Operand(const char* name) const { operandError(name); }
     [[noreturn]] long double Unknown(const char* format, const std::string& name) const
     {
-        throw EFonksiyonError(FormatText(format, name));
+        throw EFonksiyonError(FormatText(Localized(format), name));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "engine/compiler.h"
 
+#include "base/catalogue.h"
 #include "base/message.h"
 #include "base/number_text.h"
 #include "engine/fonksiyon_error.h"
@@ -17,7 +18,7 @@ constexpr int MaxPendingFunctions = 20;
 
 [[noreturn]] void syntaxError(const std::string& detail)
 {
-    throw EFonksiyonError(FormatText(SyntaxMessage, detail));
+    throw EFonksiyonError(FormatText(Localized(SyntaxMessage), detail));
 }
 
 // The element's operator code, or -1 when it is no operator.
@@ -37,8 +38,9 @@ std::string symbol(const TExpressionElement& e)
 
 std::string functionMessage(const TExpressionElement& f)
 {
-    return std::string(FunctionTable[f.Code])
-        + " fonksiyonundan sonra sonra yanlızca \"(\",\"[\", operatorleri gelmelidir.";
+    return FormatArguments(
+        Localized("%1 fonksiyonundan sonra sonra yanlızca \"(\",\"[\", operatorleri gelmelidir."),
+        { FunctionTable[f.Code] });
 }
 
 void checkNeighbours(const TExpressionArray& elements)
@@ -55,17 +57,20 @@ void checkNeighbours(const TExpressionArray& elements)
             // An operand is followed by an operator, never by an opener; a value
             // (a number or a constant) not by `=` either.
             const bool variable = current.Kind == ekVariable;
-            const auto after = [&current, variable] {
-                return ElementText(current)
-                    + (variable                        ? " değişkeninden sonra"
-                            : current.Kind == ekNumber ? " sayısından sonra"
-                                                       : " sabitinden sonra");
-            };
+            const std::string name = ElementText(current);
             if (!nextIsOperator)
-                syntaxError(after() + " mutlaka bir operator gelmelidir");
+                syntaxError(FormatArguments(
+                    Localized(variable ? "%1 değişkeninden sonra mutlaka bir operator gelmelidir"
+                            : current.Kind == ekNumber
+                            ? "%1 sayısından sonra mutlaka bir operator gelmelidir"
+                            : "%1 sabitinden sonra mutlaka bir operator gelmelidir"),
+                    { name }));
             if (variable ? isOpener(next) : nextOpensOrAssigns)
-                syntaxError(after() + symbol(next)
-                    + (current.Kind == ekConstant ? "operand ı gelmiş" : " operand ı gelmiş"));
+                syntaxError(FormatArguments(
+                    Localized(variable ? "%1 değişkeninden sonra%2 operand ı gelmiş"
+                            : current.Kind == ekNumber ? "%1 sayısından sonra%2 operand ı gelmiş"
+                                                       : "%1 sabitinden sonra%2operand ı gelmiş"),
+                    { name, symbol(next) }));
             break;
         }
         case ekFunction:
@@ -88,15 +93,15 @@ void checkBrackets(const TExpressionArray& elements)
         } else if (isCloser(e)) {
             std::uint8_t opener = 0;
             if (!openers.Pop(opener))
-                throw EFonksiyonError(FormatText(NotOpenedMessage, ""));
+                throw EFonksiyonError(FormatText(Localized(NotOpenedMessage), ""));
             if (opener + 1 != e.Code)
-                throw EFonksiyonError(FormatText(UnbalancedMessage,
-                    std::string(OperatorTable[opener].Symbol) + " ile açılan parantez " + symbol(e)
-                        + " ile kapatılmiş"));
+                throw EFonksiyonError(FormatText(Localized(UnbalancedMessage),
+                    FormatArguments(Localized("%1 ile açılan parantez %2 ile kapatılmiş"),
+                        { OperatorTable[opener].Symbol, symbol(e) })));
         }
     }
     if (!openers.IsEmpty())
-        throw EFonksiyonError(FormatText(NotClosedMessage, ""));
+        throw EFonksiyonError(FormatText(Localized(NotClosedMessage), ""));
 }
 
 // Every infix operator has an operand on each side, `!` one before it, `not`
@@ -117,22 +122,28 @@ void checkOperands(const TExpressionArray& elements)
             } else if (!opensOperand) {
                 // A closer, `!` or infix operator where an operand should stand.
                 if (previous == nullptr || (isOpener(*previous) && !isCloser(e)))
-                    syntaxError(symbol(e) + " operatorunden önce bir operand gelmelidir");
-                syntaxError(symbol(*previous) + " operatorunden sonra bir operand gelmelidir");
+                    syntaxError(FormatArguments(
+                        Localized("%1 operatorunden önce bir operand gelmelidir"), { symbol(e) }));
+                syntaxError(
+                    FormatArguments(Localized("%1 operatorunden sonra bir operand gelmelidir"),
+                        { symbol(*previous) }));
             }
         } else if (isInfix(e)) {
             expectOperand = true;
         } else if (e.IsOperator(opNot)) {
-            syntaxError("not operatorunden önce bir operator gelmelidir");
+            syntaxError(Localized("not operatorunden önce bir operator gelmelidir"));
         } else if (opensOperand) {
-            syntaxError(symbol(*previous) + " operatorunden sonra mutlaka bir operator gelmelidir");
+            syntaxError(
+                FormatArguments(Localized("%1 operatorunden sonra mutlaka bir operator gelmelidir"),
+                    { symbol(*previous) }));
         }
         previous = &e;
     }
     if (expectOperand && previous != nullptr) {
         if (previous->Kind == ekFunction)
             syntaxError(functionMessage(*previous));
-        syntaxError(symbol(*previous) + " operatorunden sonra bir operand gelmelidir");
+        syntaxError(FormatArguments(
+            Localized("%1 operatorunden sonra bir operand gelmelidir"), { symbol(*previous) }));
     }
 }
 }
@@ -152,7 +163,7 @@ TExpressionArray Classify(const std::vector<std::string>& tokens)
         } else if (IsVariableName(token)) {
             elements.Add(TExpressionElement::Variable(token.substr(0, MaxNameLength)));
         } else {
-            throw EFonksiyonError(FormatText(UnknownMessage, ShownText(token)), token);
+            throw EFonksiyonError(FormatText(Localized(UnknownMessage), ShownText(token)), token);
         }
     }
     return elements;
@@ -284,8 +295,9 @@ void ToPostfix(const TExpressionArray& elements, TExpressionArray& postfix, TVar
             break;
         case ekFunction:
             if (pendingCount == MaxPendingFunctions)
-                syntaxError(std::string(FunctionTable[e.Code])
-                    + " fonksiyonu ile iç içe 20'den fazla fonksiyon kullanılamaz");
+                syntaxError(FormatArguments(
+                    Localized("%1 fonksiyonu ile iç içe 20'den fazla fonksiyon kullanılamaz"),
+                    { FunctionTable[e.Code] }));
             pending[pendingCount++] = { e.Code, depth };
             break;
         case ekNumber:

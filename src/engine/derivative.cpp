@@ -1,5 +1,6 @@
 #include "engine/derivative.h"
 
+#include "base/catalogue.h"
 #include "base/message.h"
 #include "engine/fonksiyon_error.h"
 #include "engine/vocabulary.h"
@@ -104,7 +105,7 @@ private:
         case fnLog:
             return quo(du, mul(u, fn(fnLn, num(10))));
         }
-        throw EFonksiyonError(FormatText("Türevi bilinmeyen fonksiyon => %s",
+        throw EFonksiyonError(FormatText(Localized("Türevi bilinmeyen fonksiyon => %s"),
             t->Code < FunctionTable.size() ? std::string(FunctionTable[t->Code]) : ""));
     }
 

@@ -1,5 +1,6 @@
 #include "engine/fonksiyon.h"
 
+#include "base/catalogue.h"
 #include "base/message.h"
 #include "engine/arithmetic.h"
 #include "engine/compiler.h"
@@ -59,7 +60,7 @@ void TFonksiyon::Compile(const std::string& text)
         FCompiled.Clear();
         FProgram.Clear();
         throw EFonksiyonError(FormatText(
-            "Fonksiyon olarak herhangibi bir ifade girilmemiş.(Boş fonksiyon girişi.) %s", ""));
+            Localized("Fonksiyon olarak herhangibi bir ifade girilmemiş.(Boş fonksiyon girişi.) %s"), ""));
     }
     try {
         const TExpressionArray elements = ResolveSigns(Classify(GlueSigns(Tokenize(text))));

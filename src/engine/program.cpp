@@ -1,5 +1,7 @@
 #include "engine/program.h"
 
+#include "base/catalogue.h"
+#include "base/message.h"
 #include "base/rounding.h"
 #include "base/text.h"
 #include "engine/arithmetic.h"
@@ -94,7 +96,7 @@ constexpr long double unsure = std::numeric_limits<long double>::quiet_NaN();
 
 [[noreturn]] void malformed()
 {
-    throw EFonksiyonError("(Sintax Error)İmla hatası => operand eksik");
+    throw EFonksiyonError(FormatText(Localized("(Sintax Error)İmla hatası => %s"), Localized("operand eksik")));
 }
 }
 

@@ -1,5 +1,6 @@
 #include "engine/term.h"
 
+#include "base/catalogue.h"
 #include "base/number_text.h"
 #include "base/text.h"
 #include "engine/arithmetic.h"
@@ -274,7 +275,7 @@ TTerm TermOf(const TExpressionArray& postfix)
     std::map<std::string, TTerm, std::less<>> assigned;
     const auto pop = [&stack] {
         if (stack.empty())
-            throw EFonksiyonError("Eksik işlenen");
+            throw EFonksiyonError(Localized("Eksik işlenen"));
         TEntry e = std::move(stack.back());
         stack.pop_back();
         return e;
@@ -315,7 +316,7 @@ TTerm TermOf(const TExpressionArray& postfix)
         }
     }
     if (stack.size() != 1)
-        throw EFonksiyonError("Eksik işlenen");
+        throw EFonksiyonError(Localized("Eksik işlenen"));
     return stack.back().Term;
 }
 

@@ -1,5 +1,6 @@
 #include "files/language.h"
 
+#include "base/catalogue.h"
 #include "files/ini_file.h"
 
 #include <QCoreApplication>
@@ -28,7 +29,8 @@ void drop(QTranslator*& translator)
 QTranslator* install(const QString& fileName, const QString& directory)
 {
     auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(fileName, directory) || !QCoreApplication::installTranslator(translator)) {
+    if (!translator->load(fileName, directory)
+        || !QCoreApplication::installTranslator(translator)) {
         delete translator;
         return nullptr;
     }
@@ -71,12 +73,22 @@ void InstallLanguage(TLanguage language)
     drop(qtTexts);
     if (language == TLanguage::Turkish) {
         // The program's texts are Turkish in the code; Qt's own buttons and dialogs follow.
-        qtTexts = install(QStringLiteral("qtbase_tr"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        qtTexts = install(
+            QStringLiteral("qtbase_tr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     } else {
         programTexts = install(QStringLiteral("velmo_en"), QStringLiteral(":/i18n"));
     }
+    SetTextLanguage(
+        language == TLanguage::English ? TTextLanguage::English : TTextLanguage::Turkish);
     current = language;
 }
 
 TLanguage CurrentLanguage() { return current; }
+
+void UninstallLanguage()
+{
+    drop(programTexts);
+    drop(qtTexts);
+    SetTextLanguage(TTextLanguage::Turkish);
+    current = TLanguage::Turkish;
+}

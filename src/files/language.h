@@ -24,3 +24,6 @@ void WriteLanguage(TIniFile& file, TLanguage language);
 // formula engine's messages follow. Needs a QCoreApplication.
 void InstallLanguage(TLanguage language);
 TLanguage CurrentLanguage();
+// Takes out what InstallLanguage installed: the program's texts and Qt's own as written in the
+// code (Turkish and English), the formula engine's in Turkish.
+void UninstallLanguage();

@@ -2,6 +2,7 @@
 
 #include "render/draw_function.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
@@ -12,6 +13,12 @@
 
 namespace {
 constexpr QPoint LabelAt(2, 2);
+
+// The names the fixed views carry: front, side, top.
+const char* const FixedViewLabels[3] = { QT_TRANSLATE_NOOP("TFourView", "Ön"),
+    QT_TRANSLATE_NOOP("TFourView", "Yan"), QT_TRANSLATE_NOOP("TFourView", "Üst") };
+
+QString viewLabel(const char* label) { return QCoreApplication::translate("TFourView", label); }
 
 // The box a view's name takes at its place, for the axis numbers to keep clear of.
 QRect labelBox(const QString& label)
@@ -45,8 +52,8 @@ TFourViews RenderFourViews(TDrawFunction& renderer)
         renderer.Render(true);
         return labelled(renderer.Image(), label);
     };
-    const QString labels[3]
-        = { QStringLiteral("Ön"), QStringLiteral("Yan"), QStringLiteral("Üst") };
+    const QString labels[3] = { viewLabel(FixedViewLabels[0]), viewLabel(FixedViewLabels[1]),
+        viewLabel(FixedViewLabels[2]) };
     for (int i = 0; i < 3; ++i)
         result.Views[i] = fixedView(FixedViewAngles[i][0], FixedViewAngles[i][1], labels[i]);
     renderer.SetLabelBox(QRect());
@@ -89,17 +96,17 @@ void PaintFourViews(TDrawFunction& renderer, QPainter& painter, int width, int h
         const char* Label;
     };
     const auto& a = FixedViewAngles;
-    const View views[]
-        = { { a[0][0], a[0][1], { 0, 0 }, "Ön" }, { a[1][0], a[1][1], { 0, h + 1 }, "Yan" },
-              { a[2][0], a[2][1], { w + 1, 0 }, "Üst" }, { ax, ay, { w + 1, h + 1 }, nullptr } };
+    const View views[] = { { a[0][0], a[0][1], { 0, 0 }, FixedViewLabels[0] },
+        { a[1][0], a[1][1], { 0, h + 1 }, FixedViewLabels[1] },
+        { a[2][0], a[2][1], { w + 1, 0 }, FixedViewLabels[2] },
+        { ax, ay, { w + 1, h + 1 }, nullptr } };
     const bool legend = renderer.Legend();
     painter.save();
     painter.fillRect(QRect(0, 0, width, height), Qt::white);
     for (const View& view : views) {
         // The legend belongs to the own view; the fixed views carry their labels there.
         renderer.SetLegend(legend && view.Label == nullptr);
-        renderer.SetLabelBox(
-            view.Label != nullptr ? labelBox(QString::fromUtf8(view.Label)) : QRect());
+        renderer.SetLabelBox(view.Label != nullptr ? labelBox(viewLabel(view.Label)) : QRect());
         renderer.SetAngles(view.X, view.Y);
         renderer.Render(true);
         painter.save();
@@ -108,8 +115,8 @@ void PaintFourViews(TDrawFunction& renderer, QPainter& painter, int width, int h
         renderer.Paint(painter, w, h, true);
         if (view.Label != nullptr) {
             painter.setPen(Qt::black);
-            painter.drawText(QRect(LabelAt, QSize(w, h)), Qt::AlignLeft | Qt::AlignTop,
-                QString::fromUtf8(view.Label));
+            painter.drawText(
+                QRect(LabelAt, QSize(w, h)), Qt::AlignLeft | Qt::AlignTop, viewLabel(view.Label));
         }
         painter.restore();
     }

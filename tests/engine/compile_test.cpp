@@ -1,3 +1,4 @@
+#include "base/catalogue.h"
 #include "engine/compiler.h"
 #include "engine/tokenizer.h"
 #include "engine_test_support.h"
@@ -48,6 +49,28 @@ TEST(CheckSyntax, MessagesAsWorded)
     EXPECT_EQ(CompileMessage(std::string(61, 'q') + "$"), unknown + std::string(60, 'q') + "…");
     EXPECT_EQ(CompileMessage(std::string(59, 'q') + "$"), unknown + std::string(59, 'q') + "$");
     EXPECT_EQ(CompileMessage(std::string("x+a\0b\x01", 6)), unknown + "a\\x00b\\x01");
+}
+
+TEST(CheckSyntax, MessagesInEnglish)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        { "x y", "(Syntax Error) Spelling error => x must be followed by an operator" },
+        { "x+$", "Unknown expression => $" },
+        { "(x]", "The parentheses are not balanced. a parenthesis opened with ( is closed with ]" },
+        { "x(2)", "(Syntax Error) Spelling error => x is followed by the operand (" },
+        { "2*", "(Syntax Error) Spelling error => * must be followed by an operand" },
+        { "sin x",
+            "(Syntax Error) Spelling error => sin must be followed only by the \"(\",\"[\", "
+            "operators." },
+    };
+    SetTextLanguage(TTextLanguage::English);
+    for (const auto& [text, message] : rows) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(CompileMessage(text), message);
+    }
+    SetTextLanguage(TTextLanguage::Turkish);
+    EXPECT_EQ(CompileMessage("x y"),
+        "(Sintax Error)İmla hatası => x değişkeninden sonra mutlaka bir operator gelmelidir");
 }
 
 TEST(CheckSyntax, OperatorsWithoutOperandsAreRefusedWhenCompiled)

@@ -1,4 +1,5 @@
 #include "base/exception.h"
+#include "engine/engine_test_support.h"
 #include "files/ini_file.h"
 #include "files/language.h"
 
@@ -59,9 +60,12 @@ TEST(Language, InstalledLanguageTranslatesTheProgramsTexts)
     InstallLanguage(TLanguage::English);
     EXPECT_EQ(CurrentLanguage(), TLanguage::English);
     EXPECT_EQ(QCoreApplication::translate("TMainForm", "&Dosya"), "&File");
-    EXPECT_EQ(QCoreApplication::translate("TMainForm", "Animasyon Kaydet..."),
-        "Save Animation...");
+    EXPECT_EQ(QCoreApplication::translate("TMainForm", "Animasyon Kaydet..."), "Save Animation...");
+    // The formula engine's messages follow.
+    EXPECT_EQ(CompileMessage("x+$"), "Unknown expression => $");
     InstallLanguage(TLanguage::Turkish);
     EXPECT_EQ(CurrentLanguage(), TLanguage::Turkish);
     EXPECT_EQ(QCoreApplication::translate("TMainForm", "&Dosya"), "&Dosya");
+    EXPECT_EQ(CompileMessage("x+$"), "Bilinmeyen bir ifade => $");
+    UninstallLanguage();
 }

@@ -27,28 +27,28 @@ QSpinBox* spin(int minimum, int maximum)
 }
 
 // The order of the type list.
-constexpr TAnimationFileType Types[] = { TAnimationFileType::Gif, TAnimationFileType::WebP,
-    TAnimationFileType::NumberedPng };
+constexpr TAnimationFileType Types[]
+    = { TAnimationFileType::Gif, TAnimationFileType::WebP, TAnimationFileType::NumberedPng };
 }
 
 TAnimasyonFrm::TAnimasyonFrm(const std::vector<TParameter>& parameters, QWidget* parent)
     : QDialog(parent)
     , FParameters(parameters)
 {
-    setWindowTitle(Caption);
-    auto* move = new QGroupBox("Hareket");
-    ParameterRadio = new QRadioButton("&Parametre:");
+    setWindowTitle(tr(Caption));
+    auto* move = new QGroupBox(tr("Hareket"));
+    ParameterRadio = new QRadioButton(tr("&Parametre:"));
     ParameterCombo = new QComboBox;
     for (const TParameter& p : FParameters)
         ParameterCombo->addItem(QString::fromStdString(p.Name));
     FromEdit = new QLineEdit;
     ToEdit = new QLineEdit;
-    TurnRadio = new QRadioButton("&Görünüşü döndür, açı (derece):");
+    TurnRadio = new QRadioButton(tr("&Görünüşü döndür, açı (derece):"));
     DegreesEdit = new QLineEdit(numberText(360));
     auto* moveLayout = new QFormLayout(move);
     moveLayout->addRow(ParameterRadio, ParameterCombo);
-    moveLayout->addRow("Başlangıç:", FromEdit);
-    moveLayout->addRow("Bitiş:", ToEdit);
+    moveLayout->addRow(tr("Başlangıç:"), FromEdit);
+    moveLayout->addRow(tr("Bitiş:"), ToEdit);
     moveLayout->addRow(TurnRadio, DegreesEdit);
     const bool hasParameters = !FParameters.empty();
     ParameterRadio->setEnabled(hasParameters);
@@ -66,19 +66,20 @@ TAnimasyonFrm::TAnimasyonFrm(const std::vector<TParameter>& parameters, QWidget*
     HeightSpin = spin(1, MaxSize);
     HeightSpin->setValue(600);
     TypeCombo = new QComboBox;
-    TypeCombo->addItems({ "Hareketli GIF (*.gif)", "Hareketli WebP (*.webp)",
-        "Numaralı PNG dosyaları (ad_001.png, ad_002.png, ...)" });
+    TypeCombo->addItems({ tr("Hareketli GIF (*.gif)"), tr("Hareketli WebP (*.webp)"),
+        tr("Numaralı PNG dosyaları (ad_001.png, ad_002.png, ...)") });
     auto* fields = new QFormLayout;
-    fields->addRow("&Resim sayısı:", FramesSpin);
-    fields->addRow("&Saniyede resim:", FpsSpin);
-    fields->addRow("&Genişlik:", WidthSpin);
-    fields->addRow("&Yükseklik:", HeightSpin);
-    fields->addRow("&Dosya türü:", TypeCombo);
+    fields->addRow(tr("&Resim sayısı:"), FramesSpin);
+    fields->addRow(tr("&Saniyede resim:"), FpsSpin);
+    fields->addRow(tr("&Genişlik:"), WidthSpin);
+    fields->addRow(tr("&Yükseklik:"), HeightSpin);
+    fields->addRow(tr("&Dosya türü:"), TypeCombo);
 
-    BtnTamam = new QPushButton("&Tamam");
+    BtnTamam = new QPushButton(tr("&Tamam"));
     BtnTamam->setDefault(true);
-    BtnVazgec = new QPushButton("&Vazgeç");
-    connect(BtnTamam, &QPushButton::clicked, this, [this] { Guarded([this] { BtnTamamClick(); }); });
+    BtnVazgec = new QPushButton(tr("&Vazgeç"));
+    connect(
+        BtnTamam, &QPushButton::clicked, this, [this] { Guarded([this] { BtnTamamClick(); }); });
     connect(BtnVazgec, &QPushButton::clicked, this, &QDialog::reject);
     connect(ParameterCombo, &QComboBox::currentIndexChanged, this, &TAnimasyonFrm::ParameterChosen);
     auto* buttons = new QHBoxLayout;

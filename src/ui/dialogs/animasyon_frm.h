@@ -31,7 +31,7 @@ class TAnimasyonFrm : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr const char* Caption = "Animasyon Kaydet";
+    static constexpr const char* Caption = QT_TR_NOOP("Animasyon Kaydet");
 
     TAnimasyonFrm(const std::vector<TParameter>& parameters, QWidget* parent = nullptr);
 

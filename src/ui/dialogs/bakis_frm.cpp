@@ -11,13 +11,13 @@
 #include <QVBoxLayout>
 
 TBakisFrm::TBakisFrm(QWidget* parent)
-    : TPresetDialog(parent, "Bakış", HelpContext)
+    : TPresetDialog(parent, tr("Bakış"), HelpContext)
 {
 
-    KonumGroup = new QGroupBox(" Konum ", this);
-    OndenRadioBtn = new QRadioButton("Önden");
-    UsttenRadioBtn = new QRadioButton("Üstten");
-    YandanRadioBtn = new QRadioButton("Yandan");
+    KonumGroup = new QGroupBox(tr(" Konum "), this);
+    OndenRadioBtn = new QRadioButton(tr("Önden"));
+    UsttenRadioBtn = new QRadioButton(tr("Üstten"));
+    YandanRadioBtn = new QRadioButton(tr("Yandan"));
     auto* konum = new QVBoxLayout(KonumGroup);
     konum->addWidget(OndenRadioBtn);
     konum->addWidget(UsttenRadioBtn);
@@ -27,10 +27,10 @@ TBakisFrm::TBakisFrm(QWidget* parent)
     XEkseniEdit = new TSpinEdit;
     YEkseniEdit = new TSpinEdit;
     auto* angles = new QGridLayout;
-    angles->addWidget(new QLabel(" Döndürme Açıları "), 0, 0, 1, 2);
-    angles->addWidget(new QLabel("X Ekseni"), 1, 0);
+    angles->addWidget(new QLabel(tr(" Döndürme Açıları ")), 0, 0, 1, 2);
+    angles->addWidget(new QLabel(tr("X Ekseni")), 1, 0);
     angles->addWidget(XEkseniEdit, 1, 1);
-    angles->addWidget(new QLabel("Y Ekseni"), 2, 0);
+    angles->addWidget(new QLabel(tr("Y Ekseni")), 2, 0);
     angles->addWidget(YEkseniEdit, 2, 1);
     angles->setRowStretch(3, 1);
 

@@ -16,10 +16,10 @@ constexpr const char* PercentTag = "tag";
 }
 
 TBuyuklukFrm::TBuyuklukFrm(QWidget* parent)
-    : TPresetDialog(parent, "Büyüklük", HelpContext)
+    : TPresetDialog(parent, tr("Büyüklük"), HelpContext)
 {
 
-    OranGroup = new QGroupBox(" Oran ", this);
+    OranGroup = new QGroupBox(tr(" Oran "), this);
     auto* oran = new QVBoxLayout(OranGroup);
     const auto preset = [&](int percent) {
         auto* button = new QRadioButton("%" + QString::number(percent));
@@ -37,7 +37,7 @@ TBuyuklukFrm::TBuyuklukFrm(QWidget* parent)
 
     BuyuklukSEdit = new TSpinEdit;
     auto* percent = new QGridLayout;
-    percent->addWidget(new QLabel("Yüzde:"), 0, 0);
+    percent->addWidget(new QLabel(tr("Yüzde:")), 0, 0);
     percent->addWidget(BuyuklukSEdit, 1, 0);
     percent->setRowStretch(2, 1);
 
@@ -55,7 +55,7 @@ void TBuyuklukFrm::BtnTamamClick()
 {
     // The graph window's scale is 5 / percent: a percent below 1 has no picture.
     if (BuyuklukSEdit->value() < 1) {
-        ReportError(QString::fromUtf8(PercentTooSmall));
+        ReportError(tr(PercentTooSmall));
         BuyuklukSEdit->setFocus();
         BuyuklukSEdit->selectAll();
         return;

@@ -15,7 +15,8 @@ public:
     static constexpr int HelpContext = 9;
     static constexpr int ClientWidth = 233;
     static constexpr int ClientHeight = 177;
-    static constexpr const char* PercentTooSmall = "Büyüklük yüzdesi 1 veya daha büyük olmalıdır";
+    static constexpr const char* PercentTooSmall
+        = QT_TR_NOOP("Büyüklük yüzdesi 1 veya daha büyük olmalıdır");
 
     explicit TBuyuklukFrm(QWidget* parent = nullptr);
 

@@ -6,8 +6,8 @@
 #include "ui/platform/error_report.h"
 
 #include <QEvent>
-#include <QKeyEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -42,16 +42,16 @@ TFHesaplaFrm::TFHesaplaFrm(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("FHesaplaFrm"));
-    setWindowTitle(QStringLiteral("Fonksiyon Hesaplayıçısı"));
+    setWindowTitle(tr("Fonksiyon Hesaplayıçısı"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(363, 209);
     QFont windowFont = font();
     windowFont.setPixelSize(11);
     setFont(windowFont);
 
-    makeLabel(this, QStringLiteral("Fonksiyon"), 7, 2);
-    makeLabel(this, QStringLiteral("Fonksiyon Ağacı"), 194, 45);
-    makeLabel(this, QStringLiteral("Sonuc"), 193, 85);
+    makeLabel(this, tr("Fonksiyon"), 7, 2);
+    makeLabel(this, tr("Fonksiyon Ağacı"), 194, 45);
+    makeLabel(this, tr("Sonuc"), 193, 85);
 
     FFonksiyonEdit = new QLineEdit(this);
     FFonksiyonEdit->setObjectName(QStringLiteral("FonksiyonEdit"));
@@ -63,7 +63,7 @@ TFHesaplaFrm::TFHesaplaFrm(QWidget* parent)
     FSonucEdit = makeResultEdit(this, QRect(194, 101, 160, 22));
     FSonucEdit->setObjectName(QStringLiteral("SonucEdit"));
 
-    FHesaplaButton = new QPushButton(QStringLiteral("Hesapla"), this);
+    FHesaplaButton = new QPushButton(tr("Hesapla"), this);
     FHesaplaButton->setObjectName(QStringLiteral("HesaplaButton"));
     FHesaplaButton->setGeometry(195, 18, 160, 24);
     connect(FHesaplaButton, &QPushButton::clicked, this, &TFHesaplaFrm::HesaplaButtonClick);
@@ -83,14 +83,14 @@ TFHesaplaFrm::TFHesaplaFrm(QWidget* parent)
     FStringGrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
     FStringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    FBtnKapan = new QPushButton(
-        style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Kapat"), this);
+    FBtnKapan
+        = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("&Kapat"), this);
     FBtnKapan->setObjectName(QStringLiteral("BtnKapan"));
     FBtnKapan->setGeometry(275, 132, 79, 26);
     connect(FBtnKapan, &QPushButton::clicked, this, &TFHesaplaFrm::BtnKapanClick);
 
-    FBtnYardim = new QPushButton(
-        style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Yardım"), this);
+    FBtnYardim
+        = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), tr("&Yardım"), this);
     FBtnYardim->setObjectName(QStringLiteral("BtnYardim"));
     FBtnYardim->setGeometry(276, 162, 79, 26);
     connect(FBtnYardim, &QPushButton::clicked, this, &TFHesaplaFrm::BtnYardimClick);
@@ -107,8 +107,7 @@ TFHesaplaFrm::TFHesaplaFrm(QWidget* parent)
 
 void TFHesaplaFrm::FormCreate()
 {
-    FStringGrid1->setHorizontalHeaderLabels(
-        { QStringLiteral("Değişken"), QStringLiteral("Değeri") });
+    FStringGrid1->setHorizontalHeaderLabels({ tr("Değişken"), tr("Değeri") });
     FFonksiyon.SetMemory(&FMemory);
 }
 
@@ -183,9 +182,10 @@ void TFHesaplaFrm::BtnKapanClick()
 
 void TFHesaplaFrm::BtnYardimClick() { ShowDialogHelp(HelpContext); }
 
-// "&Kapat" is the window's cancel button: Escape presses it.
+// tr("&Kapat") is the window's cancel button: Escape presses it.
 void TFHesaplaFrm::keyPressEvent(QKeyEvent* event)
 {
-    if (!AnswerDialogKey(event, [this] { BtnYardimClick(); }, FBtnKapan))
+    if (!AnswerDialogKey(
+            event, [this] { BtnYardimClick(); }, FBtnKapan))
         QWidget::keyPressEvent(event);
 }

@@ -9,16 +9,16 @@
 #include "ui/dialogs/spin_edit.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QSpinBox>
 
 namespace {
 QString captionFor(const QString& own, const QString& owner) { return own + " (" + owner + ")"; }
 }
 
-bool TGraphDialogRunner::EditSettings(
-    TGraphSettings& values, const QString& settingsFile, QWidget* parent, const QString& ownerCaption)
+bool TGraphDialogRunner::EditSettings(TGraphSettings& values, const QString& settingsFile,
+    QWidget* parent, const QString& ownerCaption)
 {
     TOzelliklerFrm form(settingsFile, parent);
     form.setWindowTitle(captionFor(form.windowTitle(), ownerCaption));
@@ -80,13 +80,13 @@ QString TGraphDialogRunner::AskAnimationFile(
 {
     if (type == TAnimationFileType::NumberedPng) {
         const QString folder = QFileDialog::getExistingDirectory(
-            parent, "Resimlerin yazılacağı klasör", QFileInfo(suggested).absolutePath());
+            parent, tr("Resimlerin yazılacağı klasör"), QFileInfo(suggested).absolutePath());
         return folder.isEmpty() ? QString() : QDir(folder).filePath("ad_%03d.png");
     }
     const bool gif = type == TAnimationFileType::Gif;
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(gif ? "Hareketli GIF (*.gif)" : "Hareketli WebP (*.webp)");
+    dialog.setNameFilter(gif ? tr("Hareketli GIF (*.gif)") : tr("Hareketli WebP (*.webp)"));
     dialog.setDefaultSuffix(gif ? "gif" : "webp");
     dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -4,9 +4,10 @@
 #include "files/animation_file.h"
 #include "files/graph_settings.h"
 
-#include <vector>
-
+#include <QCoreApplication>
 #include <QString>
+
+#include <vector>
 
 class QWidget;
 class TDrawFunction;
@@ -18,6 +19,8 @@ struct TAnimationSettings;
 // values in, values out, false when cancelled. They know no window: the graph
 // window runs them itself, and tests put a runner of their own in its place.
 class TGraphDialogRunner {
+    Q_DECLARE_TR_FUNCTIONS(TGraphDialogRunner)
+
 public:
     virtual ~TGraphDialogRunner() = default;
 
@@ -46,4 +49,5 @@ public:
 // "Tüm Özellikler (" + ownerCaption + ")". True when closed with "Tamam": the
 // values are in the renderer and the caller draws the preview anew.
 bool ShowPreviewProperties(TDrawFunction& preview, const QString& settingsFile, QWidget* parent,
-    const QString& ownerCaption = "Eğri Gezgini");
+    const QString& ownerCaption
+    = QCoreApplication::translate("TGraphDialogRunner", "Eğri Gezgini"));

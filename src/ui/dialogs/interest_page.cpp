@@ -45,11 +45,11 @@ void addRow(QTableWidget* table, const QStringList& cells)
 TInterestPage::TInterestPage(QWidget* parent)
     : QWidget(parent)
 {
-    NoktalarGrid = grid({ "Nokta", "Neyin", "Değişken", "x", "y", "z" });
+    NoktalarGrid = grid({ tr("Nokta"), tr("Neyin"), tr("Değişken"), "x", "y", "z" });
     const int wide = NoktalarGrid->fontMetrics().horizontalAdvance("-0.00000000000000E-00") + 8;
     for (int c = 2; c < 6; ++c)
         NoktalarGrid->setColumnWidth(c, wide);
-    OlculerGrid = grid({ "Ölçü", "Değer", "Hata Sınırı" });
+    OlculerGrid = grid({ tr("Ölçü"), tr("Değer"), tr("Hata Sınırı") });
     OlculerGrid->setColumnWidth(1, 2 * wide);
     OlculerGrid->setMaximumHeight(OlculerGrid->fontMetrics().height() * 6);
     MesajLabel = new QLabel;
@@ -110,18 +110,18 @@ void TInterestPage::Fill()
     for (const TPointOfInterest& p : points)
         addRow(NoktalarGrid,
             { QString::fromUtf8(InterestKindText(p.Kind)),
-                p.Kind == ikIntersection ? QString("Eğri %1").arg(p.Of) : QString(axes[p.Of]),
+                p.Kind == ikIntersection ? tr("Eğri %1").arg(p.Of) : QString(axes[p.Of]),
                 number(p.At), number(p.Point.X), number(p.Point.Y), number(p.Point.Z) });
     const auto measure = [this](const char* name, const TMeasure& m) {
         QString value = QString::fromStdString(m.ValueText());
         if (!m.Exact())
-            value = value.isEmpty() ? QString("hesaplanamadı")
-                                    : "≈ " + value + " (hata sınırı 15 basamağa yetmiyor)";
-        addRow(OlculerGrid, { QString::fromUtf8(name), value, number(m.Error) });
+            value = value.isEmpty() ? tr("hesaplanamadı")
+                                    : tr("≈ %1 (hata sınırı 15 basamağa yetmiyor)").arg(value);
+        addRow(OlculerGrid, { tr(name), value, number(m.Error) });
     };
-    measure("Uzunluk", inspection->Length(from, to));
+    measure(QT_TR_NOOP("Uzunluk"), inspection->Length(from, to));
     if (inspection->IsPlane())
-        measure("Alan", inspection->Area(from, to));
+        measure(QT_TR_NOOP("Alan"), inspection->Area(from, to));
 }
 
 QString TInterestPage::RowsText(const QTableWidget* table) const

@@ -19,17 +19,23 @@
 #include <QVBoxLayout>
 
 namespace {
-const char* const PlaneTitles[3] = { "XYDüzlemi   ", "XZDüzlemi   ", "YZDüzlemi   " };
+const char* const PlaneTitles[3] = { QT_TRANSLATE_NOOP("TOzelliklerFrm", "XYDüzlemi   "),
+    QT_TRANSLATE_NOOP("TOzelliklerFrm", "XZDüzlemi   "),
+    QT_TRANSLATE_NOOP("TOzelliklerFrm", "YZDüzlemi   ") };
 
 TComboBox* twoItemCombo(const char* first, const char* second)
 {
     auto* combo = new TComboBox;
-    combo->addItem(QString::fromUtf8(first));
-    combo->addItem(QString::fromUtf8(second));
+    combo->addItem(TOzelliklerFrm::tr(first));
+    combo->addItem(TOzelliklerFrm::tr(second));
     return combo;
 }
 
-TComboBox* visibilityCombo() { return twoItemCombo("Görünür", "Görünmez"); }
+TComboBox* visibilityCombo()
+{
+    return twoItemCombo(QT_TRANSLATE_NOOP("TOzelliklerFrm", "Görünür"),
+        QT_TRANSLATE_NOOP("TOzelliklerFrm", "Görünmez"));
+}
 
 // Index 0 is the combo's first item: "Görünür" or "On".
 bool showsFirst(const QComboBox* combo) { return combo->currentIndex() == 0; }
@@ -48,7 +54,7 @@ TOzelliklerFrm::TOzelliklerFrm(const QString& settingsFile, QWidget* parent)
     : QDialog(parent)
     , FSettingsFile(settingsFile)
 {
-    setWindowTitle("Tüm Özellikler");
+    setWindowTitle(tr("Tüm Özellikler"));
     CreateControls();
     // Until it is filled, the window shows the look of a new graph window.
     Fill(TGraphSettings {});
@@ -58,12 +64,12 @@ TOzelliklerFrm::TOzelliklerFrm(const QString& settingsFile, QWidget* parent)
 void TOzelliklerFrm::CreateControls()
 {
     PageControl1 = new QTabWidget(this);
-    PageControl1->addTab(CreateGeneralPage(), "Genel");
-    PageControl1->addTab(CreatePlanesPage(), "Gönyeler");
+    PageControl1->addTab(CreateGeneralPage(), tr("Genel"));
+    PageControl1->addTab(CreatePlanesPage(), tr("Gönyeler"));
 
-    TamamButton = new QPushButton("Tamam", this);
+    TamamButton = new QPushButton(tr("Tamam"), this);
     TamamButton->setDefault(true);
-    VazgecButton = new QPushButton("Vazgeç", this);
+    VazgecButton = new QPushButton(tr("Vazgeç"), this);
     connect(TamamButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(VazgecButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -120,37 +126,37 @@ QWidget* TOzelliklerFrm::CreateGeneralPage()
 {
     auto* page = new QWidget;
 
-    auto* axes = new QGroupBox("Bakış Eksencikleri ", page);
+    auto* axes = new QGroupBox(tr("Bakış Eksencikleri "), page);
     EksenciklerColorCombo = new TColorCombo;
     EksenciklerGorunurlukCombo = visibilityCombo();
     QFormLayout* axesForm = formLayout(axes);
-    axesForm->addRow("Rengi", EksenciklerColorCombo);
-    axesForm->addRow("Görünürlük", EksenciklerGorunurlukCombo);
+    axesForm->addRow(tr("Rengi"), EksenciklerColorCombo);
+    axesForm->addRow(tr("Görünürlük"), EksenciklerGorunurlukCombo);
 
-    auto* other = new QGroupBox("Diğer Özellikler ", page);
+    auto* other = new QGroupBox(tr("Diğer Özellikler "), page);
     ArkapilanColorCombo = new TColorCombo;
-    PerspektifCombo = twoItemCombo("On", "Off");
+    PerspektifCombo = twoItemCombo(QT_TR_NOOP("On"), QT_TR_NOOP("Off"));
     AnimIntervalKEdit = new QSpinBox;
     AnimIntervalKEdit->setRange(1, 5000);
     AnimIntervalKEdit->setSingleStep(10);
     AnimIntervalKEdit->setValue(DesignAnimInterval);
     auto* interval = new QHBoxLayout;
     interval->addWidget(AnimIntervalKEdit);
-    interval->addWidget(new QLabel("sn/1000"));
+    interval->addWidget(new QLabel(tr("sn/1000")));
     interval->addStretch();
     QFormLayout* otherForm = formLayout(other);
-    otherForm->addRow("Arkaplan Rengi", ArkapilanColorCombo);
-    otherForm->addRow("Perspektif", PerspektifCombo);
-    otherForm->addRow(new QLabel("Hareketlendirme\nÇizim Zaman Aralığı"), interval);
-    YumusakCizgilerCombo = twoItemCombo("On", "Off");
-    otherForm->addRow("Yumuşak Çizgiler", YumusakCizgilerCombo);
-    GostergeCombo = twoItemCombo("On", "Off");
-    otherForm->addRow("Gösterge", GostergeCombo);
-    EksenSayilariCombo = twoItemCombo("On", "Off");
-    otherForm->addRow("Eksen Sayıları", EksenSayilariCombo);
+    otherForm->addRow(tr("Arkaplan Rengi"), ArkapilanColorCombo);
+    otherForm->addRow(tr("Perspektif"), PerspektifCombo);
+    otherForm->addRow(new QLabel(tr("Hareketlendirme\nÇizim Zaman Aralığı")), interval);
+    YumusakCizgilerCombo = twoItemCombo(QT_TR_NOOP("On"), QT_TR_NOOP("Off"));
+    otherForm->addRow(tr("Yumuşak Çizgiler"), YumusakCizgilerCombo);
+    GostergeCombo = twoItemCombo(QT_TR_NOOP("On"), QT_TR_NOOP("Off"));
+    otherForm->addRow(tr("Gösterge"), GostergeCombo);
+    EksenSayilariCombo = twoItemCombo(QT_TR_NOOP("On"), QT_TR_NOOP("Off"));
+    otherForm->addRow(tr("Eksen Sayıları"), EksenSayilariCombo);
 
-    VarsayiliYapCBox = new QCheckBox("Bu özellikleri Varsayılı Özellikler yap", page);
-    VarsayiliOYukleBtn = new QPushButton("Varsayılı Özellikleri Yükle", page);
+    VarsayiliYapCBox = new QCheckBox(tr("Bu özellikleri Varsayılı Özellikler yap"), page);
+    VarsayiliOYukleBtn = new QPushButton(tr("Varsayılı Özellikleri Yükle"), page);
     auto* load = new QHBoxLayout;
     load->addWidget(VarsayiliOYukleBtn);
     load->addStretch();
@@ -169,19 +175,19 @@ QWidget* TOzelliklerFrm::CreatePlanesPage()
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     for (int i = 0; i < 3; ++i) {
-        auto* group = new QGroupBox(QString::fromUtf8(PlaneTitles[i]), page);
+        auto* group = new QGroupBox(tr(PlaneTitles[i]), page);
         TPlaneControls& plane = FPlanes[i];
         plane.Color = new TColorCombo;
         plane.Thickness = new QSpinBox;
         plane.Thickness->setRange(1, 20);
         plane.Visibility = visibilityCombo();
         QFormLayout* form = formLayout(group);
-        form->addRow("Izgara Rengi", plane.Color);
+        form->addRow(tr("Izgara Rengi"), plane.Color);
         auto* thickness = new QHBoxLayout;
         thickness->addWidget(plane.Thickness);
         thickness->addStretch();
-        form->addRow("Çizgi Kalınlığı", thickness);
-        form->addRow("Görünürlük", plane.Visibility);
+        form->addRow(tr("Çizgi Kalınlığı"), thickness);
+        form->addRow(tr("Görünürlük"), plane.Visibility);
         layout->addWidget(group);
     }
     layout->addStretch();

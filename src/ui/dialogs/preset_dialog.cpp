@@ -14,11 +14,11 @@ TPresetDialog::TPresetDialog(QWidget* parent, const QString& caption, int helpCo
     , FHelpContext(helpContext)
 {
     setWindowTitle(caption);
-    BtnTamam = new QPushButton("&Tamam");
-    BtnTamam->setToolTip("Yapılan değişiklikleri onaylamak için bu butona basın");
+    BtnTamam = new QPushButton(tr("&Tamam"));
+    BtnTamam->setToolTip(tr("Yapılan değişiklikleri onaylamak için bu butona basın"));
     BtnTamam->setDefault(true);
-    BtnVazgec = new QPushButton("&Vazgeç");
-    BtnVazgec->setToolTip("Yapılan değişiklikleri geri almak için bu butona basın");
+    BtnVazgec = new QPushButton(tr("&Vazgeç"));
+    BtnVazgec->setToolTip(tr("Yapılan değişiklikleri geri almak için bu butona basın"));
     connect(BtnVazgec, &QPushButton::clicked, this, &QDialog::reject);
 }
 

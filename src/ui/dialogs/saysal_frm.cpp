@@ -1,5 +1,6 @@
 #include "ui/dialogs/saysal_frm.h"
 
+#include "base/catalogue.h"
 #include "base/number_text.h"
 #include "curves/object_list.h"
 #include "files/point_table_export.h"
@@ -54,12 +55,12 @@ QLineEdit* readOnlyEdit()
     return edit;
 }
 
-QToolButton* navigationButton(QStyle::StandardPixmap icon, const char* hint)
+QToolButton* navigationButton(QStyle::StandardPixmap icon, const QString& hint)
 {
     auto* button = new QToolButton;
     button->setAutoRaise(true);
     button->setIcon(QApplication::style()->standardIcon(icon));
-    button->setToolTip(QString::fromUtf8(hint));
+    button->setToolTip(hint);
     return button;
 }
 }
@@ -68,7 +69,7 @@ TSaysalFrm::TSaysalFrm(QWidget* parent)
     : QDialog(parent)
     , FPreview(std::make_unique<TDrawFunction>())
 {
-    setWindowTitle("Sayısal Değerler");
+    setWindowTitle(tr("Sayısal Değerler"));
     CreateControls();
     resize(ClientWidth, ClientHeight);
 
@@ -85,29 +86,29 @@ void TSaysalFrm::CreateControls()
 {
     EgriNoEdit = new TSpinEdit;
     EgriNoEdit->SetMinValue(1);
-    ilkEgriButton = navigationButton(QStyle::SP_MediaSkipBackward, "İlk Eğri");
-    OncekiButton = navigationButton(QStyle::SP_MediaSeekBackward, "Önceki");
-    SonrakiButton = navigationButton(QStyle::SP_MediaSeekForward, "Sonraki");
-    SonEgriButton = navigationButton(QStyle::SP_MediaSkipForward, "Son  Eğri");
+    ilkEgriButton = navigationButton(QStyle::SP_MediaSkipBackward, tr("İlk Eğri"));
+    OncekiButton = navigationButton(QStyle::SP_MediaSeekBackward, tr("Önceki"));
+    SonrakiButton = navigationButton(QStyle::SP_MediaSeekForward, tr("Sonraki"));
+    SonEgriButton = navigationButton(QStyle::SP_MediaSkipForward, tr("Son  Eğri"));
 
     EgriTypeEdit = readOnlyEdit();
     fxEdit = readOnlyEdit();
     fyEdit = readOnlyEdit();
     fzEdit = readOnlyEdit();
     NoktaAraligiEdit = readOnlyEdit();
-    auto* curveGroup = new QGroupBox(" Eğrinin Özellikleri ");
+    auto* curveGroup = new QGroupBox(tr(" Eğrinin Özellikleri "));
     auto* curveForm = new QFormLayout(curveGroup);
-    curveForm->addRow("Türü", EgriTypeEdit);
+    curveForm->addRow(tr("Türü"), EgriTypeEdit);
     curveForm->addRow("fx:", fxEdit);
     curveForm->addRow("fy:", fyEdit);
     curveForm->addRow("fz:", fzEdit);
-    curveForm->addRow("Nokta Aralıgı", NoktaAraligiEdit);
+    curveForm->addRow(tr("Nokta Aralıgı"), NoktaAraligiEdit);
 
     Image1 = new TImage;
     Image1->setFixedSize(PreviewWidth, PreviewHeight);
     EgriNoEdit->setFixedWidth(EgriNoEdit->fontMetrics().horizontalAdvance("00000000") + 24);
     auto* navigation = new QHBoxLayout;
-    navigation->addWidget(new QLabel("Eğri No:"));
+    navigation->addWidget(new QLabel(tr("Eğri No:")));
     navigation->addWidget(EgriNoEdit);
     navigation->addStretch();
     for (QToolButton* button : { ilkEgriButton, OncekiButton, SonrakiButton, SonEgriButton })
@@ -144,8 +145,8 @@ void TSaysalFrm::CreateControls()
     MTEditY = readOnlyEdit();
     MTEditZ = readOnlyEdit();
     auto* totals = new QGridLayout;
-    totals->addWidget(new QLabel("Toplam"), 0, 0);
-    totals->addWidget(new QLabel("Mutlak\nToplam"), 1, 0);
+    totals->addWidget(new QLabel(tr("Toplam")), 0, 0);
+    totals->addWidget(new QLabel(tr("Mutlak\nToplam")), 1, 0);
     QLineEdit* sums[3] = { TEditX, TEditY, TEditZ };
     QLineEdit* absSums[3] = { MTEditX, MTEditY, MTEditZ };
     for (int i = 0; i < 3; ++i) {
@@ -160,11 +161,11 @@ void TSaysalFrm::CreateControls()
         totals->setColumnStretch(i + 1, 1);
     }
 
-    BtnKapan = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Kapat");
-    BtnKapan->setToolTip("Formu kapatmak için butona basın");
-    BtnYardim = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), "&Yardım");
-    DisaAktarButton = new QPushButton("Dışa Aktar...");
-    DisaAktarButton->setToolTip("Eğrinin bütün noktalarını bir CSV dosyasına yazar");
+    BtnKapan = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("&Kapat"));
+    BtnKapan->setToolTip(tr("Formu kapatmak için butona basın"));
+    BtnYardim = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), tr("&Yardım"));
+    DisaAktarButton = new QPushButton(tr("Dışa Aktar..."));
+    DisaAktarButton->setToolTip(tr("Eğrinin bütün noktalarını bir CSV dosyasına yazar"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(DisaAktarButton);
     buttons->addStretch();
@@ -182,8 +183,8 @@ void TSaysalFrm::CreateControls()
     pointsLayout->addLayout(totals);
     OnemliNoktalarPage = new TInterestPage;
     SayfaTab = new QTabWidget;
-    SayfaTab->addTab(pointsPage, "Noktalar");
-    SayfaTab->addTab(OnemliNoktalarPage, "Önemli Noktalar");
+    SayfaTab->addTab(pointsPage, tr("Noktalar"));
+    SayfaTab->addTab(OnemliNoktalarPage, tr("Önemli Noktalar"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(SayfaTab, 1);
@@ -245,12 +246,14 @@ void TSaysalFrm::ShowCurve(int n)
     // The points are those at the parameters' present values, which the caption names.
     if (FOwnCaption.isEmpty())
         FOwnCaption = windowTitle();
-    const std::string values = ParameterValuesText(FCurves->Parameters(), FCurves->CurveParameters(n - 1));
-    setWindowTitle(values.empty() ? FOwnCaption : FOwnCaption + " — " + QString::fromStdString(values));
+    const std::string values
+        = ParameterValuesText(FCurves->Parameters(), FCurves->CurveParameters(n - 1));
+    setWindowTitle(
+        values.empty() ? FOwnCaption : FOwnCaption + " — " + QString::fromStdString(values));
     const TCurveTotals totals = curve.Points ? CurveTotals(*curve.Points) : TCurveTotals {};
 
     const TCurveTypeRow& type = CurveTypes[IsCurveType(curve.CurveType) ? curve.CurveType : 0];
-    EgriTypeEdit->setText(QString::fromUtf8(type.ValuesCaption));
+    EgriTypeEdit->setText(QString::fromUtf8(Localized(type.ValuesCaption)));
     fxEdit->setText(formulaText(type.Formulas[0], curve.Fx));
     fyEdit->setText(formulaText(type.Formulas[1], curve.Fy));
     fzEdit->setText(formulaText(type.Formulas[2], curve.Fz));
@@ -355,10 +358,10 @@ void TSaysalFrm::CopyRows()
 
 void TSaysalFrm::DisaAktarButtonClick()
 {
-    QFileDialog dialog(this, "Dışa Aktar");
+    QFileDialog dialog(this, tr("Dışa Aktar"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter("CSV dosyaları (*.csv)");
+    dialog.setNameFilter(tr("CSV dosyaları (*.csv)"));
     dialog.setDefaultSuffix("csv");
     dialog.selectFile(QString("Egri%1.csv").arg(EgriNoEdit->value()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -370,8 +373,8 @@ bool TSaysalFrm::ExportTo(const QString& fileName)
 {
     static const TGoruntuMatrisi none;
     const TGoruntuMatrisi& points = FPointsModel->Points() ? *FPointsModel->Points() : none;
-    QProgressDialog progress("Noktalar yazılıyor...", "Vazgeç", 0, 1000, this);
-    progress.setWindowTitle("Dışa Aktar");
+    QProgressDialog progress(tr("Noktalar yazılıyor..."), tr("Vazgeç"), 0, 1000, this);
+    progress.setWindowTitle(tr("Dışa Aktar"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
     progress.setAutoClose(false);

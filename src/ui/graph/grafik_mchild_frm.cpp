@@ -123,7 +123,8 @@ void TGrafikMChildFrm::CreateControls()
         image->setContextMenuPolicy(Qt::NoContextMenu);
         connect(image, &TImage::DblClick, this, [this] { Guarded([this] { ShowProperties(); }); });
     }
-    FReadout = std::make_unique<TGraphReadout>(FDrawFunction, FHost,
+    FReadout = std::make_unique<TGraphReadout>(
+        FDrawFunction, FHost,
         std::array<TImage*, TGraphReadout::ViewCount> { Image1, Image2, Image3, Image4, Image5 },
         [this](int index) { SelectCurve(index); },
         [this](int direction) { StepToInterestPoint(direction); });
@@ -920,12 +921,17 @@ void TGrafikMChildFrm::RestoreCurves(const TCurveSnapshot& snapshot)
 
 void TGrafikMChildFrm::RefreshCurveStatus()
 {
+    const bool onStop = OnInterestStop();
     if ((FInterestMarks || !FDrawFunction.Scene().Marks().empty()) && UpdateInterestMarks())
         RedrawViews(false);
     if (FHost.ExplorerVisible())
         FHost.SetCurveButtons(FEditing.Buttons());
     FHost.SetCurveStatus(QString::fromStdString(FEditing.StatusText()));
     FReadout->CurveChanged(CurveIndex(), FFourView);
+    // The marker went to the sample nearest its place; while the points still hold
+    // it goes back to the one it stood on.
+    if (onStop && !InterestPoints().empty() && FInterestStop >= 0)
+        PlaceOnInterestStop(FInterestStop);
 }
 
 void TGrafikMChildFrm::SelectCurve(int index)

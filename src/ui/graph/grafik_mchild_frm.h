@@ -308,6 +308,9 @@ private:
     int FInterestStop = -1;
     // The current curve's points of interest and their marks anew; true when the marks changed.
     bool UpdateInterestMarks();
+    // Whether the trace marker stands on the point of interest it was last stepped to.
+    bool OnInterestStop() const;
+    bool PlaceOnInterestStop(int index);
     QString FFileName;
     // The picture type of the last save that was not a scene.
     TPictureFileType FPictureType = TPictureFileType::Bitmap;

@@ -41,6 +41,9 @@ const std::vector<TPointOfInterest>& TGrafikMChildFrm::InterestPoints()
 {
     const TObjectList& curves = FDrawFunction.Objects();
     TCurveSnapshot key = TakeCurveSnapshot(curves, FEditing);
+    // Typing in the explorer before an apply changes nothing the points depend on.
+    if (key.State == omEdit)
+        key.State = omNone;
     if (FInterestKey != nullptr && *FInterestKey == key)
         return FInterestPoints;
     FInterestPoints.clear();
@@ -96,8 +99,7 @@ bool TGrafikMChildFrm::StepToInterestPoint(int direction)
     const int count = static_cast<int>(points.size());
     const long double at = tracer.OuterValue();
     int next = -1;
-    if (FInterestStop >= 0 && FInterestStop < count && tracer.Sample() < 0
-        && points[static_cast<std::size_t>(FInterestStop)].At == at)
+    if (OnInterestStop())
         // On a stop: its neighbour in the list, so that points at the same value
         // (a zero of x where y turns) are each visited.
         next = FInterestStop + direction;
@@ -114,11 +116,24 @@ bool TGrafikMChildFrm::StepToInterestPoint(int direction)
             - 1;
     while (next >= 0 && next < count && !placeable(points[static_cast<std::size_t>(next)]))
         next += direction;
-    if (next < 0 || next >= count)
+    return next >= 0 && next < count && PlaceOnInterestStop(next);
+}
+
+bool TGrafikMChildFrm::PlaceOnInterestStop(int index)
+{
+    const TPointOfInterest p = FInterestPoints[static_cast<std::size_t>(index)];
+    if (!PlaceMarkerBetween(
+            CurveIndex(), p.At, p.Point, stopLabel(p, CurrentCurveOrNull()->CurveType)))
         return false;
-    const TPointOfInterest p = points[static_cast<std::size_t>(next)];
-    if (!PlaceMarkerBetween(index, p.At, p.Point, stopLabel(p, CurrentCurveOrNull()->CurveType)))
-        return false;
-    FInterestStop = next;
+    FInterestStop = index;
     return true;
+}
+
+bool TGrafikMChildFrm::OnInterestStop() const
+{
+    const TCurveTracer& tracer = Tracer();
+    return Tracing() && FInterestStop >= 0
+        && FInterestStop < static_cast<int>(FInterestPoints.size()) && tracer.Sample() < 0
+        && tracer.Curve() == CurveIndex()
+        && FInterestPoints[static_cast<std::size_t>(FInterestStop)].At == tracer.OuterValue();
 }

@@ -86,6 +86,8 @@ void TGrafikMChildFrm::PlayTick()
     const TParameterScale scale(*p);
     const int position = BouncedPosition(scale.PositionOf(p->Value), FPlayDirection, scale.Steps());
     const std::string name = FPlaying;
-    if (FDrawFunction.Objects().SetParameterValue(name, scale.ValueAt(position)) > 0)
+    if (FDrawFunction.Objects().SetParameterValue(name, scale.ValueAt(position)) > 0) {
+        UpdateInterestMarks();
         emit ParametersChanged();
+    }
 }

@@ -1,13 +1,22 @@
 #include "ui/library/curve_grid_model.h"
 
+#include "base/catalogue.h"
 #include "ui/library/curve_table.h"
 #include "ui/platform/error_report.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 
 namespace {
 
 const char* const fieldNames[] = { "aaaa", "FunctionX", "FunctionY", "FunctionZ", "Comment" };
+
+// A type's name as the library holds it (in Turkish), in the language the program speaks.
+QString shownTypeName(const QString& name)
+{
+    const QByteArray text = name.toUtf8();
+    return QString::fromUtf8(Localized(text.constData()));
+}
 
 } // namespace
 
@@ -56,7 +65,7 @@ QVariant TCurveGridModel::data(const QModelIndex& index, int role) const
     case gcLookup:
         if (role == Qt::EditRole)
             return row.Type ? QVariant(*row.Type) : QVariant();
-        return FTable.LookupTypeName(row.Type);
+        return shownTypeName(FTable.LookupTypeName(row.Type));
     case gcFunctionX:
         return row.FunctionX;
     case gcFunctionY:
@@ -76,9 +85,9 @@ QVariant TCurveGridModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation == Qt::Horizontal) {
         switch (section) {
         case gcLookup:
-            return QStringLiteral("Eğri Türü");
+            return QCoreApplication::translate("TCurveGridModel", "Eğri Türü");
         case gcComment:
-            return QStringLiteral("Açıklama");
+            return QCoreApplication::translate("TCurveGridModel", "Açıklama");
         default:
             return QString::fromLatin1(fieldNames[section]);
         }
@@ -137,7 +146,7 @@ QWidget* TTypeLookupDelegate::createEditor(
 {
     auto* combo = new QComboBox(parent);
     for (const TCurveTypeName& t : FTable.Types())
-        combo->addItem(t.TypeName, t.Type);
+        combo->addItem(shownTypeName(t.TypeName), t.Type);
     auto* self = const_cast<TTypeLookupDelegate*>(this);
     connect(combo, &QComboBox::activated, self, [self, combo] {
         emit self->commitData(combo);

@@ -4,6 +4,8 @@
 #include "ui/library/library_prompts.h"
 #include "ui/platform/error_report.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The explorer names its fields fx, fy and fz.
@@ -18,8 +20,9 @@ bool checkLengths(QWidget* owner, const TCurveKey& curve)
         const auto length = f.Text->toUcs4().size();
         if (length > TCurveTable::FormulaSize) {
             LibraryMessage(owner,
-                QStringLiteral("%1 formülü kütüphaneye en çok %2 karakter olarak kaydedilebilir; "
-                               "yazılan formül %3 karakter. Eğri kaydedilmedi.")
+                QCoreApplication::translate("TCurveLibrary",
+                    "%1 formülü kütüphaneye en çok %2 karakter olarak kaydedilebilir; "
+                    "yazılan formül %3 karakter. Eğri kaydedilmedi.")
                     .arg(QLatin1String(f.Name))
                     .arg(TCurveTable::FormulaSize)
                     .arg(length));
@@ -36,8 +39,9 @@ TStoreResult LibraryStoreCurve(
 {
     if (curve.FunctionX.isEmpty() || curve.FunctionY.isEmpty() || curve.FunctionZ.isEmpty()) {
         LibraryMessage(owner,
-            QStringLiteral("Eğriyi oluşturan fonksiyonlardan biri/birkaçı boş.Lütfen bu "
-                           "fonksiyonları giriniz."));
+            QCoreApplication::translate("TCurveLibrary",
+                "Eğriyi oluşturan fonksiyonlardan biri/birkaçı boş.Lütfen bu "
+                "fonksiyonları giriniz."));
         return TStoreResult::EmptyFormula;
     }
     if (!checkLengths(owner, curve))
@@ -55,8 +59,10 @@ TStoreResult LibraryStoreCurve(
             return TStoreResult::Failed;
         if (found) {
             result = TStoreResult::AlreadyStored;
-            show = LibraryQuestion(owner, QStringLiteral("Kayıt Hatası"),
-                QStringLiteral("Bu eğri dosyaya daha önce kaydedilmiş - Görmek ister misiniz?"));
+            show = LibraryQuestion(owner,
+                QCoreApplication::translate("TCurveLibrary", "Kayıt Hatası"),
+                QCoreApplication::translate("TCurveLibrary",
+                    "Bu eğri dosyaya daha önce kaydedilmiş - Görmek ister misiniz?"));
         } else {
             const bool posted = Guarded([&] {
                 table.Insert();
@@ -69,8 +75,10 @@ TStoreResult LibraryStoreCurve(
             if (!posted)
                 return TStoreResult::Failed;
             result = TStoreResult::Stored;
-            show = LibraryQuestion(owner, QStringLiteral("Kayıt Tamam"),
-                QStringLiteral("Eğri dosyaya kaydedildi - Açıklama yazısı yazmak ister misiniz?"));
+            show = LibraryQuestion(owner,
+                QCoreApplication::translate("TCurveLibrary", "Kayıt Tamam"),
+                QCoreApplication::translate("TCurveLibrary",
+                    "Eğri dosyaya kaydedildi - Açıklama yazısı yazmak ister misiniz?"));
         }
         table.Close();
     }

@@ -2,6 +2,7 @@
 
 #include "ui/library/library_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -28,18 +29,21 @@ int characterCount(const QString& text) { return static_cast<int>(text.toUcs4().
 
 [[noreturn]] void failWrite(const QSqlError& error)
 {
-    QString text = QStringLiteral("Kayıt yazılamadı: %1").arg(EngineMessage(error));
+    QString text = QCoreApplication::translate("TCurveTable", "Kayıt yazılamadı: %1")
+                       .arg(EngineMessage(error));
     const int code = EngineCode(error);
     if (code == sqliteBusy || code == sqliteLocked)
-        text += QStringLiteral("\nKütüphane başka bir pencerede ya da programda yazılıyor; "
-                               "biraz sonra yeniden deneyin.");
+        text += QCoreApplication::translate("TCurveTable",
+            "\nKütüphane başka bir pencerede ya da programda yazılıyor; "
+            "biraz sonra yeniden deneyin.");
     throw ECurveTableError(text);
 }
 
 [[noreturn]] void failRead(const QSqlError& error)
 {
     throw ECurveTableError(
-        QStringLiteral("Eğri kütüphanesi okunamadı: %1").arg(EngineMessage(error)));
+        QCoreApplication::translate("TCurveTable", "Eğri kütüphanesi okunamadı: %1")
+            .arg(EngineMessage(error)));
 }
 
 // One write to the library: BEGIN IMMEDIATE takes the write lock at once (or gives
@@ -166,7 +170,8 @@ void TCurveTable::Refresh()
 void TCurveTable::CheckActive() const
 {
     if (!Active())
-        throw ECurveTableError(QStringLiteral("Eğri kütüphanesi açık değil."));
+        throw ECurveTableError(
+            QCoreApplication::translate("TCurveTable", "Eğri kütüphanesi açık değil."));
 }
 
 void TCurveTable::SetState(TDataSetState state)
@@ -318,7 +323,9 @@ void TCurveTable::Edit()
 void TCurveTable::CheckRow(const TCurveRow& row) const
 {
     if (!row.Type)
-        throw ECurveTableError(QStringLiteral("Eğri Türü alanına bir değer girilmeli."), lfInput);
+        throw ECurveTableError(
+            QCoreApplication::translate("TCurveTable", "Eğri Türü alanına bir değer girilmeli."),
+            lfInput);
     const struct {
         const QString* Text;
         const char* Label;
@@ -327,15 +334,16 @@ void TCurveTable::CheckRow(const TCurveRow& row) const
         { &row.FunctionX, "FunctionX", FormulaSize },
         { &row.FunctionY, "FunctionY", FormulaSize },
         { &row.FunctionZ, "FunctionZ", FormulaSize },
-        { &row.Comment, "Açıklama", CommentSize },
+        { &row.Comment, QT_TRANSLATE_NOOP("TCurveTable", "Açıklama"), CommentSize },
     };
     for (const auto& f : fields) {
         const int length = characterCount(*f.Text);
         if (length > f.Size)
-            throw ECurveTableError(QStringLiteral("%1 alanına en çok %2 karakter yazılabilir; "
-                                                  "yazılan metin %3 karakter. Metni kısaltıp "
-                                                  "yeniden kaydedin.")
-                                       .arg(QString::fromUtf8(f.Label))
+            throw ECurveTableError(QCoreApplication::translate("TCurveTable",
+                                       "%1 alanına en çok %2 karakter yazılabilir; "
+                                       "yazılan metin %3 karakter. Metni kısaltıp "
+                                       "yeniden kaydedin.")
+                                       .arg(QCoreApplication::translate("TCurveTable", f.Label))
                                        .arg(f.Size)
                                        .arg(length),
                 lfInput);
@@ -380,8 +388,9 @@ void TCurveTable::Post()
         if (!q.exec())
             failWrite(q.lastError());
         if (q.numRowsAffected() != 1)
-            throw ECurveTableError(QStringLiteral("Kayıt yazılamadı: kayıt bu arada başka bir "
-                                                  "pencerede değiştirilmiş ya da silinmiş."));
+            throw ECurveTableError(QCoreApplication::translate("TCurveTable",
+                "Kayıt yazılamadı: kayıt bu arada başka bir "
+                "pencerede değiştirilmiş ya da silinmiş."));
         q.finish();
         transaction.Commit();
     }
@@ -455,7 +464,8 @@ TCurveTable::TField TCurveTable::FieldIndex(QStringView name)
     for (int i = 0; i < 6; ++i)
         if (name.compare(names[i], Qt::CaseInsensitive) == 0)
             return static_cast<TField>(i);
-    throw ECurveTableError(QStringLiteral("%1 alanı bulunamadı.").arg(name));
+    throw ECurveTableError(
+        QCoreApplication::translate("TCurveTable", "%1 alanı bulunamadı.").arg(name));
 }
 
 QVariant TCurveTable::FieldValue(QStringView name) const
@@ -493,10 +503,12 @@ void TCurveTable::SetFieldValue(QStringView name, const QVariant& value)
 {
     const TField field = FieldIndex(name);
     if (FState != dsEdit && FState != dsInsert)
-        throw ECurveTableError(QStringLiteral("Kayıt düzenlenmiyor: önce Kayıt ekle ya da "
-                                              "düzenlemeye başlayın."));
+        throw ECurveTableError(QCoreApplication::translate("TCurveTable",
+            "Kayıt düzenlenmiyor: önce Kayıt ekle ya da "
+            "düzenlemeye başlayın."));
     if (field == fLookup)
-        throw ECurveTableError(QStringLiteral("Eğri Türü alanı Type alanından okunur."));
+        throw ECurveTableError(
+            QCoreApplication::translate("TCurveTable", "Eğri Türü alanı Type alanından okunur."));
     TCurveRow& row = FRows[FRecNo];
     if (field == fType) {
         std::optional<int> type;
@@ -505,7 +517,9 @@ void TCurveTable::SetFieldValue(QStringView name, const QVariant& value)
             const int v = value.toInt(&ok);
             if (!ok || v < -32768 || v > 32767)
                 throw ECurveTableError(
-                    QStringLiteral("'%1' geçerli bir tür değil.").arg(value.toString()), lfInput);
+                    QCoreApplication::translate("TCurveTable", "'%1' geçerli bir tür değil.")
+                        .arg(value.toString()),
+                    lfInput);
             type = v;
         }
         if (type == row.Type)

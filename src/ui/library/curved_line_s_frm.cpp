@@ -12,6 +12,7 @@
 #include "ui/platform/image.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -187,7 +188,8 @@ void TCurvedLineSFrm::NavigatorClick(int button)
                 FTable.Cancel();
                 break;
             }
-            if (LibraryQuestion(this, windowTitle(), QStringLiteral("Kayıt silinsin mi?")))
+            if (LibraryQuestion(this, windowTitle(),
+                    QCoreApplication::translate("TCurvedLineSFrm", "Kayıt silinsin mi?")))
                 FTable.Delete();
             break;
         }
@@ -400,7 +402,7 @@ void TCurvedLineSFrm::LocateCurve(const TCurveKey& key)
 int TCurvedLineSFrm::SelectCurve()
 {
     FSelectionMode = true;
-    setWindowTitle(QStringLiteral("Eğri Seçim"));
+    setWindowTitle(QCoreApplication::translate("TCurvedLineSFrm", "Eğri Seçim"));
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setSizeGripEnabled(true);
     const QColor tip = QToolTip::palette().color(QPalette::ToolTipBase);

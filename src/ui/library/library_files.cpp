@@ -3,6 +3,7 @@
 #include "curves/curve_types.h"
 #include "ui/library/library_error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,15 +39,19 @@ const char clTypesSchema[]
     QString text;
     switch (fault) {
     case lfCorrupt:
-        text
-            = QStringLiteral("Eğri kütüphanesi dosyası bozuk ya da bir kütüphane dosyası değil: %1")
-                  .arg(name);
+        text = QCoreApplication::translate(
+            "TLibraryFiles", "Eğri kütüphanesi dosyası bozuk ya da bir kütüphane dosyası değil: %1")
+                   .arg(name);
         break;
     case lfUnreadable:
-        text = QStringLiteral("Eğri kütüphanesi dosyası açılamadı: %1").arg(name);
+        text
+            = QCoreApplication::translate("TLibraryFiles", "Eğri kütüphanesi dosyası açılamadı: %1")
+                  .arg(name);
         break;
     default:
-        text = QStringLiteral("Eğri kütüphanesi dosyası kullanılamıyor: %1").arg(name);
+        text = QCoreApplication::translate(
+            "TLibraryFiles", "Eğri kütüphanesi dosyası kullanılamıyor: %1")
+                   .arg(name);
         break;
     }
     if (!detail.isEmpty())
@@ -72,7 +77,8 @@ void checkFile(const QString& file)
     if (!info.exists())
         return;
     if (!info.isFile())
-        fail(lfUnreadable, file, QStringLiteral("Bu ad bir dosyanın değil."));
+        fail(lfUnreadable, file,
+            QCoreApplication::translate("TLibraryFiles", "Bu ad bir dosyanın değil."));
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
         fail(lfUnreadable, file, f.errorString());
@@ -123,7 +129,9 @@ void checkColumns(QSqlQuery& q, const QString& schema, const QString& table,
     q.finish();
     for (const QString& column : expected)
         if (!columns.contains(column, Qt::CaseInsensitive))
-            fail(lfCorrupt, file, QStringLiteral("%1 tablosunda %2 alanı yok.").arg(table, column));
+            fail(lfCorrupt, file,
+                QCoreApplication::translate("TLibraryFiles", "%1 tablosunda %2 alanı yok.")
+                    .arg(table, column));
 }
 
 // Creates a missing table in one transaction, so a half-made file never remains.
@@ -290,8 +298,9 @@ QString SetLibraryFileAside(const QString& fileName)
     for (int n = 2; QFileInfo::exists(target); ++n)
         target = fileName + QStringLiteral(".bozuk%1").arg(n);
     if (!QFile::rename(fileName, target))
-        throw ECurveTableError(QStringLiteral("Bozuk dosya kenara alınamadı: %1")
-                                   .arg(QDir::toNativeSeparators(fileName)),
+        throw ECurveTableError(
+            QCoreApplication::translate("TLibraryFiles", "Bozuk dosya kenara alınamadı: %1")
+                .arg(QDir::toNativeSeparators(fileName)),
             lfUnreadable, fileName);
     // A journal left beside the faulty file belongs to it and must not be played
     // into the new one.

@@ -4,6 +4,7 @@
 #include "ui/library/library_files.h"
 #include "ui/platform/error_report.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -53,10 +54,12 @@ bool OpenLibraryTable(TCurveTable& table, QWidget* owner)
                 return false;
             }
             const QString name = QFileInfo(e.FileName()).fileName();
-            const bool replace = LibraryQuestion(owner, QStringLiteral("Eğri Kütüphanesi"),
-                QStringLiteral("%1\n\nBozuk dosya \"%2.bozuk\" adıyla kenara alınıp yerine yeni, "
-                               "boş bir %2 oluşturulsun mu? İptal ederseniz dosyaya dokunulmaz "
-                               "ve kütüphane kullanılmaz.")
+            const bool replace = LibraryQuestion(owner,
+                QCoreApplication::translate("TLibraryPrompts", "Eğri Kütüphanesi"),
+                QCoreApplication::translate("TLibraryPrompts",
+                    "%1\n\nBozuk dosya \"%2.bozuk\" adıyla kenara alınıp yerine yeni, "
+                    "boş bir %2 oluşturulsun mu? İptal ederseniz dosyaya dokunulmaz "
+                    "ve kütüphane kullanılmaz.")
                     .arg(message, name));
             if (!replace)
                 return false;

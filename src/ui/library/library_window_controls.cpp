@@ -1,5 +1,6 @@
 #include "ui/library/library_window_controls.h"
 
+#include "base/catalogue.h"
 #include "curves/curve_types.h"
 #include "ui/library/curve_grid_model.h"
 #include "ui/library/curve_table.h"
@@ -7,8 +8,9 @@
 #include "ui/platform/image.h"
 
 #include <QButtonGroup>
-#include <QDialog>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -44,23 +46,23 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, cons
 
 } // namespace
 
-void TLibraryWindowControls::CreateControls(
-    QDialog* window, TCurveTable& table, TColor curveColour)
+void TLibraryWindowControls::CreateControls(QDialog* window, TCurveTable& table, TColor curveColour)
 {
     window->setObjectName(QStringLiteral("CurvedLineSFrm"));
-    window->setWindowTitle(QStringLiteral("Eğri Kayıt"));
+    window->setWindowTitle(QCoreApplication::translate("TCurvedLineSFrm", "Eğri Kayıt"));
     window->setMinimumSize(660, 430);
     window->setSizeGripEnabled(false);
 
     RangeComboBox = new QComboBox(window);
     RangeComboBox->setObjectName(QStringLiteral("RangeComboBox"));
-    RangeComboBox->setToolTip(QStringLiteral("Çizim Tipi"));
+    RangeComboBox->setToolTip(QCoreApplication::translate("TCurvedLineSFrm", "Çizim Tipi"));
     // All curves, then one item per curve type (its code + 1).
-    RangeComboBox->addItem(QStringLiteral("Tüm Eğriler"));
+    RangeComboBox->addItem(QCoreApplication::translate("TCurvedLineSFrm", "Tüm Eğriler"));
     for (const TCurveTypeRow& type : CurveTypes)
-        RangeComboBox->addItem(QString::fromUtf8(type.RangeCaption));
+        RangeComboBox->addItem(QString::fromUtf8(Localized(type.RangeCaption)));
     RangeComboBox->setCurrentIndex(-1);
-    auto* rangeLabel = new QLabel(QStringLiteral("Çizim &Tipi"), window);
+    auto* rangeLabel
+        = new QLabel(QCoreApplication::translate("TCurvedLineSFrm", "Çizim &Tipi"), window);
     rangeLabel->setBuddy(RangeComboBox);
 
     DBNavigator = new QWidget(window);
@@ -73,12 +75,18 @@ void TLibraryWindowControls::CreateControls(
         QString Text;
         QString Hint;
     } navButtons[6] = {
-        { "nbFirst", QStringLiteral("|◀"), QStringLiteral("İlk kayıt") },
-        { "nbPrior", QStringLiteral("◀"), QStringLiteral("Bir önceki kayıt") },
-        { "nbNext", QStringLiteral("▶"), QStringLiteral("Bir sonraki kayıt") },
-        { "nbLast", QStringLiteral("▶|"), QStringLiteral("Son kayıt") },
-        { "nbInsert", QStringLiteral("+"), QStringLiteral("Kayıt ekle") },
-        { "nbDelete", QStringLiteral("−"), QStringLiteral("Kaydı sil") },
+        { "nbFirst", QStringLiteral("|◀"),
+            QCoreApplication::translate("TCurvedLineSFrm", "İlk kayıt") },
+        { "nbPrior", QStringLiteral("◀"),
+            QCoreApplication::translate("TCurvedLineSFrm", "Bir önceki kayıt") },
+        { "nbNext", QStringLiteral("▶"),
+            QCoreApplication::translate("TCurvedLineSFrm", "Bir sonraki kayıt") },
+        { "nbLast", QStringLiteral("▶|"),
+            QCoreApplication::translate("TCurvedLineSFrm", "Son kayıt") },
+        { "nbInsert", QStringLiteral("+"),
+            QCoreApplication::translate("TCurvedLineSFrm", "Kayıt ekle") },
+        { "nbDelete", QStringLiteral("−"),
+            QCoreApplication::translate("TCurvedLineSFrm", "Kaydı sil") },
     };
     for (int i = 0; i < 6; ++i) {
         FNavigatorButtons[i] = toolButton(
@@ -125,44 +133,51 @@ void TLibraryWindowControls::CreateControls(
     UsttenGorImage = image("UsttenGorImage", 1 + FrameWidth, 1);
     YandanGorImage = image("YandanGorImage", 1, 1 + FrameHeight);
     PerspektifGorImage = image("PerspektifGorImage", 1 + FrameWidth, 1 + FrameHeight);
-    PerspektifGorImage->setToolTip(
-        QStringLiteral("Şekli döndürmek için fareyi sol tuşu basılı şekilde hareket ettirin."));
+    PerspektifGorImage->setToolTip(QCoreApplication::translate(
+        "TCurvedLineSFrm", "Şekli döndürmek için fareyi sol tuşu basılı şekilde hareket ettirin."));
 
     auto* previewTools = new QWidget(window);
     auto* toolsLayout = new QGridLayout(previewTools);
     toolsLayout->setContentsMargins(0, 0, 0, 0);
     toolsLayout->setSpacing(2);
-    OndenGorBtn = toolButton(
-        window, "OndenGorBtn", QStringLiteral("Ön"), QStringLiteral("Önden Görünüş"), true);
-    UsttenGorBtn = toolButton(
-        window, "UsttenGorBtn", QStringLiteral("Üst"), QStringLiteral("Üstten Görünüş"), true);
-    YandanGorBtn = toolButton(
-        window, "YandanGorBtn", QStringLiteral("Yan"), QStringLiteral("Yandan Görünüş"), true);
-    PerspektifGorBtn = toolButton(window, "PerspektifGorBtn", QStringLiteral("Per"),
-        QStringLiteral("Perspektif Görünüş"), true);
-    TumGorBtn = toolButton(
-        window, "TumGorBtn", QStringLiteral("4'lü"), QStringLiteral("4'lü Görünüş"), true);
+    OndenGorBtn
+        = toolButton(window, "OndenGorBtn", QCoreApplication::translate("TCurvedLineSFrm", "Ön"),
+            QCoreApplication::translate("TCurvedLineSFrm", "Önden Görünüş"), true);
+    UsttenGorBtn
+        = toolButton(window, "UsttenGorBtn", QCoreApplication::translate("TCurvedLineSFrm", "Üst"),
+            QCoreApplication::translate("TCurvedLineSFrm", "Üstten Görünüş"), true);
+    YandanGorBtn
+        = toolButton(window, "YandanGorBtn", QCoreApplication::translate("TCurvedLineSFrm", "Yan"),
+            QCoreApplication::translate("TCurvedLineSFrm", "Yandan Görünüş"), true);
+    PerspektifGorBtn = toolButton(window, "PerspektifGorBtn",
+        QCoreApplication::translate("TCurvedLineSFrm", "Per"),
+        QCoreApplication::translate("TCurvedLineSFrm", "Perspektif Görünüş"), true);
+    TumGorBtn
+        = toolButton(window, "TumGorBtn", QCoreApplication::translate("TCurvedLineSFrm", "4'lü"),
+            QCoreApplication::translate("TCurvedLineSFrm", "4'lü Görünüş"), true);
     auto* views = new QButtonGroup(window);
     for (QToolButton* b : { OndenGorBtn, UsttenGorBtn, YandanGorBtn, PerspektifGorBtn, TumGorBtn })
         views->addButton(b);
     views->setExclusive(true);
     TumGorBtn->setChecked(true);
-    SpeedButton1
-        = toolButton(window, "SpeedButton1", QStringLiteral("XY"), QStringLiteral("XY Düzlem"), true);
-    SpeedButton2
-        = toolButton(window, "SpeedButton2", QStringLiteral("XZ"), QStringLiteral("XZ Düzlem"), true);
-    SpeedButton3
-        = toolButton(window, "SpeedButton3", QStringLiteral("YZ"), QStringLiteral("YZ Düzlem"), true);
+    SpeedButton1 = toolButton(window, "SpeedButton1", QStringLiteral("XY"),
+        QCoreApplication::translate("TCurvedLineSFrm", "XY Düzlem"), true);
+    SpeedButton2 = toolButton(window, "SpeedButton2", QStringLiteral("XZ"),
+        QCoreApplication::translate("TCurvedLineSFrm", "XZ Düzlem"), true);
+    SpeedButton3 = toolButton(window, "SpeedButton3", QStringLiteral("YZ"),
+        QCoreApplication::translate("TCurvedLineSFrm", "YZ Düzlem"), true);
     int tag = 1;
     for (QToolButton* b : { SpeedButton1, SpeedButton2, SpeedButton3 }) {
         b->setChecked(true);
         b->setProperty("tag", tag);
         ++tag;
     }
-    CizgiCizimBtn = toolButton(
-        window, "CizgiCizimBtn", QStringLiteral("Çizgi"), QStringLiteral("Çizgili Çizim"), true);
-    NoktaCizimBtn = toolButton(
-        window, "NoktaCizimBtn", QStringLiteral("Nokta"), QStringLiteral("Noktalı Çizim"), true);
+    CizgiCizimBtn = toolButton(window, "CizgiCizimBtn",
+        QCoreApplication::translate("TCurvedLineSFrm", "Çizgi"),
+        QCoreApplication::translate("TCurvedLineSFrm", "Çizgili Çizim"), true);
+    NoktaCizimBtn = toolButton(window, "NoktaCizimBtn",
+        QCoreApplication::translate("TCurvedLineSFrm", "Nokta"),
+        QCoreApplication::translate("TCurvedLineSFrm", "Noktalı Çizim"), true);
     auto* styles = new QButtonGroup(window);
     styles->addButton(CizgiCizimBtn);
     styles->addButton(NoktaCizimBtn);
@@ -179,29 +194,37 @@ void TLibraryWindowControls::CreateControls(
 
     ColorCombo = new TColorCombo(window);
     ColorCombo->setObjectName(QStringLiteral("ColorCombo"));
-    ColorCombo->setToolTip(QStringLiteral("Çizim Rengi"));
+    ColorCombo->setToolTip(QCoreApplication::translate("TCurvedLineSFrm", "Çizim Rengi"));
     ColorCombo->SetColor(curveColour);
-    auto* colorLabel = new QLabel(QStringLiteral("&Çizim Rengi"), window);
+    auto* colorLabel
+        = new QLabel(QCoreApplication::translate("TCurvedLineSFrm", "&Çizim Rengi"), window);
     colorLabel->setBuddy(ColorCombo);
     ArkapilanColorCombo = new TColorCombo(window);
     ArkapilanColorCombo->setObjectName(QStringLiteral("ArkapilanColorCombo"));
-    ArkapilanColorCombo->setToolTip(QStringLiteral("Arkapilan Rengi"));
+    ArkapilanColorCombo->setToolTip(
+        QCoreApplication::translate("TCurvedLineSFrm", "Arkapilan Rengi"));
     ArkapilanColorCombo->SetColor(16777215);
-    auto* backLabel = new QLabel(QStringLiteral("&Arkapilan Rengi"), window);
+    auto* backLabel
+        = new QLabel(QCoreApplication::translate("TCurvedLineSFrm", "&Arkapilan Rengi"), window);
     backLabel->setBuddy(ArkapilanColorCombo);
 
-    const QString confirmHint
-        = QStringLiteral("Yapılan değişiklikleri onaylamak için bu butona basın");
-    const QString undoHint
-        = QStringLiteral("Yapılan değişiklikleri geri almak için bu butona basın");
-    BtnKaydet = button(window, "BtnKaydet", QStringLiteral("&Kaydet"), confirmHint);
-    BtnGeriAl = button(window, "BtnGeriAl", QStringLiteral("&Geri Al"), undoHint);
-    BtnTamam = button(window, "BtnTamam", QStringLiteral("&Tamam"), confirmHint);
-    BtnVazgec = button(window, "BtnVazgec", QStringLiteral("&Vazgeç"), undoHint);
-    BtnKapan = button(window, "BtnKapan", QStringLiteral("&Kapat"),
-        QStringLiteral("Formu kapatmak için butona basın"));
-    BtnYardim = button(window, "BtnYardim", QStringLiteral("&Yardım"),
-        QStringLiteral("Yardım almak için butona basın"));
+    const QString confirmHint = QCoreApplication::translate(
+        "TCurvedLineSFrm", "Yapılan değişiklikleri onaylamak için bu butona basın");
+    const QString undoHint = QCoreApplication::translate(
+        "TCurvedLineSFrm", "Yapılan değişiklikleri geri almak için bu butona basın");
+    BtnKaydet = button(window, "BtnKaydet",
+        QCoreApplication::translate("TCurvedLineSFrm", "&Kaydet"), confirmHint);
+    BtnGeriAl = button(
+        window, "BtnGeriAl", QCoreApplication::translate("TCurvedLineSFrm", "&Geri Al"), undoHint);
+    BtnTamam = button(
+        window, "BtnTamam", QCoreApplication::translate("TCurvedLineSFrm", "&Tamam"), confirmHint);
+    BtnVazgec = button(
+        window, "BtnVazgec", QCoreApplication::translate("TCurvedLineSFrm", "&Vazgeç"), undoHint);
+    BtnKapan = button(window, "BtnKapan", QCoreApplication::translate("TCurvedLineSFrm", "&Kapat"),
+        QCoreApplication::translate("TCurvedLineSFrm", "Formu kapatmak için butona basın"));
+    BtnYardim
+        = button(window, "BtnYardim", QCoreApplication::translate("TCurvedLineSFrm", "&Yardım"),
+            QCoreApplication::translate("TCurvedLineSFrm", "Yardım almak için butona basın"));
     BtnTamam->hide();
     BtnVazgec->hide();
 

@@ -168,8 +168,9 @@ public:
         *PropertiesButton, *BulButton, *HelpButton;
     QAction *XYDuzlemiButton, *XZDuzlemiButton, *YZDuzlemiButton, *CizgiCizimButton,
         *NoktaCizimButton, *PerspektifButton, *DortGorBtn, *AnimationButton, *IzSurButton,
-        *OnemliNoktalarButton,        *OndenGorBtn, *UsttenGorBtn, *YandanGorBtn, *PerspektifGorBtn, *SurukleButton,
-        *DondurButton, *ZoomInButton, *ZoomOutButton, *EgrilereUydurButton, *BuyuklukButton;
+        *OnemliNoktalarButton, *OndenGorBtn, *UsttenGorBtn, *YandanGorBtn, *PerspektifGorBtn,
+        *SurukleButton, *DondurButton, *ZoomInButton, *ZoomOutButton, *EgrilereUydurButton,
+        *BuyuklukButton;
     TZoomBox* BuyuklukComboBox;
     QAction* BuyuklukComboAction; // the toolbar slot of the combo box
     QLabel* StatusPanel0;

@@ -32,7 +32,7 @@ TColorCombo::TColorCombo(QWidget* parent)
 {
     setIconSize(QSize(24, 14));
     for (const TNamedColor& named : NamedColors)
-        addItem(swatch(named.Color), QString::fromUtf8(named.Name), QVariant(named.Color));
+        addItem(swatch(named.Color), tr(named.Name), QVariant(named.Color));
     setCurrentIndex(0);
     FColor = NamedColors[0].Color;
     connect(this, &QComboBox::currentIndexChanged, this, &TColorCombo::IndexChanged);
@@ -63,7 +63,7 @@ void TColorCombo::SetColor(TColor color)
         setItemData(custom, QVariant(color));
         setItemIcon(custom, swatch(color));
     } else {
-        addItem(swatch(color), QString::fromUtf8(CustomName), QVariant(color));
+        addItem(swatch(color), tr(CustomName), QVariant(color));
     }
     // The custom entry may already be the current one, which sends no index change.
     setCurrentIndex(custom);

@@ -16,7 +16,7 @@ class TColorCombo : public TComboBox {
     Q_OBJECT
 
 public:
-    static constexpr const char* CustomName = "Özel Renk";
+    static constexpr const char* CustomName = QT_TR_NOOP("Özel Renk");
 
     explicit TColorCombo(QWidget* parent = nullptr);
 

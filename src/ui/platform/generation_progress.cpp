@@ -56,7 +56,7 @@ void TGenerationProgressBar::Show()
     FBar = new QProgressBar(status);
     FBar->setRange(0, Steps);
     FBar->setMaximumWidth(200);
-    FCancel = new QPushButton(QStringLiteral("Vazgeç"), status);
+    FCancel = new QPushButton(QCoreApplication::translate("TGenerationProgressBar", "Vazgeç"), status);
     connect(FCancel, &QPushButton::clicked, this, [this] { FStopped = true; });
     status->addPermanentWidget(FBar);
     status->addPermanentWidget(FCancel);

@@ -1,5 +1,6 @@
 #include "ui/platform/help_book.h"
 
+#include "files/language.h"
 #include "ui/platform/help_pages.h"
 
 #include <QCollator>
@@ -7,6 +8,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -23,10 +25,30 @@ QString folded(const QString& text)
 
 } // namespace
 
+namespace {
+
+// One language's book: its pages, its index and its pages' texts folded for searching, each
+// made when first asked for.
+struct TBook {
+    std::optional<QList<THelpPage>> Pages;
+    std::optional<QList<THelpIndexEntry>> Index;
+    std::optional<QStringList> Texts;
+};
+
+TBook& currentBook()
+{
+    static TBook books[2];
+    return books[CurrentLanguage() == TLanguage::English ? 1 : 0];
+}
+
+} // namespace
+
 const QList<THelpPage>& HelpPages()
 {
-    static const QList<THelpPage> pages = BuildHelpPages();
-    return pages;
+    TBook& book = currentBook();
+    if (!book.Pages)
+        book.Pages = BuildHelpPages(CurrentLanguage());
+    return *book.Pages;
 }
 
 const THelpPage* FindHelpPage(const QString& id)
@@ -49,20 +71,23 @@ const THelpPage* FindHelpContext(int context)
 
 const QList<THelpIndexEntry>& HelpIndex()
 {
-    static const QList<THelpIndexEntry> index = [] {
-        QList<THelpIndexEntry> entries;
-        for (const THelpPage& page : HelpPages())
-            for (const QString& keyword : page.Keywords)
-                entries.append({ keyword, page.Id });
-        QCollator collator(QLocale(QLocale::Turkish, QLocale::Turkey));
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
-        std::stable_sort(entries.begin(), entries.end(),
-            [&collator](const THelpIndexEntry& a, const THelpIndexEntry& b) {
-                return collator.compare(a.Keyword, b.Keyword) < 0;
-            });
-        return entries;
-    }();
-    return index;
+    TBook& book = currentBook();
+    if (book.Index)
+        return *book.Index;
+    QList<THelpIndexEntry> entries;
+    for (const THelpPage& page : HelpPages())
+        for (const QString& keyword : page.Keywords)
+            entries.append({ keyword, page.Id });
+    QCollator collator(CurrentLanguage() == TLanguage::English
+            ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+            : QLocale(QLocale::Turkish, QLocale::Turkey));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(entries.begin(), entries.end(),
+        [&collator](const THelpIndexEntry& a, const THelpIndexEntry& b) {
+            return collator.compare(a.Keyword, b.Keyword) < 0;
+        });
+    book.Index = std::move(entries);
+    return *book.Index;
 }
 
 QString HelpPlainText(const THelpPage& page)
@@ -89,12 +114,14 @@ QList<THelpIndexEntry> SearchHelp(const QString& text)
     if (!starting.isEmpty() || !containing.isEmpty())
         return starting + containing;
     // The pages' texts, folded once for every later search.
-    static const QStringList texts = [] {
+    TBook& book = currentBook();
+    if (!book.Texts) {
         QStringList result;
         for (const THelpPage& page : HelpPages())
             result.append(folded(page.Title + QLatin1Char('\n') + HelpPlainText(page)));
-        return result;
-    }();
+        book.Texts = std::move(result);
+    }
+    const QStringList& texts = *book.Texts;
     QList<THelpIndexEntry> pages;
     for (qsizetype i = 0; i < HelpPages().size(); ++i)
         if (texts.at(i).contains(wanted))

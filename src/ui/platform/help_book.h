@@ -4,9 +4,10 @@
 #include <QString>
 #include <QStringList>
 
-// The program's help: pages in Turkish, each with a name, an optional context
-// number (the topic a window opens with its help button), a title, index
-// keywords and its text in HTML. Links between pages are "velmo:<name>".
+// The program's help: pages in the language installed (Turkish or English), each
+// with a name, an optional context number (the topic a window opens with its help
+// button), a title, index keywords and its text in HTML. Links between pages are
+// "velmo:<name>", the same names in both languages.
 struct THelpPage {
     QString Id;
     int Context = 0; // 0: no window opens it directly
@@ -28,7 +29,7 @@ const THelpPage* FindHelpContext(int context);
 // The page that explains the help window itself.
 inline constexpr const char* HelpOnHelpPage = "yardim";
 
-// Every keyword of every page, in Turkish alphabetical order.
+// Every keyword of every page, in the alphabetical order of the language.
 const QList<THelpIndexEntry>& HelpIndex();
 // The index entries whose keyword contains text (letter case ignored, Turkish
 // dotted and dotless i included), keywords that begin with it first; when no

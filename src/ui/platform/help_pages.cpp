@@ -1,29 +1,15 @@
 #include "ui/platform/help_pages.h"
 
 #include "engine/vocabulary.h"
+#include "files/language.h"
+#include "ui/platform/help_page_parts.h"
 #include "ui/platform/help_viewer.h"
 
 #include <array>
 
+using namespace HelpPageParts;
+
 namespace {
-
-QString u(const char* text) { return QString::fromUtf8(text); }
-
-THelpPage page(
-    const char* id, int context, const char* title, const char* keywords, const QString& body)
-{
-    THelpPage result;
-    result.Id = u(id);
-    result.Context = context;
-    result.Title = u(title);
-    result.Keywords = u(keywords).split(u'|', Qt::SkipEmptyParts);
-    result.Html = QStringLiteral("<h2>") + result.Title + QStringLiteral("</h2>") + body;
-    return result;
-}
-
-QString html(const char* body) { return QString::fromUtf8(body); }
-
-QString escaped(std::string_view text) { return QString::fromUtf8(text).toHtmlEscaped(); }
 
 constexpr std::array<const char*, OperatorTable.size()> OperatorDescriptions = {
     "açılış parantezi: gruplama",
@@ -78,44 +64,8 @@ constexpr std::array<const char*, FunctionTable.size()> FunctionDescriptions = {
     "tanjant (tan ile aynı)",
 };
 
-QString wordFormOf(std::size_t code)
-{
-    for (const TWordOperator& word : WordOperatorTable)
-        if (word.Code == code)
-            return escaped(word.Word);
-    return {};
-}
-
-QString operatorTable()
-{
-    QString rows;
-    for (std::size_t code = 0; code < OperatorTable.size(); ++code)
-        rows += QStringLiteral("<tr><td><tt>%1</tt></td><td><tt>%2</tt></td><td>%3</td>"
-                               "<td align=\"center\">%4</td></tr>")
-                    .arg(escaped(OperatorTable[code].Symbol), wordFormOf(code),
-                        u(OperatorDescriptions[code]))
-                    .arg(OperatorTable[code].Precedence);
-    return u("<table border=\"1\" cellpadding=\"3\" cellspacing=\"0\">"
-             "<tr><th>Sembol</th><th>Kelime</th><th>İşlem</th><th>Öncelik</th></tr>")
-        + rows + u("</table>");
-}
-
-QString functionTable()
-{
-    QString rows;
-    for (std::size_t code = 0; code < FunctionTable.size(); ++code)
-        rows += QStringLiteral("<tr><td><tt>%1(x)</tt></td><td>%2</td></tr>")
-                    .arg(escaped(FunctionTable[code]), u(FunctionDescriptions[code]));
-    return u("<table border=\"1\" cellpadding=\"3\" cellspacing=\"0\">"
-             "<tr><th>Fonksiyon</th><th>Hesapladığı</th></tr>")
-        + rows + u("</table>");
-}
-
 QString contentsBody(const QList<THelpPage>& pages)
 {
-    QString links;
-    for (const THelpPage& p : pages)
-        links += QStringLiteral("<li><a href=\"velmo:%1\">%2</a></li>").arg(p.Id, p.Title);
     return html("<p>Velmo, formüllerle tanımlanan eğrileri iki ve üç boyutlu uzayda çizen "
                 "bir programdır. En fazla üç formül (fx, fy, fz) yazarsınız, yedi koordinat "
                 "sisteminden birini seçersiniz; Velmo formülleri denetler, derler, serbest "
@@ -123,27 +73,30 @@ QString contentsBody(const QList<THelpPage>& pages)
                 "Sahne fareyle döndürülür, sürüklenir, büyütülür ve küçültülür.</p>"
                 "<p>Bir konuyu açmak için aşağıdaki bağlantılardan birini tıklayın ya da "
                 "solda <b>İçindekiler</b> listesini, anahtar sözcükle aramak için "
-                "<b>Dizin</b> sekmesini kullanın.</p><ul>")
-        + links + u("</ul>");
+                "<b>Dizin</b> sekmesini kullanın.</p>")
+        + ContentsLinks(pages);
 }
 
 } // namespace
 
 QString OperatorDescription(int operatorCode)
 {
-    if (operatorCode < 0 || operatorCode >= static_cast<int>(OperatorDescriptions.size()))
-        return {};
-    return u(OperatorDescriptions[static_cast<std::size_t>(operatorCode)]);
+    return CurrentLanguage() == TLanguage::English ? EnglishOperatorDescription(operatorCode)
+                                                   : Described(OperatorDescriptions, operatorCode);
 }
 
 QString FunctionDescription(int functionCode)
 {
-    if (functionCode < 0 || functionCode >= static_cast<int>(FunctionDescriptions.size()))
-        return {};
-    return u(FunctionDescriptions[static_cast<std::size_t>(functionCode)]);
+    return CurrentLanguage() == TLanguage::English ? EnglishFunctionDescription(functionCode)
+                                                   : Described(FunctionDescriptions, functionCode);
 }
 
-QList<THelpPage> BuildHelpPages()
+QList<THelpPage> BuildHelpPages(TLanguage language)
+{
+    return language == TLanguage::English ? BuildEnglishHelpPages() : BuildTurkishHelpPages();
+}
+
+QList<THelpPage> BuildTurkishHelpPages()
 {
     QList<THelpPage> pages;
 
@@ -237,7 +190,8 @@ Sabitler</a> sayfalarına bakın.</p>
         "faktöriyel|parantez",
         u("<p>Formül dilinin operatörleri, sembolleri, kelime biçimleri ve öncelikleriyle "
           "aşağıdadır. Önceliği yüksek olan daha sıkı bağlanır.</p>")
-            + operatorTable() + html(R"(<ul>
+            + OperatorTableHtml(OperatorDescriptions, "Sembol", "Kelime", "İşlem", "Öncelik")
+            + html(R"(<ul>
 <li><tt>mod</tt> (8), <tt>*</tt>, <tt>/</tt> ve <tt>div</tt>'den (9) gevşek bağlanır:
 <tt>7 mod 3*2</tt>, <tt>7 mod 6</tt> demektir.</li>
 <li>Karşılaştırmalar (6) <tt>not</tt>'tan (5), <tt>not</tt> da <tt>and</tt>, <tt>or</tt>,
@@ -255,7 +209,8 @@ faktöriyel 64 bitlik aralıktaki tam sayıları. Başka bir değer hesap hatas�
         "fonksiyon|sin|cos|tan|logaritma|ln|log|fact|abs|sgn|sabit|pi|e sayısı|radyan",
         u("<p>Fonksiyonların argümanı parantez içinde yazılır; trigonometrik fonksiyonlar "
           "radyanla çalışır.</p>")
-            + functionTable() + html(R"(<h3>Sabitler</h3>
+            + FunctionTableHtml(FunctionDescriptions, "Fonksiyon", "Hesapladığı")
+            + html(R"(<h3>Sabitler</h3>
 <ul><li><tt>pi</tt>: π sayısı, tam duyarlıkla.</li>
 <li><tt>e</tt>: 2,71828182845905 (15 ondalıklı değer).</li></ul>
 <p>Sıfıra bölme (örneğin <tt>ln(0)</tt>, <tt>arccot(0)</tt>), tanımsız işlemler

@@ -49,7 +49,7 @@ THelpViewer::THelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("Velmo Yardım"));
+    setWindowTitle(tr("Velmo Yardım"));
     resize(780, 540);
 
     FTabs = new QTabWidget;
@@ -59,29 +59,29 @@ THelpViewer::THelpViewer(QWidget* parent)
         auto* item = new QListWidgetItem(page.Title, FContentsList);
         item->setData(PageRole, page.Id);
     }
-    FTabs->addTab(FContentsList, QStringLiteral("İçindekiler"));
+    FTabs->addTab(FContentsList, tr("İçindekiler"));
 
     auto* indexPage = new QWidget;
     auto* indexLayout = new QVBoxLayout(indexPage);
-    auto* keywordLabel = new QLabel(QStringLiteral("Aranacak &sözcük:"));
+    auto* keywordLabel = new QLabel(tr("Aranacak &sözcük:"));
     FKeywordEdit = new QLineEdit;
     FKeywordEdit->setObjectName(QStringLiteral("KeywordEdit"));
     FKeywordEdit->setClearButtonEnabled(true);
     keywordLabel->setBuddy(FKeywordEdit);
     FKeywordList = new QListWidget;
     FKeywordList->setObjectName(QStringLiteral("KeywordList"));
-    auto* showButton = new QPushButton(QStringLiteral("&Göster"));
+    auto* showButton = new QPushButton(tr("&Göster"));
     indexLayout->addWidget(keywordLabel);
     indexLayout->addWidget(FKeywordEdit);
     indexLayout->addWidget(FKeywordList);
     indexLayout->addWidget(showButton);
-    FTabs->addTab(indexPage, QStringLiteral("Dizin"));
+    FTabs->addTab(indexPage, tr("Dizin"));
 
     FBrowser = new THelpBrowser;
     FBrowser->setObjectName(QStringLiteral("HelpBrowser"));
-    auto* contentsButton = new QPushButton(QStringLiteral("İçi&ndekiler"));
-    auto* backButton = new QPushButton(QStringLiteral("&Geri"));
-    auto* forwardButton = new QPushButton(QStringLiteral("İ&leri"));
+    auto* contentsButton = new QPushButton(tr("İçi&ndekiler"));
+    auto* backButton = new QPushButton(tr("&Geri"));
+    auto* forwardButton = new QPushButton(tr("İ&leri"));
     backButton->setEnabled(false);
     forwardButton->setEnabled(false);
     auto* buttons = new QHBoxLayout;

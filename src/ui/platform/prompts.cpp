@@ -1,5 +1,6 @@
 #include "ui/platform/prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,8 +14,10 @@ bool AskYesNo(QWidget* owner, const QString& text)
     QMessageBox box(
         QMessageBox::Question, QStringLiteral("Velmo"), text, QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* yes = box.addButton(QStringLiteral("&Evet"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&Hayır"), QMessageBox::NoRole);
+    QPushButton* yes
+        = box.addButton(QCoreApplication::translate("TPrompts", "&Evet"), QMessageBox::YesRole);
+    QPushButton* no
+        = box.addButton(QCoreApplication::translate("TPrompts", "&Hayır"), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();
@@ -28,9 +31,12 @@ TSaveAnswer AskSaveChanges(QWidget* owner, const QString& text)
     QMessageBox box(
         QMessageBox::Warning, QStringLiteral("Velmo"), text, QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* save = box.addButton(QStringLiteral("&Kaydet"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("Kaydet&me"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("&Vazgeç"), QMessageBox::RejectRole);
+    QPushButton* save = box.addButton(
+        QCoreApplication::translate("TPrompts", "&Kaydet"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(
+        QCoreApplication::translate("TPrompts", "Kaydet&me"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(
+        QCoreApplication::translate("TPrompts", "&Vazgeç"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();
@@ -44,5 +50,6 @@ TSaveAnswer AskSaveChanges(QWidget* owner, const QString& text)
 bool AskReplaceFile(QWidget* owner, const QString& fileName)
 {
     return AskYesNo(owner,
-        QStringLiteral("%1 zaten var.\nDeğiştirilsin mi?").arg(QDir::toNativeSeparators(fileName)));
+        QCoreApplication::translate("TPrompts", "%1 zaten var.\nDeğiştirilsin mi?")
+            .arg(QDir::toNativeSeparators(fileName)));
 }

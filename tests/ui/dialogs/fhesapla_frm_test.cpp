@@ -1,9 +1,13 @@
 #include "base/number_text.h"
+#include "files/language.h"
 #include "ui/dialogs/dialog_help.h"
 #include "ui/dialogs/fhesapla_frm.h"
+#include "ui/dialogs/ozellikler_frm.h"
+#include "ui/platform/combo_box.h"
 #include "ui/platform/error_report.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -326,4 +330,35 @@ TEST(Calculator, HelpOpensItsTopic)
     QTest::keyClick(calculator.FonksiyonEdit(), Qt::Key_F1);
     SetDialogHelp(std::move(previous));
     EXPECT_EQ(requests, (std::vector<int> { 7, 7 }));
+}
+
+TEST(Calculator, SpeaksEnglishWhenChosen)
+{
+    struct TGuard {
+        ~TGuard() { UninstallLanguage(); }
+    } guard;
+    InstallLanguage(TLanguage::English);
+    TMessages messages;
+    TFHesaplaFrm calculator;
+    EXPECT_EQ(calculator.windowTitle(), "Function Calculator");
+    EXPECT_EQ(calculator.HesaplaButton()->text(), "Calculate");
+    EXPECT_EQ(calculator.StringGrid1()->horizontalHeaderItem(1)->text(), "Value");
+    calculate(calculator, "x y");
+    ASSERT_EQ(messages.Texts.size(), 1u);
+    EXPECT_EQ(
+        messages.Texts[0], "(Syntax Error) Spelling error => x must be followed by an operator");
+    // The options dialog with its lists: visibility and the named colours.
+    TOzelliklerFrm properties(QString(), nullptr);
+    EXPECT_EQ(properties.windowTitle(), "All Properties");
+    const QComboBox* visibility = properties.EksenciklerGorunurlukCombo;
+    EXPECT_EQ(visibility->itemText(0), "Visible");
+    EXPECT_EQ(visibility->itemText(1), "Hidden");
+
+    UninstallLanguage();
+    TFHesaplaFrm turkish;
+    EXPECT_EQ(turkish.windowTitle(), qs("Fonksiyon Hesaplayıçısı"));
+    calculate(turkish, "x y");
+    ASSERT_EQ(messages.Texts.size(), 2u);
+    EXPECT_EQ(messages.Texts[1],
+        qs("(Sintax Error)İmla hatası => x değişkeninden sonra mutlaka bir operator gelmelidir"));
 }

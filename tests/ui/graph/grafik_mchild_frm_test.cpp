@@ -873,6 +873,18 @@ TEST(GraphWindow, InterestMarksFollowTheCurrentCurve)
     EXPECT_EQ(zerosAtTwo(), 0);
     w.SetParameterValue("k", 4);
     EXPECT_EQ(zerosAtTwo(), 1);
+    // And while it plays, step by step.
+    w.PlayParameter("k");
+    w.Timer1Timer();
+    w.StopPlaying();
+    const long double k = w.Parameters().Find("k")->Value;
+    ASSERT_NE(k, 4);
+    EXPECT_EQ(zerosAtTwo(), 0);
+    EXPECT_EQ(std::count_if(win.r().Scene().Marks().begin(), win.r().Scene().Marks().end(),
+                  [&](const TSceneMark& m) {
+                      return m.Shape == msCircle && std::fabs(m.Point.X - std::sqrt(k)) < 1e-12L;
+                  }),
+        1);
 
     w.SetInterestMarks(false);
     EXPECT_TRUE(win.r().Scene().Marks().empty());

@@ -300,7 +300,8 @@ TEST(GraphReadout, CtrlArrowsStepThroughThePointsOfInterest)
     const long double at[] = { -std::sqrt(3.0L), -1, 0, 1, std::sqrt(3.0L) };
     for (int i = 0; i < 5; ++i) {
         QTest::keyClick(&w, Qt::Key_Right, Qt::ControlModifier);
-        EXPECT_TRUE(win.host.TraceStatus.startsWith(forward[i])) << win.host.TraceStatus.toStdString();
+        EXPECT_TRUE(win.host.TraceStatus.startsWith(forward[i]))
+            << win.host.TraceStatus.toStdString();
         EXPECT_NEAR(double(w.Tracer().OuterValue()), double(at[i]), 1e-15);
         EXPECT_EQ(w.Image1->MarkerAt(), win.pixel(at[i], at[i] * at[i] * at[i] - 3 * at[i]));
     }
@@ -309,9 +310,13 @@ TEST(GraphReadout, CtrlArrowsStepThroughThePointsOfInterest)
     QTest::keyClick(&w, Qt::Key_Right, Qt::ControlModifier);
     EXPECT_EQ(win.host.TraceStatus, last);
     EXPECT_TRUE(w.Tracing());
+    // Coming back to the window leaves it there, not on the nearest sample.
+    w.FormActivate();
+    EXPECT_EQ(win.host.TraceStatus, last);
     for (int i = 3; i >= 0; --i) {
         QTest::keyClick(&w, Qt::Key_Left, Qt::ControlModifier);
-        EXPECT_TRUE(win.host.TraceStatus.startsWith(forward[i])) << win.host.TraceStatus.toStdString();
+        EXPECT_TRUE(win.host.TraceStatus.startsWith(forward[i]))
+            << win.host.TraceStatus.toStdString();
     }
     QTest::keyClick(&w, Qt::Key_Left, Qt::ControlModifier);
     EXPECT_TRUE(win.host.TraceStatus.startsWith(forward[0]));

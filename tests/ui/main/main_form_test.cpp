@@ -866,6 +866,15 @@ TEST(MainForm, PointsOfInterestAreMarkedPerWindow)
     EXPECT_TRUE(m.OnemliNoktalar->isChecked());
     EXPECT_TRUE(m.OnemliNoktalarButton->isChecked());
 
+    // Tracing, Ctrl+Right goes to the first point of interest, named in the status line.
+    m.IzSurButton->trigger();
+    QTest::keyClick(first, Qt::Key_Home);
+    QTest::keyClick(first, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_TRUE(m.StatusPanel2->text().startsWith("Sıfır: x = -1"))
+        << m.StatusPanel2->text().toStdString();
+    QTest::keyClick(first, Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_TRUE(m.StatusPanel2->text().startsWith("Maksimum: x = -1  y = 2"));
+
     m.OnemliNoktalar->trigger();
     EXPECT_FALSE(first->InterestMarks());
     EXPECT_FALSE(m.OnemliNoktalarButton->isChecked());
