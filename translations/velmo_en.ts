@@ -668,6 +668,53 @@ Set the corrupt file aside as &quot;%2.bozuk&quot; and create a new, empty %2 in
     </message>
 </context>
 <context>
+    <name>TOutputFile</name>
+    <message>
+        <source>&quot;%1&quot; dosyası yazılamadı: %2</source>
+        <translation>The file &quot;%1&quot; could not be written: %2</translation>
+    </message>
+    <message>
+        <source>resim yok</source>
+        <translation>there is no picture</translation>
+    </message>
+    <message>
+        <source>resimlerin boyutu farklı</source>
+        <translation>the pictures differ in size</translation>
+    </message>
+    <message>
+        <source>Bitmap files (*.bmp)</source>
+        <translation>Bitmap files (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Velmo files(*.vlm)</source>
+        <translation>Velmo files(*.vlm)</translation>
+    </message>
+    <message>
+        <source>PNG resimleri (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>JPEG resimleri (*.jpg *.jpeg)</source>
+        <translation>JPEG pictures (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>SVG çizimleri (*.svg)</source>
+        <translation>SVG drawings (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF belgeleri (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>resim boş</source>
+        <translation>the picture is empty</translation>
+    </message>
+    <message>
+        <source>bir klasör</source>
+        <translation>it is a folder</translation>
+    </message>
+</context>
+<context>
     <name>TOzelliklerFrm</name>
     <message>
         <source>XYDüzlemi   </source>
@@ -1105,7 +1152,7 @@ Total</translation>
     </message>
     <message>
         <source>Eğrinin noktalarını fareyle ve yön tuşlarıyla tek tek izler; Esc bitirir.</source>
-        <translation>Follows the curve's points one by one with the mouse and the arrow keys; Esc ends it.</translation>
+        <translation>Follows the curve&apos;s points one by one with the mouse and the arrow keys; Esc ends it.</translation>
     </message>
     <message>
         <source>Önemli Noktalar</source>
@@ -1113,7 +1160,7 @@ Total</translation>
     </message>
     <message>
         <source>Geçerli eğrinin sıfırlarını, uç değerlerini ve öteki eğrilerle kesişimlerini işaretler; iz sürerken Ctrl+Sol ve Ctrl+Sağ bu noktalara atlar.</source>
-        <translation>Marks the current curve's zeros, extrema and intersections with the other curves; while tracing, Ctrl+Left and Ctrl+Right jump to these points.</translation>
+        <translation>Marks the current curve&apos;s zeros, extrema and intersections with the other curves; while tracing, Ctrl+Left and Ctrl+Right jump to these points.</translation>
     </message>
     <message>
         <source>&amp;Tüm Özellikler...</source>
@@ -1549,11 +1596,11 @@ Total</translation>
     </message>
     <message>
         <source>Eğrinin noktalarını izlemek için dümeye basın.</source>
-        <translation>Press this button to trace the curve's points.</translation>
+        <translation>Press this button to trace the curve&apos;s points.</translation>
     </message>
     <message>
         <source>Eğrinin sıfırlarını, uç değerlerini ve kesişimlerini işaretlemek için dümeye basın.</source>
-        <translation>Press this button to mark the curve's zeros, extrema and intersections.</translation>
+        <translation>Press this button to mark the curve&apos;s zeros, extrema and intersections.</translation>
     </message>
     <message>
         <source>Önden Görünüş</source>

@@ -2,6 +2,7 @@
 
 #include "base/exception.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,7 +30,7 @@ constexpr int PngQuality = 80;
 
 [[noreturn]] void fail(const QString& fileName, const QString& reason)
 {
-    throw Exception(QString("\"%1\" dosyası yazılamadı: %2")
+    throw Exception(QCoreApplication::translate("TOutputFile", "\"%1\" dosyası yazılamadı: %2")
                         .arg(QDir::toNativeSeparators(fileName), reason)
                         .toStdString());
 }
@@ -496,7 +497,7 @@ struct TAnimationWriter::TImpl {
     void finishWebP()
     {
         if (Encoder == nullptr)
-            fail(FileName, "resim yok");
+            fail(FileName, QCoreApplication::translate("TOutputFile", "resim yok"));
         WebPData data;
         WebPDataInit(&data);
         if (!WebPAnimEncoderAdd(Encoder, nullptr, WebPFrameTimestamp(Frames, Fps), nullptr)
@@ -561,7 +562,7 @@ void TAnimationWriter::AddFrame(const QImage& picture)
     if (F->Frames == 0)
         F->Size = frame.size();
     else if (frame.size() != F->Size)
-        fail(F->FileName, "resimlerin boyutu farklı");
+        fail(F->FileName, QCoreApplication::translate("TOutputFile", "resimlerin boyutu farklı"));
     switch (F->Type) {
     case TAnimationFileType::Gif:
         F->addGif(frame);
@@ -579,7 +580,7 @@ void TAnimationWriter::AddFrame(const QImage& picture)
 void TAnimationWriter::Finish()
 {
     if (F->Frames == 0)
-        fail(F->FileName, "resim yok");
+        fail(F->FileName, QCoreApplication::translate("TOutputFile", "resim yok"));
     switch (F->Type) {
     case TAnimationFileType::Gif: {
         QSaveFile file(F->FileName);

@@ -1,10 +1,11 @@
 #include "files/picture_file.h"
-#include "files/safe_file.h"
 
 #include "base/exception.h"
+#include "files/safe_file.h"
 #include "render/draw_function.h"
 #include "render/four_view.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -21,7 +22,7 @@
 namespace {
 [[noreturn]] void fail(const QString& fileName, const QString& reason)
 {
-    throw Exception(QString("\"%1\" dosyası yazılamadı: %2")
+    throw Exception(QCoreApplication::translate("TOutputFile", "\"%1\" dosyası yazılamadı: %2")
                         .arg(QDir::toNativeSeparators(fileName), reason)
                         .toStdString());
 }
@@ -43,17 +44,17 @@ QString PictureFileFilter(TPictureFileType type)
 {
     switch (type) {
     case TPictureFileType::Bitmap:
-        return "Bitmap files (*.bmp)";
+        return QCoreApplication::translate("TOutputFile", "Bitmap files (*.bmp)");
     case TPictureFileType::Scene:
-        return "Velmo files(*.vlm)";
+        return QCoreApplication::translate("TOutputFile", "Velmo files(*.vlm)");
     case TPictureFileType::Png:
-        return "PNG resimleri (*.png)";
+        return QCoreApplication::translate("TOutputFile", "PNG resimleri (*.png)");
     case TPictureFileType::Jpeg:
-        return "JPEG resimleri (*.jpg *.jpeg)";
+        return QCoreApplication::translate("TOutputFile", "JPEG resimleri (*.jpg *.jpeg)");
     case TPictureFileType::Svg:
-        return "SVG çizimleri (*.svg)";
+        return QCoreApplication::translate("TOutputFile", "SVG çizimleri (*.svg)");
     case TPictureFileType::Pdf:
-        return "PDF belgeleri (*.pdf)";
+        return QCoreApplication::translate("TOutputFile", "PDF belgeleri (*.pdf)");
     }
     return {};
 }
@@ -117,7 +118,7 @@ void WriteVectorPicture(QSize size, const std::function<void(QPainter&)>& paint,
     const QString& fileName, TPictureFileType type)
 {
     if (size.isEmpty())
-        fail(fileName, "resim boş");
+        fail(fileName, QCoreApplication::translate("TOutputFile", "resim boş"));
     TSafeFile file(fileName);
     if (!file.Open())
         fail(fileName, file.ErrorString());

@@ -1,9 +1,10 @@
 #include "files/point_table_export.h"
 
 #include "curves/point_table.h"
-#include "geometry/goruntu_matrisi.h"
 #include "files/safe_file.h"
+#include "geometry/goruntu_matrisi.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -15,7 +16,8 @@ constexpr int PieceRows = 50000;
 
 QString failure(const QString& fileName, const QString& reason)
 {
-    return QString("\"%1\" dosyası yazılamadı: %2").arg(QDir::toNativeSeparators(fileName), reason);
+    return QCoreApplication::translate("TOutputFile", "\"%1\" dosyası yazılamadı: %2")
+        .arg(QDir::toNativeSeparators(fileName), reason);
 }
 }
 
@@ -39,7 +41,7 @@ QString PointTableClipboardText(const TGoruntuMatrisi* points, const std::vector
 }
 
 TPointTableExport ExportPointTable(const TGoruntuMatrisi& points, const QString& fileName,
-    const std::function<bool(qint64, qint64)>& progress)
+    const std::function<bool(qint64, qint64)>& progress, const std::string& firstLine)
 {
     TPointTableExport result;
     TSafeFile file(fileName);
@@ -48,7 +50,7 @@ TPointTableExport ExportPointTable(const TGoruntuMatrisi& points, const QString&
         return result;
     }
     const qint64 total = points.Count();
-    std::string piece = PointTableHeader(TPointTableFormat::Csv);
+    std::string piece = firstLine + PointTableHeader(TPointTableFormat::Csv);
     piece.reserve(std::size_t(PieceRows) * 80);
     for (qint64 done = 0;;) {
         const qint64 count = std::min<qint64>(PieceRows, total - done);

@@ -1,5 +1,6 @@
 #include "files/safe_file.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 TSafeFile::TSafeFile(const QString& fileName)
@@ -14,7 +15,7 @@ TSafeFile::TSafeFile(const QString& fileName)
 bool TSafeFile::Open()
 {
     if (QFileInfo(FFileName).isDir()) {
-        FError = QStringLiteral("bir klasör");
+        FError = QCoreApplication::translate("TOutputFile", "bir klasör");
         return false;
     }
     QFileDevice& device = FDirect ? static_cast<QFileDevice&>(FFile) : FSave;
