@@ -109,6 +109,7 @@ TGrafikMChildFrm::TGrafikMChildFrm(TGraphHost& host, const QString& settingsFile
     FDrawFunction.SetX0(width() / 2);
     FDrawFunction.SetY0(height() / 2);
     FDrawFunction.SetMoveStep(20);
+    FDrawFunction.Objects().SetProgress(&FGenerationProgress);
     int interval = Timer1->interval();
     LoadGraphSettings(TIniFile(settingsFile), FDrawFunction, interval);
     Timer1->setInterval(interval);

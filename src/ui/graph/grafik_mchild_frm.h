@@ -11,6 +11,7 @@
 #include "ui/graph/graph_readout.h"
 #include "ui/graph/interest_marks.h"
 #include "ui/graph/mouse_turning.h"
+#include "ui/platform/generation_progress.h"
 
 #include <QImage>
 #include <QPointer>
@@ -293,6 +294,7 @@ private:
 
     TGraphHost& FHost;
     TDrawFunction FDrawFunction;
+    TGenerationProgressBar FGenerationProgress { this };
     TCurveEditing FEditing;
     TMouseTurning FTurning;
     bool FFourView = false;
