@@ -121,9 +121,14 @@ TEditorValues ParseCurveOption(std::string_view text, int number)
                 v.Style = csLine;
             else if (value == "points")
                 v.Style = csPoints;
+            else if (value == "surface")
+                v.Style = csSurface;
+            else if (value == "shaded")
+                v.Style = csShaded;
             else
-                refuse(
-                    number, key, FormatText("çizim şekli line ya da points olmalıdır: %s", value));
+                refuse(number, key,
+                    FormatText(
+                        "çizim şekli line, points, surface ya da shaded olmalıdır: %s", value));
         } else if (key == "thickness") {
             thicknessText = value;
         } else if (key == "visible") {

@@ -272,7 +272,7 @@ TEditorValues readCurve(const TFields& c)
     v.Fy = WithCurrentDecimalSeparator(c.Text("fy", ""));
     v.Fz = WithCurrentDecimalSeparator(c.Text("fz", ""));
     v.Color = c.Colour("color", v.Color);
-    v.Style = c.Integer("style", v.Style, csLine, csPoints);
+    v.Style = c.Integer("style", v.Style, csLine, csShaded);
     v.Thickness = c.Integer("thickness", v.Thickness, MinCurveThickness, MaxCurveThickness);
     if (c.Has("step")) {
         if (!c.Value("step").isDouble())

@@ -327,6 +327,28 @@ TEST_F(Commands, EvalShowsWhatTheCalculatorShows)
     EXPECT_EQ(run(dir, { "eval", "1/3" }).Out, "0.333333333333333\n");
 }
 
+TEST_F(Commands, RenderDrawsSurfaces)
+{
+    // A torus, shaded, and a surface z = f(x, y) as a mesh.
+    const QString out = dir.filePath("torus.png");
+    const TRun r = run(dir,
+        { "render", "-o", out, "--size", "200x150", "--planes", "none", "--curve",
+            "type=8;fx=(3+cos(v))*cos(u);fy=(3+cos(v))*sin(u);fz=sin(v);step=0.3;style=shaded;"
+            "color=#0000ff",
+            "--curve", "type=7;fz=x*y/20;step=1;style=surface;color=#ff0000" });
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    const QImage picture = QImage(out).convertToFormat(QImage::Format_RGB32);
+    int shaded = 0, mesh = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb p = picture.pixel(x, y);
+            shaded += qRed(p) == 0 && qGreen(p) == 0 && qBlue(p) > 0;
+            mesh += p == qRgb(255, 0, 0);
+        }
+    EXPECT_GT(shaded, 2000);
+    EXPECT_GT(mesh, 100);
+}
+
 // The command line takes the scene file's range of zoom, refuses a scene file
 // no scene reaches at once, and never prints a control character raw.
 TEST_F(Commands, LimitsAgreeAndNamesAreShownSafely)
@@ -449,7 +471,9 @@ TEST_F(Commands, ErrorsAreExactAndLeaveNoFile)
         { { "--curve", "type=0;fy=x", "--curve", "type=0;fy=x" }, 1,
             "curve 2: Bu eğri daha önce tanımlanmıştır (0)\n" },
         { { "--curve", "type=9;fy=x" }, 1,
-            "curve 1 type: eğri türü 0 ile 6 arasında bir tam sayıdır: 9\n" },
+            "curve 1 type: eğri türü 0 ile 8 arasında bir tam sayıdır: 9\n" },
+        { { "--curve", "type=8;fx=u;fy=v;fz=0;style=dotted" }, 1,
+            "curve 1 style: çizim şekli line, points, surface ya da shaded olmalıdır: dotted\n" },
         { { "--curve", "type=0;fy=x;thickness=21" }, 1,
             "curve 1 thickness: çizgi kalınlığı 1 ile 20 arasında bir tam sayıdır: 21\n" },
         { { "--curve", "type=0;fy=x;color=mor" }, 1,

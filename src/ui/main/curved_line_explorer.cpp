@@ -364,12 +364,30 @@ TEditorValues TCurvedLineExplorer::EditorValues() const
 
 // ---- Filling the fields ------------------------------------------------------------
 
+namespace {
+// The drawing styles a type offers: the two surface styles for the types of two
+// variables alone. A style the type does not offer gives way to the line.
+void offerStyles(QComboBox* styles, int type)
+{
+    const int count = HasInnerVariable(type) ? CurveStyleCount : csSurface;
+    if (styles->count() == count)
+        return;
+    if (styles->currentIndex() >= count)
+        styles->setCurrentIndex(csLine);
+    while (styles->count() > count)
+        styles->removeItem(styles->count() - 1);
+    if (styles->count() < count)
+        styles->addItems({ QStringLiteral("Yüzey"), QStringLiteral("Gölgeli Yüzey") });
+}
+}
+
 void TCurvedLineExplorer::ApplyTypeDefaults()
 {
     TFilling filling(*this);
     NoktaAraligiEdit->setText(QString::fromStdString(FloatToText(StartStep)));
     CizgiKEdit->setValue(StartThickness);
     const int type = FTypeComboBox->currentIndex();
+    offerStyles(CizimSekliCombo, type);
     if (!IsCurveType(type))
         return;
     // A fixed formula of the system stands in a disabled field, the formulas the
@@ -416,7 +434,7 @@ void TCurvedLineExplorer::LoadCurve(const TCurveRecord* curve)
     ColorCombo->SetColor(curve->Color);
     GorunurlukCombo->setCurrentIndex(curve->Visible ? 0 : 1);
     NoktaAraligiEdit->setText(QString::fromStdString(FloatToText(curve->Step)));
-    CizimSekliCombo->setCurrentIndex(curve->Style == csPoints ? 1 : 0);
+    CizimSekliCombo->setCurrentIndex(curve->Style < CizimSekliCombo->count() ? curve->Style : 0);
     CizgiKEdit->setValue(curve->Thickness);
     Rebuild();
 }
@@ -733,7 +751,7 @@ namespace {
 void toggle(QComboBox* combo)
 {
     // No selection (-1) gives the first item.
-    combo->setCurrentIndex((combo->currentIndex() + 1) % 2);
+    combo->setCurrentIndex((combo->currentIndex() + 1) % combo->count());
 }
 }
 

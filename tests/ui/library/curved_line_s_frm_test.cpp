@@ -98,7 +98,8 @@ TEST(CurvedLineSFrm, ControlsAtTheStart)
     EXPECT_EQ(items,
         QStringList({ "Tüm Eğriler", "Yanlız XY Düzlem Eğrileri", "Yanlız XZ Düzlem Eğriler",
             "Yanlız YZ Düzlem Eğriler", "Yanlız XYZUzay Eğriler", "Yanlız Küresel Sistem Eğriler",
-            "Yanlız Kutupsal Koordinat Eğriler", "Yanlız Silindirik Koordinat Eğriler" }));
+            "Yanlız Kutupsal Koordinat Eğriler", "Yanlız Silindirik Koordinat Eğriler",
+            "Yanlız XYZ Yüzeyler", "Yanlız Parametrik Yüzeyler" }));
     EXPECT_EQ(range->currentIndex(), -1);
     EXPECT_EQ(range->toolTip(), QStringLiteral("Çizim Tipi"));
 
