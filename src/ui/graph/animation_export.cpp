@@ -46,9 +46,9 @@ void TAnimationExport::Start()
     FWriter = std::make_unique<TAnimationWriter>(FFileName, FSettings.Type,
         FSettings.FramesPerSecond);
     auto* window = qobject_cast<QWidget*>(parent());
-    FProgress = new QProgressDialog("Animasyon yazılıyor...", "Vazgeç", 0, FSettings.Move.Frames,
-        window);
-    FProgress->setWindowTitle("Animasyon Kaydet");
+    FProgress = new QProgressDialog(
+        tr("Animasyon yazılıyor..."), tr("Vazgeç"), 0, FSettings.Move.Frames, window);
+    FProgress->setWindowTitle(tr("Animasyon Kaydet"));
     FProgress->setWindowModality(Qt::NonModal);
     FProgress->setMinimumDuration(0);
     FProgress->setAutoClose(false);

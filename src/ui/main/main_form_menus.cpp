@@ -571,7 +571,7 @@ void TMainForm::CreateToolbars()
     for (const TButtonRow& row : rows) {
         if (row.Bar == &M::GorontuToolbar && GorontuToolbar == nullptr) {
             addToolBarBreak();
-            GorontuToolbar = addToolBar("Göröntü");
+            GorontuToolbar = addToolBar(tr("Göröntü"));
             GorontuToolbar->setObjectName("GorontuToolbar");
         }
         QToolBar* bar = this->*row.Bar;
