@@ -1,3 +1,4 @@
+#include "../language_guard.h"
 #include "files/language.h"
 #include "ui/main/curved_line_explorer.h"
 #include "ui/main/main_form.h"
@@ -68,9 +69,7 @@ QStringList textsOf(const QWidget& window)
 // language itself; Turkish again gives the texts of the code.
 TEST(MainFormLanguage, EveryTextOfTheWindowsInEnglish)
 {
-    struct TGuard {
-        ~TGuard() { UninstallLanguage(); }
-    } guard;
+    TLanguageGuard guard;
     InstallLanguage(TLanguage::English);
     QTemporaryDir dir;
     {
