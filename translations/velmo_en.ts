@@ -285,6 +285,8 @@ grafik penceresinin &quot;Farklı Kaydet...&quot; ile yazdığı gibi.
   --planes xy,xz,yz|none    gösterilecek düzlemler
   --background RENK         arka plan rengi (renk listesindeki ad ya da #rrggbb)
   --smooth                  yumuşak çizgiler
+  --param AD=DEĞER          formüldeki bir parametreye değer verir (birden çok
+                            verilebilir; sahne dosyasındaki değerin yerine geçer)
   --sweep AD=A:B:N          animasyon: AD parametresi A&apos;dan B&apos;ye N resimde değişir
   --turn DERECE:N           animasyon: görünüş düşey ekseni çevresinde N resimde
                             DERECE kadar döner (her resimde DERECE/N)
@@ -308,6 +310,8 @@ drawings, as the graph window&apos;s &quot;Save As...&quot; writes them.
   --planes xy,xz,yz|none    the planes to show
   --background COLOUR       the background colour (a name of the colour list or #rrggbb)
   --smooth                  smooth lines
+  --param NAME=VALUE        gives a parameter of the formulas a value (may be given
+                            more than once; takes the place of the scene file&apos;s value)
   --sweep NAME=A:B:N        animation: the parameter NAME goes from A to B in N frames
   --turn DEGREES:N          animation: the view turns about its vertical axis by
                             DEGREES in N frames (DEGREES/N each frame)
@@ -320,9 +324,13 @@ What is not given comes from the defaults of the settings file (Norvadeks.ini).
         <source>Kullanım: velmo table (--curve TANIM | --scene FILE.vlm [--index N]) [SEÇENEKLER]
 
 Eğrinin noktalarını tablo olarak yazar: başlık n,x,y,z ve her nokta için bir satır.
+Parametreli bir eğrinin tablosu, başlıktan önce değerlerini veren bir satırla
+başlar: # k = 2; m = 0.5
   --curve TANIM             eğri
   --scene FILE.vlm          sahne dosyası; --index N onun N. eğrisi (1&apos;den sayılır,
                             varsayılan sahnenin seçili eğrisi)
+  --param AD=DEĞER          formüldeki bir parametreye değer verir (birden çok
+                            verilebilir; sahne dosyasındaki değerin yerine geçer)
   --format csv|tsv          csv: virgülle ayrılmış, ondalık nokta; tsv: sekmeyle
                             ayrılmış, bölgesel ondalık ayracı (varsayılan csv, .tsv
                             uzantılı OUT için tsv)
@@ -331,9 +339,13 @@ Eğrinin noktalarını tablo olarak yazar: başlık n,x,y,z ve her nokta için b
         <translation>Usage: velmo table (--curve DEF | --scene FILE.vlm [--index N]) [OPTIONS]
 
 Writes the points of the curve as a table: the header n,x,y,z and a line for each point.
+The table of a curve with parameters starts, before the header, with a line that
+gives their values: # k = 2; m = 0.5
   --curve DEF               the curve
   --scene FILE.vlm          a scene file; --index N its N-th curve (counted from 1,
                             by default the scene&apos;s current curve)
+  --param NAME=VALUE        gives a parameter of the formulas a value (may be given
+                            more than once; takes the place of the scene file&apos;s value)
   --format csv|tsv          csv: separated by commas, decimal point; tsv: separated
                             by tabs, the regional decimal separator (default csv, tsv
                             for an OUT ending in .tsv)
@@ -352,7 +364,8 @@ maximum, intersection ya da break), serbest değişkenin değerine göre sıral�
                             varsayılan sahnenin seçili eğrisi)
   --with TANIM              kesişimleri aranan bir eğri daha (aynı düzlem türünde;
                             birden çok verilebilir, 2&apos;den numaralanır)
-  --param AD=DEĞER          formüldeki bir parametreye değer verir
+  --param AD=DEĞER          formüldeki bir parametreye değer verir (birden çok
+                            verilebilir; sahne dosyasındaki değerin yerine geçer)
   --from A, --to B          aranan aralık (varsayılan türün bütün aralığı)
   --measure                 noktalar yerine yay uzunluğu ve işaretli alan
   -o, --output OUT          yazılacak dosya (verilmezse standart çıktı)
@@ -368,7 +381,8 @@ With --measure the header measure,value,error; the lines length and (for plane t
                             by default the scene&apos;s current curve)
   --with DEF                one more curve to find intersections with (of the same
                             plane type; may be given more than once, numbered from 2)
-  --param NAME=VALUE        gives a parameter of the formula a value
+  --param NAME=VALUE        gives a parameter of the formulas a value (may be given
+                            more than once; takes the place of the scene file&apos;s value)
   --from A, --to B          the range searched (by default the type&apos;s whole range)
   --measure                 the arc length and signed area instead of the points
   -o, --output OUT          the file to write (the standard output when not given)
@@ -403,6 +417,14 @@ Write -- before a formula that starts with a minus: velmo eval -- -x+1 x=2
         <translation>no value given for %s, 0 taken</translation>
     </message>
     <message>
+        <source>parametre AD=DEĞER biçiminde verilmeli: %s</source>
+        <translation>a parameter must be given as NAME=VALUE: %s</translation>
+    </message>
+    <message>
+        <source>bilinmeyen parametre: &quot;%s&quot;</source>
+        <translation>unknown parameter: &quot;%s&quot;</translation>
+    </message>
+    <message>
         <source>--fps yalnızca --sweep ya da --turn ile verilir</source>
         <translation>--fps is given only with --sweep or --turn</translation>
     </message>
@@ -429,10 +451,6 @@ Write -- before a formula that starts with a minus: velmo eval -- -x+1 x=2
     <message>
         <source>bilinmeyen animasyon türü: &quot;%s&quot; (.gif, .webp ya da ad_%03d.png gibi numaralı .png olmalı)</source>
         <translation>unknown animation type: &quot;%s&quot; (must be .gif, .webp or numbered .png like name_%03d.png)</translation>
-    </message>
-    <message>
-        <source>bilinmeyen parametre: &quot;%s&quot;</source>
-        <translation>unknown parameter: &quot;%s&quot;</translation>
     </message>
     <message>
         <source>beklenmeyen argüman: %s</source>
@@ -505,10 +523,6 @@ Write -- before a formula that starts with a minus: velmo eval -- -x+1 x=2
     <message>
         <source>kesişimler yalnızca aynı düzlem türündeki iki eğri arasında bulunur</source>
         <translation>intersections are found only between two curves of the same plane type</translation>
-    </message>
-    <message>
-        <source>parametre AD=DEĞER biçiminde verilmeli: %s</source>
-        <translation>a parameter must be given as NAME=VALUE: %s</translation>
     </message>
     <message>
         <source>--from, --to&apos;dan küçük olmalı</source>
@@ -1232,6 +1246,14 @@ Set the corrupt file aside as &quot;%2.bozuk&quot; and create a new, empty %2 in
 <context>
     <name>TMainForm</name>
     <message>
+        <source>Standart</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Göröntü</source>
+        <translation>View</translation>
+    </message>
+    <message>
         <source>Yardım için F1&apos;e basın</source>
         <translation>Press F1 for help</translation>
     </message>
@@ -1266,10 +1288,6 @@ Set the corrupt file aside as &quot;%2.bozuk&quot; and create a new, empty %2 in
     <message>
         <source>Baski Onizleme testleri devam ettiği için bu versiyonda bulunmamaktadır.Sonraki sürümünde mutlaka yer alçaktır.</source>
         <translation>Print Preview is not in this version, as its tests are still going on.It will certainly be in the next version.</translation>
-    </message>
-    <message>
-        <source>Göröntü</source>
-        <translation>View</translation>
     </message>
     <message>
         <source>&amp;Dosya</source>
@@ -1378,10 +1396,6 @@ Set the corrupt file aside as &quot;%2.bozuk&quot; and create a new, empty %2 in
     <message>
         <source>Araç çubuklarını gösterir veya gizler.</source>
         <translation>Shows or hides the toolbars.</translation>
-    </message>
-    <message>
-        <source>Standart</source>
-        <translation>Standard</translation>
     </message>
     <message>
         <source>&amp;Durum Çubuğu</source>

@@ -84,6 +84,8 @@ grafik penceresinin "Farklı Kaydet..." ile yazdığı gibi.
   --planes xy,xz,yz|none    gösterilecek düzlemler
   --background RENK         arka plan rengi (renk listesindeki ad ya da #rrggbb)
   --smooth                  yumuşak çizgiler
+  --param AD=DEĞER          formüldeki bir parametreye değer verir (birden çok
+                            verilebilir; sahne dosyasındaki değerin yerine geçer)
   --sweep AD=A:B:N          animasyon: AD parametresi A'dan B'ye N resimde değişir
   --turn DERECE:N           animasyon: görünüş düşey ekseni çevresinde N resimde
                             DERECE kadar döner (her resimde DERECE/N)
@@ -96,9 +98,13 @@ const char* const TableHelp = QT_TRANSLATE_NOOP("TCommandText",
     R"(Kullanım: velmo table (--curve TANIM | --scene FILE.vlm [--index N]) [SEÇENEKLER]
 
 Eğrinin noktalarını tablo olarak yazar: başlık n,x,y,z ve her nokta için bir satır.
+Parametreli bir eğrinin tablosu, başlıktan önce değerlerini veren bir satırla
+başlar: # k = 2; m = 0.5
   --curve TANIM             eğri
   --scene FILE.vlm          sahne dosyası; --index N onun N. eğrisi (1'den sayılır,
                             varsayılan sahnenin seçili eğrisi)
+  --param AD=DEĞER          formüldeki bir parametreye değer verir (birden çok
+                            verilebilir; sahne dosyasındaki değerin yerine geçer)
   --format csv|tsv          csv: virgülle ayrılmış, ondalık nokta; tsv: sekmeyle
                             ayrılmış, bölgesel ondalık ayracı (varsayılan csv, .tsv
                             uzantılı OUT için tsv)
@@ -117,7 +123,8 @@ maximum, intersection ya da break), serbest değişkenin değerine göre sıral�
                             varsayılan sahnenin seçili eğrisi)
   --with TANIM              kesişimleri aranan bir eğri daha (aynı düzlem türünde;
                             birden çok verilebilir, 2'den numaralanır)
-  --param AD=DEĞER          formüldeki bir parametreye değer verir
+  --param AD=DEĞER          formüldeki bir parametreye değer verir (birden çok
+                            verilebilir; sahne dosyasındaki değerin yerine geçer)
   --from A, --to B          aranan aralık (varsayılan türün bütün aralığı)
   --measure                 noktalar yerine yay uzunluğu ve işaretli alan
   -o, --output OUT          yazılacak dosya (verilmezse standart çıktı)
@@ -259,17 +266,88 @@ void checkCurve(const TEditorValues& v, int number)
     }
 }
 
-// Adds a checked curve to list; the names its formulas read that nothing sets are named on err.
-void appendCurve(TObjectList& list, const TEditorValues& v, int number, std::ostream& err)
+// Adds a checked curve to list.
+void appendCurve(TObjectList& list, const TEditorValues& v, int number)
 {
     checkCurve(v, number);
-    int index = 0;
     try {
-        index = AppendCurve(list, v);
+        AppendCurve(list, v);
     } catch (const Exception& e) {
         throw curveError(number, nullptr, e.Message());
     }
-    warnUnset(err, "curve " + std::to_string(number) + ": ", list.CurveParameters(index));
+}
+
+// ---- Parameters ---------------------------------------------------------------------
+
+// A value --param NAME=VALUE gives.
+struct TGivenValue {
+    std::string Name;
+    long double Value = 0;
+};
+
+// Each --param NAME=VALUE, the number with the point or the user's separator.
+std::vector<TGivenValue> readParameterValues(const QStringList& items)
+{
+    std::vector<TGivenValue> result;
+    for (const QString& item : items) {
+        const std::string s = text(item);
+        const std::size_t eq = s.find('=');
+        if (eq == std::string::npos || eq == 0)
+            usage(FormatText(
+                Said(TCommandText::tr("parametre AD=DEĞER biçiminde verilmeli: %s")), s));
+        TGivenValue given { s.substr(0, eq), 0 };
+        if (!ReadNumber(s.substr(eq + 1), given.Value))
+            throw ECommandError(ecRefused,
+                given.Name + ": "
+                    + FormatText("'%s' is not a valid floating point value", s.substr(eq + 1)));
+        result.push_back(std::move(given));
+    }
+    return result;
+}
+
+// A scene's parameters with the given values over theirs; a name the scene has no settings
+// for takes a new parameter's.
+std::vector<TParameter> withGivenValues(
+    std::vector<TParameter> parameters, const std::vector<TGivenValue>& values)
+{
+    for (const TGivenValue& given : values) {
+        auto at = std::find_if(parameters.begin(), parameters.end(),
+            [&](const TParameter& p) { return CompareTextNoCase(p.Name, given.Name) == 0; });
+        if (at == parameters.end())
+            at = parameters.insert(parameters.end(), TParameter { .Name = given.Name });
+        at->Value = given.Value;
+    }
+    return parameters;
+}
+
+// The usage error for a name given a value (or swept) that no curve of list uses.
+void checkParameterName(const TObjectList& list, const std::string& name)
+{
+    if (list.Parameters().Find(name) == nullptr)
+        usage(FormatText(Said(TCommandText::tr("bilinmeyen parametre: \"%s\"")), name));
+}
+
+// Gives list's curves the parameters; each name --param gives must be one of theirs.
+void applyParameters(TObjectList& list, const std::vector<TParameter>& parameters,
+    const std::vector<TGivenValue>& values)
+{
+    for (const TGivenValue& given : values)
+        checkParameterName(list, given.Name);
+    list.ApplyParameters(parameters);
+}
+
+// Names on err the parameters of curve index of list (number from 1 in the message) that
+// neither parameters nor an animation (swept) gives a value, which read 0.
+void warnUnsetParameters(std::ostream& err, const TObjectList& list, int index, int number,
+    const std::vector<TParameter>& parameters, const std::string& swept = {})
+{
+    std::vector<std::string> unset;
+    for (const std::string& name : list.CurveParameters(index))
+        if (CompareTextNoCase(name, swept) != 0
+            && std::none_of(parameters.begin(), parameters.end(),
+                [&](const TParameter& p) { return CompareTextNoCase(p.Name, name) == 0; }))
+            unset.push_back(name);
+    warnUnset(err, "curve " + std::to_string(number) + ": ", unset);
 }
 
 // The scene file's good curves and view over defaults; a curve left out stops the
@@ -396,9 +474,8 @@ std::optional<TAnimationRequest> readAnimation(const QCommandLineParser& parser,
 void writeAnimation(TDrawFunction& renderer, const TScene& scene,
     const TAnimationRequest& request, const QString& out)
 {
-    if (!request.Move.Turn && renderer.Objects().Parameters().Find(request.Move.Parameter) == nullptr)
-        usage(FormatText(
-            Said(TCommandText::tr("bilinmeyen parametre: \"%s\"")), request.Move.Parameter));
+    if (!request.Move.Turn)
+        checkParameterName(renderer.Objects(), request.Move.Parameter);
     try {
         TAnimationWriter writer(out, request.Type, request.Fps);
         RenderAnimation(
@@ -428,10 +505,11 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
     const QCommandLineOption sweep("sweep", "", "NAME=FROM:TO:FRAMES");
     const QCommandLineOption turn("turn", "", "DEGREES:FRAMES");
     const QCommandLineOption fps("fps", "", "N");
+    const QCommandLineOption param("param", "", "NAME=VALUE");
     TParsed p;
     parse(p, "render", arguments,
         { output, curve, sceneFile, size, zoom, angles, perspective, parallel, fourView, planes,
-            background, smooth, sweep, turn, fps });
+            background, smooth, sweep, turn, fps, param });
     const QCommandLineParser& parser = p.Parser;
     if (parser.isSet("help")) {
         context.Out << Said(TCommandText::tr(RenderHelp));
@@ -467,6 +545,7 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
     }
     if (parser.isSet(perspective) && parser.isSet(parallel))
         usage(Said(TCommandText::tr("--perspective ile --parallel birlikte verilemez")));
+    const std::vector<TGivenValue> given = readParameterValues(parser.values(param));
 
     // The view: a new window's, or the scene file's, then the options over it.
     TScene scene = newWindowScene(context);
@@ -525,6 +604,8 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
     const QStringList curves = parser.values(curve);
     for (int i = 0; i < curves.size(); ++i)
         scene.Curves.push_back(ParseCurveOption(text(curves[i]), first + i));
+    // The scene gives its curves the parameters' values, and --param over them.
+    scene.Parameters = withGivenValues(std::move(scene.Parameters), given);
 
     // The renderer as a graph window of that size sets it up; the origin keeps its
     // place relative to the middle of the view when the size changes.
@@ -550,14 +631,12 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
     } catch (const Exception& e) {
         throw curveError(number, nullptr, e.Message());
     }
+    for (const TGivenValue& value : given)
+        checkParameterName(renderer.Objects(), value.Name);
     renderer.SetSmoothLines(parser.isSet(smooth));
-    // The names nothing sets, but the one an animation sweeps.
-    for (int i = 0; i < renderer.Objects().Count(); ++i) {
-        std::vector<std::string> unset = renderer.Objects().CurveParameters(i);
-        if (animation && !animation->Move.Turn)
-            std::erase(unset, animation->Move.Parameter);
-        warnUnset(context.Err, "curve " + std::to_string(i + 1) + ": ", unset);
-    }
+    const std::string swept = animation && !animation->Move.Turn ? animation->Move.Parameter : "";
+    for (int i = 0; i < renderer.Objects().Count(); ++i)
+        warnUnsetParameters(context.Err, renderer.Objects(), i, i + 1, scene.Parameters, swept);
 
     if (animation) {
         writeAnimation(renderer, scene, *animation, out);
@@ -607,9 +686,10 @@ struct TCurveOptions {
 };
 
 // The one curve that --curve or --scene with --index names, and its number for
-// the messages.
+// the messages; parameters takes the scene's parameters.
 TEditorValues chosenCurve(const QCommandLineParser& parser, const TCurveOptions& o,
-    const char* command, const TCommandContext& context, int& number)
+    const char* command, const TCommandContext& context, int& number,
+    std::vector<TParameter>& parameters)
 {
     if (parser.isSet(o.Curve) == parser.isSet(o.SceneFile))
         usage(
@@ -641,6 +721,7 @@ TEditorValues chosenCurve(const QCommandLineParser& parser, const TCurveOptions&
     } else if (count == 0) {
         throw ECommandError(ecRefused, Said(TCommandText::tr("sahnede eğri yok")));
     }
+    parameters = scene.Parameters;
     return scene.Curves[static_cast<std::size_t>(number - 1)];
 }
 
@@ -666,9 +747,10 @@ int runTable(const QStringList& arguments, const TCommandContext& context)
     const QCommandLineOption output(QStringList { "o", "output" }, "", "OUT");
     const TCurveOptions curveOptions;
     const QCommandLineOption format("format", "", "csv|tsv");
+    const QCommandLineOption param("param", "", "NAME=VALUE");
     TParsed p;
     parse(p, "table", arguments,
-        { output, curveOptions.Curve, curveOptions.SceneFile, curveOptions.Index, format });
+        { output, curveOptions.Curve, curveOptions.SceneFile, curveOptions.Index, format, param });
     const QCommandLineParser& parser = p.Parser;
     if (parser.isSet("help")) {
         context.Out << Said(TCommandText::tr(TableHelp));
@@ -691,11 +773,20 @@ int runTable(const QStringList& arguments, const TCommandContext& context)
         tableFormat = TPointTableFormat::Tsv;
     }
 
+    const std::vector<TGivenValue> given = readParameterValues(parser.values(param));
     int number = 1;
-    const TEditorValues values = chosenCurve(parser, curveOptions, "table", context, number);
+    std::vector<TParameter> parameters;
+    const TEditorValues values
+        = chosenCurve(parser, curveOptions, "table", context, number, parameters);
+    parameters = withGivenValues(std::move(parameters), given);
     TObjectList list;
-    appendCurve(list, values, number, context.Err);
-    writeOutput(parser, output, PointTableText(*list.Items(0).Points, tableFormat), context);
+    appendCurve(list, values, number);
+    applyParameters(list, parameters, given);
+    warnUnsetParameters(context.Err, list, 0, number, parameters);
+    writeOutput(parser, output,
+        PointTableParameterLine(list.Parameters(), list.CurveParameters(0), tableFormat)
+            + PointTableText(*list.Items(0).Points, tableFormat),
+        context);
     return ecSuccess;
 }
 
@@ -745,14 +836,18 @@ int runInspect(const QStringList& arguments, const TCommandContext& context)
         usage(FormatText(
             Said(TCommandText::tr("beklenmeyen argüman: %s")), text(p.Positional.first())));
 
+    const std::vector<TGivenValue> given = readParameterValues(parser.values(param));
     int number = 1;
-    const TEditorValues values = chosenCurve(parser, curveOptions, "inspect", context, number);
+    std::vector<TParameter> parameters;
+    const TEditorValues values
+        = chosenCurve(parser, curveOptions, "inspect", context, number, parameters);
+    parameters = withGivenValues(std::move(parameters), given);
     TObjectList list;
-    appendCurve(list, values, number, context.Err);
+    appendCurve(list, values, number);
     const QStringList withCurves = parser.values(with);
     for (int i = 0; i < withCurves.size(); ++i) {
         const TEditorValues other = ParseCurveOption(text(withCurves[i]), i + 2);
-        appendCurve(list, other, i + 2, context.Err);
+        appendCurve(list, other, i + 2);
         if (other.CurveType != values.CurveType || values.CurveType > ctYZPlane)
             throw ECommandError(ecRefused,
                 "curve " + std::to_string(i + 2) + ": "
@@ -760,22 +855,9 @@ int runInspect(const QStringList& arguments, const TCommandContext& context)
                         "kesişimler yalnızca aynı düzlem türündeki iki eğri arasında bulunur")));
     }
     // A parameter's value, for every curve that names it.
-    for (const QString& item : parser.values(param)) {
-        const std::string s = text(item);
-        const std::size_t eq = s.find('=');
-        long double v = 0;
-        if (eq == std::string::npos || eq == 0)
-            usage(FormatText(
-                Said(TCommandText::tr("parametre AD=DEĞER biçiminde verilmeli: %s")), s));
-        const std::string name = s.substr(0, eq);
-        if (list.Parameters().Find(name) == nullptr)
-            usage(FormatText(Said(TCommandText::tr("bilinmeyen parametre: \"%s\"")), name));
-        if (!ReadNumber(s.substr(eq + 1), v))
-            throw ECommandError(ecRefused,
-                name + ": "
-                    + FormatText("'%s' is not a valid floating point value", s.substr(eq + 1)));
-        list.SetParameterValue(name, v);
-    }
+    applyParameters(list, parameters, given);
+    for (int i = 0; i < list.Count(); ++i)
+        warnUnsetParameters(context.Err, list, i, i == 0 ? number : i + 1, parameters);
 
     std::vector<std::unique_ptr<TCurveInspection>> inspections;
     try {

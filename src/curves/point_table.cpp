@@ -16,6 +16,22 @@ void appendNumber(std::string& out, long double value, bool point)
 }
 }
 
+std::string PointTableParameterLine(
+    const TParameters& parameters, const std::vector<std::string>& names, TPointTableFormat format)
+{
+    if (names.empty())
+        return {};
+    const bool csv = format == TPointTableFormat::Csv;
+    std::string line = "# ";
+    for (const std::string& name : names) {
+        if (line.size() > 2)
+            line += "; ";
+        line += name + " = ";
+        appendNumber(line, parameters.ValueOf(name), csv);
+    }
+    return line + (csv ? "\r\n" : "\n");
+}
+
 std::string PointTableHeader(TPointTableFormat format)
 {
     return format == TPointTableFormat::Csv ? "n,x,y,z\r\n" : "n\tx\ty\tz\n";

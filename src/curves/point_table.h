@@ -1,10 +1,12 @@
 #pragma once
 
+#include "curves/parameters.h"
 #include "geometry/goruntu_matrisi.h"
 #include "geometry/space_point.h"
 
 #include <span>
 #include <string>
+#include <vector>
 
 // The points of one curve as a text table, one row per generated point in list
 // order, for other programs to read:
@@ -17,6 +19,12 @@
 //   numbers with the user's decimal separator (as the numeric values window shows
 //   them), every row ending with LF; meant for pasting into a spreadsheet.
 enum class TPointTableFormat { Csv, Tsv };
+
+// The line a table of a curve with parameters starts with, before the header:
+// "# k = 2; m = 0.5", the values its points were generated at, in the form of
+// the format's numbers, with its line end; empty for no names.
+std::string PointTableParameterLine(
+    const TParameters& parameters, const std::vector<std::string>& names, TPointTableFormat format);
 
 // The header row with its line end.
 std::string PointTableHeader(TPointTableFormat format);

@@ -41,7 +41,7 @@ QString PointTableClipboardText(const TGoruntuMatrisi* points, const std::vector
 }
 
 TPointTableExport ExportPointTable(const TGoruntuMatrisi& points, const QString& fileName,
-    const std::function<bool(qint64, qint64)>& progress)
+    const std::function<bool(qint64, qint64)>& progress, const std::string& firstLine)
 {
     TPointTableExport result;
     TSafeFile file(fileName);
@@ -50,7 +50,7 @@ TPointTableExport ExportPointTable(const TGoruntuMatrisi& points, const QString&
         return result;
     }
     const qint64 total = points.Count();
-    std::string piece = PointTableHeader(TPointTableFormat::Csv);
+    std::string piece = firstLine + PointTableHeader(TPointTableFormat::Csv);
     piece.reserve(std::size_t(PieceRows) * 80);
     for (qint64 done = 0;;) {
         const qint64 count = std::min<qint64>(PieceRows, total - done);

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class TGoruntuMatrisi;
@@ -21,8 +22,10 @@ struct TPointTableExport {
     QString Message; // the one message of a failure
 };
 
-// Writes every point as CSV to fileName, whole or not at all: the rows go to a temporary file
-// beside it that replaces the old file only when all are written. progress(done, total) is called
+// Writes every point as CSV to fileName, whole or not at all, after firstLine (the values of
+// the curve's parameters, or empty): the rows go to a temporary file beside it that replaces
+// the old file only when all are written. progress(done, total) is called
 // after each piece of rows and cancels the export when it returns false, leaving the old file.
 TPointTableExport ExportPointTable(const TGoruntuMatrisi& points, const QString& fileName,
-    const std::function<bool(qint64 done, qint64 total)>& progress = {});
+    const std::function<bool(qint64 done, qint64 total)>& progress = {},
+    const std::string& firstLine = {});

@@ -1,6 +1,7 @@
 #include "files/scene_file.h"
 
 #include "base/number_text.h"
+#include "base/text.h"
 #include "curves/object_list.h"
 #include "engine/fonksiyon.h"
 #include "engine/formula_separator.h"
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace {
 constexpr const char* FormatName = "velmo-scene";
@@ -36,6 +38,7 @@ constexpr int MaxInterval = 5000;
 constexpr int MaxPlaneThickness = 20;
 constexpr int MinCurveThickness = 1;
 constexpr int MaxCurveThickness = 20;
+constexpr double MaxParameter = 1e300;
 
 // ---- Numbers and texts --------------------------------------------------------------
 
@@ -224,6 +227,46 @@ void checkFormula(const TFields& curve, const char* key, const std::string& text
     }
 }
 
+// The parameters' settings: a name each, the other keys as a new parameter has them when
+// left out.
+std::vector<TParameter> readParameters(const TFields& top, const TFields& none, const QString& file)
+{
+    const QJsonValue value = top.Value("parameters");
+    if (value.isUndefined())
+        return {};
+    if (!value.isArray())
+        none.Fail("\"parameters\" bir dizi olmalı.");
+    std::vector<TParameter> result;
+    const QJsonArray list = value.toArray();
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const QString path = QString("parameters[%1].").arg(i);
+        if (!list[i].isObject())
+            none.Fail("\"" + path.chopped(1) + "\" bir nesne olmalı.");
+        const TFields f(file, 0, list[i].toObject(), path);
+        TParameter p;
+        if (!f.Has("name"))
+            f.Fail(f.Name("name") + " verilmeli.");
+        p.Name = f.Text("name", "");
+        for (const TParameter& earlier : result)
+            if (CompareTextNoCase(earlier.Name, p.Name) == 0)
+                f.Fail(f.Name("name") + " \"" + QString::fromStdString(p.Name)
+                    + "\" ikinci kez verilmiş.");
+        p.Value = f.Extended("value", p.Value, -MaxParameter, MaxParameter);
+        p.Min = f.Extended("min", p.Min, -MaxParameter, MaxParameter);
+        p.Max = f.Extended("max", p.Max, -MaxParameter, MaxParameter);
+        if (!(p.Min < p.Max))
+            f.Fail(
+                QString("%1, %2 değerinden küçük olmalı; dosyada %3 ve %4.")
+                    .arg(f.Name("min"), f.Name("max"), QString::fromStdString(FloatToText(p.Min)),
+                        QString::fromStdString(FloatToText(p.Max))));
+        p.Step = f.Extended("step", p.Step, 0, MaxParameter);
+        if (!(p.Step > 0))
+            f.Fail(f.Name("step") + " 0'dan büyük olmalı.");
+        result.push_back(std::move(p));
+    }
+    return result;
+}
+
 bool sameCurve(const TEditorValues& a, const TEditorValues& b)
 {
     return a.CurveType == b.CurveType && (!UsesFx(a.CurveType) || a.Fx == b.Fx)
@@ -306,6 +349,7 @@ TSceneRead ReadScene(const QByteArray& bytes, const QString& fileName, const TSc
     s.X0 = view.Integer("x0", viewWidth / 2, -MaxOrigin, MaxOrigin);
     s.Y0 = view.Integer("y0", viewHeight / 2, -MaxOrigin, MaxOrigin);
     readLook(view, s.Look);
+    s.Parameters = readParameters(top, none, file);
 
     const QJsonValue curves = top.Value("curves");
     if (!curves.isUndefined() && !curves.isArray())
@@ -414,12 +458,36 @@ QByteArray SceneJson(const TScene& s)
                 { "step", static_cast<double>(c.Step) }, { "visible", c.Visible } });
     }
     const int count = static_cast<int>(s.Curves.size());
-    const QJsonObject rest { { "window",
-                                 QJsonObject { { "width", clampTo(s.Width, 1, MaxWindowSize) },
-                                     { "height", clampTo(s.Height, 1, MaxWindowSize) } } },
+    QJsonObject rest { { "window",
+                           QJsonObject { { "width", clampTo(s.Width, 1, MaxWindowSize) },
+                               { "height", clampTo(s.Height, 1, MaxWindowSize) } } },
         { "view", view },
         { "currentCurve", s.CurrentCurve >= 0 && s.CurrentCurve < count ? s.CurrentCurve : -1 },
         { "curves", curves } };
+    // Written only when there are any, so that a scene without keeps its keys.
+    if (!s.Parameters.empty()) {
+        // Beyond the range is its nearer end (an infinity too); not a number is 0.
+        const auto bounded = [](long double value, double low, double high) {
+            return std::isnan(value)
+                ? std::clamp(0.0, low, high)
+                : static_cast<double>(std::clamp<long double>(value, low, high));
+        };
+        QJsonArray parameters;
+        for (const TParameter& p : s.Parameters) {
+            // A range brought into the file's is kept in order.
+            const double min = bounded(p.Min, -MaxParameter, MaxParameter);
+            double max = bounded(p.Max, -MaxParameter, MaxParameter);
+            if (!(min < max))
+                max = std::nextafter(min, MaxParameter);
+            double step = bounded(p.Step, 0, MaxParameter);
+            if (!(step > 0))
+                step = p.Step > 0 ? std::numeric_limits<double>::denorm_min() : 0.1;
+            parameters.append(QJsonObject { { "name", QString::fromStdString(p.Name) },
+                { "value", bounded(p.Value, -MaxParameter, MaxParameter) }, { "min", min },
+                { "max", max }, { "step", step } });
+        }
+        rest.insert("parameters", parameters);
+    }
     // The format and its version stand first, so the file names itself on its first lines.
     QByteArray json = QJsonDocument(rest).toJson(QJsonDocument::Indented);
     json.insert(json.indexOf('{') + 1,

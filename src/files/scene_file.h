@@ -2,6 +2,7 @@
 
 #include "base/exception.h"
 #include "curves/curve_values.h"
+#include "curves/parameters.h"
 #include "files/graph_settings.h"
 
 #include <QByteArray>
@@ -25,6 +26,8 @@ struct TScene {
     bool FourView = false;
     int Width = 288; // the client area
     int Height = 245;
+    // The settings of the curves' parameters; a name no curve uses changes nothing.
+    std::vector<TParameter> Parameters;
 };
 
 // A scene file that cannot be opened at all; the message names the file.
@@ -52,7 +55,7 @@ inline constexpr qint64 MaxSceneFileSize = 64LL * 1024 * 1024;
 // unknown keys are ignored. Formula texts are stored with the point as decimal
 // separator and come back with the current one. Raises ESceneFileError for a
 // file that is no scene, of a later version, or with a bad value outside the
-// curves; a curve with a bad value, a formula that does not compile, a refused
+// curves (a parameter's included); a curve with a bad value, a formula that does not compile, a refused
 // step or the formulas of an earlier curve goes to BadCurves.
 TSceneRead ReadScene(const QByteArray& bytes, const QString& fileName, const TScene& defaults);
 // As ReadScene, from the file itself.

@@ -32,6 +32,7 @@ void ApplyScene(
             check(scene.Curves[i], static_cast<int>(i));
         AppendCurve(list, scene.Curves[i]);
     }
+    list.ApplyParameters(scene.Parameters);
 }
 
 TScene SceneOf(const TDrawFunction& renderer, int animInterval)
@@ -46,5 +47,6 @@ TScene SceneOf(const TDrawFunction& renderer, int animInterval)
     s.ZoomPercent = renderer.ZoomPercent();
     s.X0 = renderer.X0();
     s.Y0 = renderer.Y0();
+    s.Parameters = list.Parameters().Items();
     return s;
 }

@@ -22,14 +22,15 @@ TEditorValues NewCurveValues(int curveType);
 using TSceneCurveCheck = std::function<void(const TEditorValues& curve, int index)>;
 
 // Gives renderer the look, angles, zoom and origin of scene and its curves in place
-// of those it has, in list order; animInterval takes the look's interval. The size,
+// of those it has, in list order, then the settings of the scene's parameters that
+// the curves use; animInterval takes the look's interval. The size,
 // the four views and the current curve are the caller's. Raises what
 // TObjectList::Append raises for a curve it refuses (or what check raises), with the
 // curves before it added.
 void ApplyScene(const TScene& scene, TDrawFunction& renderer, int& animInterval,
     const TSceneCurveCheck& check = {});
 
-// The look (with animInterval), angles, zoom, origin and curves of renderer as a
-// scene; the size, the four views and the current curve keep the values of a new
+// The look (with animInterval), angles, zoom, origin, curves and parameters of
+// renderer as a scene; the size, the four views and the current curve keep the values of a new
 // scene.
 TScene SceneOf(const TDrawFunction& renderer, int animInterval);

@@ -1,5 +1,6 @@
 #include "base/number_text.h"
 #include "cli/commands.h"
+#include "command_run.h"
 
 #include <QDir>
 #include <QImage>
@@ -12,23 +13,6 @@
 namespace {
 const char* const Wave = "type=0;fy=k*sin(x);color=Kırmızı";
 const char* const Helix = "type=6;fx=4*cos(t);fy=4*sin(t);fz=t/2;step=0.05;color=#0000ff";
-
-struct TRun {
-    int Code = -1;
-    std::string Out;
-    std::string Err;
-};
-
-TRun run(const QTemporaryDir& dir, const QStringList& arguments)
-{
-    std::ostringstream out, err;
-    const TCommandContext context { dir.filePath("Norvadeks.ini"), out, err };
-    TRun r;
-    r.Code = RunCommand(arguments, context);
-    r.Out = out.str();
-    r.Err = err.str();
-    return r;
-}
 
 struct TFrames {
     std::vector<QImage> Images;

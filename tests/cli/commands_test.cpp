@@ -3,6 +3,7 @@
 #include "base/number_text.h"
 #include "cli/commands.h"
 #include "cli/png_picture.h"
+#include "command_run.h"
 #include "curves/object_list.h"
 #include "files/scene_file.h"
 #include "ui/dialogs/fhesapla_frm.h"
@@ -28,24 +29,6 @@ namespace {
 const char* const Sine = "type=0;fy=3*sin(x);color=Kırmızı";
 const char* const Helix
     = "type=6;fx=4*cos(t);fy=4*sin(t);fz=t/2;step=0.05;color=#0000ff;thickness=3";
-
-struct TRun {
-    int Code = -1;
-    std::string Out;
-    std::string Err;
-};
-
-// The command run in this process against the settings file of dir.
-TRun run(const QTemporaryDir& dir, const QStringList& arguments)
-{
-    std::ostringstream out, err;
-    const TCommandContext context { dir.filePath("Norvadeks.ini"), out, err };
-    TRun r;
-    r.Code = RunCommand(arguments, context);
-    r.Out = out.str();
-    r.Err = err.str();
-    return r;
-}
 
 QByteArray readAll(const QString& fileName)
 {
@@ -434,7 +417,8 @@ TEST_F(Commands, NamesNothingSetsAreNamedOnTheErrorOutput)
     r = run(dir, { "table", "--curve", "type=5;fz=2*b;step=3" });
     EXPECT_EQ(r.Code, 0);
     EXPECT_EQ(r.Err, "curve 1: b için değer verilmedi, 0 alındı\n");
-    EXPECT_EQ(r.Out, "n,x,y,z\r\n1,0,0,0\r\n2,0,0,0\r\n3,0,0,0\r\n");
+    EXPECT_EQ(r.Out, "# b = 0\r\nn,x,y,z\r\n1,0,0,0\r\n2,0,0,0\r\n3,0,0,0\r\n")
+        << "the table names the value it took";
 
     r = run(dir, { "eval", "x+Y+z", "X=1", "y=2" });
     EXPECT_EQ(r.Err, "z için değer verilmedi, 0 alındı\n");

@@ -1,5 +1,6 @@
 #include "base/number_text.h"
 #include "cli/commands.h"
+#include "command_run.h"
 #include "geometry/transform_matrix.h"
 #include "files/scene_file.h"
 
@@ -11,21 +12,9 @@
 #include <sstream>
 
 namespace {
-struct TRun {
-    int Code = -1;
-    std::string Out;
-    std::string Err;
-};
-
 TRun inspect(const QTemporaryDir& dir, const QStringList& arguments)
 {
-    std::ostringstream out, err;
-    const TCommandContext context { dir.filePath("Norvadeks.ini"), out, err };
-    TRun r;
-    r.Code = RunCommand(QStringList { "inspect" } + arguments, context);
-    r.Out = out.str();
-    r.Err = err.str();
-    return r;
+    return run(dir, QStringList { "inspect" } + arguments);
 }
 
 std::string n(long double v) { return FloatToText(v); }

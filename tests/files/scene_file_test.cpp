@@ -63,6 +63,7 @@ TScene fullScene()
     s.FourView = true;
     s.Width = 401;
     s.Height = 301;
+    s.Parameters = { { "k", 2.5L, -1, 4, 0.25L }, { "m", -0.1L, -10, 10, 0.01L } };
     return s;
 }
 
@@ -78,6 +79,7 @@ void expectSameScene(const TScene& a, const TScene& b)
     EXPECT_EQ(a.FourView, b.FourView);
     EXPECT_EQ(a.Width, b.Width);
     EXPECT_EQ(a.Height, b.Height);
+    EXPECT_EQ(a.Parameters, b.Parameters);
     EXPECT_EQ(SceneJson(a), SceneJson(b)) << "the look of axes, background and planes";
 }
 
@@ -227,6 +229,29 @@ TEST(SceneFile, FilesThatOpenNothing)
         { R"({"format":"velmo-scene","version":1,"currentCurve":3,"curves":[]})",
             "\"sahne.vlm\" açılamadı: \"currentCurve\" değeri -1 ile -1 arasında olmalı; dosyada "
             "3." },
+        { R"({"format":"velmo-scene","version":1,"parameters":{"k":1}})",
+            "\"sahne.vlm\" açılamadı: \"parameters\" bir dizi olmalı." },
+        { R"({"format":"velmo-scene","version":1,"parameters":[{"name":"k"},2]})",
+            "\"sahne.vlm\" açılamadı: \"parameters[1]\" bir nesne olmalı." },
+        { R"({"format":"velmo-scene","version":1,"parameters":[{"value":1}]})",
+            "\"sahne.vlm\" açılamadı: \"parameters[0].name\" verilmeli." },
+        { R"({"format":"velmo-scene","version":1,"parameters":[{"name":1}]})",
+            "\"sahne.vlm\" açılamadı: \"parameters[0].name\" bir metin olmalı." },
+        { R"({"format":"velmo-scene","version":1,"parameters":[{"name":"k"},{"name":"K"}]})",
+            "\"sahne.vlm\" açılamadı: \"parameters[1].name\" \"K\" ikinci kez verilmiş." },
+        { R"({"format":"velmo-scene","version":1,"parameters":[{"name":"k","value":"2"}]})",
+            "\"sahne.vlm\" açılamadı: \"parameters[0].value\" bir sayı olmalı." },
+        { R"({"format":"velmo-scene","version":1,"parameters":[{"name":"k","value":2e300}]})",
+            "\"sahne.vlm\" açılamadı: \"parameters[0].value\" değeri -1E300 ile 1E300 arasında "
+            "olmalı; dosyada 2E300." },
+        { R"({"format":"velmo-scene","version":1,"parameters":[{"name":"k","min":2,"max":1.5}]})",
+            "\"sahne.vlm\" açılamadı: \"parameters[0].min\", \"parameters[0].max\" değerinden "
+            "küçük olmalı; dosyada 2 ve 1.5." },
+        { R"({"format":"velmo-scene","version":1,"parameters":[{"name":"k","min":10}]})",
+            "\"sahne.vlm\" açılamadı: \"parameters[0].min\", \"parameters[0].max\" değerinden "
+            "küçük olmalı; dosyada 10 ve 10." },
+        { R"({"format":"velmo-scene","version":1,"parameters":[{"name":"k","step":0}]})",
+            "\"sahne.vlm\" açılamadı: \"parameters[0].step\" 0'dan büyük olmalı." },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.json);
@@ -344,4 +369,30 @@ TEST(SceneFile, SmoothLinesLegendAndAxisNumbers)
     EXPECT_TRUE(missing.Look.Legend);
     EXPECT_FALSE(missing.Look.SmoothLines);
     EXPECT_FALSE(missing.Look.AxisNumbers);
+}
+
+TEST(SceneFile, ParametersAreWrittenOnlyWhenThereAndTakeANewOnesSettingsForMissingKeys)
+{
+    TScene s = fullScene();
+    EXPECT_TRUE(SceneJson(s).contains(R"("name": "m")"));
+    s.Parameters.clear();
+    EXPECT_FALSE(SceneJson(s).contains("parameters")) << "a scene without keeps its keys";
+    EXPECT_TRUE(read(SceneJson(s)).Scene.Parameters.empty());
+
+    // A name as it stands (the curves' list finds it in any letter case).
+    const TScene partial = read(R"({"format":"velmo-scene","version":1,
+        "parameters":[{"name":"K","value":0.3},{"name":"q","step":1e-7}]})")
+                               .Scene;
+    ASSERT_EQ(partial.Parameters.size(), 2u);
+    EXPECT_EQ(partial.Parameters[0], (TParameter { "K", 0.3L, -10, 10, 0.1L }));
+    EXPECT_EQ(partial.Parameters[1], (TParameter { "q", 0, -10, 10, 1e-7L }));
+
+    // Settings no file can hold are brought into its ranges, the two ends kept in order.
+    s.Parameters = { { "k", 1e4000L, -1e4000L, -1e4000L, 1e-4000L } };
+    const TScene clamped = read(SceneJson(s)).Scene;
+    ASSERT_EQ(clamped.Parameters.size(), 1u);
+    EXPECT_EQ(clamped.Parameters[0].Value, 1e300L);
+    EXPECT_EQ(clamped.Parameters[0].Min, -1e300L);
+    EXPECT_GT(clamped.Parameters[0].Max, clamped.Parameters[0].Min);
+    EXPECT_GT(clamped.Parameters[0].Step, 0);
 }

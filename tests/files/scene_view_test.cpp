@@ -127,3 +127,34 @@ TEST(SceneView, ANewCurveIsOliveAndThinOnlyOnASphere)
         EXPECT_EQ(read.Scene.Curves[0], expected);
     }
 }
+
+TEST(SceneView, TheScenesParametersGoOntoTheCurvesThatUseThem)
+{
+    TScene s;
+    s.Curves = { curve(ctXYPlane, "", "k*sin(x)", "", 0x0000FF),
+        curve(ctXYZSpace, "", "sin(x)", "cos(x)", 0) };
+    s.Parameters = { { "q", 5 }, { "K", 2, -3, 3, 0.5L } };
+    TDrawFunction r;
+    int interval = 10;
+    ApplyScene(s, r, interval);
+    const TParameter k { "k", 2, -3, 3, 0.5L };
+    ASSERT_EQ(r.Objects().Parameters().Items(), std::vector<TParameter> { k })
+        << "a name no curve uses is ignored";
+    EXPECT_EQ(SceneOf(r, interval).Parameters, std::vector<TParameter> { k });
+
+    // The points are those of the formula with the value written in.
+    TObjectList written;
+    AppendCurve(written, curve(ctXYPlane, "", "2*sin(x)", "", 0x0000FF));
+    const TGoruntuMatrisi& a = *r.Objects().Items(0).Points;
+    const TGoruntuMatrisi& b = *written.Items(0).Points;
+    ASSERT_EQ(a.Count(), b.Count());
+    for (int i = 0; i < a.Count(); ++i)
+        ASSERT_TRUE(a.SpacePoints(i).X == b.SpacePoints(i).X && a.SpacePoints(i).Y == b.SpacePoints(i).Y
+            && a.SpacePoints(i).Z == b.SpacePoints(i).Z)
+            << i;
+
+    // A scene without parameters leaves every one at a new parameter's settings.
+    s.Parameters.clear();
+    ApplyScene(s, r, interval);
+    EXPECT_EQ(r.Objects().Parameters().Items(), std::vector<TParameter> { { "k" } });
+}

@@ -30,7 +30,7 @@ const std::set<QString> WholeTexts = {
 
 // The main window's menu and toolbar tables: their captions, hints and tips are translated
 // where the menus are built (a test of the main window in English checks them).
-const QString TableFile = QStringLiteral("src/ui/main/main_form_menus.cpp");
+const QString TableFile = QStringLiteral("src/ui/main/main_commands.cpp");
 const QRegularExpression TableField(QStringLiteral("\\.(Caption|Hint|Tip|Status)\\s*=\\s*$"));
 
 // Texts of the code that are no user's texts: keys of the settings file.

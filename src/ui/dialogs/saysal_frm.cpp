@@ -3,6 +3,7 @@
 #include "base/catalogue.h"
 #include "base/number_text.h"
 #include "curves/object_list.h"
+#include "curves/point_table.h"
 #include "files/point_table_export.h"
 #include "geometry/goruntu_matrisi.h"
 #include "render/draw_function.h"
@@ -241,6 +242,7 @@ void TSaysalFrm::ShowCurve(int n)
         return;
 
     const TCurveRecord curve = FCurves->Items(n - 1);
+    FShownCurve = n;
     FPointsModel->SetPoints(curve.Points);
     OnemliNoktalarPage->SetCurve(FCurves, n - 1);
     // The points are those at the parameters' present values, which the caption names.
@@ -379,12 +381,19 @@ bool TSaysalFrm::ExportTo(const QString& fileName)
     progress.setMinimumDuration(300);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
-    const TPointTableExport result
-        = ExportPointTable(points, fileName, [&progress](qint64 done, qint64 total) {
-              progress.setValue(total == 0 ? 1000 : int(done * 1000 / total));
-              QCoreApplication::processEvents();
-              return !progress.wasCanceled();
-          });
+    // The values the points were generated at come first, as velmo table writes them.
+    const std::string values = FCurves && FShownCurve >= 1 && FShownCurve <= FCurves->Count()
+        ? PointTableParameterLine(FCurves->Parameters(), FCurves->CurveParameters(FShownCurve - 1),
+            TPointTableFormat::Csv)
+        : std::string();
+    const TPointTableExport result = ExportPointTable(
+        points, fileName,
+        [&progress](qint64 done, qint64 total) {
+            progress.setValue(total == 0 ? 1000 : int(done * 1000 / total));
+            QCoreApplication::processEvents();
+            return !progress.wasCanceled();
+        },
+        values);
     progress.close();
     if (!result.Message.isEmpty())
         ReportError(result.Message);

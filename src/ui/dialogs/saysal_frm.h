@@ -108,6 +108,7 @@ private:
     void GoTo(int n);
 
     const TObjectList* FCurves = nullptr;
+    int FShownCurve = 0; // the curve whose points are shown, from 1; 0 for none
     QString FOwnCaption; // the caption without the parameters' values
     std::unique_ptr<TDrawFunction> FPreview;
     TCurvePointsModel* FPointsModel = nullptr;

@@ -6,8 +6,8 @@
 #include <QProgressDialog>
 #include <QTimer>
 
-TAnimationExport::TAnimationExport(const TScene& scene, const std::vector<TParameter>& parameters,
-    const TAnimationSettings& settings, const QString& fileName, QWidget* window)
+TAnimationExport::TAnimationExport(const TScene& scene, const TAnimationSettings& settings,
+    const QString& fileName, QWidget* window)
     : QObject(window)
     , FSettings(settings)
     , FFileName(fileName)
@@ -26,7 +26,6 @@ TAnimationExport::TAnimationExport(const TScene& scene, const std::vector<TParam
     FRenderer.SetMoveStep(20);
     int interval = s.Look.AnimInterval;
     ApplyScene(s, FRenderer, interval);
-    FRenderer.Objects().ApplyParameters(parameters);
     FFirstX = FRenderer.XAxisAngle();
     FFirstY = FRenderer.YAxisAngle();
 

@@ -24,8 +24,8 @@ class TAnimationExport : public QObject {
     Q_OBJECT
 
 public:
-    TAnimationExport(const TScene& scene, const std::vector<TParameter>& parameters,
-        const TAnimationSettings& settings, const QString& fileName, QWidget* window);
+    TAnimationExport(const TScene& scene, const TAnimationSettings& settings,
+        const QString& fileName, QWidget* window);
     ~TAnimationExport() override;
 
     // Draws and writes the frames, one a turn of the event loop.

@@ -711,7 +711,7 @@ void TGrafikMChildFrm::SaveAnimation()
     if (fileName.isEmpty())
         return;
     delete FAnimationExport.data();
-    FAnimationExport = new TAnimationExport(Scene(), parameters, settings, fileName, this);
+    FAnimationExport = new TAnimationExport(Scene(), settings, fileName, this);
     connect(FAnimationExport, &TAnimationExport::Finished, FAnimationExport,
         &QObject::deleteLater);
     FAnimationExport->Start();

@@ -155,22 +155,22 @@ public:
     }
 
     // The window's work as a value. LoadScene fills a window just created: its
-    // size, view, look, curves and current curve; it raises what the curve list
+    // size, view, look, curves, parameters and current curve; it raises what the curve list
     // raises, the window then holding the curves appended before.
     TScene Scene() const;
     void LoadScene(const TScene& scene);
     // Writes the scene to FFileName; raises ESceneFileError, the old file kept.
     void WriteScene();
-    // The curves changed (an apply, a delete) since the window was created,
-    // opened or saved as a scene.
+    // The curves changed (an apply, a delete, a committed parameter change) since
+    // the window was created, opened or saved as a scene.
     bool CurvesChanged() const;
     // The view changed (angles, zoom, origin, four-view, planes, looks) since then;
     // no undo step, but work the close question offers to save.
     bool ViewChanged() const { return FViewChanged; }
     // Either: what the unsaved mark of the caption shows.
     bool Changed() const { return CurvesChanged() || FViewChanged; }
-    // The window's curve edits (apply, delete one, delete all), each undone and
-    // redone whole; view changes are no steps.
+    // The window's curve edits (apply, delete one, delete all) and committed
+    // parameter changes, each undone and redone whole; view changes are no steps.
     QUndoStack* UndoStack() const { return FUndoStack; }
     void Undo();
     void Redo();
@@ -198,7 +198,8 @@ public:
     // A committed change: takes the settings given for each parameter (a name no
     // curve uses is ignored) and makes the way from before one undo step, which
     // marks the window changed; nothing when the parameters are as before.
-    void CommitParameters(const std::vector<TParameter>& before, const std::vector<TParameter>& after);
+    // before is taken as a copy, so it may be the window's own Parameters().Items().
+    void CommitParameters(std::vector<TParameter> before, const std::vector<TParameter>& after);
     // Play: the value runs from minimum to maximum and back, one step per tick of
     // Timer1, until StopPlaying, which commits the way it went as one change.
     // Starting another parameter stops the one playing.

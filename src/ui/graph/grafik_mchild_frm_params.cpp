@@ -30,7 +30,7 @@ void TGrafikMChildFrm::RestoreParameters(const std::vector<TParameter>& items)
 }
 
 void TGrafikMChildFrm::CommitParameters(
-    const std::vector<TParameter>& before, const std::vector<TParameter>& after)
+    std::vector<TParameter> before, const std::vector<TParameter>& after)
 {
     RestoreParameters(after);
     const std::vector<TParameter>& now = Parameters().Items();

@@ -38,6 +38,7 @@ void TGrafikMChildFrm::LoadScene(const TScene& s)
     UpdateChangedMark();
     RedrawViews(true);
     RefreshCurveStatus();
+    emit ParametersChanged();
 }
 
 void TGrafikMChildFrm::WriteScene() { WriteSceneTo(FFileName); }

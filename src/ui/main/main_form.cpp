@@ -12,6 +12,7 @@
 #include "ui/library/curved_line_s_frm.h"
 #include "ui/main/about_frm.h"
 #include "ui/main/curved_line_explorer.h"
+#include "ui/main/main_commands.h"
 #include "ui/main/mdi_client.h"
 #include "ui/main/operator_select_tool_w.h"
 #include "ui/main/parameters_tool_w.h"
@@ -35,10 +36,10 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTranslator>
 #include <QStatusTipEvent>
 #include <QStyle>
 #include <QToolBar>
+#include <QTranslator>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -60,8 +61,7 @@ TMainForm::TMainForm(const QString& programDirectory, QWidget* parent)
     setCentralWidget(FClient);
     connect(FClient, &TMdiClient::EmptyAreaDblClick, this, [this] { DuvarKagidiClick(); });
 
-    CreateMenus();
-    CreateToolbars();
+    FCommands = std::make_unique<TMainCommands>(*this);
     CreateStatusLine();
     CreateToolWindows();
     FRecentFiles = std::make_unique<TRecentFiles>(
@@ -651,9 +651,7 @@ void TMainForm::UpdateMenuItems()
     if (Kaydet->isEnabled() == graph && property("menusSet").toBool())
         return;
     setProperty("menusSet", true);
-    for (QAction* action : FGraphCommands)
-        action->setEnabled(graph);
-    BuyuklukComboBox->setEnabled(graph);
+    FCommands->EnableGraphCommands(graph);
     CurvedLineExplorerToolW->SetGraphControlsEnabled(graph);
 }
 

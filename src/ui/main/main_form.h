@@ -6,7 +6,6 @@
 #include "ui/main/recent_files.h"
 #include "ui/main/zoom_box.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -15,7 +14,6 @@
 #include <memory>
 
 class QAction;
-class QActionGroup;
 class QComboBox;
 class QDockWidget;
 class QLabel;
@@ -25,6 +23,7 @@ class QPrinter;
 class QToolBar;
 class TCurvedLineExplorer;
 class TGrafikMChildFrm;
+class TMainCommands;
 class THelpViewer;
 class TMdiClient;
 class TOperatorSelectToolW;
@@ -193,25 +192,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // The menus and toolbars come from tables (main_form_menus.cpp).
-    struct TMenuRow;
-    struct TButtonRow;
-    using TCommandHandler = void (*)(TMainForm& form, bool checked);
-    template <void (TGrafikMChildFrm::*Operation)()>
-    static void GraphCommand(TMainForm& form, bool checked);
-    void CreateMenus();
-    void CreateToolbars();
-    void CreateZoomBox();
-    void SetUpCommand(QAction* action, const char* shortCut, const char* tip, const char* status,
-        int check, int group, bool graph, QHash<int, QActionGroup*>& groups);
-    // Runs handler when action is triggered, through the error report, after giving
-    // the action's partner (menu item or button of one command) its check mark.
-    void ConnectCommand(QAction* action, TCommandHandler handler);
+    // The menus and toolbars are built into the members above by their tables, whose
+    // handlers call the window's own operations.
+    friend class TMainCommands;
+
     void CreateStatusLine();
     void CreateToolWindows();
-    // Runs body on the active graph window, if any, through the error report.
+    // Runs body on the active graph window, if any; the callers run it through the
+    // error report.
     void OnGraph(const std::function<void(TGrafikMChildFrm&)>& body);
-    void SwapZoomSlot(Qt::Orientation orientation);
     // A tool window's place in the settings file: 3 the left dock, 4 the right
     // one, anything else floating.
     void PlaceToolWindow(QDockWidget* window, int dockedTo);
@@ -229,10 +218,7 @@ private:
     bool FLayoutSaved = false;
     TOpenDialogRunner FOpenDialogRunner;
     QAction* FExitSeparator = nullptr;
-    // The commands enabled exactly while a graph window is active.
-    QList<QAction*> FGraphCommands;
-    QHash<QAction*, TCommandHandler> FHandlers;
-    QHash<QAction*, QAction*> FPartners;
+    std::unique_ptr<TMainCommands> FCommands;
     std::unique_ptr<TRecentFiles> FRecentFiles;
     // The parameters window's keys are written once it has been shown (in this
     // run or one before).

@@ -318,6 +318,9 @@ void TParametersToolW::ValueConfirmed(const std::string& name)
     FEditing.clear();
     FWindow->SetParameterValue(name, value);
     FWindow->CommitParameters(FBefore, FWindow->Parameters().Items());
+    // Taken: the field follows the value again (an undo) though it keeps the focus.
+    if (TRow* shown = RowOf(name))
+        shown->ValueEdit->setModified(false);
 }
 
 void TParametersToolW::RangeConfirmed(const std::string& name)
@@ -339,6 +342,9 @@ void TParametersToolW::RangeConfirmed(const std::string& name)
     markField(row->StepEdit, !(p.Step > 0));
     if (rangeBad || !(p.Step > 0))
         return;
+    // Taken (or as it was): the fields follow the settings again though one keeps the focus.
+    for (QLineEdit* edit : { row->MinEdit, row->MaxEdit, row->StepEdit })
+        edit->setModified(false);
     if (p == *own)
         return;
     std::vector<TParameter> after = FWindow->Parameters().Items();

@@ -5,6 +5,7 @@
 #include "ui/main/mdi_client.h"
 #include "ui/main/parameters_tool_w.h"
 #include "ui/platform/error_report.h"
+#include "ui/platform/prompts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -301,6 +302,162 @@ TEST(ParametersToolW, NumericValuesNameTheValues)
     form.ShowCurve(1);
     EXPECT_EQ(form.windowTitle(), "Sayısal Değerler (Ekran2) — k = 0; m = 0,5");
     EXPECT_EQ(g.DrawFunction().Objects().Items(0).Points->SpacePoints(0).Y, 0.5L);
+    // Its CSV file starts with the values as velmo table's does.
+    const QString file = f.dir.filePath("k.csv");
+    ASSERT_TRUE(form.ExportTo(file));
+    QFile csv(file);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(csv.readAll().startsWith("# k = 0; m = 0.5\r\nn,x,y,z\r\n1,-10,0.5,0\r\n"));
     form.ShowCurve(2);
     EXPECT_EQ(form.windowTitle(), "Sayısal Değerler (Ekran2)");
+    ASSERT_TRUE(form.ExportTo(file));
+    csv.close();
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(csv.readAll().startsWith("n,x,y,z\r\n1,-10,-10,0\r\n"));
+}
+
+// Each kind of committed change marks a saved window changed, and undoing it back to the
+// saved settings clears the mark, as for the curves' edits; the close question follows.
+TEST(ParametersToolW, CommittedChangesMarkTheWindowUntilUndoneToTheSavedState)
+{
+    TParametersFixture f;
+    TGrafikMChildFrm& g = f.open({ plane("k*sin(x)") });
+    f.m().ParametersToolW->show();
+    g.SetSaveDialogRunner([&](QString& name, int& type) {
+        name = f.dir.filePath("k");
+        type = 1;
+        return true;
+    });
+    f.m().SaveAsClick();
+    ASSERT_EQ(g.FileName(), f.dir.filePath("k.vlm"));
+    EXPECT_FALSE(g.isWindowModified());
+    const TParametersToolW::TRow& k = f.row("k");
+
+    const auto markedThenUndone = [&](const char* what) {
+        SCOPED_TRACE(what);
+        EXPECT_TRUE(g.isWindowModified());
+        EXPECT_TRUE(g.windowTitle().contains("[*]"));
+        g.Undo();
+        EXPECT_FALSE(g.isWindowModified()) << "back to the saved settings";
+        EXPECT_EQ(g.Parameters().Items(), (std::vector<TParameter> { { "k" } }));
+    };
+    k.Slider->setSliderDown(true);
+    k.Slider->setValue(130);
+    EXPECT_FALSE(g.isWindowModified()) << "nothing committed while the slider is held";
+    k.Slider->setSliderDown(false);
+    markedThenUndone("slider released");
+
+    TParametersFixture::type(k.ValueEdit, "1,5");
+    EXPECT_FALSE(g.isWindowModified()) << "a value being typed is not committed";
+    QTest::keyClick(k.ValueEdit, Qt::Key_Return);
+    markedThenUndone("value typed");
+
+    TParametersFixture::type(k.StepEdit, "0,5");
+    QTest::keyClick(k.StepEdit, Qt::Key_Return);
+    markedThenUndone("step typed");
+
+    k.PlayButton->click();
+    g.Timer1Timer();
+    EXPECT_FALSE(g.isWindowModified()) << "nothing committed while playing";
+    k.PlayButton->click();
+    markedThenUndone("play stopped");
+
+    // A change kept asks before the window closes; one undone closes it quietly.
+    QStringList asked;
+    const TScopedPrompts prompts({ {}, [&](QWidget*, const QString&) {
+                                      asked << "asked";
+                                      return TSaveAnswer::Cancel;
+                                  } });
+    k.Slider->setValue(150);
+    EXPECT_TRUE(g.isWindowModified());
+    EXPECT_FALSE(g.CanClose());
+    EXPECT_EQ(asked.size(), 1);
+    g.Undo();
+    EXPECT_TRUE(g.CanClose());
+    EXPECT_EQ(asked.size(), 1);
+}
+
+// Saved and opened again, a window has the same parameters with their values, ranges
+// and steps, and draws the same picture; a window without parameters writes none.
+TEST(ParametersToolW, ASavedSceneOpensWithItsParameters)
+{
+    TParametersFixture f;
+    TGrafikMChildFrm& g = f.open({ plane("k*sin(x)+m"),
+        curve(ctSpherical, "r*sin(a)*cos(b)", "r*sin(a)*sin(b)", "r*cos(a)") });
+    f.m().ParametersToolW->show();
+    const TParametersToolW::TRow& k = f.row("k");
+    TParametersFixture::type(k.MinEdit, "-3");
+    QTest::keyClick(k.MinEdit, Qt::Key_Return);
+    TParametersFixture::type(k.MaxEdit, "4");
+    QTest::keyClick(k.MaxEdit, Qt::Key_Return);
+    TParametersFixture::type(k.StepEdit, "0,25");
+    QTest::keyClick(k.StepEdit, Qt::Key_Return);
+    TParametersFixture::type(k.ValueEdit, "2,75");
+    QTest::keyClick(k.ValueEdit, Qt::Key_Return);
+    f.row("r").Slider->setValue(120);
+    const std::vector<TParameter> expected { { "k", 2.75L, -3, 4, 0.25L }, { "m" },
+        { "r", 2, -10, 10, 0.1L } };
+    ASSERT_EQ(g.Parameters().Items(), expected);
+    g.SetSaveDialogRunner([&](QString& name, int& type) {
+        name = f.dir.filePath("p");
+        type = 1;
+        return true;
+    });
+    f.m().SaveAsClick();
+    const QString file = f.dir.filePath("p.vlm");
+
+    f.m().OpenFiles({ file });
+    ASSERT_EQ(f.m().GraphWindows().size(), 2);
+    TGrafikMChildFrm& opened = *f.m().ActiveGraphWindow();
+    ASSERT_NE(&opened, &g);
+    EXPECT_EQ(opened.Parameters().Items(), expected);
+    EXPECT_FALSE(opened.isWindowModified());
+    EXPECT_EQ(opened.UndoStack()->count(), 0);
+    EXPECT_TRUE(opened.Picture() == g.Picture());
+    EXPECT_EQ(f.rows(), (std::vector<std::string> { "k", "m", "r" })) << "the tool follows";
+    EXPECT_EQ(f.row("k").ValueEdit->text(), "2,75");
+    EXPECT_EQ(f.row("k").StepEdit->text(), "0,25");
+    EXPECT_EQ(f.row("k").Slider->maximum(), 28);
+    EXPECT_EQ(f.row("k").Slider->value(), 23);
+
+    // Without parameters: no key, and a window without rows.
+    TGrafikMChildFrm& plain = f.open({ plane("sin(x)") });
+    plain.SetSaveDialogRunner([&](QString& name, int& type) {
+        name = f.dir.filePath("plain");
+        type = 1;
+        return true;
+    });
+    f.m().SaveAsClick();
+    QFile saved(f.dir.filePath("plain.vlm"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(saved.readAll().contains("parameters"));
+    f.m().OpenFiles({ saved.fileName() });
+    EXPECT_TRUE(f.m().ActiveGraphWindow()->Parameters().Empty());
+    EXPECT_TRUE(f.rows().empty());
+    EXPECT_TRUE(f.errors.isEmpty()) << f.errors.join("\n").toStdString();
+}
+
+// A value or range confirmed in a field that keeps the focus still follows an undo.
+TEST(ParametersToolW, ConfirmedFieldsFollowAnUndoWhileFocused)
+{
+    TParametersFixture f;
+    TGrafikMChildFrm& g = f.open({ plane("k*sin(x)") });
+    f.m().ParametersToolW->show();
+    QApplication::setActiveWindow(f.m().ParametersToolW->window());
+    QLineEdit* value = f.row("k").ValueEdit;
+    TParametersFixture::type(value, "1,5");
+    QTest::keyClick(value, Qt::Key_Return);
+    ASSERT_TRUE(value->hasFocus());
+    EXPECT_EQ(valueOf(g, "k"), 1.5L);
+    g.Undo();
+    EXPECT_EQ(valueOf(g, "k"), 0);
+    EXPECT_EQ(f.row("k").ValueEdit->text(), "0");
+
+    QLineEdit* step = f.row("k").StepEdit;
+    TParametersFixture::type(step, "0,5");
+    QTest::keyClick(step, Qt::Key_Return);
+    ASSERT_TRUE(step->hasFocus());
+    EXPECT_EQ(g.Parameters().Find("k")->Step, 0.5L);
+    g.Undo();
+    EXPECT_EQ(f.row("k").StepEdit->text(), "0,1");
 }

@@ -1,8 +1,4 @@
-// The main window's menus and toolbars, built from two tables. A row is one menu,
-// menu item, toolbar button or separator with its caption, short-cut, hints, check
-// mark, radio group, whether it waits for a graph window, and its handler. A button
-// that gives a menu item's command names that item: the two share the item's
-// handler and their check marks are kept equal.
+#include "ui/main/main_commands.h"
 
 #include "files/ini_file.h"
 #include "ui/graph/grafik_mchild_frm.h"
@@ -36,12 +32,12 @@ constexpr int grMouse = 2;
 constexpr int grLanguage = 3;
 
 // A caption or hint of the tables in the language installed; the tables hold the Turkish.
-QString text(const char* source) { return QCoreApplication::translate("TMainForm", source); }
+QString text(const char* source) { return TMainCommands::tr(source); }
 }
 
 // A menu (Submenu set), a menu item (Item and Caption set) or a separator (no
 // Caption; Item, when set, keeps it). Menu null: a menu of the menu bar.
-struct TMainForm::TMenuRow {
+struct TMainCommands::TMenuRow {
     QMenu* TMainForm::*Menu = nullptr;
     QMenu* TMainForm::*Submenu = nullptr;
     QAction* TMainForm::*Item = nullptr;
@@ -52,12 +48,12 @@ struct TMainForm::TMenuRow {
     TCheck Check = ckNone;
     int Group = 0;
     bool Graph = false;
-    TCommandHandler Handler = nullptr;
+    THandler Handler = nullptr;
 };
 
 // A toolbar button (Button set) or a separator. Its picture comes from
 // ApplyToolbarIcons by the object name Name, unless it shows Caption instead.
-struct TMainForm::TButtonRow {
+struct TMainCommands::TButtonRow {
     QToolBar* TMainForm::*Bar = nullptr;
     QAction* TMainForm::*Button = nullptr;
     const char* Name = nullptr;
@@ -70,28 +66,45 @@ struct TMainForm::TButtonRow {
     bool Graph = false;
     // The menu item whose command the button gives, or the button's own handler.
     QAction* TMainForm::*Command = nullptr;
-    TCommandHandler Handler = nullptr;
+    THandler Handler = nullptr;
 };
 
-template <void (TGrafikMChildFrm::*Operation)()> void TMainForm::GraphCommand(TMainForm& form, bool)
+template <void (TGrafikMChildFrm::*Operation)()>
+void TMainCommands::GraphCommand(TMainForm& form, bool)
 {
     form.OnGraph([](TGrafikMChildFrm& g) { (g.*Operation)(); });
 }
 
-void TMainForm::ConnectCommand(QAction* action, TCommandHandler handler)
+TMainCommands::TMainCommands(TMainForm& form)
+    : FForm(form)
+{
+    CreateMenus();
+    CreateToolbars();
+}
+
+void TMainCommands::EnableGraphCommands(bool enabled)
+{
+    for (QAction* action : FGraphCommands)
+        action->setEnabled(enabled);
+    FForm.BuyuklukComboBox->setEnabled(enabled);
+}
+
+void TMainCommands::Connect(QAction* action, THandler handler)
 {
     FHandlers.insert(action, handler);
-    connect(action, &QAction::triggered, this, [this, action, handler] {
+    // The window is the receiver: its destructor cuts every command off before the
+    // menus and buttons go.
+    QObject::connect(action, &QAction::triggered, &FForm, [this, action, handler] {
         Guarded([&] {
             // The menu item and its button show one check mark.
             if (QAction* partner = FPartners.value(action); partner != nullptr)
                 partner->setChecked(action->isChecked());
-            handler(*this, action->isChecked());
+            handler(FForm, action->isChecked());
         });
     });
 }
 
-void TMainForm::CreateMenus()
+void TMainCommands::CreateMenus()
 {
     // clang-format off
     static const TMenuRow rows[] = {
@@ -111,7 +124,7 @@ void TMainForm::CreateMenus()
         { .Menu = &M::Dosya, .Item = &M::AnimasyonKaydet, .Caption = "Animasyon Kaydet...",
             .Hint = "Bir parametre değişirken ya da görünüş dönerken grafiğin hareketli resmini "
                     "yazar (GIF, WebP ya da numaralı PNG dosyaları).",
-            .Graph = true, .Handler = &M::GraphCommand<&TGrafikMChildFrm::SaveAnimation> },
+            .Graph = true, .Handler = &GraphCommand<&TGrafikMChildFrm::SaveAnimation> },
         { .Menu = &M::Dosya, .Item = &M::AktifFormuKapat, .Caption = "&Kapat",
             .Hint = "Aktif formu kapatır.", .Graph = true,
             .Handler = [](M& m, bool) { m.AktifFormuKapatClick(); } },
@@ -131,12 +144,12 @@ void TMainForm::CreateMenus()
 
         { .Submenu = &M::Duzen, .Caption = "Dü&zen" },
         { .Menu = &M::Duzen, .Item = &M::GeriAl, .Caption = "Geri Al", .ShortCut = "Ctrl+Z",
-            .Handler = &M::GraphCommand<&TGrafikMChildFrm::Undo> },
+            .Handler = &GraphCommand<&TGrafikMChildFrm::Undo> },
         { .Menu = &M::Duzen, .Item = &M::Yinele, .Caption = "Yinele", .ShortCut = "Ctrl+Y",
-            .Handler = &M::GraphCommand<&TGrafikMChildFrm::Redo> },
+            .Handler = &GraphCommand<&TGrafikMChildFrm::Redo> },
         { .Menu = &M::Duzen },
         { .Menu = &M::Duzen, .Item = &M::Kopyala, .Caption = "K&opyala", .ShortCut = "Ctrl+C",
-            .Graph = true, .Handler = &M::GraphCommand<&TGrafikMChildFrm::CopyToClipboard> },
+            .Graph = true, .Handler = &GraphCommand<&TGrafikMChildFrm::CopyToClipboard> },
         { .Menu = &M::Duzen, .Item = &M::TumunuSil, .Caption = "&Tümünü Sil", .Graph = true,
             .Handler
             = [](M& m, bool) { m.CurvedLineExplorerToolW->TumEgrileriSilButtonClick(); } },
@@ -202,31 +215,31 @@ void TMainForm::CreateMenus()
                 [](M& m, bool on) { m.OnGraph([on](auto& g) { g.SetInterestMarks(on); }); } },
         { .Menu = &M::Ozellikler },
         { .Menu = &M::Ozellikler, .Item = &M::TumOzellikler, .Caption = "&Tüm Özellikler...",
-            .Graph = true, .Handler = &M::GraphCommand<&TGrafikMChildFrm::ShowProperties> },
+            .Graph = true, .Handler = &GraphCommand<&TGrafikMChildFrm::ShowProperties> },
 
         { .Submenu = &M::Bakis, .Caption = "&Bakış",
             .Hint = "Grafiğin istenilen bakış açısından görüntülenmesi için kullanılan komutları "
                     "içerir." },
         { .Menu = &M::Bakis, .Item = &M::PerspektifBakis, .Caption = "&Perspektif", .Graph = true,
-            .Handler = &M::GraphCommand<&TGrafikMChildFrm::ShowPerspectiveView> },
+            .Handler = &GraphCommand<&TGrafikMChildFrm::ShowPerspectiveView> },
         { .Menu = &M::Bakis, .Item = &M::OndenBakis, .Caption = "&Önden", .Graph = true,
-            .Handler = &M::GraphCommand<&TGrafikMChildFrm::ShowFrontView> },
+            .Handler = &GraphCommand<&TGrafikMChildFrm::ShowFrontView> },
         { .Menu = &M::Bakis, .Item = &M::UsttenBakis, .Caption = "&Üstten", .Graph = true,
-            .Handler = &M::GraphCommand<&TGrafikMChildFrm::ShowTopView> },
+            .Handler = &GraphCommand<&TGrafikMChildFrm::ShowTopView> },
         { .Menu = &M::Bakis, .Item = &M::YandanBakis, .Caption = "&Yandan", .Graph = true,
-            .Handler = &M::GraphCommand<&TGrafikMChildFrm::ShowSideView> },
+            .Handler = &GraphCommand<&TGrafikMChildFrm::ShowSideView> },
         { .Menu = &M::Bakis, .Item = &M::DigerBakis, .Caption = "&Diğer..", .Hint = " ",
-            .Graph = true, .Handler = &M::GraphCommand<&TGrafikMChildFrm::ShowViewDialog> },
+            .Graph = true, .Handler = &GraphCommand<&TGrafikMChildFrm::ShowViewDialog> },
 
         { .Submenu = &M::Buyukluk, .Caption = "Büyü&klük",
             .Hint = "Grafiğin istenilen büyükte görüntülenmesi için kullanılan komutları "
                     "içerir. " },
         { .Menu = &M::Buyukluk, .Item = &M::Buyult, .Caption = "Bü&yült", .ShortCut = "Ctrl+Up",
             .Hint = "Görüntüyü iki kat büyültür.", .Graph = true,
-            .Handler = &M::GraphCommand<&TGrafikMChildFrm::ZoomIn> },
+            .Handler = &GraphCommand<&TGrafikMChildFrm::ZoomIn> },
         { .Menu = &M::Buyukluk, .Item = &M::Kucult, .Caption = "Kü&çült",
             .ShortCut = "Ctrl+Down", .Hint = "Görüntüyü iki kat küçültür.", .Graph = true,
-            .Handler = &M::GraphCommand<&TGrafikMChildFrm::ZoomOut> },
+            .Handler = &GraphCommand<&TGrafikMChildFrm::ZoomOut> },
         { .Menu = &M::Buyukluk },
         { .Menu = &M::Buyukluk, .Item = &M::EneUydur, .Caption = "&Ene Uydur",
             .Hint = "Aktif grafik penceresinin eninin ana pencereye göre ayarla.", .Graph = true,
@@ -236,7 +249,7 @@ void TMainForm::CreateMenus()
             .Handler = [](M& m, bool) { m.BoyaUydurClick(); } },
         { .Menu = &M::Buyukluk, .Item = &M::EgrilereUydur, .Caption = "Eğrilere Uydur",
             .Hint = "Görünen eğrileri pencereye sığacak büyüklükte ortalar.", .Graph = true,
-            .Handler = &M::GraphCommand<&TGrafikMChildFrm::FitToCurves> },
+            .Handler = &GraphCommand<&TGrafikMChildFrm::FitToCurves> },
         { .Menu = &M::Buyukluk, .Item = &M::GercekBoyut, .Caption = "&Gerçek Boyut",
             .ShortCut = "Ctrl+0", .Hint = "Grafiği gerçek boyutunda görüntüler.", .Graph = true,
             .Handler = [](M& m, bool) { m.BYuzdeClick(100); } },
@@ -252,7 +265,7 @@ void TMainForm::CreateMenus()
         { .Menu = &M::Buyukluk, .Item = &M::B400, .Caption = "400%", .Graph = true,
             .Handler = [](M& m, bool) { m.BYuzdeClick(400); } },
         { .Menu = &M::Buyukluk, .Item = &M::DigerBuyukluk, .Caption = "&Diğer...",
-            .Graph = true, .Handler = &M::GraphCommand<&TGrafikMChildFrm::ShowZoomDialog> },
+            .Graph = true, .Handler = &GraphCommand<&TGrafikMChildFrm::ShowZoomDialog> },
 
         { .Submenu = &M::Araclar, .Caption = "&Araçlar",
             .Hint = "Çizimde kullanılan yurdımçı araçlarını içerir." },
@@ -275,7 +288,7 @@ void TMainForm::CreateMenus()
         { .Menu = &M::Araclar },
         { .Menu = &M::Araclar, .Item = &M::SayisalDegerler, .Caption = "&Sayısal Değerler",
             .Hint = "Eğrilerde yer alan ayrık noktaların sayısal karşılıklarını gösterir.",
-            .Graph = true, .Handler = &M::GraphCommand<&TGrafikMChildFrm::ShowNumericValues> },
+            .Graph = true, .Handler = &GraphCommand<&TGrafikMChildFrm::ShowNumericValues> },
         { .Menu = &M::Araclar, .Item = &M::FonksiyonHesaplayicisi,
             .Caption = "Fonksiyon &Hesaplayıcısı",
             .Hint = "Fonksiyonların için basit bir hesaplama araçı olan Fonksiyon "
@@ -326,68 +339,69 @@ void TMainForm::CreateMenus()
     };
     // clang-format on
 
-    ToolbarPopupMenu = new QMenu(this);
+    TMainForm& m = FForm;
+    m.ToolbarPopupMenu = new QMenu(&m);
     QHash<int, QActionGroup*> groups;
     for (const TMenuRow& row : rows) {
         if (row.Submenu != nullptr) {
-            this->*row.Submenu = row.Menu == nullptr
-                ? menuBar()->addMenu(text(row.Caption))
-                : (this->*row.Menu)->addMenu(text(row.Caption));
+            m.*row.Submenu = row.Menu == nullptr ? m.menuBar()->addMenu(text(row.Caption))
+                                                 : (m.*row.Menu)->addMenu(text(row.Caption));
             if (row.Hint != nullptr)
-                (this->*row.Submenu)->menuAction()->setStatusTip(text(row.Hint));
+                (m.*row.Submenu)->menuAction()->setStatusTip(text(row.Hint));
             continue;
         }
-        QMenu* menu = this->*row.Menu;
+        QMenu* menu = m.*row.Menu;
         if (row.Caption == nullptr) {
             QAction* separator = menu->addSeparator();
             if (row.Item != nullptr)
-                this->*row.Item = separator;
+                m.*row.Item = separator;
             continue;
         }
         QAction* action = menu->addAction(text(row.Caption));
-        this->*row.Item = action;
-        SetUpCommand(
-            action, row.ShortCut, row.Hint, row.Hint, row.Check, row.Group, row.Graph, groups);
+        m.*row.Item = action;
+        SetUp(action, row.ShortCut, row.Hint, row.Hint, row.Check, row.Group, row.Graph, groups);
         if (row.Handler != nullptr)
-            ConnectCommand(action, row.Handler);
+            Connect(action, row.Handler);
     }
 
     // The language item of the texts shown, until the next start takes another.
-    (CurrentLanguage() == TLanguage::English ? DilEnglish : DilTurkce)->setChecked(true);
+    (CurrentLanguage() == TLanguage::English ? m.DilEnglish : m.DilTurkce)->setChecked(true);
 
     // The list of open child windows follows the fixed items of "&Pencere".
-    connect(Pencere, &QMenu::aboutToShow, this, [this] {
-        for (QAction* a : Pencere->actions())
+    QMenu* windowMenu = m.Pencere;
+    TMdiClient* client = m.ClientArea();
+    QObject::connect(windowMenu, &QMenu::aboutToShow, &m, [&m, windowMenu, client] {
+        for (QAction* a : windowMenu->actions())
             if (a->property("windowList").toBool())
-                Pencere->removeAction(a), a->deleteLater();
-        const QList<QMdiSubWindow*> windows = FClient->subWindowList();
+                windowMenu->removeAction(a), a->deleteLater();
+        const QList<QMdiSubWindow*> windows = client->subWindowList();
         if (!windows.isEmpty()) {
-            QAction* separator = Pencere->addSeparator();
+            QAction* separator = windowMenu->addSeparator();
             separator->setProperty("windowList", true);
         }
         int n = 0;
         for (QMdiSubWindow* sub : windows) {
             auto* graph = qobject_cast<TGrafikMChildFrm*>(sub->widget());
             const QString caption = graph != nullptr ? graph->Caption() : sub->windowTitle();
-            QAction* a = Pencere->addAction(QString("&%1 %2").arg(++n).arg(caption));
+            QAction* a = windowMenu->addAction(QString("&%1 %2").arg(++n).arg(caption));
             a->setProperty("windowList", true);
             a->setCheckable(true);
-            a->setChecked(sub == FClient->activeSubWindow());
-            connect(
-                a, &QAction::triggered, this, [this, sub] { FClient->setActiveSubWindow(sub); });
+            a->setChecked(sub == client->activeSubWindow());
+            QObject::connect(
+                a, &QAction::triggered, &m, [client, sub] { client->setActiveSubWindow(sub); });
         }
     });
 
-    auto* f1 = new QAction(this);
+    auto* f1 = new QAction(&m);
     f1->setShortcut(QKeySequence(Qt::Key_F1));
     // The frame's F1 also serves its docked and floating tool windows and its child
     // windows: the topic is that of the window holding the focus.
-    connect(f1, &QAction::triggered, this,
+    QObject::connect(f1, &QAction::triggered, &m,
         [] { HelpViewer().ShowContext(HelpContextOf(QApplication::focusWidget(), hcMainWindow)); });
-    addAction(f1);
+    m.addAction(f1);
 }
 
-void TMainForm::SetUpCommand(QAction* action, const char* shortCut, const char* tip,
+void TMainCommands::SetUp(QAction* action, const char* shortCut, const char* tip,
     const char* status, int check, int group, bool graph, QHash<int, QActionGroup*>& groups)
 {
     if (shortCut != nullptr)
@@ -403,14 +417,14 @@ void TMainForm::SetUpCommand(QAction* action, const char* shortCut, const char* 
     if (group != 0) {
         QActionGroup*& actionGroup = groups[group];
         if (actionGroup == nullptr)
-            actionGroup = new QActionGroup(this);
+            actionGroup = new QActionGroup(&FForm);
         actionGroup->addAction(action);
     }
     if (graph)
         FGraphCommands << action;
 }
 
-void TMainForm::CreateToolbars()
+void TMainCommands::CreateToolbars()
 {
     // clang-format off
     static const TButtonRow rows[] = {
@@ -565,16 +579,17 @@ void TMainForm::CreateToolbars()
     };
     // clang-format on
 
-    StandartToolbar = addToolBar("Standart");
-    StandartToolbar->setObjectName("StandartToolbar");
+    TMainForm& m = FForm;
+    m.StandartToolbar = m.addToolBar(tr("Standart"));
+    m.StandartToolbar->setObjectName("StandartToolbar");
     QHash<int, QActionGroup*> groups;
     for (const TButtonRow& row : rows) {
-        if (row.Bar == &M::GorontuToolbar && GorontuToolbar == nullptr) {
-            addToolBarBreak();
-            GorontuToolbar = addToolBar(tr("Göröntü"));
-            GorontuToolbar->setObjectName("GorontuToolbar");
+        if (row.Bar == &M::GorontuToolbar && m.GorontuToolbar == nullptr) {
+            m.addToolBarBreak();
+            m.GorontuToolbar = m.addToolBar(tr("Göröntü"));
+            m.GorontuToolbar->setObjectName("GorontuToolbar");
         }
-        QToolBar* bar = this->*row.Bar;
+        QToolBar* bar = m.*row.Bar;
         if (row.Button == nullptr) {
             bar->addSeparator();
             continue;
@@ -582,65 +597,66 @@ void TMainForm::CreateToolbars()
         if (row.Button == &M::BuyuklukButton)
             CreateZoomBox();
         QAction* action = bar->addAction(text(row.Tip));
-        this->*row.Button = action;
+        m.*row.Button = action;
         action->setObjectName(row.Name);
         if (row.Caption != nullptr) {
             action->setIconText(text(row.Caption));
             action->setText(text(row.Caption));
         }
-        SetUpCommand(action, nullptr, row.Tip, row.Status, row.Check, row.Group, row.Graph, groups);
+        SetUp(action, nullptr, row.Tip, row.Status, row.Check, row.Group, row.Graph, groups);
         if (row.Command == nullptr) {
-            ConnectCommand(action, row.Handler);
+            Connect(action, row.Handler);
             continue;
         }
         // The menu item's command: its handler, and one check mark for both.
-        QAction* item = this->*row.Command;
+        QAction* item = m.*row.Command;
         if (item->isCheckable() && action->isCheckable()) {
             FPartners.insert(item, action);
             FPartners.insert(action, item);
         }
-        ConnectCommand(action, FHandlers.value(item));
+        Connect(action, FHandlers.value(item));
     }
-    BuyuklukButton->setVisible(false);
-    connect(GorontuToolbar, &QToolBar::orientationChanged, this,
+    m.BuyuklukButton->setVisible(false);
+    QObject::connect(m.GorontuToolbar, &QToolBar::orientationChanged, &m,
         [this](Qt::Orientation o) { SwapZoomSlot(o); });
-    ApplyToolbarIcons(*StandartToolbar);
-    ApplyToolbarIcons(*GorontuToolbar);
+    ApplyToolbarIcons(*m.StandartToolbar);
+    ApplyToolbarIcons(*m.GorontuToolbar);
 
     // Menu checks, pop-up checks and the button follow the toolbars' visibility.
-    connect(StandartToolbar, &QToolBar::visibilityChanged, this, [this](bool) {
-        const bool visible = !StandartToolbar->isHidden();
-        VTStandart->setChecked(visible);
-        TPStandart->setChecked(visible);
+    QObject::connect(m.StandartToolbar, &QToolBar::visibilityChanged, &m, [&m](bool) {
+        const bool visible = !m.StandartToolbar->isHidden();
+        m.VTStandart->setChecked(visible);
+        m.TPStandart->setChecked(visible);
     });
-    connect(GorontuToolbar, &QToolBar::visibilityChanged, this, [this](bool) {
-        const bool visible = !GorontuToolbar->isHidden();
-        VTGorontu->setChecked(visible);
-        TPGoruntu->setChecked(visible);
-        GorontuToolBtn->setChecked(visible);
+    QObject::connect(m.GorontuToolbar, &QToolBar::visibilityChanged, &m, [&m](bool) {
+        const bool visible = !m.GorontuToolbar->isHidden();
+        m.VTGorontu->setChecked(visible);
+        m.TPGoruntu->setChecked(visible);
+        m.GorontuToolBtn->setChecked(visible);
     });
-    for (QToolBar* bar : { StandartToolbar, GorontuToolbar }) {
+    for (QToolBar* bar : { m.StandartToolbar, m.GorontuToolbar }) {
         bar->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(bar, &QWidget::customContextMenuRequested, this,
-            [this, bar](const QPoint& at) { ToolbarPopupMenu->popup(bar->mapToGlobal(at)); });
+        QObject::connect(bar, &QWidget::customContextMenuRequested, &m,
+            [&m, bar](const QPoint& at) { m.ToolbarPopupMenu->popup(bar->mapToGlobal(at)); });
     }
 }
 
-void TMainForm::CreateZoomBox()
+void TMainCommands::CreateZoomBox()
 {
-    BuyuklukComboBox = new TZoomBox(GorontuToolbar);
-    connect(BuyuklukComboBox, &TZoomBox::PercentChosen, this, [this](int percent) {
-        Guarded([&] { OnGraph([percent](auto& g) { g.SetZoomPercent(percent); }); });
+    TMainForm& m = FForm;
+    m.BuyuklukComboBox = new TZoomBox(m.GorontuToolbar);
+    QObject::connect(m.BuyuklukComboBox, &TZoomBox::PercentChosen, &m, [&m](int percent) {
+        Guarded([&] { m.OnGraph([percent](auto& g) { g.SetZoomPercent(percent); }); });
     });
-    connect(BuyuklukComboBox, &TZoomBox::DialogRequested, this,
-        [this] { Guarded([this] { OnGraph([](auto& g) { g.ShowZoomDialog(); }); }); });
-    BuyuklukComboAction = GorontuToolbar->addWidget(BuyuklukComboBox);
-    FGraphCommands << BuyuklukComboAction;
+    QObject::connect(m.BuyuklukComboBox, &TZoomBox::DialogRequested, &m,
+        [&m] { Guarded([&m] { m.OnGraph([](auto& g) { g.ShowZoomDialog(); }); }); });
+    m.BuyuklukComboAction = m.GorontuToolbar->addWidget(m.BuyuklukComboBox);
+    FGraphCommands << m.BuyuklukComboAction;
 }
 
-void TMainForm::SwapZoomSlot(Qt::Orientation orientation)
+void TMainCommands::SwapZoomSlot(Qt::Orientation orientation)
 {
     const bool horizontal = orientation == Qt::Horizontal;
-    BuyuklukComboAction->setVisible(horizontal);
-    BuyuklukButton->setVisible(!horizontal);
+    FForm.BuyuklukComboAction->setVisible(horizontal);
+    FForm.BuyuklukButton->setVisible(!horizontal);
 }
