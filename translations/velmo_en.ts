@@ -2644,6 +2644,30 @@ Total</translation>
         <translation>the formula &quot;%1&quot; is faulty: %2</translation>
     </message>
     <message>
+        <source>&quot;parameters&quot; bir dizi olmalı.</source>
+        <translation>&quot;parameters&quot; must be an array.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; bir nesne olmalı.</source>
+        <translation>&quot;%1&quot; must be an object.</translation>
+    </message>
+    <message>
+        <source>%1 verilmeli.</source>
+        <translation>%1 must be given.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; ikinci kez verilmiş.</source>
+        <translation>%1 &quot;%2&quot; is given a second time.</translation>
+    </message>
+    <message>
+        <source>%1, %2 değerinden küçük olmalı; dosyada %3 ve %4.</source>
+        <translation>%1 must be smaller than %2; the file has %3 and %4.</translation>
+    </message>
+    <message>
+        <source>%1 0&apos;dan büyük olmalı.</source>
+        <translation>%1 must be greater than 0.</translation>
+    </message>
+    <message>
         <source>dosya JSON biçiminde değil (%1. baytta bozuk).</source>
         <translation>the file is not JSON (broken at byte %1).</translation>
     </message>

@@ -235,33 +235,36 @@ std::vector<TParameter> readParameters(const TFields& top, const TFields& none, 
     if (value.isUndefined())
         return {};
     if (!value.isArray())
-        none.Fail("\"parameters\" bir dizi olmalı.");
+        none.Fail(QCoreApplication::translate("TSceneFile", "\"parameters\" bir dizi olmalı."));
     std::vector<TParameter> result;
     const QJsonArray list = value.toArray();
     for (qsizetype i = 0; i < list.size(); ++i) {
         const QString path = QString("parameters[%1].").arg(i);
         if (!list[i].isObject())
-            none.Fail("\"" + path.chopped(1) + "\" bir nesne olmalı.");
+            none.Fail(QCoreApplication::translate("TSceneFile", "\"%1\" bir nesne olmalı.")
+                          .arg(path.chopped(1)));
         const TFields f(file, 0, list[i].toObject(), path);
         TParameter p;
         if (!f.Has("name"))
-            f.Fail(f.Name("name") + " verilmeli.");
+            f.Fail(QCoreApplication::translate("TSceneFile", "%1 verilmeli.").arg(f.Name("name")));
         p.Name = f.Text("name", "");
         for (const TParameter& earlier : result)
             if (CompareTextNoCase(earlier.Name, p.Name) == 0)
-                f.Fail(f.Name("name") + " \"" + QString::fromStdString(p.Name)
-                    + "\" ikinci kez verilmiş.");
+                f.Fail(QCoreApplication::translate("TSceneFile", "%1 \"%2\" ikinci kez verilmiş.")
+                           .arg(f.Name("name"), QString::fromStdString(p.Name)));
         p.Value = f.Extended("value", p.Value, -MaxParameter, MaxParameter);
         p.Min = f.Extended("min", p.Min, -MaxParameter, MaxParameter);
         p.Max = f.Extended("max", p.Max, -MaxParameter, MaxParameter);
         if (!(p.Min < p.Max))
             f.Fail(
-                QString("%1, %2 değerinden küçük olmalı; dosyada %3 ve %4.")
+                QCoreApplication::translate(
+                    "TSceneFile", "%1, %2 değerinden küçük olmalı; dosyada %3 ve %4.")
                     .arg(f.Name("min"), f.Name("max"), QString::fromStdString(FloatToText(p.Min)),
                         QString::fromStdString(FloatToText(p.Max))));
         p.Step = f.Extended("step", p.Step, 0, MaxParameter);
         if (!(p.Step > 0))
-            f.Fail(f.Name("step") + " 0'dan büyük olmalı.");
+            f.Fail(QCoreApplication::translate("TSceneFile", "%1 0'dan büyük olmalı.")
+                       .arg(f.Name("step")));
         result.push_back(std::move(p));
     }
     return result;
