@@ -3,6 +3,11 @@
 // sample, store, project) beside the same sampling loop driven by muparser
 // (double) and by native long double code. The peers store into the same point
 // list and project it, so the differences are the cost of evaluation.
+//
+// A cheap curve regenerated again and again, as a slider does: y = x^2+1 and
+// y = sin(x) at step 0.00001 (2,000,001 samples) generated once more into the
+// curve's own list on one thread, beside a muparser loop and a native long double
+// loop writing the same four numbers a point into a vector they keep.
 #include "curves/object_list.h"
 #include "engine/fonksiyon.h"
 #include "engine/variable_memory.h"
@@ -13,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <muParser.h>
+#include <vector>
 
 namespace {
 constexpr long double Step = 0.01L;
@@ -160,8 +166,70 @@ void BM_NativeLongDoubleSphere(benchmark::State& state)
     state.counters["points"] = count;
     state.SetItemsProcessed(state.iterations() * count);
 }
+
+// The walk of a one-variable curve over -10..10, as generation takes it.
+constexpr long double CheapStep = 0.00001L;
+
+template <typename F> void walkCheap(std::vector<TSpacePoint>& points, F&& y)
+{
+    points.clear();
+    for (long double x = -10; x < 10; x += CheapStep)
+        points.push_back({ x, y(x), 0, 1 });
 }
 
+// y = fy regenerated in place into the list's own points, on one thread.
+void velmoCheap(benchmark::State& state, const char* fy)
+{
+    TObjectList list;
+    list.SetThreads(1);
+    list.Append(ctXYPlane, "", fy, "", 255, 0, 1, CheapStep, true);
+    for (auto _ : state) {
+        list.GeneratePoints(0);
+        benchmark::DoNotOptimize(list.Items(0).Points->SpacePointData());
+    }
+    state.counters["points"] = list.Items(0).Points->Count();
+}
+
+void muparserCheap(benchmark::State& state, const char* fy)
+{
+    double x = 0;
+    mu::Parser parser;
+    parser.DefineVar("x", &x);
+    parser.SetExpr(fy);
+    std::vector<TSpacePoint> points;
+    for (auto _ : state) {
+        walkCheap(points, [&](long double value) {
+            x = static_cast<double>(value);
+            return static_cast<long double>(parser.Eval());
+        });
+        benchmark::DoNotOptimize(points.data());
+    }
+    state.counters["points"] = static_cast<double>(points.size());
+}
+
+template <typename F> void nativeCheap(benchmark::State& state, F y)
+{
+    std::vector<TSpacePoint> points;
+    for (auto _ : state) {
+        walkCheap(points, y);
+        benchmark::DoNotOptimize(points.data());
+    }
+    state.counters["points"] = static_cast<double>(points.size());
+}
+
+void BM_VelmoParabola(benchmark::State& state) { velmoCheap(state, "x^2+1"); }
+void BM_MuparserParabola(benchmark::State& state) { muparserCheap(state, "x^2+1"); }
+void BM_VelmoSine(benchmark::State& state) { velmoCheap(state, "sin(x)"); }
+void BM_NativeLongDoubleSine(benchmark::State& state)
+{
+    nativeCheap(state, [](long double x) { return std::sin(x); });
+}
+}
+
+BENCHMARK(BM_VelmoParabola)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MuparserParabola)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VelmoSine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NativeLongDoubleSine)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VelmoSphere)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_VelmoSphere)
     ->Name("BM_VelmoSphereAllCores")
@@ -186,5 +254,8 @@ int main(int argc, char** argv)
     return RunWithRatios(argc, argv,
         { { "BM_VelmoSphere/1", "BM_MuparserSphere" },
             { "BM_VelmoSphere/1", "BM_NativeLongDoubleSphere" },
-            { "BM_VelmoFormulasOnly", "BM_MuparserFormulasOnly" } });
+            { "BM_VelmoSphereAllCores/0/real_time", "BM_MuparserSphere" },
+            { "BM_VelmoFormulasOnly", "BM_MuparserFormulasOnly" },
+            { "BM_VelmoParabola", "BM_MuparserParabola" },
+            { "BM_VelmoSine", "BM_NativeLongDoubleSine" } });
 }

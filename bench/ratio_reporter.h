@@ -9,7 +9,9 @@
 
 // Prints the usual console table, then each measured run's CPU time (steadier than
 // wall time on a shared machine) as a multiple of its peer's, so that one run shows
-// how far Velmo is from native code and from its peers.
+// how far Velmo is from native code and from its peers. A run measured in wall time
+// (its name ends in /real_time: work on several cores) is compared with its peer's
+// wall time.
 class TRatioReporter : public benchmark::ConsoleReporter {
 public:
     // Each pair names a run and the peer it is compared with.
@@ -25,9 +27,11 @@ public:
     {
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                FMedians[run.run_name.str()] = run.GetAdjustedCPUTime();
+                FMedians[run.run_name.str()]
+                    = { run.GetAdjustedCPUTime(), run.GetAdjustedRealTime() };
             else if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                FTimes[run.benchmark_name()] = run.GetAdjustedCPUTime();
+                FTimes[run.benchmark_name()]
+                    = { run.GetAdjustedCPUTime(), run.GetAdjustedRealTime() };
         ConsoleReporter::ReportRuns(runs);
     }
 
@@ -35,24 +39,33 @@ public:
     {
         ConsoleReporter::Finalize();
         for (const auto& [name, peer] : FPairs) {
-            const double a = timeOf(name), b = timeOf(peer);
+            const std::string wall = "/real_time";
+            const bool real = name.size() >= wall.size()
+                && name.compare(name.size() - wall.size(), wall.size(), wall) == 0;
+            const double a = timeOf(name, real), b = timeOf(peer, real);
             if (a > 0 && b > 0)
                 std::printf("%-40s / %-40s = %.2f\n", name.c_str(), peer.c_str(), a / b);
         }
     }
 
 private:
-    double timeOf(const std::string& name) const
+    struct TTimes {
+        double Cpu = 0, Real = 0;
+    };
+
+    double timeOf(const std::string& name, bool real) const
     {
+        TTimes times;
         if (const auto median = FMedians.find(name); median != FMedians.end())
-            return median->second;
-        const auto time = FTimes.find(name);
-        return time != FTimes.end() ? time->second : 0;
+            times = median->second;
+        else if (const auto one = FTimes.find(name); one != FTimes.end())
+            times = one->second;
+        return real ? times.Real : times.Cpu;
     }
 
     std::vector<std::pair<std::string, std::string>> FPairs;
-    std::map<std::string, double> FTimes;
-    std::map<std::string, double> FMedians;
+    std::map<std::string, TTimes> FTimes;
+    std::map<std::string, TTimes> FMedians;
 };
 
 // Runs the registered benchmarks with a TRatioReporter; the body of main().

@@ -1050,6 +1050,13 @@ The library is being written in another window or program; try again a little la
     </message>
 </context>
 <context>
+    <name>TGenerationProgressBar</name>
+    <message>
+        <source>Vazgeç</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>TGrafikMChildFrm</name>
     <message>
         <source>K&amp;opyala</source>

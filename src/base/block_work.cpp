@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <condition_variable>
-#include <deque>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -11,16 +10,28 @@
 struct TBlockWork::TState {
     std::function<void(int)> Work;
     int Count;
+    int Capacity;
     std::atomic<int> Next { 0 };
     std::unique_ptr<std::atomic<bool>[]> Done;
 
     TState(int count, std::function<void(int)> work)
         : Work(std::move(work))
         , Count(count)
+        , Capacity(count)
         , Done(new std::atomic<bool>[static_cast<std::size_t>(count)])
     {
         for (int i = 0; i < count; ++i)
             Done[i].store(false, std::memory_order_relaxed);
+    }
+
+    // Made ready for another work; nobody else holds it.
+    void Restart(int count, std::function<void(int)> work)
+    {
+        Work = std::move(work);
+        Count = count;
+        for (int i = 0; i < count; ++i)
+            Done[i].store(false, std::memory_order_relaxed);
+        Next.store(0, std::memory_order_relaxed);
     }
 
     // Does the next block nobody has taken; false when none is left. A look comes
@@ -64,6 +75,18 @@ public:
         FOffer.notify_all();
     }
 
+    // A work whose every block is done, taken off the queue should no helper have
+    // come to it yet.
+    void Withdraw(const std::shared_ptr<TBlockWork::TState>& state)
+    {
+        if (FThreads.empty())
+            return;
+        const std::lock_guard lock(FMutex);
+        const auto at = std::find(FQueue.begin(), FQueue.end(), state);
+        if (at != FQueue.end())
+            FQueue.erase(at);
+    }
+
     ~TPool()
     {
         {
@@ -79,6 +102,9 @@ private:
     TPool()
     {
         const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+        // Room for the works of every thread at once, so that offering one allocates
+        // nothing.
+        FQueue.reserve(64);
         for (unsigned i = 1; i < cores; ++i) {
             try {
                 FThreads.emplace_back([this] { serve(); });
@@ -110,19 +136,39 @@ private:
     std::vector<std::thread> FThreads;
     std::mutex FMutex;
     std::condition_variable FOffer;
-    std::deque<std::shared_ptr<TBlockWork::TState>> FQueue;
+    std::vector<std::shared_ptr<TBlockWork::TState>> FQueue;
     bool FStop = false;
 };
 }
 
-TBlockWork::TBlockWork(int count, std::function<void(int)> work)
-    : FState(std::make_shared<TState>(std::max(count, 0), std::move(work)))
+TBlockWork::TBlockWork(int count, std::function<void(int)> work, TKept* kept)
 {
+    count = std::max(count, 0);
+    if (kept && kept->FState && kept->FState->Capacity >= count) {
+        // The last work is withdrawn from the helpers, and a helper that took it lets
+        // go as soon as it sees no block left; its count is dropped with a release,
+        // so that seeing it at one makes everything the helper did with the state
+        // visible here.
+        while (kept->FState.use_count() > 1)
+            std::this_thread::yield();
+        std::atomic_thread_fence(std::memory_order_acquire);
+        kept->FState->Restart(count, std::move(work));
+        FState = kept->FState;
+    } else {
+        FState = std::make_shared<TState>(count, std::move(work));
+        if (kept)
+            kept->FState = FState;
+    }
     if (FState->Count > 1)
         TPool::Instance().Offer(FState);
 }
 
-TBlockWork::~TBlockWork() { AwaitAll(); }
+TBlockWork::~TBlockWork()
+{
+    AwaitAll();
+    if (FState->Count > 1)
+        TPool::Instance().Withdraw(FState);
+}
 
 int TBlockWork::Count() const { return FState->Count; }
 

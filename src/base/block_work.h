@@ -16,7 +16,19 @@
 // Await finishes its own.
 class TBlockWork {
 public:
-    TBlockWork(int count, std::function<void(int)> work);
+    struct TState; // shared with the helpers, which may outlive this object briefly
+
+    // What a caller that works again and again keeps between its works (one at a
+    // time): the state of its last work, taken again once the helpers have let go of
+    // it when it has room for the count, so that such a caller allocates nothing once
+    // it has had its largest count (given a work small enough for std::function's own
+    // room, as a lambda holding a pointer or two is).
+    class TKept {
+        friend class TBlockWork;
+        std::shared_ptr<TState> FState;
+    };
+    // kept, when given, is what the caller keeps.
+    TBlockWork(int count, std::function<void(int)> work, TKept* kept = nullptr);
     // Waits for every block (doing the undone ones), so that nothing the work refers
     // to is touched once the caller goes on.
     ~TBlockWork();
@@ -31,8 +43,6 @@ public:
 
     // The threads that help besides the caller (0 on a one-core machine).
     static int Helpers();
-
-    struct TState; // shared with the helpers, which may outlive this object briefly
 
 private:
     std::shared_ptr<TState> FState;

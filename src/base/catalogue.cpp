@@ -56,6 +56,7 @@ constexpr TCatalogueEntry Entries[] = {
         "Invalid point interval (%s): it must be a number greater than zero" },
     { "Nokta aralığı çok küçük (%s): bir eğri en çok 10000000 noktadan oluşabilir",
         "Point interval too small (%s): a curve may have at most 10000000 points" },
+    { "Eğri oluşturma durduruldu", "Curve generation stopped" },
     { "Önemli noktalar ve ölçüler yalnızca bir değişkenli eğrilerde bulunur",
         "Points of interest and measures are found only on curves of one variable" },
     { "Türev yalnızca bir değişkenli eğrilerde çizilir",

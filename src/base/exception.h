@@ -18,6 +18,12 @@ private:
     std::string FMessage;
 };
 
+// An operation the user stopped: not a fault, so nothing is reported.
+class EAbort : public Exception {
+public:
+    using Exception::Exception;
+};
+
 // Arithmetic faults of formulas and geometry. The curve generator catches the
 // base class to leave out a sample whatever the fault was.
 class EMathError : public Exception {

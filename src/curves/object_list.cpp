@@ -3,6 +3,7 @@
 #include "base/catalogue.h"
 #include "base/growth.h"
 #include "base/message.h"
+#include "base/number_text.h"
 #include "base/text.h"
 
 #include <algorithm>
@@ -13,6 +14,10 @@ namespace {
 constexpr const char* IndexMessage = "List index out of bounds (%d)";
 constexpr const char* DuplicateMessage = "Bu eğri daha önce tanımlanmıştır (%d)";
 constexpr const char* TypeMessage = "Bilinmeyen eğri tipi (%d)";
+constexpr const char* InvalidStepMessage
+    = "Nokta aralığı geçersiz (%s): sıfırdan büyük bir sayı olmalıdır";
+constexpr const char* SmallStepMessage
+    = "Nokta aralığı çok küçük (%s): bir eğri en çok 10000000 noktadan oluşabilir";
 
 void checkType(int curveType)
 {
@@ -187,7 +192,7 @@ int TObjectList::Append(int curveType, const std::string& fxText, const std::str
     TCurve curve { Compile(curveType, fxText, fyText, fzText), std::make_unique<TGoruntuMatrisi>(),
         color, static_cast<std::uint8_t>(curveType), thickness, visible, style, step, {} };
     curve.Parameters = parameterNamesOf(curveType, curve.Formulas);
-    Generate(curveType, curve.Formulas, step, *curve.Points);
+    Generate(curveType, curve.Formulas, step, *curve.Points, true);
 
     if (Count() == FCapacity) {
         const int capacity = GrownCapacity(FCapacity);
@@ -211,7 +216,7 @@ void TObjectList::Edit(int index, int curveType, const std::string& fxText,
         if (newStep) {
             CheckStep(curveType, step);
             TGoruntuMatrisi points;
-            Generate(curveType, curve.Formulas, step, points);
+            Generate(curveType, curve.Formulas, step, points, true);
             curve.Points->Swap(points);
             curve.Step = step;
         } else if (!curve.Visible && visible && FMatrix)
@@ -229,7 +234,7 @@ void TObjectList::Edit(int index, int curveType, const std::string& fxText,
     TFormulas formulas = Compile(curveType, fxText, fyText, fzText);
     std::vector<std::string> parameters = parameterNamesOf(curveType, formulas);
     TGoruntuMatrisi points;
-    Generate(curveType, formulas, step, points);
+    Generate(curveType, formulas, step, points, true);
     // Nothing below raises: the curve changes as a whole or not at all.
     curve.Formulas = std::move(formulas);
     curve.Parameters = std::move(parameters);
@@ -265,10 +270,50 @@ void TObjectList::SetAllStyles(std::uint8_t style)
 
 void TObjectList::GeneratePoints(int index)
 {
-    // Generated aside and taken over whole: a list that was not empty is replaced
-    // rather than extended, and one that runs out of memory stays as it was.
     TCurve& curve = FItems[static_cast<std::size_t>(index)];
-    TGoruntuMatrisi points;
-    Generate(curve.CurveType, curve.Formulas, curve.Step, points);
-    curve.Points->Swap(points);
+    Generate(curve.CurveType, curve.Formulas, curve.Step, *curve.Points, false);
+}
+
+long double TObjectList::SampleCount(int curveType, long double step)
+{
+    return TCurveSampler::SampleCount(curveType, step, MaxCurvePoints);
+}
+
+void TObjectList::CheckStep(int curveType, long double step)
+{
+    if (!(step > 0) || !std::isfinite(step))
+        throw EObjectListError(FormatText(Localized(InvalidStepMessage), FloatToText(step)));
+    if (TCurveSampler::Exceeds(curveType, step, MaxCurvePoints))
+        throw EObjectListError(FormatText(Localized(SmallStepMessage), FloatToText(step)));
+}
+
+void TObjectList::Generate(int curveType, const TFormulas& formulas, long double step,
+    TGoruntuMatrisi& points, bool stoppable)
+{
+    CheckStep(curveType, step);
+    // A progress that lets the window run (a timer, say) could ask for another
+    // generation meanwhile: it is dropped, as if stopped.
+    if (FGenerating)
+        throw EGenerationStopped();
+    FGenerating = true;
+    struct TDone {
+        bool& Generating;
+        ~TDone() { Generating = false; }
+    } done { FGenerating };
+    // Every SetText empties the shared table, so the names of this curve's formulas
+    // are put back before sampling: each formula then reads the free variables
+    // whichever formula (of this curve or another) was compiled last.
+    TFonksiyon* const formula[3] = { formulas.Fx.get(), formulas.Fy.get(), formulas.Fz.get() };
+    const TProgram* programs[3] = { nullptr, nullptr, nullptr };
+    for (int i = 0; i < 3; ++i)
+        if (formula[i]) {
+            formula[i]->RegisterVariables();
+            programs[i] = &formula[i]->Program();
+        }
+    PutParameterValues(curveType, formulas);
+    if (!FSampler.Sample(curveType, programs, step, *FVariables, points,
+            stoppable ? FProgress : nullptr))
+        throw EGenerationStopped();
+    if (FMatrix)
+        points.Project(*FMatrix);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "base/catalogue.h"
 #include "base/exception.h"
 #include "curves/curve_record.h"
+#include "curves/curve_sampler.h"
 #include "curves/parameters.h"
 #include "engine/fonksiyon.h"
 #include "engine/variable_memory.h"
@@ -15,6 +17,15 @@
 class EObjectListError : public Exception {
 public:
     using Exception::Exception;
+};
+
+// A generation stopped by its progress: not a fault, the list is as it was.
+class EGenerationStopped : public EAbort {
+public:
+    EGenerationStopped()
+        : EAbort(Localized("Eğri oluşturma durduruldu"))
+    {
+    }
 };
 
 // The curves of one scene, in the order they were added. The list compiles each
@@ -67,9 +78,17 @@ public:
     // Nothing is regenerated or redrawn.
     void SetAllStyles(std::uint8_t style);
 
-    // Samples curve index (valid) over the fixed range of its type into its point
-    // list, which it replaces, leaving out samples that fail, and projects the points.
+    // Samples curve index (valid) again over the fixed range of its type, leaving out
+    // samples that fail, and projects the points: in place, into the curve's own point
+    // list, which keeps its room, so that a curve generated again and again (its
+    // formulas reading values that changed) allocates nothing while its sample count
+    // does not grow. The progress is not told: there is no list to go back to.
     void GeneratePoints(int index);
+
+    // Told of every generation of Append and Edit and able to stop one (not owned;
+    // null, the default, for none). A stopped generation raises EGenerationStopped and
+    // leaves the list as it was.
+    void SetProgress(TGenerationProgress* progress) { FProgress = progress; }
 
     // The parameters of the list's curves (names neither free nor assigned in
     // their curve), sorted by name: a name gets the defaults when a curve first
@@ -90,12 +109,12 @@ public:
 
     // Whether a generation computes a sine or cosine of an argument it has met
     // before only once (on by default; the points are the same either way).
-    void SetShareResults(bool share) { FShareResults = share; }
+    void SetShareResults(bool share) { FSampler.SetShareResults(share); }
     // How many threads a generation may use: 0 (the default) one per core. A curve
     // of fewer than 2 * MinThreadSamples samples, or whose formulas assign, takes one;
     // the points are the same whatever the number.
-    void SetThreads(int threads) { FThreads = threads; }
-    static constexpr long long MinThreadSamples = 8192;
+    void SetThreads(int threads) { FSampler.SetThreads(threads); }
+    static constexpr long long MinThreadSamples = TCurveSampler::MinThreadSamples;
 
     // Raises EObjectListError unless step samples the type's range within
     // MaxCurvePoints.
@@ -121,9 +140,10 @@ private:
         std::vector<std::string> Parameters;
     };
 
-    // Samples the range of curveType with the given formulas into points (empty).
-    void Generate(
-        int curveType, const TFormulas& formulas, long double step, TGoruntuMatrisi& points);
+    // Samples the range of curveType with the given formulas into points, replacing
+    // them, and projects them; told to FProgress when stoppable.
+    void Generate(int curveType, const TFormulas& formulas, long double step,
+        TGoruntuMatrisi& points, bool stoppable);
     static std::vector<std::string> parameterNamesOf(int curveType, const TFormulas& formulas);
     TFormulas Compile(int curveType, const std::string& fxText, const std::string& fyText,
         const std::string& fzText);
@@ -132,7 +152,6 @@ private:
     void CheckDuplicate(int curveType, const std::string& fxText, const std::string& fyText,
         const std::string& fzText) const;
     void CheckIndex(int index) const;
-    int ThreadsFor(int curveType, long double step) const;
     // Stores the parameters' values in the table for the formulas of one curve.
     void PutParameterValues(int curveType, const TFormulas& formulas);
     // The set follows the names the curves use.
@@ -143,6 +162,7 @@ private:
     TParameters FParameters;
     int FCapacity = 0;
     const TTransformMatrix* FMatrix = nullptr;
-    bool FShareResults = true;
-    int FThreads = 0;
+    TCurveSampler FSampler;
+    TGenerationProgress* FProgress = nullptr;
+    bool FGenerating = false;
 };

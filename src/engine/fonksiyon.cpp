@@ -9,6 +9,8 @@
 #include "engine/variable_memory.h"
 #include "engine/vocabulary.h"
 
+#include <algorithm>
+
 namespace {
 bool isDelimiter(char c)
 {
@@ -128,5 +130,11 @@ void TFonksiyon::RegisterVariables()
 {
     if (FMemory == nullptr)
         return;
-    FMemory->AddMissing({ FProgram.VariableNames().begin(), FProgram.VariableNames().end() });
+    // Mostly every name is there already (a curve generated again): nothing to make.
+    const std::vector<std::string>& names = FProgram.VariableNames();
+    int index = 0;
+    if (std::all_of(names.begin(), names.end(),
+            [&](const std::string& name) { return FMemory->Find(name, index); }))
+        return;
+    FMemory->AddMissing({ names.begin(), names.end() });
 }

@@ -279,21 +279,20 @@ bool TProgram::AssignsTo(std::string_view name) const
 
 void TProgram::Resolve(TVariableMemory* memory)
 {
-    std::vector<long double*> slots(FNames.size(), nullptr);
-    if (memory != nullptr)
-        for (std::size_t i = 0; i < FNames.size(); ++i)
-            slots[i] = memory->ValueSlot(FNames[i]);
+    // In place, so that a program bound again and again allocates nothing.
     FSlots.clear();
-    for (long double* slot : slots)
+    for (const std::string& name : FNames) {
+        const long double* slot = memory != nullptr ? memory->ValueSlot(name) : nullptr;
         FSlots.push_back(slot != nullptr ? slot : &absentValue);
+    }
     for (TInstruction& instruction : FCode) {
         if (instruction.Name < 0)
             continue;
-        long double* slot = slots[static_cast<std::size_t>(instruction.Name)];
+        const std::string& name = FNames[static_cast<std::size_t>(instruction.Name)];
         if (instruction.Op == oAssign)
-            instruction.Target = slot;
+            instruction.Target = memory != nullptr ? memory->ValueSlot(name) : nullptr;
         else
-            instruction.Var = slot != nullptr ? slot : &absentValue;
+            instruction.Var = FSlots[static_cast<std::size_t>(instruction.Name)];
     }
     FResolved = true;
     FResolvedMemory = memory;

@@ -106,8 +106,11 @@ void TGoruntuMatrisi::Swap(TGoruntuMatrisi& other) noexcept
 
 void TGoruntuMatrisi::SetLeftOut(const std::vector<TLeftOutRun>& runs)
 {
-    std::vector<TGap> gaps;
-    gaps.reserve(runs.size());
+    // Written over the earlier record, whose room is kept: a list generated again and
+    // again leaves out as many samples each time and allocates nothing for them. There
+    // are no more gaps than runs, so once the room is had nothing below raises.
+    FGaps.reserve(runs.size());
+    FGaps.clear();
     int skipped = 0;
     for (const TLeftOutRun& run : runs) {
         if (run.Count <= 0)
@@ -115,12 +118,11 @@ void TGoruntuMatrisi::SetLeftOut(const std::vector<TLeftOutRun>& runs)
         // The run lies before the point that would otherwise have had its first sample.
         const int point = run.First - skipped;
         skipped += run.Count;
-        if (!gaps.empty() && gaps.back().Point == point)
-            gaps.back().Skipped = skipped;
+        if (!FGaps.empty() && FGaps.back().Point == point)
+            FGaps.back().Skipped = skipped;
         else
-            gaps.push_back({ point, skipped });
+            FGaps.push_back({ point, skipped });
     }
-    FGaps.swap(gaps);
 }
 
 int TGoruntuMatrisi::SampleOf(int index) const

@@ -48,6 +48,14 @@ public:
     // written), with the capacity n Adds to an empty list would have left.
     TSpacePoint* Room(int count);
     void SetCount(int n);
+    // Keeps the first n points written into Room (n at most its count) and the whole
+    // room, for a list that is filled again and again: the screen points are then
+    // those of no projection until the next Project.
+    void SetCountKeepingRoom(int n)
+    {
+        FCount = n;
+        FProjectedCount = 0;
+    }
     // No points, both arrays freed.
     void Clear();
     // Exchanges the contents with other, so that a list can be refilled aside and

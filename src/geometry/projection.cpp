@@ -390,13 +390,15 @@ int ProjectPoints(const TTransformMatrix& matrix, const TSpacePoint* source, int
     const std::int64_t taken = TakenCount(count, stride);
     if (taken < ProjectionBlockMinimum || TBlockWork::Helpers() == 0)
         return projectorFor(matrix)(matrix, source, count, stride, screen);
-    TPointsProjection projection(matrix, source, count, stride, screen);
+    // One projection at a time on a thread: its block work is kept for the next.
+    static thread_local TBlockWork::TKept kept;
+    TPointsProjection projection(matrix, source, count, stride, screen, &kept);
     projection.AwaitAll();
     return static_cast<int>(taken);
 }
 
 TPointsProjection::TPointsProjection(const TTransformMatrix& matrix, const TSpacePoint* source,
-    int count, int stride, TScreenPoint* screen)
+    int count, int stride, TScreenPoint* screen, TBlockWork::TKept* kept)
     : FMatrix(matrix)
     , FSource(source)
     , FStride(stride)
@@ -411,7 +413,8 @@ TPointsProjection::TPointsProjection(const TTransformMatrix& matrix, const TSpac
               const std::int64_t end = std::min<std::int64_t>(first + ProjectionBlock, FTaken);
               project(FMatrix, FSource + first * FStride,
                   static_cast<int>((end - first - 1) * FStride + 1), FStride, FScreen + first);
-          })
+          },
+          kept)
 {
 }
 

@@ -66,8 +66,10 @@ int ProjectPoints(const TTransformMatrix& m, const TSpacePoint* source, int coun
 // latest when the object goes), all of them do.
 class TPointsProjection {
 public:
+    // kept, when given, is the block work state its caller keeps from one projection
+    // to the next (see TBlockWork).
     TPointsProjection(const TTransformMatrix& m, const TSpacePoint* source, int count, int stride,
-        TScreenPoint* screen);
+        TScreenPoint* screen, TBlockWork::TKept* kept = nullptr);
     ~TPointsProjection();
     TPointsProjection(const TPointsProjection&) = delete;
     TPointsProjection& operator=(const TPointsProjection&) = delete;

@@ -7,11 +7,12 @@
 
 // Several works under way at once, from several threads and nested in one: each block
 // runs exactly once, and what it wrote is there when Await returns, whether the caller
-// takes the blocks in order, out of order, or not at all (the end waits for them).
+// takes the blocks in order, out of order, or not at all (the end waits for them),
+// and whether it keeps its work's state from one work to the next or not.
 TEST(BlockWork, EveryBlockOnceAndSeenByTheCaller)
 {
-    const auto check = [](int seed) {
-        const int count = 40 + seed;
+    const auto check = [](int seed, TBlockWork::TKept* kept) {
+        const int count = 40 + (seed * 7) % 23;
         std::vector<int> written(static_cast<std::size_t>(count), 0);
         std::vector<std::atomic<int>> runs(static_cast<std::size_t>(count));
         {
@@ -22,7 +23,8 @@ TEST(BlockWork, EveryBlockOnceAndSeenByTheCaller)
                     sum = sum + k;
                 written[static_cast<std::size_t>(i)] = 3 * i + seed;
                 ++runs[static_cast<std::size_t>(i)];
-            });
+            },
+                kept);
             EXPECT_EQ(work.Count(), count);
             if (seed % 3 == 0)
                 for (int i = 0; i < count; ++i) {
@@ -45,8 +47,9 @@ TEST(BlockWork, EveryBlockOnceAndSeenByTheCaller)
     std::vector<std::thread> callers;
     for (int t = 0; t < 3; ++t)
         callers.emplace_back([&, t] {
+            TBlockWork::TKept kept;
             for (int round = 0; round < 20; ++round)
-                check(t * 20 + round);
+                check(t * 20 + round, round % 4 == 3 ? nullptr : &kept);
         });
     for (std::thread& caller : callers)
         caller.join();

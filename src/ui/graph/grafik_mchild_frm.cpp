@@ -6,6 +6,7 @@
 #include "files/ini_file.h"
 #include "files/picture_file.h"
 #include "files/scene_file.h"
+#include "files/scene_view.h"
 #include "curves/view_fit.h"
 #include "render/four_view.h"
 #include "ui/graph/animation_export.h"
@@ -19,6 +20,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -75,6 +77,10 @@ TGrafikMChildFrm::TGrafikMChildFrm(TGraphHost& host, const QString& settingsFile
     : QWidget(parent)
     , FHost(host)
     , FEditing(FDrawFunction.Objects())
+    , FInterest(FDrawFunction, FEditing,
+          [this](const TPointOfInterest& p, const QString& label) {
+              return PlaceMarkerBetween(CurveIndex(), p.At, p.Point, label);
+          })
     , FDialogRunner(std::make_shared<TGraphDialogRunner>())
     , FSettingsFile(settingsFile)
 {
@@ -83,12 +89,27 @@ TGrafikMChildFrm::TGrafikMChildFrm(TGraphHost& host, const QString& settingsFile
     CreateControls();
     FUndoStack = new QUndoStack(this);
     connect(FUndoStack, &QUndoStack::cleanChanged, this, [this] { UpdateChangedMark(); });
+    FParameters = std::make_unique<TGraphParameters>(FDrawFunction.Objects(), *FUndoStack,
+        TGraphParameters::TWindow {
+            .Moved =
+                [this](bool redraw) {
+                    FInterest.Update();
+                    if (!redraw)
+                        return;
+                    RedrawViews(false);
+                    // A trace marker stays on its sample, which moved.
+                    FReadout->CurveChanged(CurveIndex(), FFourView);
+                },
+            .Changed = [this] { emit ParametersChanged(); },
+            .PlayingChanged = [this] { SyncTimer(); },
+        });
 
     // FormCreate, in its order.
     FDrawFunction.SetSize(width(), height());
     FDrawFunction.SetX0(width() / 2);
     FDrawFunction.SetY0(height() / 2);
     FDrawFunction.SetMoveStep(20);
+    FDrawFunction.Objects().SetProgress(&FGenerationProgress);
     int interval = Timer1->interval();
     LoadGraphSettings(TIniFile(settingsFile), FDrawFunction, interval);
     Timer1->setInterval(interval);
@@ -429,7 +450,7 @@ void TGrafikMChildFrm::FormActivate()
     FHost.SetFourViewDown(FFourView);
     FHost.SetMouseModeDown(MouseMode());
     FHost.SetTraceCheck(Tracing());
-    FHost.SetInterestCheck(FInterestMarks);
+    FHost.SetInterestCheck(FInterest.On());
     FHost.FillExplorer(*this);
     RefreshCurveStatus();
     FHost.SetTraceStatus(TraceText());
@@ -543,9 +564,9 @@ void TGrafikMChildFrm::Image1MouseUp(Qt::MouseButton button, int, int)
 
 void TGrafikMChildFrm::Timer1Timer()
 {
-    if (!FPlaying.empty()) {
+    if (!FParameters->Playing().empty()) {
         // A parameter plays: its step first, then the turn, if any, and one redraw.
-        PlayTick();
+        FParameters->Tick();
         if (!FTurning.TimerEnabled()) {
             SyncTimer();
             RedrawViews(false);
@@ -585,7 +606,7 @@ void TGrafikMChildFrm::ApplyMove(const TMouseTurning::TMove& move)
 
 void TGrafikMChildFrm::SyncTimer()
 {
-    const bool wanted = FTurning.TimerEnabled() || !FPlaying.empty();
+    const bool wanted = FTurning.TimerEnabled() || !FParameters->Playing().empty();
     if (wanted && !Timer1->isActive())
         Timer1->start();
     else if (!wanted && Timer1->isActive())
@@ -679,6 +700,41 @@ bool TGrafikMChildFrm::SaveAsType(int type)
     WritePicture(name, chosenType);
     return true;
 }
+
+TScene TGrafikMChildFrm::Scene() const
+{
+    TScene s = SceneOf(FDrawFunction, Timer1->interval());
+    const int index = FEditing.CurveIndex();
+    s.CurrentCurve
+        = FEditing.State() != omAppend && index < static_cast<int>(s.Curves.size()) ? index : -1;
+    s.FourView = FFourView;
+    s.Width = width();
+    s.Height = height();
+    return s;
+}
+
+void TGrafikMChildFrm::LoadScene(const TScene& s)
+{
+    // The client area takes the stored size; the frame, if any, comes on top.
+    QWidget* outer = OuterWindow();
+    outer->resize(outer->size() + (QSize(s.Width, s.Height) - size()));
+    QCoreApplication::sendPostedEvents(this, QEvent::Resize);
+    if (outer != this)
+        QCoreApplication::sendPostedEvents(outer, QEvent::Resize);
+    SetFourView(s.FourView);
+    int interval = Timer1->interval();
+    ApplyScene(s, FDrawFunction, interval);
+    Timer1->setInterval(interval);
+    FEditing.Reset(s.CurrentCurve);
+    FUndoStack->clear();
+    FViewChanged = false;
+    UpdateChangedMark();
+    RedrawViews(true);
+    RefreshCurveStatus();
+    emit ParametersChanged();
+}
+
+void TGrafikMChildFrm::WriteScene() { WriteSceneTo(FFileName); }
 
 void TGrafikMChildFrm::WriteSceneTo(const QString& fileName)
 {
@@ -920,8 +976,8 @@ void TGrafikMChildFrm::RestoreCurves(const TCurveSnapshot& snapshot)
 
 void TGrafikMChildFrm::RefreshCurveStatus()
 {
-    const bool onStop = OnInterestStop();
-    if ((FInterestMarks || !FDrawFunction.Scene().Marks().empty()) && UpdateInterestMarks())
+    const bool onStop = FInterest.OnStop(Tracer(), Tracing());
+    if (FInterest.Shown() && FInterest.Update())
         RedrawViews(false);
     if (FHost.ExplorerVisible())
         FHost.SetCurveButtons(FEditing.Buttons());
@@ -929,8 +985,8 @@ void TGrafikMChildFrm::RefreshCurveStatus()
     FReadout->CurveChanged(CurveIndex(), FFourView);
     // The marker went to the sample nearest its place; while the points still hold
     // it goes back to the one it stood on.
-    if (onStop && !InterestPoints().empty() && FInterestStop >= 0)
-        PlaceOnInterestStop(FInterestStop);
+    if (onStop)
+        FInterest.ReturnToStop();
 }
 
 void TGrafikMChildFrm::SelectCurve(int index)
@@ -951,6 +1007,12 @@ void TGrafikMChildFrm::SetTracing(bool on)
     FReadout->SetTracing(on, CurveIndex(), FFourView);
     if (on)
         setFocus();
+}
+
+void TGrafikMChildFrm::SetInterestMarks(bool on)
+{
+    if (FInterest.SetOn(on))
+        RedrawViews(false);
 }
 
 bool TGrafikMChildFrm::PlaceMarker(int curve, long long sample, const QString& label)

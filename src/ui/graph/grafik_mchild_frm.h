@@ -7,8 +7,11 @@
 #include "ui/graph/curve_editing.h"
 #include "ui/graph/editor_values.h"
 #include "ui/graph/graph_host.h"
+#include "ui/graph/graph_parameters.h"
 #include "ui/graph/graph_readout.h"
+#include "ui/graph/interest_marks.h"
 #include "ui/graph/mouse_turning.h"
+#include "ui/platform/generation_progress.h"
 
 #include <QImage>
 #include <QPointer>
@@ -192,20 +195,20 @@ public:
     // Parameters: the names of the curves that the user sets, with their
     // settings, sorted by name.
     const TParameters& Parameters() const { return FDrawFunction.Objects().Parameters(); }
-    // While a slider moves: the curves that use name are generated again at the
-    // value and the views redrawn; no undo step. A name no curve uses is ignored.
-    void SetParameterValue(const std::string& name, long double value);
-    // A committed change: takes the settings given for each parameter (a name no
-    // curve uses is ignored) and makes the way from before one undo step, which
-    // marks the window changed; nothing when the parameters are as before.
-    // before is taken as a copy, so it may be the window's own Parameters().Items().
-    void CommitParameters(std::vector<TParameter> before, const std::vector<TParameter>& after);
-    // Play: the value runs from minimum to maximum and back, one step per tick of
-    // Timer1, until StopPlaying, which commits the way it went as one change.
-    // Starting another parameter stops the one playing.
-    void PlayParameter(const std::string& name);
-    void StopPlaying();
-    const std::string& PlayingParameter() const { return FPlaying; }
+    // Moving, committing and playing them (TGraphParameters): a slider's value
+    // redraws the views, a committed change is an undo step and marks the window
+    // changed, play runs on Timer1.
+    void SetParameterValue(const std::string& name, long double value)
+    {
+        FParameters->SetValue(name, value);
+    }
+    void CommitParameters(std::vector<TParameter> before, const std::vector<TParameter>& after)
+    {
+        FParameters->Commit(std::move(before), after);
+    }
+    void PlayParameter(const std::string& name) { FParameters->Play(name); }
+    void StopPlaying() { FParameters->Stop(); }
+    const std::string& PlayingParameter() const { return FParameters->Playing(); }
 
     // The current curve.
     bool IsCurveChanged(const TEditorValues& values) const;
@@ -224,18 +227,16 @@ public:
 
     // "Önemli Noktalar": the current curve's zeros, extrema and intersections
     // marked over the curves in its colour (off by default), kept up as the
-    // current curve, the curves or the parameters change.
-    bool InterestMarks() const { return FInterestMarks; }
+    // current curve, the curves or the parameters change (TInterestMarks).
+    bool InterestMarks() const { return FInterest.On(); }
     void SetInterestMarks(bool on);
-    // The current curve's points of interest, sorted by its free variable, found
-    // again only when the curves, the current curve or the parameters changed since
-    // they were last found; intersections only with the visible curves. Empty for a
-    // hidden curve or one of two free variables.
-    const std::vector<TPointOfInterest>& InterestPoints();
-    // While tracing: the marker goes to the next point of interest along the free
-    // variable (direction 1) or the previous one (-1) and the status names it
-    // ("Maksimum: x = ..."). False, the marker kept, when there is none that way.
-    bool StepToInterestPoint(int direction);
+    const std::vector<TPointOfInterest>& InterestPoints() { return FInterest.Points(); }
+    // While tracing: the marker goes to the next point of interest (direction 1) or
+    // the previous one (-1) and the status names it ("Maksimum: x = ...").
+    bool StepToInterestPoint(int direction)
+    {
+        return FInterest.Step(Tracer(), Tracing(), direction);
+    }
 
     // Controls, by their design names.
     TImage* Image1 = nullptr;
@@ -290,26 +291,15 @@ private:
     // Pushes the edit made since before as an undo step, if the curves changed.
     void PushCurveEdit(const QString& text, const TCurveSnapshot& before);
     void RestoreCurves(const TCurveSnapshot& snapshot);
-    void RestoreParameters(const std::vector<TParameter>& items);
-    void PlayTick();
 
     TGraphHost& FHost;
     TDrawFunction FDrawFunction;
+    TGenerationProgressBar FGenerationProgress { this };
     TCurveEditing FEditing;
     TMouseTurning FTurning;
     bool FFourView = false;
     bool FViewChanged = false;
-    bool FInterestMarks = false;
-    std::vector<TPointOfInterest> FInterestPoints;
-    // What the points were found for (null: not yet), and the one the marker was
-    // last stepped to (-1: none).
-    std::unique_ptr<TCurveSnapshot> FInterestKey;
-    int FInterestStop = -1;
-    // The current curve's points of interest and their marks anew; true when the marks changed.
-    bool UpdateInterestMarks();
-    // Whether the trace marker stands on the point of interest it was last stepped to.
-    bool OnInterestStop() const;
-    bool PlaceOnInterestStop(int index);
+    TInterestMarks FInterest;
     QString FFileName;
     // The picture type of the last save that was not a scene.
     TPictureFileType FPictureType = TPictureFileType::Bitmap;
@@ -327,8 +317,5 @@ private:
     std::shared_ptr<TGraphDialogRunner> FDialogRunner;
     QPointer<TAnimationExport> FAnimationExport;
     QString FSettingsFile;
-    // The parameter playing (empty: none), its direction and its settings when it began.
-    std::string FPlaying;
-    int FPlayDirection = 1;
-    std::vector<TParameter> FPlayBefore;
+    std::unique_ptr<TGraphParameters> FParameters;
 };

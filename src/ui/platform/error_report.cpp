@@ -44,6 +44,14 @@ void ReportError(const QString& message) noexcept
 void ReportException(std::exception_ptr error) noexcept
 {
     try {
+        // What the user stopped is no fault to tell of.
+        if (error)
+            try {
+                std::rethrow_exception(error);
+            } catch (const EAbort&) {
+                return;
+            } catch (...) {
+            }
         ReportError(ExceptionMessage(error));
     } catch (...) {
     }

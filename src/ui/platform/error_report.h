@@ -27,7 +27,8 @@ void ReportError(const QString& message) noexcept;
 // standard library's, a fixed text for anything else; empty for no exception.
 QString ExceptionMessage(std::exception_ptr error);
 
-// Reports the message of error (as ExceptionMessage gives it). Raises nothing.
+// Reports the message of error (as ExceptionMessage gives it), but for an EAbort (an
+// operation the user stopped), which it passes over. Raises nothing.
 void ReportException(std::exception_ptr error) noexcept;
 
 // Runs body; an exception it raises is reported and stops there. False when an

@@ -1,9 +1,10 @@
-// The points of interest of a graph window's current curve: found on its formulas
-// when the curves change, marked over the picture while "Önemli Noktalar" is on,
-// and the stops of the trace marker's Ctrl+Left / Ctrl+Right.
+#include "ui/graph/interest_marks.h"
+
+#include "curves/curve_tracer.h"
 #include "curves/curve_types.h"
+#include "render/draw_function.h"
+#include "ui/graph/curve_editing.h"
 #include "ui/graph/curve_undo.h"
-#include "ui/graph/grafik_mchild_frm.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,55 +29,72 @@ QString stopLabel(const TPointOfInterest& p, int curveType)
 }
 }
 
-void TGrafikMChildFrm::SetInterestMarks(bool on)
+TInterestMarks::TInterestMarks(
+    TDrawFunction& drawFunction, const TCurveEditing& editing, TPlacer place)
+    : FDrawFunction(drawFunction)
+    , FEditing(editing)
+    , FPlace(std::move(place))
 {
-    if (on == FInterestMarks)
-        return;
-    FInterestMarks = on;
-    UpdateInterestMarks();
-    RedrawViews(false);
 }
 
-const std::vector<TPointOfInterest>& TGrafikMChildFrm::InterestPoints()
+TInterestMarks::~TInterestMarks() = default;
+
+const TCurveRecord* TInterestMarks::CurrentCurve() const
+{
+    return FDrawFunction.Objects().Count() == 0 ? nullptr : &FEditing.CurrentCurve();
+}
+
+bool TInterestMarks::SetOn(bool on)
+{
+    if (on == FOn)
+        return false;
+    FOn = on;
+    Update();
+    return true;
+}
+
+bool TInterestMarks::Shown() const { return FOn || !FDrawFunction.Scene().Marks().empty(); }
+
+const std::vector<TPointOfInterest>& TInterestMarks::Points()
 {
     const TObjectList& curves = FDrawFunction.Objects();
     TCurveSnapshot key = TakeCurveSnapshot(curves, FEditing);
     // Typing in the explorer before an apply changes nothing the points depend on.
     if (key.State == omEdit)
         key.State = omNone;
-    if (FInterestKey != nullptr && *FInterestKey == key)
-        return FInterestPoints;
-    FInterestPoints.clear();
-    FInterestStop = -1;
-    const TCurveRecord* curve = CurrentCurveOrNull();
+    if (FKey != nullptr && *FKey == key)
+        return FPoints;
+    FPoints.clear();
+    FStop = -1;
+    const TCurveRecord* curve = CurrentCurve();
     if (curve != nullptr && curve->Visible && FEditing.State() != omAppend) {
         try {
-            FInterestPoints = CurveInterestPoints(curves, FEditing.CurveIndex());
+            FPoints = CurveInterestPoints(curves, FEditing.CurveIndex());
         } catch (const ECurveInspectionError&) {
             // A curve of two free variables has none.
         }
         // A crossing with a hidden curve would mark a place where nothing is seen to meet.
-        std::erase_if(FInterestPoints, [&](const TPointOfInterest& p) {
+        std::erase_if(FPoints, [&](const TPointOfInterest& p) {
             return p.Kind == ikIntersection && !curves.Items(p.Of - 1).Visible;
         });
     }
-    FInterestKey = std::make_unique<TCurveSnapshot>(std::move(key));
-    return FInterestPoints;
+    FKey = std::make_unique<TCurveSnapshot>(std::move(key));
+    return FPoints;
 }
 
-bool TGrafikMChildFrm::UpdateInterestMarks()
+bool TInterestMarks::Update()
 {
     const std::vector<TSceneMark> before = FDrawFunction.Scene().Marks();
     std::vector<TSceneMark> marks;
-    if (FInterestMarks)
-        for (const TPointOfInterest& p : InterestPoints()) {
+    if (FOn)
+        for (const TPointOfInterest& p : Points()) {
             if (p.Kind == ikBreak || !placeable(p))
                 continue;
             const TMarkShape shape = p.Kind == ikZero ? msCircle
                 : p.Kind == ikMaximum                 ? msTriangleUp
                 : p.Kind == ikMinimum                 ? msTriangleDown
                                                       : msCross;
-            marks.push_back({ p.Point, shape, CurrentCurveOrNull()->Color });
+            marks.push_back({ p.Point, shape, CurrentCurve()->Color });
         }
     const auto same = [](const TSceneMark& a, const TSceneMark& b) {
         return a.Shape == b.Shape && a.Color == b.Color && a.Point.X == b.Point.X
@@ -89,20 +107,19 @@ bool TGrafikMChildFrm::UpdateInterestMarks()
     return true;
 }
 
-bool TGrafikMChildFrm::StepToInterestPoint(int direction)
+bool TInterestMarks::Step(const TCurveTracer& tracer, bool tracing, int direction)
 {
-    const TCurveTracer& tracer = Tracer();
-    const int index = CurveIndex();
-    if (!Tracing() || !tracer.Placed() || tracer.Curve() != index)
+    const int index = FEditing.CurveIndex();
+    if (!tracing || !tracer.Placed() || tracer.Curve() != index)
         return false;
-    const std::vector<TPointOfInterest>& points = InterestPoints();
+    const std::vector<TPointOfInterest>& points = Points();
     const int count = static_cast<int>(points.size());
     const long double at = tracer.OuterValue();
     int next = -1;
-    if (OnInterestStop())
+    if (OnStop(tracer, tracing))
         // On a stop: its neighbour in the list, so that points at the same value
         // (a zero of x where y turns) are each visited.
-        next = FInterestStop + direction;
+        next = FStop + direction;
     else if (direction > 0)
         next = static_cast<int>(
             std::upper_bound(points.begin(), points.end(), at,
@@ -116,24 +133,27 @@ bool TGrafikMChildFrm::StepToInterestPoint(int direction)
             - 1;
     while (next >= 0 && next < count && !placeable(points[static_cast<std::size_t>(next)]))
         next += direction;
-    return next >= 0 && next < count && PlaceOnInterestStop(next);
+    return next >= 0 && next < count && PlaceOnStop(next);
 }
 
-bool TGrafikMChildFrm::PlaceOnInterestStop(int index)
+bool TInterestMarks::PlaceOnStop(int index)
 {
-    const TPointOfInterest p = FInterestPoints[static_cast<std::size_t>(index)];
-    if (!PlaceMarkerBetween(
-            CurveIndex(), p.At, p.Point, stopLabel(p, CurrentCurveOrNull()->CurveType)))
+    const TPointOfInterest p = FPoints[static_cast<std::size_t>(index)];
+    if (!FPlace(p, stopLabel(p, CurrentCurve()->CurveType)))
         return false;
-    FInterestStop = index;
+    FStop = index;
     return true;
 }
 
-bool TGrafikMChildFrm::OnInterestStop() const
+bool TInterestMarks::OnStop(const TCurveTracer& tracer, bool tracing) const
 {
-    const TCurveTracer& tracer = Tracer();
-    return Tracing() && FInterestStop >= 0
-        && FInterestStop < static_cast<int>(FInterestPoints.size()) && tracer.Sample() < 0
-        && tracer.Curve() == CurveIndex()
-        && FInterestPoints[static_cast<std::size_t>(FInterestStop)].At == tracer.OuterValue();
+    return tracing && FStop >= 0 && FStop < static_cast<int>(FPoints.size()) && tracer.Sample() < 0
+        && tracer.Curve() == FEditing.CurveIndex()
+        && FPoints[static_cast<std::size_t>(FStop)].At == tracer.OuterValue();
+}
+
+void TInterestMarks::ReturnToStop()
+{
+    if (!Points().empty() && FStop >= 0)
+        PlaceOnStop(FStop);
 }

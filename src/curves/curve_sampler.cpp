@@ -1,0 +1,494 @@
+#include "curves/curve_sampler.h"
+
+#include "curves/curve_record.h"
+#include "engine/program.h"
+#include "engine/trig_cache.h"
+#include "engine/variable_memory.h"
+#include "geometry/goruntu_matrisi.h"
+#include "geometry/transform_matrix.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <new>
+#include <thread>
+
+namespace {
+
+// Samples of a block on the helpers, and between two words to the progress.
+constexpr long long BlockSamples = 65536;
+// Values of the outer walk summed together before they are sampled.
+constexpr int WalkChunk = 256;
+
+// The outer walk of a type, and the second variable that walks inside it.
+const TFreeVariable& rangeOf(int curveType) { return CurveTypes[curveType].Variables[0]; }
+const TFreeVariable& innerRangeOf(int curveType) { return CurveTypes[curveType].Variables[1]; }
+
+// Whether adding the step to the value of largest magnitude in the range leaves it
+// as it was: the walk would never end.
+bool standsStill(const TFreeVariable& range, long double step)
+{
+    const long double far = std::fmax(std::fabs(range.Start), std::fabs(range.End));
+    return far + step == far || -far + step == -far;
+}
+
+// The samples of the walk as the range's length gives them. The running sum rounds
+// at every addition, but over a walk of at most twice the cap its drift stays far
+// below one step (under 1e-11 against steps of at least 1e-6), so the walk takes
+// this many samples or one more or one fewer (and one more again where it takes
+// its end).
+constexpr long long Slack = 2;
+long double estimateOver(const TFreeVariable& range, long double step)
+{
+    return std::ceil((range.End - range.Start) / step);
+}
+
+// The very number of samples the walk takes (it is walked without its work) up to
+// twice the cap, the estimate beyond; infinite for a walk that never ends.
+long double samplesOver(const TFreeVariable& range, long double step, long long cap)
+{
+    if (standsStill(range, step))
+        return std::numeric_limits<long double>::infinity();
+    const long double estimate = estimateOver(range, step);
+    if (estimate > 2 * static_cast<long double>(cap))
+        return estimate;
+    long long count = 0;
+    for (long double value = range.Start; range.Takes(value); value += step)
+        ++count;
+    return static_cast<long double>(count);
+}
+
+// Notes sample number `sample` as left out, after those noted before it: out of the
+// way of the sampling loops, which seldom come here.
+[[gnu::cold, gnu::noinline]] void leaveOut(std::vector<TLeftOutRun>& runs, long long sample)
+{
+    const int number = static_cast<int>(sample);
+    if (!runs.empty() && runs.back().First + runs.back().Count == number)
+        ++runs.back().Count;
+    else
+        runs.push_back({ number, 1 });
+}
+}
+
+// What one thread samples with: copies of the formulas' programs bound to a
+// variable table (the list's own on the caller's thread alone, else a copy of it)
+// and to sines and cosines of its own, and the values of the walk it is at. Each
+// thread has its own, so that nothing it writes per sample shares a cache line
+// with another thread's.
+struct TCurveSampler::TWorker {
+    TVariableMemory Copy;
+    TVariableMemory* Table = nullptr;
+    TTrigCache Trig;
+    TProgram Programs[3];
+    TProgram* Bound[3] = { nullptr, nullptr, nullptr };
+    long double Unused = 0; // where a free variable no formula names is stored
+    long double* Outer = &Unused; // the outer walk's variable: A, X, Y or T
+    long double* Inner = &Unused; // the second variable, B of the spherical type
+    long double Walk[WalkChunk];
+    unsigned Epoch = 0; // the generation it was last bound for
+    std::atomic<bool> Busy { false };
+
+    void Bind(int curveType, const TProgram* const* sources, TVariableMemory& table, bool copy,
+        bool share)
+    {
+        if (copy)
+            Copy = table;
+        Table = copy ? &Copy : &table;
+        for (int i = 0; i < 3; ++i) {
+            Bound[i] = nullptr;
+            if (sources[i]) {
+                Programs[i] = *sources[i];
+                Programs[i].Bind(Table, share ? &Trig : nullptr);
+                Bound[i] = &Programs[i];
+            }
+        }
+        Outer = slot(rangeOf(curveType).Name);
+        Inner = HasInnerVariable(curveType) ? slot(innerRangeOf(curveType).Name) : &Unused;
+    }
+
+    long double* slot(const char* name)
+    {
+        long double* value = Table->ValueSlot(name);
+        return value ? value : &Unused;
+    }
+
+    // Samples at most count outer values of the walk from value on (value is left at
+    // the next one) into the room from next on, leaving out the samples that fail,
+    // whose numbers it notes in leftOut (the first sample being number sample, which
+    // is left at the next one); returns the outer values taken and moves next past
+    // the last point.
+    long long Run(int curveType, long double step, long double& value, long long count,
+        const std::vector<long double>& innerRow, TSpacePoint*& next, long long& sample,
+        std::vector<TLeftOutRun>& leftOut);
+
+private:
+    template <int Type>
+    TSpacePoint* RunLine(int m, TSpacePoint* next, long long sample, std::vector<TLeftOutRun>& leftOut);
+    TSpacePoint* RunPolar(int m, TSpacePoint* next, long long sample, std::vector<TLeftOutRun>& leftOut);
+    TSpacePoint* RunSphere(int m, const std::vector<long double>& innerRow, TSpacePoint* next,
+        long long sample, std::vector<TLeftOutRun>& leftOut);
+};
+
+// Each sample is computed straight into the next place of the room, which it keeps
+// when it succeeds: a value copied from a point on the stack would be read back in
+// wider pieces than the processor stored it in, and wait. The free variable is
+// copied into its slot as plain bytes from the walk's values, summed a while before:
+// the formulas load it at once, and the processor hands such a load straight from a
+// plain store, where it would wait for an extended-precision store to reach the
+// cache (as it would for the running value itself, which a call puts in memory).
+template <int Type>
+TSpacePoint* TCurveSampler::TWorker::RunLine(
+    int m, TSpacePoint* next, long long sample, std::vector<TLeftOutRun>& leftOut)
+{
+    TProgram* const fx = Bound[0];
+    TProgram* const fy = Bound[1];
+    TProgram* const fz = Bound[2];
+    long double* const outer = Outer;
+    for (int j = 0; j < m; ++j) {
+        const long double& value = Walk[j];
+        std::memcpy(outer, &value, sizeof value);
+        TSpacePoint& p = *next;
+        bool computed = false;
+        if constexpr (Type == ctXYPlane) {
+            std::memcpy(&p.X, &value, sizeof value);
+            p.Z = 0;
+            computed = fy->TryRunBound(p.Y);
+        } else if constexpr (Type == ctXZPlane) {
+            std::memcpy(&p.X, &value, sizeof value);
+            p.Y = 0;
+            computed = fz->TryRunBound(p.Z);
+        } else if constexpr (Type == ctYZPlane) {
+            p.X = 0;
+            std::memcpy(&p.Y, &value, sizeof value);
+            computed = fz->TryRunBound(p.Z);
+        } else if constexpr (Type == ctXYZSpace) {
+            std::memcpy(&p.X, &value, sizeof value);
+            computed = fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
+        } else {
+            computed = fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
+        }
+        if (computed) {
+            p.W = 1;
+            ++next;
+        } else
+            leaveOut(leftOut, sample + j);
+    }
+    return next;
+}
+
+TSpacePoint* TCurveSampler::TWorker::RunPolar(
+    int m, TSpacePoint* next, long long sample, std::vector<TLeftOutRun>& leftOut)
+{
+    TProgram* const fz = Bound[2];
+    for (int j = 0; j < m; ++j) {
+        const long double& va = Walk[j];
+        std::memcpy(Outer, &va, sizeof va);
+        if (long double r = 0; fz->TryRunBound(r))
+            *next++ = { r * std::cos(va), r * std::sin(va), 0, 1 };
+        else
+            leaveOut(leftOut, sample + j);
+    }
+    return next;
+}
+
+// B takes the same values in every row: they are summed once for the curve.
+TSpacePoint* TCurveSampler::TWorker::RunSphere(int m, const std::vector<long double>& innerRow,
+    TSpacePoint* next, long long sample, std::vector<TLeftOutRun>& leftOut)
+{
+    TProgram* const fx = Bound[0];
+    TProgram* const fy = Bound[1];
+    TProgram* const fz = Bound[2];
+    const long long row = static_cast<long long>(innerRow.size());
+    for (int j = 0; j < m; ++j) {
+        std::memcpy(Outer, &Walk[j], sizeof Walk[j]);
+        for (const long double& vb : innerRow) {
+            std::memcpy(Inner, &vb, sizeof vb);
+            TSpacePoint& p = *next;
+            if (fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z)) {
+                p.W = 1;
+                ++next;
+            } else
+                leaveOut(leftOut, sample + j * row + (&vb - innerRow.data()));
+        }
+    }
+    return next;
+}
+
+long long TCurveSampler::TWorker::Run(int curveType, long double step, long double& value,
+    long long count, const std::vector<long double>& innerRow, TSpacePoint*& next,
+    long long& sample, std::vector<TLeftOutRun>& leftOut)
+{
+    const TFreeVariable& range = rangeOf(curveType);
+    long double running = value;
+    TSpacePoint* at = next;
+    long long taken = 0;
+    while (taken < count && range.Takes(running)) {
+        // The next values of the walk, summed in a register without a call between.
+        int m = 0;
+        const long long most = std::min<long long>(WalkChunk, count - taken);
+        for (; m < most && range.Takes(running); ++m, running += step)
+            Walk[m] = running;
+        switch (curveType) {
+        case ctXYPlane:
+            at = RunLine<ctXYPlane>(m, at, sample, leftOut);
+            break;
+        case ctXZPlane:
+            at = RunLine<ctXZPlane>(m, at, sample, leftOut);
+            break;
+        case ctYZPlane:
+            at = RunLine<ctYZPlane>(m, at, sample, leftOut);
+            break;
+        case ctXYZSpace:
+            at = RunLine<ctXYZSpace>(m, at, sample, leftOut);
+            break;
+        case ctCylindrical:
+            at = RunLine<ctCylindrical>(m, at, sample, leftOut);
+            break;
+        case ctPolar:
+            at = RunPolar(m, at, sample, leftOut);
+            break;
+        default:
+            at = RunSphere(m, innerRow, at, sample, leftOut);
+            break;
+        }
+        taken += m;
+        sample += m * std::max<long long>(1, static_cast<long long>(innerRow.size()));
+    }
+    value = running;
+    next = at;
+    return taken;
+}
+
+TCurveSampler::TCurveSampler()
+    : FHere(std::make_unique<TWorker>())
+{
+}
+
+TCurveSampler::~TCurveSampler() = default;
+
+long double TCurveSampler::SampleCount(int curveType, long double step, long long cap)
+{
+    const long double outer = samplesOver(rangeOf(curveType), step, cap);
+    if (HasInnerVariable(curveType))
+        return outer * samplesOver(innerRangeOf(curveType), step, cap);
+    return outer;
+}
+
+bool TCurveSampler::Exceeds(int curveType, long double step, long long cap)
+{
+    const TFreeVariable& range = rangeOf(curveType);
+    const bool nested = HasInnerVariable(curveType);
+    if (standsStill(range, step) || (nested && standsStill(innerRangeOf(curveType), step)))
+        return true;
+    // Each walk takes its estimate give or take the slack.
+    const long double outer = estimateOver(range, step);
+    const long double inner = nested ? estimateOver(innerRangeOf(curveType), step) : 1;
+    const long double slack = nested ? Slack : 0;
+    const long double c = static_cast<long double>(cap);
+    if ((outer + Slack) * (inner + slack) <= c)
+        return false;
+    if ((outer - Slack) * (inner - slack) > c)
+        return true;
+    return SampleCount(curveType, step, cap) > c;
+}
+
+int TCurveSampler::ThreadsFor(long long outer, long long samples) const
+{
+    const long long cores = FThreads > 0
+        ? FThreads
+        : std::max<long long>(1, static_cast<long long>(std::thread::hardware_concurrency()));
+    return static_cast<int>(
+        std::max<long long>(1, std::min({ cores, samples / MinThreadSamples, outer })));
+}
+
+bool TCurveSampler::Sample(int curveType, const TProgram* const (&programs)[3], long double step,
+    TVariableMemory& table, TGoruntuMatrisi& points, TGenerationProgress* progress)
+{
+    bool assigns = false;
+    for (const TProgram* program : programs)
+        assigns = assigns || (program && program->Assigns());
+    FInnerRow.clear();
+    if (HasInnerVariable(curveType)) {
+        const TFreeVariable& row = innerRangeOf(curveType);
+        for (long double vb = row.Start; row.Takes(vb); vb += step)
+            FInnerRow.push_back(vb);
+    }
+    const long long inner = std::max<long long>(1, static_cast<long long>(FInnerRow.size()));
+    // Room for as many samples as the walk can take, so that it need not be counted.
+    const long long outer = static_cast<long long>(estimateOver(rangeOf(curveType), step)) + Slack;
+    if (outer * inner > INT_MAX)
+        throw std::bad_alloc();
+    TSpacePoint* const room = points.Room(static_cast<int>(outer * inner));
+    // A formula that assigns carries values from sample to sample: one thread.
+    const int threads = assigns ? 1 : ThreadsFor(outer, outer * inner);
+    FCurrent = { curveType, step, programs, &table, room, ++FEpoch };
+    if (progress)
+        progress->Begin();
+    struct TEnd {
+        TGenerationProgress* Progress;
+        ~TEnd()
+        {
+            if (Progress)
+                Progress->End();
+        }
+    } end { progress };
+    const long long written = threads == 1
+        ? SampleHere(curveType, step, outer, table, room, progress)
+        : SampleOnHelpers(curveType, step, outer, threads, table, room, progress);
+    if (written < 0)
+        return false;
+    points.SetCountKeepingRoom(static_cast<int>(written));
+    points.SetLeftOut(FLeftOut);
+    return true;
+}
+
+long long TCurveSampler::SampleHere(int curveType, long double step, long long outer,
+    TVariableMemory& table, TSpacePoint* room, TGenerationProgress* progress)
+{
+    FHere->Bind(curveType, FCurrent.Programs, table, false, FShareResults);
+    TSpacePoint* next = room;
+    long double value = rangeOf(curveType).Start;
+    long long sample = 0;
+    FLeftOut.clear();
+    if (!progress) {
+        FHere->Run(curveType, step, value, outer, FInnerRow, next, sample, FLeftOut);
+        return next - room;
+    }
+    // In pieces, with a word to the progress between them; the walk goes on from
+    // where each piece left it.
+    const long long inner = std::max<long long>(1, static_cast<long long>(FInnerRow.size()));
+    const long long rows = std::max<long long>(1, BlockSamples / inner);
+    for (long long taken = 0; taken < outer;) {
+        const long long ran
+            = FHere->Run(curveType, step, value, rows, FInnerRow, next, sample, FLeftOut);
+        taken += ran;
+        if (!progress->Continue(taken * inner, (outer - Slack) * inner))
+            return -1;
+        if (ran < rows)
+            break;
+    }
+    return next - room;
+}
+
+// The outer walk cut into blocks of rows outer samples (the last one running to the
+// walk's end), each starting at the running value the whole walk meets there. The
+// starts are kept for the next generation of the same walk.
+void TCurveSampler::PlanBlocks(int curveType, long double step, long long outer, long long rows)
+{
+    if (curveType == FPlannedType && step == FPlannedStep && rows == FPlannedRows
+        && outer == FPlannedOuter)
+        return;
+    FPlannedType = -1;
+    FBlocks.clear();
+    const TFreeVariable& range = rangeOf(curveType);
+    long long k = 0, left = 0;
+    for (long double value = range.Start; range.Takes(value) && k < outer; value += step, ++k) {
+        if (left == 0) {
+            FBlocks.push_back({ value, k, rows, 0, 0, 0, {} });
+            left = rows;
+        }
+        --left;
+    }
+    FBlocks.back().Count = outer - FBlocks.back().First;
+    FPlannedType = curveType;
+    FPlannedStep = step;
+    FPlannedRows = rows;
+    FPlannedOuter = outer;
+}
+
+TCurveSampler::TWorker& TCurveSampler::TakeWorker()
+{
+    for (;;) {
+        for (const std::unique_ptr<TWorker>& worker : FWorkers) {
+            bool free = false;
+            if (worker->Busy.compare_exchange_strong(free, true, std::memory_order_acquire))
+                return *worker;
+        }
+        // As many threads as were allowed are sampling: one of them ends soon.
+        std::this_thread::yield();
+    }
+}
+
+void TCurveSampler::RunBlock(int index)
+{
+    if (FStop.load(std::memory_order_relaxed))
+        return;
+    TWorker& worker = TakeWorker();
+    const TCurrent& c = FCurrent;
+    if (worker.Epoch != c.Epoch) {
+        worker.Bind(c.CurveType, c.Programs, *c.Table, true, FShareResults);
+        worker.Epoch = c.Epoch;
+    }
+    TBlock& block = FBlocks[static_cast<std::size_t>(index)];
+    const long long inner = std::max<long long>(1, static_cast<long long>(FInnerRow.size()));
+    TSpacePoint* const first = c.Room + block.First * inner;
+    TSpacePoint* next = first;
+    long double value = block.Start;
+    long long sample = block.First * inner;
+    block.LeftOut.clear();
+    worker.Run(c.CurveType, c.Step, value, block.Count, FInnerRow, next, sample, block.LeftOut);
+    block.Written = next - first;
+    block.LastOuter = *worker.Outer;
+    block.LastInner = *worker.Inner;
+    worker.Busy.store(false, std::memory_order_release);
+}
+
+// Each block writes straight into the list, at the place of its first sample; the
+// gaps that left-out samples leave are closed afterwards. The formulas only read
+// the table apart from the free variables, which are given the values of the last
+// sample, as one thread leaves them.
+long long TCurveSampler::SampleOnHelpers(int curveType, long double step, long long outer,
+    int threads, TVariableMemory& table, TSpacePoint* room, TGenerationProgress* progress)
+{
+    const long long inner = std::max<long long>(1, static_cast<long long>(FInnerRow.size()));
+    const long long parts
+        = std::max<long long>(threads, (outer * inner + BlockSamples - 1) / BlockSamples);
+    PlanBlocks(curveType, step, outer, std::max<long long>(1, (outer + parts - 1) / parts));
+    const std::size_t workers = static_cast<std::size_t>(
+        std::min(threads, TBlockWork::Helpers() + 1));
+    // A new one is bound at once, so that its copies have their room from the start
+    // even should no block of this generation come to it.
+    while (FWorkers.size() < workers) {
+        FWorkers.push_back(std::make_unique<TWorker>());
+        FWorkers.back()->Bind(curveType, FCurrent.Programs, table, true, FShareResults);
+        FWorkers.back()->Epoch = FCurrent.Epoch;
+    }
+    FStop.store(false, std::memory_order_relaxed);
+    bool stopped = false;
+    {
+        TBlockWork work(
+            static_cast<int>(FBlocks.size()), [this](int i) { RunBlock(i); }, &FKeptWork);
+        for (int i = 0; i < work.Count() && !stopped; ++i) {
+            work.Await(i);
+            const TBlock& block = FBlocks[static_cast<std::size_t>(i)];
+            if (progress
+                && !progress->Continue(
+                    (block.First + block.Count) * inner, (outer - Slack) * inner)) {
+                FStop.store(true, std::memory_order_relaxed);
+                stopped = true;
+            }
+        }
+    }
+    if (stopped)
+        return -1;
+    // The blocks' runs in order make the curve's: the point list joins a run that
+    // ends one block with one that begins the next.
+    long long count = 0;
+    FLeftOut.clear();
+    for (const TBlock& block : FBlocks) {
+        TSpacePoint* const first = room + block.First * inner;
+        if (room + count != first)
+            std::memmove(room + count, first, static_cast<std::size_t>(block.Written) * sizeof *room);
+        count += block.Written;
+        FLeftOut.insert(FLeftOut.end(), block.LeftOut.begin(), block.LeftOut.end());
+    }
+    const TBlock& last = FBlocks.back();
+    if (long double* slot = table.ValueSlot(rangeOf(curveType).Name))
+        *slot = last.LastOuter;
+    if (HasInnerVariable(curveType))
+        if (long double* slot = table.ValueSlot(innerRangeOf(curveType).Name))
+            *slot = last.LastInner;
+    return count;
+}

@@ -1,0 +1,102 @@
+#include "ui/platform/generation_progress.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QThread>
+
+namespace {
+constexpr int Steps = 1000;
+
+bool onWindowsThread() { return qApp && QThread::currentThread() == qApp->thread(); }
+}
+
+TGenerationProgressBar::TGenerationProgressBar(QWidget* owner)
+    : FOwner(owner)
+{
+}
+
+TGenerationProgressBar::~TGenerationProgressBar() { Hide(); }
+
+void TGenerationProgressBar::Begin()
+{
+    FStopped = false;
+    FClock.start();
+}
+
+bool TGenerationProgressBar::Continue(long long done, long long total)
+{
+    if (!onWindowsThread())
+        return true;
+    if (!FBar) {
+        if (FClock.elapsed() < FDelay)
+            return true;
+        Show();
+        if (!FBar)
+            return true;
+    }
+    FBar->setValue(total > 0 ? static_cast<int>(std::min(done, total) * Steps / total) : 0);
+    QCoreApplication::processEvents();
+    return !FStopped;
+}
+
+void TGenerationProgressBar::End() { Hide(); }
+
+QPushButton* TGenerationProgressBar::CancelButton() const { return FCancel; }
+
+void TGenerationProgressBar::Show()
+{
+    auto* window = FOwner ? qobject_cast<QMainWindow*>(FOwner->window()) : nullptr;
+    if (!window)
+        return;
+    QStatusBar* status = window->statusBar();
+    FBar = new QProgressBar(status);
+    FBar->setRange(0, Steps);
+    FBar->setMaximumWidth(200);
+    FCancel = new QPushButton(QCoreApplication::translate("TGenerationProgressBar", "Vazgeç"), status);
+    connect(FCancel, &QPushButton::clicked, this, [this] { FStopped = true; });
+    status->addPermanentWidget(FBar);
+    status->addPermanentWidget(FCancel);
+    FBar->show();
+    FCancel->show();
+    qApp->installEventFilter(this);
+}
+
+void TGenerationProgressBar::Hide()
+{
+    if (qApp)
+        qApp->removeEventFilter(this);
+    delete FBar;
+    delete FCancel;
+}
+
+// Input for anything but the button is dropped; Escape stops.
+bool TGenerationProgressBar::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            FStopped = true;
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        return !(FCancel && widget && (widget == FCancel || FCancel->isAncestorOf(widget)));
+    }
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::Close:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+        return true;
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+}

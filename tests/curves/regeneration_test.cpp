@@ -1,0 +1,194 @@
+#include "curves/object_list.h"
+#include "curves_test_support.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <new>
+#include <vector>
+
+// Every allocation through operator new in this test program is counted, so that a
+// test can tell that a piece of work allocated nothing. The point lists take their
+// blocks with realloc: that they kept their room shows in their data and capacity.
+namespace {
+std::atomic<long long> allocations { 0 };
+}
+
+void* operator new(std::size_t size)
+{
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* block = std::malloc(size ? size : 1))
+        return block;
+    throw std::bad_alloc();
+}
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+
+namespace {
+std::vector<TSpacePoint> copyOf(const TGoruntuMatrisi& points)
+{
+    return { points.SpacePointData(), points.SpacePointData() + points.Count() };
+}
+
+// Whether the lists hold the same points, every coordinate in all its 80 bits.
+bool samePoints(const std::vector<TSpacePoint>& a, const TGoruntuMatrisi& b)
+{
+    if (static_cast<int>(a.size()) != b.Count())
+        return false;
+    for (int i = 0; i < b.Count(); ++i)
+        for (const auto c : { &TSpacePoint::X, &TSpacePoint::Y, &TSpacePoint::Z, &TSpacePoint::W })
+            if (std::memcmp(&(a[static_cast<std::size_t>(i)].*c), &(b.SpacePoints(i).*c), 10) != 0)
+                return false;
+    return true;
+}
+
+// The sample each point was generated from: where the list's record of left-out
+// samples places it.
+std::vector<int> samplesOf(const TGoruntuMatrisi& points)
+{
+    std::vector<int> samples;
+    for (int i = 0; i < points.Count(); ++i)
+        samples.push_back(points.SampleOf(i));
+    return samples;
+}
+
+// Stops a generation at its first word, or lets it run; counts what it is told.
+class TStopAt : public TGenerationProgress {
+public:
+    bool Stop = true;
+    int Begun = 0, Ended = 0, Told = 0;
+    void Begin() override { ++Begun; }
+    bool Continue(long long done, long long total) override
+    {
+        EXPECT_LE(done, total + 2 * 65536);
+        ++Told;
+        return !Stop;
+    }
+    void End() override { ++Ended; }
+};
+
+// Small and large curves of every type (the large ones sampled on helper threads),
+// with samples that fail among them.
+const TCurveValues curves[] = {
+    Curve(ctXYPlane, "", "x^2+k", "", 0.01L),
+    Curve(ctXYPlane, "", "ln(x)*sin(x)+1/(x-0.5)+k", "", 0.0008L),
+    Curve(ctXZPlane, "", "", "arcsin(x/10)+x^0.5-cos(x)^2+k", 0.0008L),
+    Curve(ctYZPlane, "", "", "sin(y)*cos(2*y)+1/(y-k)", 0.001L),
+    Curve(ctXYZSpace, "", "x*x+k", "1/sin(x*x)", 0.0008L),
+    Curve(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)+k", "cos(a)", 0.02L),
+    Curve(ctSpherical, "4.5*sin(a)*cos(b)", "4.5*sin(a)*sin(b)", "4.5*cos(a)*k", 0.01L),
+    Curve(ctPolar, "", "", "2+ln(sin(3*a))+k", 0.00025L),
+    Curve(ctCylindrical, "cos(t)", "sin(t)/ln(t)", "t+k", 0.0008L),
+    Curve(ctCylindrical, "cos(t)", "sin(t)", "t*k", 0.1L),
+    Curve(ctXYPlane, "", "(k-x)^0.5", "", 0.001L),
+};
+}
+
+// A curve generated again in place keeps its room and gives, bit for bit, the points a
+// new list gets, each numbered by the sample it came from as there: again as they
+// were, after the table changed shape under it, and with a value its formulas read
+// changed as a slider changes it (which moves the samples that fail).
+TEST(Regeneration, InPlaceGivesTheSamePointsAsANewList)
+{
+    for (const int threads : { 1, 0, 3 })
+        for (const TCurveValues& v : curves) {
+            SCOPED_TRACE(::testing::Message() << threads << " threads, type " << v.Type << " "
+                                              << v.Fx << "; " << v.Fy << "; " << v.Fz);
+            TObjectList list;
+            list.SetThreads(threads);
+            Append(list, v);
+            const TGoruntuMatrisi& points = *list.Items(0).Points;
+            const std::vector<TSpacePoint> first = copyOf(points);
+            const std::vector<int> firstSamples = samplesOf(points);
+            const TSpacePoint* const data = points.SpacePointData();
+            const int capacity = points.Capacity();
+            list.GeneratePoints(0);
+            EXPECT_TRUE(samePoints(first, points));
+            // Other names move every slot of the table.
+            Append(list, Curve(ctXYPlane, "", "aa+bb+cc+dd+ee+ff+gg+x", "", 1));
+            list.GeneratePoints(0);
+            EXPECT_TRUE(samePoints(first, points));
+            EXPECT_EQ(samplesOf(points), firstSamples);
+            EXPECT_EQ(points.SpacePointData(), data);
+            EXPECT_EQ(points.Capacity(), capacity);
+
+            list.SetParameterValue("k", 3);
+            TCurveValues three = v;
+            for (std::string* text : { &three.Fx, &three.Fy, &three.Fz })
+                if (const std::size_t at = text->find('k'); at != std::string::npos)
+                    text->replace(at, 1, "3");
+            TObjectList fresh;
+            const TGoruntuMatrisi& freshPoints = *fresh.Items(Append(fresh, three)).Points;
+            EXPECT_TRUE(samePoints(copyOf(freshPoints), points));
+            EXPECT_EQ(samplesOf(freshPoints), samplesOf(points));
+            EXPECT_EQ(points.SpacePointData(), data);
+        }
+}
+
+// Once a curve has been generated, generating it again allocates nothing, on one
+// thread and on the helpers alike.
+TEST(Regeneration, AllocatesNothing)
+{
+    for (const int threads : { 1, 0 })
+        for (const TCurveValues& v : { curves[0], curves[1], curves[6] }) {
+            SCOPED_TRACE(::testing::Message() << threads << " threads, " << v.Fy);
+            TTransformMatrix matrix;
+            matrix.SetScale(0.05L);
+            TObjectList list;
+            list.SetMatrix(&matrix);
+            list.SetThreads(threads);
+            Append(list, v);
+            list.SetParameterValue("k", 1); // the helpers' own tables and caches are made here
+            const TGoruntuMatrisi& points = *list.Items(0).Points;
+            const TSpacePoint* const data = points.SpacePointData();
+            const int capacity = points.Capacity();
+            const long long before = allocations.load();
+            for (int i = 0; i < 5; ++i)
+                list.GeneratePoints(0);
+            EXPECT_EQ(allocations.load() - before, 0);
+            EXPECT_EQ(points.SpacePointData(), data);
+            EXPECT_EQ(points.Capacity(), capacity);
+            EXPECT_EQ(points.ProjectedCount(), points.Count());
+        }
+}
+
+// A generation its progress stops raises EGenerationStopped and leaves the list as it
+// was: no new curve, an edited curve with its points, step and formulas.
+TEST(Regeneration, StoppedLeavesTheListAsItWas)
+{
+    for (const int threads : { 1, 0, 3 }) {
+        SCOPED_TRACE(threads);
+        TStopAt progress;
+        TObjectList list;
+        list.SetThreads(threads);
+        list.SetProgress(&progress);
+        progress.Stop = false;
+        const TCurveValues large = Curve(ctXYPlane, "", "ln(x)*sin(x)+1/(x-0.5)", "", 0.0001L);
+        Append(list, large);
+        EXPECT_GT(progress.Told, 0);
+        const TCurveRecord before = list.Items(0);
+        const std::vector<TSpacePoint> points = copyOf(*before.Points);
+
+        progress.Stop = true;
+        EXPECT_THROW(Append(list, curves[2]), EGenerationStopped);
+        EXPECT_EQ(list.Count(), 1);
+        TCurveValues finer = large;
+        finer.Step = 0.00005L;
+        EXPECT_THROW(Edit(list, 0, finer), EGenerationStopped);
+        EXPECT_THROW(Edit(list, 0, curves[6]), EGenerationStopped);
+        const TCurveRecord after = list.Items(0);
+        EXPECT_EQ(after.Step, before.Step);
+        EXPECT_EQ(after.CurveType, before.CurveType);
+        EXPECT_EQ(after.Fy->GetText(), large.Fy);
+        EXPECT_EQ(after.Points->SpacePointData(), before.Points->SpacePointData());
+        EXPECT_TRUE(samePoints(points, *after.Points));
+        EXPECT_EQ(progress.Begun, 4);
+        EXPECT_EQ(progress.Ended, 4);
+
+        // In place there is nothing to go back to: the progress is not asked.
+        list.GeneratePoints(0);
+        EXPECT_TRUE(samePoints(points, *after.Points));
+        EXPECT_EQ(progress.Begun, 4);
+    }
+}
