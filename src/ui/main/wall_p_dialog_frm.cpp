@@ -62,8 +62,7 @@ TTileMode TWallPDialogFrm::GorunumuMode(int index)
 
 QString TWallPDialogFrm::GorunumuText(int index)
 {
-    return index >= 0 && index < GorunumuCount ? QString::fromUtf8(gorunumler[index].Text)
-                                               : QString();
+    return index >= 0 && index < GorunumuCount ? tr(gorunumler[index].Text) : QString();
 }
 
 TWallPDialogFrm::TWallPDialogFrm(QWidget* owner)
