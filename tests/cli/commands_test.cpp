@@ -2,8 +2,8 @@
 #include "../ui/graph/graph_test_host.h"
 #include "base/number_text.h"
 #include "cli/commands.h"
-#include "command_run.h"
 #include "cli/png_picture.h"
+#include "command_run.h"
 #include "curves/object_list.h"
 #include "files/scene_file.h"
 #include "ui/dialogs/fhesapla_frm.h"
@@ -560,4 +560,36 @@ TEST(PngPicture, FewColoursBecomeAPaletteManyStayAsTheyAre)
     }
     EXPECT_EQ(PngPicture(many).format(), QImage::Format_RGB32);
     EXPECT_EQ(PngPicture(many), many);
+}
+
+// --lang, or the settings file's choice, gives the same messages and exit codes in English.
+TEST_F(Commands, MessagesInEnglish)
+{
+    const QString out = dir.filePath("o.png");
+    TRun r = run(dir, { "render", "--lang", "en", "-o", out, "--size", "800x0" });
+    EXPECT_EQ(r.Code, 2);
+    EXPECT_EQ(r.Err,
+        "the size must have the form WIDTHxHEIGHT, from 1 to 20000: 800x0\n"
+        "For the options: velmo render --help\n");
+    r = run(dir, { "render", "--lang=en", "-o", out, "--curve", "type=3;fy=x;fz=x y" });
+    EXPECT_EQ(r.Code, 1);
+    EXPECT_EQ(
+        r.Err, "curve 1 fz: (Syntax Error) Spelling error => x must be followed by an operator\n");
+    r = run(dir, { "eval", "--lang", "en", "x+$" });
+    EXPECT_EQ(r.Code, 1);
+    EXPECT_EQ(r.Err, "Unknown expression => $\n");
+    EXPECT_EQ(run(dir, { "--lang", "en", "--help" }).Out.rfind("Usage: velmo [COMMAND]", 0), 0u);
+    EXPECT_FALSE(QFile::exists(out));
+
+    // The settings file's choice, and --lang over it.
+    writeAll(dir.filePath("Norvadeks.ini"), "[Genel]\r\nDil=en\r\n");
+    EXPECT_EQ(run(dir, { "eval" }).Err, "no formula given\nFor the options: velmo eval --help\n");
+    EXPECT_EQ(run(dir, { "eval", "--lang", "tr" }).Err,
+        "formül verilmedi\nSeçenekler için: velmo eval --help\n");
+    // A language that is none is a usage error, told in the settings file's language.
+    r = run(dir, { "eval", "--lang", "de", "1" });
+    EXPECT_EQ(r.Code, 2);
+    EXPECT_EQ(r.Err, "the language must be tr or en: de\nFor the options: velmo eval --help\n");
+    QFile::remove(dir.filePath("Norvadeks.ini"));
+    run(dir, { "eval", "1" }); // back to Turkish for the other tests
 }

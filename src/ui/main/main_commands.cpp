@@ -580,13 +580,13 @@ void TMainCommands::CreateToolbars()
     // clang-format on
 
     TMainForm& m = FForm;
-    m.StandartToolbar = m.addToolBar("Standart");
+    m.StandartToolbar = m.addToolBar(tr("Standart"));
     m.StandartToolbar->setObjectName("StandartToolbar");
     QHash<int, QActionGroup*> groups;
     for (const TButtonRow& row : rows) {
         if (row.Bar == &M::GorontuToolbar && m.GorontuToolbar == nullptr) {
             m.addToolBarBreak();
-            m.GorontuToolbar = m.addToolBar("Göröntü");
+            m.GorontuToolbar = m.addToolBar(tr("Göröntü"));
             m.GorontuToolbar->setObjectName("GorontuToolbar");
         }
         QToolBar* bar = m.*row.Bar;
