@@ -1003,8 +1003,36 @@ bool IsCommand(const QString& firstArgument)
         firstArgument);
 }
 
-bool IsCommandLine(const QStringList& arguments)
+QStringList WithoutLanguage(const QStringList& arguments, std::optional<TLanguage>& language)
 {
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == "--") {
+            rest += arguments.mid(i);
+            break;
+        }
+        QString code;
+        if (a.startsWith("--lang="))
+            code = a.mid(7);
+        else if (a == "--lang" && i + 1 < arguments.size())
+            code = arguments[++i];
+        else {
+            rest << a;
+            continue;
+        }
+        TLanguage named = TLanguage::Turkish;
+        if (!LanguageOfCode(code, named))
+            return arguments; // a usage error for the command line to tell
+        language = named;
+    }
+    return rest;
+}
+
+bool IsCommandLine(const QStringList& givenArguments)
+{
+    std::optional<TLanguage> language;
+    const QStringList arguments = WithoutLanguage(givenArguments, language);
     if (arguments.isEmpty())
         return false;
     if (IsCommand(arguments.first()))

@@ -21,6 +21,7 @@
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <sstream>
 #include <sys/stat.h>
 #include <thread>
@@ -592,4 +593,30 @@ TEST_F(Commands, MessagesInEnglish)
     EXPECT_EQ(r.Err, "the language must be tr or en: de\nFor the options: velmo eval --help\n");
     QFile::remove(dir.filePath("Norvadeks.ini"));
     run(dir, { "eval", "1" }); // back to Turkish for the other tests
+}
+
+// --lang alone, or with scene files, opens the window in that language; a language that is
+// none goes to the command line, which refuses it.
+TEST_F(Commands, LanguageForTheWindow)
+{
+    const QString scene = dir.filePath("a.vlm");
+    writeAll(scene, "{}");
+    std::optional<TLanguage> language;
+    EXPECT_EQ(WithoutLanguage({ "--lang", "en", scene }, language), QStringList { scene });
+    EXPECT_EQ(language, TLanguage::English);
+    language.reset();
+    EXPECT_EQ(WithoutLanguage({ scene, "--lang=TR" }, language), QStringList { scene });
+    EXPECT_EQ(language, TLanguage::Turkish);
+    language.reset();
+    EXPECT_EQ(WithoutLanguage({ "eval", "--", "--lang", "en" }, language),
+        QStringList({ "eval", "--", "--lang", "en" }));
+    EXPECT_FALSE(language.has_value());
+
+    EXPECT_FALSE(IsCommandLine({}));
+    EXPECT_FALSE(IsCommandLine({ "--lang", "en" }));
+    EXPECT_FALSE(IsCommandLine({ "--lang=en", scene }));
+    EXPECT_TRUE(IsCommandLine({ "--lang", "de" }));
+    EXPECT_TRUE(IsCommandLine({ "--lang", "en", "render" }));
+    EXPECT_TRUE(IsCommandLine({ "--lang" }));
+    EXPECT_EQ(run(dir, { "--lang", "de" }).Code, 2);
 }
