@@ -251,6 +251,7 @@ Her komutun seçenekleri: velmo KOMUT --help; sürüm: velmo --version
 Eğri (TANIM): type=N;fx=METİN;fy=METİN;fz=METİN;step=S;color=AD|#rrggbb;
              style=line|points;thickness=N;visible=0|1
 Çıkış kodları: 0 tamam, 1 formül, adım ya da değer kabul edilmedi, 2 kullanım hatası.
+Her komut --lang tr|en alır: iletilerinin dili.
 </source>
         <translation>Usage: velmo [COMMAND] [OPTIONS]
 
@@ -1261,50 +1262,6 @@ Set the corrupt file aside as &quot;%2.bozuk&quot; and create a new, empty %2 in
 <context>
     <name>TMainForm</name>
     <message>
-        <source>Standart</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>Göröntü</source>
-        <translation>View</translation>
-    </message>
-    <message>
-        <source>Yardım için F1&apos;e basın</source>
-        <translation>Press F1 for help</translation>
-    </message>
-    <message>
-        <source>Eğri Kayıt</source>
-        <translation>Curve Library</translation>
-    </message>
-    <message>
-        <source>Fonksiyon Hesaplayıçısı</source>
-        <translation>Function Calculator</translation>
-    </message>
-    <message>
-        <source>En çok %1 grafik penceresi açılabilir. Yeni bir pencere için önce bir pencereyi kapatın.</source>
-        <translation>At most %1 graph windows can be open. Close a window first for a new one.</translation>
-    </message>
-    <message>
-        <source>Aç</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Velmo files(*.vlm)</source>
-        <translation>Velmo files(*.vlm)</translation>
-    </message>
-    <message>
-        <source>Dosyanın geri kalan %1 eğrisi açılsın mı?</source>
-        <translation>Open the remaining %1 curves of the file?</translation>
-    </message>
-    <message>
-        <source>Dil değişikliği Velmo yeniden başlatıldığında geçerli olur.</source>
-        <translation>The new language takes effect when Velmo is started again.</translation>
-    </message>
-    <message>
-        <source>Baski Onizleme testleri devam ettiği için bu versiyonda bulunmamaktadır.Sonraki sürümünde mutlaka yer alçaktır.</source>
-        <translation>Print Preview is not in this version, as its tests are still going on.It will certainly be in the next version.</translation>
-    </message>
-    <message>
         <source>&amp;Dosya</source>
         <translation>&amp;File</translation>
     </message>
@@ -1413,6 +1370,14 @@ Set the corrupt file aside as &quot;%2.bozuk&quot; and create a new, empty %2 in
         <translation>Shows or hides the toolbars.</translation>
     </message>
     <message>
+        <source>Standart</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Göröntü</source>
+        <translation>View</translation>
+    </message>
+    <message>
         <source>&amp;Durum Çubuğu</source>
         <translation>&amp;Status Bar</translation>
     </message>
@@ -1427,6 +1392,22 @@ Set the corrupt file aside as &quot;%2.bozuk&quot; and create a new, empty %2 in
     <message>
         <source>Duvar kağıdı formunu açar.</source>
         <translation>Opens the wallpaper window.</translation>
+    </message>
+    <message>
+        <source>&amp;Dil</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>Programın dilini seçer.</source>
+        <translation>Chooses the program&apos;s language.</translation>
+    </message>
+    <message>
+        <source>Türkçe</source>
+        <translation>Türkçe</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
     </message>
     <message>
         <source>&amp;Özellikler</source>
@@ -1565,6 +1546,14 @@ Set the corrupt file aside as &quot;%2.bozuk&quot; and create a new, empty %2 in
         <translation>Fits the height of the active graph window to the main window.</translation>
     </message>
     <message>
+        <source>Eğrilere Uydur</source>
+        <translation>Fit to Curves</translation>
+    </message>
+    <message>
+        <source>Görünen eğrileri pencereye sığacak büyüklükte ortalar.</source>
+        <translation>Centres the visible curves at the size that fits them into the window.</translation>
+    </message>
+    <message>
         <source>&amp;Gerçek Boyut</source>
         <translation>&amp;Actual Size</translation>
     </message>
@@ -1619,6 +1608,14 @@ Set the corrupt file aside as &quot;%2.bozuk&quot; and create a new, empty %2 in
     <message>
         <source>Operatör Seçim  araçını gösterir veya gizler.</source>
         <translation>Shows or hides the Operator Palette tool.</translation>
+    </message>
+    <message>
+        <source>&amp;Parametreler</source>
+        <translation>&amp;Parameters</translation>
+    </message>
+    <message>
+        <source>Parametreler araçını gösterir veya gizler.</source>
+        <translation>Shows or hides the parameters tool.</translation>
     </message>
     <message>
         <source>&amp;Sayısal Değerler</source>
@@ -1779,6 +1776,18 @@ Set the corrupt file aside as &quot;%2.bozuk&quot; and create a new, empty %2 in
     <message>
         <source>Op</source>
         <translation>Op</translation>
+    </message>
+    <message>
+        <source>Parametreler</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Parametreler araçını açmak için bu düğmeye basın.</source>
+        <translation>Press this button to open the parameters tool.</translation>
+    </message>
+    <message>
+        <source>k</source>
+        <translation>k</translation>
     </message>
     <message>
         <source>Görüntü Araç Çubuğu</source>
@@ -1993,6 +2002,10 @@ Set the corrupt file aside as &quot;%2.bozuk&quot; and create a new, empty %2 in
         <translation>Press this button to shrink the picture.</translation>
     </message>
     <message>
+        <source>Görünen eğrileri pencereye sığdırmak için bu butona basın.</source>
+        <translation>Press this button to fit the visible curves into the window.</translation>
+    </message>
+    <message>
         <source>Büyüklük</source>
         <translation>Zoom</translation>
     </message>
@@ -2001,52 +2014,40 @@ Set the corrupt file aside as &quot;%2.bozuk&quot; and create a new, empty %2 in
         <translation>Press the button to set the size of the picture.</translation>
     </message>
     <message>
-        <source>&amp;Dil</source>
-        <translation>&amp;Language</translation>
+        <source>Yardım için F1&apos;e basın</source>
+        <translation>Press F1 for help</translation>
     </message>
     <message>
-        <source>Türkçe</source>
-        <translation>Türkçe</translation>
+        <source>Eğri Kayıt</source>
+        <translation>Curve Library</translation>
     </message>
     <message>
-        <source>English</source>
-        <translation>English</translation>
+        <source>Fonksiyon Hesaplayıçısı</source>
+        <translation>Function Calculator</translation>
     </message>
     <message>
-        <source>Programın dilini seçer.</source>
-        <translation>Chooses the program&apos;s language.</translation>
+        <source>En çok %1 grafik penceresi açılabilir. Yeni bir pencere için önce bir pencereyi kapatın.</source>
+        <translation>At most %1 graph windows can be open. Close a window first for a new one.</translation>
     </message>
     <message>
-        <source>Eğrilere Uydur</source>
-        <translation>Fit to Curves</translation>
+        <source>Aç</source>
+        <translation>Open</translation>
     </message>
     <message>
-        <source>Görünen eğrileri pencereye sığacak büyüklükte ortalar.</source>
-        <translation>Centres the visible curves at the size that fits them into the window.</translation>
+        <source>Velmo files(*.vlm)</source>
+        <translation>Velmo files(*.vlm)</translation>
     </message>
     <message>
-        <source>&amp;Parametreler</source>
-        <translation>&amp;Parameters</translation>
+        <source>Dosyanın geri kalan %1 eğrisi açılsın mı?</source>
+        <translation>Open the remaining %1 curves of the file?</translation>
     </message>
     <message>
-        <source>Parametreler araçını gösterir veya gizler.</source>
-        <translation>Shows or hides the parameters tool.</translation>
+        <source>Dil değişikliği Velmo yeniden başlatıldığında geçerli olur.</source>
+        <translation>The new language takes effect when Velmo is started again.</translation>
     </message>
     <message>
-        <source>Parametreler</source>
-        <translation>Parameters</translation>
-    </message>
-    <message>
-        <source>Parametreler araçını açmak için bu düğmeye basın.</source>
-        <translation>Press this button to open the parameters tool.</translation>
-    </message>
-    <message>
-        <source>k</source>
-        <translation>k</translation>
-    </message>
-    <message>
-        <source>Görünen eğrileri pencereye sığdırmak için bu butona basın.</source>
-        <translation>Press this button to fit the visible curves into the window.</translation>
+        <source>Baski Onizleme testleri devam ettiği için bu versiyonda bulunmamaktadır.Sonraki sürümünde mutlaka yer alçaktır.</source>
+        <translation>Print Preview is not in this version, as its tests are still going on.It will certainly be in the next version.</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,7 @@ Her komutun seçenekleri: velmo KOMUT --help; sürüm: velmo --version
 Eğri (TANIM): type=N;fx=METİN;fy=METİN;fz=METİN;step=S;color=AD|#rrggbb;
              style=line|points;thickness=N;visible=0|1
 Çıkış kodları: 0 tamam, 1 formül, adım ya da değer kabul edilmedi, 2 kullanım hatası.
+Her komut --lang tr|en alır: iletilerinin dili.
 )");
 
 const char* const RenderHelp
