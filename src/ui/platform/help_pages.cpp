@@ -312,7 +312,7 @@ daha yukarıda 0,1'lik adımlarla değiştirir.</li>
 "Değisiklik" yazar. Uygula, formülleri derler; hata varsa iletisi gösterilir ve yazdıklarınız
 yerinde kalır. Aynı pencerede bir eğri iki kez tanımlanamaz.</p>
 <p>Üstteki düğmeler ilk, önceki, sonraki ve son eğriye gider, yeni eğri başlatır, o anki
-eğriyi ya da bütün eğrileri siler (silmeden önce soru sorulmaz). <b>Kaydet...</b> formülleri
+eğriyi ya da bütün eğrileri siler (silmeden önce sorar). <b>Kaydet...</b> formülleri
 <a href="velmo:kutuphane">eğri kütüphanesine</a> yazar, <b>Eğri Sec...</b> kütüphaneden
 formül alır.</p>
 <h3>Ön izleme</h3>

@@ -318,7 +318,7 @@ steps of 0.01 up to 0.1 and in steps of 0.1 above.</li>
 shown and what you wrote stays in place. A curve cannot be defined twice in the same
 window.</p>
 <p>The buttons at the top go to the first, previous, next and last curve, start a new curve,
-and delete the current curve or every curve (asking first when work would be lost).
+and delete the current curve or every curve (asking first).
 <b>Save...</b> writes the formulas into the <a href="velmo:kutuphane">curve library</a>,
 <b>Select Curve...</b> takes formulas from the library.</p>
 <h3>Preview</h3>
