@@ -2,15 +2,25 @@
 // an 800 x 600 picture, in the line and the point style, beside the bare
 // platform path: projecting the same points and one QPainter::drawPolyline of
 // them (point style: one QPainter::fillRect per point). The smooth line style runs beside the
-// aliased frame and QPainter's anti-aliased drawPolyline of the same points.
+// aliased frame and QPainter's anti-aliased drawPolyline of the same points. The surface
+// styles (mesh with hidden lines, and shaded) run beside the line frame, and an SVG of
+// the mesh beside gnuplot's hidden3d SVG of the same grid (in wall time: gnuplot runs as
+// a process of its own; skipped where gnuplot is not installed).
 
 #include "ratio_reporter.h"
 #include "render/draw_function.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPolygon>
+#include <QSvgGenerator>
+#include <QTemporaryDir>
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <vector>
 
 namespace {
@@ -71,6 +81,51 @@ void painter(benchmark::State& state, std::uint8_t style, bool smooth)
 }
 }
 
+void velmoSvg(benchmark::State& state)
+{
+    TDrawFunction r;
+    sphere(r, csSurface);
+    r.Render(true);
+    for (auto _ : state) {
+        QBuffer file;
+        file.open(QIODevice::WriteOnly);
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(QSize(Width, Height));
+        svg.setViewBox(QRect(0, 0, Width, Height));
+        r.Paint(svg);
+        benchmark::DoNotOptimize(file.data().size());
+    }
+}
+
+// The same grid of samples as the sphere, rows of a, written for gnuplot's splot; the
+// view turned as the perspective preset turns it.
+void gnuplotSvg(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const std::string data = dir.filePath("sphere.dat").toStdString();
+    const std::string out = dir.filePath("sphere.svg").toStdString();
+    {
+        std::ofstream f(data);
+        for (long double a = 0; a < 3.1415926535897932385L; a += 0.01L) {
+            for (long double b = 0; b < 2 * 3.1415926535897932385L; b += 0.01L)
+                f << double(std::sin(a) * std::cos(b)) << ' ' << double(std::sin(a) * std::sin(b))
+                  << ' ' << double(std::cos(a)) << '\n';
+            f << '\n';
+        }
+    }
+    const std::string command = "gnuplot -e \"set terminal svg size 800,600; set output '" + out
+        + "'; set hidden3d; set view 75,30; unset key; splot '" + data
+        + "' with lines\" 2>/dev/null";
+    if (std::system("command -v gnuplot >/dev/null 2>&1") != 0) {
+        state.SkipWithError("gnuplot is not installed");
+        return;
+    }
+    for (auto _ : state)
+        if (std::system(command.c_str()) != 0)
+            state.SkipWithError("gnuplot failed");
+}
+
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -82,7 +137,12 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("qpainter/points", painter, csPoints, false)->Unit(ms);
     benchmark::RegisterBenchmark("velmo/smooth_line", velmo, csLine, true)->Unit(ms);
     benchmark::RegisterBenchmark("qpainter/smooth_line", painter, csLine, true)->Unit(ms);
+    benchmark::RegisterBenchmark("velmo/surface", velmo, csSurface, false)->Unit(ms);
+    benchmark::RegisterBenchmark("velmo/shaded", velmo, csShaded, false)->Unit(ms);
+    benchmark::RegisterBenchmark("velmo/surface_svg", velmoSvg)->Unit(ms)->UseRealTime()->Iterations(3);
+    benchmark::RegisterBenchmark("gnuplot/hidden3d_svg", gnuplotSvg)->Unit(ms)->UseRealTime()->Iterations(1);
     return RunWithRatios(argc, argv,
         { { "velmo/line", "qpainter/line" }, { "velmo/points", "qpainter/points" },
-            { "velmo/smooth_line", "qpainter/smooth_line" }, { "velmo/smooth_line", "velmo/line" } });
+            { "velmo/smooth_line", "qpainter/smooth_line" }, { "velmo/smooth_line", "velmo/line" },
+            { "velmo/surface", "velmo/line" }, { "velmo/shaded", "velmo/line" } });
 }

@@ -1,4 +1,5 @@
 #include "base/number_text.h"
+#include "cli/commands.h"
 #include "cli/headless.h"
 #include "files/file_locations.h"
 #include "files/ini_file.h"
@@ -18,17 +19,20 @@ int main(int argc, char* argv[])
     if (IsCommandLine(argc, argv))
         return RunHeadless(argc, argv);
     QApplication app(argc, argv);
-    // The splash is shown and painted before the main window is built.
-    TSplashScreen splash(SplashPicture());
     // No display name: the platform would add " — Velmo" to every title, the main
     // window's "Velmo - [Ekran1]" included.
     QApplication::setApplicationName("Velmo");
     QApplication::setDesktopFileName("velmo");
     QApplication::setWindowIcon(QIcon(":/velmo/velmo.svg"));
-    // The language the settings file keeps (Turkish unless English was chosen), for the
-    // program's texts and Qt's own dialogs and buttons alike.
-    InstallLanguage(ReadLanguage(
-        TIniFile(SettingsFileToRead(QCoreApplication::applicationDirPath()))));
+    // The language --lang names for this run, or the one the settings file keeps (Turkish
+    // unless English was chosen), for the program's texts and Qt's own dialogs and buttons
+    // alike, the splash's included.
+    std::optional<TLanguage> language;
+    QStringList files = WithoutLanguage(QCoreApplication::arguments().mid(1), language);
+    InstallLanguage(language.value_or(
+        ReadLanguage(TIniFile(SettingsFileToRead(QCoreApplication::applicationDirPath())))));
+    // The splash is shown and painted before the main window is built.
+    TSplashScreen splash(SplashPicture());
     // Numbers are read and printed with the user's decimal separator.
     const QString separator = QLocale::system().decimalPoint();
     SetDecimalSeparator(separator.isEmpty() ? '.' : separator.at(0).toLatin1());
@@ -43,7 +47,6 @@ int main(int argc, char* argv[])
     if (timed)
         QTimer::singleShot(quitAfter, &window, &QWidget::close);
     // Scene files named on the command line open, each in a graph window of its own.
-    QStringList files = QCoreApplication::arguments().mid(1);
     files.removeIf([](const QString& a) { return a.startsWith('-'); });
     window.OpenFiles(files);
     return app.exec();

@@ -93,6 +93,10 @@ constexpr TCatalogueEntry Entries[] = {
     { "Yanlız Küresel Sistem Eğriler", "Only Spherical System Curves" },
     { "Yanlız Kutupsal Koordinat Eğriler", "Only Polar Coordinate Curves" },
     { "Yanlız Silindirik Koordinat Eğriler", "Only Cylindrical Coordinate Curves" },
+    { "XYZ Yüzey", "XYZ Surface" },
+    { "Parametrik Yüzey", "Parametric Surface" },
+    { "Yanlız XYZ Yüzeyler", "Only XYZ Surfaces" },
+    { "Yanlız Parametrik Yüzeyler", "Only Parametric Surfaces" },
 };
 
 const std::unordered_map<std::string_view, const char*>& englishForms()

@@ -4,6 +4,7 @@
 #include "base/number_text.h"
 #include "base/text.h"
 #include "cli/command_error.h"
+#include "cli/command_text.h"
 #include "cli/curve_option.h"
 #include "cli/png_picture.h"
 #include "curves/inspection.h"
@@ -14,14 +15,14 @@
 #include "engine/variable_memory.h"
 #include "files/animation_run.h"
 #include "files/graph_settings.h"
-#include "files/language.h"
 #include "files/ini_file.h"
+#include "files/language.h"
 #include "files/picture_file.h"
+#include "files/safe_file.h"
+#include "files/scene_file.h"
 #include "files/scene_view.h"
 #include "render/draw_function.h"
 #include "render/four_view.h"
-#include "files/safe_file.h"
-#include "files/scene_file.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -33,8 +34,8 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
-#include <new>
 #include <memory>
+#include <new>
 #include <optional>
 #include <ostream>
 
@@ -50,7 +51,8 @@ constexpr long double MaxAngle = 1e9L;
 // packs nearly as small as at the default level in a fraction of the time.
 constexpr int PngQuality = 80;
 
-const char* const Overview = R"(Kullanım: velmo [KOMUT] [SEÇENEKLER]
+const char* const Overview
+    = QT_TRANSLATE_NOOP("TCommandText", R"(Kullanım: velmo [KOMUT] [SEÇENEKLER]
 
 Komut verilmezse Velmo penceresiyle açılır (.vlm dosyaları verilebilir).
 Komutlar pencere açmadan çalışır:
@@ -63,9 +65,11 @@ Her komutun seçenekleri: velmo KOMUT --help; sürüm: velmo --version
 Eğri (TANIM): type=N;fx=METİN;fy=METİN;fz=METİN;step=S;color=AD|#rrggbb;
              style=line|points;thickness=N;visible=0|1
 Çıkış kodları: 0 tamam, 1 formül, adım ya da değer kabul edilmedi, 2 kullanım hatası.
-)";
+Her komut --lang tr|en alır: iletilerinin dili.
+)");
 
-const char* const RenderHelp = R"(Kullanım: velmo render -o OUT [SEÇENEKLER]
+const char* const RenderHelp
+    = QT_TRANSLATE_NOOP("TCommandText", R"(Kullanım: velmo render -o OUT [SEÇENEKLER]
 
 Bu boyuttaki bir grafik penceresinin göstereceği resmi OUT dosyasına yazar;
 tür uzantıdan anlaşılır: .png, .bmp, .jpg; .svg ve .pdf çizgi çizim olarak,
@@ -89,10 +93,10 @@ grafik penceresinin "Farklı Kaydet..." ile yazdığı gibi.
   --fps N                   animasyonun saniyedeki resim sayısı (varsayılan 20)
 Animasyonun OUT'u .gif, .webp ya da numaralı PNG dosyalarıdır (ad_%03d.png).
 Verilmeyenler ayar dosyasının (Norvadeks.ini) varsayılanlarından alınır.
-)";
+)");
 
-const char* const TableHelp
-    = R"(Kullanım: velmo table (--curve TANIM | --scene FILE.vlm [--index N]) [SEÇENEKLER]
+const char* const TableHelp = QT_TRANSLATE_NOOP("TCommandText",
+    R"(Kullanım: velmo table (--curve TANIM | --scene FILE.vlm [--index N]) [SEÇENEKLER]
 
 Eğrinin noktalarını tablo olarak yazar: başlık n,x,y,z ve her nokta için bir satır.
 Parametreli bir eğrinin tablosu, başlıktan önce değerlerini veren bir satırla
@@ -106,10 +110,10 @@ başlar: # k = 2; m = 0.5
                             ayrılmış, bölgesel ondalık ayracı (varsayılan csv, .tsv
                             uzantılı OUT için tsv)
   -o, --output OUT          yazılacak dosya (verilmezse standart çıktı)
-)";
+)");
 
-const char* const InspectHelp
-    = R"(Kullanım: velmo inspect (--curve TANIM | --scene FILE.vlm [--index N]) [SEÇENEKLER]
+const char* const InspectHelp = QT_TRANSLATE_NOOP("TCommandText",
+    R"(Kullanım: velmo inspect (--curve TANIM | --scene FILE.vlm [--index N]) [SEÇENEKLER]
 
 Bir değişkenli bir eğrinin önemli noktalarını formüllerinden bulup CSV olarak
 yazar: başlık kind,of,at,x,y,z; her nokta için bir satır (zero, minimum,
@@ -125,15 +129,16 @@ maximum, intersection ya da break), serbest değişkenin değerine göre sıral�
   --from A, --to B          aranan aralık (varsayılan türün bütün aralığı)
   --measure                 noktalar yerine yay uzunluğu ve işaretli alan
   -o, --output OUT          yazılacak dosya (verilmezse standart çıktı)
-)";
+)");
 
-const char* const EvalHelp = R"(Kullanım: velmo eval FORMÜL [AD=DEĞER]... [--postfix]
+const char* const EvalHelp
+    = QT_TRANSLATE_NOOP("TCommandText", R"(Kullanım: velmo eval FORMÜL [AD=DEĞER]... [--postfix]
 
 Formülün değerini hesap makinesinin gösterdiği gibi yazar (15 anlamlı basamak,
 bölgesel ondalık ayracı). AD=DEĞER formüldeki bir değişkene değer verir.
   --postfix                 değer yerine formülün postfix biçimini yazar
 Eksiyle başlayan bir formülden önce -- yazın: velmo eval -- -x+1 x=2
-)";
+)");
 
 std::string text(const QString& s) { return s.toStdString(); }
 
@@ -182,13 +187,14 @@ void parse(TParsed& p, const QString& command, const QStringList& arguments,
         for (const QString& name : option.names()) {
             const QString last = arguments.last();
             if (last == "-" + name || last == "--" + name)
-                usage(FormatText("%s seçeneğinin değeri eksik", text(last)));
+                usage(
+                    FormatText(Said(TCommandText::tr("%s seçeneğinin değeri eksik")), text(last)));
         }
     }
     if (!parser.parse(QStringList { "velmo " + command } + arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
-            usage(FormatText("bilinmeyen seçenek: %s",
+            usage(FormatText(Said(TCommandText::tr("bilinmeyen seçenek: %s")),
                 text((unknown.first().size() == 1 ? "-" : "--") + unknown.first())));
         usage(text(parser.errorText()));
     }
@@ -226,7 +232,8 @@ void warnUnset(std::ostream& err, const std::string& prefix, const std::vector<s
     std::string list;
     for (const std::string& name : names)
         list += (list.empty() ? "" : ", ") + name;
-    err << prefix << list << " için değer verilmedi, 0 alındı\n";
+    err << prefix << FormatText(Said(TCommandText::tr("%s için değer verilmedi, 0 alındı")), list)
+        << "\n";
 }
 
 ECommandError curveError(int number, const char* field, const std::string& message)
@@ -287,7 +294,8 @@ std::vector<TGivenValue> readParameterValues(const QStringList& items)
         const std::string s = text(item);
         const std::size_t eq = s.find('=');
         if (eq == std::string::npos || eq == 0)
-            usage(FormatText("parametre AD=DEĞER biçiminde verilmeli: %s", s));
+            usage(FormatText(
+                Said(TCommandText::tr("parametre AD=DEĞER biçiminde verilmeli: %s")), s));
         TGivenValue given { s.substr(0, eq), 0 };
         if (!ReadNumber(s.substr(eq + 1), given.Value))
             throw ECommandError(ecRefused,
@@ -317,12 +325,12 @@ std::vector<TParameter> withGivenValues(
 void checkParameterName(const TObjectList& list, const std::string& name)
 {
     if (list.Parameters().Find(name) == nullptr)
-        usage(FormatText("bilinmeyen parametre: \"%s\"", name));
+        usage(FormatText(Said(TCommandText::tr("bilinmeyen parametre: \"%s\"")), name));
 }
 
 // Gives list's curves the parameters; each name --param gives must be one of theirs.
-void applyParameters(
-    TObjectList& list, const std::vector<TParameter>& parameters, const std::vector<TGivenValue>& values)
+void applyParameters(TObjectList& list, const std::vector<TParameter>& parameters,
+    const std::vector<TGivenValue>& values)
 {
     for (const TGivenValue& given : values)
         checkParameterName(list, given.Name);
@@ -411,13 +419,13 @@ std::optional<TAnimationRequest> readAnimation(const QCommandLineParser& parser,
 {
     if (!parser.isSet(sweep) && !parser.isSet(turn)) {
         if (parser.isSet(fps))
-            usage("--fps yalnızca --sweep ya da --turn ile verilir");
+            usage(Said(TCommandText::tr("--fps yalnızca --sweep ya da --turn ile verilir")));
         return std::nullopt;
     }
     if (parser.isSet(sweep) && parser.isSet(turn))
-        usage("--sweep ile --turn birlikte verilemez");
+        usage(Said(TCommandText::tr("--sweep ile --turn birlikte verilemez")));
     if (parser.values(sweep).size() > 1 || parser.values(turn).size() > 1)
-        usage("bir animasyon tek bir --sweep ya da --turn ile verilir");
+        usage(Said(TCommandText::tr("bir animasyon tek bir --sweep ya da --turn ile verilir")));
     TAnimationRequest request;
     if (parser.isSet(sweep)) {
         const QString value = parser.value(sweep);
@@ -429,8 +437,9 @@ std::optional<TAnimationRequest> readAnimation(const QCommandLineParser& parser,
         if (eq <= 0 || m.Parameter.empty() || parts.size() != 3
             || !ReadNumber(text(parts[0].trimmed()), m.From)
             || !ReadNumber(text(parts[1].trimmed()), m.To) || !readFrameCount(parts[2], m.Frames))
-            usage(FormatText("--sweep AD=BAŞLANGIÇ:BİTİŞ:RESİM biçiminde olmalı (RESİM 1 ile "
-                             "10000 arasında): %s",
+            usage(FormatText(Said(TCommandText::tr(
+                                 "--sweep AD=BAŞLANGIÇ:BİTİŞ:RESİM biçiminde olmalı (RESİM 1 ile "
+                                 "10000 arasında): %s")),
                 text(value)));
     } else {
         const QString value = parser.value(turn);
@@ -440,7 +449,8 @@ std::optional<TAnimationRequest> readAnimation(const QCommandLineParser& parser,
         if (parts.size() != 2 || !ReadNumber(text(parts[0].trimmed()), m.Degrees)
             || std::fabs(m.Degrees) > MaxAngle || !readFrameCount(parts[1], m.Frames))
             usage(FormatText(
-                "--turn DERECE:RESİM biçiminde olmalı (RESİM 1 ile 10000 arasında): %s",
+                Said(TCommandText::tr(
+                    "--turn DERECE:RESİM biçiminde olmalı (RESİM 1 ile 10000 arasında): %s")),
                 text(value)));
     }
     if (parser.isSet(fps)) {
@@ -448,12 +458,14 @@ std::optional<TAnimationRequest> readAnimation(const QCommandLineParser& parser,
         if (!TryTextToInt(text(parser.value(fps).trimmed()), n) || n < 1
             || n > MaxFramesPerSecond)
             usage(FormatText(
-                "--fps 1 ile 100 arasında bir tam sayı olmalı: %s", text(parser.value(fps))));
+                Said(TCommandText::tr("--fps 1 ile 100 arasında bir tam sayı olmalı: %s")),
+                text(parser.value(fps))));
         request.Fps = static_cast<int>(n);
     }
     if (!AnimationFileTypeOf(out, request.Type))
-        usage(FormatText("bilinmeyen animasyon türü: \"%s\" (.gif, .webp ya da ad_%03d.png "
-                         "gibi numaralı .png olmalı)",
+        usage(FormatText(Said(TCommandText::tr(
+                             "bilinmeyen animasyon türü: \"%s\" (.gif, .webp ya da ad_%03d.png "
+                             "gibi numaralı .png olmalı)")),
             text(out)));
     return request;
 }
@@ -501,13 +513,14 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
             background, smooth, sweep, turn, fps, param });
     const QCommandLineParser& parser = p.Parser;
     if (parser.isSet("help")) {
-        context.Out << RenderHelp;
+        context.Out << Said(TCommandText::tr(RenderHelp));
         return ecSuccess;
     }
     if (!p.Positional.isEmpty())
-        usage(FormatText("beklenmeyen argüman: %s", text(p.Positional.first())));
+        usage(FormatText(
+            Said(TCommandText::tr("beklenmeyen argüman: %s")), text(p.Positional.first())));
     if (!parser.isSet(output))
-        usage("çıktı dosyası verilmedi (-o OUT)");
+        usage(Said(TCommandText::tr("çıktı dosyası verilmedi (-o OUT)")));
     const QString out = parser.value(output);
     const QString suffix = QFileInfo(out).suffix().toLower();
     const char* format = nullptr;
@@ -527,10 +540,12 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
         vectorType = TPictureFileType::Pdf;
     } else {
         usage(FormatText(
-            "bilinmeyen resim türü: \"%s\" (.png, .bmp, .jpg, .svg ya da .pdf olmalı)", text(out)));
+            Said(TCommandText::tr(
+                "bilinmeyen resim türü: \"%s\" (.png, .bmp, .jpg, .svg ya da .pdf olmalı)")),
+            text(out)));
     }
     if (parser.isSet(perspective) && parser.isSet(parallel))
-        usage("--perspective ile --parallel birlikte verilemez");
+        usage(Said(TCommandText::tr("--perspective ile --parallel birlikte verilemez")));
     const std::vector<TGivenValue> given = readParameterValues(parser.values(param));
 
     // The view: a new window's, or the scene file's, then the options over it.
@@ -540,19 +555,24 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
     const int sceneViewWidth = scene.FourView ? scene.Width / 2 : scene.Width;
     const int sceneViewHeight = scene.FourView ? scene.Height / 2 : scene.Height;
     if (parser.isSet(size) && !readSize(parser.value(size), scene.Width, scene.Height))
-        usage(FormatText("boyut GENİŞLİKxYÜKSEKLİK biçiminde, 1 ile 20000 arasında olmalı: %s",
-            text(parser.value(size))));
+        usage(
+            FormatText(Said(TCommandText::tr(
+                           "boyut GENİŞLİKxYÜKSEKLİK biçiminde, 1 ile 20000 arasında olmalı: %s")),
+                text(parser.value(size))));
     if (parser.isSet(zoom)) {
         long double percent = 0;
         if (!ReadNumber(text(parser.value(zoom)), percent) || !(percent >= MinZoomPercent)
             || percent > MaxZoomPercent)
-            usage(FormatText("büyüklük yüzdesi 0,001 ile 1000000 arasında bir sayı olmalı: %s",
-                text(parser.value(zoom))));
+            usage(
+                FormatText(Said(TCommandText::tr(
+                               "büyüklük yüzdesi 0,001 ile 1000000 arasında bir sayı olmalı: %s")),
+                    text(parser.value(zoom))));
         scene.ZoomPercent = percent;
     }
     if (parser.isSet(angles)
         && !readAngles(parser.value(angles), scene.XAxisAngle, scene.YAxisAngle))
-        usage(FormatText("açılar AX,AY biçiminde iki sayı olmalı: %s", text(parser.value(angles))));
+        usage(FormatText(Said(TCommandText::tr("açılar AX,AY biçiminde iki sayı olmalı: %s")),
+            text(parser.value(angles))));
     if (parser.isSet(perspective) || parser.isSet(parallel))
         scene.Look.Perspective = parser.isSet(perspective);
     if (parser.isSet(fourView))
@@ -564,7 +584,8 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
             for (const QString& name : list.split(',')) {
                 const int index = QStringList { "xy", "xz", "yz" }.indexOf(name.trimmed());
                 if (index < 0)
-                    usage(FormatText("düzlemler xy, xz, yz listesi ya da none olmalı: %s",
+                    usage(FormatText(Said(TCommandText::tr(
+                                         "düzlemler xy, xz, yz listesi ya da none olmalı: %s")),
                         text(parser.value(planes))));
                 shown[index] = true;
             }
@@ -575,7 +596,8 @@ int runRender(const QStringList& arguments, const TCommandContext& context)
     if (parser.isSet(background)) {
         const std::optional<TColor> color = ParseColor(text(parser.value(background)));
         if (!color)
-            usage(FormatText("renk, renk listesindeki bir ad ya da #rrggbb olmalı: %s",
+            usage(FormatText(
+                Said(TCommandText::tr("renk, renk listesindeki bir ad ya da #rrggbb olmalı: %s")),
                 text(parser.value(background))));
         scene.Look.Background = *color;
     }
@@ -671,12 +693,14 @@ TEditorValues chosenCurve(const QCommandLineParser& parser, const TCurveOptions&
     std::vector<TParameter>& parameters)
 {
     if (parser.isSet(o.Curve) == parser.isSet(o.SceneFile))
-        usage("bir eğri verilmeli: ya --curve TANIM ya da --scene FILE.vlm");
-    if (parser.values(o.Curve).size() > 1)
         usage(
-            std::string(command) + " tek bir eğrinin noktalarını yazar: --curve bir kez verilmeli");
+            Said(TCommandText::tr("bir eğri verilmeli: ya --curve TANIM ya da --scene FILE.vlm")));
+    if (parser.values(o.Curve).size() > 1)
+        usage(FormatText(Said(TCommandText::tr(
+                             "%s tek bir eğrinin noktalarını yazar: --curve bir kez verilmeli")),
+            command));
     if (parser.isSet(o.Index) && !parser.isSet(o.SceneFile))
-        usage("--index yalnızca --scene ile verilir");
+        usage(Said(TCommandText::tr("--index yalnızca --scene ile verilir")));
     number = 1;
     if (parser.isSet(o.Curve))
         return ParseCurveOption(text(parser.value(o.Curve)), 1);
@@ -686,16 +710,17 @@ TEditorValues chosenCurve(const QCommandLineParser& parser, const TCurveOptions&
     if (parser.isSet(o.Index)) {
         long long n = 0;
         if (!TryTextToInt(text(parser.value(o.Index)), n) || n < 1)
-            usage(FormatText("eğri numarası 1'den başlayan bir tam sayı olmalı: %s",
+            usage(FormatText(
+                Said(TCommandText::tr("eğri numarası 1'den başlayan bir tam sayı olmalı: %s")),
                 text(parser.value(o.Index))));
         if (n > count)
             throw ECommandError(ecRefused,
                 FormatText(
-                    std::string("sahnede ") + std::to_string(count) + " eğri var; %s. eğri yok",
+                    FormatText(Said(TCommandText::tr("sahnede %d eğri var; %s. eğri yok")), count),
                     text(parser.value(o.Index))));
         number = static_cast<int>(n);
     } else if (count == 0) {
-        throw ECommandError(ecRefused, "sahnede eğri yok");
+        throw ECommandError(ecRefused, Said(TCommandText::tr("sahnede eğri yok")));
     }
     parameters = scene.Parameters;
     return scene.Curves[static_cast<std::size_t>(number - 1)];
@@ -729,11 +754,12 @@ int runTable(const QStringList& arguments, const TCommandContext& context)
         { output, curveOptions.Curve, curveOptions.SceneFile, curveOptions.Index, format, param });
     const QCommandLineParser& parser = p.Parser;
     if (parser.isSet("help")) {
-        context.Out << TableHelp;
+        context.Out << Said(TCommandText::tr(TableHelp));
         return ecSuccess;
     }
     if (!p.Positional.isEmpty())
-        usage(FormatText("beklenmeyen argüman: %s", text(p.Positional.first())));
+        usage(FormatText(
+            Said(TCommandText::tr("beklenmeyen argüman: %s")), text(p.Positional.first())));
 
     TPointTableFormat tableFormat = TPointTableFormat::Csv;
     const QString out = parser.value(output);
@@ -742,7 +768,8 @@ int runTable(const QStringList& arguments, const TCommandContext& context)
         if (name == "tsv")
             tableFormat = TPointTableFormat::Tsv;
         else if (name != "csv")
-            usage(FormatText("tablo biçimi csv ya da tsv olmalı: %s", text(parser.value(format))));
+            usage(FormatText(Said(TCommandText::tr("tablo biçimi csv ya da tsv olmalı: %s")),
+                text(parser.value(format))));
     } else if (QFileInfo(out).suffix().toLower() == "tsv") {
         tableFormat = TPointTableFormat::Tsv;
     }
@@ -783,7 +810,8 @@ long double boundOption(
         return otherwise;
     long double v = 0;
     if (!ReadNumber(text(parser.value(option)), v) || !std::isfinite(v))
-        usage(FormatText("aralık ucu bir sayı olmalı: %s", text(parser.value(option))));
+        usage(FormatText(
+            Said(TCommandText::tr("aralık ucu bir sayı olmalı: %s")), text(parser.value(option))));
     return v;
 }
 
@@ -802,11 +830,12 @@ int runInspect(const QStringList& arguments, const TCommandContext& context)
             to, measure });
     const QCommandLineParser& parser = p.Parser;
     if (parser.isSet("help")) {
-        context.Out << InspectHelp;
+        context.Out << Said(TCommandText::tr(InspectHelp));
         return ecSuccess;
     }
     if (!p.Positional.isEmpty())
-        usage(FormatText("beklenmeyen argüman: %s", text(p.Positional.first())));
+        usage(FormatText(
+            Said(TCommandText::tr("beklenmeyen argüman: %s")), text(p.Positional.first())));
 
     const std::vector<TGivenValue> given = readParameterValues(parser.values(param));
     int number = 1;
@@ -822,8 +851,9 @@ int runInspect(const QStringList& arguments, const TCommandContext& context)
         appendCurve(list, other, i + 2);
         if (other.CurveType != values.CurveType || values.CurveType > ctYZPlane)
             throw ECommandError(ecRefused,
-                "curve " + std::to_string(i + 2)
-                    + ": kesişimler yalnızca aynı düzlem türündeki iki eğri arasında bulunur");
+                "curve " + std::to_string(i + 2) + ": "
+                    + Said(TCommandText::tr(
+                        "kesişimler yalnızca aynı düzlem türündeki iki eğri arasında bulunur")));
     }
     // A parameter's value, for every curve that names it.
     applyParameters(list, parameters, given);
@@ -842,7 +872,7 @@ int runInspect(const QStringList& arguments, const TCommandContext& context)
     const long double a = boundOption(parser, from, curve.Start());
     const long double b = boundOption(parser, to, curve.End());
     if (!(a < b))
-        usage("--from, --to'dan küçük olmalı");
+        usage(Said(TCommandText::tr("--from, --to'dan küçük olmalı")));
 
     std::string out;
     if (parser.isSet(measure)) {
@@ -885,11 +915,11 @@ int runEval(const QStringList& arguments, const TCommandContext& context)
     TParsed p;
     parse(p, "eval", arguments, { postfix });
     if (p.Parser.isSet("help")) {
-        context.Out << EvalHelp;
+        context.Out << Said(TCommandText::tr(EvalHelp));
         return ecSuccess;
     }
     if (p.Positional.isEmpty() || p.Positional.first().isEmpty())
-        usage("formül verilmedi");
+        usage(Said(TCommandText::tr("formül verilmedi")));
     struct TAssignment {
         std::string Name;
         long double Value;
@@ -899,7 +929,8 @@ int runEval(const QStringList& arguments, const TCommandContext& context)
         const std::string item = text(p.Positional[i]);
         const std::size_t eq = item.find('=');
         if (eq == std::string::npos || eq == 0)
-            usage(FormatText("değişken AD=DEĞER biçiminde verilmeli: %s", item));
+            usage(FormatText(
+                Said(TCommandText::tr("değişken AD=DEĞER biçiminde verilmeli: %s")), item));
         TAssignment a { item.substr(0, eq), 0 };
         const std::string value = item.substr(eq + 1);
         if (!ReadNumber(value, a.Value))
@@ -940,7 +971,7 @@ int runEval(const QStringList& arguments, const TCommandContext& context)
 void takeLanguage(QStringList& arguments, const TCommandContext& context)
 {
     TLanguage language = ReadLanguage(TIniFile(context.SettingsFile));
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString code;
         if (arguments[i] == "--")
             break;
@@ -953,8 +984,12 @@ void takeLanguage(QStringList& arguments, const TCommandContext& context)
         } else {
             continue;
         }
-        if (!LanguageOfCode(code, language))
-            usage(FormatText("dil tr ya da en olmalı: %s", text(code)));
+        if (!LanguageOfCode(code, language)) {
+            // Told in the settings file's language.
+            if (QCoreApplication::instance() != nullptr)
+                InstallLanguage(language);
+            usage(FormatText(Said(TCommandText::tr("dil tr ya da en olmalı: %s")), text(code)));
+        }
         break;
     }
     if (QCoreApplication::instance() != nullptr)
@@ -969,8 +1004,36 @@ bool IsCommand(const QString& firstArgument)
         firstArgument);
 }
 
-bool IsCommandLine(const QStringList& arguments)
+QStringList WithoutLanguage(const QStringList& arguments, std::optional<TLanguage>& language)
 {
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == "--") {
+            rest += arguments.mid(i);
+            break;
+        }
+        QString code;
+        if (a.startsWith("--lang="))
+            code = a.mid(7);
+        else if (a == "--lang" && i + 1 < arguments.size())
+            code = arguments[++i];
+        else {
+            rest << a;
+            continue;
+        }
+        TLanguage named = TLanguage::Turkish;
+        if (!LanguageOfCode(code, named))
+            return arguments; // a usage error for the command line to tell
+        language = named;
+    }
+    return rest;
+}
+
+bool IsCommandLine(const QStringList& givenArguments)
+{
+    std::optional<TLanguage> language;
+    const QStringList arguments = WithoutLanguage(givenArguments, language);
     if (arguments.isEmpty())
         return false;
     if (IsCommand(arguments.first()))
@@ -983,9 +1046,11 @@ bool IsCommandLine(const QStringList& arguments)
 int RunCommand(const QStringList& givenArguments, const TCommandContext& context)
 {
     QStringList arguments = givenArguments;
-    const QString command = arguments.value(0);
+    QString command = arguments.value(0);
     try {
+        // --lang may stand anywhere before "--", also before the command.
         takeLanguage(arguments, context);
+        command = arguments.value(0);
         const QStringList rest = arguments.mid(1);
         if (command == "render")
             return runRender(rest, context);
@@ -996,7 +1061,7 @@ int RunCommand(const QStringList& givenArguments, const TCommandContext& context
         if (command == "eval")
             return runEval(rest, context);
         if (command == "help" || command == "--help" || command == "-h") {
-            context.Out << Overview;
+            context.Out << Said(TCommandText::tr(Overview));
             return ecSuccess;
         }
         if (command == "--version") {
@@ -1006,22 +1071,23 @@ int RunCommand(const QStringList& givenArguments, const TCommandContext& context
         // Scene files for the window, but one of them is not a file that exists.
         for (const QString& argument : arguments)
             if (argument.startsWith('-'))
-                usage(FormatText("bilinmeyen seçenek: %s", text(argument)));
+                usage(FormatText(Said(TCommandText::tr("bilinmeyen seçenek: %s")), text(argument)));
             else if (!QFileInfo(argument).isFile())
-                usage(FormatText("bilinmeyen komut ya da olmayan dosya: %s", text(argument)));
-        usage(FormatText("bilinmeyen komut: %s", text(command)));
+                usage(FormatText(Said(TCommandText::tr("bilinmeyen komut ya da olmayan dosya: %s")),
+                    text(argument)));
+        usage(FormatText(Said(TCommandText::tr("bilinmeyen komut: %s")), text(command)));
     } catch (const ECommandError& e) {
         context.Err << shown(e.Message()) << '\n';
         if (e.ExitCode() == ecUsage)
-            context.Err << "Seçenekler için: velmo "
-                        << (IsCommand(command) && command.front() != '-' && command != "help"
-                                   ? text(command) + " "
-                                   : std::string())
-                        << "--help\n";
+            context.Err << FormatText(Said(TCommandText::tr("Seçenekler için: velmo %s--help")),
+                IsCommand(command) && command.front() != '-' && command != "help"
+                    ? text(command) + " "
+                    : std::string())
+                        << "\n";
         context.Err.flush();
         return e.ExitCode();
     } catch (const std::bad_alloc&) {
-        context.Err << "Bellek yetmedi\n";
+        context.Err << Said(TCommandText::tr("Bellek yetmedi")) << "\n";
         return ecRefused;
     } catch (const Exception& e) {
         context.Err << shown(e.Message()) << '\n';

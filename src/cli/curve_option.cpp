@@ -3,6 +3,7 @@
 #include "base/message.h"
 #include "base/number_text.h"
 #include "cli/command_error.h"
+#include "cli/command_text.h"
 #include "curves/curve_record.h"
 #include "engine/formula_separator.h"
 #include "files/named_colors.h"
@@ -94,15 +95,19 @@ TEditorValues ParseCurveOption(std::string_view text, int number)
         const std::size_t eq = item.find('=');
         if (eq == std::string_view::npos)
             throw ECommandError(ecUsage,
-                CurvePrefix(number) + FormatText("\"%s\" bir anahtar=değer öğesi değil", item));
+                CurvePrefix(number)
+                    + FormatText(
+                        Said(TCommandText::tr("\"%s\" bir anahtar=değer öğesi değil")), item));
         const std::string key(item.substr(0, eq));
         const std::string_view value = item.substr(eq + 1);
         if (!given.insert(key).second)
-            throw ECommandError(ecUsage, CurvePrefix(number, key) + "bu anahtar iki kez verilmiş");
+            throw ECommandError(ecUsage,
+                CurvePrefix(number, key) + Said(TCommandText::tr("bu anahtar iki kez verilmiş")));
         if (key == "type") {
             if (!readInt(value, 0, CurveTypeCount - 1, v.CurveType))
                 refuse(number, key,
-                    FormatText(FormatText("eğri türü 0 ile %d arasında bir tam sayıdır: %s",
+                    FormatText(FormatText(Said(TCommandText::tr(
+                                              "eğri türü 0 ile %d arasında bir tam sayıdır: %s")),
                                    CurveTypeCount - 1),
                         value));
         } else if (key == "fx" || key == "fy" || key == "fz") {
@@ -113,35 +118,48 @@ TEditorValues ParseCurveOption(std::string_view text, int number)
             const std::optional<TColor> color = ParseColor(value);
             if (!color)
                 refuse(number, key,
-                    FormatText(
-                        "renk, renk listesindeki bir ad ya da #rrggbb olmalıdır: %s", value));
+                    FormatText(Said(TCommandText::tr(
+                                   "renk, renk listesindeki bir ad ya da #rrggbb olmalıdır: %s")),
+                        value));
             v.Color = *color;
         } else if (key == "style") {
             if (value == "line")
                 v.Style = csLine;
             else if (value == "points")
                 v.Style = csPoints;
+            else if (value == "surface")
+                v.Style = csSurface;
+            else if (value == "shaded")
+                v.Style = csShaded;
             else
-                refuse(
-                    number, key, FormatText("çizim şekli line ya da points olmalıdır: %s", value));
+                refuse(number, key,
+                    FormatText(
+                        Said(TCommandText::tr(
+                            "çizim şekli line, points, surface ya da shaded olmalıdır: %s")),
+                        value));
         } else if (key == "thickness") {
             thicknessText = value;
         } else if (key == "visible") {
             if (value != "0" && value != "1")
-                refuse(number, key, FormatText("görünürlük 0 ya da 1 olmalıdır: %s", value));
+                refuse(number, key,
+                    FormatText(
+                        Said(TCommandText::tr("görünürlük 0 ya da 1 olmalıdır: %s")), value));
             v.Visible = value == "1";
         } else {
             throw ECommandError(ecUsage,
                 CurvePrefix(number, key)
-                    + "bilinmeyen anahtar (type, fx, fy, fz, step, color, style, thickness, "
-                      "visible)");
+                    + Said(TCommandText::tr(
+                        "bilinmeyen anahtar (type, fx, fy, fz, step, color, style, thickness, "
+                        "visible)")));
         }
     }
 
     v.Thickness = NewCurveValues(v.CurveType).Thickness;
     if (thicknessText && !readInt(*thicknessText, MinThickness, MaxThickness, v.Thickness))
         refuse(number, "thickness",
-            FormatText("çizgi kalınlığı 1 ile 20 arasında bir tam sayıdır: %s", *thicknessText));
+            FormatText(
+                Said(TCommandText::tr("çizgi kalınlığı 1 ile 20 arasında bir tam sayıdır: %s")),
+                *thicknessText));
     if (stepText && !ReadNumber(*stepText, v.Step))
         refuse(number, "step", FormatText("'%s' is not a valid floating point value", *stepText));
 
@@ -152,8 +170,9 @@ TEditorValues ParseCurveOption(std::string_view text, int number)
         if (!used[i])
             continue;
         if (!formulas[i])
-            throw ECommandError(
-                ecUsage, CurvePrefix(number, names[i]) + "bu eğri türünün formülü verilmemiş");
+            throw ECommandError(ecUsage,
+                CurvePrefix(number, names[i])
+                    + Said(TCommandText::tr("bu eğri türünün formülü verilmemiş")));
         *texts[i] = *formulas[i];
     }
     return v;

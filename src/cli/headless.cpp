@@ -42,7 +42,12 @@ int RunHeadless(int argc, char* argv[])
     qInstallMessageHandler(quietHandler);
     // Only pictures need the platform (fonts for the labels); the others run on Qt Core.
     std::unique_ptr<QCoreApplication> app;
-    if (arguments.first() == "render")
+    // The command, after a --lang before it.
+    qsizetype command = 0;
+    while (command < arguments.size()
+        && (arguments[command] == "--lang" || arguments[command].startsWith("--lang=")))
+        command += arguments[command] == "--lang" ? 2 : 1;
+    if (arguments.value(command) == "render")
         app = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
     else
         app = std::make_unique<QCoreApplication>(qtArgc, qtArgv);

@@ -8,8 +8,12 @@
 class TFonksiyon;
 class TGoruntuMatrisi;
 
-// Drawing styles: a line ("Çizgi") or points ("Nokta"); other values draw nothing.
-enum TCurveStyle : std::uint8_t { csLine, csPoints };
+// Drawing styles: a line ("Çizgi") or points ("Nokta"); for the two-variable types also
+// the grid of samples as a mesh with its hidden parts removed ("Yüzey") and the same
+// with its cells filled and lit ("Gölgeli Yüzey"). Other values draw nothing.
+enum TCurveStyle : std::uint8_t { csLine, csPoints, csSurface, csShaded };
+inline constexpr int CurveStyleCount = 4;
+constexpr bool IsSurfaceStyle(int style) { return style == csSurface || style == csShaded; }
 
 // One curve of a scene. A record handed out by the curve list is a snapshot that
 // shares the list's formula objects and point list: its holder uses them until

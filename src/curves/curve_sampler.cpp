@@ -127,7 +127,8 @@ private:
     template <int Type>
     TSpacePoint* RunLine(int m, TSpacePoint* next, long long sample, std::vector<TLeftOutRun>& leftOut);
     TSpacePoint* RunPolar(int m, TSpacePoint* next, long long sample, std::vector<TLeftOutRun>& leftOut);
-    TSpacePoint* RunSphere(int m, const std::vector<long double>& innerRow, TSpacePoint* next,
+    template <int Type>
+    TSpacePoint* RunGrid(int m, const std::vector<long double>& innerRow, TSpacePoint* next,
         long long sample, std::vector<TLeftOutRun>& leftOut);
 };
 
@@ -193,8 +194,10 @@ TSpacePoint* TCurveSampler::TWorker::RunPolar(
     return next;
 }
 
-// B takes the same values in every row: they are summed once for the curve.
-TSpacePoint* TCurveSampler::TWorker::RunSphere(int m, const std::vector<long double>& innerRow,
+// The types of two variables sample a grid: the inner variable takes the same values
+// in every row, summed once for the curve.
+template <int Type>
+TSpacePoint* TCurveSampler::TWorker::RunGrid(int m, const std::vector<long double>& innerRow,
     TSpacePoint* next, long long sample, std::vector<TLeftOutRun>& leftOut)
 {
     TProgram* const fx = Bound[0];
@@ -206,7 +209,16 @@ TSpacePoint* TCurveSampler::TWorker::RunSphere(int m, const std::vector<long dou
         for (const long double& vb : innerRow) {
             std::memcpy(Inner, &vb, sizeof vb);
             TSpacePoint& p = *next;
-            if (fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z)) {
+            bool computed;
+            if constexpr (Type == ctXYZSurface) {
+                // z = f(x, y) over the grid of x and y.
+                std::memcpy(&p.X, &Walk[j], sizeof Walk[j]);
+                std::memcpy(&p.Y, &vb, sizeof vb);
+                computed = fz->TryRunBound(p.Z);
+            } else {
+                computed = fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
+            }
+            if (computed) {
                 p.W = 1;
                 ++next;
             } else
@@ -249,8 +261,11 @@ long long TCurveSampler::TWorker::Run(int curveType, long double step, long doub
         case ctPolar:
             at = RunPolar(m, at, sample, leftOut);
             break;
-        default:
-            at = RunSphere(m, innerRow, at, sample, leftOut);
+        case ctXYZSurface:
+            at = RunGrid<ctXYZSurface>(m, innerRow, at, sample, leftOut);
+            break;
+        default: // ctSpherical, ctParametric
+            at = RunGrid<ctSpherical>(m, innerRow, at, sample, leftOut);
             break;
         }
         taken += m;
@@ -341,6 +356,7 @@ bool TCurveSampler::Sample(int curveType, const TProgram* const (&programs)[3], 
         return false;
     points.SetCountKeepingRoom(static_cast<int>(written));
     points.SetLeftOut(FLeftOut);
+    SetGrid(curveType, points);
     return true;
 }
 
@@ -370,6 +386,58 @@ long long TCurveSampler::SampleHere(int curveType, long double step, long long o
             break;
     }
     return next - room;
+}
+
+namespace {
+// Whether a variable runs a whole turn, so that the grid may close around along it.
+bool wholeTurn(const TFreeVariable& range) { return range.Start == 0 && range.End == 2 * Pi; }
+
+// Whether the grid's last column (or row) lies next to its first in every row (or
+// column), as near as neighbouring ones lie: the surface closes around there.
+bool closesAround(const TGoruntuMatrisi& points, bool columns)
+{
+    const TSampleGrid& grid = points.Grid();
+    const int lines = columns ? grid.Rows : grid.Columns;
+    const int length = columns ? grid.Columns : grid.Rows;
+    if (length < 3)
+        return false;
+    const auto at = [&](int line, int k) {
+        return columns ? points.GridPoint(line, k) : points.GridPoint(k, line);
+    };
+    const auto squaredDistance = [&](int i, int j) {
+        const TSpacePoint& a = points.SpacePoints(i);
+        const TSpacePoint& b = points.SpacePoints(j);
+        return (a.X - b.X) * (a.X - b.X) + (a.Y - b.Y) * (a.Y - b.Y) + (a.Z - b.Z) * (a.Z - b.Z);
+    };
+    for (int line = 0; line < lines; ++line) {
+        const int first = at(line, 0), last = at(line, length - 1);
+        if (first < 0 || last < 0)
+            continue;
+        long double step = 0;
+        for (int k = 1; k < length; ++k)
+            if (const int a = at(line, k - 1), b = at(line, k); a >= 0 && b >= 0)
+                step = std::max(step, squaredDistance(a, b));
+        // Within one and a half times the largest step.
+        if (!(squaredDistance(first, last) <= 2.25L * step))
+            return false;
+    }
+    return true;
+}
+}
+
+void TCurveSampler::SetGrid(int curveType, TGoruntuMatrisi& points) const
+{
+    if (!HasInnerVariable(curveType)) {
+        points.SetGrid(0, 0);
+        return;
+    }
+    long long samples = points.Count();
+    for (const TLeftOutRun& run : FLeftOut)
+        samples += run.Count;
+    const int columns = static_cast<int>(FInnerRow.size());
+    points.SetGrid(columns > 0 ? static_cast<int>(samples / columns) : 0, columns);
+    points.SetGridCloses(wholeTurn(rangeOf(curveType)) && closesAround(points, false),
+        wholeTurn(innerRangeOf(curveType)) && closesAround(points, true));
 }
 
 // The outer walk cut into blocks of rows outer samples (the last one running to the

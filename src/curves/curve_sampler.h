@@ -49,7 +49,8 @@ public:
     // Samples curveType with the programs of fx, fy and fz (null where the type uses
     // none), which read table, into points, replacing what they held. The list keeps
     // its room and grows it only when the samples need more; the points are left
-    // unprojected, with the record of the samples left out. Leaves the free variables
+    // unprojected, with the record of the samples left out and, for a type of two
+    // variables, the grid of its samples. Leaves the free variables
     // in table as the last sample set them.
     // False when progress (which may be null) stopped it: the points are then only
     // partly the new ones. std::bad_alloc when the room cannot be had, points unchanged.
@@ -81,6 +82,8 @@ private:
         TVariableMemory& table, TSpacePoint* room, TGenerationProgress* progress);
     void PlanBlocks(int curveType, long double step, long long outer, long long rows);
     void RunBlock(int index);
+    // Gives points of a type of two variables the grid of its samples.
+    void SetGrid(int curveType, TGoruntuMatrisi& points) const;
     TWorker& TakeWorker();
     int ThreadsFor(long long outer, long long samples) const;
 

@@ -15,6 +15,8 @@ enum TCurveType : std::uint8_t {
     ctSpherical, // a and b run, fx, fy, fz give the point
     ctPolar, // a runs, fz gives the radius
     ctCylindrical, // t runs, fx, fy, fz give the point
+    ctXYZSurface, // x and y run, fz gives z
+    ctParametric, // u and v run, fx, fy, fz give the point
 };
 
 // Whether the walk of a free variable takes its end value when the running sum
@@ -76,9 +78,9 @@ inline constexpr TFormulaSlot Fixed(const char* caption, const char* field, cons
 }
 
 // Index = code.
-inline constexpr std::array<TCurveTypeRow, 7> CurveTypes = [] {
+inline constexpr std::array<TCurveTypeRow, 9> CurveTypes = [] {
     using namespace CurveTypeDetail;
-    return std::array<TCurveTypeRow, 7> { {
+    return std::array<TCurveTypeRow, 9> { {
         { ctXYPlane, { Across("X") },
             { Fixed("fx:", "X", "X"), Own("fy(x):"), Fixed("fz:", "0", "0") }, 2,
             { false, true, false }, "XY Düzleminde (x değisken)", "XY Düzlem Eğrisi",
@@ -106,6 +108,14 @@ inline constexpr std::array<TCurveTypeRow, 7> CurveTypes = [] {
         { ctCylindrical, { Across("T") }, { Own("fx(t):"), Own("fy(t):"), Own("fz(t):") }, 2,
             { true, true, true }, "Silindirik Koordinatlarda  (t  değisken)", "Silindirik Eğri",
             "Silindirik Koordinat Eğrisi", "t", "Yanlız Silindirik Koordinat Eğriler" },
+        { ctXYZSurface, { Across("X"), Across("Y") },
+            { Fixed("fx:", "X", "X"), Fixed("fy:", "Y", "Y"), Own("fz(x,y):") }, 1,
+            { false, false, true }, "XYZ Yüzey", "XYZ Yüzey", "XYZ Yüzey", "x, y",
+            "Yanlız XYZ Yüzeyler" },
+        { ctParametric, { TFreeVariable { "U", 0, TwoPi }, TFreeVariable { "V", 0, TwoPi } },
+            { Own("fx(u,v):"), Own("fy(u,v):"), Own("fz(u,v):") }, 1, { true, true, true },
+            "Parametrik Yüzey", "Parametrik Yüzey", "Parametrik Yüzey", "u, v",
+            "Yanlız Parametrik Yüzeyler" },
     } };
 }();
 

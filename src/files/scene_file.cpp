@@ -1,5 +1,4 @@
 #include "files/scene_file.h"
-#include "files/safe_file.h"
 
 #include "base/number_text.h"
 #include "base/text.h"
@@ -7,8 +6,10 @@
 #include "engine/fonksiyon.h"
 #include "engine/formula_separator.h"
 #include "engine/variable_memory.h"
+#include "files/safe_file.h"
 #include "files/scene_view.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -94,11 +95,13 @@ public:
 
     [[noreturn]] void Fail(const QString& reason) const
     {
-        const QString message = FCurve > 0 ? QString("\"%1\" dosyasının %2. eğrisi açılamadı: %3")
-                                                 .arg(FFile)
-                                                 .arg(FCurve)
-                                                 .arg(reason)
-                                           : QString("\"%1\" açılamadı: %2").arg(FFile, reason);
+        const QString message = FCurve > 0
+            ? QCoreApplication::translate(
+                "TSceneFile", "\"%1\" dosyasının %2. eğrisi açılamadı: %3")
+                  .arg(FFile)
+                  .arg(FCurve)
+                  .arg(reason)
+            : QCoreApplication::translate("TSceneFile", "\"%1\" açılamadı: %2").arg(FFile, reason);
         throw ESceneFileError(message.toStdString());
     }
 
@@ -112,7 +115,7 @@ public:
         if (v.isUndefined())
             return TFields(FFile, FCurve, {}, FPath + key + ".");
         if (!v.isObject())
-            Fail(Name(key) + " bir nesne olmalı.");
+            Fail(QCoreApplication::translate("TSceneFile", "%1 bir nesne olmalı.").arg(Name(key)));
         return TFields(FFile, FCurve, v.toObject(), FPath + key + ".");
     }
 
@@ -122,10 +125,11 @@ public:
         if (v.isUndefined())
             return fallback;
         if (!v.isDouble())
-            Fail(Name(key) + " bir sayı olmalı.");
+            Fail(QCoreApplication::translate("TSceneFile", "%1 bir sayı olmalı.").arg(Name(key)));
         const double d = v.toDouble();
         if (!(d >= low && d <= high))
-            Fail(QString("%1 değeri %2 ile %3 arasında olmalı; dosyada %4.")
+            Fail(QCoreApplication::translate(
+                "TSceneFile", "%1 değeri %2 ile %3 arasında olmalı; dosyada %4.")
                      .arg(Name(key), numberText(low), numberText(high), numberText(d)));
         return d;
     }
@@ -143,7 +147,8 @@ public:
             return fallback;
         const double d = Number(key, 0, low, high);
         if (d != std::floor(d))
-            Fail(Name(key) + " bir tam sayı olmalı; dosyada " + numberText(d) + ".");
+            Fail(QCoreApplication::translate("TSceneFile", "%1 bir tam sayı olmalı; dosyada %2.")
+                     .arg(Name(key), numberText(d)));
         return static_cast<int>(d);
     }
 
@@ -153,7 +158,8 @@ public:
         if (v.isUndefined())
             return fallback;
         if (!v.isBool())
-            Fail(Name(key) + " true ya da false olmalı.");
+            Fail(QCoreApplication::translate("TSceneFile", "%1 true ya da false olmalı.")
+                     .arg(Name(key)));
         return v.toBool();
     }
 
@@ -163,7 +169,7 @@ public:
         if (v.isUndefined())
             return fallback;
         if (!v.isString())
-            Fail(Name(key) + " bir metin olmalı.");
+            Fail(QCoreApplication::translate("TSceneFile", "%1 bir metin olmalı.").arg(Name(key)));
         return v.toString().toStdString();
     }
 
@@ -174,7 +180,9 @@ public:
             return fallback;
         TColor color = 0;
         if (!v.isString() || !readColour(v.toString(), color))
-            Fail(Name(key) + " \"#rrggbb\" biçiminde bir renk olmalı.");
+            Fail(QCoreApplication::translate(
+                "TSceneFile", "%1 \"#rrggbb\" biçiminde bir renk olmalı.")
+                     .arg(Name(key)));
         return color;
     }
 
@@ -214,8 +222,8 @@ void checkFormula(const TFields& curve, const char* key, const std::string& text
     try {
         formula.SetText(text);
     } catch (const Exception& e) {
-        curve.Fail(
-            QString("\"%1\" formülü hatalı: %2").arg(key, QString::fromStdString(e.Message())));
+        curve.Fail(QCoreApplication::translate("TSceneFile", "\"%1\" formülü hatalı: %2")
+                       .arg(key, QString::fromStdString(e.Message())));
     }
 }
 
@@ -227,33 +235,36 @@ std::vector<TParameter> readParameters(const TFields& top, const TFields& none, 
     if (value.isUndefined())
         return {};
     if (!value.isArray())
-        none.Fail("\"parameters\" bir dizi olmalı.");
+        none.Fail(QCoreApplication::translate("TSceneFile", "\"parameters\" bir dizi olmalı."));
     std::vector<TParameter> result;
     const QJsonArray list = value.toArray();
     for (qsizetype i = 0; i < list.size(); ++i) {
         const QString path = QString("parameters[%1].").arg(i);
         if (!list[i].isObject())
-            none.Fail("\"" + path.chopped(1) + "\" bir nesne olmalı.");
+            none.Fail(QCoreApplication::translate("TSceneFile", "\"%1\" bir nesne olmalı.")
+                          .arg(path.chopped(1)));
         const TFields f(file, 0, list[i].toObject(), path);
         TParameter p;
         if (!f.Has("name"))
-            f.Fail(f.Name("name") + " verilmeli.");
+            f.Fail(QCoreApplication::translate("TSceneFile", "%1 verilmeli.").arg(f.Name("name")));
         p.Name = f.Text("name", "");
         for (const TParameter& earlier : result)
             if (CompareTextNoCase(earlier.Name, p.Name) == 0)
-                f.Fail(f.Name("name") + " \"" + QString::fromStdString(p.Name)
-                    + "\" ikinci kez verilmiş.");
+                f.Fail(QCoreApplication::translate("TSceneFile", "%1 \"%2\" ikinci kez verilmiş.")
+                           .arg(f.Name("name"), QString::fromStdString(p.Name)));
         p.Value = f.Extended("value", p.Value, -MaxParameter, MaxParameter);
         p.Min = f.Extended("min", p.Min, -MaxParameter, MaxParameter);
         p.Max = f.Extended("max", p.Max, -MaxParameter, MaxParameter);
         if (!(p.Min < p.Max))
-            f.Fail(QString("%1, %2 değerinden küçük olmalı; dosyada %3 ve %4.")
-                       .arg(f.Name("min"), f.Name("max"),
-                           QString::fromStdString(FloatToText(p.Min)),
-                           QString::fromStdString(FloatToText(p.Max))));
+            f.Fail(
+                QCoreApplication::translate(
+                    "TSceneFile", "%1, %2 değerinden küçük olmalı; dosyada %3 ve %4.")
+                    .arg(f.Name("min"), f.Name("max"), QString::fromStdString(FloatToText(p.Min)),
+                        QString::fromStdString(FloatToText(p.Max))));
         p.Step = f.Extended("step", p.Step, 0, MaxParameter);
         if (!(p.Step > 0))
-            f.Fail(f.Name("step") + " 0'dan büyük olmalı.");
+            f.Fail(QCoreApplication::translate("TSceneFile", "%1 0'dan büyük olmalı.")
+                       .arg(f.Name("step")));
         result.push_back(std::move(p));
     }
     return result;
@@ -272,11 +283,12 @@ TEditorValues readCurve(const TFields& c)
     v.Fy = WithCurrentDecimalSeparator(c.Text("fy", ""));
     v.Fz = WithCurrentDecimalSeparator(c.Text("fz", ""));
     v.Color = c.Colour("color", v.Color);
-    v.Style = c.Integer("style", v.Style, csLine, csPoints);
+    v.Style = c.Integer("style", v.Style, csLine, csShaded);
     v.Thickness = c.Integer("thickness", v.Thickness, MinCurveThickness, MaxCurveThickness);
     if (c.Has("step")) {
         if (!c.Value("step").isDouble())
-            c.Fail(c.Name("step") + " bir sayı olmalı.");
+            c.Fail(QCoreApplication::translate("TSceneFile", "%1 bir sayı olmalı.")
+                       .arg(c.Name("step")));
         v.Step = extended(c.Value("step").toDouble());
     }
     v.Visible = c.Boolean("visible", v.Visible);
@@ -302,17 +314,22 @@ TSceneRead ReadScene(const QByteArray& bytes, const QString& fileName, const TSc
     QJsonParseError parse {};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parse);
     if (parse.error != QJsonParseError::NoError)
-        none.Fail(QString("dosya JSON biçiminde değil (%1. baytta bozuk).").arg(parse.offset + 1));
+        none.Fail(QCoreApplication::translate(
+            "TSceneFile", "dosya JSON biçiminde değil (%1. baytta bozuk).")
+                      .arg(parse.offset + 1));
     if (!document.isObject() || document.object().value("format").toString() != FormatName)
-        none.Fail("bu bir Velmo sahne dosyası değil (\"format\" \"velmo-scene\" olmalı).");
+        none.Fail(QCoreApplication::translate(
+            "TSceneFile", "bu bir Velmo sahne dosyası değil (\"format\" \"velmo-scene\" olmalı)."));
     const TFields top(file, 0, document.object());
     const QJsonValue version = top.Value("version");
     if (!version.isDouble() || version.toDouble() < 1
         || version.toDouble() != std::floor(version.toDouble()))
-        none.Fail("\"version\" 1 ya da daha büyük bir tam sayı olmalı.");
+        none.Fail(QCoreApplication::translate(
+            "TSceneFile", "\"version\" 1 ya da daha büyük bir tam sayı olmalı."));
     if (version.toDouble() > FormatVersion)
-        none.Fail(QString("dosya Velmo'nun daha yeni bir sürümüyle yazılmış (sürüm %1); bu sürüm "
-                          "yalnızca sürüm %2 sahne dosyalarını açabilir.")
+        none.Fail(QCoreApplication::translate("TSceneFile",
+            "dosya Velmo'nun daha yeni bir sürümüyle yazılmış (sürüm %1); bu sürüm "
+            "yalnızca sürüm %2 sahne dosyalarını açabilir.")
                       .arg(numberText(version.toDouble()))
                       .arg(FormatVersion));
 
@@ -339,7 +356,7 @@ TSceneRead ReadScene(const QByteArray& bytes, const QString& fileName, const TSc
 
     const QJsonValue curves = top.Value("curves");
     if (!curves.isUndefined() && !curves.isArray())
-        none.Fail("\"curves\" bir dizi olmalı.");
+        none.Fail(QCoreApplication::translate("TSceneFile", "\"curves\" bir dizi olmalı."));
     const QJsonArray list = curves.toArray();
     const int current = top.Integer(
         "currentCurve", list.isEmpty() ? -1 : 0, -1, static_cast<int>(list.size()) - 1);
@@ -348,12 +365,15 @@ TSceneRead ReadScene(const QByteArray& bytes, const QString& fileName, const TSc
         const int number = static_cast<int>(i) + 1;
         try {
             if (!list[i].isObject())
-                TFields(file, number, {}).Fail("eğri bir nesne olmalı.");
+                TFields(file, number, {})
+                    .Fail(QCoreApplication::translate("TSceneFile", "eğri bir nesne olmalı."));
             const TFields c(file, number, list[i].toObject());
             const TEditorValues v = readCurve(c);
             for (std::size_t k = 0; k < s.Curves.size(); ++k)
                 if (sameCurve(s.Curves[k], v))
-                    c.Fail(QString("dosyanın %1. eğrisiyle aynı eğri.").arg(numbers[k]));
+                    c.Fail(QCoreApplication::translate(
+                        "TSceneFile", "dosyanın %1. eğrisiyle aynı eğri.")
+                               .arg(numbers[k]));
             s.Curves.push_back(v);
             numbers.push_back(number);
         } catch (const ESceneFileError& e) {
@@ -375,16 +395,18 @@ TSceneRead ReadSceneFile(const QString& fileName, const TScene& defaults)
 {
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
-        throw ESceneFileError(QString("\"%1\" açılamadı: dosya okunamadı.")
-                                  .arg(QFileInfo(fileName).fileName())
-                                  .toStdString());
+        throw ESceneFileError(
+            QCoreApplication::translate("TSceneFile", "\"%1\" açılamadı: dosya okunamadı.")
+                .arg(QFileInfo(fileName).fileName())
+                .toStdString());
     // No scene comes near this size; a device or a huge file is refused at once
     // rather than read into memory.
     const QByteArray bytes = f.read(MaxSceneFileSize + 1);
     if (bytes.size() > MaxSceneFileSize)
-        throw ESceneFileError(QString("\"%1\" açılamadı: dosya 64 MB'tan büyük.")
-                                  .arg(QFileInfo(fileName).fileName())
-                                  .toStdString());
+        throw ESceneFileError(
+            QCoreApplication::translate("TSceneFile", "\"%1\" açılamadı: dosya 64 MB'tan büyük.")
+                .arg(QFileInfo(fileName).fileName())
+                .toStdString());
     return ReadScene(bytes, fileName, defaults);
 }
 
@@ -440,8 +462,8 @@ QByteArray SceneJson(const TScene& s)
     }
     const int count = static_cast<int>(s.Curves.size());
     QJsonObject rest { { "window",
-                                 QJsonObject { { "width", clampTo(s.Width, 1, MaxWindowSize) },
-                                     { "height", clampTo(s.Height, 1, MaxWindowSize) } } },
+                           QJsonObject { { "width", clampTo(s.Width, 1, MaxWindowSize) },
+                               { "height", clampTo(s.Height, 1, MaxWindowSize) } } },
         { "view", view },
         { "currentCurve", s.CurrentCurve >= 0 && s.CurrentCurve < count ? s.CurrentCurve : -1 },
         { "curves", curves } };

@@ -16,6 +16,9 @@ public:
     const TTransformMatrix& Matrix() const { return FMatrix; }
     // Composes the matrix: scale, RotateX, RotateY, then perspective.
     void BuildMatrix();
+    // The depth of a point along the view axis (towards the eye) is the point's dot
+    // product with this column: the matrix's column 2 before perspective.
+    const long double (&DepthColumn() const)[3] { return FDepthColumn; }
 
     // Projects every Stride()-th point of a curve, or every point of a plane grid.
     void Project(TGoruntuMatrisi& points) const { points.Project(FMatrix); }
@@ -66,6 +69,7 @@ public:
 private:
     TTransformMatrix FMatrix;
     TTransformMatrix FPerspectiveMatrix;
+    long double FDepthColumn[3] = { 0, 0, 1 };
     long double FXAxisAngle = 0;
     long double FYAxisAngle = 0;
     long double FScale = 0.05L;

@@ -92,6 +92,9 @@ void TGoruntuMatrisi::Clear()
     FCapacity = 0;
     FProjectedCount = 0;
     FGaps.clear();
+    FGrid.Rows = FGrid.Columns = 0;
+    FGrid.ClosesRows = FGrid.ClosesColumns = false;
+    FGrid.Index.clear();
 }
 
 void TGoruntuMatrisi::Swap(TGoruntuMatrisi& other) noexcept
@@ -101,6 +104,7 @@ void TGoruntuMatrisi::Swap(TGoruntuMatrisi& other) noexcept
     std::swap(FCount, other.FCount);
     std::swap(FCapacity, other.FCapacity);
     std::swap(FProjectedCount, other.FProjectedCount);
+    std::swap(FGrid, other.FGrid);
     FGaps.swap(other.FGaps);
 }
 
@@ -122,6 +126,27 @@ void TGoruntuMatrisi::SetLeftOut(const std::vector<TLeftOutRun>& runs)
             FGaps.back().Skipped = skipped;
         else
             FGaps.push_back({ point, skipped });
+    }
+}
+
+void TGoruntuMatrisi::SetGrid(int rows, int columns)
+{
+    FGrid.Rows = rows;
+    FGrid.Columns = columns;
+    FGrid.ClosesRows = FGrid.ClosesColumns = false;
+    FGrid.Index.clear();
+    if (rows <= 0 || FGaps.empty())
+        return;
+    FGrid.Index.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns), -1);
+    const std::size_t samples = FGrid.Index.size();
+    auto gap = FGaps.begin();
+    int skipped = 0;
+    for (int point = 0; point < FCount; ++point) {
+        for (; gap != FGaps.end() && gap->Point <= point; ++gap)
+            skipped = gap->Skipped;
+        const std::size_t sample = static_cast<std::size_t>(point) + static_cast<std::size_t>(skipped);
+        if (sample < samples)
+            FGrid.Index[sample] = point;
     }
 }
 

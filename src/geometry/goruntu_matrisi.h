@@ -5,6 +5,7 @@
 #include "geometry/space_point.h"
 #include "geometry/transform_matrix.h"
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -18,6 +19,18 @@ public:
 struct TLeftOutRun {
     int First;
     int Count;
+};
+
+// How the samples of a two-variable curve lie: Rows x Columns samples in generation
+// order, row by row (the outer variable gives the row), of which those that could not be
+// computed have no point. Index holds the point of every sample, -1 for a missing one;
+// it is empty when no sample is missing (the point of sample k is then k). A grid that
+// closes around (its variable runs a whole turn and its last row or column lies next to
+// its first) has cells between the last and the first too.
+struct TSampleGrid {
+    int Rows = 0, Columns = 0;
+    bool ClosesRows = false, ClosesColumns = false;
+    std::vector<std::int32_t> Index;
 };
 
 // The points of one curve in space, in the order they were generated, with their
@@ -92,6 +105,31 @@ public:
     // Screen points filled by the last Project: (Count-1) div stride + 1, or 0.
     int ProjectedCount() const { return FProjectedCount; }
 
+    // The samples of a two-variable curve form a grid (see TSampleGrid) of rows x columns
+    // samples, those the record of left-out samples names having no point; a list that
+    // is no grid has 0 rows. Set after SetLeftOut; open until SetGridCloses. The room of
+    // the index is kept, as the points keep theirs.
+    void SetGrid(int rows, int columns);
+    void SetGridCloses(bool rows, bool columns)
+    {
+        FGrid.ClosesRows = rows;
+        FGrid.ClosesColumns = columns;
+    }
+    const TSampleGrid& Grid() const { return FGrid; }
+    int GridRows() const { return FGrid.Rows; }
+    int GridColumns() const { return FGrid.Columns; }
+    // The point of sample (row, column), or -1 for a missing one; a row or column one
+    // past the last is the first again where the grid closes that way.
+    int GridPoint(int row, int column) const
+    {
+        if (row == FGrid.Rows)
+            row = 0;
+        if (column == FGrid.Columns)
+            column = 0;
+        const int k = row * FGrid.Columns + column;
+        return FGrid.Index.empty() ? k : FGrid.Index[static_cast<std::size_t>(k)];
+    }
+
     // Contiguous arrays for drawing: Count() space points, ProjectedCount() screen points.
     const TSpacePoint* SpacePointData() const { return FSpacePoints; }
     const TScreenPoint* ScreenPointData() const { return FScreenPoints; }
@@ -111,4 +149,5 @@ private:
         int Skipped;
     };
     std::vector<TGap> FGaps;
+    TSampleGrid FGrid;
 };

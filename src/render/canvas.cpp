@@ -4,6 +4,10 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 QPen solidPen(TColor color, int width)
@@ -144,4 +148,249 @@ void TRasterCanvas::Squares(
 void TRasterCanvas::Text(int left, int top, const QString& text, TColor color)
 {
     FWide.Text(left, top, text, color);
+}
+
+// ---- hidden lines
+
+namespace {
+// The part of the line from a to b inside the box grown by margin (Liang and Barsky), so that
+// the painter never sees coordinates far outside its device; false when none is.
+bool clipToBox(QPointF& a, QPointF& b, double width, double height, double margin)
+{
+    double lo = 0, hi = 1;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[4] = { -dx, dx, -dy, dy };
+    const double q[4] = { a.x() + margin, width + margin - a.x(), a.y() + margin,
+        height + margin - a.y() };
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0) {
+            if (q[k] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[k] / p[k];
+        if (p[k] < 0)
+            lo = std::max(lo, t);
+        else
+            hi = std::min(hi, t);
+    }
+    if (lo > hi)
+        return false;
+    const QPointF from = a;
+    a = from + (b - from) * lo;
+    b = from + (b - from) * hi;
+    return true;
+}
+
+// Whether a screen point and its depth point can be drawn and tested.
+bool testable(const TScreenPoint& p, const TDepthPoint& d) { return Drawable(p) && d.Valid; }
+}
+
+void TPainterCanvas::BeginSurfaces(const TSurfaceSet& set)
+{
+    if (!FOcclusion)
+        FOcclusion = std::make_unique<TOcclusion>();
+    FOcclusion->Build(set, FWidth, FHeight);
+    FHiding = true;
+    if (set.AnyShaded())
+        fillCells(set);
+}
+
+void TPainterCanvas::EndSurfaces() { FHiding = false; }
+
+void TPainterCanvas::fillCells(const TSurfaceSet& set)
+{
+    struct TCell {
+        double Nearness;
+        QPolygonF Corners;
+        TColor Color;
+    };
+    std::vector<TCell> cells;
+    for (const TSurfaceMesh& mesh : set.Meshes)
+        for (int row = 0; row < mesh.CellRows(); ++row)
+            for (int column = 0; column < mesh.CellColumns(); ++column) {
+                int corner[4];
+                if (!mesh.Cell(row, column, corner))
+                    continue;
+                const TDepthPoint* p[4];
+                TCell cell { 0, QPolygonF(4), 0 };
+                bool near = true;
+                for (int k = 0; k < 4; ++k) {
+                    p[k] = &mesh.Depth[static_cast<std::size_t>(corner[k])];
+                    cell.Nearness += p[k]->D / 4;
+                    cell.Corners[k] = QPointF(set.X0 + p[k]->X, set.Y0 - p[k]->Y);
+                    near = near && std::fabs(cell.Corners[k].x()) < 1e6
+                        && std::fabs(cell.Corners[k].y()) < 1e6;
+                }
+                if (!near)
+                    continue;
+                cell.Color = mesh.Shaded
+                    ? LitColor(mesh.Color, LookOfCell(*p[0], *p[1], *p[2], *p[3]).Light)
+                    : set.Background;
+                cells.push_back(std::move(cell));
+            }
+    std::stable_sort(cells.begin(), cells.end(),
+        [](const TCell& a, const TCell& b) { return a.Nearness < b.Nearness; });
+    FPainter.save();
+    for (const TCell& cell : cells) {
+        const QColor color = ColorToQColor(cell.Color);
+        // A thin edge in the cell's own colour closes the seams between neighbours.
+        QPen pen(color, 0.5);
+        pen.setJoinStyle(Qt::MiterJoin);
+        FPainter.setPen(pen);
+        FPainter.setBrush(color);
+        FPainter.drawPolygon(cell.Corners);
+    }
+    FPainter.restore();
+}
+
+void TPainterCanvas::TestedPolyline(const TScreenPoint* points, const TDepthPoint* depth,
+    int count, std::int32_t x0, std::int32_t y0, TColor color, int width)
+{
+    if (!FHiding) {
+        Polyline(points, count, x0, y0, color, width);
+        return;
+    }
+    const QPen pen = solidPen(color, std::max(width, 1));
+    QPainterPath own;
+    QPainterPath& path = FInCurve ? FCurve : own;
+    const double margin = std::max(width, 1) + 2;
+    // Pieces that meet are joined into one run of the path.
+    bool joined = false;
+    QPointF last;
+    for (int i = 1; i < count; ++i) {
+        const TDepthPoint& a = depth[i - 1];
+        const TDepthPoint& b = depth[i];
+        if (!testable(points[i - 1], a) || !testable(points[i], b)) {
+            joined = false;
+            continue;
+        }
+        const QPointF pa(x0 + a.X, y0 - a.Y), pb(x0 + b.X, y0 - b.Y);
+        FOcclusion->VisibleParts(pa.x(), pa.y(), a.D, pb.x(), pb.y(), b.D, FParts);
+        for (const auto& [t0, t1] : FParts) {
+            QPointF from = pa + (pb - pa) * t0, to = pa + (pb - pa) * t1;
+            if (!clipToBox(from, to, FWidth, FHeight, margin)) {
+                joined = false;
+                continue;
+            }
+            if (!joined || from != last)
+                path.moveTo(from);
+            path.lineTo(to);
+            last = to;
+            joined = t1 == 1 && to == pb;
+        }
+        if (FParts.empty() || FParts.back().second != 1)
+            joined = false;
+    }
+    if (FInCurve) {
+        FCurvePen = pen;
+        FCurveFilled = false;
+    } else if (!own.isEmpty()) {
+        FPainter.strokePath(own, pen);
+    }
+}
+
+void TPainterCanvas::TestedSquares(const TScreenPoint* points, const TDepthPoint* depth,
+    int count, std::int32_t x0, std::int32_t y0, TColor color)
+{
+    if (!FHiding) {
+        Squares(points, count, x0, y0, color);
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        if (!testable(points[i], depth[i]))
+            continue;
+        const double x = x0 + depth[i].X, y = y0 - depth[i].Y;
+        FOcclusion->VisibleParts(x, y, depth[i].D, x, y, depth[i].D, FParts);
+        if (!FParts.empty())
+            Squares(points + i, 1, x0, y0, color);
+    }
+}
+
+void TRasterCanvas::BeginSurfaces(const TSurfaceSet& set) { FDepth.Build(set, FRaster); }
+
+void TRasterCanvas::EndSurfaces() { FDepth.Clear(); }
+
+void TRasterCanvas::TestedPolyline(const TScreenPoint* points, const TDepthPoint* depth, int count,
+    std::int32_t x0, std::int32_t y0, TColor color, int width)
+{
+    if (FDepth.Empty()) {
+        Polyline(points, count, x0, y0, color, width);
+        return;
+    }
+    bool joined = false;
+    for (int i = 1; i < count; ++i) {
+        if (!testable(points[i - 1], depth[i - 1]) || !testable(points[i], depth[i])) {
+            joined = false;
+            continue;
+        }
+        testedLine(points[i - 1], depth[i - 1], points[i], depth[i], x0, y0, color, width, !joined);
+        joined = true;
+    }
+}
+
+void TRasterCanvas::TestedSegments(const TScreenPoint* a, const TDepthPoint* da,
+    const TScreenPoint* b, const TDepthPoint* db, int count, std::int32_t x0, std::int32_t y0,
+    TColor color, int width)
+{
+    if (FDepth.Empty()) {
+        TCanvas::TestedSegments(a, da, b, db, count, x0, y0, color, width);
+        return;
+    }
+    for (int i = 0; i < count; ++i)
+        if (testable(a[i], da[i]) && testable(b[i], db[i]))
+            testedLine(a[i], da[i], b[i], db[i], x0, y0, color, width, true);
+}
+
+void TRasterCanvas::testedLine(const TScreenPoint& a, const TDepthPoint& da, const TScreenPoint& b,
+    const TDepthPoint& db, std::int32_t x0, std::int32_t y0, TColor color, int width,
+    bool testFirst)
+{
+    const float* buffer = FDepth.Data();
+    const std::int64_t w = FRaster.Width(), h = FRaster.Height();
+    const std::int64_t ax = std::int64_t(x0) + a.X, ay = std::int64_t(y0) - a.Y;
+    const std::int64_t bx = std::int64_t(x0) + b.X, by = std::int64_t(y0) - b.Y;
+    if (width <= 1 && !FSmooth) {
+        const QRgb rgb = ColorToRgb32(color);
+        const auto put = [&](std::int64_t x, std::int64_t y, double d) {
+            if (static_cast<std::uint64_t>(x) < static_cast<std::uint64_t>(w)
+                && static_cast<std::uint64_t>(y) < static_cast<std::uint64_t>(h)
+                && d >= buffer[y * w + x])
+                FRaster.SetPixel(x, y, rgb);
+        };
+        if (static_cast<std::uint64_t>(bx - ax + 1) <= 2
+            && static_cast<std::uint64_t>(by - ay + 1) <= 2) {
+            // A step to a neighbour or none: the two end pixels are the line.
+            if (testFirst)
+                put(ax, ay, da.D);
+            put(bx, by, db.D);
+        } else {
+            FRaster.DrawTestedLine(ax, ay, da.D, bx, by, db.D, rgb, buffer);
+        }
+        return;
+    }
+    FRuns.clear();
+    FRaster.VisibleRuns(ax, ay, da.D, bx, by, db.D, buffer, FRuns);
+    for (const TRaster::TPixelRun& run : FRuns)
+        Line(run.X1, run.Y1, run.X2, run.Y2, color, width);
+}
+
+void TRasterCanvas::TestedSquares(const TScreenPoint* points, const TDepthPoint* depth, int count,
+    std::int32_t x0, std::int32_t y0, TColor color)
+{
+    if (FDepth.Empty()) {
+        Squares(points, count, x0, y0, color);
+        return;
+    }
+    const float* buffer = FDepth.Data();
+    const std::int64_t w = FRaster.Width(), h = FRaster.Height();
+    for (int i = 0; i < count; ++i) {
+        if (!testable(points[i], depth[i]))
+            continue;
+        const std::int64_t x = std::int64_t(x0) + points[i].X;
+        const std::int64_t y = std::int64_t(y0) - points[i].Y;
+        if (x >= 0 && y >= 0 && x < w && y < h && depth[i].D < buffer[y * w + x])
+            continue;
+        FRaster.DrawSquares(points + i, 1, x0, y0, ColorToRgb32(color));
+    }
 }

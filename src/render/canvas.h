@@ -3,6 +3,7 @@
 #include "geometry/space_point.h"
 #include "render/color.h"
 #include "render/raster.h"
+#include "render/surfaces.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -10,6 +11,9 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
+#include <utility>
+#include <vector>
 
 class QImage;
 
@@ -46,6 +50,34 @@ public:
     // end may hand on as one path.
     virtual void BeginCurve() { }
     virtual void EndCurve() { }
+
+    // Hidden lines: between these two calls the tested primitives below are drawn only
+    // where no cell of the surfaces lies in front of them; BeginSurfaces also fills the
+    // cells of the shaded ones. The set must outlive EndSurfaces.
+    virtual void BeginSurfaces(const TSurfaceSet& /*set*/) { }
+    virtual void EndSurfaces() { }
+    // Polyline and Squares with each point's depth point beside it.
+    virtual void TestedPolyline(const TScreenPoint* points, const TDepthPoint* /*depth*/,
+        int count, std::int32_t x0, std::int32_t y0, TColor color, int width)
+    {
+        Polyline(points, count, x0, y0, color, width);
+    }
+    virtual void TestedSquares(const TScreenPoint* points, const TDepthPoint* /*depth*/,
+        int count, std::int32_t x0, std::int32_t y0, TColor color)
+    {
+        Squares(points, count, x0, y0, color);
+    }
+    // Tested lines from a[i] to b[i] for i below count, each on its own.
+    virtual void TestedSegments(const TScreenPoint* a, const TDepthPoint* da,
+        const TScreenPoint* b, const TDepthPoint* db, int count, std::int32_t x0,
+        std::int32_t y0, TColor color, int width)
+    {
+        for (int i = 0; i < count; ++i) {
+            const TScreenPoint points[2] = { a[i], b[i] };
+            const TDepthPoint depth[2] = { da[i], db[i] };
+            TestedPolyline(points, depth, 2, x0, y0, color, width);
+        }
+    }
 };
 
 // QPainter onto any paint device (a picture, an SVG or PDF generator, a printer): every
@@ -70,8 +102,18 @@ public:
     void Text(int left, int top, const QString& text, TColor color) override;
     void BeginCurve() override;
     void EndCurve() override;
+    void BeginSurfaces(const TSurfaceSet& set) override;
+    void EndSurfaces() override;
+    void TestedPolyline(const TScreenPoint* points, const TDepthPoint* depth, int count,
+        std::int32_t x0, std::int32_t y0, TColor color, int width) override;
+    void TestedSquares(const TScreenPoint* points, const TDepthPoint* depth, int count,
+        std::int32_t x0, std::int32_t y0, TColor color) override;
 
 private:
+    // The cells of every surface, farthest first, filled in their light (the unshaded
+    // ones in the background), so that nearer cells cover farther ones.
+    void fillCells(const TSurfaceSet& set);
+
     QPainter& FPainter;
     int FWidth;
     int FHeight;
@@ -81,6 +123,10 @@ private:
     QPen FCurvePen;
     QColor FCurveFill;
     bool FCurveFilled = false;
+    // While surfaces hide lines: their cells, and the visible parts of the line in hand.
+    std::unique_ptr<TOcclusion> FOcclusion;
+    bool FHiding = false;
+    std::vector<std::pair<double, double>> FParts;
 };
 
 // The own rasterizer into a 32-bit picture, for the curves of hundreds of thousands of
@@ -106,9 +152,26 @@ public:
     void Squares(const TScreenPoint* points, int count, std::int32_t x0, std::int32_t y0,
         TColor color) override;
     void Text(int left, int top, const QString& text, TColor color) override;
+    void BeginSurfaces(const TSurfaceSet& set) override;
+    void EndSurfaces() override;
+    void TestedPolyline(const TScreenPoint* points, const TDepthPoint* depth, int count,
+        std::int32_t x0, std::int32_t y0, TColor color, int width) override;
+    void TestedSquares(const TScreenPoint* points, const TDepthPoint* depth, int count,
+        std::int32_t x0, std::int32_t y0, TColor color) override;
+    void TestedSegments(const TScreenPoint* a, const TDepthPoint* da, const TScreenPoint* b,
+        const TDepthPoint* db, int count, std::int32_t x0, std::int32_t y0, TColor color,
+        int width) override;
 
 private:
+    // One tested line; testFirst false leaves out the test of its first pixel, which the
+    // line before ended on.
+    void testedLine(const TScreenPoint& a, const TDepthPoint& da, const TScreenPoint& b,
+        const TDepthPoint& db, std::int32_t x0, std::int32_t y0, TColor color, int width,
+        bool testFirst);
+
     TRaster FRaster;
+    TDepthBuffer FDepth;
+    std::vector<TRaster::TPixelRun> FRuns;
     bool FSmooth;
     QPainter FPainter;
     TPainterCanvas FWide; // wide lines and text

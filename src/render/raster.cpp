@@ -112,18 +112,33 @@ void TRaster::DrawLine(
 // The steps t in 0..L of the longer axis that the image shows are cut out of that closed form
 // exactly, in 128-bit integers, so the work is bounded by the image size however far the end
 // points lie and the visible pixels are those of the whole line.
-void TRaster::drawClipped(
-    std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color)
+namespace {
+// The part of a line's pixel path that lies in the image: Count pixels (none when 0) from
+// (X, Y), the first at step First of the Length steps along the longer axis; each further
+// pixel moves by (MajorX, MajorY) and, when R reaches Bound after adding Increment, by
+// (MinorX, MinorY) too.
+struct TClippedPath {
+    std::int64_t Count = 0;
+    std::int64_t X = 0, Y = 0;
+    std::int64_t First = 0, Length = 0;
+    std::int64_t R = 0, Bound = 0, Increment = 0;
+    std::int64_t MajorX = 0, MajorY = 0, MinorX = 0, MinorY = 0;
+};
+
+TClippedPath clippedPath(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
+    std::int64_t width, std::int64_t height)
 {
-    if (FWidth <= 0 || FHeight <= 0)
-        return;
+    TClippedPath path;
+    if (width <= 0 || height <= 0)
+        return path;
     // Steps whose major coordinate major1 +- t lies in 0..majorSize-1: first..last.
     auto [xMajor, major1, minor1, majorSize, minorSize, majorGrows, minorGrows, length,
         shortLength, first, last]
-        = lineAxes(x1, y1, x2, y2, FWidth, FHeight);
+        = lineAxes(x1, y1, x2, y2, width, height);
     if (length == 0) {
-        SetPixel(x1, y1, color);
-        return;
+        if (x1 >= 0 && x1 < width && y1 >= 0 && y1 < height)
+            path.Count = 1, path.X = x1, path.Y = y1;
+        return path;
     }
 
     const Wide bound = Wide(2) * length;
@@ -135,10 +150,10 @@ void TRaster::drawClipped(
     const Wide qLow = minorGrows ? -Wide(minor1) : Wide(minor1) - (minorSize - 1);
     const Wide qHigh = minorGrows ? Wide(minorSize) - 1 - minor1 : Wide(minor1);
     if (qHigh < 0)
-        return;
+        return path;
     if (increment == 0) {
         if (qLow > 0)
-            return;
+            return path;
     } else {
         // q(t) >= qLow from t = ceil((qLow * bound - offset) / increment) on.
         if (qLow > 0)
@@ -147,31 +162,109 @@ void TRaster::drawClipped(
         last = std::min(last, ((qHigh + 1) * bound - offset - 1) / increment);
     }
     if (first > last)
-        return;
+        return path;
 
     const Wide numerator = increment * first + offset;
     const std::int64_t q = std::int64_t(numerator / bound);
-    std::int64_t r = std::int64_t(numerator % bound);
     const std::int64_t major
         = majorGrows ? major1 + std::int64_t(first) : major1 - std::int64_t(first);
     const std::int64_t minor = minorGrows ? minor1 + q : minor1 - q;
-    QRgb* p = xMajor ? pixelAt(major, minor) : pixelAt(minor, major);
-    const std::int64_t xStep = (xMajor ? majorGrows : minorGrows) ? 1 : -1;
-    const std::int64_t yStep = (xMajor ? minorGrows : majorGrows) ? FStride : -FStride;
-    const std::int64_t majorStep = xMajor ? xStep : yStep;
-    const std::int64_t minorStep = xMajor ? yStep : xStep;
-    const std::int64_t bound64 = std::int64_t(bound);
-    const std::int64_t increment64 = std::int64_t(increment);
+    const std::int64_t majorSign = majorGrows ? 1 : -1;
+    const std::int64_t minorSign = minorGrows ? 1 : -1;
+    path.Count = std::int64_t(last - first) + 1;
+    path.X = xMajor ? major : minor;
+    path.Y = xMajor ? minor : major;
+    path.First = std::int64_t(first);
+    path.Length = length;
+    path.R = std::int64_t(numerator % bound);
+    path.Bound = std::int64_t(bound);
+    path.Increment = std::int64_t(increment);
+    (xMajor ? path.MajorX : path.MajorY) = majorSign;
+    (xMajor ? path.MinorY : path.MinorX) = minorSign;
+    return path;
+}
+}
 
+// The steps t in 0..L of the longer axis that the image shows are cut out of that closed form
+// exactly, in 128-bit integers, so the work is bounded by the image size however far the end
+// points lie and the visible pixels are those of the whole line.
+void TRaster::drawClipped(
+    std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color)
+{
+    const TClippedPath path = clippedPath(x1, y1, x2, y2, FWidth, FHeight);
+    if (path.Count == 0)
+        return;
+    QRgb* p = pixelAt(path.X, path.Y);
+    const std::int64_t majorStep = path.MajorX + path.MajorY * FStride;
+    const std::int64_t minorStep = path.MinorX + path.MinorY * FStride;
+    std::int64_t r = path.R;
     *p = color;
-    for (std::int64_t n = std::int64_t(last - first); n > 0; --n) {
+    for (std::int64_t n = path.Count - 1; n > 0; --n) {
         p += majorStep;
-        r += increment64;
-        if (r >= bound64) {
-            r -= bound64;
+        r += path.Increment;
+        if (r >= path.Bound) {
+            r -= path.Bound;
             p += minorStep;
         }
         *p = color;
+    }
+}
+
+namespace {
+// Calls visit(x, y, d) for each pixel of the line's path inside the image, d being the
+// nearness at that step, going evenly from d1 to d2 along the longer axis.
+template <typename Visit>
+void walkPath(const TClippedPath& path, double d1, double d2, Visit visit)
+{
+    std::int64_t x = path.X, y = path.Y, r = path.R;
+    const double slope = path.Length > 0 ? (d2 - d1) / double(path.Length) : 0;
+    for (std::int64_t n = 0; n < path.Count; ++n) {
+        if (n > 0) {
+            x += path.MajorX, y += path.MajorY;
+            r += path.Increment;
+            if (r >= path.Bound) {
+                r -= path.Bound;
+                x += path.MinorX, y += path.MinorY;
+            }
+        }
+        visit(x, y, d1 + slope * double(path.First + n));
+    }
+}
+}
+
+void TRaster::DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::int64_t x2,
+    std::int64_t y2, double d2, QRgb color, const float* depth)
+{
+    walkPath(clippedPath(x1, y1, x2, y2, FWidth, FHeight), d1, d2,
+        [&](std::int64_t x, std::int64_t y, double d) {
+            if (d >= depth[y * FWidth + x])
+                *pixelAt(x, y) = color;
+        });
+}
+
+void TRaster::VisibleRuns(std::int64_t x1, std::int64_t y1, double d1, std::int64_t x2,
+    std::int64_t y2, double d2, const float* depth, std::vector<TPixelRun>& runs) const
+{
+    const TClippedPath path = clippedPath(x1, y1, x2, y2, FWidth, FHeight);
+    bool open = false;
+    std::int64_t n = 0, lastX = 0, lastY = 0;
+    walkPath(path, d1, d2, [&](std::int64_t x, std::int64_t y, double d) {
+        const bool visible = d >= depth[y * FWidth + x];
+        if (visible && !open) {
+            // A run from the line's first step starts at its very end point.
+            runs.push_back(path.First + n == 0 ? TPixelRun { x1, y1, x, y } : TPixelRun { x, y, x, y });
+            open = true;
+        } else if (!visible && open) {
+            runs.back().X2 = lastX, runs.back().Y2 = lastY;
+            open = false;
+        }
+        lastX = x, lastY = y;
+        ++n;
+    });
+    if (open) {
+        const bool toEnd = path.First + path.Count - 1 == path.Length;
+        runs.back().X2 = toEnd ? x2 : lastX;
+        runs.back().Y2 = toEnd ? y2 : lastY;
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <concepts>
 #include <cstdint>
+#include <vector>
 
 // A projected point as the point lists store it: pixel offsets X and Y (32-bit) from the scene
 // origin, y counted upward.
@@ -70,6 +71,22 @@ public:
     template <ScreenPointLike P>
     void DrawSmoothPolyline(
         const P* points, int count, std::int32_t x0, std::int32_t y0, QRgb color);
+
+    // Hidden lines: a nearness per pixel of the image (width floats a row), and lines
+    // whose pixels are drawn only where their own nearness, going evenly from d1 at the
+    // first end to d2 at the last along the longer axis, is at least the pixel's.
+
+    // The pixels of DrawLine that pass the test.
+    void DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::int64_t x2,
+        std::int64_t y2, double d2, QRgb color, const float* depth);
+    // The runs of consecutive pixels of DrawLine that pass the test, from pixel to pixel
+    // (a run from a line's first or last pixel starts or ends at that end point itself,
+    // which may lie outside the image), appended to runs: for lines another primitive draws.
+    struct TPixelRun {
+        std::int64_t X1, Y1, X2, Y2;
+    };
+    void VisibleRuns(std::int64_t x1, std::int64_t y1, double d1, std::int64_t x2, std::int64_t y2,
+        double d2, const float* depth, std::vector<TPixelRun>& runs) const;
 
 private:
     bool inside(std::int64_t x, std::int64_t y) const

@@ -32,6 +32,12 @@ void forEachDrawableRun(const TScreenPoint* points, int count, Draw draw)
         draw(points + start, count - start);
 }
 
+// Whether the curve is drawn as the mesh of its grid.
+bool isMesh(const TCurveRecord& curve)
+{
+    return IsSurfaceStyle(curve.Style) && curve.Points != nullptr && curve.Points->GridRows() > 0;
+}
+
 // The drawable runs of a list whose screen points come block by block, drawn piece by
 // piece: each piece of a run, once it has two points or more, starts again from the
 // last point of the piece before, so that the pieces give the very lines of the whole
@@ -93,6 +99,8 @@ void TRenderScene::ProjectAndDraw(const TCamera& camera, TCanvas& canvas,
         static_cast<std::size_t>(FObjects.Count()));
     for (int i = 0; i < FObjects.Count(); ++i) {
         const TCurveRecord curve = FObjects.Items(i);
+        // A surface is drawn from the depth points of its grid, but its screen points are
+        // kept up to date for a later drawing in another style without projection.
         if (curve.Visible && curve.Points != nullptr)
             projections[static_cast<std::size_t>(i)] = curve.Points->StartProject(camera.Matrix());
     }
@@ -104,6 +112,14 @@ void TRenderScene::drawAll(const TCamera& camera, TCanvas& canvas,
     std::vector<std::unique_ptr<TPointsProjection>>* projections) const
 {
     canvas.Fill(FBrushColor);
+    // Surfaces hide what lies behind them: the canvas learns their cells before the
+    // first line that may go behind one.
+    const TSurfaceSet* surfaces = nullptr;
+    if (CollectSurfaces(FObjects, camera, FSurfaces)) {
+        FSurfaces.Background = FBrushColor;
+        surfaces = &FSurfaces;
+        canvas.BeginSurfaces(FSurfaces);
+    }
     std::vector<QRect> labels = keepClear;
     if (FLAxisesVisible) {
         std::array<QPoint, 3> ends;
@@ -118,10 +134,12 @@ void TRenderScene::drawAll(const TCamera& camera, TCanvas& canvas,
                         metrics.height())));
         }
     }
-    drawPlanes(camera, canvas);
+    drawPlanes(camera, canvas, surfaces != nullptr);
     if (FAxisNumbers)
         drawAxisNumbers(camera, canvas, std::move(labels));
-    drawCurves(camera, canvas, projections);
+    drawCurves(camera, canvas, projections, surfaces);
+    if (surfaces)
+        canvas.EndSurfaces();
     drawMarks(camera, canvas);
 }
 
@@ -186,7 +204,7 @@ void TRenderScene::drawLittleAxes(
     }
 }
 
-void TRenderScene::drawPlanes(const TCamera& camera, TCanvas& canvas) const
+void TRenderScene::drawPlanes(const TCamera& camera, TCanvas& canvas, bool hiding) const
 {
     const std::int64_t x0 = camera.X0();
     const std::int64_t y0 = camera.Y0();
@@ -195,6 +213,10 @@ void TRenderScene::drawPlanes(const TCamera& camera, TCanvas& canvas) const
         if (!plane.Visible())
             continue;
         const TScreenPoint* grid = plane.Grid().ScreenPointData();
+        if (hiding) {
+            drawTestedPlane(camera, canvas, plane);
+            continue;
+        }
         for (int k = 0; k < 18; ++k)
             if (Drawable(grid[2 * k]) && Drawable(grid[2 * k + 1]))
                 canvas.Line(x0 + grid[2 * k].X, y0 - grid[2 * k].Y, x0 + grid[2 * k + 1].X,
@@ -202,6 +224,25 @@ void TRenderScene::drawPlanes(const TCamera& camera, TCanvas& canvas) const
         for (int end : { TPlanes::FirstAxisEnd, TPlanes::SecondAxisEnd })
             if (Drawable(grid[end]))
                 canvas.Line(x0, y0, x0 + grid[end].X, y0 - grid[end].Y, AxisColor, AxisPenWidth);
+    }
+}
+
+void TRenderScene::drawTestedPlane(
+    const TCamera& camera, TCanvas& canvas, const TPlane& plane) const
+{
+    const TPlaneMatrisi& grid = plane.Grid();
+    const TDepthProjection depthOf(camera);
+    depthOf.Project(grid.SpacePointData(), grid.Count(), 1, FDepthPoints);
+    const TScreenPoint* screen = grid.ScreenPointData();
+    for (int k = 0; k < 18; ++k)
+        canvas.TestedPolyline(screen + 2 * k, FDepthPoints.data() + 2 * k, 2, camera.X0(),
+            camera.Y0(), plane.Color(), plane.Thickness());
+    const TScreenPoint origin { 0, 0 };
+    const TDepthPoint originDepth = depthOf({ 0, 0, 0, 1 });
+    for (int end : { TPlanes::FirstAxisEnd, TPlanes::SecondAxisEnd }) {
+        const TScreenPoint line[2] = { origin, screen[end] };
+        const TDepthPoint depth[2] = { originDepth, FDepthPoints[static_cast<std::size_t>(end)] };
+        canvas.TestedPolyline(line, depth, 2, camera.X0(), camera.Y0(), AxisColor, AxisPenWidth);
     }
 }
 
@@ -213,13 +254,95 @@ void TRenderScene::drawAxisNumbers(
         canvas.Text(number.Box.left(), number.Box.top(), number.Text, number.Color);
 }
 
-void TRenderScene::drawCurves(const TCamera& camera, TCanvas& canvas,
-    std::vector<std::unique_ptr<TPointsProjection>>* projections) const
+void TRenderScene::drawMesh(const TSurfaceMesh& mesh, TCanvas& canvas) const
 {
+    const TColor color = MeshColor(mesh);
+    FRunPoints.clear();
+    FDepthPoints.clear();
+    const auto draw = [&](const TScreenPoint* points, const TDepthPoint* depth, std::size_t count) {
+        if (count >= 2)
+            canvas.TestedPolyline(points, depth, static_cast<int>(count), FSurfaces.X0,
+                FSurfaces.Y0, color, mesh.Thickness);
+    };
+    const auto flush = [&] {
+        draw(FRunPoints.data(), FDepthPoints.data(), FRunPoints.size());
+        FRunPoints.clear();
+        FDepthPoints.clear();
+    };
+    const auto take = [&](int v) {
+        FRunPoints.push_back(mesh.Screen[static_cast<std::size_t>(v)]);
+        FDepthPoints.push_back(mesh.Depth[static_cast<std::size_t>(v)]);
+    };
+    // A line along each row and each column of the grid, broken where a sample is missing.
+    const auto takeOrBreak = [&](int row, int column) {
+        if (const int v = mesh.Vertex(row, column); v >= 0)
+            take(v);
+        else
+            flush();
+    };
+    const int columns = mesh.CellColumns() + 1, rows = mesh.CellRows() + 1;
+    canvas.BeginCurve();
+    for (int row = 0; row < mesh.Rows; ++row) {
+        if (mesh.Whole) {
+            // A whole row lies in the lists as it is.
+            const std::size_t first = static_cast<std::size_t>(row) * mesh.Columns;
+            draw(mesh.Screen.data() + first, mesh.Depth.data() + first,
+                static_cast<std::size_t>(mesh.Columns));
+            if (columns > mesh.Columns) {
+                take(static_cast<int>(first + mesh.Columns - 1));
+                take(static_cast<int>(first));
+                flush();
+            }
+            continue;
+        }
+        for (int column = 0; column < columns; ++column)
+            takeOrBreak(row, column);
+        flush();
+    }
+    if (mesh.Whole && canvas.DrawsLinesInPieces(mesh.Thickness)) {
+        // Lines the canvas draws alike one by one: the columns a pair of rows at a time,
+        // straight from the lists.
+        for (int row = 0; row + 1 < rows; ++row) {
+            const std::size_t from = static_cast<std::size_t>(row) * mesh.Columns;
+            const std::size_t to = static_cast<std::size_t>((row + 1) % mesh.Rows) * mesh.Columns;
+            canvas.TestedSegments(mesh.Screen.data() + from, mesh.Depth.data() + from,
+                mesh.Screen.data() + to, mesh.Depth.data() + to, mesh.Columns, FSurfaces.X0,
+                FSurfaces.Y0, color, mesh.Thickness);
+        }
+    } else {
+        for (int column = 0; column < mesh.Columns; ++column) {
+            for (int row = 0; row < rows; ++row)
+                if (mesh.Whole)
+                    take((row % mesh.Rows) * mesh.Columns + column);
+                else
+                    takeOrBreak(row, column);
+            flush();
+        }
+    }
+    canvas.EndCurve();
+}
+
+void TRenderScene::drawCurves(const TCamera& camera, TCanvas& canvas,
+    std::vector<std::unique_ptr<TPointsProjection>>* projections,
+    const TSurfaceSet* surfaces) const
+{
+    std::size_t mesh = 0;
     for (int i = 0; i < FObjects.Count(); ++i) {
         const TCurveRecord curve = FObjects.Items(i);
         if (!curve.Visible || curve.Points == nullptr)
             continue;
+        if (isMesh(curve)) {
+            // The surfaces were gathered in this order, those with points.
+            if (surfaces && mesh < surfaces->Meshes.size()
+                && surfaces->Meshes[mesh].Points == curve.Points)
+                drawMesh(surfaces->Meshes[mesh++], canvas);
+            continue;
+        }
+        if (surfaces) {
+            drawTestedCurve(camera, canvas, curve,
+                projections ? (*projections)[static_cast<std::size_t>(i)].get() : nullptr);
+            continue;
+        }
         TPointsProjection* projection
             = projections ? (*projections)[static_cast<std::size_t>(i)].get() : nullptr;
         // Screen points 0..n, as the last projection filled them or fills them now.
@@ -228,9 +351,11 @@ void TRenderScene::drawCurves(const TCamera& camera, TCanvas& canvas,
             continue;
         const TScreenPoint* points = curve.Points->ScreenPointData();
         const std::int32_t x0 = camera.X0(), y0 = camera.Y0();
+        // A curve that is no grid in a surface style is drawn as its line.
+        const std::uint8_t style = IsSurfaceStyle(curve.Style) ? std::uint8_t(csLine) : curve.Style;
         canvas.BeginCurve();
         // Points at or behind the eye break the line and are not drawn.
-        if (curve.Style == csLine && projection && canvas.DrawsLinesInPieces(curve.Thickness)) {
+        if (style == csLine && projection && canvas.DrawsLinesInPieces(curve.Thickness)) {
             TLinePieces pieces;
             for (int done = 0; done <= n;) {
                 const int ready = projection->AwaitNext();
@@ -239,13 +364,13 @@ void TRenderScene::drawCurves(const TCamera& camera, TCanvas& canvas,
                 });
                 done = ready;
             }
-        } else if (curve.Style == csLine) {
+        } else if (style == csLine) {
             if (projection)
                 projection->AwaitAll();
             forEachDrawableRun(points, n + 1, [&](const TScreenPoint* run, int count) {
                 canvas.Polyline(run, count, x0, y0, curve.Color, curve.Thickness);
             });
-        } else if (curve.Style == csPoints) {
+        } else if (style == csPoints) {
             // Each point's square on its own: while the projection goes on, the squares
             // of a block are drawn as it comes.
             for (int done = 1; done <= n;) {
@@ -259,4 +384,32 @@ void TRenderScene::drawCurves(const TCamera& camera, TCanvas& canvas,
         }
         canvas.EndCurve();
     }
+}
+
+void TRenderScene::drawTestedCurve(const TCamera& camera, TCanvas& canvas,
+    const TCurveRecord& curve, TPointsProjection* projection) const
+{
+    if (projection)
+        projection->AwaitAll();
+    const int n = curve.Points->ProjectedCount() - 1;
+    if (n < 1)
+        return;
+    const TScreenPoint* points = curve.Points->ScreenPointData();
+    TDepthProjection(camera).Project(
+        curve.Points->SpacePointData(), curve.Points->Count(), camera.Stride(), FDepthPoints);
+    const TDepthPoint* depth = FDepthPoints.data();
+    const std::int32_t x0 = camera.X0(), y0 = camera.Y0();
+    // A curve that is no grid in a surface style is drawn as its line.
+    const std::uint8_t style = IsSurfaceStyle(curve.Style) ? std::uint8_t(csLine) : curve.Style;
+    canvas.BeginCurve();
+    if (style == csLine)
+        forEachDrawableRun(points, n + 1, [&](const TScreenPoint* run, int count) {
+            canvas.TestedPolyline(
+                run, depth + (run - points), count, x0, y0, curve.Color, curve.Thickness);
+        });
+    else if (style == csPoints)
+        forEachDrawableRun(points + 1, n, [&](const TScreenPoint* run, int count) {
+            canvas.TestedSquares(run, depth + (run - points), count, x0, y0, curve.Color);
+        });
+    canvas.EndCurve();
 }

@@ -4,6 +4,7 @@
 #include "geometry/camera.h"
 #include "geometry/planes.h"
 #include "render/color.h"
+#include "render/surfaces.h"
 
 #include <QPoint>
 #include <QRect>
@@ -64,12 +65,19 @@ public:
 
 private:
     void drawLittleAxes(const TCamera& camera, TCanvas& canvas, std::array<QPoint, 3>& ends) const;
-    void drawPlanes(const TCamera& camera, TCanvas& canvas) const;
+    // Hiding: lines are tested against the surfaces given to the canvas.
+    void drawPlanes(const TCamera& camera, TCanvas& canvas, bool hiding) const;
     void drawAxisNumbers(const TCamera& camera, TCanvas& canvas, std::vector<QRect> taken) const;
     // With projections (one per curve, null for a curve not projected now), each
-    // curve's points are taken as they come.
+    // curve's points are taken as they come. With surfaces, the lines are tested against
+    // them and each surface is drawn as its mesh.
     void drawCurves(const TCamera& camera, TCanvas& canvas,
-        std::vector<std::unique_ptr<TPointsProjection>>* projections) const;
+        std::vector<std::unique_ptr<TPointsProjection>>* projections,
+        const TSurfaceSet* surfaces) const;
+    void drawMesh(const TSurfaceMesh& mesh, TCanvas& canvas) const;
+    void drawTestedCurve(const TCamera& camera, TCanvas& canvas, const TCurveRecord& curve,
+        TPointsProjection* projection) const;
+    void drawTestedPlane(const TCamera& camera, TCanvas& canvas, const TPlane& plane) const;
     void drawMarks(const TCamera& camera, TCanvas& canvas) const;
     void drawAll(const TCamera& camera, TCanvas& canvas, std::array<QPoint, 3>* axisEnds,
         const std::vector<QRect>& keepClear,
@@ -82,4 +90,9 @@ private:
     TColor FLAxisesColor = 0;
     TColor FBrushColor = 16777215;
     std::vector<TSceneMark> FMarks;
+    // Kept from frame to frame for their room: the surfaces of the last frame and the
+    // depth points and screen points of the line in hand.
+    mutable TSurfaceSet FSurfaces;
+    mutable std::vector<TDepthPoint> FDepthPoints;
+    mutable std::vector<TScreenPoint> FRunPoints;
 };

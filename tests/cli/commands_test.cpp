@@ -2,8 +2,8 @@
 #include "../ui/graph/graph_test_host.h"
 #include "base/number_text.h"
 #include "cli/commands.h"
-#include "command_run.h"
 #include "cli/png_picture.h"
+#include "command_run.h"
 #include "curves/object_list.h"
 #include "files/scene_file.h"
 #include "ui/dialogs/fhesapla_frm.h"
@@ -21,6 +21,7 @@
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <sstream>
 #include <sys/stat.h>
 #include <thread>
@@ -327,6 +328,28 @@ TEST_F(Commands, EvalShowsWhatTheCalculatorShows)
     EXPECT_EQ(run(dir, { "eval", "1/3" }).Out, "0.333333333333333\n");
 }
 
+TEST_F(Commands, RenderDrawsSurfaces)
+{
+    // A torus, shaded, and a surface z = f(x, y) as a mesh.
+    const QString out = dir.filePath("torus.png");
+    const TRun r = run(dir,
+        { "render", "-o", out, "--size", "200x150", "--planes", "none", "--curve",
+            "type=8;fx=(3+cos(v))*cos(u);fy=(3+cos(v))*sin(u);fz=sin(v);step=0.3;style=shaded;"
+            "color=#0000ff",
+            "--curve", "type=7;fz=x*y/20;step=1;style=surface;color=#ff0000" });
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    const QImage picture = QImage(out).convertToFormat(QImage::Format_RGB32);
+    int shaded = 0, mesh = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb p = picture.pixel(x, y);
+            shaded += qRed(p) == 0 && qGreen(p) == 0 && qBlue(p) > 0;
+            mesh += p == qRgb(255, 0, 0);
+        }
+    EXPECT_GT(shaded, 2000);
+    EXPECT_GT(mesh, 100);
+}
+
 // The command line takes the scene file's range of zoom, refuses a scene file
 // no scene reaches at once, and never prints a control character raw.
 TEST_F(Commands, LimitsAgreeAndNamesAreShownSafely)
@@ -449,7 +472,9 @@ TEST_F(Commands, ErrorsAreExactAndLeaveNoFile)
         { { "--curve", "type=0;fy=x", "--curve", "type=0;fy=x" }, 1,
             "curve 2: Bu eğri daha önce tanımlanmıştır (0)\n" },
         { { "--curve", "type=9;fy=x" }, 1,
-            "curve 1 type: eğri türü 0 ile 6 arasında bir tam sayıdır: 9\n" },
+            "curve 1 type: eğri türü 0 ile 8 arasında bir tam sayıdır: 9\n" },
+        { { "--curve", "type=8;fx=u;fy=v;fz=0;style=dotted" }, 1,
+            "curve 1 style: çizim şekli line, points, surface ya da shaded olmalıdır: dotted\n" },
         { { "--curve", "type=0;fy=x;thickness=21" }, 1,
             "curve 1 thickness: çizgi kalınlığı 1 ile 20 arasında bir tam sayıdır: 21\n" },
         { { "--curve", "type=0;fy=x;color=mor" }, 1,
@@ -536,4 +561,62 @@ TEST(PngPicture, FewColoursBecomeAPaletteManyStayAsTheyAre)
     }
     EXPECT_EQ(PngPicture(many).format(), QImage::Format_RGB32);
     EXPECT_EQ(PngPicture(many), many);
+}
+
+// --lang, or the settings file's choice, gives the same messages and exit codes in English.
+TEST_F(Commands, MessagesInEnglish)
+{
+    const QString out = dir.filePath("o.png");
+    TRun r = run(dir, { "render", "--lang", "en", "-o", out, "--size", "800x0" });
+    EXPECT_EQ(r.Code, 2);
+    EXPECT_EQ(r.Err,
+        "the size must have the form WIDTHxHEIGHT, from 1 to 20000: 800x0\n"
+        "For the options: velmo render --help\n");
+    r = run(dir, { "render", "--lang=en", "-o", out, "--curve", "type=3;fy=x;fz=x y" });
+    EXPECT_EQ(r.Code, 1);
+    EXPECT_EQ(
+        r.Err, "curve 1 fz: (Syntax Error) Spelling error => x must be followed by an operator\n");
+    r = run(dir, { "eval", "--lang", "en", "x+$" });
+    EXPECT_EQ(r.Code, 1);
+    EXPECT_EQ(r.Err, "Unknown expression => $\n");
+    EXPECT_EQ(run(dir, { "--lang", "en", "--help" }).Out.rfind("Usage: velmo [COMMAND]", 0), 0u);
+    EXPECT_FALSE(QFile::exists(out));
+
+    // The settings file's choice, and --lang over it.
+    writeAll(dir.filePath("Norvadeks.ini"), "[Genel]\r\nDil=en\r\n");
+    EXPECT_EQ(run(dir, { "eval" }).Err, "no formula given\nFor the options: velmo eval --help\n");
+    EXPECT_EQ(run(dir, { "eval", "--lang", "tr" }).Err,
+        "formül verilmedi\nSeçenekler için: velmo eval --help\n");
+    // A language that is none is a usage error, told in the settings file's language.
+    r = run(dir, { "eval", "--lang", "de", "1" });
+    EXPECT_EQ(r.Code, 2);
+    EXPECT_EQ(r.Err, "the language must be tr or en: de\nFor the options: velmo eval --help\n");
+    QFile::remove(dir.filePath("Norvadeks.ini"));
+    run(dir, { "eval", "1" }); // back to Turkish for the other tests
+}
+
+// --lang alone, or with scene files, opens the window in that language; a language that is
+// none goes to the command line, which refuses it.
+TEST_F(Commands, LanguageForTheWindow)
+{
+    const QString scene = dir.filePath("a.vlm");
+    writeAll(scene, "{}");
+    std::optional<TLanguage> language;
+    EXPECT_EQ(WithoutLanguage({ "--lang", "en", scene }, language), QStringList { scene });
+    EXPECT_EQ(language, TLanguage::English);
+    language.reset();
+    EXPECT_EQ(WithoutLanguage({ scene, "--lang=TR" }, language), QStringList { scene });
+    EXPECT_EQ(language, TLanguage::Turkish);
+    language.reset();
+    EXPECT_EQ(WithoutLanguage({ "eval", "--", "--lang", "en" }, language),
+        QStringList({ "eval", "--", "--lang", "en" }));
+    EXPECT_FALSE(language.has_value());
+
+    EXPECT_FALSE(IsCommandLine({}));
+    EXPECT_FALSE(IsCommandLine({ "--lang", "en" }));
+    EXPECT_FALSE(IsCommandLine({ "--lang=en", scene }));
+    EXPECT_TRUE(IsCommandLine({ "--lang", "de" }));
+    EXPECT_TRUE(IsCommandLine({ "--lang", "en", "render" }));
+    EXPECT_TRUE(IsCommandLine({ "--lang" }));
+    EXPECT_EQ(run(dir, { "--lang", "de" }).Code, 2);
 }

@@ -65,6 +65,19 @@ TEST(Program, CommandsRunWithoutADisplay)
     r = program({ "render", "-o", dir.filePath("x.png"), "--size", "big" }, dir.path());
     EXPECT_EQ(r.Code, 2);
     EXPECT_TRUE(r.Err.endsWith("Seçenekler için: velmo render --help\n")) << r.Err.data();
+    // In English, --lang also before the command (a picture still has its platform).
+    r = program({ "--lang", "en", "render", "-o", dir.filePath("en.png"), "--curve",
+                    "type=0;fy=sin(x)", "--size", "80x60" },
+        dir.path());
+    EXPECT_EQ(r.Code, 0) << r.Err.data();
+    EXPECT_EQ(QImage(dir.filePath("en.png")).size(), QSize(80, 60));
+    QFile::remove(dir.filePath("en.png"));
+    r = program(
+        { "render", "--lang=en", "-o", dir.filePath("x.png"), "--size", "big" }, dir.path());
+    EXPECT_EQ(r.Code, 2);
+    EXPECT_EQ(QString::fromUtf8(r.Err),
+        "the size must have the form WIDTHxHEIGHT, from 1 to 20000: big\n"
+        "For the options: velmo render --help\n");
 
     r = program({ "eval", "2^10", "--", "x=1" }, dir.path());
     EXPECT_EQ(r.Code, 0);

@@ -196,7 +196,7 @@ TEST(PointGeneration, ThreadsGiveTheSamePointsAsOne)
         Curve(ctXZPlane, "", "", "arcsin(x/10)+x^0.5-cos(x)^2", 0.0008L),
         Curve(ctYZPlane, "", "", "sin(y)*cos(2*y)+1/(y-2)", 0.0008L),
         Curve(ctXYZSpace, "", "x*x", "1/sin(x*x)", 0.0008L),
-        Curve(ctSpherical, "4.5*sin(a)*cos(b)", "4.5*sin(a)*sin(b)", "4.5*cos(a)", 0.02L),
+        Curve(ctSpherical, "4.5*sin(a)*cos(b)", "4.5*sin(a)*sin(b)", "4.5*cos(a)+1/(a-b)", 0.02L),
         Curve(ctPolar, "", "", "2+ln(sin(3*a))", 0.00025L),
         Curve(ctCylindrical, "cos(t)", "sin(t)/ln(t)", "t", 0.0008L),
     };
@@ -215,6 +215,9 @@ TEST(PointGeneration, ThreadsGiveTheSamePointsAsOne)
         EXPECT_GT(TObjectList::SampleCount(v.Type, v.Step), 3 * TObjectList::MinThreadSamples);
         EXPECT_GT(a.Count(), 10000);
         EXPECT_EQ(differingBits(a, b), 0);
+        EXPECT_EQ(a.GridRows(), b.GridRows());
+        EXPECT_EQ(a.Grid().Index, b.Grid().Index);
+        EXPECT_EQ(a.Grid().ClosesColumns, b.Grid().ClosesColumns);
         // Regenerated without compiling, the first curve reads what the second left.
         one.GeneratePoints(0);
         several.GeneratePoints(0);
@@ -251,4 +254,77 @@ TEST(PointGeneration, PointsAreProjectedWithTheSceneMatrix)
     // Without a matrix the points are generated and left unprojected.
     TObjectList bare;
     EXPECT_EQ(pointsOf(bare, Curve(ctXYPlane, "", "x", "", 1)).ProjectedCount(), 0);
+}
+
+TEST(PointGeneration, TwoVariableSamplesKeepTheirGrid)
+{
+    // Step 0.5: a takes 0 .. 3 (7 rows), b 0 .. 6 (13 columns). The samples with
+    // a + b = 3 fail (a division by zero), on one thread and on several.
+    for (const int threads : { 1, 3 }) {
+        SCOPED_TRACE(threads);
+        TObjectList list;
+        list.SetThreads(threads);
+        const TGoruntuMatrisi& sphere = pointsOf(list,
+            Curve(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)+0*1/(a+b-3)", 0.5L));
+        EXPECT_EQ(sphere.GridRows(), 7);
+        EXPECT_EQ(sphere.GridColumns(), 13);
+        EXPECT_TRUE(sphere.Grid().ClosesColumns);
+        EXPECT_FALSE(sphere.Grid().ClosesRows);
+        int missing = 0;
+        for (int row = 0; row < 7; ++row)
+            for (int column = 0; column < 13; ++column) {
+                const int i = sphere.GridPoint(row, column);
+                const long double a = 0.5L * row, b = 0.5L * column;
+                if (a + b == 3) {
+                    EXPECT_EQ(i, -1);
+                    ++missing;
+                    continue;
+                }
+                ASSERT_GE(i, 0);
+                expectClose(sphere.SpacePoints(i).X, std::sin(a) * std::cos(b));
+                expectClose(sphere.SpacePoints(i).Z, std::cos(a));
+            }
+        EXPECT_EQ(missing, 7);
+        EXPECT_EQ(sphere.Count(), 7 * 13 - 7);
+        // The last column wraps to the first.
+        EXPECT_EQ(sphere.GridPoint(6, 13), sphere.GridPoint(6, 0));
+        // A surface that does not come back to its first column stays open; one-variable
+        // curves have no grid.
+        EXPECT_FALSE(pointsOf(list, Curve(ctSpherical, "a", "b", "0", 0.5L)).Grid().ClosesColumns);
+        EXPECT_EQ(pointsOf(list, Curve(ctXYPlane, "", "x", "", 0.5L)).GridRows(), 0);
+    }
+}
+
+TEST(PointGeneration, SurfaceTypes)
+{
+    TObjectList list;
+    // z = f(x, y): x and y from -10 below 10; step 0.5 gives 40 x 40 points.
+    const TGoruntuMatrisi& sheet = pointsOf(list, Curve(ctXYZSurface, "", "", "x*y-y", 0.5L));
+    ASSERT_EQ(sheet.Count(), 1600);
+    EXPECT_EQ(sheet.GridRows(), 40);
+    EXPECT_EQ(sheet.GridColumns(), 40);
+    EXPECT_FALSE(sheet.Grid().ClosesRows || sheet.Grid().ClosesColumns);
+    for (int row = 0; row < 40; ++row)
+        for (int column = 0; column < 40; ++column) {
+            const TSpacePoint& p = sheet.SpacePoints(sheet.GridPoint(row, column));
+            const long double x = -10 + 0.5L * row, y = -10 + 0.5L * column;
+            EXPECT_EQ(p.X, x);
+            EXPECT_EQ(p.Y, y);
+            EXPECT_EQ(p.Z, x * y - y);
+        }
+    // The torus: u and v from 0 below 2 pi, closing around both ways.
+    const TGoruntuMatrisi& torus = pointsOf(list,
+        Curve(ctParametric, "(3+cos(v))*cos(u)", "(3+cos(v))*sin(u)", "sin(v)", 0.25L));
+    EXPECT_EQ(torus.GridRows(), 26);
+    EXPECT_EQ(torus.GridColumns(), 26);
+    EXPECT_EQ(torus.Count(), 26 * 26);
+    EXPECT_TRUE(torus.Grid().ClosesRows && torus.Grid().ClosesColumns);
+    for (int row = 0; row < 26; ++row)
+        for (int column = 0; column < 26; ++column) {
+            const TSpacePoint& p = torus.SpacePoints(torus.GridPoint(row, column));
+            const long double u = 0.25L * row, v = 0.25L * column;
+            expectClose(p.X, (3 + std::cos(v)) * std::cos(u));
+            expectClose(p.Y, (3 + std::cos(v)) * std::sin(u));
+            expectClose(p.Z, std::sin(v));
+        }
 }

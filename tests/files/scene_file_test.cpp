@@ -42,7 +42,11 @@ TScene fullScene()
         curve(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", 0x808000, 0.15L),
         curve(ctPolar, "", "", "1.5+sin(3*a)", 0x800080, 0.001L),
         curve(ctCylindrical, "cos(t)", "sin(t)", "t/10", 0xC0C0C0, 0.3L),
+        curve(ctXYZSurface, "", "", "x*y", 0x00FFFF, 0.5L),
+        curve(ctParametric, "(3+cos(v))*cos(u)", "(3+cos(v))*sin(u)", "sin(v)", 0xFF00FF, 0.2L),
     };
+    s.Curves[7].Style = csSurface;
+    s.Curves[8].Style = csShaded;
     s.Curves[1].Style = 1;
     s.Curves[2].Visible = false;
     s.Curves[4].Thickness = 20;
@@ -279,15 +283,15 @@ TEST(SceneFile, BadCurvesAreLeftOutWithTheirNumbers)
         { R"({"type":0,"fy":"x*2","step":0})", "\"sahne.vlm\" dosyasının 2. eğrisi açılamadı: " },
         { R"({"type":0,"fy":"x*2","step":1e-9})",
             "\"sahne.vlm\" dosyasının 2. eğrisi açılamadı: " },
-        { R"({"type":7,"fy":"x*2"})",
-            "\"sahne.vlm\" dosyasının 2. eğrisi açılamadı: \"type\" değeri 0 ile 6 arasında "
-            "olmalı; dosyada 7." },
+        { R"({"type":9,"fy":"x*2"})",
+            "\"sahne.vlm\" dosyasının 2. eğrisi açılamadı: \"type\" değeri 0 ile 8 arasında "
+            "olmalı; dosyada 9." },
         { R"({"type":0,"fy":"x*2","thickness":21})",
             "\"sahne.vlm\" dosyasının 2. eğrisi açılamadı: \"thickness\" değeri 1 ile 20 arasında "
             "olmalı; dosyada 21." },
-        { R"({"type":0,"fy":"x*2","style":2})",
-            "\"sahne.vlm\" dosyasının 2. eğrisi açılamadı: \"style\" değeri 0 ile 1 arasında "
-            "olmalı; dosyada 2." },
+        { R"({"type":0,"fy":"x*2","style":4})",
+            "\"sahne.vlm\" dosyasının 2. eğrisi açılamadı: \"style\" değeri 0 ile 3 arasında "
+            "olmalı; dosyada 4." },
         { R"({"type":0,"fy":"x*2","color":"#12345"})",
             "\"sahne.vlm\" dosyasının 2. eğrisi açılamadı: \"color\" \"#rrggbb\" biçiminde bir "
             "renk olmalı." },

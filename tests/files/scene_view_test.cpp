@@ -100,7 +100,7 @@ TEST(SceneView, ACurveRefusedStopsWithTheCurvesBeforeItAdded)
     EXPECT_EQ(r.Objects().Count(), 2);
 }
 
-TEST(SceneView, ANewCurveIsOliveAndThinOnlyOnASphere)
+TEST(SceneView, ANewCurveIsOliveAndThinOnlyOnAGridOfTwoVariables)
 {
     for (int type = 0; type < CurveTypeCount; ++type) {
         SCOPED_TRACE(type);
@@ -108,7 +108,7 @@ TEST(SceneView, ANewCurveIsOliveAndThinOnlyOnASphere)
         EXPECT_EQ(v.CurveType, type);
         EXPECT_EQ(v.Color, 0x008080u);
         EXPECT_EQ(v.Step, 0.1L);
-        EXPECT_EQ(v.Thickness, type == ctSpherical ? 1 : 2);
+        EXPECT_EQ(v.Thickness, HasInnerVariable(type) ? 1 : 2);
         EXPECT_TRUE(v.Visible);
         EXPECT_EQ(v.Style, csLine);
         // A scene file's curve that gives its type alone is such a curve.

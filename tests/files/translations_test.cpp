@@ -18,12 +18,7 @@ const QString SourceDir = QStringLiteral(VELMO_SOURCE_DIR);
 
 // Folders whose texts are not translated yet; each leaves this list once it is. The test
 // fails for a listed folder that has nothing left, so the list only shrinks.
-const std::set<QString> NotYetTranslated = {
-    "src/cli",
-    "src/files",
-    "src/ui/graph",
-    "src/ui/main",
-};
+const std::set<QString> NotYetTranslated = {};
 
 // Files whose Turkish texts are not translated one by one: the help pages, whole pages of
 // each language, and the catalogue itself.
@@ -31,6 +26,13 @@ const std::set<QString> WholeTexts = {
     "src/ui/platform/help_pages.cpp",
     "src/ui/platform/help_pages_en.cpp",
     "src/base/catalogue.cpp",
+};
+
+// Texts of the code that are no user's texts: keys of the settings file.
+const std::set<std::pair<QString, QString>> NotShown = {
+    { "src/files/graph_settings.cpp", QString::fromUtf8("CizgiKalınlıgı") },
+    { "src/ui/main/main_form.cpp", QString::fromUtf8("Araç-Durum Çubukları") },
+    { "src/ui/main/main_form.cpp", QString::fromUtf8("Eğri Gezgini") },
 };
 
 const QString TurkishLetters = QString::fromUtf8("çğıöşüÇĞİÖŞÜ");
@@ -177,7 +179,8 @@ TEST(Translations, EveryTurkishTextOfTheCodeIsTranslatable)
         const QString code = readText(SourceDir + '/' + path);
         ++scanned;
         for (const TLiteral& literal : literalsOf(code)) {
-            if (!hasTurkishLetter(literal.Text) || translated(code, literal))
+            if (!hasTurkishLetter(literal.Text) || translated(code, literal)
+                || NotShown.count({ path, literal.Text }) != 0)
                 continue;
             QString folder = path.section('/', 0, 1);
             if (folder == "src/ui")
@@ -230,13 +233,16 @@ TEST(Translations, TheEnglishFileIsFinished)
     QString source;
     int messages = 0;
     QStringList faults;
-    static const QRegularExpression places("%[0-9]+");
+    // Qt's places (%1, %2) may move; the places a message's parts fill in order (%s, %d)
+    // keep their order.
+    static const QRegularExpression places("%[0-9]+|%[sd]");
     const auto placesOf = [](const QString& text) {
-        QStringList found;
+        QStringList numbered;
+        QStringList ordered;
         for (const auto& match : places.globalMatch(text))
-            found << match.captured();
-        found.sort();
-        return found;
+            (match.captured().back().isDigit() ? numbered : ordered) << match.captured();
+        numbered.sort();
+        return numbered + ordered;
     };
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)

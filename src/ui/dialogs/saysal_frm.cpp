@@ -384,7 +384,7 @@ bool TSaysalFrm::ExportTo(const QString& fileName)
     // The values the points were generated at come first, as velmo table writes them.
     const std::string values = FCurves && FShownCurve >= 1 && FShownCurve <= FCurves->Count()
         ? PointTableParameterLine(FCurves->Parameters(), FCurves->CurveParameters(FShownCurve - 1),
-              TPointTableFormat::Csv)
+            TPointTableFormat::Csv)
         : std::string();
     const TPointTableExport result = ExportPointTable(
         points, fileName,

@@ -6,8 +6,8 @@
 #include <QProgressDialog>
 #include <QTimer>
 
-TAnimationExport::TAnimationExport(
-    const TScene& scene, const TAnimationSettings& settings, const QString& fileName, QWidget* window)
+TAnimationExport::TAnimationExport(const TScene& scene, const TAnimationSettings& settings,
+    const QString& fileName, QWidget* window)
     : QObject(window)
     , FSettings(settings)
     , FFileName(fileName)
@@ -45,9 +45,9 @@ void TAnimationExport::Start()
     FWriter = std::make_unique<TAnimationWriter>(FFileName, FSettings.Type,
         FSettings.FramesPerSecond);
     auto* window = qobject_cast<QWidget*>(parent());
-    FProgress = new QProgressDialog("Animasyon yazılıyor...", "Vazgeç", 0, FSettings.Move.Frames,
-        window);
-    FProgress->setWindowTitle("Animasyon Kaydet");
+    FProgress = new QProgressDialog(
+        tr("Animasyon yazılıyor..."), tr("Vazgeç"), 0, FSettings.Move.Frames, window);
+    FProgress->setWindowTitle(tr("Animasyon Kaydet"));
     FProgress->setWindowModality(Qt::NonModal);
     FProgress->setMinimumDuration(0);
     FProgress->setAutoClose(false);

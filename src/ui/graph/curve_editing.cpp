@@ -3,6 +3,8 @@
 #include "curves/object_list.h"
 #include "engine/fonksiyon.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -155,11 +157,16 @@ bool TCurveEditing::RemoveAllCurves()
 std::string TCurveEditing::StatusText() const
 {
     if (FState == omAppend)
-        return "  (Yeni Eğri)";
+        return QCoreApplication::translate("TCurveEditing", "  (Yeni Eğri)").toStdString();
     return "  (" + std::to_string(FCurveIndex + 1) + "/" + std::to_string(FList.Count()) + ")";
 }
 
-std::string TCurveEditing::ChangedStatusText() const { return StatusText() + " Değisiklik"; }
+std::string TCurveEditing::ChangedStatusText() const
+{
+    return QCoreApplication::translate("TCurveEditing", "%1 Değisiklik")
+        .arg(QString::fromStdString(StatusText()))
+        .toStdString();
+}
 
 TCurveButtons TCurveEditing::Buttons() const
 {

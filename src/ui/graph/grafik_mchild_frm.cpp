@@ -197,15 +197,15 @@ void TGrafikMChildFrm::CreateControls()
     connect(Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
 
     ChildFrmPopupMenu = new QMenu(this);
-    Kopyala1 = ChildFrmPopupMenu->addAction("K&opyala");
+    Kopyala1 = ChildFrmPopupMenu->addAction(tr("K&opyala"));
     ChildFrmPopupMenu->addSeparator();
-    Bakis1 = ChildFrmPopupMenu->addAction("Bakış...");
-    Buyukluk1 = ChildFrmPopupMenu->addAction("Büyüklük...");
+    Bakis1 = ChildFrmPopupMenu->addAction(tr("Bakış..."));
+    Buyukluk1 = ChildFrmPopupMenu->addAction(tr("Büyüklük..."));
     ChildFrmPopupMenu->addSeparator();
-    EgriGezgini1 = ChildFrmPopupMenu->addAction("Eğri Gezgini");
-    SayisalDegerler1 = ChildFrmPopupMenu->addAction("Sayısal Değerler...");
+    EgriGezgini1 = ChildFrmPopupMenu->addAction(tr("Eğri Gezgini"));
+    SayisalDegerler1 = ChildFrmPopupMenu->addAction(tr("Sayısal Değerler..."));
     ChildFrmPopupMenu->addSeparator();
-    Ozellikler1 = ChildFrmPopupMenu->addAction("Özellikler...");
+    Ozellikler1 = ChildFrmPopupMenu->addAction(tr("Özellikler..."));
     const auto guarded
         = [this](auto body) { return [this, body] { Guarded([&] { (this->*body)(); }); }; };
     connect(Kopyala1, &QAction::triggered, this, guarded(&TGrafikMChildFrm::CopyToClipboard));
@@ -789,8 +789,8 @@ bool TGrafikMChildFrm::CanClose()
     if (!Changed() || (CurveCount() == 0 && FFileName.isEmpty()))
         return true;
     const QString question = CurvesChanged()
-        ? QString("\"%1\" penceresindeki eğriler değişti. Kaydedilsin mi?")
-        : QString("\"%1\" penceresinin görünüşü değişti. Kaydedilsin mi?");
+        ? tr("\"%1\" penceresindeki eğriler değişti. Kaydedilsin mi?")
+        : tr("\"%1\" penceresinin görünüşü değişti. Kaydedilsin mi?");
     const TSaveAnswer answer = AskSaveChanges(this, question.arg(Caption()));
     if (answer == TSaveAnswer::Discard)
         return true;
@@ -850,7 +850,7 @@ void TGrafikMChildFrm::Print(QPrinter& printer)
         = FFourView ? this->size() : QSize(FDrawFunction.Width(), FDrawFunction.Height());
     QPainter painter;
     if (!painter.begin(&printer))
-        throw Exception("Yazıcıya yazdırılamadı: yazıcı hazır değil.");
+        throw Exception(tr("Yazıcıya yazdırılamadı: yazıcı hazır değil.").toStdString());
     // The picture keeps the physical size it has on this screen, centred on the page.
     const QRect target = PrintTarget(size, QSizeF(logicalDpiX(), logicalDpiY()),
         QSizeF(printer.logicalDpiX(), printer.logicalDpiY()), painter.viewport());
@@ -889,7 +889,7 @@ void TGrafikMChildFrm::ApplyCurve(const TEditorValues& values)
     FEditing.ApplyCurve(values);
     RedrawViews(false);
     RefreshCurveStatus();
-    PushCurveEdit("Uygula", before);
+    PushCurveEdit(tr("Uygula"), before);
     emit ParametersChanged();
 }
 
@@ -928,7 +928,7 @@ void TGrafikMChildFrm::RemoveCurve()
     const TCurveSnapshot before = TakeCurveSnapshot(FDrawFunction.Objects(), FEditing);
     if (!FEditing.RemoveCurve())
         return;
-    PushCurveEdit("Eğriyi Sil", before);
+    PushCurveEdit(tr("Eğriyi Sil"), before);
     RefreshCurveStatus();
     RedrawViews(false);
     emit ParametersChanged();
@@ -939,7 +939,7 @@ void TGrafikMChildFrm::RemoveAllCurves()
     const TCurveSnapshot before = TakeCurveSnapshot(FDrawFunction.Objects(), FEditing);
     if (!FEditing.RemoveAllCurves())
         return;
-    PushCurveEdit("Tümünü Sil", before);
+    PushCurveEdit(tr("Tümünü Sil"), before);
     RedrawViews(false);
     RefreshCurveStatus();
     emit ParametersChanged();

@@ -134,6 +134,44 @@ void checkColumns(QSqlQuery& q, const QString& schema, const QString& table,
                     .arg(table, column));
 }
 
+// Writes the rows of the coordinate systems of the explorer's type list that the type
+// table lacks (all of them into a new one); a row the table holds stays as it is.
+void seedTypes(QSqlQuery& q, const QString& file)
+{
+    for (const TCurveTypeRow& t : CurveTypes) {
+        if (!q.prepare(QStringLiteral("INSERT INTO cltypes.CLTypes (Type, TypeName, TypeVariables) "
+                                      "SELECT ?, ?, ? WHERE NOT EXISTS "
+                                      "(SELECT 1 FROM cltypes.CLTypes WHERE Type = ?)")))
+            failWith(q.lastError(), file);
+        q.addBindValue(int(t.Code));
+        q.addBindValue(QString::fromUtf8(t.LibraryName));
+        q.addBindValue(QString::fromUtf8(t.LibraryVariables));
+        q.addBindValue(int(t.Code));
+        if (!q.exec())
+            failWith(q.lastError(), file);
+    }
+}
+
+// A type table written before the program knew some of its types gains their rows, in one
+// transaction. A table that cannot be written (a read-only file) is left as it was: the
+// library still works with the types it names.
+void addMissingTypes(QSqlQuery& q, const QString& file)
+{
+    if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM cltypes.CLTypes WHERE Type >= 0 AND Type < %1")
+                    .arg(CurveTypeCount))
+        || !q.next() || q.value(0).toInt() >= CurveTypeCount)
+        return;
+    q.finish();
+    if (!q.exec(QStringLiteral("BEGIN")))
+        return;
+    try {
+        seedTypes(q, file);
+        exec(q, QStringLiteral("COMMIT"), file);
+    } catch (const ECurveTableError&) {
+        q.exec(QStringLiteral("ROLLBACK"));
+    }
+}
+
 // Creates a missing table in one transaction, so a half-made file never remains.
 // The transaction is deferred: its first statement writes, and so locks and
 // journals only the file it writes to. A write lock on both attached files would
@@ -146,19 +184,8 @@ void createTable(QSqlQuery& q, const QString& schema, bool seed, const QString& 
             QString::fromLatin1(
                 schema == QLatin1String("main") ? curvedLinesSchema : clTypesSchema),
             file);
-        if (seed) {
-            if (!q.prepare(QStringLiteral("INSERT INTO cltypes.CLTypes (Type, TypeName, "
-                                          "TypeVariables) VALUES (?, ?, ?)")))
-                failWith(q.lastError(), file);
-            // The coordinate systems of the explorer's type list.
-            for (const TCurveTypeRow& t : CurveTypes) {
-                q.addBindValue(int(t.Code));
-                q.addBindValue(QString::fromUtf8(t.LibraryName));
-                q.addBindValue(QString::fromUtf8(t.LibraryVariables));
-                if (!q.exec())
-                    failWith(q.lastError(), file);
-            }
-        }
+        if (seed)
+            seedTypes(q, file);
         exec(q, QStringLiteral("COMMIT"), file);
     } catch (...) {
         q.exec(QStringLiteral("ROLLBACK"));
@@ -258,12 +285,13 @@ QSqlDatabase OpenLibraryDatabase(
         const QString schema = QString::fromLatin1(CLTypesSchema);
         exec(q, QStringLiteral("PRAGMA %1.synchronous = FULL").arg(schema), typesFile);
         checkIntegrity(q, schema, typesFile);
-        if (tableExists(q, schema, QStringLiteral("CLTypes"), typesFile))
+        if (tableExists(q, schema, QStringLiteral("CLTypes"), typesFile)) {
             checkColumns(q, schema, QStringLiteral("CLTypes"),
                 { QStringLiteral("Type"), QStringLiteral("TypeName"),
                     QStringLiteral("TypeVariables") },
                 typesFile);
-        else
+            addMissingTypes(q, typesFile);
+        } else
             createTable(q, schema, true, typesFile);
         removeLitter(q, curvesFile, typesFile);
         // The program only reads CLTypes.DB. Attached read-only, it takes no part in

@@ -11,7 +11,7 @@
 TAboutFrm::TAboutFrm(TKind kind, QWidget* owner)
     : QDialog(owner)
 {
-    setWindowTitle(kind == Program ? "Velmo Hakkında" : "Yazarı Hakkında");
+    setWindowTitle(kind == Program ? tr("Velmo Hakkında") : tr("Yazarı Hakkında"));
     auto* layout = new QVBoxLayout(this);
     auto* picture = new QLabel(this);
     picture->setPixmap(QPixmap::fromImage(TTiler::BuiltInPicture()));
@@ -20,18 +20,18 @@ TAboutFrm::TAboutFrm(TKind kind, QWidget* owner)
     text->setTextFormat(Qt::RichText);
     text->setWordWrap(true);
     if (kind == Program)
-        text->setText("<h3>Velmo</h3><p>Sürüm 0.1</p>"
-                      "<p>Formüllerle tanımlanan eğrileri iki ve üç boyutlu uzayda çizer: "
-                      "yedi koordinat sisteminde, döndürülebilen, hareketlendirilebilen ve "
-                      "büyütülebilen grafik pencerelerinde.</p>");
+        text->setText(tr("<h3>Velmo</h3><p>Sürüm 0.1</p>"
+                         "<p>Formüllerle tanımlanan eğrileri iki ve üç boyutlu uzayda çizer: "
+                         "yedi koordinat sisteminde, döndürülebilen, hareketlendirilebilen ve "
+                         "büyütülebilen grafik pencerelerinde.</p>"));
     else
-        text->setText("<h3>Velmo'nun geliştiricileri</h3>"
-                      "<p>Velmo, matematik öğrencileri ve öğretmenleri için yazılmıştır. "
-                      "Görüş ve önerileriniz programın gelişmesine yardım eder.</p>");
+        text->setText(tr("<h3>Velmo'nun geliştiricileri</h3>"
+                         "<p>Velmo, matematik öğrencileri ve öğretmenleri için yazılmıştır. "
+                         "Görüş ve önerileriniz programın gelişmesine yardım eder.</p>"));
     text->setMinimumWidth(300);
     layout->addWidget(text);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setText("Tamam");
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Tamam"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
     setSizeGripEnabled(false);
@@ -45,7 +45,7 @@ QPixmap SplashPicture()
     QFont font = painter.font();
     font.setPixelSize(13);
     painter.setFont(font);
-    painter.drawText(
-        pixmap.rect().adjusted(8, 8, -8, -8), Qt::AlignBottom | Qt::AlignRight, "Yükleniyor...");
+    painter.drawText(pixmap.rect().adjusted(8, 8, -8, -8), Qt::AlignBottom | Qt::AlignRight,
+        TAboutFrm::tr("Yükleniyor..."));
     return pixmap;
 }

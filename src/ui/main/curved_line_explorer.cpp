@@ -1,5 +1,6 @@
 #include "ui/main/curved_line_explorer.h"
 
+#include "base/catalogue.h"
 #include "base/exception.h"
 #include "base/message.h"
 #include "base/number_text.h"
@@ -42,7 +43,7 @@ constexpr int StartThickness = 2;
 QString qtext(const char* utf8) { return QString::fromUtf8(utf8); }
 std::string stdtext(const QString& text) { return text.toStdString(); }
 
-QToolButton* curveButton(QWidget* parent, const char* name, TCurveGlyph glyph, const char* hint)
+QToolButton* curveButton(QWidget* parent, const char* name, TCurveGlyph glyph, const QString& hint)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -51,13 +52,13 @@ QToolButton* curveButton(QWidget* parent, const char* name, TCurveGlyph glyph, c
     button->setFixedSize(24, 24);
     button->setFocusPolicy(Qt::NoFocus);
     // The hint goes to the status line only: the explorer shows no tool tips.
-    button->setStatusTip(qtext(hint));
+    button->setStatusTip(hint);
     return button;
 }
 
-QLabel* buddyLabel(const char* caption, QWidget* buddy, QWidget* parent)
+QLabel* buddyLabel(const QString& caption, QWidget* buddy, QWidget* parent)
 {
-    auto* label = new QLabel(qtext(caption), parent);
+    auto* label = new QLabel(caption, parent);
     label->setBuddy(buddy);
     return label;
 }
@@ -76,7 +77,7 @@ double StepDown(double step)
 }
 
 TCurvedLineExplorer::TCurvedLineExplorer(QWidget* parent)
-    : QDockWidget(QStringLiteral("Eğri Gezgini"), parent)
+    : QDockWidget(tr("Eğri Gezgini"), parent)
 {
     setObjectName(QStringLiteral("CurvedLineExplorerToolW"));
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
@@ -108,18 +109,18 @@ void TCurvedLineExplorer::CreateControls()
 
     auto* commands = new QHBoxLayout;
     commands->setSpacing(4);
-    EgriKaydetButton = new QPushButton(QStringLiteral("Kaydet..."), client);
+    EgriKaydetButton = new QPushButton(tr("Kaydet..."), client);
     EgriKaydetButton->setObjectName(QStringLiteral("EgriKaydetButton"));
-    EgriKaydetButton->setStatusTip(QStringLiteral("Eğriyi Dosyaya Kaydet"));
-    CLSelectButton = new QPushButton(QStringLiteral("Eğri Sec..."), client);
+    EgriKaydetButton->setStatusTip(tr("Eğriyi Dosyaya Kaydet"));
+    CLSelectButton = new QPushButton(tr("Eğri Sec..."), client);
     CLSelectButton->setObjectName(QStringLiteral("CLSelectButton"));
-    CLSelectButton->setStatusTip(QStringLiteral("Eğriyi Dosyadan Sec"));
-    UygulaButton = new QPushButton(QStringLiteral("Uygula"), client);
+    CLSelectButton->setStatusTip(tr("Eğriyi Dosyadan Sec"));
+    UygulaButton = new QPushButton(tr("Uygula"), client);
     UygulaButton->setObjectName(QStringLiteral("UygulaButton"));
-    TurevCizButton = new QPushButton(QStringLiteral("Türevini Çiz"), client);
+    TurevCizButton = new QPushButton(tr("Türevini Çiz"), client);
     TurevCizButton->setObjectName(QStringLiteral("TurevCizButton"));
-    TurevCizButton->setStatusTip(QStringLiteral(
-        "Geçerli eğrinin serbest değişkenine göre türevini yeni bir eğri olarak çizer"));
+    TurevCizButton->setStatusTip(
+        tr("Geçerli eğrinin serbest değişkenine göre türevini yeni bir eğri olarak çizer"));
     for (QPushButton* button : { EgriKaydetButton, CLSelectButton, TurevCizButton, UygulaButton }) {
         button->setAutoDefault(false);
         commands->addWidget(button);
@@ -135,14 +136,15 @@ QWidget* TCurvedLineExplorer::CreateCurveButtons(QWidget* parent)
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(1);
-    ilkEgriButton = curveButton(bar, "ilkEgriButton", TCurveGlyph::First, "İlk Eğri");
-    OncekiEgriButton = curveButton(bar, "OncekiEgriButton", TCurveGlyph::Prior, "Önceki Eğri");
-    SonrakiEgriButton = curveButton(bar, "SonrakiEgriButton", TCurveGlyph::Next, "Sonraki  Eğri");
-    SonEgriButton = curveButton(bar, "SonEgriButton", TCurveGlyph::Last, "Son  Eğri");
-    YeniEgriButton = curveButton(bar, "YeniEgriButton", TCurveGlyph::New, "Yeni Eğri");
-    EgriSilButton = curveButton(bar, "EgriSilButton", TCurveGlyph::Delete, "Eğriyi Sil");
+    ilkEgriButton = curveButton(bar, "ilkEgriButton", TCurveGlyph::First, tr("İlk Eğri"));
+    OncekiEgriButton = curveButton(bar, "OncekiEgriButton", TCurveGlyph::Prior, tr("Önceki Eğri"));
+    SonrakiEgriButton
+        = curveButton(bar, "SonrakiEgriButton", TCurveGlyph::Next, tr("Sonraki  Eğri"));
+    SonEgriButton = curveButton(bar, "SonEgriButton", TCurveGlyph::Last, tr("Son  Eğri"));
+    YeniEgriButton = curveButton(bar, "YeniEgriButton", TCurveGlyph::New, tr("Yeni Eğri"));
+    EgriSilButton = curveButton(bar, "EgriSilButton", TCurveGlyph::Delete, tr("Eğriyi Sil"));
     TumEgrileriSilButton
-        = curveButton(bar, "TumEgrileriSilButton", TCurveGlyph::DeleteAll, "Tüm Eğrileri Sil");
+        = curveButton(bar, "TumEgrileriSilButton", TCurveGlyph::DeleteAll, tr("Tüm Eğrileri Sil"));
     for (QToolButton* button : { ilkEgriButton, OncekiEgriButton, SonrakiEgriButton, SonEgriButton,
              YeniEgriButton, EgriSilButton })
         row->addWidget(button);
@@ -165,14 +167,14 @@ void TCurvedLineExplorer::CreateFieldPanel()
     FTypeComboBox = new QComboBox(panel);
     FTypeComboBox->setObjectName(QStringLiteral("FTypeComboBox"));
     for (const TCurveTypeRow& type : CurveTypes)
-        FTypeComboBox->addItem(qtext(type.ListCaption));
+        FTypeComboBox->addItem(qtext(Localized(type.ListCaption)));
     // Wide enough for the longest type, which sets the panel's width.
     FTypeComboBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     FTypeComboBox->setCurrentIndex(-1);
-    column->addWidget(buddyLabel("Çizim &Tipi", FTypeComboBox, panel));
+    column->addWidget(buddyLabel(tr("Çizim &Tipi"), FTypeComboBox, panel));
     column->addWidget(FTypeComboBox);
 
-    FonksiyonlarGroup = new QGroupBox(QStringLiteral(" Fonksiyonlar "), panel);
+    FonksiyonlarGroup = new QGroupBox(tr(" Fonksiyonlar "), panel);
     FonksiyonlarGroup->setObjectName(QStringLiteral("FonksiyonlarGroup"));
     auto* formulas = new QGridLayout(FonksiyonlarGroup);
     formulas->setContentsMargins(4, 2, 4, 4);
@@ -207,21 +209,21 @@ void TCurvedLineExplorer::CreateFieldPanel()
     ColorCombo = new TColorCombo(panel);
     ColorCombo->setObjectName(QStringLiteral("ColorCombo"));
     ColorCombo->SetColor(NewCurveColor);
-    fields->addWidget(buddyLabel("Çizim &Rengi", ColorCombo, panel), 0, 0);
+    fields->addWidget(buddyLabel(tr("Çizim &Rengi"), ColorCombo, panel), 0, 0);
     fields->addWidget(ColorCombo, 0, 1, 1, 3);
 
     CizimSekliCombo = new TComboBox(panel);
     CizimSekliCombo->setObjectName(QStringLiteral("CizimSekliCombo"));
-    CizimSekliCombo->addItems({ QStringLiteral("Çizgi"), QStringLiteral("Nokta") });
+    CizimSekliCombo->addItems({ tr("Çizgi"), tr("Nokta") });
     CizimSekliCombo->setCurrentIndex(0);
-    fields->addWidget(buddyLabel("Çizim &Şekli", CizimSekliCombo, panel), 1, 0);
+    fields->addWidget(buddyLabel(tr("Çizim &Şekli"), CizimSekliCombo, panel), 1, 0);
     fields->addWidget(CizimSekliCombo, 1, 1, 1, 3);
 
     GorunurlukCombo = new TComboBox(panel);
     GorunurlukCombo->setObjectName(QStringLiteral("GorunurlukCombo"));
-    GorunurlukCombo->addItems({ QStringLiteral("Görünür"), QStringLiteral("Görünmez") });
+    GorunurlukCombo->addItems({ tr("Görünür"), tr("Görünmez") });
     GorunurlukCombo->setCurrentIndex(0);
-    fields->addWidget(buddyLabel("&Görünürlük", GorunurlukCombo, panel), 2, 0);
+    fields->addWidget(buddyLabel(tr("&Görünürlük"), GorunurlukCombo, panel), 2, 0);
     fields->addWidget(GorunurlukCombo, 2, 1, 1, 3);
 
     auto* step = new QWidget(panel);
@@ -240,7 +242,7 @@ void TCurvedLineExplorer::CreateFieldPanel()
     SpinButton1->setFixedHeight(NoktaAraligiEdit->sizeHint().height());
     stepRow->addWidget(NoktaAraligiEdit, 1);
     stepRow->addWidget(SpinButton1);
-    fields->addWidget(buddyLabel("Nokta &Aralıgı", NoktaAraligiEdit, panel), 3, 0);
+    fields->addWidget(buddyLabel(tr("Nokta &Aralıgı"), NoktaAraligiEdit, panel), 3, 0);
     fields->addWidget(step, 3, 1);
 
     // The arrows stay within 1..20; a typed value of any length ("123") stands as
@@ -253,7 +255,7 @@ void TCurvedLineExplorer::CreateFieldPanel()
     thickness->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     CizgiKEdit = thickness;
     CizgiKEdit->setObjectName(QStringLiteral("CizgiKEdit"));
-    fields->addWidget(buddyLabel("Çizgi\n&Kalınlığı", CizgiKEdit, panel), 3, 2);
+    fields->addWidget(buddyLabel(tr("Çizgi\n&Kalınlığı"), CizgiKEdit, panel), 3, 2);
     fields->addWidget(CizgiKEdit, 3, 3);
     fields->setColumnStretch(1, 1);
     column->addLayout(fields);
@@ -364,12 +366,31 @@ TEditorValues TCurvedLineExplorer::EditorValues() const
 
 // ---- Filling the fields ------------------------------------------------------------
 
+namespace {
+// The drawing styles a type offers: the two surface styles for the types of two
+// variables alone. A style the type does not offer gives way to the line.
+void offerStyles(QComboBox* styles, int type)
+{
+    const int count = HasInnerVariable(type) ? CurveStyleCount : csSurface;
+    if (styles->count() == count)
+        return;
+    if (styles->currentIndex() >= count)
+        styles->setCurrentIndex(csLine);
+    while (styles->count() > count)
+        styles->removeItem(styles->count() - 1);
+    if (styles->count() < count)
+        styles->addItems({ QCoreApplication::translate("TCurvedLineExplorer", "Yüzey"),
+            QCoreApplication::translate("TCurvedLineExplorer", "Gölgeli Yüzey") });
+}
+}
+
 void TCurvedLineExplorer::ApplyTypeDefaults()
 {
     TFilling filling(*this);
     NoktaAraligiEdit->setText(QString::fromStdString(FloatToText(StartStep)));
     CizgiKEdit->setValue(StartThickness);
     const int type = FTypeComboBox->currentIndex();
+    offerStyles(CizimSekliCombo, type);
     if (!IsCurveType(type))
         return;
     // A fixed formula of the system stands in a disabled field, the formulas the
@@ -416,7 +437,7 @@ void TCurvedLineExplorer::LoadCurve(const TCurveRecord* curve)
     ColorCombo->SetColor(curve->Color);
     GorunurlukCombo->setCurrentIndex(curve->Visible ? 0 : 1);
     NoktaAraligiEdit->setText(QString::fromStdString(FloatToText(curve->Step)));
-    CizimSekliCombo->setCurrentIndex(curve->Style == csPoints ? 1 : 0);
+    CizimSekliCombo->setCurrentIndex(curve->Style < CizimSekliCombo->count() ? curve->Style : 0);
     CizgiKEdit->setValue(curve->Thickness);
     Rebuild();
 }
@@ -606,7 +627,7 @@ void TCurvedLineExplorer::UygulaButtonClick()
         UygulaButton->setEnabled(false);
         // A curve none of whose points could be computed draws nothing: say so.
         if (window->CurrentCurveHasNoPoints())
-            emit HintChanged(QString::fromUtf8("Eğrinin hiçbir noktası hesaplanamadı."));
+            emit HintChanged(tr("Eğrinin hiçbir noktası hesaplanamadı."));
         Rebuild();
     });
     // After the message: the faulty field takes the focus, with the token the
@@ -648,8 +669,8 @@ void TCurvedLineExplorer::EgriSilButtonClick()
     if (window == nullptr || window->CurveCount() == 0 || window->State() == omAppend)
         return;
     const int n = window->CurveCount();
-    if (!AskYesNo(this,
-            QString("Geçerli eğri (%1/%2) silinsin mi?").arg(window->CurveIndex() + 1).arg(n)))
+    if (!AskYesNo(
+            this, tr("Geçerli eğri (%1/%2) silinsin mi?").arg(window->CurveIndex() + 1).arg(n)))
         return;
     CurveCommand(&TGrafikMChildFrm::RemoveCurve);
 }
@@ -660,7 +681,7 @@ void TCurvedLineExplorer::TumEgrileriSilButtonClick()
     if (window == nullptr || window->CurveCount() == 0)
         return;
     const int n = window->CurveCount();
-    if (!AskYesNo(this, QString("Penceredeki %1 eğrinin tümü silinsin mi?").arg(n)))
+    if (!AskYesNo(this, tr("Penceredeki %1 eğrinin tümü silinsin mi?").arg(n)))
         return;
     CurveCommand(&TGrafikMChildFrm::RemoveAllCurves);
 }
@@ -678,7 +699,8 @@ void TCurvedLineExplorer::TurevCizButtonClick()
         // Refused before the window turns to a new curve, so that it stays on this one.
         if (int index = 0; window->DrawFunction().Objects().FindCurve(
                 derived.CurveType, derived.Fx, derived.Fy, derived.Fz, index))
-            throw EObjectListError(FormatText("Bu eğri daha önce tanımlanmıştır (%d)", index));
+            throw EObjectListError(
+                FormatText(Localized("Bu eğri daha önce tanımlanmıştır (%d)"), index));
         window->NewCurve();
         window->ApplyCurve(derived);
         LoadCurve(window->CurrentCurveOrNull());
@@ -733,7 +755,7 @@ namespace {
 void toggle(QComboBox* combo)
 {
     // No selection (-1) gives the first item.
-    combo->setCurrentIndex((combo->currentIndex() + 1) % 2);
+    combo->setCurrentIndex((combo->currentIndex() + 1) % combo->count());
 }
 }
 

@@ -36,10 +36,10 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTranslator>
 #include <QStatusTipEvent>
 #include <QStyle>
 #include <QToolBar>
+#include <QTranslator>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -122,7 +122,7 @@ void TMainForm::CreateStatusLine()
 {
     StatusPanel0 = new QLabel(this);
     StatusPanel0->setFixedWidth(150);
-    StatusPanel1 = new QLabel("Yardım için F1'e basın", this);
+    StatusPanel1 = new QLabel(tr("Yardım için F1'e basın"), this);
     statusBar()->addWidget(StatusPanel0);
     statusBar()->addWidget(StatusPanel1, 1);
     StatusPanel2 = new QLabel(this);
@@ -219,12 +219,12 @@ void TMainForm::CreateToolWindows()
 void TMainForm::EgriKayitClick()
 {
     ShowChildWindow(
-        "Eğri Kayıt", [this] { return new TCurvedLineSFrm(nullptr, LibraryOptions()); });
+        tr("Eğri Kayıt"), [this] { return new TCurvedLineSFrm(nullptr, LibraryOptions()); });
 }
 
 void TMainForm::FonksiyonHesaplayicisiClick()
 {
-    ShowChildWindow("Fonksiyon Hesaplayıçısı", [this] {
+    ShowChildWindow(tr("Fonksiyon Hesaplayıçısı"), [this] {
         auto* calculator = new TFHesaplaFrm;
         SetHelpContext(calculator, TFHesaplaFrm::HelpContext);
         // While its formula field has the focus the palette writes there.
@@ -355,8 +355,10 @@ int TMainForm::FreeWindowNumber() const
     while (n <= MaxWindows && FWindowSlots[static_cast<std::size_t>(n)] == 1)
         ++n;
     if (n > MaxWindows)
-        throw Exception("En çok " + std::to_string(MaxWindows)
-            + " grafik penceresi açılabilir. Yeni bir pencere için önce bir pencereyi kapatın.");
+        throw Exception(tr("En çok %1 grafik penceresi açılabilir. Yeni bir pencere için önce bir "
+                           "pencereyi kapatın.")
+                            .arg(MaxWindows)
+                            .toStdString());
     return n;
 }
 
@@ -509,7 +511,7 @@ void TMainForm::AcClick()
 {
     const QStringList names = FOpenDialogRunner
         ? FOpenDialogRunner()
-        : QFileDialog::getOpenFileNames(this, "Aç", QString(), "Velmo files(*.vlm)");
+        : QFileDialog::getOpenFileNames(this, tr("Aç"), QString(), tr("Velmo files(*.vlm)"));
     OpenFiles(names);
 }
 
@@ -535,7 +537,7 @@ TGrafikMChildFrm* TMainForm::OpenSceneFile(const QString& fileName)
         if (read.Scene.Curves.empty())
             throw ESceneFileError(faults.join('\n').toStdString());
         const QString question = faults.join('\n') + "\n\n"
-            + QString("Dosyanın geri kalan %1 eğrisi açılsın mı?").arg(read.Scene.Curves.size());
+            + tr("Dosyanın geri kalan %1 eğrisi açılsın mı?").arg(read.Scene.Curves.size());
         if (!AskYesNo(this, question))
             return nullptr;
     }
@@ -569,9 +571,12 @@ void TMainForm::DilClick(TLanguage language)
     if (ReadLanguage(file) != language || language != CurrentLanguage())
         WriteLanguage(file, language);
     QTranslator chosen;
-    QString message = "Dil değişikliği Velmo yeniden başlatıldığında geçerli olur.";
+    // Said in the language chosen, which is not yet the one installed.
+    const char* const changed
+        = QT_TR_NOOP("Dil değişikliği Velmo yeniden başlatıldığında geçerli olur.");
+    QString message = QString::fromUtf8(changed);
     if (language == TLanguage::English && chosen.load("velmo_en", ":/i18n"))
-        message = chosen.translate("TMainForm", message.toUtf8().constData());
+        message = chosen.translate("TMainForm", changed);
     if (language == CurrentLanguage())
         message.clear();
     statusBar()->showMessage(message);
@@ -585,8 +590,8 @@ void TMainForm::SaveAsClick()
 void TMainForm::BaskiOnizlemeClick()
 {
     QMessageBox::information(this, "Velmo",
-        "Baski Onizleme testleri devam ettiği için bu versiyonda bulunmamaktadır.Sonraki "
-        "sürümünde mutlaka yer alçaktır.");
+        tr("Baski Onizleme testleri devam ettiği için bu versiyonda bulunmamaktadır.Sonraki "
+           "sürümünde mutlaka yer alçaktır."));
 }
 
 QPrinter& TMainForm::Printer()

@@ -52,75 +52,127 @@ constexpr int FunctionWidth = 45;
 
 // The design of the tag buttons, panel by panel, row by row.
 constexpr TButtonDef ButtonDefs[] = {
-    { caAritmatik, 1, TPiece::Symbol, opAdd, "Toplama", wide(0), 3, WideWidth },
-    { caAritmatik, 2, TPiece::Symbol, opSubtract, "Çıkartma", wide(1), 3, WideWidth },
-    { caAritmatik, 3, TPiece::Symbol, opMultiply, "Çarpma", wide(2), 3, WideWidth },
-    { caAritmatik, 4, TPiece::Symbol, opDivide, "Bölme", wide(3), 3, WideWidth },
-    { caAritmatik, 5, TPiece::Symbol, opIntDivide, "Tam Sayılı Bölme", wide(0), 31, WideWidth },
-    { caAritmatik, 6, TPiece::Word, opIntDivide, "Tam Sayılı Bölme", wide(1), 31, WideWidth },
-    { caAritmatik, 7, TPiece::Symbol, opModulo, "Kalanı alma", wide(2), 31, WideWidth },
-    { caAritmatik, 8, TPiece::Word, opModulo, "Kalanı alma", wide(3), 31, WideWidth },
-    { caAritmatik, 9, TPiece::Symbol, opPower, "Üst Alma", wide(0), 59, WideWidth },
-    { caAritmatik, 10, TPiece::Symbol, opFactorial, "Faktöryelini Alma", wide(1), 59, WideWidth },
-    { caAritmatik, 11, TPiece::Symbol, opAssign, "Atama", wide(3), 59, WideWidth },
+    { caAritmatik, 1, TPiece::Symbol, opAdd, QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Toplama"),
+        wide(0), 3, WideWidth },
+    { caAritmatik, 2, TPiece::Symbol, opSubtract,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Çıkartma"), wide(1), 3, WideWidth },
+    { caAritmatik, 3, TPiece::Symbol, opMultiply,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Çarpma"), wide(2), 3, WideWidth },
+    { caAritmatik, 4, TPiece::Symbol, opDivide, QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Bölme"),
+        wide(3), 3, WideWidth },
+    { caAritmatik, 5, TPiece::Symbol, opIntDivide,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Tam Sayılı Bölme"), wide(0), 31, WideWidth },
+    { caAritmatik, 6, TPiece::Word, opIntDivide,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Tam Sayılı Bölme"), wide(1), 31, WideWidth },
+    { caAritmatik, 7, TPiece::Symbol, opModulo,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Kalanı alma"), wide(2), 31, WideWidth },
+    { caAritmatik, 8, TPiece::Word, opModulo,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Kalanı alma"), wide(3), 31, WideWidth },
+    { caAritmatik, 9, TPiece::Symbol, opPower,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Üst Alma"), wide(0), 59, WideWidth },
+    { caAritmatik, 10, TPiece::Symbol, opFactorial,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Faktöryelini Alma"), wide(1), 59, WideWidth },
+    { caAritmatik, 11, TPiece::Symbol, opAssign, QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Atama"),
+        wide(3), 59, WideWidth },
 
-    { caMantiksal, 18, TPiece::SpacedSymbol, opNot, "Mantıksal not", wide(0), 2, WideWidth },
-    { caMantiksal, 19, TPiece::SpacedSymbol, opAnd, "Mantıksal and", wide(1), 2, WideWidth },
-    { caMantiksal, 20, TPiece::SpacedSymbol, opOr, "Mantıksal or", wide(2), 2, WideWidth },
-    { caMantiksal, 21, TPiece::SpacedSymbol, opXor, "Mantıksal xor", wide(3), 2, WideWidth },
-    { caMantiksal, 22, TPiece::Symbol, opEqual, "Eşit", narrow(0), 30, NarrowWidth },
-    { caMantiksal, 23, TPiece::Symbol, opNotEqual, "Eşit Değil", narrow(1), 30, NarrowWidth },
-    { caMantiksal, 24, TPiece::Symbol, opLess, "Küçük", narrow(2), 30, NarrowWidth },
-    { caMantiksal, 25, TPiece::Symbol, opGreater, "Büyük", narrow(3), 30, NarrowWidth },
-    { caMantiksal, 26, TPiece::Symbol, opLessEqual, "Küçük Eşit", narrow(4), 30, NarrowWidth },
-    { caMantiksal, 27, TPiece::Symbol, opGreaterEqual, "Büyük Eşit", narrow(5), 30, NarrowWidth },
-    { caMantiksal, 28, TPiece::Word, opEqual, "Eşit", narrow(0), 58, NarrowWidth },
-    { caMantiksal, 29, TPiece::Word, opNotEqual, "Eşit Değil", narrow(1), 58, NarrowWidth },
-    { caMantiksal, 30, TPiece::Word, opLess, "Küçük", narrow(2), 58, NarrowWidth },
-    { caMantiksal, 31, TPiece::Word, opGreater, "Büyük", narrow(3), 58, NarrowWidth },
-    { caMantiksal, 32, TPiece::Word, opLessEqual, "Küçük Eşit", narrow(4), 58, NarrowWidth },
-    { caMantiksal, 33, TPiece::Word, opGreaterEqual, "Büyük Eşit", narrow(5), 58, NarrowWidth },
+    { caMantiksal, 18, TPiece::SpacedSymbol, opNot,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Mantıksal not"), wide(0), 2, WideWidth },
+    { caMantiksal, 19, TPiece::SpacedSymbol, opAnd,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Mantıksal and"), wide(1), 2, WideWidth },
+    { caMantiksal, 20, TPiece::SpacedSymbol, opOr,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Mantıksal or"), wide(2), 2, WideWidth },
+    { caMantiksal, 21, TPiece::SpacedSymbol, opXor,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Mantıksal xor"), wide(3), 2, WideWidth },
+    { caMantiksal, 22, TPiece::Symbol, opEqual, QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Eşit"),
+        narrow(0), 30, NarrowWidth },
+    { caMantiksal, 23, TPiece::Symbol, opNotEqual,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Eşit Değil"), narrow(1), 30, NarrowWidth },
+    { caMantiksal, 24, TPiece::Symbol, opLess, QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Küçük"),
+        narrow(2), 30, NarrowWidth },
+    { caMantiksal, 25, TPiece::Symbol, opGreater,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Büyük"), narrow(3), 30, NarrowWidth },
+    { caMantiksal, 26, TPiece::Symbol, opLessEqual,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Küçük Eşit"), narrow(4), 30, NarrowWidth },
+    { caMantiksal, 27, TPiece::Symbol, opGreaterEqual,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Büyük Eşit"), narrow(5), 30, NarrowWidth },
+    { caMantiksal, 28, TPiece::Word, opEqual, QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Eşit"),
+        narrow(0), 58, NarrowWidth },
+    { caMantiksal, 29, TPiece::Word, opNotEqual,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Eşit Değil"), narrow(1), 58, NarrowWidth },
+    { caMantiksal, 30, TPiece::Word, opLess, QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Küçük"),
+        narrow(2), 58, NarrowWidth },
+    { caMantiksal, 31, TPiece::Word, opGreater, QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Büyük"),
+        narrow(3), 58, NarrowWidth },
+    { caMantiksal, 32, TPiece::Word, opLessEqual,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Küçük Eşit"), narrow(4), 58, NarrowWidth },
+    { caMantiksal, 33, TPiece::Word, opGreaterEqual,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Büyük Eşit"), narrow(5), 58, NarrowWidth },
 
-    { caParantezler, 35, TPiece::Symbol, opOpenRound, "Aç Parantez", narrow(0), 2, NarrowWidth },
-    { caParantezler, 36, TPiece::Symbol, opCloseRound, "Kapa Parantez", narrow(1), 2, NarrowWidth },
-    { caParantezler, 37, TPiece::Symbol, opOpenSquare, "Aç Parantez", narrow(2), 2, NarrowWidth },
-    { caParantezler, 38, TPiece::Symbol, opCloseSquare, "Kapa Parantez", narrow(3), 2,
+    { caParantezler, 35, TPiece::Symbol, opOpenRound,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Aç Parantez"), narrow(0), 2, NarrowWidth },
+    { caParantezler, 36, TPiece::Symbol, opCloseRound,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Kapa Parantez"), narrow(1), 2, NarrowWidth },
+    { caParantezler, 37, TPiece::Symbol, opOpenSquare,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Aç Parantez"), narrow(2), 2, NarrowWidth },
+    { caParantezler, 38, TPiece::Symbol, opCloseSquare,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Kapa Parantez"), narrow(3), 2, NarrowWidth },
+    { caParantezler, 39, TPiece::Symbol, opOpenAbs,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Mutlak Aç Parantez"), narrow(4), 2,
         NarrowWidth },
-    { caParantezler, 39, TPiece::Symbol, opOpenAbs, "Mutlak Aç Parantez", narrow(4), 2,
-        NarrowWidth },
-    { caParantezler, 40, TPiece::Symbol, opCloseAbs, "Mutlak Kapa Parantez", narrow(5), 2,
+    { caParantezler, 40, TPiece::Symbol, opCloseAbs,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Mutlak Kapa Parantez"), narrow(5), 2,
         NarrowWidth },
 
-    { caFonksiyonlar, 52, TPiece::Function, fnAbs, "Mutlak Değer", function(0), 2, FunctionWidth },
-    { caFonksiyonlar, 53, TPiece::Function, fnArccos, "Ters Kosinüs", function(1), 2,
+    { caFonksiyonlar, 52, TPiece::Function, fnAbs,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Mutlak Değer"), function(0), 2, FunctionWidth },
+    { caFonksiyonlar, 53, TPiece::Function, fnArccos,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Ters Kosinüs"), function(1), 2, FunctionWidth },
+    { caFonksiyonlar, 54, TPiece::Function, fnArccot,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Ters Kotanjant"), function(2), 2,
         FunctionWidth },
-    { caFonksiyonlar, 54, TPiece::Function, fnArccot, "Ters Kotanjant", function(2), 2,
+    { caFonksiyonlar, 55, TPiece::Function, fnArcsin,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Ters Sinüs"), function(3), 2, FunctionWidth },
+    { caFonksiyonlar, 56, TPiece::Function, fnArctan,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Ters Tanjant"), function(0), 28, FunctionWidth },
+    { caFonksiyonlar, 57, TPiece::Function, fnCos,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Kosinüs"), function(1), 28, FunctionWidth },
+    { caFonksiyonlar, 58, TPiece::Function, fnCosec,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Kosecant"), function(2), 28, FunctionWidth },
+    { caFonksiyonlar, 59, TPiece::Function, fnCotan,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Kotanjant"), function(3), 28, FunctionWidth },
+    { caFonksiyonlar, 60, TPiece::Function, fnFact,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Factoriel"), function(0), 54, FunctionWidth },
+    { caFonksiyonlar, 61, TPiece::Function, fnLn,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Tabi Logaritma"), function(1), 54,
         FunctionWidth },
-    { caFonksiyonlar, 55, TPiece::Function, fnArcsin, "Ters Sinüs", function(3), 2, FunctionWidth },
-    { caFonksiyonlar, 56, TPiece::Function, fnArctan, "Ters Tanjant", function(0), 28,
+    { caFonksiyonlar, 62, TPiece::Function, fnLog,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Logaritma"), function(2), 54, FunctionWidth },
+    { caFonksiyonlar, 63, TPiece::Function, fnSec,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Sekant"), function(3), 54, FunctionWidth },
+    { caFonksiyonlar, 64, TPiece::Function, fnSgn,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "İşaret"), function(0), 80, FunctionWidth },
+    { caFonksiyonlar, 65, TPiece::Function, fnSin,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Sinüs"), function(1), 80, FunctionWidth },
+    { caFonksiyonlar, 66, TPiece::Function, fnTan,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Tanjant"), function(2), 80, FunctionWidth },
+    { caFonksiyonlar, 67, TPiece::Function, fnSqrt,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Karekök"), function(3), 80, FunctionWidth },
+    { caFonksiyonlar, 68, TPiece::Function, fnExp,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Üstel Fonksiyon"), function(0), 106,
         FunctionWidth },
-    { caFonksiyonlar, 57, TPiece::Function, fnCos, "Kosinüs", function(1), 28, FunctionWidth },
-    { caFonksiyonlar, 58, TPiece::Function, fnCosec, "Kosecant", function(2), 28, FunctionWidth },
-    { caFonksiyonlar, 59, TPiece::Function, fnCotan, "Kotanjant", function(3), 28, FunctionWidth },
-    { caFonksiyonlar, 60, TPiece::Function, fnFact, "Factoriel", function(0), 54, FunctionWidth },
-    { caFonksiyonlar, 61, TPiece::Function, fnLn, "Tabi Logaritma", function(1), 54,
+    { caFonksiyonlar, 69, TPiece::Function, fnAsin,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Ters Sinüs"), function(1), 106, FunctionWidth },
+    { caFonksiyonlar, 70, TPiece::Function, fnAcos,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Ters Kosinüs"), function(2), 106,
         FunctionWidth },
-    { caFonksiyonlar, 62, TPiece::Function, fnLog, "Logaritma", function(2), 54, FunctionWidth },
-    { caFonksiyonlar, 63, TPiece::Function, fnSec, "Sekant", function(3), 54, FunctionWidth },
-    { caFonksiyonlar, 64, TPiece::Function, fnSgn, "İşaret", function(0), 80, FunctionWidth },
-    { caFonksiyonlar, 65, TPiece::Function, fnSin, "Sinüs", function(1), 80, FunctionWidth },
-    { caFonksiyonlar, 66, TPiece::Function, fnTan, "Tanjant", function(2), 80, FunctionWidth },
-    { caFonksiyonlar, 67, TPiece::Function, fnSqrt, "Karekök", function(3), 80, FunctionWidth },
-    { caFonksiyonlar, 68, TPiece::Function, fnExp, "Üstel Fonksiyon", function(0), 106,
-        FunctionWidth },
-    { caFonksiyonlar, 69, TPiece::Function, fnAsin, "Ters Sinüs", function(1), 106, FunctionWidth },
-    { caFonksiyonlar, 70, TPiece::Function, fnAcos, "Ters Kosinüs", function(2), 106,
-        FunctionWidth },
-    { caFonksiyonlar, 73, TPiece::Function, fnAtan, "Ters Tanjant", function(3), 106,
+    { caFonksiyonlar, 73, TPiece::Function, fnAtan,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Ters Tanjant"), function(3), 106,
         FunctionWidth },
 
-    { caSabitler, 71, TPiece::CapitalConstant, cnPi, "Pi Sayısı", function(0), 3, FunctionWidth },
-    { caSabitler, 72, TPiece::Constant, cnE, "Exponent", function(1), 3, FunctionWidth },
+    { caSabitler, 71, TPiece::CapitalConstant, cnPi,
+        QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Pi Sayısı"), function(0), 3, FunctionWidth },
+    { caSabitler, 72, TPiece::Constant, cnE, QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Exponent"),
+        function(1), 3, FunctionWidth },
 };
 
 struct TCategorySpec {
@@ -133,11 +185,14 @@ struct TCategorySpec {
 };
 
 constexpr TCategorySpec Categories[TOperatorSelectToolW::CategoryCount] = {
-    { "Aritmatik Operatörler", 5, 87, 3, 20, "AritmatikOpPanel" },
-    { "Mantıksal Operatörler", 5, 85, 5, 36, "MantiksalOpPanel" },
-    { "Parantezler", 3, 55, 3, 52, "ParantezlerPanel" },
-    { "Fonksiyonlar", 7, 134, 3, 71, "FonksiyonlarPanel" },
-    { "Sabitler", 2, 31, 3, 88, "SabitlerPanel" },
+    { QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Aritmatik Operatörler"), 5, 87, 3, 20,
+        "AritmatikOpPanel" },
+    { QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Mantıksal Operatörler"), 5, 85, 5, 36,
+        "MantiksalOpPanel" },
+    { QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Parantezler"), 3, 55, 3, 52, "ParantezlerPanel" },
+    { QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Fonksiyonlar"), 7, 134, 3, 71,
+        "FonksiyonlarPanel" },
+    { QT_TRANSLATE_NOOP("TOperatorSelectToolW", "Sabitler"), 2, 31, 3, 88, "SabitlerPanel" },
 };
 
 constexpr int ClientWidth = 212;
@@ -219,7 +274,7 @@ std::string OperatorText(int tag)
 }
 
 TOperatorSelectToolW::TOperatorSelectToolW(QWidget* parent)
-    : QDockWidget(QStringLiteral("Operatör  Seçim"), parent)
+    : QDockWidget(tr("Operatör  Seçim"), parent)
 {
     setObjectName(QStringLiteral("OperatorSelectToolW"));
     setAllowedAreas(Qt::NoDockWidgetArea);
@@ -253,7 +308,7 @@ TOperatorSelectToolW::TOperatorSelectToolW(QWidget* parent)
     clientLayout->addWidget(FTreeView1);
 
     for (const TCategorySpec& category : Categories) {
-        auto* node = new QTreeWidgetItem(FTreeView1, { QString::fromUtf8(category.Caption) });
+        auto* node = new QTreeWidgetItem(FTreeView1, { tr(category.Caption) });
         node->setSizeHint(0, QSize(0, RowHeight));
         node->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         for (int row = 0; row < category.BlankRows; ++row) {
@@ -293,8 +348,8 @@ void TOperatorSelectToolW::createPanels(QWidget* client)
     }
     for (const TButtonDef& def : ButtonDefs) {
         const int height = def.Category == caFonksiyonlar ? 24 : 25;
-        QToolButton* button = makeButton(FPanels[def.Category], captionOf(def),
-            QString::fromUtf8(def.Hint), def.X, def.Y, def.Width, height);
+        QToolButton* button = makeButton(
+            FPanels[def.Category], captionOf(def), tr(def.Hint), def.X, def.Y, def.Width, height);
         button->setObjectName(QStringLiteral("OperatorButton%1").arg(def.Tag));
         button->setProperty("Tag", def.Tag);
         const int tag = def.Tag;
@@ -308,17 +363,17 @@ void TOperatorSelectToolW::createPanels(QWidget* client)
     QWidget* brackets = FPanels[caParantezler];
     QToolButton* round = makeButton(brackets,
         symbolText(opOpenRound) + QStringLiteral("...") + symbolText(opCloseRound),
-        QStringLiteral("Aç-Kapa Parantez"), narrow(1), 28, NarrowWidth, 25);
+        tr("Aç-Kapa Parantez"), narrow(1), 28, NarrowWidth, 25);
     round->setObjectName(QStringLiteral("ToolbarButton977"));
     connect(round, &QToolButton::clicked, this, &TOperatorSelectToolW::ToolbarButton977Click);
     QToolButton* square = makeButton(brackets,
         symbolText(opOpenSquare) + QStringLiteral("...") + symbolText(opCloseSquare),
-        QStringLiteral("Aç-Kapa Parantez"), narrow(2), 28, NarrowWidth, 25);
+        tr("Aç-Kapa Parantez"), narrow(2), 28, NarrowWidth, 25);
     square->setObjectName(QStringLiteral("ToolbarButton978"));
     connect(square, &QToolButton::clicked, this, &TOperatorSelectToolW::ToolbarButton978Click);
     QToolButton* absolute = makeButton(brackets,
         symbolText(opOpenAbs) + QStringLiteral("...") + symbolText(opCloseAbs),
-        QStringLiteral("Mutlak Aç-Kapa Parantez"), narrow(4), 28, 2 * NarrowWidth + 2, 25);
+        tr("Mutlak Aç-Kapa Parantez"), narrow(4), 28, 2 * NarrowWidth + 2, 25);
     absolute->setObjectName(QStringLiteral("ToolbarButton976"));
     absolute->setEnabled(false);
     connect(absolute, &QToolButton::clicked, this, &TOperatorSelectToolW::ToolbarButton976Click);

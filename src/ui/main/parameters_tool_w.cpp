@@ -52,7 +52,7 @@ QLineEdit* numberField(QWidget* parent, const QString& accessibleName, int width
 }
 
 TParametersToolW::TParametersToolW(QWidget* parent)
-    : QDockWidget("Parametreler", parent)
+    : QDockWidget(tr("Parametreler"), parent)
 {
     setObjectName(QStringLiteral("ParametersToolW"));
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
@@ -115,9 +115,9 @@ void TParametersToolW::Refresh()
     static const std::vector<TParameter> none;
     const std::vector<TParameter>& items = FWindow ? FWindow->Parameters().Items() : none;
     if (FWindow == nullptr)
-        EmptyLabel->setText("Parametre göstermek için bir grafik penceresi açın.");
+        EmptyLabel->setText(tr("Parametre göstermek için bir grafik penceresi açın."));
     else if (items.empty())
-        EmptyLabel->setText("Bu penceredeki eğrilerde parametre yok.");
+        EmptyLabel->setText(tr("Bu penceredeki eğrilerde parametre yok."));
     EmptyLabel->setVisible(items.empty());
     FTable->setVisible(!items.empty());
 
@@ -154,13 +154,13 @@ void TParametersToolW::Rebuild(const std::vector<TParameter>& items)
         nameWidth = std::max(nameWidth, metrics.horizontalAdvance(QString::fromStdString(p.Name)));
     const int valueWidth = metrics.horizontalAdvance("-0,0000000") + 12;
     int rangeWidth = metrics.horizontalAdvance("-00,00") + 12;
-    for (const char* head : { "En küçük", "En büyük", "Adım" })
-        rangeWidth = std::max(rangeWidth, metrics.horizontalAdvance(QString::fromUtf8(head)) + 4);
+    for (const QString& head : { tr("En küçük"), tr("En büyük"), tr("Adım") })
+        rangeWidth = std::max(rangeWidth, metrics.horizontalAdvance(head) + 4);
     if (FHeads == nullptr) {
         FHeads = new QWidget(FTable);
         auto* heads = new QHBoxLayout(FHeads);
         heads->setContentsMargins(0, 0, 0, 0);
-        const auto head = [&](const char* text, int width) {
+        const auto head = [&](const QString& text, int width) {
             auto* label = new QLabel(text, FHeads);
             if (width > 0)
                 label->setFixedWidth(width);
@@ -168,11 +168,11 @@ void TParametersToolW::Rebuild(const std::vector<TParameter>& items)
             return label;
         };
         FNameHead = head("", nameWidth);
-        FValueHead = head("Değer", valueWidth);
+        FValueHead = head(tr("Değer"), valueWidth);
         head("", 0);
-        FRangeHeads[0] = head("En küçük", rangeWidth);
-        FRangeHeads[1] = head("En büyük", rangeWidth);
-        FRangeHeads[2] = head("Adım", rangeWidth);
+        FRangeHeads[0] = head(tr("En küçük"), rangeWidth);
+        FRangeHeads[1] = head(tr("En büyük"), rangeWidth);
+        FRangeHeads[2] = head(tr("Adım"), rangeWidth);
         FPlayHead = head("", 0);
         FRowsLayout->insertWidget(0, FHeads);
     }
@@ -182,24 +182,24 @@ void TParametersToolW::Rebuild(const std::vector<TParameter>& items)
         row.Name = p.Name;
         const QString name = QString::fromStdString(p.Name);
         row.Panel = new QWidget(FTable);
-        row.Panel->setAccessibleName(name + " parametresi");
+        row.Panel->setAccessibleName(tr("%1 parametresi").arg(name));
         auto* line = new QHBoxLayout(row.Panel);
         line->setContentsMargins(0, 0, 0, 0);
         row.NameLabel = new QLabel(name, row.Panel);
         row.NameLabel->setFixedWidth(nameWidth);
-        row.ValueEdit = numberField(row.Panel, name + " değeri", valueWidth);
+        row.ValueEdit = numberField(row.Panel, tr("%1 değeri").arg(name), valueWidth);
         row.Slider = new QSlider(Qt::Horizontal, row.Panel);
-        row.Slider->setAccessibleName(name + " parametresi");
+        row.Slider->setAccessibleName(tr("%1 parametresi").arg(name));
         row.Slider->setSingleStep(1);
         row.Slider->setPageStep(10);
         row.Slider->setMinimumWidth(100);
         row.Slider->setFocusPolicy(Qt::StrongFocus);
-        row.MinEdit = numberField(row.Panel, name + " en küçük değeri", rangeWidth);
-        row.MaxEdit = numberField(row.Panel, name + " en büyük değeri", rangeWidth);
-        row.StepEdit = numberField(row.Panel, name + " adımı", rangeWidth);
+        row.MinEdit = numberField(row.Panel, tr("%1 en küçük değeri").arg(name), rangeWidth);
+        row.MaxEdit = numberField(row.Panel, tr("%1 en büyük değeri").arg(name), rangeWidth);
+        row.StepEdit = numberField(row.Panel, tr("%1 adımı").arg(name), rangeWidth);
         row.PlayButton = new QToolButton(row.Panel);
         row.PlayButton->setCheckable(true);
-        row.PlayButton->setAccessibleName(name + " oynat");
+        row.PlayButton->setAccessibleName(tr("%1 oynat").arg(name));
         row.NameLabel->setBuddy(row.Slider);
         line->addWidget(row.NameLabel);
         line->addWidget(row.ValueEdit);
@@ -276,7 +276,7 @@ void TParametersToolW::ShowValues(TRow& row, const TParameter& p)
     const bool playing = FWindow && FWindow->PlayingParameter() == p.Name;
     row.PlayButton->setChecked(playing);
     row.PlayButton->setText(QString::fromUtf8(playing ? "■" : "▶"));
-    row.PlayButton->setToolTip(playing ? "Durdur" : "Oynat");
+    row.PlayButton->setToolTip(playing ? tr("Durdur") : tr("Oynat"));
 }
 
 void TParametersToolW::SliderMoved(const std::string& name, int position)

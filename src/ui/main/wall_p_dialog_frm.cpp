@@ -26,17 +26,17 @@ struct TGorunum {
 
 // The list's order, which is not the order of the modes themselves.
 constexpr std::array<TGorunum, TWallPDialogFrm::GorunumuCount> gorunumler { {
-    { "Ortada", tmCenter },
-    { "Orta Alt Köşede", tmCenterVBottom },
-    { "Orta Üst Köşede", tmCenterVTop },
-    { "Sol Alt Köşede", tmLeftVBottom },
-    { "Sol Ortada", tmLeftVCenter },
-    { "Sol Üst Köşede", tmLeftVTop },
-    { "Sag Alt Köşede", tmRightVBottom },
-    { "Sag Ortada", tmRightVCenter },
-    { "Sag Üst Köşede", tmRightVTop },
-    { "Döşeli Şekilde", tmTile },
-    { "Yayılmış Şekilde", tmStretch },
+    { QT_TRANSLATE_NOOP("TWallPDialogFrm", "Ortada"), tmCenter },
+    { QT_TRANSLATE_NOOP("TWallPDialogFrm", "Orta Alt Köşede"), tmCenterVBottom },
+    { QT_TRANSLATE_NOOP("TWallPDialogFrm", "Orta Üst Köşede"), tmCenterVTop },
+    { QT_TRANSLATE_NOOP("TWallPDialogFrm", "Sol Alt Köşede"), tmLeftVBottom },
+    { QT_TRANSLATE_NOOP("TWallPDialogFrm", "Sol Ortada"), tmLeftVCenter },
+    { QT_TRANSLATE_NOOP("TWallPDialogFrm", "Sol Üst Köşede"), tmLeftVTop },
+    { QT_TRANSLATE_NOOP("TWallPDialogFrm", "Sag Alt Köşede"), tmRightVBottom },
+    { QT_TRANSLATE_NOOP("TWallPDialogFrm", "Sag Ortada"), tmRightVCenter },
+    { QT_TRANSLATE_NOOP("TWallPDialogFrm", "Sag Üst Köşede"), tmRightVTop },
+    { QT_TRANSLATE_NOOP("TWallPDialogFrm", "Döşeli Şekilde"), tmTile },
+    { QT_TRANSLATE_NOOP("TWallPDialogFrm", "Yayılmış Şekilde"), tmStretch },
 } };
 
 void setHint(QWidget* widget, const QString& hint)
@@ -62,33 +62,32 @@ TTileMode TWallPDialogFrm::GorunumuMode(int index)
 
 QString TWallPDialogFrm::GorunumuText(int index)
 {
-    return index >= 0 && index < GorunumuCount ? QString::fromUtf8(gorunumler[index].Text)
-                                               : QString();
+    return index >= 0 && index < GorunumuCount ? tr(gorunumler[index].Text) : QString();
 }
 
 TWallPDialogFrm::TWallPDialogFrm(QWidget* owner)
     : QDialog(owner)
-    , FGroupBox1(new QGroupBox(QStringLiteral(" Duvar Kağıdı Seçimi "), this))
+    , FGroupBox1(new QGroupBox(tr(" Duvar Kağıdı Seçimi "), this))
     , FFilenameEdit(new TFilenameEdit(FGroupBox1))
     , FGorunumuComboBox(new QComboBox(FGroupBox1))
-    , FCheckBox(new QCheckBox(QStringLiteral("Duvar Kağıdı Kullanma"), this))
-    , FBtnTamam(new QPushButton(QStringLiteral("&Tamam"), this))
-    , FBtnVazgec(new QPushButton(QStringLiteral("&Vazgeç"), this))
-    , FBtnYardim(new QPushButton(QStringLiteral("&Yardım"), this))
+    , FCheckBox(new QCheckBox(tr("Duvar Kağıdı Kullanma"), this))
+    , FBtnTamam(new QPushButton(tr("&Tamam"), this))
+    , FBtnVazgec(new QPushButton(tr("&Vazgeç"), this))
+    , FBtnYardim(new QPushButton(tr("&Yardım"), this))
 {
-    setWindowTitle(QStringLiteral("Duvar Kağıdı Özellikleri"));
+    setWindowTitle(tr("Duvar Kağıdı Özellikleri"));
     setObjectName(QStringLiteral("WallPDialogFrm"));
 
     FFilenameEdit->setObjectName(QStringLiteral("FilenameEdit"));
-    FFilenameEdit->SetFilter(QStringLiteral("Bitmap files (*.bmp)"));
+    FFilenameEdit->SetFilter(tr("Bitmap files (*.bmp)"));
     FFilenameEdit->setMinimumWidth(300);
     FGorunumuComboBox->setObjectName(QStringLiteral("GorunumuComboBox"));
     for (int i = 0; i < GorunumuCount; ++i)
         FGorunumuComboBox->addItem(GorunumuText(i));
 
-    auto* labelDosya = new QLabel(QStringLiteral("Dosya İsmi"), FGroupBox1);
+    auto* labelDosya = new QLabel(tr("Dosya İsmi"), FGroupBox1);
     labelDosya->setBuddy(FFilenameEdit);
-    auto* labelGorunum = new QLabel(QStringLiteral("Görüntüleme Şekli"), FGroupBox1);
+    auto* labelGorunum = new QLabel(tr("Görüntüleme Şekli"), FGroupBox1);
     labelGorunum->setBuddy(FGorunumuComboBox);
     auto* group = new QVBoxLayout(FGroupBox1);
     group->addWidget(labelDosya);
@@ -97,8 +96,8 @@ TWallPDialogFrm::TWallPDialogFrm(QWidget* owner)
     group->addWidget(labelGorunum);
     group->addWidget(FGorunumuComboBox);
 
-    setHint(FBtnTamam, QStringLiteral("Yapılan değişiklikleri onaylamak için bu butona basın"));
-    setHint(FBtnVazgec, QStringLiteral("Yapılan değişiklikleri geri almak için bu butona basın"));
+    setHint(FBtnTamam, tr("Yapılan değişiklikleri onaylamak için bu butona basın"));
+    setHint(FBtnVazgec, tr("Yapılan değişiklikleri geri almak için bu butona basın"));
     FBtnTamam->setEnabled(false);
     FBtnTamam->setDefault(true);
     FBtnVazgec->setAutoDefault(false);

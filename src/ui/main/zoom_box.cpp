@@ -52,7 +52,7 @@ TZoomBox::TZoomBox(QWidget* parent)
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     addItems({ "500%", "300%", "200%", "150%", "125%", "100%", "90%", "75%", "50%", "25%", "10%" });
-    setToolTip("Büyüklük");
+    setToolTip(tr("Büyüklük"));
     setMinimumContentsLength(5);
     setEditText("100%");
     lineEdit()->installEventFilter(this);

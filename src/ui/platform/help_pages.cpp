@@ -67,7 +67,7 @@ constexpr std::array<const char*, FunctionTable.size()> FunctionDescriptions = {
 QString contentsBody(const QList<THelpPage>& pages)
 {
     return html("<p>Velmo, formüllerle tanımlanan eğrileri iki ve üç boyutlu uzayda çizen "
-                "bir programdır. En fazla üç formül (fx, fy, fz) yazarsınız, yedi koordinat "
+                "bir programdır. En fazla üç formül (fx, fy, fz) yazarsınız, dokuz koordinat "
                 "sisteminden birini seçersiniz; Velmo formülleri denetler, derler, serbest "
                 "değişkenin aralığı boyunca örnekler ve eğriyi grafik pencerelerinde çizer. "
                 "Sahne fareyle döndürülür, sürüklenir, büyütülür ve küçültülür.</p>"
@@ -243,7 +243,7 @@ bölmede, tanımsız işlemde ve taşmada sistemin kendi iletisi görünür.</p>
     pages << page("koordinat", 0, "Koordinat Sistemleri",
         "koordinat sistemi|çizim tipi|XY düzlemi|XZ düzlemi|YZ düzlemi|uzay eğrisi|küresel|"
         "kutupsal|silindirik|serbest değişken|aralık|nokta aralığı",
-        html(R"(<p>Her eğri yedi koordinat sisteminden birinde okunur. Serbest değişkenin aralığı
+        html(R"(<p>Her eğri dokuz koordinat sisteminden birinde okunur. Serbest değişkenin aralığı
 sisteme göre sabittir; siz yalnız <b>Nokta Aralığı</b>nı (adımı) seçersiniz. Bitiş değeri
 aralığa dahil değildir.</p>
 <table border="1" cellpadding="3" cellspacing="0">
@@ -258,9 +258,19 @@ aralığa dahil değildir.</p>
 <td>(R·cos a, R·sin a, 0)</td></tr>
 <tr><td>Silindirik Koordinatlarda</td><td>t: −10 ile 10</td><td>fx(t), fy(t), fz(t)</td>
 <td>(fx, fy, fz)</td></tr>
+<tr><td>XYZ Yüzey</td><td>x: −10 ile 10, y: −10 ile 10</td><td>fz(x, y)</td>
+<td>(x, y, fz)</td></tr>
+<tr><td>Parametrik Yüzey</td><td>u: 0 ile 2π, v: 0 ile 2π</td><td>fx, fy, fz (u, v)</td>
+<td>(fx, fy, fz)</td></tr>
 </table>
-<p>Açılar radyandır. Küresel sistemde aynı adım iki açı için de kullanılır; dış döngü a, iç
-döngü b'dir. Eğri Gezgini'nde sistemin sabit alanları (örneğin XY düzleminde fx için
+<p>Açılar radyandır. İki değişkenli sistemlerde (küresel sistem ve iki yüzey) aynı adım iki
+değişken için de kullanılır; dış döngü ilk değişken (a, x, u), iç döngü ikincisidir (b, y, v).
+Bu sistemlerin noktaları bir ızgara oluşturur: <b>Yüzey</b> çizim şekli ızgaranın satır ve
+sütunlarını, arkada kalan kısımları gizleyerek çizer; <b>Gölgeli Yüzey</b> hücreleri eğrinin
+renginde, göze bakan yüzler daha aydınlık olmak üzere boyar ve çizgileri daha koyu çizer.
+Bir yüzey, penceredeki düzlemlerin, eğrilerin ve öteki yüzeylerin arkasında kalan kısımlarını
+da gizler. Hesaplanamayan bir noktanın çevresindeki hücreler çizilmez: yüzeyde bir delik
+kalır. Eğri Gezgini'nde sistemin sabit alanları (örneğin XY düzleminde fx için
 <tt>X</tt>, fz için <tt>0</tt>, kutupsal sistemde <tt>R*cos(a)</tt> ve <tt>R*sin(a)</tt>)
 soluk gösterilir ve değiştirilemez.</p>
 <h3>Örnekler</h3>
@@ -268,7 +278,10 @@ soluk gösterilir ve değiştirilemez.</p>
 <li>Küresel sistemde <tt>sin(a)*cos(b)</tt>, <tt>sin(a)*sin(b)</tt>, <tt>cos(a)</tt>: birim
 küre.</li>
 <li>Kutupsal koordinatlarda <tt>2</tt>: 2 yarıçaplı çember.</li>
-<li>Silindirik koordinatlarda <tt>cos(t)</tt>, <tt>sin(t)</tt>, <tt>t</tt>: helis.</li></ul>
+<li>Silindirik koordinatlarda <tt>cos(t)</tt>, <tt>sin(t)</tt>, <tt>t</tt>: helis.</li>
+<li>XYZ yüzeyde <tt>sin(x)*cos(y)</tt>: dalgalı bir yüzey.</li>
+<li>Parametrik yüzeyde <tt>(3+cos(v))*cos(u)</tt>, <tt>(3+cos(v))*sin(u)</tt>,
+<tt>sin(v)</tt>: simit (torus).</li></ul>
 <h3>Adım ve nokta sayısı</h3>
 <p>Değişken başlangıçtan itibaren adım adım artırılır. 0,1 adımla XY düzleminde 200 nokta,
 kutupsal sistemde 63 nokta, küresel sistemde 2016 nokta üretilir. Hesaplanamayan noktalar
@@ -288,8 +301,9 @@ sistemde 1'i) alır.</li>
 <i>fy(x):</i>). Formül yazarken <a href="velmo:palet">Operatör Seçim</a> penceresini
 kullanabilirsiniz.</li>
 <li><b>Çizim Rengi</b>: 16 renkten biri; çift tıklayınca renk seçme penceresi açılır.</li>
-<li><b>Çizim Şekli</b>: Çizgi veya Nokta. <b>Görünürlük</b>: Görünür veya Görünmez. Bu iki
-kutuda çift tıklama öteki seçeneğe geçer.</li>
+<li><b>Çizim Şekli</b>: Çizgi veya Nokta; iki değişkenli sistemlerde ayrıca Yüzey ve Gölgeli
+Yüzey. <b>Görünürlük</b>: Görünür veya Görünmez. Bu iki kutuda çift tıklama sonraki seçeneğe
+geçer.</li>
 <li><b>Nokta Aralığı</b>: serbest değişkenin adımı. Yanındaki oklar 0,1'e kadar 0,01'lik,
 daha yukarıda 0,1'lik adımlarla değiştirir.</li>
 <li><b>Çizgi Kalınlığı</b>: 1 ile 20 piksel arası.</li>
@@ -298,7 +312,7 @@ daha yukarıda 0,1'lik adımlarla değiştirir.</li>
 "Değisiklik" yazar. Uygula, formülleri derler; hata varsa iletisi gösterilir ve yazdıklarınız
 yerinde kalır. Aynı pencerede bir eğri iki kez tanımlanamaz.</p>
 <p>Üstteki düğmeler ilk, önceki, sonraki ve son eğriye gider, yeni eğri başlatır, o anki
-eğriyi ya da bütün eğrileri siler (silmeden önce soru sorulmaz). <b>Kaydet...</b> formülleri
+eğriyi ya da bütün eğrileri siler (silmeden önce sorar). <b>Kaydet...</b> formülleri
 <a href="velmo:kutuphane">eğri kütüphanesine</a> yazar, <b>Eğri Sec...</b> kütüphaneden
 formül alır.</p>
 <h3>Ön izleme</h3>

@@ -69,7 +69,7 @@ QString contentsBody(const QList<THelpPage>& pages)
 {
     return html("<p>Velmo is a program that draws curves defined by formulas in two- and "
                 "three-dimensional space. You write up to three formulas (fx, fy, fz) and "
-                "choose one of seven coordinate systems; Velmo checks the formulas, compiles "
+                "choose one of nine coordinate systems; Velmo checks the formulas, compiles "
                 "them, samples them over the range of the free variable and draws the curve "
                 "in graph windows. The scene is turned, dragged, enlarged and shrunk with "
                 "the mouse.</p>"
@@ -246,7 +246,7 @@ message.</p>)"));
     pages << page("koordinat", 0, "Coordinate Systems",
         "coordinate system|drawing type|XY plane|XZ plane|YZ plane|space curve|spherical|"
         "polar|cylindrical|free variable|range|point interval",
-        html(R"(<p>Every curve is read in one of seven coordinate systems. The range of the free
+        html(R"(<p>Every curve is read in one of nine coordinate systems. The range of the free
 variable is fixed by the system; you choose only the <b>Point Interval</b> (the step). The end
 value is not part of the range.</p>
 <table border="1" cellpadding="3" cellspacing="0">
@@ -261,9 +261,19 @@ value is not part of the range.</p>
 <td>(R·cos a, R·sin a, 0)</td></tr>
 <tr><td>In cylindrical coordinates</td><td>t: −10 to 10</td><td>fx(t), fy(t), fz(t)</td>
 <td>(fx, fy, fz)</td></tr>
+<tr><td>XYZ Surface</td><td>x: −10 to 10, y: −10 to 10</td><td>fz(x, y)</td>
+<td>(x, y, fz)</td></tr>
+<tr><td>Parametric Surface</td><td>u: 0 to 2π, v: 0 to 2π</td><td>fx, fy, fz (u, v)</td>
+<td>(fx, fy, fz)</td></tr>
 </table>
-<p>Angles are in radians. In the spherical system the same step is used for both angles; the
-outer loop is a, the inner loop b. In the Curve Explorer the system's fixed fields (for example
+<p>Angles are in radians. In the systems of two variables (the spherical system and the two
+surfaces) the same step is used for both variables; the outer loop is the first variable (a,
+x, u), the inner loop the second (b, y, v). The points of these systems form a grid: the
+<b>Surface</b> drawing style draws the grid's rows and columns with the parts behind hidden;
+<b>Shaded Surface</b> fills the cells in the curve's colour, the faces turned to the eye
+lighter, and draws the lines darker. A surface also hides the parts of the window's planes,
+curves and other surfaces that lie behind it. The cells around a point that cannot be
+computed are not drawn: a hole is left in the surface. In the Curve Explorer the system's fixed fields (for example
 <tt>X</tt> for fx and <tt>0</tt> for fz in the XY plane, <tt>R*cos(a)</tt> and
 <tt>R*sin(a)</tt> in the polar system) are shown greyed out and cannot be changed.</p>
 <h3>Examples</h3>
@@ -271,7 +281,10 @@ outer loop is a, the inner loop b. In the Curve Explorer the system's fixed fiel
 <li><tt>sin(a)*cos(b)</tt>, <tt>sin(a)*sin(b)</tt>, <tt>cos(a)</tt> in the spherical system:
 the unit sphere.</li>
 <li><tt>2</tt> in polar coordinates: a circle of radius 2.</li>
-<li><tt>cos(t)</tt>, <tt>sin(t)</tt>, <tt>t</tt> in cylindrical coordinates: a helix.</li></ul>
+<li><tt>cos(t)</tt>, <tt>sin(t)</tt>, <tt>t</tt> in cylindrical coordinates: a helix.</li>
+<li><tt>sin(x)*cos(y)</tt> as an XYZ surface: a wavy surface.</li>
+<li><tt>(3+cos(v))*cos(u)</tt>, <tt>(3+cos(v))*sin(u)</tt>, <tt>sin(v)</tt> as a parametric
+surface: a torus.</li></ul>
 <h3>Step and number of points</h3>
 <p>The variable grows step by step from the start. A step of 0.1 gives 200 points in the XY
 plane, 63 points in the polar system and 2016 points in the spherical system. Points that
@@ -293,8 +306,9 @@ thickness 2 (1 in the spherical system).</li>
 <i>fy(x):</i>). While writing a formula you can use the <a href="velmo:palet">Operator
 Palette</a> window.</li>
 <li><b>Drawing Colour</b>: one of 16 colours; a double click opens the colour picker.</li>
-<li><b>Drawing Style</b>: Line or Points. <b>Visibility</b>: Visible or Hidden. A double click
-in these two boxes switches to the other choice.</li>
+<li><b>Drawing Style</b>: Line or Points; in the systems of two variables also Surface and
+Shaded Surface. <b>Visibility</b>: Visible or Hidden. A double click in these two boxes
+switches to the next choice.</li>
 <li><b>Point Interval</b>: the step of the free variable. The arrows beside it change it in
 steps of 0.01 up to 0.1 and in steps of 0.1 above.</li>
 <li><b>Line Thickness</b>: between 1 and 20 pixels.</li>
@@ -304,7 +318,7 @@ steps of 0.01 up to 0.1 and in steps of 0.1 above.</li>
 shown and what you wrote stays in place. A curve cannot be defined twice in the same
 window.</p>
 <p>The buttons at the top go to the first, previous, next and last curve, start a new curve,
-and delete the current curve or every curve (asking first when work would be lost).
+and delete the current curve or every curve (asking first).
 <b>Save...</b> writes the formulas into the <a href="velmo:kutuphane">curve library</a>,
 <b>Select Curve...</b> takes formulas from the library.</p>
 <h3>Preview</h3>

@@ -1,4 +1,5 @@
 #include "base/number_text.h"
+#include "../language_guard.h"
 #include "files/language.h"
 #include "ui/dialogs/dialog_help.h"
 #include "ui/dialogs/fhesapla_frm.h"
@@ -334,9 +335,7 @@ TEST(Calculator, HelpOpensItsTopic)
 
 TEST(Calculator, SpeaksEnglishWhenChosen)
 {
-    struct TGuard {
-        ~TGuard() { UninstallLanguage(); }
-    } guard;
+    TLanguageGuard guard;
     InstallLanguage(TLanguage::English);
     TMessages messages;
     TFHesaplaFrm calculator;

@@ -1,3 +1,4 @@
+#include "curves/curve_types.h"
 #include "library_test_support.h"
 #include "ui/library/library_files.h"
 
@@ -14,14 +15,15 @@ TEST(LibraryFiles, CreatedOnFirstUseWithTheirConstraints)
         table.Open();
         EXPECT_EQ(table.State(), dsBrowse);
         EXPECT_TRUE(table.IsEmpty());
-        ASSERT_EQ(table.Types().size(), 7);
-        for (int t = 0; t < 7; ++t) {
+        ASSERT_EQ(static_cast<int>(table.Types().size()), CurveTypeCount);
+        for (int t = 0; t < CurveTypeCount; ++t) {
             EXPECT_EQ(table.Types()[t].Type, t);
             EXPECT_FALSE(table.Types()[t].TypeName.isEmpty());
             EXPECT_LE(table.Types()[t].TypeName.size(), TCurveTable::TypeNameSize);
             EXPECT_LE(table.Types()[t].TypeVariables.size(), TCurveTable::TypeNameSize);
         }
         EXPECT_EQ(table.LookupTypeName(5), QStringLiteral("Kutupsal Koordinat Eğrisi"));
+        EXPECT_EQ(table.LookupTypeName(8), QStringLiteral("Parametrik Yüzey"));
         EXPECT_EQ(table.LookupTypeName(9), QString());
     }
     ASSERT_TRUE(QFileInfo(curvesFile(dir)).isFile());
@@ -49,7 +51,27 @@ TEST(LibraryFiles, CreatedOnFirstUseWithTheirConstraints)
 
     TRawConnection types(typesFile(dir), QStringLiteral("types"));
     EXPECT_EQ(types.Column("SELECT Type FROM CLTypes ORDER BY Type"),
-        QStringList({ "0", "1", "2", "3", "4", "5", "6" }));
+        QStringList({ "0", "1", "2", "3", "4", "5", "6", "7", "8" }));
+}
+
+TEST(LibraryFiles, AnOldTypeTableGainsTheNewTypes)
+{
+    // A type table of the seven types of old, one of them renamed by its user.
+    QTemporaryDir dir;
+    {
+        TCurveTable table(dir.path());
+        table.Open();
+    }
+    {
+        TRawConnection types(typesFile(dir), QStringLiteral("types"));
+        EXPECT_EQ(types.Exec("DELETE FROM CLTypes WHERE Type >= 7"), QString());
+        EXPECT_EQ(types.Exec("UPDATE CLTypes SET TypeName = 'Benim' WHERE Type = 4"), QString());
+    }
+    TCurveTable table(dir.path());
+    table.Open();
+    ASSERT_EQ(static_cast<int>(table.Types().size()), CurveTypeCount);
+    EXPECT_EQ(table.LookupTypeName(7), QStringLiteral("XYZ Yüzey"));
+    EXPECT_EQ(table.LookupTypeName(4), QStringLiteral("Benim"));
 }
 
 TEST(CurveTable, KeyOrderSearchesRangesAndFields)

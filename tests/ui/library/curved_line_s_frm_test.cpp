@@ -1,3 +1,5 @@
+#include "../language_guard.h"
+#include "../widget_texts.h"
 #include "library_test_support.h"
 #include "render/draw_function.h"
 #include "ui/library/curve_grid_model.h"
@@ -98,7 +100,8 @@ TEST(CurvedLineSFrm, ControlsAtTheStart)
     EXPECT_EQ(items,
         QStringList({ "Tüm Eğriler", "Yanlız XY Düzlem Eğrileri", "Yanlız XZ Düzlem Eğriler",
             "Yanlız YZ Düzlem Eğriler", "Yanlız XYZUzay Eğriler", "Yanlız Küresel Sistem Eğriler",
-            "Yanlız Kutupsal Koordinat Eğriler", "Yanlız Silindirik Koordinat Eğriler" }));
+            "Yanlız Kutupsal Koordinat Eğriler", "Yanlız Silindirik Koordinat Eğriler",
+            "Yanlız XYZ Yüzeyler", "Yanlız Parametrik Yüzeyler" }));
     EXPECT_EQ(range->currentIndex(), -1);
     EXPECT_EQ(range->toolTip(), QStringLiteral("Çizim Tipi"));
 
@@ -604,4 +607,29 @@ TEST(CurvedLineSFrm, TheNavigatorAsksBeforeDeleting)
     EXPECT_EQ(grid(frm)->rowCount(), 1);
     EXPECT_EQ(frm.Table1().RecNo(), 0);
     EXPECT_EQ(frm.LibraryPreview().Objects().Count(), 1);
+}
+
+// The library window built in English reads differently from the Turkish one wherever it
+// shows a word, the curve types' names from the type table included.
+TEST(CurvedLineSFrm, SpeaksEnglishWhenChosen)
+{
+    TLanguageGuard guard;
+    TRecordedPrompts prompts;
+    TLibraryFolder folder(someCurves);
+    const auto texts = [&folder] {
+        TCurvedLineSFrm frm(nullptr, folder.Options);
+        QStringList shown = WidgetTexts(frm);
+        const QAbstractItemModel* grid = control<QTableView>(frm, "DBGrid1")->model();
+        for (int row = 0; row < grid->rowCount(); ++row)
+            shown << grid->data(grid->index(row, 0)).toString();
+        return shown;
+    };
+    const QStringList turkish = texts();
+    InstallLanguage(TLanguage::English);
+    const QStringList english = texts();
+    EXPECT_TRUE(english.contains("XY Plane Curve")) << english.join('|').toStdString();
+    // Names and the short view buttons are the same on purpose.
+    const QStringList same = UntranslatedTexts(
+        turkish, english, { "Velmo", "Per", "Olive", "Teal", "Lime", "Fuchsia", "Aqua" });
+    EXPECT_TRUE(same.isEmpty()) << same.join(" | ").toStdString();
 }

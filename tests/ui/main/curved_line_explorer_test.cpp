@@ -86,7 +86,7 @@ TEST(CurveExplorer, WindowControlsAndTheirTexts)
     const QStringList types { "XY Düzleminde (x değisken)", "XZ Düzleminde (x değisken)",
         "YZ Düzleminde (y değisken)", "XYZUzayında    (x değisken)",
         "Küresel Sistemde   (a ve b değisken)", "Kutupsal Koordinatlarda (a değisken)",
-        "Silindirik Koordinatlarda  (t  değisken)" };
+        "Silindirik Koordinatlarda  (t  değisken)", "XYZ Yüzey", "Parametrik Yüzey" };
     ASSERT_EQ(p.FTypeComboBox->count(), types.size());
     for (int k = 0; k < types.size(); ++k)
         EXPECT_EQ(p.FTypeComboBox->itemText(k), types[k]);
@@ -610,6 +610,29 @@ TEST(CurveExplorer, DoubleClicksOnTheLists)
         p.ColorComboDblClick();
     }
     EXPECT_EQ(p.ColorCombo->Color(), 0x123456u);
+    EXPECT_TRUE(e.errors.isEmpty()) << e.errors.join('\n').toStdString();
+}
+
+TEST(CurveExplorer, SurfaceStylesForTheTypesOfTwoVariables)
+{
+    TExplorerFixture e;
+    TCurvedLineExplorer& p = e.panel;
+    e.Pick(p.FTypeComboBox, ctParametric);
+    ASSERT_EQ(p.CizimSekliCombo->count(), 4);
+    EXPECT_EQ(p.CizimSekliCombo->itemText(2), QStringLiteral("Yüzey"));
+    EXPECT_EQ(p.CizimSekliCombo->itemText(3), QStringLiteral("Gölgeli Yüzey"));
+    p.CizimSekliCombo->setCurrentIndex(csShaded);
+    // A double click goes round all four.
+    p.CizimSekliComboDblClick();
+    EXPECT_EQ(p.CizimSekliCombo->currentIndex(), csLine);
+    p.CizimSekliCombo->setCurrentIndex(csShaded);
+    e.Pick(p.FTypeComboBox, ctSpherical);
+    EXPECT_EQ(p.CizimSekliCombo->count(), 4);
+    EXPECT_EQ(p.CizimSekliCombo->currentIndex(), csShaded);
+    // A type of one variable offers the line and the points alone.
+    e.Pick(p.FTypeComboBox, ctCylindrical);
+    EXPECT_EQ(p.CizimSekliCombo->count(), 2);
+    EXPECT_EQ(p.CizimSekliCombo->currentIndex(), csLine);
     EXPECT_TRUE(e.errors.isEmpty()) << e.errors.join('\n').toStdString();
 }
 

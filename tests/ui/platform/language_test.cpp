@@ -1,3 +1,4 @@
+#include "../language_guard.h"
 #include "files/language.h"
 #include "ui/platform/help_book.h"
 #include "ui/platform/help_pages.h"
@@ -55,11 +56,6 @@ QStringList questionButtons()
     texts.sort();
     return texts;
 }
-
-// Leaves the rest of the executable's tests with the texts as written in the code.
-struct TLanguageGuard {
-    ~TLanguageGuard() { UninstallLanguage(); }
-};
 
 } // namespace
 

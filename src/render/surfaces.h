@@ -1,0 +1,149 @@
+#pragma once
+
+#include "curves/object_list.h"
+#include "geometry/camera.h"
+#include "render/color.h"
+#include "render/raster.h"
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+// A point as hidden-line removal sees it: its screen offsets before rounding (y upward,
+// from the scene origin) and its nearness D, the depth towards the eye in pixels divided
+// as the screen offsets are, which goes linearly with the screen position over any plane
+// of the scene. Valid is false for a point that does not project (at or behind the eye).
+struct TDepthPoint {
+    double X = 0, Y = 0, D = 0;
+    bool Valid = false;
+};
+
+// Projects points with a camera's matrix into depth points.
+class TDepthProjection {
+public:
+    explicit TDepthProjection(const TCamera& camera);
+    TDepthPoint operator()(const TSpacePoint& p) const;
+    // Points source[0], source[stride], ... below count into out (resized), on the
+    // machine's cores for a long list; with screen, also rounded (halves to even) into it,
+    // BehindEye for a point that does not project.
+    void Project(const TSpacePoint* source, int count, int stride, std::vector<TDepthPoint>& out,
+        std::vector<TScreenPoint>* screen = nullptr) const;
+
+private:
+    double FM[4][4];
+    double FDepth[3];
+};
+
+// How a cell of a surface is seen: the light it takes from the eye's direction (the
+// cosine between its normal and the view axis, either face) and how steeply its
+// nearness changes across the screen (pixels of nearness per pixel).
+struct TCellLook {
+    double Light;
+    double Slope;
+};
+TCellLook LookOfCell(const TDepthPoint& a, const TDepthPoint& b, const TDepthPoint& c,
+    const TDepthPoint& d);
+
+// A surface of the scene: a curve drawn in a surface style, its grid of samples with
+// each point projected.
+struct TSurfaceMesh {
+    const TGoruntuMatrisi* Points = nullptr;
+    int Rows = 0, Columns = 0;
+    TColor Color = 0;
+    bool Shaded = false;
+    int Thickness = 1;
+    std::vector<TDepthPoint> Depth; // one per point
+    std::vector<TScreenPoint> Screen; // the depth points rounded; BehindEye for invalid ones
+    bool Whole = false; // every sample has a point, and every point projects
+
+    // The cells: between neighbouring rows and columns, and between the last and the
+    // first where the grid closes around.
+    int CellRows() const { return Rows - 1 + (Points->Grid().ClosesRows ? 1 : 0); }
+    int CellColumns() const { return Columns - 1 + (Points->Grid().ClosesColumns ? 1 : 0); }
+    // The point of grid sample (row, column) that projects, or -1; Rows and Columns
+    // stand for the first row and column.
+    int Vertex(int row, int column) const
+    {
+        const int i = Points->GridPoint(row, column);
+        return i >= 0 && Depth[static_cast<std::size_t>(i)].Valid ? i : -1;
+    }
+    // The four corners of cell (row, column) (row, column + 1, row + 1, column + 1,
+    // row + 1, column), all projecting; false when one does not.
+    bool Cell(int row, int column, int (&corners)[4]) const
+    {
+        if (Whole) {
+            const int next = row + 1 == Rows ? 0 : row + 1;
+            const int right = column + 1 == Columns ? 0 : column + 1;
+            corners[0] = row * Columns + column;
+            corners[1] = row * Columns + right;
+            corners[2] = next * Columns + right;
+            corners[3] = next * Columns + column;
+            return true;
+        }
+        return (corners[0] = Vertex(row, column)) >= 0
+            && (corners[1] = Vertex(row, column + 1)) >= 0
+            && (corners[2] = Vertex(row + 1, column + 1)) >= 0
+            && (corners[3] = Vertex(row + 1, column)) >= 0;
+    }
+};
+
+// The surfaces of a scene as one frame sees them, with the scene origin and the
+// background, against which every other line of the frame is tested.
+struct TSurfaceSet {
+    std::vector<TSurfaceMesh> Meshes;
+    std::int32_t X0 = 0, Y0 = 0;
+    TColor Background = 0;
+    bool AnyShaded() const;
+};
+
+// The mesh colour of a shaded surface: the curve's colour, darker.
+TColor MeshColor(const TSurfaceMesh& mesh);
+// A shaded cell's colour: the curve's colour at the given light.
+TColor LitColor(TColor color, double light);
+
+// For the raster: the nearness of the nearest surface at each pixel of a picture, less a
+// margin that keeps a line lying on the surface in front of it; shaded cells are filled
+// into the picture as they win.
+class TDepthBuffer {
+public:
+    // Fills the buffer from the surfaces' cells, a float a pixel of the raster; where a
+    // shaded cell is nearest its colour is written into the raster, and the background
+    // where an unshaded one is (when any surface is shaded).
+    void Build(const TSurfaceSet& set, TRaster& raster);
+    const float* Data() const { return FDepth.data(); }
+    bool Empty() const { return FDepth.empty(); }
+    void Clear() { FDepth.clear(); }
+
+private:
+    std::vector<float> FDepth;
+};
+
+// For vector back ends: the cells of the surfaces as triangles indexed by where they
+// lie on the picture, which cut a line exactly where it goes behind one.
+class TOcclusion {
+public:
+    // Picture coordinates: x0 + X, y0 - Y.
+    void Build(const TSurfaceSet& set, int width, int height);
+    // The parts [t0, t1] of the line from a to b (picture coordinates, t = 0 at a and 1 at
+    // b, with their nearness) that no cell hides, in order, into parts (cleared).
+    void VisibleParts(double ax, double ay, double ad, double bx, double by, double bd,
+        std::vector<std::pair<double, double>>& parts);
+
+private:
+    struct TTriangle {
+        float X[3], Y[3], D[3];
+        float Tolerance, Nearest;
+        float Left, Top, Right, Bottom;
+    };
+    std::vector<TTriangle> FTriangles;
+    double FLeft = 0, FTop = 0, FCell = 1;
+    int FColumns = 0, FRows = 0;
+    std::vector<std::int32_t> FStart, FItems; // triangles of each bucket
+    std::vector<std::uint32_t> FSeen;
+    std::uint32_t FQuery = 0;
+    std::vector<std::pair<double, double>> FHidden;
+};
+
+// Gathers the surfaces of the visible curves drawn in a surface style into set, projected
+// with the camera; false (set emptied) when there is none.
+bool CollectSurfaces(const TObjectList& objects, const TCamera& camera, TSurfaceSet& set);

@@ -1,0 +1,280 @@
+#include "render/draw_function.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+constexpr QRgb White = 0xFFFFFFFFu;
+constexpr TColor Blue = 16711680;
+constexpr TColor Red = 255;
+constexpr int Width = 400, Height = 300;
+
+// A front view without perspective, planes or little axes, the origin in the middle:
+// a space point (x, y, z) lies at the pixel (200 + 20x, 150 - 20y), z towards the eye.
+struct TScene {
+    TDrawFunction R;
+    TScene()
+    {
+        R.SetSize(Width, Height);
+        R.SetX0(Width / 2);
+        R.SetY0(Height / 2);
+        R.SetPerspective(false);
+        R.SetLAxisesVisible(false);
+        for (int i = 1; i <= 3; ++i)
+            R.Planes().Items(i).SetVisible(false);
+    }
+    void add(int type, const char* fx, const char* fy, const char* fz, TColor color,
+        std::uint8_t style, long double step)
+    {
+        R.Objects().Append(type, fx, fy, fz, color, style, 1, step, true);
+    }
+    // The raster's picture, or the painter's (drawn as for vector files, without smoothing).
+    QImage picture(bool vector)
+    {
+        R.Render(true);
+        if (!vector)
+            return R.Image();
+        QImage image(Width, Height, QImage::Format_RGB32);
+        QPainter painter(&image);
+        R.Paint(painter, Width, Height, false);
+        return image;
+    }
+};
+
+struct TPoint2 {
+    double X, Y;
+};
+TPoint2 pixelOf(double x, double y) { return { 200 + 20 * x, 150 - 20 * y }; }
+
+double distanceToSegment(TPoint2 p, TPoint2 a, TPoint2 b)
+{
+    const double dx = b.X - a.X, dy = b.Y - a.Y;
+    const double l = dx * dx + dy * dy;
+    const double t = l > 0 ? std::clamp(((p.X - a.X) * dx + (p.Y - a.Y) * dy) / l, 0.0, 1.0) : 0;
+    return std::hypot(p.X - a.X - t * dx, p.Y - a.Y - t * dy);
+}
+
+// Whether the 3 x 3 pixels around p hold the colour.
+bool near(const QImage& image, TPoint2 p, QRgb colour)
+{
+    const int x = int(std::lround(p.X)), y = int(std::lround(p.Y));
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (image.pixel(x + dx, y + dy) == colour)
+                return true;
+    return false;
+}
+
+bool blank(const QImage& image, TPoint2 p)
+{
+    const int x = int(std::lround(p.X)), y = int(std::lround(p.Y));
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (image.pixel(x + dx, y + dy) != White)
+                return false;
+    return true;
+}
+
+// A mesh segment of the sphere of radius 6 whose poles lie on the y axis, turned about
+// it so that its back meridians fall halfway between its front ones, with the depth of
+// both ends.
+struct TSegment {
+    TPoint2 A, B;
+    double ZA, ZB;
+};
+std::vector<TSegment> sphereSegments(long double step)
+{
+    std::vector<std::vector<std::array<double, 3>>> grid;
+    for (long double a = 0; a < 3.1415926535897932385L; a += step) {
+        grid.emplace_back();
+        for (long double b = 0; b < 2 * 3.1415926535897932385L; b += step)
+            grid.back().push_back({ double(6 * std::sin(a) * std::cos(b + 0.2166L)),
+                double(6 * std::cos(a)), double(6 * std::sin(a) * std::sin(b + 0.2166L)) });
+    }
+    std::vector<TSegment> segments;
+    const auto add = [&](const std::array<double, 3>& p, const std::array<double, 3>& q) {
+        segments.push_back({ pixelOf(p[0], p[1]), pixelOf(q[0], q[1]), p[2], q[2] });
+    };
+    for (std::size_t r = 0; r < grid.size(); ++r)
+        for (std::size_t c = 0; c < grid[r].size(); ++c) {
+            add(grid[r][c], grid[r][(c + 1) % grid[r].size()]);
+            if (r + 1 < grid.size())
+                add(grid[r][c], grid[r + 1][c]);
+        }
+    return segments;
+}
+}
+
+TEST(Surfaces, SphereHidesExactlyItsBackHalf)
+{
+    for (const bool vector : { false, true }) {
+        SCOPED_TRACE(vector ? "vector" : "raster");
+        TScene s;
+        s.add(ctSpherical, "6*sin(a)*cos(b+0.2166)", "6*cos(a)", "6*sin(a)*sin(b+0.2166)", Blue,
+            csSurface, 0.3L);
+        const QImage image = s.picture(vector);
+        const QRgb blue = ColorToRgb32(Blue);
+        const std::vector<TSegment> segments = sphereSegments(0.3L);
+        int back = 0, front = 0;
+        for (const TSegment& segment : segments) {
+            const TPoint2 middle { (segment.A.X + segment.B.X) / 2, (segment.A.Y + segment.B.Y) / 2 };
+            if (segment.ZA > 1 && segment.ZB > 1) {
+                EXPECT_TRUE(near(image, middle, blue)) << middle.X << ", " << middle.Y;
+                ++front;
+            } else if (segment.ZA < -1 && segment.ZB < -1) {
+                // A back segment whose middle no front line passes near.
+                bool clear = true;
+                for (const TSegment& other : segments)
+                    if ((other.ZA > -0.5 || other.ZB > -0.5)
+                        && distanceToSegment(middle, other.A, other.B) < 2.5)
+                        clear = false;
+                if (!clear)
+                    continue;
+                EXPECT_TRUE(blank(image, middle)) << middle.X << ", " << middle.Y;
+                ++back;
+            }
+        }
+        EXPECT_GT(front, 100);
+        EXPECT_GT(back, 20);
+    }
+}
+
+TEST(Surfaces, HelixInsideASphereIsHiddenWhereTheSphereCoversIt)
+{
+    for (const bool vector : { false, true }) {
+        SCOPED_TRACE(vector ? "vector" : "raster");
+        TScene s;
+        s.add(ctSpherical, "5*sin(a)*cos(b)", "5*cos(a)", "5*sin(a)*sin(b)", Blue, csSurface,
+            0.3L);
+        // Along the x axis, radius 2: inside the sphere while |x| < 4.58.
+        s.add(ctCylindrical, "0.8*t", "2*cos(t)", "2*sin(t)", Red, csLine, 0.05L);
+        const QImage image = s.picture(vector);
+        const QRgb red = ColorToRgb32(Red);
+        int hidden = 0, shown = 0;
+        for (double t = -9.9; t < 9.9; t += 0.05) {
+            const TPoint2 p = pixelOf(0.8 * t, 2 * std::cos(t));
+            if (std::fabs(t) > 6.5) {
+                EXPECT_TRUE(near(image, p, red)) << t;
+                ++shown;
+            } else if (std::fabs(t) < 5.4) {
+                EXPECT_FALSE(near(image, p, red)) << t;
+                ++hidden;
+            }
+        }
+        EXPECT_GT(shown, 100);
+        EXPECT_GT(hidden, 150);
+    }
+}
+
+TEST(Surfaces, HoleWhereSamplesFail)
+{
+    // A flat sheet at z = 1 over x in -3..3 and y in -3..3, and behind it a line at y = 0.15.
+    // Five samples round x = 0, y = 0 cannot be computed (the logarithm of a negative number).
+    for (const bool vector : { false, true }) {
+        for (const bool hole : { false, true }) {
+            SCOPED_TRACE(std::string(vector ? "vector" : "raster") + (hole ? ", hole" : ""));
+            TScene s;
+            s.add(ctSpherical, "2*a-3", "b-3",
+                hole ? "1+0*ln(abs(a-1.5)+abs(b-3)-0.35)" : "1", Blue, csSurface, 0.3L);
+            s.add(ctXYPlane, "", "0.15", "", Red, csLine, 0.1L);
+            const TGoruntuMatrisi& points = *s.R.Objects().Items(0).Points;
+            ASSERT_EQ(points.GridRows(), 11);
+            ASSERT_EQ(points.GridColumns(), 21);
+            EXPECT_EQ(points.Count(), hole ? 11 * 21 - 5 : 11 * 21);
+            EXPECT_EQ(points.GridPoint(5, 10) < 0, hole);
+            const QImage image = s.picture(vector);
+            const QRgb red = ColorToRgb32(Red);
+            // Seen through the hole, and beside the sheet; hidden under it elsewhere.
+            EXPECT_EQ(image.pixel(200, 147) == red, hole);
+            EXPECT_EQ(image.pixel(250, 147), White);
+            EXPECT_EQ(image.pixel(300, 147), red);
+            // No mesh line crosses the hole.
+            EXPECT_EQ(image.pixel(200, 150) == ColorToRgb32(Blue), !hole);
+        }
+    }
+}
+
+TEST(Surfaces, ShadedCellsAreLitFromTheEyeAndTheMeshIsDarker)
+{
+    TScene s;
+    s.add(ctSpherical, "6*sin(a)*cos(b)", "6*cos(a)", "6*sin(a)*sin(b)", Blue, csShaded, 0.1L);
+    const QImage image = s.picture(false);
+    // Facing the eye: nearly the colour itself; near the outline, turned away: darker.
+    EXPECT_GE(qBlue(image.pixel(201, 148)), 240);
+    EXPECT_LT(qBlue(image.pixel(200 + 114, 150)), 170);
+    EXPECT_GT(qBlue(image.pixel(200 + 114, 150)), 51);
+    EXPECT_EQ(image.pixel(200, 20), White);
+    int mesh = 0;
+    for (int y = 0; y < Height; ++y)
+        for (int x = 0; x < Width; ++x)
+            mesh += image.pixel(x, y) == qRgb(0, 0, 140);
+    EXPECT_GT(mesh, 1000);
+}
+
+TEST(Surfaces, NoTwoSegmentsOfTheSvgCross)
+{
+    TScene s;
+    s.R.SetPerspective(true);
+    s.R.SetAngles(15, 30);
+    s.R.SetZoom(300);
+    s.add(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", Blue, csSurface, 0.25L);
+    s.R.Render(true);
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(QSize(Width, Height));
+        svg.setViewBox(QRect(0, 0, Width, Height));
+        s.R.Paint(svg);
+    }
+    const QString text = QString::fromUtf8(file.data());
+    const int group = text.indexOf(QStringLiteral("stroke=\"#0000ff\""));
+    ASSERT_GE(group, 0);
+    const QRegularExpressionMatch path
+        = QRegularExpression(QStringLiteral(" d=\"([^\"]*)\"")).match(text, group);
+    ASSERT_TRUE(path.hasMatch());
+    struct TLine {
+        TPoint2 A, B;
+    };
+    std::vector<TLine> lines;
+    TPoint2 at { 0, 0 };
+    for (const QString& item : path.captured(1).split(' ', Qt::SkipEmptyParts)) {
+        const QStringList xy = item.mid(1).split(',');
+        const TPoint2 p { xy[0].toDouble(), xy[1].toDouble() };
+        if (item.startsWith('L'))
+            lines.push_back({ at, p });
+        at = p;
+    }
+    ASSERT_GT(lines.size(), 300U);
+    const auto side = [](TPoint2 a, TPoint2 b, TPoint2 p) {
+        // The signed distance of p from the line through a and b.
+        const double l = std::hypot(b.X - a.X, b.Y - a.Y);
+        return l > 0 ? ((b.X - a.X) * (p.Y - a.Y) - (b.Y - a.Y) * (p.X - a.X)) / l : 0;
+    };
+    int crossings = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        for (std::size_t j = i + 1; j < lines.size(); ++j) {
+            const TLine& p = lines[i];
+            const TLine& q = lines[j];
+            // Each strictly on both sides of the other, by more than the file's rounding.
+            constexpr double margin = 0.01;
+            const double d1 = side(p.A, p.B, q.A), d2 = side(p.A, p.B, q.B);
+            const double d3 = side(q.A, q.B, p.A), d4 = side(q.A, q.B, p.B);
+            if (((d1 > margin && d2 < -margin) || (d1 < -margin && d2 > margin))
+                && ((d3 > margin && d4 < -margin) || (d3 < -margin && d4 > margin)))
+                ++crossings;
+        }
+    EXPECT_EQ(crossings, 0);
+}
