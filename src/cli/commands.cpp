@@ -7,7 +7,7 @@
 #include "cli/command_text.h"
 #include "cli/curve_option.h"
 #include "cli/png_picture.h"
-#include "curves/inspection.h"
+#include "curves/points_of_interest.h"
 #include "curves/object_list.h"
 #include "curves/point_table.h"
 #include "engine/fonksiyon.h"

@@ -1,7 +1,7 @@
 #include "ui/dialogs/interest_page.h"
 
 #include "base/number_text.h"
-#include "curves/inspection.h"
+#include "curves/points_of_interest.h"
 #include "curves/object_list.h"
 #include "ui/platform/error_report.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "files/picture_file.h"
-#include "curves/inspection.h"
+#include "curves/points_of_interest.h"
 #include "render/draw_function.h"
 #include "ui/dialogs/graph_dialogs.h"
 #include "ui/graph/curve_editing.h"

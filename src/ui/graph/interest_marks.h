@@ -1,6 +1,6 @@
 #pragma once
 
-#include "curves/inspection.h"
+#include "curves/points_of_interest.h"
 
 #include <QString>
 

@@ -5,7 +5,7 @@
 #include "base/message.h"
 #include "base/number_text.h"
 #include "curves/curve_record.h"
-#include "curves/inspection.h"
+#include "curves/points_of_interest.h"
 #include "curves/object_list.h"
 #include "engine/fonksiyon.h"
 #include "files/scene_view.h"

@@ -1,5 +1,5 @@
 #include "base/number_text.h"
-#include "curves/inspection.h"
+#include "curves/points_of_interest.h"
 #include "curves_test_support.h"
 #include "geometry/transform_matrix.h"
 

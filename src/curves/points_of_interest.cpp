@@ -1,4 +1,4 @@
-#include "curves/inspection.h"
+#include "curves/points_of_interest.h"
 
 #include "base/catalogue.h"
 #include "base/number_text.h"
