@@ -82,6 +82,8 @@ const TCurveValues curves[] = {
     Curve(ctCylindrical, "cos(t)", "sin(t)/ln(t)", "t+k", 0.0008L),
     Curve(ctCylindrical, "cos(t)", "sin(t)", "t*k", 0.1L),
     Curve(ctXYPlane, "", "(k-x)^0.5", "", 0.001L),
+    Curve(ctXYZSurface, "", "", "(x*y+k)^0.5", 0.05L),
+    Curve(ctParametric, "(3+cos(v))*cos(u)", "(3+cos(v))*sin(u)", "sin(v)+ln(u-k)", 0.02L),
 };
 }
 
@@ -122,6 +124,11 @@ TEST(Regeneration, InPlaceGivesTheSamePointsAsANewList)
             const TGoruntuMatrisi& freshPoints = *fresh.Items(Append(fresh, three)).Points;
             EXPECT_TRUE(samePoints(copyOf(freshPoints), points));
             EXPECT_EQ(samplesOf(freshPoints), samplesOf(points));
+            // A surface's grid, its holes where samples fail and whether it closes, too.
+            EXPECT_EQ(freshPoints.GridRows(), points.GridRows());
+            EXPECT_EQ(freshPoints.GridColumns(), points.GridColumns());
+            EXPECT_EQ(freshPoints.Grid().Index, points.Grid().Index);
+            EXPECT_EQ(freshPoints.Grid().ClosesColumns, points.Grid().ClosesColumns);
             EXPECT_EQ(points.SpacePointData(), data);
         }
 }
