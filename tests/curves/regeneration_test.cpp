@@ -22,8 +22,16 @@ void* operator new(std::size_t size)
         return block;
     throw std::bad_alloc();
 }
+// The library's temporary buffers (a stable sort's) come from the form that does
+// not throw and go back through plain delete: it takes its block from malloc as well.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    return std::malloc(size ? size : 1);
+}
 void operator delete(void* block) noexcept { std::free(block); }
 void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+void operator delete(void* block, const std::nothrow_t&) noexcept { std::free(block); }
 
 namespace {
 std::vector<TSpacePoint> copyOf(const TGoruntuMatrisi& points)
