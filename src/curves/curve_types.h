@@ -65,6 +65,11 @@ struct TCurveTypeRow {
     const char* LibraryName; // the library's type table
     const char* LibraryVariables;
     const char* RangeCaption; // the library window's range list
+    // The help's table of coordinate systems: the type's name there, what the user
+    // writes, and the point the formulas give.
+    const char* HelpCaption;
+    const char* HelpFormulas;
+    const char* HelpPoint;
 };
 
 namespace CurveTypeDetail {
@@ -84,38 +89,46 @@ inline constexpr std::array<TCurveTypeRow, 9> CurveTypes = [] {
         { ctXYPlane, { Across("X") },
             { Fixed("fx:", "X", "X"), Own("fy(x):"), Fixed("fz:", "0", "0") }, 2,
             { false, true, false }, "XY Düzleminde (x değisken)", "XY Düzlem Eğrisi",
-            "XY Düzlem Eğrisi", "x", "Yanlız XY Düzlem Eğrileri" },
+            "XY Düzlem Eğrisi", "x", "Yanlız XY Düzlem Eğrileri",
+            "XY Düzleminde", "fy(x)", "(x, fy, 0)" },
         { ctXZPlane, { Across("X") },
             { Fixed("fx:", "X", "X"), Fixed("fy:", "0", "0"), Own("fz(x):") }, 2,
             { false, false, true }, "XZ Düzleminde (x değisken)", "XZ Düzlem Eğrisi",
-            "XZ Düzlem Eğrisi", "x", "Yanlız XZ Düzlem Eğriler" },
+            "XZ Düzlem Eğrisi", "x", "Yanlız XZ Düzlem Eğriler",
+            "XZ Düzleminde", "fz(x)", "(x, 0, fz)" },
         { ctYZPlane, { Across("Y") },
             { Fixed("fx:", "0", "0"), Fixed("fy:", "y", "Y"), Own("fz(y):") }, 2,
             { false, false, true }, "YZ Düzleminde (y değisken)", "YZ Düzlem Eğrisi",
-            "YZ Düzlem Eğrisi", "y", "Yanlız YZ Düzlem Eğriler" },
+            "YZ Düzlem Eğrisi", "y", "Yanlız YZ Düzlem Eğriler",
+            "YZ Düzleminde", "fz(y)", "(0, y, fz)" },
         { ctXYZSpace, { Across("X") }, { Fixed("fx:", "X", "X"), Own("fy(x):"), Own("fz(x):") },
             2, { false, true, true }, "XYZUzayında    (x değisken)", "Uzay Eğrisi",
-            "XYZ Uzay Eğrisi", "x", "Yanlız XYZUzay Eğriler" },
+            "XYZ Uzay Eğrisi", "x", "Yanlız XYZUzay Eğriler", "XYZ Uzayında", "fy(x), fz(x)",
+            "(x, fy, fz)" },
         { ctSpherical, { TFreeVariable { "A", 0, Pi }, TFreeVariable { "B", 0, TwoPi } },
             { Own("fx(a,b):"), Own("fy(a,b):"), Own("fz(a,b):") }, 1, { true, true, true },
             "Küresel Sistemde   (a ve b değisken)", "Küresel Eğri", "Küresel Sistem Eğrisi",
-            "a, b", "Yanlız Küresel Sistem Eğriler" },
+            "a, b", "Yanlız Küresel Sistem Eğriler", "Küresel Sistemde", "fx, fy, fz (a, b)",
+            "(fx, fy, fz)" },
         { ctPolar, { TFreeVariable { "A", 0, TwoPi } },
             { Fixed("fx(a):", "R*cos(a)", "R*cos(a)"), Fixed("fy(a):", "R*sin(a)", "R*sin(a)"),
                 Own(" R(a):") },
             2, { true, true, false }, "Kutupsal Koordinatlarda (a değisken)", "Kutupsal Eğri",
-            "Kutupsal Koordinat Eğrisi", "a", "Yanlız Kutupsal Koordinat Eğriler" },
+            "Kutupsal Koordinat Eğrisi", "a", "Yanlız Kutupsal Koordinat Eğriler",
+            "Kutupsal Koordinatlarda", "R(a)", "(R·cos a, R·sin a, 0)" },
         { ctCylindrical, { Across("T") }, { Own("fx(t):"), Own("fy(t):"), Own("fz(t):") }, 2,
             { true, true, true }, "Silindirik Koordinatlarda  (t  değisken)", "Silindirik Eğri",
-            "Silindirik Koordinat Eğrisi", "t", "Yanlız Silindirik Koordinat Eğriler" },
+            "Silindirik Koordinat Eğrisi", "t", "Yanlız Silindirik Koordinat Eğriler",
+            "Silindirik Koordinatlarda", "fx(t), fy(t), fz(t)", "(fx, fy, fz)" },
         { ctXYZSurface, { Across("X"), Across("Y") },
             { Fixed("fx:", "X", "X"), Fixed("fy:", "Y", "Y"), Own("fz(x,y):") }, 1,
             { false, false, true }, "XYZ Yüzey", "XYZ Yüzey", "XYZ Yüzey", "x, y",
-            "Yanlız XYZ Yüzeyler" },
+            "Yanlız XYZ Yüzeyler", "XYZ Yüzey", "fz(x, y)", "(x, y, fz)" },
         { ctParametric, { TFreeVariable { "U", 0, TwoPi }, TFreeVariable { "V", 0, TwoPi } },
             { Own("fx(u,v):"), Own("fy(u,v):"), Own("fz(u,v):") }, 1, { true, true, true },
             "Parametrik Yüzey", "Parametrik Yüzey", "Parametrik Yüzey", "u, v",
-            "Yanlız Parametrik Yüzeyler" },
+            "Yanlız Parametrik Yüzeyler", "Parametrik Yüzey", "fx, fy, fz (u, v)",
+            "(fx, fy, fz)" },
     } };
 }();
 

@@ -1,6 +1,10 @@
 #include "ui/platform/help_page_parts.h"
 
+#include "base/catalogue.h"
+#include "curves/curve_types.h"
 #include "engine/vocabulary.h"
+
+#include <cmath>
 
 namespace {
 
@@ -20,6 +24,18 @@ QString tableHead(std::initializer_list<const char*> headings)
     for (const char* heading : headings)
         row += QStringLiteral("<th>") + QString::fromUtf8(heading) + QStringLiteral("</th>");
     return row + QStringLiteral("</tr>");
+}
+
+// An end of a free variable's range as the help writes it: π, 2π or a whole number with
+// the typographic minus.
+QString rangeEnd(long double value)
+{
+    if (value == Pi)
+        return QStringLiteral("π");
+    if (value == CurveTypeDetail::TwoPi)
+        return QStringLiteral("2π");
+    const long long whole = std::llround(value);
+    return whole < 0 ? QStringLiteral("−%1").arg(-whole) : QString::number(whole);
 }
 
 } // namespace
@@ -70,6 +86,26 @@ QString FunctionTableHtml(
         rows += QStringLiteral("<tr><td><tt>%1(x)</tt></td><td>%2</td></tr>")
                     .arg(escaped(FunctionTable[code]), u(descriptions[code]));
     return tableHead({ function, computes }) + rows + QStringLiteral("</table>");
+}
+
+QString CurveTypeTableHtml(std::initializer_list<const char*> headings, const char* through,
+    bool english)
+{
+    QString rows;
+    for (const TCurveTypeRow& type : CurveTypes) {
+        QStringList ranges;
+        for (const TFreeVariable& variable : type.Variables)
+            if (variable.Name != nullptr)
+                ranges << QStringLiteral("%1: %2 %3 %4")
+                              .arg(u(variable.Name).toLower(), rangeEnd(variable.Start),
+                                  u(through), rangeEnd(variable.End));
+        const char* englishCaption = english ? EnglishOf(type.HelpCaption) : nullptr;
+        rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>\n")
+                    .arg(u(englishCaption != nullptr ? englishCaption : type.HelpCaption),
+                        ranges.join(QStringLiteral(", ")), u(type.HelpFormulas),
+                        u(type.HelpPoint));
+    }
+    return tableHead(headings) + QStringLiteral("\n") + rows + QStringLiteral("</table>");
 }
 
 QString ContentsLinks(const QList<THelpPage>& pages)

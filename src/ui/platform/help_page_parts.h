@@ -2,6 +2,7 @@
 
 #include "ui/platform/help_book.h"
 
+#include <initializer_list>
 #include <span>
 #include <string_view>
 
@@ -22,6 +23,11 @@ QString OperatorTableHtml(std::span<const char* const> descriptions, const char*
     const char* word, const char* operation, const char* precedence);
 QString FunctionTableHtml(
     std::span<const char* const> descriptions, const char* function, const char* computes);
+// The table of coordinate systems from the curve types' table, one row a type: its help
+// caption (in English from the catalogue when english), each free variable's range
+// ("x: −10 <through> 10"), what the user writes and the point, under the headings given.
+QString CurveTypeTableHtml(std::initializer_list<const char*> headings, const char* through,
+    bool english);
 // A list of links to pages, for the contents page.
 QString ContentsLinks(const QList<THelpPage>& pages);
 

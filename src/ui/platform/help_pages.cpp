@@ -246,24 +246,10 @@ bölmede, tanımsız işlemde ve taşmada sistemin kendi iletisi görünür.</p>
         html(R"(<p>Her eğri dokuz koordinat sisteminden birinde okunur. Serbest değişkenin aralığı
 sisteme göre sabittir; siz yalnız <b>Nokta Aralığı</b>nı (adımı) seçersiniz. Bitiş değeri
 aralığa dahil değildir.</p>
-<table border="1" cellpadding="3" cellspacing="0">
-<tr><th>Çizim tipi</th><th>Değişken ve aralık</th><th>Yazdığınız</th><th>Nokta</th></tr>
-<tr><td>XY Düzleminde</td><td>x: −10 ile 10</td><td>fy(x)</td><td>(x, fy, 0)</td></tr>
-<tr><td>XZ Düzleminde</td><td>x: −10 ile 10</td><td>fz(x)</td><td>(x, 0, fz)</td></tr>
-<tr><td>YZ Düzleminde</td><td>y: −10 ile 10</td><td>fz(y)</td><td>(0, y, fz)</td></tr>
-<tr><td>XYZ Uzayında</td><td>x: −10 ile 10</td><td>fy(x), fz(x)</td><td>(x, fy, fz)</td></tr>
-<tr><td>Küresel Sistemde</td><td>a: 0 ile π, b: 0 ile 2π</td><td>fx, fy, fz (a, b)</td>
-<td>(fx, fy, fz)</td></tr>
-<tr><td>Kutupsal Koordinatlarda</td><td>a: 0 ile 2π</td><td>R(a)</td>
-<td>(R·cos a, R·sin a, 0)</td></tr>
-<tr><td>Silindirik Koordinatlarda</td><td>t: −10 ile 10</td><td>fx(t), fy(t), fz(t)</td>
-<td>(fx, fy, fz)</td></tr>
-<tr><td>XYZ Yüzey</td><td>x: −10 ile 10, y: −10 ile 10</td><td>fz(x, y)</td>
-<td>(x, y, fz)</td></tr>
-<tr><td>Parametrik Yüzey</td><td>u: 0 ile 2π, v: 0 ile 2π</td><td>fx, fy, fz (u, v)</td>
-<td>(fx, fy, fz)</td></tr>
-</table>
-<p>Açılar radyandır. İki değişkenli sistemlerde (küresel sistem ve iki yüzey) aynı adım iki
+)")
+            + CurveTypeTableHtml(
+                { "Çizim tipi", "Değişken ve aralık", "Yazdığınız", "Nokta" }, "ile", false)
+            + html(R"(<p>Açılar radyandır. İki değişkenli sistemlerde (küresel sistem ve iki yüzey) aynı adım iki
 değişken için de kullanılır; dış döngü ilk değişken (a, x, u), iç döngü ikincisidir (b, y, v).
 Bu sistemlerin noktaları bir ızgara oluşturur: <b>Yüzey</b> çizim şekli ızgaranın satır ve
 sütunlarını, arkada kalan kısımları gizleyerek çizer; <b>Gölgeli Yüzey</b> hücreleri eğrinin

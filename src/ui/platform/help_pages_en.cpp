@@ -249,24 +249,10 @@ message.</p>)"));
         html(R"(<p>Every curve is read in one of nine coordinate systems. The range of the free
 variable is fixed by the system; you choose only the <b>Point Interval</b> (the step). The end
 value is not part of the range.</p>
-<table border="1" cellpadding="3" cellspacing="0">
-<tr><th>Drawing type</th><th>Variable and range</th><th>You write</th><th>Point</th></tr>
-<tr><td>In the XY plane</td><td>x: −10 to 10</td><td>fy(x)</td><td>(x, fy, 0)</td></tr>
-<tr><td>In the XZ plane</td><td>x: −10 to 10</td><td>fz(x)</td><td>(x, 0, fz)</td></tr>
-<tr><td>In the YZ plane</td><td>y: −10 to 10</td><td>fz(y)</td><td>(0, y, fz)</td></tr>
-<tr><td>In XYZ space</td><td>x: −10 to 10</td><td>fy(x), fz(x)</td><td>(x, fy, fz)</td></tr>
-<tr><td>Spherical</td><td>a: 0 to π, b: 0 to 2π</td><td>fx, fy, fz (a, b)</td>
-<td>(fx, fy, fz)</td></tr>
-<tr><td>In polar coordinates</td><td>a: 0 to 2π</td><td>R(a)</td>
-<td>(R·cos a, R·sin a, 0)</td></tr>
-<tr><td>In cylindrical coordinates</td><td>t: −10 to 10</td><td>fx(t), fy(t), fz(t)</td>
-<td>(fx, fy, fz)</td></tr>
-<tr><td>XYZ Surface</td><td>x: −10 to 10, y: −10 to 10</td><td>fz(x, y)</td>
-<td>(x, y, fz)</td></tr>
-<tr><td>Parametric Surface</td><td>u: 0 to 2π, v: 0 to 2π</td><td>fx, fy, fz (u, v)</td>
-<td>(fx, fy, fz)</td></tr>
-</table>
-<p>Angles are in radians. In the systems of two variables (the spherical system and the two
+)")
+            + CurveTypeTableHtml(
+                { "Drawing type", "Variable and range", "You write", "Point" }, "to", true)
+            + html(R"(<p>Angles are in radians. In the systems of two variables (the spherical system and the two
 surfaces) the same step is used for both variables; the outer loop is the first variable (a,
 x, u), the inner loop the second (b, y, v). The points of these systems form a grid: the
 <b>Surface</b> drawing style draws the grid's rows and columns with the parts behind hidden;

@@ -1,5 +1,6 @@
 #include "engine/vocabulary.h"
 #include "ui/platform/help_book.h"
+#include "ui/platform/help_page_parts.h"
 #include "ui/platform/help_viewer.h"
 
 #include <QApplication>
@@ -209,4 +210,51 @@ TEST(HelpViewer, OneWindowForTheProgram)
     CloseHelpViewer(); // nothing left to close
     EXPECT_EQ(HelpViewer().CurrentPage(), QStringLiteral("icindekiler"));
     CloseHelpViewer();
+}
+
+// The table of coordinate systems comes from the curve types' table and reads as the page
+// always did, in both languages (line breaks between tags aside).
+TEST(HelpPages, CoordinateSystemsTableFromTheCurveTypes)
+{
+    const auto joined = [](QString html) {
+        return html.replace(QRegularExpression(QStringLiteral(">\\s+<")), QStringLiteral("><"));
+    };
+    EXPECT_EQ(joined(HelpPageParts::CurveTypeTableHtml(
+                  { "Çizim tipi", "Değişken ve aralık", "Yazdığınız", "Nokta" }, "ile", false)),
+        joined(QString::fromUtf8(R"(<table border="1" cellpadding="3" cellspacing="0">
+<tr><th>Çizim tipi</th><th>Değişken ve aralık</th><th>Yazdığınız</th><th>Nokta</th></tr>
+<tr><td>XY Düzleminde</td><td>x: −10 ile 10</td><td>fy(x)</td><td>(x, fy, 0)</td></tr>
+<tr><td>XZ Düzleminde</td><td>x: −10 ile 10</td><td>fz(x)</td><td>(x, 0, fz)</td></tr>
+<tr><td>YZ Düzleminde</td><td>y: −10 ile 10</td><td>fz(y)</td><td>(0, y, fz)</td></tr>
+<tr><td>XYZ Uzayında</td><td>x: −10 ile 10</td><td>fy(x), fz(x)</td><td>(x, fy, fz)</td></tr>
+<tr><td>Küresel Sistemde</td><td>a: 0 ile π, b: 0 ile 2π</td><td>fx, fy, fz (a, b)</td>
+<td>(fx, fy, fz)</td></tr>
+<tr><td>Kutupsal Koordinatlarda</td><td>a: 0 ile 2π</td><td>R(a)</td>
+<td>(R·cos a, R·sin a, 0)</td></tr>
+<tr><td>Silindirik Koordinatlarda</td><td>t: −10 ile 10</td><td>fx(t), fy(t), fz(t)</td>
+<td>(fx, fy, fz)</td></tr>
+<tr><td>XYZ Yüzey</td><td>x: −10 ile 10, y: −10 ile 10</td><td>fz(x, y)</td>
+<td>(x, y, fz)</td></tr>
+<tr><td>Parametrik Yüzey</td><td>u: 0 ile 2π, v: 0 ile 2π</td><td>fx, fy, fz (u, v)</td>
+<td>(fx, fy, fz)</td></tr>
+</table>)")));
+    EXPECT_EQ(joined(HelpPageParts::CurveTypeTableHtml(
+                  { "Drawing type", "Variable and range", "You write", "Point" }, "to", true)),
+        joined(QString::fromUtf8(R"(<table border="1" cellpadding="3" cellspacing="0">
+<tr><th>Drawing type</th><th>Variable and range</th><th>You write</th><th>Point</th></tr>
+<tr><td>In the XY plane</td><td>x: −10 to 10</td><td>fy(x)</td><td>(x, fy, 0)</td></tr>
+<tr><td>In the XZ plane</td><td>x: −10 to 10</td><td>fz(x)</td><td>(x, 0, fz)</td></tr>
+<tr><td>In the YZ plane</td><td>y: −10 to 10</td><td>fz(y)</td><td>(0, y, fz)</td></tr>
+<tr><td>In XYZ space</td><td>x: −10 to 10</td><td>fy(x), fz(x)</td><td>(x, fy, fz)</td></tr>
+<tr><td>Spherical</td><td>a: 0 to π, b: 0 to 2π</td><td>fx, fy, fz (a, b)</td>
+<td>(fx, fy, fz)</td></tr>
+<tr><td>In polar coordinates</td><td>a: 0 to 2π</td><td>R(a)</td>
+<td>(R·cos a, R·sin a, 0)</td></tr>
+<tr><td>In cylindrical coordinates</td><td>t: −10 to 10</td><td>fx(t), fy(t), fz(t)</td>
+<td>(fx, fy, fz)</td></tr>
+<tr><td>XYZ Surface</td><td>x: −10 to 10, y: −10 to 10</td><td>fz(x, y)</td>
+<td>(x, y, fz)</td></tr>
+<tr><td>Parametric Surface</td><td>u: 0 to 2π, v: 0 to 2π</td><td>fx, fy, fz (u, v)</td>
+<td>(fx, fy, fz)</td></tr>
+</table>)")));
 }
