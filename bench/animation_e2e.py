@@ -15,12 +15,11 @@ bench/end_to_end.py does.
 import argparse
 import os
 import shutil
-import statistics
 import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from end_to_end import ensure_gnuplot, timed  # noqa: E402
+from end_to_end import compare, ensure_gnuplot  # noqa: E402
 
 SPHERE = "type=4;fx=r*sin(a)*cos(b);fy=r*sin(a)*sin(b);fz=r*cos(a);step=0.01"
 
@@ -64,20 +63,7 @@ def main():
                   "--zoom", "1000", "--size", "800x600", "--sweep", f"r=1:5:{args.frames}"],
         "gnuplot gif animate": ["gnuplot", script],
     }
-    walls = {name: [] for name in commands}
-    cpus = {name: [] for name in commands}
-    for command in commands.values():  # a warm-up run each, not counted
-        timed(command, cwd=work)
-    for _ in range(args.rounds):
-        for name, command in commands.items():
-            wall, cpu = timed(command, cwd=work)
-            walls[name].append(wall)
-            cpus[name].append(cpu)
-    for label, times in (("wall", walls), ("cpu", cpus)):
-        medians = {name: statistics.median(t) for name, t in times.items()}
-        for name, m in medians.items():
-            print(f"{label:4} {name:20} median {m * 1000:9.1f} ms  (min {min(times[name]) * 1000:.1f} ms)")
-        print(f"{label:4} velmo / gnuplot gif animate: {medians['velmo'] / medians['gnuplot gif animate']:.3f}x")
+    compare(commands, args.rounds, work, ("gnuplot gif animate",), width=20)
     shutil.rmtree(work)
     return 0
 

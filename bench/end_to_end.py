@@ -59,6 +59,27 @@ def timed(command, **kwargs):
     return wall, cpu
 
 
+def compare(commands, rounds, work, peers, width=18):
+    """Times each command once unmeasured, then rounds times in turn, and prints the
+    medians of wall and CPU time and Velmo's ratio to each peer."""
+    walls = {name: [] for name in commands}
+    cpus = {name: [] for name in commands}
+    for command in commands.values():  # a warm-up run each, not counted
+        timed(command, cwd=work)
+    for _ in range(rounds):
+        for name, command in commands.items():
+            wall, cpu = timed(command, cwd=work)
+            walls[name].append(wall)
+            cpus[name].append(cpu)
+    # Wall time is what the user waits; CPU time is less disturbed by other load.
+    for label, times in (("wall", walls), ("cpu", cpus)):
+        medians = {name: statistics.median(t) for name, t in times.items()}
+        for name, m in medians.items():
+            print(f"{label:4} {name:{width}} median {m * 1000:8.1f} ms  (min {min(times[name]) * 1000:.1f} ms)")
+        for peer in peers:
+            print(f"{label:4} velmo / {peer}: {medians['velmo'] / medians[peer]:.3f}x")
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser()
@@ -82,22 +103,7 @@ def main():
         "gnuplot pngcairo": ["gnuplot", scripts["pngcairo"]],
         "gnuplot png": ["gnuplot", scripts["png"]],
     }
-    walls = {name: [] for name in commands}
-    cpus = {name: [] for name in commands}
-    for name, command in commands.items():  # a warm-up run each, not counted
-        timed(command, cwd=work)
-    for _ in range(args.rounds):
-        for name, command in commands.items():
-            wall, cpu = timed(command, cwd=work)
-            walls[name].append(wall)
-            cpus[name].append(cpu)
-    # Wall time is what the user waits; CPU time is less disturbed by other load.
-    for label, times in (("wall", walls), ("cpu", cpus)):
-        medians = {name: statistics.median(t) for name, t in times.items()}
-        for name, m in medians.items():
-            print(f"{label:4} {name:18} median {m * 1000:8.1f} ms  (min {min(times[name]) * 1000:.1f} ms)")
-        for peer in ("gnuplot pngcairo", "gnuplot png"):
-            print(f"{label:4} velmo / {peer}: {medians['velmo'] / medians[peer]:.3f}x")
+    compare(commands, args.rounds, work, ("gnuplot pngcairo", "gnuplot png"))
     shutil.rmtree(work)
     return 0
 

@@ -512,6 +512,22 @@ std::vector<std::pair<long double, long double>> piecesWhere(
     }
     return cut;
 }
+
+// The integral of f over the samples' range, in pieces where f can be computed,
+// cut at the breaks.
+TMeasure integrateBetweenBreaks(const TIntegrand& f, const std::vector<long double>& at,
+    const std::vector<TPointOfInterest>& breaks)
+{
+    std::vector<long double> cuts;
+    for (const TPointOfInterest& b : breaks)
+        cuts.push_back(b.At);
+    const auto ok = [&f](long double v) {
+        long double r = 0;
+        return f(v, r);
+    };
+    const TIntegral i = Integrate(f, piecesWhere(ok, at, cuts));
+    return { i.Value, i.Error, i.Converged };
+}
 }
 
 TMeasure TCurveInspection::Length(long double from, long double to)
@@ -535,15 +551,7 @@ TMeasure TCurveInspection::Length(long double from, long double to)
     for (int c = 0; c < 3; ++c)
         if (FCoordinates[c].Present)
             findBreaks(c, at, breaks);
-    std::vector<long double> cuts;
-    for (const TPointOfInterest& b : breaks)
-        cuts.push_back(b.At);
-    const auto ok = [&speed](long double v) {
-        long double r = 0;
-        return speed(v, r);
-    };
-    const TIntegral i = Integrate(speed, piecesWhere(ok, at, cuts));
-    return { i.Value, i.Error, i.Converged };
+    return integrateBetweenBreaks(speed, at, breaks);
 }
 
 TMeasure TCurveInspection::Area(long double from, long double to)
@@ -564,15 +572,7 @@ TMeasure TCurveInspection::Area(long double from, long double to)
     const std::vector<long double> at = samples(from, to);
     std::vector<TPointOfInterest> breaks;
     findBreaks(w, at, breaks);
-    std::vector<long double> cuts;
-    for (const TPointOfInterest& b : breaks)
-        cuts.push_back(b.At);
-    const auto ok = [&height](long double v) {
-        long double r = 0;
-        return height(v, r);
-    };
-    const TIntegral i = Integrate(height, piecesWhere(ok, at, cuts));
-    return { i.Value, i.Error, i.Converged };
+    return integrateBetweenBreaks(height, at, breaks);
 }
 
 std::vector<TPointOfInterest> CurveInterestPoints(const TObjectList& curves, int index)
