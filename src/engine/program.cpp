@@ -100,12 +100,14 @@ constexpr long double unsure = std::numeric_limits<long double>::quiet_NaN();
 }
 }
 
+// A curve that takes the sine of an angle mostly takes its cosine too (a circle, a
+// helix, a sphere): both are computed at the first asking.
 long double TTrigCache::Sine(const long double& x)
 {
     TEntry& e = entryFor(x);
-    if (!(e.Has & HasSine)) {
-        e.Sine = arithmetic::sine(x);
-        e.Has |= HasSine;
+    if (!(e.Has & HasBoth)) {
+        arithmetic::sineAndCosine(x, e.Sine, e.Cosine);
+        e.Has |= HasBoth;
     }
     return e.Sine;
 }
@@ -113,9 +115,9 @@ long double TTrigCache::Sine(const long double& x)
 long double TTrigCache::Cosine(const long double& x)
 {
     TEntry& e = entryFor(x);
-    if (!(e.Has & HasCosine)) {
-        e.Cosine = arithmetic::cosine(x);
-        e.Has |= HasCosine;
+    if (!(e.Has & HasBoth)) {
+        arithmetic::sineAndCosine(x, e.Sine, e.Cosine);
+        e.Has |= HasBoth;
     }
     return e.Cosine;
 }

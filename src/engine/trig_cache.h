@@ -32,7 +32,7 @@ private:
     static constexpr int Bits = 12;
     static constexpr std::size_t EntryCount = std::size_t { 1 } << Bits;
     static constexpr std::size_t Limit = EntryCount / 2;
-    static constexpr std::uint8_t Taken = 1, HasSine = 2, HasCosine = 4;
+    static constexpr std::uint8_t Taken = 1, HasBoth = 2;
 
     struct TEntry {
         std::uint64_t Mantissa = 0;
