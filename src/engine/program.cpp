@@ -102,25 +102,14 @@ constexpr long double unsure = std::numeric_limits<long double>::quiet_NaN();
 
 // A curve that takes the sine of an angle mostly takes its cosine too (a circle, a
 // helix, a sphere): both are computed at the first asking.
-long double TTrigCache::Sine(const long double& x)
+void TTrigCache::compute(const long double& x, TEntry& e)
 {
-    TEntry& e = entryFor(x);
-    if (!(e.Has & HasBoth)) {
-        arithmetic::sineAndCosine(x, e.Sine, e.Cosine);
-        e.Has |= HasBoth;
-    }
-    return e.Sine;
+    arithmetic::sineAndCosine(x, e.Sine, e.Cosine);
 }
 
-long double TTrigCache::Cosine(const long double& x)
-{
-    TEntry& e = entryFor(x);
-    if (!(e.Has & HasBoth)) {
-        arithmetic::sineAndCosine(x, e.Sine, e.Cosine);
-        e.Has |= HasBoth;
-    }
-    return e.Cosine;
-}
+long double TTrigCache::Sine(const long double& x) { return pairFor(x).Sine; }
+
+long double TTrigCache::Cosine(const long double& x) { return pairFor(x).Cosine; }
 
 void TProgram::Clear()
 {
