@@ -158,6 +158,10 @@ TEST(GraphReadout, MarkerFollowsTheMouseTheKeysAndTheCurves)
     EXPECT_EQ(win.host.TraceStatus, QString::fromStdString("x = 9,9  y = " + text(std::sin(9.9L))));
     QTest::keyClick(&w, Qt::Key_PageUp);
     EXPECT_EQ(w.CurveIndex(), 0);
+    QTest::keyClick(&w, Qt::Key_PageDown);
+    EXPECT_EQ(w.CurveIndex(), 1);
+    EXPECT_EQ(win.host.TraceStatus, QString::fromStdString("x = 9,9  y = " + text(std::cos(9.9L))));
+    QTest::keyClick(&w, Qt::Key_PageUp);
     QTest::keyClick(&w, Qt::Key_Home);
     EXPECT_TRUE(win.host.TraceStatus.startsWith("x = -10  y = 0,544021110889"));
     QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier);
@@ -385,4 +389,17 @@ TEST(GraphReadout, UpDownCrossTheRowsAndZoomingKeepsTheSample)
     w.ZoomOut();
     EXPECT_EQ(w.Tracer().Sample(), sample);
     EXPECT_EQ(w.Image1->MarkerAt(), win.pixel(0, 5));
+
+    // The animation turns the scene under the marker, which keeps its sample and its words.
+    const QPoint still = w.Image1->MarkerAt();
+    w.SetAnimation(true);
+    w.Timer1Timer();
+    w.Timer1Timer();
+    w.SetAnimation(false);
+    EXPECT_EQ(w.Tracer().Sample(), sample);
+    EXPECT_EQ(win.host.TraceStatus, status);
+    EXPECT_NE(w.Image1->MarkerAt(), still);
+    int x = 0, y = 0;
+    ASSERT_TRUE(w.Tracer().PixelIn(win.r().Camera().Matrix(), win.r().X0(), win.r().Y0(), x, y));
+    EXPECT_EQ(w.Image1->MarkerAt(), QPoint(x, y));
 }
