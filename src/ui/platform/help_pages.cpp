@@ -338,8 +338,9 @@ ekseni çevresinde verilen açı kadar döner (başlangıçta 360 derece). Resim
 saniyedeki resim sayısı (20), resmin genişliği ve yüksekliği (başlangıçta görünüşün boyutu)
 ve dosya türü de orada seçilir: hareketli GIF, hareketli WebP ya da bir klasöre numaralı PNG
 dosyaları (<tt>ad_001.png</tt>, <tt>ad_002.png</tt>, ...). Her resim pencerenin o değerdeki ya
-da o açıdaki görüntüsüdür: dörtlü görünüş, yumuşak çizgiler, yüzeyler ve pencerenin bütün
-özellikleri ekrandaki gibi çizilir.</p>
+da o açıdaki görüntüsüdür: dörtlü görünüş, yumuşak çizgiler, yüzeyler, önemli noktaların
+işaretleri (her değerde yeniden bulunur) ve pencerenin bütün özellikleri ekrandaki gibi
+çizilir.</p>
 <p>Resimler yazılırken bir ilerleme çubuğu görünür ve pencere kullanılabilir kalır;
 <b>Vazgeç</b> yazmayı durdurur. Yarıda kalan ya da yazılamayan bir animasyon hiçbir dosya
 bırakmaz; aynı adlı eski bir dosya olduğu gibi kalır.</p>

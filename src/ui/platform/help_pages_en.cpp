@@ -343,8 +343,8 @@ given angle (at first 360 degrees). The number of frames (60), the frames a seco
 picture's width and height (at first the size of the view) and the kind of file are chosen there
 too: an animated GIF, an animated WebP, or numbered PNG files in a folder
 (<tt>ad_001.png</tt>, <tt>ad_002.png</tt>, ...). Every frame is the window's picture at that
-value or angle: four views, smooth lines, surfaces and every property of the window are drawn as
-on the screen.</p>
+value or angle: four views, smooth lines, surfaces, the marks of the points of interest (found
+again at every value) and every property of the window are drawn as on the screen.</p>
 <p>While the frames are written a progress bar shows and the window stays usable; <b>Cancel</b>
 stops the writing. An animation cancelled or not written leaves no file behind; an old file of
 the same name stays as it was.</p>
