@@ -202,7 +202,8 @@ TEST(AnimationExport, TurningFourViewsAndCancelling)
         QStringList messages;
         TScopedErrorSink sink([&](const QString& m) { messages << m; });
         runner.Answer.Move.Frames = 3;
-        for (TAnimationFileType type : { TAnimationFileType::Gif, TAnimationFileType::NumberedPng }) {
+        for (TAnimationFileType type :
+            { TAnimationFileType::Gif, TAnimationFileType::NumberedPng }) {
             runner.Answer.Type = type;
             runner.FileName = win.dir.filePath(
                 type == TAnimationFileType::Gif ? "none/a.gif" : "none/ad_%03d.png");
@@ -210,7 +211,8 @@ TEST(AnimationExport, TurningFourViewsAndCancelling)
             ASSERT_TRUE(waitUntilDone(*win.w));
         }
         ASSERT_EQ(messages.size(), 2);
-        EXPECT_TRUE(messages[0].contains("a.gif\" dosyası yazılamadı")) << messages[0].toStdString();
+        EXPECT_TRUE(messages[0].contains("a.gif\" dosyası yazılamadı"))
+            << messages[0].toStdString();
         EXPECT_TRUE(messages[1].contains("ad_001.png\" dosyası yazılamadı"))
             << messages[1].toStdString();
         EXPECT_FALSE(QFile::exists(win.dir.filePath("none")));
