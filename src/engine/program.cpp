@@ -187,7 +187,12 @@ void TProgram::Build(const TExpressionArray& postfix)
             if (entries.back().Constant
                 && folded(1, [&] { return arithmetic::function(e.Code, code.back().Value); }))
                 break;
-            code.push_back({ functionOp(e.Code), e.Code, -1, 0, 0, nullptr, nullptr });
+            // The sine or cosine of a variable is pushed in one instruction.
+            if (const TOp op = functionOp(e.Code);
+                code.back().Op == oVar && (op == oSin || op == oCos))
+                code.back().Op = op == oSin ? oSinVar : oCosVar;
+            else
+                code.push_back({ op, e.Code, -1, 0, 0, nullptr, nullptr });
             entries.back().Constant = false;
             entries.back().Name = -1;
             break;
@@ -382,7 +387,8 @@ bool TProgram::TryRunBound(long double& result)
     return true;
 }
 
-template <bool Checked, typename F> long double TProgram::Execute(F fault)
+template <bool Checked, typename F>
+inline long double TProgram::Execute(F fault)
 {
     using namespace arithmetic;
     const auto check = [fault](long double r) { return Checked ? checked(r, fault) : r; };
@@ -407,10 +413,31 @@ template <bool Checked, typename F> long double TProgram::Execute(F fault)
             return (FTrig->*cached)(*(at - 1)->Var);
         return (FTrig->*cached)(x);
     };
+    // The sine or cosine of the variable of instruction at, as kept gives it after
+    // the variable's push.
+    const auto keptOfVariable = [this](const TInstruction* at, long double (*compute)(long double),
+                                    long double (TTrigCache::*cached)(const long double&)) {
+        return FTrig == nullptr ? compute(*at->Var) : (FTrig->*cached)(*at->Var);
+    };
     long double* sp = FStack.data();
     // A postfix form starts with an operand: its push needs no stack entry.
     const TInstruction* ip = FCode.data();
-    long double top = ip->Op == oConst ? ip->Value : *ip->Var;
+    long double top;
+    switch (ip->Op) {
+    case oConst:
+        top = ip->Value;
+        break;
+    case oSinVar:
+    case oCosVar:
+        if (hides(*ip->Var)) [[unlikely]]
+            return unsure;
+        top = ip->Op == oSinVar ? keptOfVariable(ip, sine, &TTrigCache::Sine)
+                                : keptOfVariable(ip, cosine, &TTrigCache::Cosine);
+        break;
+    default:
+        top = *ip->Var;
+        break;
+    }
     for (++ip;; ++ip) {
         switch (ip->Op) {
         case oEnd:
@@ -437,6 +464,18 @@ template <bool Checked, typename F> long double TProgram::Execute(F fault)
             if (hides(top)) [[unlikely]]
                 return unsure;
             top = kept(ip, top, cosine, &TTrigCache::Cosine);
+            break;
+        case oSinVar:
+            if (hides(*ip->Var)) [[unlikely]]
+                return unsure;
+            *sp++ = top;
+            top = keptOfVariable(ip, sine, &TTrigCache::Sine);
+            break;
+        case oCosVar:
+            if (hides(*ip->Var)) [[unlikely]]
+                return unsure;
+            *sp++ = top;
+            top = keptOfVariable(ip, cosine, &TTrigCache::Cosine);
             break;
         case oAbs:
             top = std::fabs(top);

@@ -68,6 +68,8 @@ public:
         oFunction, // top := function Code (top)
         oSin,
         oCos,
+        oSinVar, // push sin(*Var)
+        oCosVar, // push cos(*Var)
         oAbs,
         oNot,
         oOperator, // top := second Code top
@@ -105,7 +107,8 @@ private:
     };
 
     void Resolve(TVariableMemory* memory);
-    template <bool Checked, typename F = arithmetic::TRaise> long double Execute(F fault = {});
+    template <bool Checked, typename F = arithmetic::TRaise>
+    [[gnu::always_inline]] long double Execute(F fault = {});
 
     std::vector<TInstruction> FCode;
     std::vector<const long double*> FSlots; // each distinct variable read, once

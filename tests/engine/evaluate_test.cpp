@@ -1,4 +1,5 @@
 #include "engine/arithmetic.h"
+#include "engine/trig_cache.h"
 #include "engine/vocabulary.h"
 #include "engine_test_support.h"
 #include "number_stack.h"
@@ -125,6 +126,59 @@ TEST(Evaluate, ValuesAgainstTheSameExpressionInCpp)
         formula.Memory.SetValue("x", row.x);
         EXPECT_EQ(value, referenceEvaluate(formula.F, formula.Memory));
     }
+}
+
+// A sum or product takes a single constant or variable on its left after its right
+// operand, and the sine or cosine of a variable is pushed at once: the same value, bit
+// for bit, as the step-by-step walk, or a fault where it has one (not where an
+// assignment could change what the left operand read), through every way a curve
+// runs a formula.
+TEST(Evaluate, ShortFormsGiveTheStepByStepValue)
+{
+    const char* const texts[] = { "k*sin(x)", "2*cos(x)+k", "sin(x)", "cos(x)*sin(x)-k",
+        "k+x^2", "3*(x-k)", "k*sin(x)*cos(x)", "x*(x=3)", "k+(k=x)*2", "k-x*sin(x)",
+        "1/k*cos(x)", "k*ln(x)" };
+    const long double inf = std::numeric_limits<long double>::infinity();
+    const long double xs[] = { 0.7L, -2, -0.0L, 1e4000L, -inf, 0x1p63L, 1e-4000L };
+    for (const char* text : texts)
+        for (const long double x : xs)
+            for (const long double k : { 1.5L, -0.0L, 1e4000L }) {
+                SCOPED_TRACE(::testing::Message() << text << " x=" << static_cast<double>(x)
+                                                  << " k=" << static_cast<double>(k));
+                Formula formula(text), reference(text);
+                for (Formula* f : { &formula, &reference }) {
+                    f->Memory.SetValue("x", x);
+                    f->Memory.SetValue("k", k);
+                }
+                long double value = 0, expected = 0;
+                bool raised = false, expectedRaised = false;
+                try {
+                    value = formula();
+                } catch (const Exception&) {
+                    raised = true;
+                }
+                try {
+                    expected = referenceEvaluate(reference.F, reference.Memory);
+                    expectedRaised = !std::isfinite(expected);
+                } catch (const Exception&) {
+                    expectedRaised = true;
+                }
+                ASSERT_EQ(raised, expectedRaised);
+                if (!raised) {
+                    EXPECT_EQ(std::memcmp(&value, &expected, 10), 0);
+                }
+                // A generation's run, bound to the table and a cache of sines.
+                TTrigCache trig;
+                TProgram bound = formula.F.Program();
+                formula.Memory.SetValue("x", x);
+                formula.Memory.SetValue("k", k);
+                bound.Bind(&formula.Memory, &trig);
+                long double tried = 0;
+                EXPECT_EQ(bound.TryRunBound(tried), !raised);
+                if (!raised) {
+                    EXPECT_EQ(std::memcmp(&tried, &expected, 10), 0);
+                }
+            }
 }
 
 // The short names give what their long spellings give, value or fault, at every x.
