@@ -18,7 +18,7 @@
 namespace {
 
 // Samples of a block on the helpers, and between two words to the progress.
-constexpr long long BlockSamples = 65536;
+constexpr long long BlockSamples = 16384;
 // Samples measured together on a helper while they are still in its cache.
 constexpr long long MeasureSamples = 4096;
 // Values of the outer walk summed together before they are sampled.
