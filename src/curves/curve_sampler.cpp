@@ -371,7 +371,8 @@ int TCurveSampler::ThreadsFor(long long outer, long long samples) const
 }
 
 bool TCurveSampler::Sample(int curveType, const TProgram* const (&programs)[3], long double step,
-    TVariableMemory& table, TGoruntuMatrisi& points, TGenerationProgress* progress)
+    TVariableMemory& table, TGoruntuMatrisi& points, TGenerationProgress* progress,
+    const TTransformMatrix* matrix)
 {
     bool assigns = false;
     for (const TProgram* program : programs)
@@ -390,8 +391,13 @@ bool TCurveSampler::Sample(int curveType, const TProgram* const (&programs)[3], 
     TSpacePoint* const room = points.Room(static_cast<int>(outer * inner));
     // A formula that assigns carries values from sample to sample: one thread.
     const int threads = assigns ? 1 : ThreadsFor(outer, outer * inner);
+    // The helpers project what they sampled while it is still in their caches, where
+    // every point takes its screen point (the stride is 1).
+    const TTransformMatrix* const projectOnBlocks
+        = matrix && TGoruntuMatrisi::Stride(*matrix) == 1 ? matrix : nullptr;
     FCurrent = { curveType, step, programs, &table, room, ++FEpoch,
-        wholeTurn(innerRangeOf(curveType)) && FInnerRow.size() >= 3 };
+        wholeTurn(innerRangeOf(curveType)) && FInnerRow.size() >= 3, projectOnBlocks,
+        points.ScreenRoom() };
     if (progress)
         progress->Begin();
     struct TEnd {
@@ -410,6 +416,10 @@ bool TCurveSampler::Sample(int curveType, const TProgram* const (&programs)[3], 
     points.SetCountKeepingRoom(static_cast<int>(written));
     points.SetLeftOut(FLeftOut);
     SetGrid(curveType, points, threads > 1);
+    if (threads > 1 && projectOnBlocks)
+        points.SetProjectedAll();
+    else if (matrix)
+        points.Project(*matrix);
     return true;
 }
 
@@ -525,10 +535,14 @@ void TCurveSampler::RunBlock(int index)
     long long sample = block.First * inner;
     block.LeftOut.clear();
     block.RowsMeasured = false;
-    if (c.MeasureRows) {
-        // A few rows at a time, each measured while it is still in the cache.
+    block.Projected = c.Matrix != nullptr;
+    if (c.MeasureRows || c.Matrix) {
+        // A few rows at a time, each measured and projected while it is still in the
+        // cache. Each piece is projected from the origin on, and its leading points
+        // that repeat the slot before them are mended from the piece before; those of
+        // the block's first piece once the blocks are joined.
         const long long piece = std::max<long long>(1, MeasureSamples / inner);
-        bool close = true;
+        bool close = c.MeasureRows;
         for (long long taken = 0; taken < block.Count;) {
             TSpacePoint* const from = next;
             const long long wanted = std::min(piece, block.Count - taken);
@@ -537,10 +551,16 @@ void TCurveSampler::RunBlock(int index)
             taken += ran;
             for (long long row = 0; close && block.LeftOut.empty() && row < ran; ++row)
                 close = closesAround(from + row * inner, inner);
+            if (c.Matrix && next != from) {
+                const int at = static_cast<int>(from - c.Room), end = static_cast<int>(next - c.Room);
+                ProjectPointsHere(*c.Matrix, from, end - at, 1, c.Screen + at);
+                if (from != first)
+                    MendRepeatedSlots(*c.Matrix, c.Room, c.Screen, at, end);
+            }
             if (ran < wanted)
                 break;
         }
-        block.RowsMeasured = block.LeftOut.empty();
+        block.RowsMeasured = c.MeasureRows && block.LeftOut.empty();
         block.RowsClose = close;
     } else
         worker.Run(c.CurveType, c.Step, value, block.Count, FInnerRow, next, sample, block.LeftOut);
@@ -592,10 +612,18 @@ long long TCurveSampler::SampleOnHelpers(int curveType, long double step, long l
     // ends one block with one that begins the next.
     long long count = 0;
     FLeftOut.clear();
+    const TCurrent& c = FCurrent;
     for (const TBlock& block : FBlocks) {
-        TSpacePoint* const first = room + block.First * inner;
-        if (room + count != first)
-            std::memmove(room + count, first, static_cast<std::size_t>(block.Written) * sizeof *room);
+        const long long at = block.First * inner;
+        if (count != at) {
+            std::memmove(room + count, room + at, static_cast<std::size_t>(block.Written) * sizeof *room);
+            if (block.Projected)
+                std::memmove(c.Screen + count, c.Screen + at,
+                    static_cast<std::size_t>(block.Written) * sizeof *c.Screen);
+        }
+        if (block.Projected && count > 0)
+            MendRepeatedSlots(*c.Matrix, room, c.Screen, static_cast<int>(count),
+                static_cast<int>(count + block.Written));
         count += block.Written;
         FLeftOut.insert(FLeftOut.end(), block.LeftOut.begin(), block.LeftOut.end());
     }

@@ -48,14 +48,15 @@ public:
 
     // Samples curveType with the programs of fx, fy and fz (null where the type uses
     // none), which read table, into points, replacing what they held. The list keeps
-    // its room and grows it only when the samples need more; the points are left
-    // unprojected, with the record of the samples left out and, for a type of two
-    // variables, the grid of its samples. Leaves the free variables
-    // in table as the last sample set them.
+    // its room and grows it only when the samples need more; the points are left with
+    // the record of the samples left out and, for a type of two variables, the grid of
+    // its samples, and projected with matrix as Project projects them (unprojected
+    // when it is null). Leaves the free variables in table as the last sample set them.
     // False when progress (which may be null) stopped it: the points are then only
     // partly the new ones. std::bad_alloc when the room cannot be had, points unchanged.
     bool Sample(int curveType, const TProgram* const (&programs)[3], long double step,
-        TVariableMemory& table, TGoruntuMatrisi& points, TGenerationProgress* progress);
+        TVariableMemory& table, TGoruntuMatrisi& points, TGenerationProgress* progress,
+        const TTransformMatrix* matrix = nullptr);
 
     // The samples a step takes over the type's range: exact up to twice cap
     // (the list's most points), estimated from the range's length beyond; infinite
@@ -74,6 +75,7 @@ private:
         long long Written = 0;
         long double LastOuter = 0, LastInner = 0; // the free variables it left
         std::vector<TLeftOutRun> LeftOut; // the samples it left out
+        bool Projected = false; // whether it projected its points
         // Whether it measured its rows (it left none of their samples out), and if so
         // whether each closes around (see SetGrid).
         bool RowsMeasured = false;
@@ -114,6 +116,8 @@ private:
         TSpacePoint* Room;
         unsigned Epoch;
         bool MeasureRows; // whether the blocks measure whether their rows close around
+        const TTransformMatrix* Matrix; // the blocks project with it when not null
+        TScreenPoint* Screen;
     } FCurrent {};
     unsigned FEpoch = 0;
     std::atomic<bool> FStop { false };

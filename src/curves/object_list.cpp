@@ -314,8 +314,6 @@ void TObjectList::Generate(int curveType, const TFormulas& formulas, long double
         }
     PutParameterValues(curveType, formulas);
     if (!FSampler.Sample(curveType, programs, step, *FVariables, points,
-            stoppable ? FProgress : nullptr))
+            stoppable ? FProgress : nullptr, FMatrix))
         throw EGenerationStopped();
-    if (FMatrix)
-        points.Project(*FMatrix);
 }

@@ -60,6 +60,8 @@ public:
     // list unchanged. SetCount then keeps the first n (at most that count, each
     // written), with the capacity n Adds to an empty list would have left.
     TSpacePoint* Room(int count);
+    // Where the screen points go, with the room Room gave.
+    TScreenPoint* ScreenRoom() { return FScreenPoints; }
     void SetCount(int n);
     // Keeps the first n points written into Room (n at most its count) and the whole
     // room, for a list that is filled again and again: the screen points are then
@@ -69,6 +71,9 @@ public:
         FCount = n;
         FProjectedCount = 0;
     }
+    // The caller wrote the screen points of every point into ScreenRoom() as
+    // Project with a matrix of stride 1 gives them.
+    void SetProjectedAll() { FProjectedCount = FCount; }
     // No points, both arrays freed.
     void Clear();
     // Exchanges the contents with other, so that a list can be refilled aside and

@@ -384,6 +384,19 @@ bool repeatsSlot(const TTransformMatrix& matrix, const TSpacePoint& p)
 }
 }
 
+int ProjectPointsHere(const TTransformMatrix& matrix, const TSpacePoint* source, int count,
+    int stride, TScreenPoint* screen)
+{
+    return projectorFor(matrix)(matrix, source, count, stride, screen);
+}
+
+void MendRepeatedSlots(const TTransformMatrix& matrix, const TSpacePoint* source,
+    TScreenPoint* screen, int first, int end)
+{
+    for (int j = first; j < end && repeatsSlot(matrix, source[j]); ++j)
+        screen[j] = screen[j - 1];
+}
+
 int ProjectPoints(const TTransformMatrix& matrix, const TSpacePoint* source, int count, int stride,
     TScreenPoint* screen)
 {

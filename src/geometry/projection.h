@@ -60,6 +60,16 @@ inline std::int64_t TakenCount(int count, int stride)
 int ProjectPoints(const TTransformMatrix& m, const TSpacePoint* source, int count, int stride,
     TScreenPoint* screen);
 
+// ProjectPoints on the calling thread alone, for a caller that cuts the work itself.
+int ProjectPointsHere(const TTransformMatrix& m, const TSpacePoint* source, int count, int stride,
+    TScreenPoint* screen);
+
+// After points from first on (below end) were projected with stride 1 starting from the
+// origin rather than from the slot of point first - 1 (first at least 1): the leading
+// ones that repeat the slot before them are given the slot they repeat.
+void MendRepeatedSlots(const TTransformMatrix& m, const TSpacePoint* source, TScreenPoint* screen,
+    int first, int end);
+
 // ProjectPoints under way on the machine's cores, block by block, so that the caller
 // can handle the first screen points while the later ones are still being computed.
 // The screen slots below Ready() hold what ProjectPoints gives them; by the end (at the

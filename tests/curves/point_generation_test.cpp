@@ -256,6 +256,48 @@ TEST(PointGeneration, PointsAreProjectedWithTheSceneMatrix)
     EXPECT_EQ(pointsOf(bare, Curve(ctXYPlane, "", "x", "", 1)).ProjectedCount(), 0);
 }
 
+// On the helpers each piece of samples is projected as soon as it is sampled, from
+// the origin on: a point that does not project (its screen coordinate out of range)
+// must still repeat the slot of the point before it across pieces, blocks and
+// left-out samples, as one projection of the whole list gives it; likewise in place.
+TEST(PointGeneration, PointsProjectedWhileSampledAreThoseOfOneProjection)
+{
+    TTransformMatrix flat; // no perspective: a large value leaves the screen's range
+    TTransformMatrix far;
+    far.SetScale(2); // every second point taken
+    const TCurveValues curves[] = {
+        Curve(ctXYPlane, "", "k*1e19*sin(x*300)+0*ln(sin(x*7))", "", 0.00002L),
+        Curve(ctCylindrical, "t", "k*1e19*sin(t*300)", "ln(t+5)", 0.00004L),
+        Curve(ctSpherical, "sin(a)*cos(b)*k*1e19", "sin(a)*sin(b)", "cos(a)+ln(a-0.5)", 0.01L),
+    };
+    for (const TTransformMatrix* m : { &flat, &far })
+        for (const TCurveValues& v : curves) {
+            SCOPED_TRACE(v.Fy);
+            TObjectList list;
+            list.SetThreads(3);
+            list.SetMatrix(m);
+            const TGoruntuMatrisi& points = pointsOf(list, v);
+            int repeated = 0, taken = 0;
+            for (const long double k : { 1.0L, 3.0L }) {
+                list.SetParameterValue("k", k);
+                const int stride = TGoruntuMatrisi::Stride(*m);
+                taken = static_cast<int>(TakenCount(points.Count(), stride));
+                ASSERT_EQ(points.ProjectedCount(), taken);
+                std::vector<TScreenPoint> expected(static_cast<std::size_t>(taken));
+                ProjectPoints(*m, points.SpacePointData(), points.Count(), stride, expected.data());
+                for (int i = 0; i < taken; ++i) {
+                    const TScreenPoint& p = points.ScreenPointData()[i];
+                    ASSERT_EQ(p.X, expected[i].X) << i;
+                    ASSERT_EQ(p.Y, expected[i].Y) << i;
+                    TScreenPoint unused;
+                    repeated += !ProjectPoint(*m, points.SpacePoints(i * stride), unused);
+                }
+                EXPECT_GT(points.SampleOf(points.Count() - 1), points.Count() - 1); // gaps
+            }
+            EXPECT_GT(repeated, taken / 20);
+        }
+}
+
 TEST(PointGeneration, TwoVariableSamplesKeepTheirGrid)
 {
     // Step 0.5: a takes 0 .. 3 (7 rows), b 0 .. 6 (13 columns). The samples with
