@@ -197,6 +197,27 @@ TEST(AnimationExport, TurningFourViewsAndCancelling)
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "old");
 
+    // A write that fails says so once and leaves nothing; the window goes on.
+    {
+        QStringList messages;
+        TScopedErrorSink sink([&](const QString& m) { messages << m; });
+        runner.Answer.Move.Frames = 3;
+        for (TAnimationFileType type :
+            { TAnimationFileType::Gif, TAnimationFileType::NumberedPng }) {
+            runner.Answer.Type = type;
+            runner.FileName = win.dir.filePath(
+                type == TAnimationFileType::Gif ? "none/a.gif" : "none/ad_%03d.png");
+            win.w->SaveAnimation();
+            ASSERT_TRUE(waitUntilDone(*win.w));
+        }
+        ASSERT_EQ(messages.size(), 2);
+        EXPECT_TRUE(messages[0].contains("a.gif\" dosyası yazılamadı"))
+            << messages[0].toStdString();
+        EXPECT_TRUE(messages[1].contains("ad_001.png\" dosyası yazılamadı"))
+            << messages[1].toStdString();
+        EXPECT_FALSE(QFile::exists(win.dir.filePath("none")));
+    }
+
     // Closing the window in the middle leaves nothing either.
     runner.FileName = win.dir.filePath("closed.webp");
     runner.Answer.Type = TAnimationFileType::WebP;
