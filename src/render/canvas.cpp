@@ -394,6 +394,8 @@ bool TRasterCanvas::TestedMesh(
     const int columns = mesh.Columns, lastRow = mesh.CellRows() - 1;
     const bool openRows = !mesh.Points->Grid().ClosesRows;
     const bool openColumns = !mesh.Points->Grid().ClosesColumns;
+    const float* buffer = FDepth.Data();
+    const std::int64_t w = FRaster.Width();
     // Each run of cells draws the lines along its cells' top edges (and the bottom ones on
     // the last row of a grid open there) and down their left edges (and the right one at
     // the end of a row open there): every line of the mesh once, within the rows the
@@ -401,9 +403,23 @@ bool TRasterCanvas::TestedMesh(
     return FDepth.InBands(mesh,
         [&](std::int64_t top, std::int64_t bottom, int row, int first, int end) {
             const int from = row * columns, to = ((row + 1) % mesh.Rows) * columns;
+            const auto put = [&](std::int64_t x, std::int64_t y, double d) {
+                if (static_cast<std::uint64_t>(x) < static_cast<std::uint64_t>(w) && y >= top
+                    && y < bottom && d >= buffer[y * w + x])
+                    FRaster.SetPixel(x, y, rgb);
+            };
+            // thinTestedLine written out for the many short lines of a fine mesh.
             const auto line = [&](int i, int j, bool testFirst) {
-                thinTestedLine(screen[i], depth[i].D, screen[j], depth[j].D, x0, y0, rgb,
-                    testFirst, top, bottom);
+                const std::int64_t ax = std::int64_t(x0) + screen[i].X, ay = std::int64_t(y0) - screen[i].Y;
+                const std::int64_t bx = std::int64_t(x0) + screen[j].X, by = std::int64_t(y0) - screen[j].Y;
+                if (static_cast<std::uint64_t>(bx - ax + 1) <= 2
+                    && static_cast<std::uint64_t>(by - ay + 1) <= 2) {
+                    if (testFirst)
+                        put(ax, ay, depth[i].D);
+                    put(bx, by, depth[j].D);
+                } else {
+                    FRaster.DrawTestedLine(ax, ay, depth[i].D, bx, by, depth[j].D, rgb, buffer, top, bottom);
+                }
             };
             for (int column = first; column < end; ++column) {
                 const int next = column + 1 == columns ? 0 : column + 1;

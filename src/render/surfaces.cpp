@@ -312,7 +312,7 @@ namespace {
 // Cells are looked at in runs of this many along a row of the grid, each run with the
 // rows of the picture its cells touch, so that a band of the picture passes over the
 // runs that miss it without a look at their cells.
-constexpr int RunCells = 64;
+constexpr int RunCells = 16;
 // A frame with fewer cells than this is built on the calling thread alone.
 constexpr std::int64_t BandedCells = 16384;
 // Bands per thread, so that a thread that finishes early takes another.
@@ -405,6 +405,27 @@ template <class TRunRows>
 void runRowsOf(const TSurfaceMesh& mesh, std::int32_t y0, int cellRow, TRunRows* runs)
 {
     const int columns = mesh.CellColumns();
+    if (mesh.Whole) {
+        // The corners of a run's cells: the points of its row and the next from its first
+        // column through the one after its last.
+        const TScreenPoint* row = mesh.Screen.data() + std::size_t(cellRow) * std::size_t(mesh.Columns);
+        const TScreenPoint* next = mesh.Screen.data()
+            + std::size_t(cellRow + 1 == mesh.Rows ? 0 : cellRow + 1) * std::size_t(mesh.Columns);
+        for (int first = 0, run = 0; first < columns; first += RunCells, ++run) {
+            const int end = std::min(columns, first + RunCells);
+            const int last = end == mesh.Columns ? 0 : end;
+            std::int32_t low = std::min(row[last].Y, next[last].Y);
+            std::int32_t high = std::max(row[last].Y, next[last].Y);
+            for (int column = first; column < end; ++column) {
+                low = std::min({ low, row[column].Y, next[column].Y });
+                high = std::max({ high, row[column].Y, next[column].Y });
+            }
+            // Picture rows run the other way: y0 - Y.
+            runs[run] = { std::int32_t(std::clamp<std::int64_t>(std::int64_t(y0) - high, INT32_MIN, INT32_MAX)),
+                std::int32_t(std::clamp<std::int64_t>(std::int64_t(y0) - low, INT32_MIN, INT32_MAX)) };
+        }
+        return;
+    }
     for (int first = 0, run = 0; first < columns; first += RunCells, ++run) {
         const int end = std::min(columns, first + RunCells);
         std::int64_t top = std::numeric_limits<std::int32_t>::max(), bottom = std::numeric_limits<std::int32_t>::min();
