@@ -315,12 +315,14 @@ std::string TCurveTracer::Text() const
         text = y + "  " + z;
         break;
     case ctXYZSpace:
+    case ctXYZSurface: // its free variables are x and y themselves
         text = x + "  " + y + "  " + z;
         break;
     case ctPolar:
         text = variable(0, OuterValue()) + "  " + x + "  " + y;
         break;
     case ctSpherical:
+    case ctParametric:
         text = variable(0, OuterValue()) + "  " + variable(1, InnerValue()) + "  " + x + "  " + y
             + "  " + z;
         break;

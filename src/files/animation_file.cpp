@@ -545,14 +545,53 @@ struct TAnimationWriter::TImpl {
             fail(name, file.errorString());
     }
 
+    // Every frame takes its name, or none does: an old file of a name is kept aside until all
+    // are in place, and put back when one cannot be.
     void finishPngs()
     {
+        struct TPlaced {
+            QString Name;
+            QString Old; // where the old file of the name waits; empty when there was none
+        };
+        std::vector<TPlaced> placed;
+        const auto move = [](const QString& from, const QString& to) {
+            return std::rename(
+                       QFile::encodeName(from).constData(), QFile::encodeName(to).constData())
+                == 0;
+        };
+        const auto undo = [&] {
+            for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
+                QFile::remove(it->Name);
+                if (!it->Old.isEmpty())
+                    move(it->Old, it->Name);
+            }
+        };
         for (const auto& [temporary, name] : Pngs) {
-            if (std::rename(QFile::encodeName(temporary).constData(),
-                    QFile::encodeName(name).constData())
-                != 0)
-                fail(name, QString::fromLocal8Bit(std::strerror(errno)));
+            TPlaced place { name, {} };
+            if (QFileInfo(name).isFile()) {
+                QTemporaryFile aside(QFileInfo(name).absoluteDir().filePath(".velmo-XXXXXX.old"));
+                const bool opened = aside.open();
+                if (!opened || !move(name, aside.fileName())) {
+                    const QString reason = opened ? QString::fromLocal8Bit(std::strerror(errno))
+                                                  : aside.errorString();
+                    undo();
+                    fail(name, reason);
+                }
+                aside.setAutoRemove(false);
+                place.Old = aside.fileName();
+            }
+            if (!move(temporary, name)) {
+                const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+                if (!place.Old.isEmpty())
+                    move(place.Old, name);
+                undo();
+                fail(name, reason);
+            }
+            placed.push_back(place);
         }
+        for (const TPlaced& place : placed)
+            if (!place.Old.isEmpty())
+                QFile::remove(place.Old);
     }
 };
 

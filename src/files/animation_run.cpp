@@ -15,14 +15,18 @@ long double TurnAngle(const TAnimationMove& move, long double firstAngle, int in
     return firstAngle + index * move.Degrees / move.Frames;
 }
 
-void RenderAnimationFrame(TDrawFunction& renderer, bool fourView, QSize fourViewSize,
-    const TAnimationMove& move, int index, long double firstX, long double firstY,
-    TAnimationWriter& writer)
+void MoveToAnimationFrame(TDrawFunction& renderer, const TAnimationMove& move, int index,
+    long double firstX, long double firstY)
 {
     if (move.Turn)
         renderer.SetAngles(firstX, TurnAngle(move, firstY, index));
     else
         renderer.Objects().SetParameterValue(move.Parameter, SweepValue(move, index));
+}
+
+void WriteAnimationFrame(
+    TDrawFunction& renderer, bool fourView, QSize fourViewSize, TAnimationWriter& writer)
+{
     if (fourView) {
         writer.AddFrame(ComposeFourView(
             RenderFourViews(renderer).Views, fourViewSize.width(), fourViewSize.height()));
@@ -38,7 +42,8 @@ bool RenderAnimation(TDrawFunction& renderer, bool fourView, QSize fourViewSize,
     const long double firstX = renderer.XAxisAngle();
     const long double firstY = renderer.YAxisAngle();
     for (int i = 0; i < move.Frames; ++i) {
-        RenderAnimationFrame(renderer, fourView, fourViewSize, move, i, firstX, firstY, writer);
+        MoveToAnimationFrame(renderer, move, i, firstX, firstY);
+        WriteAnimationFrame(renderer, fourView, fourViewSize, writer);
         if (progress && !progress(i + 1))
             return false;
     }

@@ -27,11 +27,13 @@ long double SweepValue(const TAnimationMove& move, int index);
 // Degrees / Frames, so that a whole turn ends one step before its first picture again.
 long double TurnAngle(const TAnimationMove& move, long double firstAngle, int index);
 
-// Draws frame index of move on renderer as RenderAnimation does and hands it to writer; firstX
-// and firstY are the angles the animation starts from.
-void RenderAnimationFrame(TDrawFunction& renderer, bool fourView, QSize fourViewSize,
-    const TAnimationMove& move, int index, long double firstX, long double firstY,
-    TAnimationWriter& writer);
+// Sets what frame index of move shows on renderer: the parameter's value (the curves that use
+// it generated again) or the angles, turned from firstX and firstY.
+void MoveToAnimationFrame(TDrawFunction& renderer, const TAnimationMove& move, int index,
+    long double firstX, long double firstY);
+// Draws renderer's scene as RenderAnimation does and hands the picture to writer.
+void WriteAnimationFrame(
+    TDrawFunction& renderer, bool fourView, QSize fourViewSize, TAnimationWriter& writer);
 
 // Draws each frame of move on renderer as a graph window shows it (the one view at the
 // renderer's size, or with fourView the four views in a picture of fourViewSize), setting the

@@ -307,7 +307,7 @@ void TPainterCanvas::TestedSquares(const TScreenPoint* points, const TDepthPoint
     }
 }
 
-void TRasterCanvas::BeginSurfaces(const TSurfaceSet& set) { FDepth.Build(set, FRaster); }
+void TRasterCanvas::BeginSurfaces(const TSurfaceSet& set) { FDepth.Build(set, FRaster, FBands); }
 
 void TRasterCanvas::EndSurfaces() { FDepth.Clear(); }
 
@@ -347,32 +347,77 @@ void TRasterCanvas::testedLine(const TScreenPoint& a, const TDepthPoint& da, con
     bool testFirst)
 {
     const float* buffer = FDepth.Data();
-    const std::int64_t w = FRaster.Width(), h = FRaster.Height();
+    const std::int64_t h = FRaster.Height();
     const std::int64_t ax = std::int64_t(x0) + a.X, ay = std::int64_t(y0) - a.Y;
     const std::int64_t bx = std::int64_t(x0) + b.X, by = std::int64_t(y0) - b.Y;
     if (width <= 1 && !FSmooth) {
-        const QRgb rgb = ColorToRgb32(color);
-        const auto put = [&](std::int64_t x, std::int64_t y, double d) {
-            if (static_cast<std::uint64_t>(x) < static_cast<std::uint64_t>(w)
-                && static_cast<std::uint64_t>(y) < static_cast<std::uint64_t>(h)
-                && d >= buffer[y * w + x])
-                FRaster.SetPixel(x, y, rgb);
-        };
-        if (static_cast<std::uint64_t>(bx - ax + 1) <= 2
-            && static_cast<std::uint64_t>(by - ay + 1) <= 2) {
-            // A step to a neighbour or none: the two end pixels are the line.
-            if (testFirst)
-                put(ax, ay, da.D);
-            put(bx, by, db.D);
-        } else {
-            FRaster.DrawTestedLine(ax, ay, da.D, bx, by, db.D, rgb, buffer);
-        }
+        thinTestedLine(a, da.D, b, db.D, x0, y0, ColorToRgb32(color), testFirst, 0, h);
         return;
     }
     FRuns.clear();
     FRaster.VisibleRuns(ax, ay, da.D, bx, by, db.D, buffer, FRuns);
     for (const TRaster::TPixelRun& run : FRuns)
         Line(run.X1, run.Y1, run.X2, run.Y2, color, width);
+}
+
+void TRasterCanvas::thinTestedLine(const TScreenPoint& a, double da, const TScreenPoint& b,
+    double db, std::int32_t x0, std::int32_t y0, QRgb rgb, bool testFirst, std::int64_t top,
+    std::int64_t bottom)
+{
+    const float* buffer = FDepth.Data();
+    const std::int64_t w = FRaster.Width();
+    const std::int64_t ax = std::int64_t(x0) + a.X, ay = std::int64_t(y0) - a.Y;
+    const std::int64_t bx = std::int64_t(x0) + b.X, by = std::int64_t(y0) - b.Y;
+    const auto put = [&](std::int64_t x, std::int64_t y, double d) {
+        if (static_cast<std::uint64_t>(x) < static_cast<std::uint64_t>(w) && y >= top
+            && y < bottom && d >= buffer[y * w + x])
+            FRaster.SetPixel(x, y, rgb);
+    };
+    if (static_cast<std::uint64_t>(bx - ax + 1) <= 2 && static_cast<std::uint64_t>(by - ay + 1) <= 2) {
+        // A step to a neighbour or none: the two end pixels are the line.
+        if (testFirst)
+            put(ax, ay, da);
+        put(bx, by, db);
+    } else {
+        FRaster.DrawTestedLine(ax, ay, da, bx, by, db, rgb, buffer, top, bottom);
+    }
+}
+
+bool TRasterCanvas::TestedMesh(
+    const TSurfaceMesh& mesh, std::int32_t x0, std::int32_t y0, TColor color, int width)
+{
+    if (width > 1 || FSmooth || !mesh.Whole || mesh.Rows < 2 || mesh.Columns < 2)
+        return false;
+    const QRgb rgb = ColorToRgb32(color);
+    const TScreenPoint* screen = mesh.Screen.data();
+    const TDepthPoint* depth = mesh.Depth.data();
+    const int columns = mesh.Columns, lastRow = mesh.CellRows() - 1;
+    const bool openRows = !mesh.Points->Grid().ClosesRows;
+    const bool openColumns = !mesh.Points->Grid().ClosesColumns;
+    // Each run of cells draws the lines along its cells' top edges (and the bottom ones on
+    // the last row of a grid open there) and down their left edges (and the right one at
+    // the end of a row open there): every line of the mesh once, within the rows the
+    // run's corners span.
+    return FDepth.InBands(mesh,
+        [&](std::int64_t top, std::int64_t bottom, int row, int first, int end) {
+            const int from = row * columns, to = ((row + 1) % mesh.Rows) * columns;
+            const auto line = [&](int i, int j, bool testFirst) {
+                thinTestedLine(screen[i], depth[i].D, screen[j], depth[j].D, x0, y0, rgb,
+                    testFirst, top, bottom);
+            };
+            for (int column = first; column < end; ++column) {
+                const int next = column + 1 == columns ? 0 : column + 1;
+                // Along a row, each line but the first and the closing one starts on the
+                // pixel the line before ended on, which that one tested.
+                const bool testFirst = column == 0 || next == 0;
+                line(from + column, from + next, testFirst);
+                if (row == lastRow && openRows)
+                    line(to + column, to + next, testFirst);
+                line(from + column, to + column, true);
+            }
+            if (end == mesh.CellColumns() && openColumns)
+                line(from + columns - 1, to + columns - 1, true);
+        });
 }
 
 void TRasterCanvas::TestedSquares(const TScreenPoint* points, const TDepthPoint* depth, int count,

@@ -67,6 +67,16 @@ public:
     {
         Squares(points, count, x0, y0, color);
     }
+    // The lines of a mesh whose every sample has a point, each row of its grid as one
+    // tested polyline (and the line closing it around where the grid closes) and the
+    // lines between neighbouring rows each on its own, all at once where the back end can
+    // draw them so with the very pixels of drawing them one by one; false (nothing drawn)
+    // where it cannot.
+    virtual bool TestedMesh(const TSurfaceMesh& /*mesh*/, std::int32_t /*x0*/,
+        std::int32_t /*y0*/, TColor /*color*/, int /*width*/)
+    {
+        return false;
+    }
     // Tested lines from a[i] to b[i] for i below count, each on its own.
     virtual void TestedSegments(const TScreenPoint* a, const TDepthPoint* da,
         const TScreenPoint* b, const TDepthPoint* db, int count, std::int32_t x0,
@@ -161,6 +171,13 @@ public:
     void TestedSegments(const TScreenPoint* a, const TDepthPoint* da, const TScreenPoint* b,
         const TDepthPoint* db, int count, std::int32_t x0, std::int32_t y0, TColor color,
         int width) override;
+    // Thin lines of a mesh in bands of the picture on the machine's cores, when the
+    // surfaces' depth buffer was built in bands.
+    bool TestedMesh(const TSurfaceMesh& mesh, std::int32_t x0, std::int32_t y0, TColor color,
+        int width) override;
+    // How many bands the depth buffer is built in (0, the default: as many as suit the
+    // machine; 1: in one piece, and meshes line by line).
+    void SetBands(int bands) { FBands = bands; }
 
 private:
     // One tested line; testFirst false leaves out the test of its first pixel, which the
@@ -168,8 +185,13 @@ private:
     void testedLine(const TScreenPoint& a, const TDepthPoint& da, const TScreenPoint& b,
         const TDepthPoint& db, std::int32_t x0, std::int32_t y0, TColor color, int width,
         bool testFirst);
+    // A thin tested line's pixels on the rows top..bottom - 1 alone.
+    void thinTestedLine(const TScreenPoint& a, double da, const TScreenPoint& b, double db,
+        std::int32_t x0, std::int32_t y0, QRgb rgb, bool testFirst, std::int64_t top,
+        std::int64_t bottom);
 
     TRaster FRaster;
+    int FBands = 0;
     TDepthBuffer FDepth;
     std::vector<TRaster::TPixelRun> FRuns;
     bool FSmooth;

@@ -235,8 +235,18 @@ void walkPath(const TClippedPath& path, double d1, double d2, Visit visit)
 void TRaster::DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::int64_t x2,
     std::int64_t y2, double d2, QRgb color, const float* depth)
 {
-    walkPath(clippedPath(x1, y1, x2, y2, FWidth, FHeight), d1, d2,
+    DrawTestedLine(x1, y1, d1, x2, y2, d2, color, depth, 0, FHeight);
+}
+
+void TRaster::DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::int64_t x2,
+    std::int64_t y2, double d2, QRgb color, const float* depth, std::int64_t top,
+    std::int64_t bottom)
+{
+    // The line rule does not change when both ends move by whole rows: the rows from top
+    // on are those of a picture of bottom - top rows that the line enters top rows lower.
+    walkPath(clippedPath(x1, y1 - top, x2, y2 - top, FWidth, bottom - top), d1, d2,
         [&](std::int64_t x, std::int64_t y, double d) {
+            y += top;
             if (d >= depth[y * FWidth + x])
                 *pixelAt(x, y) = color;
         });

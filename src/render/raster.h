@@ -79,6 +79,11 @@ public:
     // The pixels of DrawLine that pass the test.
     void DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::int64_t x2,
         std::int64_t y2, double d2, QRgb color, const float* depth);
+    // The same for the rows top..bottom - 1 of the image alone (0 <= top <= bottom <=
+    // Height()), so that threads can draw one line in bands of rows.
+    void DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::int64_t x2,
+        std::int64_t y2, double d2, QRgb color, const float* depth, std::int64_t top,
+        std::int64_t bottom);
     // The runs of consecutive pixels of DrawLine that pass the test, from pixel to pixel
     // (a run from a line's first or last pixel starts or ends at that end point itself,
     // which may lie outside the image), appended to runs: for lines another primitive draws.

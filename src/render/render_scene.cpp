@@ -257,6 +257,8 @@ void TRenderScene::drawAxisNumbers(
 void TRenderScene::drawMesh(const TSurfaceMesh& mesh, TCanvas& canvas) const
 {
     const TColor color = MeshColor(mesh);
+    if (mesh.Whole && canvas.TestedMesh(mesh, FSurfaces.X0, FSurfaces.Y0, color, mesh.Thickness))
+        return;
     FRunPoints.clear();
     FDepthPoints.clear();
     const auto draw = [&](const TScreenPoint* points, const TDepthPoint* depth, std::size_t count) {

@@ -168,29 +168,52 @@ bool CollectSurfaces(const TObjectList& objects, const TCamera& camera, TSurface
 // ---- the raster's depth buffer
 
 namespace {
-// Writes the nearness of the cells into the buffer, and their colour into the raster
-// where one wins.
+// Cells are looked at in runs of this many along a row of the grid, each run with the
+// rows of the picture its cells touch, so that a band of the picture passes over the
+// runs that miss it without a look at their cells.
+constexpr int RunCells = 64;
+// A frame with fewer cells than this is built on the calling thread alone.
+constexpr std::int64_t BandedCells = 16384;
+// Bands per thread, so that a thread that finishes early takes another.
+constexpr int BandsPerThread = 4;
+
+// Writes the nearness of the cells into the rows top..bottom - 1 of the buffer, and their
+// colour into the raster where one wins.
 class TCellRaster {
 public:
-    TCellRaster(std::vector<float>& depth, TRaster& raster, bool paint)
+    TCellRaster(float* depth, TRaster& raster, bool paint, std::int64_t top, std::int64_t bottom)
         : FDepth(depth)
         , FRaster(raster)
         , FWidth(raster.Width())
-        , FHeight(raster.Height())
+        , FTop(top)
+        , FBottom(bottom)
         , FPaint(paint)
     {
     }
 
     void Put(std::int64_t x, std::int64_t y, double value, QRgb pixel)
     {
-        if (x < 0 || y < 0 || x >= FWidth || y >= FHeight)
+        if (x < 0 || y < FTop || x >= FWidth || y >= FBottom)
             return;
-        float& slot = FDepth[static_cast<std::size_t>(y * FWidth + x)];
+        float& slot = FDepth[y * FWidth + x];
         if (value > slot) {
             slot = static_cast<float>(value);
             if (FPaint)
                 FRaster.SetPixel(x, y, pixel);
         }
+    }
+
+    // Whether the box of pixels from (left, top) to (right, bottom) misses the rows and
+    // the picture.
+    bool Misses(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) const
+    {
+        return right < 0 || left >= FWidth || bottom < FTop || top >= FBottom;
+    }
+
+    // The slot of pixel (x, y), or null outside the rows and the picture.
+    const float* Slot(std::int64_t x, std::int64_t y) const
+    {
+        return x < 0 || y < FTop || x >= FWidth || y >= FBottom ? nullptr : FDepth + y * FWidth + x;
     }
 
     // A triangle of picture pixels (x, y) with nearness d, less tolerance, every pixel
@@ -201,9 +224,9 @@ public:
         const std::int64_t left = std::max<std::int64_t>(0, std::min({ x[0], x[1], x[2] }));
         const std::int64_t right
             = std::min<std::int64_t>(FWidth - 1, std::max({ x[0], x[1], x[2] }));
-        const std::int64_t top = std::max<std::int64_t>(0, std::min({ y[0], y[1], y[2] }));
+        const std::int64_t top = std::max<std::int64_t>(FTop, std::min({ y[0], y[1], y[2] }));
         const std::int64_t bottom
-            = std::min<std::int64_t>(FHeight - 1, std::max({ y[0], y[1], y[2] }));
+            = std::min<std::int64_t>(FBottom - 1, std::max({ y[0], y[1], y[2] }));
         if (left > right || top > bottom)
             return;
         const double ax = double(x[0]), ay = double(y[0]), bx = double(x[1]), by = double(y[1]),
@@ -230,52 +253,202 @@ public:
     }
 
 private:
-    std::vector<float>& FDepth;
+    float* const FDepth;
     TRaster& FRaster;
-    const std::int64_t FWidth, FHeight;
+    const std::int64_t FWidth, FTop, FBottom;
     const bool FPaint;
 };
+
+// The picture rows of each run of a mesh's cells, RunCells a run along each cell row.
+template <class TRunRows>
+void runRowsOf(const TSurfaceMesh& mesh, std::int32_t y0, int cellRow, TRunRows* runs)
+{
+    const int columns = mesh.CellColumns();
+    for (int first = 0, run = 0; first < columns; first += RunCells, ++run) {
+        const int end = std::min(columns, first + RunCells);
+        std::int64_t top = std::numeric_limits<std::int32_t>::max(), bottom = std::numeric_limits<std::int32_t>::min();
+        for (int column = first; column < end; ++column) {
+            int corner[4];
+            if (!mesh.Cell(cellRow, column, corner))
+                continue;
+            for (const int i : corner) {
+                const std::int64_t y = std::int64_t(y0) - mesh.Screen[static_cast<std::size_t>(i)].Y;
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+        runs[run] = { std::int32_t(std::clamp<std::int64_t>(top, INT32_MIN, INT32_MAX)),
+            std::int32_t(std::clamp<std::int64_t>(bottom, INT32_MIN, INT32_MAX)) };
+    }
 }
 
-void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster)
+// Rasterizes one cell: its four corners' picture pixels and nearness.
+inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&corner)[4],
+    std::int32_t x0, std::int32_t y0, QRgb background)
 {
-    FDepth.assign(static_cast<std::size_t>(raster.Width()) * raster.Height(),
-        -std::numeric_limits<float>::infinity());
-    TCellRaster cells(FDepth, raster, set.AnyShaded());
-    const QRgb background = ColorToRgb32(set.Background);
-    for (const TSurfaceMesh& mesh : set.Meshes) {
-        for (int row = 0; row < mesh.CellRows(); ++row)
-            for (int column = 0; column < mesh.CellColumns(); ++column) {
-                int corner[4];
-                if (!mesh.Cell(row, column, corner))
-                    continue;
-                const TDepthPoint* p[4];
-                std::int64_t x[4], y[4];
-                double d[4];
-                for (int k = 0; k < 4; ++k) {
-                    const std::size_t i = static_cast<std::size_t>(corner[k]);
-                    p[k] = &mesh.Depth[i];
-                    x[k] = std::int64_t(set.X0) + mesh.Screen[i].X;
-                    y[k] = std::int64_t(set.Y0) - mesh.Screen[i].Y;
-                    d[k] = p[k]->D;
-                }
-                const TNormal normal = normalOf(*p[0], *p[1], *p[2], *p[3]);
-                const double tolerance = 0.75 + slopeOf(normal);
-                const QRgb pixel = mesh.Shaded
-                    ? ColorToRgb32(LitColor(mesh.Color, lightOf(normal)))
-                    : background;
-                if (x[0] == x[1] && x[0] == x[2] && x[0] == x[3] && y[0] == y[1] && y[0] == y[2]
-                    && y[0] == y[3]) {
-                    // A cell within one pixel, as most are in a finely sampled surface.
-                    cells.Put(x[0], y[0], std::max({ d[0], d[1], d[2], d[3] }) - tolerance, pixel);
-                    continue;
-                }
-                cells.Triangle({ x[0], x[1], x[2] }, { y[0], y[1], y[2] }, { d[0], d[1], d[2] },
-                    tolerance, pixel);
-                cells.Triangle({ x[0], x[2], x[3] }, { y[0], y[2], y[3] }, { d[0], d[2], d[3] },
-                    tolerance, pixel);
-            }
+    std::int64_t x[4], y[4];
+    double d[4];
+    for (int k = 0; k < 4; ++k) {
+        const std::size_t i = static_cast<std::size_t>(corner[k]);
+        x[k] = std::int64_t(x0) + mesh.Screen[i].X;
+        y[k] = std::int64_t(y0) - mesh.Screen[i].Y;
+        d[k] = mesh.Depth[i].D;
     }
+    const bool onePixel = x[0] == x[1] && x[0] == x[2] && x[0] == x[3] && y[0] == y[1]
+        && y[0] == y[2] && y[0] == y[3];
+    if (!onePixel
+        && cells.Misses(std::min({ x[0], x[1], x[2], x[3] }), std::min({ y[0], y[1], y[2], y[3] }),
+            std::max({ x[0], x[1], x[2], x[3] }), std::max({ y[0], y[1], y[2], y[3] })))
+        return;
+    double nearest = 0;
+    if (onePixel) {
+        // A cell within one pixel, as most are in a finely sampled surface. Its tolerance
+        // is at least 0.75, so that a slot that holds the nearest corner less that already
+        // keeps the cell out, whatever its slope and light.
+        const float* slot = cells.Slot(x[0], y[0]);
+        nearest = std::max({ d[0], d[1], d[2], d[3] });
+        if (slot == nullptr || nearest - 0.75 <= *slot)
+            return;
+    }
+    const TNormal normal = normalOf(mesh.Depth[static_cast<std::size_t>(corner[0])],
+        mesh.Depth[static_cast<std::size_t>(corner[1])],
+        mesh.Depth[static_cast<std::size_t>(corner[2])],
+        mesh.Depth[static_cast<std::size_t>(corner[3])]);
+    const double tolerance = 0.75 + slopeOf(normal);
+    const QRgb pixel
+        = mesh.Shaded ? ColorToRgb32(LitColor(mesh.Color, lightOf(normal))) : background;
+    if (onePixel) {
+        cells.Put(x[0], y[0], nearest - tolerance, pixel);
+        return;
+    }
+    cells.Triangle({ x[0], x[1], x[2] }, { y[0], y[1], y[2] }, { d[0], d[1], d[2] }, tolerance,
+        pixel);
+    cells.Triangle({ x[0], x[2], x[3] }, { y[0], y[2], y[3] }, { d[0], d[2], d[3] }, tolerance,
+        pixel);
+}
+}
+
+void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
+{
+    const std::int64_t width = raster.Width(), height = raster.Height();
+    FDepth.assign(static_cast<std::size_t>(width * height), -std::numeric_limits<float>::infinity());
+    const bool paint = set.AnyShaded();
+    const QRgb background = ColorToRgb32(set.Background);
+    std::int64_t cellCount = 0;
+    for (const TSurfaceMesh& mesh : set.Meshes)
+        cellCount += std::int64_t(mesh.CellRows()) * mesh.CellColumns();
+    if (bands <= 0)
+        bands = cellCount < BandedCells || TBlockWork::Helpers() == 0
+            ? 1
+            : BandsPerThread * (TBlockWork::Helpers() + 1);
+    FSet = &set;
+    FBounds.clear();
+    if (bands == 1 || height < 2) {
+        TCellRaster cells(FDepth.data(), raster, paint, 0, height);
+        for (const TSurfaceMesh& mesh : set.Meshes)
+            for (int row = 0; row < mesh.CellRows(); ++row)
+                for (int column = 0; column < mesh.CellColumns(); ++column) {
+                    int corner[4];
+                    if (mesh.Cell(row, column, corner))
+                        putCell(cells, mesh, corner, set.X0, set.Y0, background);
+                }
+        return;
+    }
+    // The rows of the picture that each run of cells touches, a cell row a block.
+    FRunStart.assign(set.Meshes.size() + 1, 0);
+    for (std::size_t m = 0; m < set.Meshes.size(); ++m) {
+        const TSurfaceMesh& mesh = set.Meshes[m];
+        FRunStart[m + 1] = FRunStart[m]
+            + std::size_t(mesh.CellRows()) * std::size_t((mesh.CellColumns() + RunCells - 1) / RunCells);
+    }
+    FRuns.resize(FRunStart.back());
+    FRowIndex.clear();
+    for (std::size_t m = 0; m < set.Meshes.size(); ++m)
+        for (int row = 0; row < set.Meshes[m].CellRows(); ++row)
+            FRowIndex.push_back({ std::int32_t(m), row });
+    const auto runsOfRow = [&](std::size_t m, int row) { return runsOf(m, row); };
+    {
+        constexpr int RowsABlock = 16;
+        const int blocks = int((FRowIndex.size() + RowsABlock - 1) / RowsABlock);
+        TBlockWork work(blocks, [&](int block) {
+            const std::size_t end = std::min(FRowIndex.size(), std::size_t(block + 1) * RowsABlock);
+            for (std::size_t k = std::size_t(block) * RowsABlock; k < end; ++k) {
+                const auto [m, row] = FRowIndex[k];
+                runRowsOf(set.Meshes[std::size_t(m)], set.Y0, row, runsOfRow(std::size_t(m), row));
+            }
+        }, &FKept);
+        work.AwaitAll();
+    }
+    // Bands of about the same number of cells: each run counts at its top row.
+    std::vector<std::int64_t> weight(static_cast<std::size_t>(height) + 1, 0);
+    for (const TRunRows& run : FRuns)
+        if (run.Top <= run.Bottom && run.Bottom >= 0 && run.Top < height)
+            weight[static_cast<std::size_t>(std::max<std::int32_t>(run.Top, 0))] += RunCells;
+    std::int64_t total = 0;
+    for (std::int64_t& w : weight)
+        total += w, w = total;
+    std::vector<std::int64_t>& bounds = FBounds;
+    bounds.assign(static_cast<std::size_t>(bands) + 1, height);
+    bounds[0] = 0;
+    for (int b = 1, y = 0; b < bands; ++b) {
+        while (y < height && weight[std::size_t(y)] * bands < total * b)
+            ++y;
+        bounds[std::size_t(b)] = std::max<std::int64_t>(bounds[std::size_t(b) - 1], y + 1);
+    }
+    for (std::int64_t& b : bounds)
+        b = std::min(b, height);
+    TBlockWork work(bands, [&](int band) {
+        const std::int64_t top = bounds[std::size_t(band)], bottom = bounds[std::size_t(band) + 1];
+        if (top >= bottom)
+            return;
+        TCellRaster cells(FDepth.data(), raster, paint, top, bottom);
+        for (std::size_t m = 0; m < set.Meshes.size(); ++m) {
+            const TSurfaceMesh& mesh = set.Meshes[m];
+            const int columns = mesh.CellColumns();
+            for (int row = 0; row < mesh.CellRows(); ++row) {
+                const TRunRows* runs = runsOfRow(m, row);
+                for (int first = 0, run = 0; first < columns; first += RunCells, ++run) {
+                    if (runs[run].Top >= bottom || runs[run].Bottom < top)
+                        continue;
+                    const int end = std::min(columns, first + RunCells);
+                    for (int column = first; column < end; ++column) {
+                        int corner[4];
+                        if (mesh.Cell(row, column, corner))
+                            putCell(cells, mesh, corner, set.X0, set.Y0, background);
+                    }
+                }
+            }
+        }
+    }, &FKept);
+    work.AwaitAll();
+}
+
+TDepthBuffer::TRunRows* TDepthBuffer::runsOf(std::size_t mesh, int row)
+{
+    const int perRow = (FSet->Meshes[mesh].CellColumns() + RunCells - 1) / RunCells;
+    return FRuns.data() + FRunStart[mesh] + std::size_t(row) * std::size_t(perRow);
+}
+
+bool TDepthBuffer::InBands(const TSurfaceMesh& mesh, const TRunVisit& visit)
+{
+    if (FBounds.empty() || FSet == nullptr || FSet->Meshes.empty() || &mesh < FSet->Meshes.data()
+        || &mesh >= FSet->Meshes.data() + FSet->Meshes.size())
+        return false;
+    const std::size_t m = std::size_t(&mesh - FSet->Meshes.data());
+    const int columns = mesh.CellColumns();
+    TBlockWork work(int(FBounds.size()) - 1, [&](int band) {
+        const std::int64_t top = FBounds[std::size_t(band)], bottom = FBounds[std::size_t(band) + 1];
+        if (top >= bottom)
+            return;
+        for (int row = 0; row < mesh.CellRows(); ++row) {
+            const TRunRows* runs = runsOf(m, row);
+            for (int first = 0, run = 0; first < columns; first += RunCells, ++run)
+                if (runs[run].Top < bottom && runs[run].Bottom >= top)
+                    visit(top, bottom, row, first, std::min(columns, first + RunCells));
+        }
+    }, &FKept);
+    work.AwaitAll();
+    return true;
 }
 
 // ---- exact cuts for vector back ends

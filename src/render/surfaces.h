@@ -1,11 +1,13 @@
 #pragma once
 
+#include "base/block_work.h"
 #include "curves/object_list.h"
 #include "geometry/camera.h"
 #include "render/color.h"
 #include "render/raster.h"
 
 #include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -108,14 +110,46 @@ class TDepthBuffer {
 public:
     // Fills the buffer from the surfaces' cells, a float a pixel of the raster; where a
     // shaded cell is nearest its colour is written into the raster, and the background
-    // where an unshaded one is (when any surface is shaded).
-    void Build(const TSurfaceSet& set, TRaster& raster);
+    // where an unshaded one is (when any surface is shaded). The picture is cut into
+    // bands of rows built on the machine's cores (each band's cells in the order of a
+    // build in one piece, so that the buffer and the picture are the same); bands 0
+    // chooses their number, 1 builds on the calling thread alone.
+    void Build(const TSurfaceSet& set, TRaster& raster, int bands = 0);
     const float* Data() const { return FDepth.data(); }
     bool Empty() const { return FDepth.empty(); }
-    void Clear() { FDepth.clear(); }
+    void Clear()
+    {
+        FDepth.clear();
+        FBounds.clear();
+        FSet = nullptr;
+    }
+    // Work on a mesh of the last build in the same bands, on the machine's cores: for each
+    // band, visit(top, bottom, row, first, end) for every run of the mesh's cells (cells
+    // first..end - 1 of cell row row) whose corners may lie on the band's rows top..bottom
+    // - 1, a band's runs in order on one thread. The visits of different bands touch
+    // different rows of the picture, so that drawing into its own rows alone, each may
+    // write the picture without a lock. False (nothing visited) when the build was not cut
+    // into bands or the mesh is not of its set.
+    using TRunVisit = std::function<void(std::int64_t, std::int64_t, int, int, int)>;
+    bool InBands(const TSurfaceMesh& mesh, const TRunVisit& visit);
 
 private:
     std::vector<float> FDepth;
+    // Kept between builds: for each run of cells along a grid row, the picture rows it
+    // touches (the runs of mesh m from FRunStart[m]), the cell rows of all meshes, and
+    // the helpers' work.
+    struct TRunRows {
+        std::int32_t Top, Bottom; // Top > Bottom: no cell
+    };
+    std::vector<TRunRows> FRuns;
+    std::vector<std::size_t> FRunStart;
+    std::vector<std::pair<std::int32_t, int>> FRowIndex;
+    TRunRows* runsOf(std::size_t mesh, int row);
+    // The set of the last build, and the first row of each band and the end of the last
+    // (empty when it was built in one piece).
+    const TSurfaceSet* FSet = nullptr;
+    std::vector<std::int64_t> FBounds;
+    TBlockWork::TKept FKept;
 };
 
 // For vector back ends: the cells of the surfaces as triangles indexed by where they

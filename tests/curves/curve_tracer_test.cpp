@@ -98,6 +98,9 @@ TEST(CurveTracer, TextOfEveryTypeAndRowsOfTwoVariables)
             "a = 1  x = 1,08060461173628  y = 1,68294196961579" },
         { Curve(ctCylindrical, "sin(t)", "cos(t)", "t/2", 0.5L), 23,
             "t = 1,5  x = 0,997494986604054  y = 0,0707372016677029  z = 0,75" },
+        { Curve(ctXYZSurface, "", "", "x*y", 0.5L), 45, "x = -9,5  y = -7,5  z = 71,25" },
+        { Curve(ctParametric, "u", "v", "u+v", 0.5L), 15,
+            "u = 0,5  v = 1  x = 0,5  y = 1  z = 1,5" },
         { Curve(ctSpherical, "a", "b", "1", 0.5L), 32, "a = 1  b = 3  x = 1  y = 3  z = 1" },
     };
     TCurveTracer tracer(list);

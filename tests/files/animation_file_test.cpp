@@ -223,6 +223,26 @@ TEST(AnimationFile, CancelAndFailureLeaveNothingBehind)
                 << e.Message();
         }
     }
+    // Numbered files that cannot all take their names: the old files of the pattern stay as
+    // they were, and no new one is left (here the second name is a folder).
+    {
+        QTemporaryDir numbered;
+        QFile first(numbered.filePath("ad_1.png"));
+        ASSERT_TRUE(first.open(QIODevice::WriteOnly));
+        first.write("old first");
+        first.close();
+        ASSERT_TRUE(QDir(numbered.path()).mkdir("ad_2.png"));
+        EXPECT_THROW(
+            write(numbered.filePath("ad_%d.png"), TAnimationFileType::NumberedPng, images, 20),
+            Exception);
+        ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+        EXPECT_EQ(first.readAll(), "old first");
+        QStringList left = QDir(numbered.path())
+                               .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        left.sort();
+        EXPECT_EQ(left, (QStringList { "ad_1.png", "ad_2.png" }));
+    }
+
     // Frames of another size are refused.
     TAnimationWriter writer(dir.filePath("size.gif"), TAnimationFileType::Gif, 20);
     writer.AddFrame(images[0]);

@@ -1,3 +1,4 @@
+#include "render/canvas.h"
 #include "render/draw_function.h"
 
 #include <QBuffer>
@@ -277,4 +278,46 @@ TEST(Surfaces, NoTwoSegmentsOfTheSvgCross)
                 ++crossings;
         }
     EXPECT_EQ(crossings, 0);
+}
+
+TEST(Surfaces, BandsOnSeveralThreadsDrawThePictureOfOnePiece)
+{
+    // Fine meshes with cells below a pixel and meshes with cells of many pixels and lines
+    // across many bands, a line inside, the planes, a closed and an open grid, both styles.
+    struct TView {
+        int Zoom, AngleX, AngleY;
+        std::uint8_t Style;
+        long double Step;
+    };
+    for (const TView& view : { TView { 100, 15, 30, csSurface, 0.01L },
+             TView { 2000, -40, 110, csShaded, 0.02L }, TView { 30000, 80, 10, csSurface, 0.02L },
+             TView { 400, 35, 20, csShaded, 0.01L } }) {
+        SCOPED_TRACE(view.Zoom);
+        TScene s;
+        s.R.SetPerspective(true);
+        s.R.SetZoom(view.Zoom);
+        s.R.SetAngles(view.AngleX, view.AngleY);
+        for (int i = 1; i <= 3; ++i)
+            s.R.Planes().Items(i).SetVisible(true);
+        s.add(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", Blue, view.Style, view.Step);
+        s.add(ctXYZSurface, "", "", "x*y/200", Red, view.Style, view.Step * 20);
+        s.add(ctCylindrical, "0.2*t", "0.5*cos(t)", "0.5*sin(t)", Red, csLine, 0.05L);
+        s.R.Render(true);
+        const auto draw = [&](int bands) {
+            QImage image(Width, Height, QImage::Format_RGB32);
+            TRasterCanvas canvas(image);
+            canvas.SetBands(bands);
+            s.R.Scene().Draw(s.R.Camera(), canvas);
+            return image;
+        };
+        const QImage whole = draw(1);
+        for (const int bands : { 0, 2, 7 }) {
+            const QImage banded = draw(bands);
+            int differ = 0;
+            for (int y = 0; y < Height; ++y)
+                for (int x = 0; x < Width; ++x)
+                    differ += banded.pixel(x, y) != whole.pixel(x, y);
+            EXPECT_EQ(differ, 0) << bands << " bands";
+        }
+    }
 }

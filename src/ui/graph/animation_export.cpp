@@ -1,17 +1,20 @@
 #include "ui/graph/animation_export.h"
 
 #include "files/scene_view.h"
+#include "render/render_scene.h"
+#include "ui/graph/interest_marks.h"
 #include "ui/platform/error_report.h"
 
 #include <QProgressDialog>
 #include <QTimer>
 
 TAnimationExport::TAnimationExport(const TScene& scene, const TAnimationSettings& settings,
-    const QString& fileName, QWidget* window)
+    const QString& fileName, QWidget* window, int marksCurve)
     : QObject(window)
     , FSettings(settings)
     , FFileName(fileName)
     , FFourView(scene.FourView)
+    , FMarksCurve(marksCurve)
 {
     // The renderer as the window's at the chosen size: the origin keeps its place relative to
     // the middle of the view, as a window's does when it is resized.
@@ -28,6 +31,7 @@ TAnimationExport::TAnimationExport(const TScene& scene, const TAnimationSettings
     ApplyScene(s, FRenderer, interval);
     FFirstX = FRenderer.XAxisAngle();
     FFirstY = FRenderer.YAxisAngle();
+    markInterestPoints();
 
     FTimer = new QTimer(this);
     FTimer->setInterval(0);
@@ -70,8 +74,12 @@ void TAnimationExport::Step()
         return;
     }
     const bool ok = Guarded([this] {
-        RenderAnimationFrame(FRenderer, FFourView, QSize(FSettings.Width, FSettings.Height),
-            FSettings.Move, FNext, FFirstX, FFirstY, *FWriter);
+        MoveToAnimationFrame(FRenderer, FSettings.Move, FNext, FFirstX, FFirstY);
+        // A turn moves no point; a parameter may move every one.
+        if (!FSettings.Move.Turn)
+            markInterestPoints();
+        WriteAnimationFrame(
+            FRenderer, FFourView, QSize(FSettings.Width, FSettings.Height), *FWriter);
         ++FNext;
         if (FProgress)
             FProgress->setValue(FNext);
@@ -97,4 +105,13 @@ void TAnimationExport::End(bool written)
         FProgress->deleteLater();
     }
     emit Finished(written);
+}
+
+void TAnimationExport::markInterestPoints()
+{
+    const TObjectList& curves = FRenderer.Objects();
+    if (FMarksCurve < 0 || FMarksCurve >= curves.Count())
+        return;
+    FRenderer.Scene().SetMarks(InterestMarksOf(
+        ShownInterestPoints(curves, FMarksCurve), curves.Items(FMarksCurve).Color));
 }

@@ -19,13 +19,15 @@ class QTimer;
 // renderer of its own that holds the window's curves, parameters and look: the window stays
 // usable and unchanged meanwhile. A progress dialog shows how far it is and cancels with
 // "Vazgeç"; cancelled, failed, or destroyed before the end (its window closed), it leaves no
-// file behind and no old file changed. A failure is reported with its message.
+// file behind and no old file changed. A failure is reported with its message. With
+// marksCurve (not -1) every frame marks that curve's points of interest, found again for
+// each value of a moving parameter, as the window's "Önemli Noktalar" does.
 class TAnimationExport : public QObject {
     Q_OBJECT
 
 public:
     TAnimationExport(const TScene& scene, const TAnimationSettings& settings,
-        const QString& fileName, QWidget* window);
+        const QString& fileName, QWidget* window, int marksCurve = -1);
     ~TAnimationExport() override;
 
     // Draws and writes the frames, one a turn of the event loop.
@@ -42,11 +44,13 @@ signals:
 private:
     void Step();
     void End(bool written);
+    void markInterestPoints();
 
     TDrawFunction FRenderer;
     TAnimationSettings FSettings;
     QString FFileName;
     bool FFourView = false;
+    int FMarksCurve = -1;
     long double FFirstX = 0;
     long double FFirstY = 0;
     int FNext = 0;

@@ -767,7 +767,11 @@ void TGrafikMChildFrm::SaveAnimation()
     if (fileName.isEmpty())
         return;
     delete FAnimationExport.data();
-    FAnimationExport = new TAnimationExport(Scene(), settings, fileName, this);
+    // The marks of the points of interest, as the window shows them (none for a curve
+    // being added).
+    const bool marks = FInterest.On() && FEditing.State() != omAppend;
+    FAnimationExport = new TAnimationExport(
+        Scene(), settings, fileName, this, marks ? CurveIndex() : -1);
     connect(FAnimationExport, &TAnimationExport::Finished, FAnimationExport,
         &QObject::deleteLater);
     FAnimationExport->Start();

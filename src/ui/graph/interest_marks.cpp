@@ -29,6 +29,38 @@ QString stopLabel(const TPointOfInterest& p, int curveType)
 }
 }
 
+std::vector<TPointOfInterest> ShownInterestPoints(const TObjectList& curves, int index)
+{
+    std::vector<TPointOfInterest> points;
+    if (index < 0 || index >= curves.Count() || !curves.Items(index).Visible)
+        return points;
+    try {
+        points = CurveInterestPoints(curves, index);
+    } catch (const ECurveInspectionError&) {
+        // A curve of two free variables has none.
+    }
+    // A crossing with a hidden curve would mark a place where nothing is seen to meet.
+    std::erase_if(points, [&](const TPointOfInterest& p) {
+        return p.Kind == ikIntersection && !curves.Items(p.Of - 1).Visible;
+    });
+    return points;
+}
+
+std::vector<TSceneMark> InterestMarksOf(const std::vector<TPointOfInterest>& points, TColor color)
+{
+    std::vector<TSceneMark> marks;
+    for (const TPointOfInterest& p : points) {
+        if (p.Kind == ikBreak || !placeable(p))
+            continue;
+        const TMarkShape shape = p.Kind == ikZero ? msCircle
+            : p.Kind == ikMaximum                 ? msTriangleUp
+            : p.Kind == ikMinimum                 ? msTriangleDown
+                                                  : msCross;
+        marks.push_back({ p.Point, shape, color });
+    }
+    return marks;
+}
+
 TInterestMarks::TInterestMarks(
     TDrawFunction& drawFunction, const TCurveEditing& editing, TPlacer place)
     : FDrawFunction(drawFunction)
@@ -66,18 +98,8 @@ const std::vector<TPointOfInterest>& TInterestMarks::Points()
         return FPoints;
     FPoints.clear();
     FStop = -1;
-    const TCurveRecord* curve = CurrentCurve();
-    if (curve != nullptr && curve->Visible && FEditing.State() != omAppend) {
-        try {
-            FPoints = CurveInterestPoints(curves, FEditing.CurveIndex());
-        } catch (const ECurveInspectionError&) {
-            // A curve of two free variables has none.
-        }
-        // A crossing with a hidden curve would mark a place where nothing is seen to meet.
-        std::erase_if(FPoints, [&](const TPointOfInterest& p) {
-            return p.Kind == ikIntersection && !curves.Items(p.Of - 1).Visible;
-        });
-    }
+    if (CurrentCurve() != nullptr && FEditing.State() != omAppend)
+        FPoints = ShownInterestPoints(curves, FEditing.CurveIndex());
     FKey = std::make_unique<TCurveSnapshot>(std::move(key));
     return FPoints;
 }
@@ -87,15 +109,7 @@ bool TInterestMarks::Update()
     const std::vector<TSceneMark> before = FDrawFunction.Scene().Marks();
     std::vector<TSceneMark> marks;
     if (FOn)
-        for (const TPointOfInterest& p : Points()) {
-            if (p.Kind == ikBreak || !placeable(p))
-                continue;
-            const TMarkShape shape = p.Kind == ikZero ? msCircle
-                : p.Kind == ikMaximum                 ? msTriangleUp
-                : p.Kind == ikMinimum                 ? msTriangleDown
-                                                      : msCross;
-            marks.push_back({ p.Point, shape, CurrentCurve()->Color });
-        }
+        marks = InterestMarksOf(Points(), CurrentCurve()->Color);
     const auto same = [](const TSceneMark& a, const TSceneMark& b) {
         return a.Shape == b.Shape && a.Color == b.Color && a.Point.X == b.Point.X
             && a.Point.Y == b.Point.Y && a.Point.Z == b.Point.Z;

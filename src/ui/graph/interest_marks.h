@@ -12,6 +12,15 @@ class TCurveEditing;
 class TCurveTracer;
 class TDrawFunction;
 struct TCurveSnapshot;
+struct TSceneMark;
+
+// The points of interest of curve index as a window marks them: none for a hidden curve
+// or one of two free variables, and no crossing with a hidden curve.
+std::vector<TPointOfInterest> ShownInterestPoints(const TObjectList& curves, int index);
+// The marks of points over the picture in color: a circle at a zero, a triangle up at a
+// maximum and down at a minimum, a cross at a crossing; breaks and points at no finite
+// place have none.
+std::vector<TSceneMark> InterestMarksOf(const std::vector<TPointOfInterest>& points, TColor color);
 
 // The points of interest of a graph window's current curve ("Önemli Noktalar"): found
 // on its formulas when the curves change, marked over the picture in the curve's colour

@@ -110,8 +110,9 @@ QList<THelpPage> BuildTurkishHelpPages()
 <a href="velmo:palet">Operatör Seçim</a> araç pencereleri ile durum çubuğu bulunur.</p>
 <h3>Menüler</h3>
 <ul>
-<li><b>Dosya</b>: Yeni Pencere (Ctrl+N), Eğri Kayıt, Kaydet, Farklı Kaydet..., Kapat,
-Tümünü Kapat, Baskı Önizleme, Yazdır (Ctrl+P), Yazıcı Ayar..., Çıkış.</li>
+<li><b>Dosya</b>: Yeni Pencere (Ctrl+N), Eğri Kayıt, Kaydet, Farklı Kaydet...,
+<a href="velmo:grafik">Animasyon Kaydet...</a>, Kapat, Tümünü Kapat, Baskı Önizleme, Yazdır
+(Ctrl+P), Yazıcı Ayar..., Çıkış.</li>
 <li><b>Düzen</b>: Kopyala (Ctrl+C) etkin grafiğin resmini panoya kopyalar; Tümünü Sil etkin
 penceredeki bütün eğrileri siler.</li>
 <li><b>Görünüm</b>: araç çubuklarını ve durum çubuğunu gösterir veya gizler;
@@ -308,7 +309,8 @@ Sol tuş basılıyken fareyi hareket ettirerek döndürebilirsiniz; çift tıkla
 
     pages << page("grafik", 0, "Grafik Pencereleri",
         "grafik penceresi|dört görünüş|gönye|düzlem|bakış eksencikleri|perspektif|kopyala|"
-        "kaydet|bmp|yazdır|bağlam menüsü",
+        "kaydet|bmp|yazdır|bağlam menüsü|animasyon kaydet|hareketli resim|gif|webp|"
+        "numaralı png",
         html(R"(<p>Her grafik penceresinin kendi eğri listesi ve kendi görünüşü vardır: bakış
 açıları, büyüklük, merkez, perspektif ya da paralel izdüşüm, arka plan rengi, küçük bakış
 eksencikleri ve üç gönye (XY, XZ ve YZ düzlemlerinin ızgaraları). Yeni pencereler bu
@@ -324,10 +326,24 @@ gösterilir veya gizlenir. <b>Çizgi ile Çizim</b> ve <b>Nokta ile Çizim</b> p
 eğrilerin çizim şeklini değiştirir. Perspektif düğmesi perspektif ile paralel izdüşüm arasında
 geçiş yapar.</p>
 <h3>Resmi dışarı vermek</h3>
-<p><b>Kopyala</b> resmi panoya koyar, <b>Kaydet</b> ve <b>Farklı Kaydet...</b> Windows
-bit eşlem dosyası (.bmp) olarak yazar, <b>Yazdır</b> resmi sayfanın sol üst köşesine basar.
+<p><b>Kopyala</b> resmi panoya koyar, <b>Kaydet</b> ve <b>Farklı Kaydet...</b> bir resim
+dosyası olarak yazar, <b>Yazdır</b> resmi sayfanın sol üst köşesine basar.
 Dörtlü görünüşte dört görünüş ayırıcı çizgilerle tek bir resimde birleştirilir. Kaydedilen
 pencerenin başlığı dosyanın adı olur.</p>
+<h3>Animasyon Kaydet</h3>
+<p>Dosya menüsündeki <b>Animasyon Kaydet...</b> grafiğin hareketli resmini yazar. Açılan
+pencerede neyin hareket edeceğini seçin: pencerenin parametrelerinden biri bir başlangıç
+değerinden bir bitiş değerine gider (başlangıçta parametrenin aralığı) ya da görünüş düşey
+ekseni çevresinde verilen açı kadar döner (başlangıçta 360 derece). Resim sayısı (60),
+saniyedeki resim sayısı (20), resmin genişliği ve yüksekliği (başlangıçta görünüşün boyutu)
+ve dosya türü de orada seçilir: hareketli GIF, hareketli WebP ya da bir klasöre numaralı PNG
+dosyaları (<tt>ad_001.png</tt>, <tt>ad_002.png</tt>, ...). Her resim pencerenin o değerdeki ya
+da o açıdaki görüntüsüdür: dörtlü görünüş, yumuşak çizgiler, yüzeyler, önemli noktaların
+işaretleri (her değerde yeniden bulunur) ve pencerenin bütün özellikleri ekrandaki gibi
+çizilir.</p>
+<p>Resimler yazılırken bir ilerleme çubuğu görünür ve pencere kullanılabilir kalır;
+<b>Vazgeç</b> yazmayı durdurur. Yarıda kalan ya da yazılamayan bir animasyon hiçbir dosya
+bırakmaz; aynı adlı eski bir dosya olduğu gibi kalır.</p>
 <h3>Bağlam menüsü</h3>
 <p>Sağ tuşla açılan menüde Kopyala, Bakış..., Büyüklük..., Eğri Gezgini, Sayısal
 Değerler... ve Özellikler... bulunur. Resme çift tıklamak da
@@ -374,7 +390,7 @@ koordinatları 15 anlamlı basamakla yazılır
 <li>Fareyi bir görünüşün üzerinde gezdirin: işaret, ekranda fareye en yakın noktaya gider.
 Bir tıklama işareti olduğu yerde tutar, ikinci tıklama bırakır.</li>
 <li>Sol ve sağ ok bir nokta, Shift ile on nokta ilerletir; Home ve End eğrinin başına ve
-sonuna götürür. Küresel eğrilerde yukarı ve aşağı ok öbür değişkenin komşu değerine geçer.</li>
+sonuna götürür. Küresel eğrilerde ve yüzeylerde yukarı ve aşağı ok öbür değişkenin komşu değerine geçer.</li>
 <li>Page Up ve Page Down önceki ya da sonraki görünür eğriyi geçerli yapar; işaret onun eski
 yere en yakın noktasına geçer.</li>
 <li>Ctrl+C yazıyı panoya kopyalar; Esc izlemeyi kapatır.</li>

@@ -106,8 +106,9 @@ Explorer</a> and <a href="velmo:palet">Operator Palette</a> tool windows and the
 bar.</p>
 <h3>Menus</h3>
 <ul>
-<li><b>File</b>: New Window (Ctrl+N), Curve Library, Save, Save As..., Close, Close All, Print
-Preview, Print (Ctrl+P), Printer Setup..., Exit.</li>
+<li><b>File</b>: New Window (Ctrl+N), Curve Library, Save, Save As...,
+<a href="velmo:grafik">Save Animation...</a>, Close, Close All, Print Preview, Print (Ctrl+P),
+Printer Setup..., Exit.</li>
 <li><b>Edit</b>: Copy (Ctrl+C) copies the active graph's picture to the clipboard; Delete All
 deletes every curve of the active window.</li>
 <li><b>View</b>: shows or hides the toolbars and the status bar; opens the
@@ -314,7 +315,7 @@ preview's <a href="velmo:ozellikler">properties</a>.</p>)"));
 
     pages << page("grafik", 0, "Graph Windows",
         "graph window|four views|plane|grid|view axes|perspective|copy|save|bmp|print|"
-        "context menu",
+        "context menu|save animation|animated picture|gif|webp|numbered png",
         html(R"(<p>Every graph window has its own list of curves and its own view: viewing
 angles, zoom, centre, perspective or parallel projection, background colour, small view axes
 and three planes (the grids of the XY, XZ and YZ planes). New windows take these properties
@@ -334,6 +335,19 @@ projection.</p>
 as a picture file, <b>Print</b> prints it at the top left corner of the page. In four views the
 four views are joined in one picture with dividing lines. The title of a saved window becomes
 the file's name.</p>
+<h3>Save Animation</h3>
+<p><b>Save Animation...</b> in the File menu writes a moving picture of the graph. In the window
+that opens, choose what moves: one of the window's parameters goes from a start value to an end
+value (at first the parameter's range), or the view turns about its vertical axis through the
+given angle (at first 360 degrees). The number of frames (60), the frames a second (20), the
+picture's width and height (at first the size of the view) and the kind of file are chosen there
+too: an animated GIF, an animated WebP, or numbered PNG files in a folder
+(<tt>ad_001.png</tt>, <tt>ad_002.png</tt>, ...). Every frame is the window's picture at that
+value or angle: four views, smooth lines, surfaces, the marks of the points of interest (found
+again at every value) and every property of the window are drawn as on the screen.</p>
+<p>While the frames are written a progress bar shows and the window stays usable; <b>Cancel</b>
+stops the writing. An animation cancelled or not written leaves no file behind; an old file of
+the same name stays as it was.</p>
 <h3>Context menu</h3>
 <p>The menu of the right mouse button holds Copy, Look..., Zoom..., Curve Explorer, Numeric
 Values... and Properties.... A double click on the picture also opens the
@@ -381,8 +395,8 @@ current curve, and the status bar shows the free variable(s) and the point's coo
 <li>Move the mouse over a view: the marker goes to the point nearest to the mouse on screen.
 A click holds the marker where it is, a second click lets it go.</li>
 <li>The left and right arrows move one point, with Shift ten points; Home and End go to the
-start and the end of the curve. On spherical curves the up and down arrows go to the
-neighbouring value of the other variable.</li>
+start and the end of the curve. On spherical curves and surfaces the up and down arrows go
+to the neighbouring value of the other variable.</li>
 <li>Page Up and Page Down make the previous or next visible curve current; the marker goes to
 its point nearest to the old place.</li>
 <li>Ctrl+C copies the text to the clipboard; Esc turns tracing off.</li>

@@ -197,6 +197,27 @@ TEST(AnimationExport, TurningFourViewsAndCancelling)
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "old");
 
+    // A write that fails says so once and leaves nothing; the window goes on.
+    {
+        QStringList messages;
+        TScopedErrorSink sink([&](const QString& m) { messages << m; });
+        runner.Answer.Move.Frames = 3;
+        for (TAnimationFileType type :
+            { TAnimationFileType::Gif, TAnimationFileType::NumberedPng }) {
+            runner.Answer.Type = type;
+            runner.FileName = win.dir.filePath(
+                type == TAnimationFileType::Gif ? "none/a.gif" : "none/ad_%03d.png");
+            win.w->SaveAnimation();
+            ASSERT_TRUE(waitUntilDone(*win.w));
+        }
+        ASSERT_EQ(messages.size(), 2);
+        EXPECT_TRUE(messages[0].contains("a.gif\" dosyası yazılamadı"))
+            << messages[0].toStdString();
+        EXPECT_TRUE(messages[1].contains("ad_001.png\" dosyası yazılamadı"))
+            << messages[1].toStdString();
+        EXPECT_FALSE(QFile::exists(win.dir.filePath("none")));
+    }
+
     // Closing the window in the middle leaves nothing either.
     runner.FileName = win.dir.filePath("closed.webp");
     runner.Answer.Type = TAnimationFileType::WebP;
@@ -251,4 +272,65 @@ TEST(AnimationExport, TheDialogGivesBackWhatItShows)
     EXPECT_FALSE(plain.ParameterRadio->isEnabled());
     EXPECT_EQ(plain.DegreesEdit->text(), "360");
     EXPECT_TRUE(plain.Values().Move.Turn);
+}
+
+// Four-view, smooth lines, the legend, the axis numbers, a shaded surface and the marks
+// of the current curve's points of interest go into every frame as the window draws them.
+TEST(AnimationExport, EveryLookOfTheWindowIsInTheFrames)
+{
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    TEditorValues sphere;
+    sphere.CurveType = ctParametric;
+    sphere.Fx = "k*sin(u)*cos(v)";
+    sphere.Fy = "k*sin(u)*sin(v)";
+    sphere.Fz = "k*cos(u)";
+    sphere.Step = 0.3L;
+    sphere.Style = csShaded;
+    sphere.Color = 0x00A000;
+    w.NewCurve();
+    w.ApplyCurve(sphere);
+    w.SelectCurve(0);
+    w.SetInterestMarks(true);
+    TDrawFunction& r = w.DrawFunction();
+    r.SetSmoothLines(true);
+    r.SetLegend(true);
+    r.SetAxisNumbers(true);
+    w.SetFourView(true);
+    w.DrawFunction().SetAngles(20, 35);
+    w.SetParameterValue("k", 1.5L);
+    ASSERT_FALSE(r.Scene().Marks().empty());
+
+    TAnimationRunner& runner = *win.runner;
+    runner.Answer.Move.Parameter = "k";
+    runner.Answer.Move.From = 0.5L;
+    runner.Answer.Move.To = 2;
+    runner.Answer.Move.Frames = 3;
+    runner.Answer.Width = w.width();
+    runner.Answer.Height = w.height();
+    runner.Answer.Type = TAnimationFileType::WebP;
+    runner.FileName = win.dir.filePath("look.webp");
+    w.SaveAnimation();
+    ASSERT_TRUE(waitUntilDone(w));
+    const std::vector<QImage> frames = decode(runner.FileName);
+    ASSERT_EQ(frames.size(), 3u);
+    const long double values[3] = { 0.5L, 1.25L, 2 };
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        w.SetParameterValue("k", values[i]);
+        EXPECT_EQ(frames[static_cast<std::size_t>(i)], w.Picture());
+    }
+
+    // Turning: the marks stay where the window shows them.
+    runner.Answer.Move.Turn = true;
+    runner.Answer.Move.Degrees = 40;
+    runner.Answer.Move.Frames = 2;
+    runner.FileName = win.dir.filePath("turn.webp");
+    w.SaveAnimation();
+    ASSERT_TRUE(waitUntilDone(w));
+    const std::vector<QImage> turned = decode(runner.FileName);
+    ASSERT_EQ(turned.size(), 2u);
+    w.DrawFunction().SetAngles(20, 55);
+    w.RedrawViews(true);
+    EXPECT_EQ(turned[1], w.Picture());
 }

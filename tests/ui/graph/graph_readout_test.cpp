@@ -158,6 +158,10 @@ TEST(GraphReadout, MarkerFollowsTheMouseTheKeysAndTheCurves)
     EXPECT_EQ(win.host.TraceStatus, QString::fromStdString("x = 9,9  y = " + text(std::sin(9.9L))));
     QTest::keyClick(&w, Qt::Key_PageUp);
     EXPECT_EQ(w.CurveIndex(), 0);
+    QTest::keyClick(&w, Qt::Key_PageDown);
+    EXPECT_EQ(w.CurveIndex(), 1);
+    EXPECT_EQ(win.host.TraceStatus, QString::fromStdString("x = 9,9  y = " + text(std::cos(9.9L))));
+    QTest::keyClick(&w, Qt::Key_PageUp);
     QTest::keyClick(&w, Qt::Key_Home);
     EXPECT_TRUE(win.host.TraceStatus.startsWith("x = -10  y = 0,544021110889"));
     QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier);
@@ -347,4 +351,55 @@ TEST(GraphReadout, CtrlArrowsStepThroughThePointsOfInterest)
     w.ApplyCurve(hidden);
     w.FirstCurve();
     EXPECT_EQ(w.InterestPoints().size(), 5U);
+}
+
+// Up and Down step along the other free variable of a surface through real keys,
+// passing over a row that could not be computed; the wheel and the zoom commands
+// leave the marker on its sample, drawn where that sample is drawn.
+TEST(GraphReadout, UpDownCrossTheRowsAndZoomingKeepsTheSample)
+{
+    Window win;
+    TGrafikMChildFrm& w = *win.w;
+    // u = 1 (the third row) has no logarithm: that row is left out.
+    win.apply(ctParametric, "u", "v", "ln((u-1)^2)", 0.5L);
+    w.SetTracing(true);
+    QTest::keyClick(&w, Qt::Key_Home);
+    QTest::keyClick(&w, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_TRUE(win.host.TraceStatus.startsWith("u = 0  v = 5  x = 0  y = 5  z = "))
+        << win.host.TraceStatus.toStdString();
+    QTest::keyClick(&w, Qt::Key_Up);
+    EXPECT_TRUE(win.host.TraceStatus.startsWith("u = 0,5  v = 5  "));
+    QTest::keyClick(&w, Qt::Key_Up);
+    EXPECT_TRUE(win.host.TraceStatus.startsWith("u = 1,5  v = 5  "))
+        << win.host.TraceStatus.toStdString();
+    QTest::keyClick(&w, Qt::Key_Down);
+    EXPECT_TRUE(win.host.TraceStatus.startsWith("u = 0,5  v = 5  "));
+    QTest::keyClick(&w, Qt::Key_Down);
+    QTest::keyClick(&w, Qt::Key_Down);
+    EXPECT_TRUE(win.host.TraceStatus.startsWith("u = 0  v = 5  ")) << "the first row stays";
+
+    const QString status = win.host.TraceStatus;
+    const long long sample = w.Tracer().Sample();
+    wheel(w.Image1, { 120, 90 }, 120);
+    EXPECT_EQ(w.ZoomPercent(), 200);
+    EXPECT_EQ(w.Tracer().Sample(), sample);
+    EXPECT_EQ(win.host.TraceStatus, status);
+    EXPECT_EQ(w.Image1->MarkerAt(), win.pixel(0, 5));
+    w.ZoomOut();
+    w.ZoomOut();
+    EXPECT_EQ(w.Tracer().Sample(), sample);
+    EXPECT_EQ(w.Image1->MarkerAt(), win.pixel(0, 5));
+
+    // The animation turns the scene under the marker, which keeps its sample and its words.
+    const QPoint still = w.Image1->MarkerAt();
+    w.SetAnimation(true);
+    w.Timer1Timer();
+    w.Timer1Timer();
+    w.SetAnimation(false);
+    EXPECT_EQ(w.Tracer().Sample(), sample);
+    EXPECT_EQ(win.host.TraceStatus, status);
+    EXPECT_NE(w.Image1->MarkerAt(), still);
+    int x = 0, y = 0;
+    ASSERT_TRUE(w.Tracer().PixelIn(win.r().Camera().Matrix(), win.r().X0(), win.r().Y0(), x, y));
+    EXPECT_EQ(w.Image1->MarkerAt(), QPoint(x, y));
 }

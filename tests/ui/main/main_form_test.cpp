@@ -26,6 +26,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStatusBar>
@@ -794,6 +795,15 @@ TEST(MainForm, TracingIsKeptPerWindowAndCopiesItsText)
     m.CurvedLineExplorerToolW->fyEdit->setText("x*x");
     m.CurvedLineExplorerToolW->UygulaButton->click();
     EXPECT_TRUE(m.IzSurButton->isEnabled());
+    // The plane coordinates under the pointer of a front view go to the hint panel.
+    first->SetPerspective(false);
+    first->ShowFrontView();
+    const QPoint origin(first->DrawFunction().X0(), first->DrawFunction().Y0());
+    QMouseEvent move(QEvent::MouseMove, QPointF(origin + QPoint(50, -20)),
+        first->Image1->mapToGlobal(QPointF(origin + QPoint(50, -20))), Qt::NoButton,
+        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(first->Image1, &move);
+    EXPECT_EQ(m.StatusPanel1->text(), "x = 2.50  y = 1.00");
     m.IzSurButton->trigger();
     EXPECT_TRUE(m.IzSur->isChecked());
     ASSERT_TRUE(first->Tracing());
