@@ -19,6 +19,8 @@ namespace {
 
 // Samples of a block on the helpers, and between two words to the progress.
 constexpr long long BlockSamples = 65536;
+// Samples measured together on a helper while they are still in its cache.
+constexpr long long MeasureSamples = 4096;
 // Values of the outer walk summed together before they are sampled.
 constexpr int WalkChunk = 256;
 
@@ -58,6 +60,56 @@ long double samplesOver(const TFreeVariable& range, long double step, long long 
     for (long double value = range.Start; range.Takes(value); value += step)
         ++count;
     return static_cast<long double>(count);
+}
+
+// Whether a variable runs a whole turn, so that the grid may close around along it.
+bool wholeTurn(const TFreeVariable& range) { return range.Start == 0 && range.End == 2 * Pi; }
+
+long double squaredDistance(const TSpacePoint& a, const TSpacePoint& b)
+{
+    return (a.X - b.X) * (a.X - b.X) + (a.Y - b.Y) * (a.Y - b.Y) + (a.Z - b.Z) * (a.Z - b.Z);
+}
+
+// Whether the last of length points (at least 3) lies next to the first, as near as
+// neighbouring ones lie: within one and a half times the largest step.
+bool closesAround(const TSpacePoint* line, long long length)
+{
+    long double step = 0;
+    for (long long k = 1; k < length; ++k)
+        step = std::max(step, squaredDistance(line[k - 1], line[k]));
+    return squaredDistance(line[0], line[length - 1]) <= 2.25L * step;
+}
+
+// closesAround for the lines of a grid from `from` below `to`: its rows (columns
+// true: whether the last column lies next to the first) or its columns. A line with
+// a missing sample measures only its steps between present neighbours, and one
+// whose first or last sample is missing does not count.
+bool closesAround(const TGoruntuMatrisi& points, bool columns, int from, int to)
+{
+    const TSampleGrid& grid = points.Grid();
+    const int length = columns ? grid.Columns : grid.Rows;
+    if (length < 3)
+        return false;
+    const auto at = [&](int line, int k) {
+        return columns ? points.GridPoint(line, k) : points.GridPoint(k, line);
+    };
+    for (int line = from; line < to; ++line) {
+        const int first = at(line, 0), last = at(line, length - 1);
+        if (first < 0 || last < 0)
+            continue;
+        if (columns && grid.Index.empty()) {
+            if (!closesAround(&points.SpacePoints(first), length))
+                return false;
+            continue;
+        }
+        long double step = 0;
+        for (int k = 1; k < length; ++k)
+            if (const int a = at(line, k - 1), b = at(line, k); a >= 0 && b >= 0)
+                step = std::max(step, squaredDistance(points.SpacePoints(a), points.SpacePoints(b)));
+        if (!(squaredDistance(points.SpacePoints(first), points.SpacePoints(last)) <= 2.25L * step))
+            return false;
+    }
+    return true;
 }
 
 // Notes sample number `sample` as left out, after those noted before it: out of the
@@ -338,7 +390,8 @@ bool TCurveSampler::Sample(int curveType, const TProgram* const (&programs)[3], 
     TSpacePoint* const room = points.Room(static_cast<int>(outer * inner));
     // A formula that assigns carries values from sample to sample: one thread.
     const int threads = assigns ? 1 : ThreadsFor(outer, outer * inner);
-    FCurrent = { curveType, step, programs, &table, room, ++FEpoch };
+    FCurrent = { curveType, step, programs, &table, room, ++FEpoch,
+        wholeTurn(innerRangeOf(curveType)) && FInnerRow.size() >= 3 };
     if (progress)
         progress->Begin();
     struct TEnd {
@@ -356,7 +409,7 @@ bool TCurveSampler::Sample(int curveType, const TProgram* const (&programs)[3], 
         return false;
     points.SetCountKeepingRoom(static_cast<int>(written));
     points.SetLeftOut(FLeftOut);
-    SetGrid(curveType, points);
+    SetGrid(curveType, points, threads > 1);
     return true;
 }
 
@@ -388,44 +441,7 @@ long long TCurveSampler::SampleHere(int curveType, long double step, long long o
     return next - room;
 }
 
-namespace {
-// Whether a variable runs a whole turn, so that the grid may close around along it.
-bool wholeTurn(const TFreeVariable& range) { return range.Start == 0 && range.End == 2 * Pi; }
-
-// Whether the grid's last column (or row) lies next to its first in every row (or
-// column), as near as neighbouring ones lie: the surface closes around there.
-bool closesAround(const TGoruntuMatrisi& points, bool columns)
-{
-    const TSampleGrid& grid = points.Grid();
-    const int lines = columns ? grid.Rows : grid.Columns;
-    const int length = columns ? grid.Columns : grid.Rows;
-    if (length < 3)
-        return false;
-    const auto at = [&](int line, int k) {
-        return columns ? points.GridPoint(line, k) : points.GridPoint(k, line);
-    };
-    const auto squaredDistance = [&](int i, int j) {
-        const TSpacePoint& a = points.SpacePoints(i);
-        const TSpacePoint& b = points.SpacePoints(j);
-        return (a.X - b.X) * (a.X - b.X) + (a.Y - b.Y) * (a.Y - b.Y) + (a.Z - b.Z) * (a.Z - b.Z);
-    };
-    for (int line = 0; line < lines; ++line) {
-        const int first = at(line, 0), last = at(line, length - 1);
-        if (first < 0 || last < 0)
-            continue;
-        long double step = 0;
-        for (int k = 1; k < length; ++k)
-            if (const int a = at(line, k - 1), b = at(line, k); a >= 0 && b >= 0)
-                step = std::max(step, squaredDistance(a, b));
-        // Within one and a half times the largest step.
-        if (!(squaredDistance(first, last) <= 2.25L * step))
-            return false;
-    }
-    return true;
-}
-}
-
-void TCurveSampler::SetGrid(int curveType, TGoruntuMatrisi& points) const
+void TCurveSampler::SetGrid(int curveType, TGoruntuMatrisi& points, bool onBlocks) const
 {
     if (!HasInnerVariable(curveType)) {
         points.SetGrid(0, 0);
@@ -435,9 +451,21 @@ void TCurveSampler::SetGrid(int curveType, TGoruntuMatrisi& points) const
     for (const TLeftOutRun& run : FLeftOut)
         samples += run.Count;
     const int columns = static_cast<int>(FInnerRow.size());
-    points.SetGrid(columns > 0 ? static_cast<int>(samples / columns) : 0, columns);
-    points.SetGridCloses(wholeTurn(rangeOf(curveType)) && closesAround(points, false),
-        wholeTurn(innerRangeOf(curveType)) && closesAround(points, true));
+    const int rows = columns > 0 ? static_cast<int>(samples / columns) : 0;
+    points.SetGrid(rows, columns);
+    bool rowsClose = wholeTurn(innerRangeOf(curveType)) && columns >= 3;
+    if (rowsClose && !onBlocks)
+        rowsClose = closesAround(points, true, 0, rows);
+    // The blocks measured their rows as they sampled them, unless they left a sample out.
+    for (std::size_t i = 0; rowsClose && onBlocks && i < FBlocks.size(); ++i) {
+        const TBlock& block = FBlocks[i];
+        const int first = static_cast<int>(block.First);
+        rowsClose = block.RowsMeasured ? block.RowsClose
+                                       : closesAround(points, true, first,
+                                           static_cast<int>(std::min<long long>(rows, first + block.Count)));
+    }
+    points.SetGridCloses(
+        wholeTurn(rangeOf(curveType)) && closesAround(points, false, 0, columns), rowsClose);
 }
 
 // The outer walk cut into blocks of rows outer samples (the last one running to the
@@ -496,7 +524,26 @@ void TCurveSampler::RunBlock(int index)
     long double value = block.Start;
     long long sample = block.First * inner;
     block.LeftOut.clear();
-    worker.Run(c.CurveType, c.Step, value, block.Count, FInnerRow, next, sample, block.LeftOut);
+    block.RowsMeasured = false;
+    if (c.MeasureRows) {
+        // A few rows at a time, each measured while it is still in the cache.
+        const long long piece = std::max<long long>(1, MeasureSamples / inner);
+        bool close = true;
+        for (long long taken = 0; taken < block.Count;) {
+            TSpacePoint* const from = next;
+            const long long wanted = std::min(piece, block.Count - taken);
+            const long long ran = worker.Run(
+                c.CurveType, c.Step, value, wanted, FInnerRow, next, sample, block.LeftOut);
+            taken += ran;
+            for (long long row = 0; close && block.LeftOut.empty() && row < ran; ++row)
+                close = closesAround(from + row * inner, inner);
+            if (ran < wanted)
+                break;
+        }
+        block.RowsMeasured = block.LeftOut.empty();
+        block.RowsClose = close;
+    } else
+        worker.Run(c.CurveType, c.Step, value, block.Count, FInnerRow, next, sample, block.LeftOut);
     block.Written = next - first;
     block.LastOuter = *worker.Outer;
     block.LastInner = *worker.Inner;

@@ -74,6 +74,10 @@ private:
         long long Written = 0;
         long double LastOuter = 0, LastInner = 0; // the free variables it left
         std::vector<TLeftOutRun> LeftOut; // the samples it left out
+        // Whether it measured its rows (it left none of their samples out), and if so
+        // whether each closes around (see SetGrid).
+        bool RowsMeasured = false;
+        bool RowsClose = false;
     };
 
     long long SampleHere(int curveType, long double step, long long outer, TVariableMemory& table,
@@ -82,8 +86,9 @@ private:
         TVariableMemory& table, TSpacePoint* room, TGenerationProgress* progress);
     void PlanBlocks(int curveType, long double step, long long outer, long long rows);
     void RunBlock(int index);
-    // Gives points of a type of two variables the grid of its samples.
-    void SetGrid(int curveType, TGoruntuMatrisi& points) const;
+    // Gives points of a type of two variables the grid of its samples; onBlocks when
+    // they were sampled on the helpers, in FBlocks.
+    void SetGrid(int curveType, TGoruntuMatrisi& points, bool onBlocks) const;
     TWorker& TakeWorker();
     int ThreadsFor(long long outer, long long samples) const;
 
@@ -108,6 +113,7 @@ private:
         TVariableMemory* Table;
         TSpacePoint* Room;
         unsigned Epoch;
+        bool MeasureRows; // whether the blocks measure whether their rows close around
     } FCurrent {};
     unsigned FEpoch = 0;
     std::atomic<bool> FStop { false };

@@ -105,6 +105,22 @@ inline long double cosine(long double x)
 #endif
 }
 
+// Both at once, through the processor's fsincos, which gives the very values its
+// fsin and fcos give on the same argument for about the price of one of them.
+inline void sineAndCosine(long double x, long double& s, long double& c)
+{
+    if (!(std::fabs(x) < 0x1p63L)) {
+        s = c = 0;
+        return;
+    }
+#if defined(__x86_64__) || defined(__i386__)
+    __asm__("fsincos" : "=t"(c), "=u"(s) : "0"(x));
+#else
+    s = std::sin(x);
+    c = std::cos(x);
+#endif
+}
+
 // log(x) for x > 0 through the processor's fyl2x, scaled by ln 2 or lg 2.
 template <typename F = TRaise> inline long double naturalLog(long double x, F fault = {})
 {

@@ -63,6 +63,7 @@ constexpr TProgram::TOp functionOp(std::uint8_t code)
 struct TEntry {
     bool Constant;
     int Name; // the variable it came from (what `=` writes to), or -1
+    std::size_t Start = 0; // its first instruction
 };
 
 struct TNoCaseHash {
@@ -100,25 +101,16 @@ constexpr long double unsure = std::numeric_limits<long double>::quiet_NaN();
 }
 }
 
-long double TTrigCache::Sine(const long double& x)
+// A curve that takes the sine of an angle mostly takes its cosine too (a circle, a
+// helix, a sphere): both are computed at the first asking.
+void TTrigCache::compute(const long double& x, TEntry& e)
 {
-    TEntry& e = entryFor(x);
-    if (!(e.Has & HasSine)) {
-        e.Sine = arithmetic::sine(x);
-        e.Has |= HasSine;
-    }
-    return e.Sine;
+    arithmetic::sineAndCosine(x, e.Sine, e.Cosine);
 }
 
-long double TTrigCache::Cosine(const long double& x)
-{
-    TEntry& e = entryFor(x);
-    if (!(e.Has & HasCosine)) {
-        e.Cosine = arithmetic::cosine(x);
-        e.Has |= HasCosine;
-    }
-    return e.Cosine;
-}
+long double TTrigCache::Sine(const long double& x) { return pairFor(x).Sine; }
+
+long double TTrigCache::Cosine(const long double& x) { return pairFor(x).Cosine; }
 
 void TProgram::Clear()
 {
@@ -139,6 +131,9 @@ void TProgram::Build(const TExpressionArray& postfix)
     std::vector<std::string> names;
     std::vector<TEntry> entries;
     std::size_t maxDepth = 0;
+    bool assigns = false;
+    for (int i = 0; i < postfix.Count(); ++i)
+        assigns = assigns || (postfix[i].Kind == ekOperator && postfix[i].Code == opAssign);
 
     // Names are found by hashing, without regard to letter case: a scan per
     // variable would make compiling quadratic in the number of distinct names.
@@ -150,6 +145,7 @@ void TProgram::Build(const TExpressionArray& postfix)
         return where->second;
     };
     const auto push = [&](TInstruction instruction, TEntry entry) {
+        entry.Start = code.size();
         code.push_back(instruction);
         entries.push_back(entry);
         maxDepth = std::max(maxDepth, entries.size());
@@ -192,7 +188,8 @@ void TProgram::Build(const TExpressionArray& postfix)
                 && folded(1, [&] { return arithmetic::function(e.Code, code.back().Value); }))
                 break;
             code.push_back({ functionOp(e.Code), e.Code, -1, 0, 0, nullptr, nullptr });
-            entries.back() = { false, -1 };
+            entries.back().Constant = false;
+            entries.back().Name = -1;
             break;
         case ekOperator: {
             if (e.Code == opNot) {
@@ -202,7 +199,8 @@ void TProgram::Build(const TExpressionArray& postfix)
                     && folded(1, [&] { return arithmetic::logicalNot(code.back().Value); }))
                     break;
                 code.push_back({ oNot, e.Code, -1, 0, 0, nullptr, nullptr });
-                entries.back() = { false, -1 };
+                entries.back().Constant = false;
+                entries.back().Name = -1;
                 break;
             }
             if (entries.size() < 2 || e.Code < opPower)
@@ -212,7 +210,8 @@ void TProgram::Build(const TExpressionArray& postfix)
             if (e.Code == opAssign) {
                 code.push_back({ oAssign, e.Code, left.Name, 0, 0, nullptr, nullptr });
                 entries.pop_back();
-                entries.back() = { false, left.Name };
+                entries.back().Constant = false;
+                entries.back().Name = left.Name;
                 break;
             }
             if (left.Constant && right.Constant && folded(2, [&] {
@@ -221,7 +220,8 @@ void TProgram::Build(const TExpressionArray& postfix)
                 }))
                 break;
             entries.pop_back();
-            entries.back() = { false, -1 };
+            entries.back().Constant = false;
+            entries.back().Name = -1;
             const TInfixForms forms = infixForms(e.Code);
             // The right operand is a single push when it is the last instruction.
             TInstruction& last = code.back();
@@ -244,6 +244,19 @@ void TProgram::Build(const TExpressionArray& postfix)
             if (last.Op == oVar) {
                 last.Op = forms.WithVariable;
                 last.Code = e.Code;
+                break;
+            }
+            // A sum or product whose left operand alone is a single push takes it
+            // after the right one (the same value, the two being exchangeable), so
+            // that neither goes through the stack. Not where a formula assigns: the
+            // right operand could write the variable the left one read.
+            if (const TInstruction first = code[left.Start];
+                (e.Code == opAdd || e.Code == opMultiply) && !assigns
+                && right.Start == left.Start + 1 && (first.Op == oConst || first.Op == oVar)) {
+                code.erase(code.begin() + static_cast<std::ptrdiff_t>(left.Start));
+                code.push_back(first.Op == oConst
+                        ? TInstruction { forms.WithConstant, e.Code, -1, 0, first.Value, nullptr, nullptr }
+                        : TInstruction { forms.WithVariable, e.Code, first.Name, 0, 0, nullptr, nullptr });
                 break;
             }
             code.push_back({ forms.OnStack, e.Code, -1, 0, 0, nullptr, nullptr });

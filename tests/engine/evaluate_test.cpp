@@ -1,9 +1,11 @@
+#include "engine/arithmetic.h"
 #include "engine/vocabulary.h"
 #include "engine_test_support.h"
 #include "number_stack.h"
 
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <limits>
 
@@ -177,6 +179,26 @@ TEST(Evaluate, ProcessorSineStaysWithinAFewUnitsOfTheLibrary)
         c.Memory.SetValue("x", x);
         EXPECT_NEAR(static_cast<double>(s() - sinl(x)), 0.0, 1e-18) << static_cast<double>(x);
         EXPECT_NEAR(static_cast<double>(c() - cosl(x)), 0.0, 1e-18) << static_cast<double>(x);
+    }
+}
+
+// The curves keep both of an argument's sine and cosine from one instruction: they
+// must be the very values the two separate ones give, over angles of every size
+// (a walk's sums, far turns, tiny and negative ones) and past the end of the range.
+TEST(Evaluate, SineAndCosineAtOnceAreTheSeparateOnesBitForBit)
+{
+    std::vector<long double> arguments { 0, -0.0L, 0x1p-70L, 0x1p62L, -0x1p62L, 0x1p63L, 1e30L,
+        std::numeric_limits<long double>::infinity() };
+    for (long double t = -10; t < 10; t += 0.00037L)
+        arguments.push_back(t);
+    for (long double t = 1; t < 1e18L; t *= 1.37L)
+        arguments.insert(arguments.end(), { t, -t, t * Pi, 1 / t });
+    for (const long double x : arguments) {
+        long double s = 1, c = 1;
+        arithmetic::sineAndCosine(x, s, c);
+        const long double sine = arithmetic::sine(x), cosine = arithmetic::cosine(x);
+        EXPECT_EQ(std::memcmp(&s, &sine, 10), 0) << static_cast<double>(x);
+        EXPECT_EQ(std::memcmp(&c, &cosine, 10), 0) << static_cast<double>(x);
     }
 }
 
