@@ -1,6 +1,7 @@
 #include "render/surfaces.h"
 
 #include "base/block_work.h"
+#include "base/vector_state.h"
 #include "geometry/projection.h"
 
 #include <algorithm>
@@ -45,6 +46,140 @@ TDepthPoint TDepthProjection::operator()(const TSpacePoint& p) const
     return result;
 }
 
+void TDepthProjection::projectOne(const TSpacePoint& p, TDepthPoint& out, TScreenPoint* screen) const
+{
+    out = (*this)(p);
+    if (screen)
+        *screen = out.Valid ? TScreenPoint { static_cast<std::int32_t>(std::lrint(out.X)),
+                                  static_cast<std::int32_t>(std::lrint(out.Y)) }
+                            : BehindEye;
+}
+
+namespace {
+// Where the processor has AVX2, four consecutive points at once with the very
+// operations of the one-point form in the same order (no fused multiply-add), so each
+// lane gives what it gives; a group with a coordinate that double does not hold as a
+// normal number (or zero) takes the one-point form.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define VELMO_DEPTH_AVX2 1
+
+// One coordinate (0: X, 1: Y, 2: Z) of four consecutive points rounded to double as
+// the conversion rounds (to nearest, halves to even); fits loses the lanes whose value
+// is neither zero nor a normal number well inside double's range.
+__attribute__((target("avx2"), always_inline)) inline __m256d nearestDoubleFour(
+    const TSpacePoint* p, int coordinate, __m256i& fits)
+{
+    // Each value's 16 bytes: the 64-bit mantissa (its leading bit explicit) in the low
+    // quarter, sign and exponent next.
+    const char* first = reinterpret_cast<const char*>(p) + coordinate * sizeof(long double);
+    const auto at = [&](int point) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(first + point * sizeof(TSpacePoint)));
+    };
+    const __m256i even = _mm256_set_m128i(at(2), at(0));
+    const __m256i odd = _mm256_set_m128i(at(3), at(1));
+    const __m256i mantissa = _mm256_unpacklo_epi64(even, odd);
+    const __m256i signExponent
+        = _mm256_and_si256(_mm256_unpackhi_epi64(even, odd), _mm256_set1_epi64x(0xffff));
+    const __m256i sign = _mm256_slli_epi64(_mm256_srli_epi64(signExponent, 15), 63);
+    const __m256i biased = _mm256_and_si256(signExponent, _mm256_set1_epi64x(0x7fff));
+    // The exponent rebased from 16383 to 1023.
+    const __m256i exponent = _mm256_sub_epi64(biased, _mm256_set1_epi64x(16383 - 1023));
+    const __m256i zero
+        = _mm256_cmpeq_epi64(_mm256_or_si256(biased, mantissa), _mm256_setzero_si256());
+    const __m256i normal = _mm256_andnot_si256(
+        _mm256_or_si256(_mm256_cmpgt_epi64(_mm256_set1_epi64x(1), exponent),
+            _mm256_cmpgt_epi64(exponent, _mm256_set1_epi64x(2045))),
+        _mm256_cmpgt_epi64(_mm256_setzero_si256(), mantissa)); // the leading bit set
+    fits = _mm256_and_si256(fits, _mm256_or_si256(normal, zero));
+    // The leading 53 bits, and one more where the 11 left off are above half of the last
+    // one, or half of it exactly and the last one odd.
+    const __m256i kept = _mm256_srli_epi64(mantissa, 11);
+    const __m256i rest = _mm256_and_si256(mantissa, _mm256_set1_epi64x(0x7ff));
+    const __m256i half = _mm256_set1_epi64x(0x400);
+    const __m256i up = _mm256_or_si256(_mm256_cmpgt_epi64(rest, half),
+        _mm256_and_si256(_mm256_cmpeq_epi64(rest, half),
+            _mm256_cmpeq_epi64(_mm256_and_si256(kept, _mm256_set1_epi64x(1)), _mm256_set1_epi64x(1))));
+    const __m256i rounded = _mm256_sub_epi64(kept, up); // up is -1 where it rounds up
+    // The leading bit (bit 52) adds one to exponent - 1; a carry out of the mantissa adds
+    // one more and leaves the fraction zero, as it should.
+    const __m256i bits = _mm256_or_si256(sign,
+        _mm256_add_epi64(_mm256_slli_epi64(_mm256_sub_epi64(exponent, _mm256_set1_epi64x(1)), 52),
+            rounded));
+    return _mm256_castsi256_pd(
+        _mm256_or_si256(_mm256_andnot_si256(zero, bits), _mm256_and_si256(zero, sign)));
+}
+
+__attribute__((target("avx2"), always_inline)) inline __m256d all(double v) { return _mm256_set1_pd(v); }
+
+// px*m[0] + py*m[1] + pz*m[2], summed from the left.
+__attribute__((target("avx2"), always_inline)) inline __m256d sumOf(
+    __m256d px, __m256d py, __m256d pz, double m0, double m1, double m2)
+{
+    return _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(px, all(m0)), _mm256_mul_pd(py, all(m1))),
+        _mm256_mul_pd(pz, all(m2)));
+}
+#endif
+}
+
+#ifdef VELMO_DEPTH_AVX2
+__attribute__((target("avx2"))) void TDepthProjection::projectFours(
+    const TSpacePoint* source, int count, TDepthPoint* out, TScreenPoint* screen) const
+{
+    const auto& m = FM;
+    int i = 0;
+    for (; i + 4 <= count; i += 4) {
+        __m256i fits = _mm256_set1_epi64x(-1);
+        const __m256d x = nearestDoubleFour(source + i, 0, fits);
+        const __m256d y = nearestDoubleFour(source + i, 1, fits);
+        const __m256d z = nearestDoubleFour(source + i, 2, fits);
+        if (_mm256_movemask_pd(_mm256_castsi256_pd(fits)) != 0xf) [[unlikely]] {
+            for (int j = i; j < i + 4; ++j)
+                projectOne(source[j], out[j], screen ? screen + j : nullptr);
+            continue;
+        }
+        const __m256d w
+            = _mm256_add_pd(sumOf(x, y, z, m[0][3], m[1][3], m[2][3]), all(m[3][3]));
+        const __m256d front = _mm256_cmp_pd(w, _mm256_setzero_pd(), _CMP_GT_OQ);
+        // Behind the eye: every field zero, as a default depth point has them.
+        const __m256d px = _mm256_and_pd(front,
+            _mm256_div_pd(_mm256_add_pd(sumOf(x, y, z, m[0][0], m[1][0], m[2][0]), all(m[3][0])), w));
+        const __m256d py = _mm256_and_pd(front,
+            _mm256_div_pd(_mm256_add_pd(sumOf(x, y, z, m[0][1], m[1][1], m[2][1]), all(m[3][1])), w));
+        const __m256d pd
+            = _mm256_and_pd(front, _mm256_div_pd(sumOf(x, y, z, FDepth[0], FDepth[1], FDepth[2]), w));
+        const __m256d sign = all(-0.0);
+        const __m256d limit = all(double(ScreenLimit));
+        const __m256d valid = _mm256_and_pd(front,
+            _mm256_and_pd(_mm256_and_pd(_mm256_cmp_pd(_mm256_andnot_pd(sign, px), limit, _CMP_LT_OQ),
+                              _mm256_cmp_pd(_mm256_andnot_pd(sign, py), limit, _CMP_LT_OQ)),
+                _mm256_cmp_pd(_mm256_andnot_pd(sign, pd),
+                    all(std::numeric_limits<double>::infinity()), _CMP_LT_OQ)));
+        // Valid as a bool in the fourth field's first byte, the rest of it zero.
+        const __m256d flag = _mm256_and_pd(valid, _mm256_castsi256_pd(_mm256_set1_epi64x(1)));
+        const __m256d xy0 = _mm256_unpacklo_pd(px, py), xy1 = _mm256_unpackhi_pd(px, py);
+        const __m256d df0 = _mm256_unpacklo_pd(pd, flag), df1 = _mm256_unpackhi_pd(pd, flag);
+        double* to = reinterpret_cast<double*>(out + i);
+        static_assert(sizeof(TDepthPoint) == 4 * sizeof(double));
+        _mm256_storeu_pd(to, _mm256_permute2f128_pd(xy0, df0, 0x20));
+        _mm256_storeu_pd(to + 4, _mm256_permute2f128_pd(xy1, df1, 0x20));
+        _mm256_storeu_pd(to + 8, _mm256_permute2f128_pd(xy0, df0, 0x31));
+        _mm256_storeu_pd(to + 12, _mm256_permute2f128_pd(xy1, df1, 0x31));
+        if (screen) {
+            // Rounded as lrint rounds (the current mode: to nearest, halves to even), and
+            // BehindEye where the point is not valid.
+            const __m128i v = _mm256_castsi256_si128(_mm256_permutevar8x32_epi32(
+                _mm256_castpd_si256(valid), _mm256_setr_epi32(0, 2, 4, 6, 0, 0, 0, 0)));
+            const __m128i sx = _mm_blendv_epi8(_mm_set1_epi32(BehindEye.X), _mm256_cvtpd_epi32(px), v);
+            const __m128i sy = _mm_blendv_epi8(_mm_set1_epi32(BehindEye.Y), _mm256_cvtpd_epi32(py), v);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(screen + i), _mm_unpacklo_epi32(sx, sy));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(screen + i + 2), _mm_unpackhi_epi32(sx, sy));
+        }
+    }
+    for (; i < count; ++i)
+        projectOne(source[i], out[i], screen ? screen + i : nullptr);
+}
+#endif
+
 void TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
     std::vector<TDepthPoint>& out, std::vector<TScreenPoint>* screen) const
 {
@@ -52,17 +187,23 @@ void TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
     out.resize(static_cast<std::size_t>(taken));
     if (screen)
         screen->resize(static_cast<std::size_t>(taken));
+#ifdef VELMO_DEPTH_AVX2
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+#else
+    constexpr bool avx2 = false;
+#endif
     const auto block = [&](int b) {
-        const int end = std::min(taken, (b + 1) * BlockPoints);
-        for (int i = b * BlockPoints; i < end; ++i) {
-            const TDepthPoint p = (*this)(source[std::int64_t(i) * stride]);
-            out[static_cast<std::size_t>(i)] = p;
-            if (screen)
-                (*screen)[static_cast<std::size_t>(i)] = p.Valid
-                    ? TScreenPoint { static_cast<std::int32_t>(std::lrint(p.X)),
-                          static_cast<std::int32_t>(std::lrint(p.Y)) }
-                    : BehindEye;
+        const int first = b * BlockPoints, end = std::min(taken, (b + 1) * BlockPoints);
+        TScreenPoint* const to = screen ? screen->data() : nullptr;
+#ifdef VELMO_DEPTH_AVX2
+        if (avx2 && stride == 1) {
+            projectFours(source + first, end - first, out.data() + first, to ? to + first : nullptr);
+            return;
         }
+#endif
+        for (int i = first; i < end; ++i)
+            projectOne(source[std::int64_t(i) * stride], out[static_cast<std::size_t>(i)],
+                to ? to + i : nullptr);
     };
     const int blocks = (taken + BlockPoints - 1) / BlockPoints;
     if (taken < ProjectionBlockMinimum || TBlockWork::Helpers() == 0) {

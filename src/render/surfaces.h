@@ -32,6 +32,12 @@ public:
         std::vector<TScreenPoint>* screen = nullptr) const;
 
 private:
+    void projectOne(const TSpacePoint& p, TDepthPoint& out, TScreenPoint* screen) const;
+    // source[0..count) into out and, when given, screen, four points at a time where the
+    // processor has AVX2.
+    void projectFours(
+        const TSpacePoint* source, int count, TDepthPoint* out, TScreenPoint* screen) const;
+
     double FM[4][4];
     double FDepth[3];
 };

@@ -10,6 +10,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -319,5 +322,62 @@ TEST(Surfaces, BandsOnSeveralThreadsDrawThePictureOfOnePiece)
                     differ += banded.pixel(x, y) != whole.pixel(x, y);
             EXPECT_EQ(differ, 0) << bands << " bands";
         }
+    }
+}
+
+TEST(Surfaces, DepthPointsOfAListAreThoseOfEachPointAlone)
+{
+    // Long doubles that double cannot hold (rounded halfway and near it, both ways), zeros,
+    // values beyond and below double's range, non-numbers, points behind the eye and far
+    // off to the side, in groups as a whole list is taken.
+    std::mt19937_64 random(7);
+    std::vector<TSpacePoint> points;
+    const long double specials[] = { 0.0L, -0.0L, 1e-310L, -1e-4935L, 1e4000L, -1e300L, 1e300L,
+        std::numeric_limits<long double>::infinity(), std::numeric_limits<long double>::quiet_NaN(),
+        1 + 0x1p-53L, 1 + 0x3p-53L, 1 + 0x1p-53L + 0x1p-63L, -(1 + 0x3p-53L), 2 - 0x1p-64L,
+        0x1.fffffffffffffp1023L + 0x1p970L };
+    for (int i = 0; i < 4000; ++i) {
+        const auto coordinate = [&]() -> long double {
+            const std::uint64_t r = random();
+            if (r % 17 == 0)
+                return specials[(r >> 8) % std::size(specials)];
+            // A random mantissa whose last eleven bits are often exactly half.
+            long double v = std::ldexp(static_cast<long double>(r | (std::uint64_t(1) << 63)), -63);
+            if (r % 5 == 0)
+                v = std::ldexp(static_cast<long double>((r & ~std::uint64_t(0x7ff)) | 0x400
+                                   | (std::uint64_t(1) << 63)),
+                    -63);
+            return ((r >> 1) % 2 ? -v : v) * std::ldexp(1.0L, int((r >> 2) % 40) - 20);
+        };
+        const long double x = coordinate(), y = coordinate(), z = coordinate();
+        points.push_back({ x, y, z, 1 });
+    }
+    for (const bool perspective : { false, true }) {
+        TCamera camera;
+        camera.SetPerspective(perspective);
+        camera.SetAngles(15, 30);
+        camera.SetZoom(2000);
+        camera.BuildMatrix();
+        const TDepthProjection projection(camera);
+        std::vector<TDepthPoint> depth;
+        std::vector<TScreenPoint> screen;
+        projection.Project(points.data(), int(points.size()), 1, depth, &screen);
+        ASSERT_EQ(depth.size(), points.size());
+        int valid = 0, behind = 0;
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const TDepthPoint one = projection(points[i]);
+            const TDepthPoint& many = depth[i];
+            EXPECT_EQ(std::memcmp(&one.X, &many.X, 3 * sizeof(double)), 0) << i;
+            EXPECT_EQ(one.Valid, many.Valid) << i;
+            const TScreenPoint pixel = one.Valid
+                ? TScreenPoint { std::int32_t(std::lrint(one.X)), std::int32_t(std::lrint(one.Y)) }
+                : BehindEye;
+            EXPECT_EQ(screen[i].X, pixel.X) << i;
+            EXPECT_EQ(screen[i].Y, pixel.Y) << i;
+            valid += one.Valid;
+            behind += !one.Valid;
+        }
+        EXPECT_GT(valid, 1000);
+        EXPECT_GT(behind, 10);
     }
 }
