@@ -76,12 +76,6 @@ TRaster::TRaster(QImage& image)
     }
 }
 
-void TRaster::SetPixel(std::int64_t x, std::int64_t y, QRgb color)
-{
-    if (inside(x, y))
-        *pixelAt(x, y) = color;
-}
-
 void TRaster::FillRect(
     std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, QRgb color)
 {

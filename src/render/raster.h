@@ -39,7 +39,11 @@ public:
     // coordinates are 64-bit so that an origin plus an offset never overflows; their magnitude
     // must stay below 2^60.
 
-    void SetPixel(std::int64_t x, std::int64_t y, QRgb color);
+    void SetPixel(std::int64_t x, std::int64_t y, QRgb color)
+    {
+        if (inside(x, y))
+            *pixelAt(x, y) = color;
+    }
     // The pixels from (left, top) up to but not including (right, bottom).
     void FillRect(
         std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, QRgb color);

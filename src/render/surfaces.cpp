@@ -312,7 +312,7 @@ namespace {
 // Cells are looked at in runs of this many along a row of the grid, each run with the
 // rows of the picture its cells touch, so that a band of the picture passes over the
 // runs that miss it without a look at their cells.
-constexpr int RunCells = 64;
+constexpr int RunCells = 16;
 // A frame with fewer cells than this is built on the calling thread alone.
 constexpr std::int64_t BandedCells = 16384;
 // Bands per thread, so that a thread that finishes early takes another.
@@ -349,6 +349,22 @@ public:
     bool Misses(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) const
     {
         return right < 0 || left >= FWidth || bottom < FTop || top >= FBottom;
+    }
+
+    // Whether every slot of the box's pixels on the rows and the picture holds at least
+    // bound.
+    bool Holds(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+        double bound) const
+    {
+        left = std::max<std::int64_t>(left, 0);
+        right = std::min<std::int64_t>(right, FWidth - 1);
+        top = std::max(top, FTop);
+        bottom = std::min(bottom, FBottom - 1);
+        for (std::int64_t y = top; y <= bottom; ++y)
+            for (std::int64_t x = left; x <= right; ++x)
+                if (FDepth[y * FWidth + x] < bound)
+                    return false;
+        return true;
     }
 
     // The slot of pixel (x, y), or null outside the rows and the picture.
@@ -405,6 +421,27 @@ template <class TRunRows>
 void runRowsOf(const TSurfaceMesh& mesh, std::int32_t y0, int cellRow, TRunRows* runs)
 {
     const int columns = mesh.CellColumns();
+    if (mesh.Whole) {
+        // The corners of a run's cells: the points of its row and the next from its first
+        // column through the one after its last.
+        const TScreenPoint* row = mesh.Screen.data() + std::size_t(cellRow) * std::size_t(mesh.Columns);
+        const TScreenPoint* next = mesh.Screen.data()
+            + std::size_t(cellRow + 1 == mesh.Rows ? 0 : cellRow + 1) * std::size_t(mesh.Columns);
+        for (int first = 0, run = 0; first < columns; first += RunCells, ++run) {
+            const int end = std::min(columns, first + RunCells);
+            const int last = end == mesh.Columns ? 0 : end;
+            std::int32_t low = std::min(row[last].Y, next[last].Y);
+            std::int32_t high = std::max(row[last].Y, next[last].Y);
+            for (int column = first; column < end; ++column) {
+                low = std::min({ low, row[column].Y, next[column].Y });
+                high = std::max({ high, row[column].Y, next[column].Y });
+            }
+            // Picture rows run the other way: y0 - Y.
+            runs[run] = { std::int32_t(std::clamp<std::int64_t>(std::int64_t(y0) - high, INT32_MIN, INT32_MAX)),
+                std::int32_t(std::clamp<std::int64_t>(std::int64_t(y0) - low, INT32_MIN, INT32_MAX)) };
+        }
+        return;
+    }
     for (int first = 0, run = 0; first < columns; first += RunCells, ++run) {
         const int end = std::min(columns, first + RunCells);
         std::int64_t top = std::numeric_limits<std::int32_t>::max(), bottom = std::numeric_limits<std::int32_t>::min();
@@ -437,12 +474,29 @@ inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&co
     }
     const bool onePixel = x[0] == x[1] && x[0] == x[2] && x[0] == x[3] && y[0] == y[1]
         && y[0] == y[2] && y[0] == y[3];
-    if (!onePixel
-        && cells.Misses(std::min({ x[0], x[1], x[2], x[3] }), std::min({ y[0], y[1], y[2], y[3] }),
-            std::max({ x[0], x[1], x[2], x[3] }), std::max({ y[0], y[1], y[2], y[3] })))
-        return;
     double nearest = 0;
-    if (onePixel) {
+    if (!onePixel) {
+        const std::int64_t left = std::min({ x[0], x[1], x[2], x[3] });
+        const std::int64_t top = std::min({ y[0], y[1], y[2], y[3] });
+        const std::int64_t right = std::max({ x[0], x[1], x[2], x[3] });
+        const std::int64_t bottom = std::max({ y[0], y[1], y[2], y[3] });
+        if (cells.Misses(left, top, right, bottom))
+            return;
+        // With corners within 2^24 pixels the weights of a pixel are exact and add up to
+        // the area, so that nowhere is the cell nearer than its nearest corner but for the
+        // rounding of the sums (a few units in the last place of the largest corner), far
+        // below the margin; less its least tolerance, that cannot beat slots that hold it
+        // already.
+        constexpr std::int64_t Near = std::int64_t(1) << 24;
+        if (left > -Near && right < Near && top > -Near && bottom < Near) {
+            const double largest = std::max(
+                { std::fabs(d[0]), std::fabs(d[1]), std::fabs(d[2]), std::fabs(d[3]) });
+            const double bound
+                = std::max({ d[0], d[1], d[2], d[3] }) - 0.75 + 1e-12 * (largest + 1);
+            if (cells.Holds(left, top, right, bottom, bound))
+                return;
+        }
+    } else {
         // A cell within one pixel, as most are in a finely sampled surface. Its tolerance
         // is at least 0.75, so that a slot that holds the nearest corner less that already
         // keeps the cell out, whatever its slope and light.
