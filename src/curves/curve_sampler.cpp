@@ -417,7 +417,7 @@ bool TCurveSampler::Sample(int curveType, const TProgram* const (&programs)[3], 
     points.SetLeftOut(FLeftOut);
     SetGrid(curveType, points, threads > 1);
     if (threads > 1 && projectOnBlocks)
-        points.SetProjectedAll();
+        points.SetProjectedAll(*matrix);
     else if (matrix)
         points.Project(*matrix);
     return true;

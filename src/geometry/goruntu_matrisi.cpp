@@ -56,6 +56,7 @@ int grownTo(int from, int count)
 void TGoruntuMatrisi::SetCount(int n)
 {
     FCount = n;
+    FCopyState = TCopyState::PointsChanged;
     // Shrinking a block in place does not fail; should it, the larger block stays,
     // which a smaller capacity leaves safe.
     const int capacity = grownTo(0, n);
@@ -73,6 +74,7 @@ void TGoruntuMatrisi::SetCount(int n)
 
 TSpacePoint* TGoruntuMatrisi::Room(int count)
 {
+    FCopyState = TCopyState::PointsChanged;
     const int capacity = grownTo(FCapacity, count);
     if (capacity != FCapacity) {
         FSpacePoints = resized(FSpacePoints, capacity);
@@ -86,8 +88,12 @@ void TGoruntuMatrisi::Clear()
 {
     std::free(FSpacePoints);
     std::free(FScreenPoints);
+    std::free(FCopy);
     FSpacePoints = nullptr;
     FScreenPoints = nullptr;
+    FCopy = nullptr;
+    FCopyRoom = 0;
+    FCopyState = TCopyState::PointsChanged;
     FCount = 0;
     FCapacity = 0;
     FProjectedCount = 0;
@@ -104,6 +110,9 @@ void TGoruntuMatrisi::Swap(TGoruntuMatrisi& other) noexcept
     std::swap(FCount, other.FCount);
     std::swap(FCapacity, other.FCapacity);
     std::swap(FProjectedCount, other.FProjectedCount);
+    std::swap(FCopy, other.FCopy);
+    std::swap(FCopyRoom, other.FCopyRoom);
+    std::swap(FCopyState, other.FCopyState);
     std::swap(FGrid, other.FGrid);
     FGaps.swap(other.FGaps);
 }
@@ -187,15 +196,43 @@ int TGoruntuMatrisi::Stride(const TTransformMatrix& m)
     return stride >= INT_MAX ? INT_MAX : static_cast<int>(stride);
 }
 
+TDoubleCopy TGoruntuMatrisi::copyFor(const TTransformMatrix& m)
+{
+    if (FCount > DoubleCopyLimit || Stride(m) != 1 || !DoubleCopyServes(m))
+        return {};
+    switch (FCopyState) {
+    case TCopyState::PointsChanged:
+        // Points projected once may never be projected again (a slider moving).
+        FCopyState = TCopyState::ProjectedOnce;
+        return {};
+    case TCopyState::ProjectedOnce: {
+        const std::size_t room = (static_cast<std::size_t>(FCount) + 3) / 4 * 12;
+        if (room > FCopyRoom) {
+            // Without room the projection goes on from the long doubles.
+            void* grown = std::realloc(FCopy, room * sizeof(double));
+            if (!grown)
+                return {};
+            FCopy = static_cast<double*>(grown);
+            FCopyRoom = room;
+        }
+        FCopyState = TCopyState::Copied;
+        return { FCopy, false };
+    }
+    case TCopyState::Copied:
+        break;
+    }
+    return { FCopy, true };
+}
+
 void TGoruntuMatrisi::Project(const TTransformMatrix& m)
 {
-    FProjectedCount = ProjectPoints(m, FSpacePoints, FCount, Stride(m), FScreenPoints);
+    FProjectedCount = ProjectPoints(m, FSpacePoints, FCount, Stride(m), FScreenPoints, copyFor(m));
 }
 
 std::unique_ptr<TPointsProjection> TGoruntuMatrisi::StartProject(const TTransformMatrix& m)
 {
-    auto projection
-        = std::make_unique<TPointsProjection>(m, FSpacePoints, FCount, Stride(m), FScreenPoints);
+    auto projection = std::make_unique<TPointsProjection>(
+        m, FSpacePoints, FCount, Stride(m), FScreenPoints, nullptr, copyFor(m));
     FProjectedCount = projection->Taken();
     return projection;
 }

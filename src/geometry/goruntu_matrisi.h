@@ -51,6 +51,7 @@ public:
     {
         if (FCount == FCapacity) [[unlikely]]
             Grow();
+        FCopyState = TCopyState::PointsChanged;
         FSpacePoints[FCount] = p;
         return FCount++;
     }
@@ -70,10 +71,15 @@ public:
     {
         FCount = n;
         FProjectedCount = 0;
+        FCopyState = TCopyState::PointsChanged;
     }
     // The caller wrote the screen points of every point into ScreenRoom() as
-    // Project with a matrix of stride 1 gives them.
-    void SetProjectedAll() { FProjectedCount = FCount; }
+    // Project with m, of stride 1, gives them: as if Project had been called.
+    void SetProjectedAll(const TTransformMatrix& m)
+    {
+        FProjectedCount = FCount;
+        copyFor(m);
+    }
     // No points, both arrays freed.
     void Clear();
     // Exchanges the contents with other, so that a list can be refilled aside and
@@ -100,10 +106,15 @@ public:
 
     // Fills the screen points from every stride-th space point, the stride being
     // M[3][3] rounded halves to even (at least 1): far out, fewer points are drawn.
+    // The same points projected again (a view turning) are read from a copy in double
+    // (see TDoubleCopy), made at their second projection, for lists of at most
+    // DoubleCopyLimit points; the screen points are the same either way.
     void Project(const TTransformMatrix& m);
+    static constexpr int DoubleCopyLimit = 1 << 22;
     // Project under way on the machine's cores (see TPointsProjection): ProjectedCount()
     // is at once the new count, and the screen points below the projection's Ready()
-    // are the new ones. The list must not change until the projection is gone.
+    // are the new ones. The list must not change, nor another projection of it start,
+    // until the projection is gone.
     std::unique_ptr<TPointsProjection> StartProject(const TTransformMatrix& m);
     // The stride Project uses with m.
     static int Stride(const TTransformMatrix& m);
@@ -141,12 +152,20 @@ public:
 
 private:
     void Grow();
+    // The copy in double a projection with m reads or writes, none if it takes none.
+    TDoubleCopy copyFor(const TTransformMatrix& m);
 
     TSpacePoint* FSpacePoints = nullptr;
     TScreenPoint* FScreenPoints = nullptr;
     int FCount = 0;
     int FCapacity = 0;
     int FProjectedCount = 0;
+    // The copy in double and its room in doubles; whether the points changed since
+    // they were last projected, were projected once, or have their copy.
+    double* FCopy = nullptr;
+    std::size_t FCopyRoom = 0;
+    enum class TCopyState : std::uint8_t { PointsChanged, ProjectedOnce, Copied };
+    TCopyState FCopyState = TCopyState::PointsChanged;
     // From point Point on, Skipped samples in all were left out before it; in
     // increasing order of Point.
     struct TGap {

@@ -276,13 +276,9 @@ __attribute__((target("avx2"), always_inline)) inline __m256d clearOfTie(
 // otherwise nothing is written and each takes the way of one point.
 template <bool Translates>
 __attribute__((target("avx2"), always_inline)) inline bool projectFour(
-    const TSpacePoint* p, const TDoubleMatrix& m, TScreenPoint* out)
+    __m256d px, __m256d py, __m256d pz, __m256i fits, const TDoubleMatrix& m, TScreenPoint* out)
 {
     const auto& d = m.d;
-    __m256i fits = _mm256_set1_epi64x(-1);
-    const __m256d px = toDoubleFour(p, 0, fits);
-    const __m256d py = toDoubleFour(p, 1, fits);
-    const __m256d pz = toDoubleFour(p, 2, fits);
     const __m256d a = _mm256_add_pd(_mm256_add_pd(magnitude(px), magnitude(py)), magnitude(pz));
     const __m256d w = _mm256_add_pd(columnSum(px, py, pz, d, 3), all(d[3][3]));
     const __m256d sw = _mm256_add_pd(_mm256_mul_pd(a, all(m.cw)), all(m.tw));
@@ -316,14 +312,47 @@ __attribute__((target("avx2"), always_inline)) inline bool projectFour(
     return true;
 }
 
+// Four consecutive points from their long doubles; with Keeps, their doubles are also
+// written to copy (see TDoubleCopy), X not a number in a lane that does not fit.
+template <bool Translates, bool Keeps>
+__attribute__((target("avx2"), always_inline)) inline bool projectFour(
+    const TSpacePoint* p, const TDoubleMatrix& m, TScreenPoint* out, double* copy)
+{
+    __m256i fits = _mm256_set1_epi64x(-1);
+    __m256d px = toDoubleFour(p, 0, fits);
+    const __m256d py = toDoubleFour(p, 1, fits);
+    const __m256d pz = toDoubleFour(p, 2, fits);
+    if constexpr (Keeps) {
+        _mm256_storeu_pd(copy, _mm256_blendv_pd(all(std::numeric_limits<double>::quiet_NaN()), px,
+                                   _mm256_castsi256_pd(fits)));
+        _mm256_storeu_pd(copy + 4, py);
+        _mm256_storeu_pd(copy + 8, pz);
+    }
+    return projectFour<Translates>(px, py, pz, fits, m, out);
+}
+
+// Four consecutive points from their copy in double: a lane marked as not fitting
+// fails every test below (its X, and so its sums, are not a number) and sends the four
+// the way of one point.
+template <bool Translates>
+__attribute__((target("avx2"), always_inline)) inline bool projectFourCopied(
+    const double* copy, const TDoubleMatrix& m, TScreenPoint* out)
+{
+    return projectFour<Translates>(_mm256_loadu_pd(copy), _mm256_loadu_pd(copy + 4),
+        _mm256_loadu_pd(copy + 8), _mm256_set1_epi64x(-1), m, out);
+}
+
 // The same loop in the VEX encoding where the processor has AVX2: three-operand
 // instructions that spare register copies and never wait on the upper halves of
 // the vector registers, and consecutive points four at a time. The target enables
 // no fused multiply-add, so every product and sum rounds as in the SSE form and
 // the bound above holds as it stands.
-template <bool Translates>
+// Where the four points of each step come from.
+enum class TFourFrom { Points, PointsKeepingCopy, Copy };
+
+template <bool Translates, TFourFrom From>
 __attribute__((target("avx2"))) int projectDoubleAvx(const TTransformMatrix& matrix,
-    const TSpacePoint* source, int count, int stride, TScreenPoint* screen)
+    const TSpacePoint* source, int count, int stride, TScreenPoint* screen, double* copy)
 {
     const TDoubleMatrix m(matrix);
     TScreenPoint last { 0, 0 };
@@ -333,7 +362,14 @@ __attribute__((target("avx2"))) int projectDoubleAvx(const TTransformMatrix& mat
     // back only when a point goes the way of one.
     if (stride == 1)
         for (; i + 4 <= count; i += 4) {
-            if (projectFour<Translates>(source + i, m, screen + taken)) [[likely]] {
+            bool settled;
+            if constexpr (From == TFourFrom::Copy)
+                settled = projectFourCopied<Translates>(copy + 3 * i, m, screen + taken);
+            else
+                settled = projectFour<Translates, From == TFourFrom::PointsKeepingCopy>(
+                    source + i, m, screen + taken,
+                    From == TFourFrom::Points ? nullptr : copy + 3 * i);
+            if (settled) [[likely]] {
                 taken += 4;
                 continue;
             }
@@ -356,19 +392,44 @@ __attribute__((target("avx2"))) int projectDoubleAvx(const TTransformMatrix& mat
 }
 
 namespace {
-using TProjector = int (*)(const TTransformMatrix&, const TSpacePoint*, int, int, TScreenPoint*);
+using TProjector = int (*)(
+    const TTransformMatrix&, const TSpacePoint*, int, int, TScreenPoint*, double* copy);
 
-TProjector projectorFor(const TTransformMatrix& matrix)
+// The paths that keep no copy in double ignore the one given.
+template <int (*Project)(const TTransformMatrix&, const TSpacePoint*, int, int, TScreenPoint*)>
+int withoutCopy(const TTransformMatrix& matrix, const TSpacePoint* source, int count, int stride,
+    TScreenPoint* screen, double*)
+{
+    return Project(matrix, source, count, stride, screen);
+}
+
+#ifdef VELMO_AVX2_CLONE
+bool hasAvx2()
+{
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    return avx2;
+}
+#endif
+
+TProjector projectorFor(const TTransformMatrix& matrix, const TDoubleCopy& copy = {})
 {
     const bool translates = matrix.M()[3][0] != 0.0L || matrix.M()[3][1] != 0.0L;
     if (!doubleSafe(matrix))
-        return translates ? projectExtendedPoints<true> : projectExtendedPoints<false>;
+        return translates ? withoutCopy<projectExtendedPoints<true>>
+                          : withoutCopy<projectExtendedPoints<false>>;
 #ifdef VELMO_AVX2_CLONE
-    static const bool avx2 = __builtin_cpu_supports("avx2");
-    if (avx2)
-        return translates ? projectDoubleAvx<true> : projectDoubleAvx<false>;
+    if (hasAvx2()) {
+        if (copy.Data && copy.Ready)
+            return translates ? projectDoubleAvx<true, TFourFrom::Copy>
+                              : projectDoubleAvx<false, TFourFrom::Copy>;
+        if (copy.Data)
+            return translates ? projectDoubleAvx<true, TFourFrom::PointsKeepingCopy>
+                              : projectDoubleAvx<false, TFourFrom::PointsKeepingCopy>;
+        return translates ? projectDoubleAvx<true, TFourFrom::Points>
+                          : projectDoubleAvx<false, TFourFrom::Points>;
+    }
 #endif
-    return translates ? projectDoubleSse<true> : projectDoubleSse<false>;
+    return translates ? withoutCopy<projectDoubleSse<true>> : withoutCopy<projectDoubleSse<false>>;
 }
 
 // True when p does not project and is not behind the eye: its slot repeats the one
@@ -387,7 +448,7 @@ bool repeatsSlot(const TTransformMatrix& matrix, const TSpacePoint& p)
 int ProjectPointsHere(const TTransformMatrix& matrix, const TSpacePoint* source, int count,
     int stride, TScreenPoint* screen)
 {
-    return projectorFor(matrix)(matrix, source, count, stride, screen);
+    return projectorFor(matrix)(matrix, source, count, stride, screen, nullptr);
 }
 
 void MendRepeatedSlots(const TTransformMatrix& matrix, const TSpacePoint* source,
@@ -397,35 +458,50 @@ void MendRepeatedSlots(const TTransformMatrix& matrix, const TSpacePoint* source
         screen[j] = screen[j - 1];
 }
 
+bool DoubleCopyServes(const TTransformMatrix& matrix)
+{
+#ifdef VELMO_AVX2_CLONE
+    return hasAvx2() && doubleSafe(matrix);
+#else
+    (void)matrix;
+    return false;
+#endif
+}
+
 int ProjectPoints(const TTransformMatrix& matrix, const TSpacePoint* source, int count, int stride,
-    TScreenPoint* screen)
+    TScreenPoint* screen, const TDoubleCopy& copy)
 {
     const std::int64_t taken = TakenCount(count, stride);
+    const TDoubleCopy used = stride == 1 ? copy : TDoubleCopy {};
     if (taken < ProjectionBlockMinimum || TBlockWork::Helpers() == 0)
-        return projectorFor(matrix)(matrix, source, count, stride, screen);
+        return projectorFor(matrix, used)(matrix, source, count, stride, screen, used.Data);
     // One projection at a time on a thread: its block work is kept for the next.
     static thread_local TBlockWork::TKept kept;
-    TPointsProjection projection(matrix, source, count, stride, screen, &kept);
+    TPointsProjection projection(matrix, source, count, stride, screen, &kept, used);
     projection.AwaitAll();
     return static_cast<int>(taken);
 }
 
 TPointsProjection::TPointsProjection(const TTransformMatrix& matrix, const TSpacePoint* source,
-    int count, int stride, TScreenPoint* screen, TBlockWork::TKept* kept)
+    int count, int stride, TScreenPoint* screen, TBlockWork::TKept* kept, const TDoubleCopy& copy)
     : FMatrix(matrix)
     , FSource(source)
     , FStride(stride)
     , FScreen(screen)
+    , FCopy(stride == 1 ? copy.Data : nullptr)
     , FTaken(static_cast<int>(TakenCount(count, stride)))
     , FBlocks(static_cast<int>((std::int64_t { FTaken } + ProjectionBlock - 1) / ProjectionBlock),
-          [this, project = projectorFor(matrix)](int block) {
+          // Two words of capture, which the block function holds without allocating.
+          [this, project = projectorFor(matrix, stride == 1 ? copy : TDoubleCopy {})](int block) {
               // Each block starts from the origin as the whole list does; a point at
               // its start that repeats the slot before it is mended once the block
-              // before is done (see AwaitNext).
+              // before is done (see AwaitNext). A block's first point is a multiple
+              // of four, so its part of the copy starts a group of four.
               const std::int64_t first = std::int64_t { block } * ProjectionBlock;
               const std::int64_t end = std::min<std::int64_t>(first + ProjectionBlock, FTaken);
               project(FMatrix, FSource + first * FStride,
-                  static_cast<int>((end - first - 1) * FStride + 1), FStride, FScreen + first);
+                  static_cast<int>((end - first - 1) * FStride + 1), FStride, FScreen + first,
+                  FCopy ? FCopy + 3 * first : nullptr);
           },
           kept)
 {

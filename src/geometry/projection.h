@@ -52,13 +52,27 @@ inline std::int64_t TakenCount(int count, int stride)
     return count > 0 ? (std::int64_t { count } - 1) / stride + 1 : 0;
 }
 
+// A copy of a list's X, Y and Z in double, kept beside a list that is projected again
+// and again so that a projection reads a third of the bytes and converts nothing: for
+// each four consecutive points their four X, their four Y, then their four Z, each as
+// the double path of the projection converts it, X not a number where that point does
+// not fit the double path (it then takes the long way from its long doubles). Data has
+// room for three doubles a point (rounded up to four points); Ready says whether it
+// holds the copy, else a projection writes it. Only a projection of every point
+// (stride 1) whose matrix DoubleCopyServes reads or writes it.
+struct TDoubleCopy {
+    double* Data = nullptr;
+    bool Ready = false;
+};
+bool DoubleCopyServes(const TTransformMatrix& m);
+
 // Projects source[0], source[stride], source[2*stride], ... below count into
 // screen[0], screen[1], ... and returns how many were written. A point at or behind
 // the eye gets BehindEye; any other point that does not project (a coordinate not a
 // number or out of range) repeats the screen slot before it (the origin for the
 // first), so every taken point has its slot. stride must be at least 1.
 int ProjectPoints(const TTransformMatrix& m, const TSpacePoint* source, int count, int stride,
-    TScreenPoint* screen);
+    TScreenPoint* screen, const TDoubleCopy& copy = {});
 
 // ProjectPoints on the calling thread alone, for a caller that cuts the work itself.
 int ProjectPointsHere(const TTransformMatrix& m, const TSpacePoint* source, int count, int stride,
@@ -77,9 +91,9 @@ void MendRepeatedSlots(const TTransformMatrix& m, const TSpacePoint* source, TSc
 class TPointsProjection {
 public:
     // kept, when given, is the block work state its caller keeps from one projection
-    // to the next (see TBlockWork).
+    // to the next (see TBlockWork); copy, the list's copy in double (see TDoubleCopy).
     TPointsProjection(const TTransformMatrix& m, const TSpacePoint* source, int count, int stride,
-        TScreenPoint* screen, TBlockWork::TKept* kept = nullptr);
+        TScreenPoint* screen, TBlockWork::TKept* kept = nullptr, const TDoubleCopy& copy = {});
     ~TPointsProjection();
     TPointsProjection(const TPointsProjection&) = delete;
     TPointsProjection& operator=(const TPointsProjection&) = delete;
@@ -97,6 +111,7 @@ private:
     const TSpacePoint* const FSource;
     const int FStride;
     TScreenPoint* const FScreen;
+    double* const FCopy;
     const int FTaken;
     int FReady = 0;
     int FAwaited = 0;

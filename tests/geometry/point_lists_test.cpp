@@ -124,6 +124,57 @@ TEST(GoruntuMatrisi, ProjectionEqualsTheDirectProduct)
     }
 }
 
+// A list projected again and again reads a copy of its points in double; every way
+// the points change (added, rewritten in the room, cut, swapped, cleared) must make the
+// next projection read the new points, never the copy of the old ones.
+TEST(GoruntuMatrisi, ChangedPointsAreProjectedAfreshAfterTheCopy)
+{
+    const TTransformMatrix m = SceneMatrix(15, 30, true, 0.05L);
+    const auto pointAt = [](int i, long double shift) {
+        return TSpacePoint { std::sin(i * 0.01L) * 9 + shift, i * 0.001L, -shift, 1 };
+    };
+    const auto expectProjected = [&](TGoruntuMatrisi& list, long double shift, const char* how) {
+        SCOPED_TRACE(how);
+        // Three projections: the first, the one that makes the copy, one from it.
+        for (int pass = 0; pass < 3; ++pass) {
+            list.Project(m);
+            ASSERT_EQ(list.ProjectedCount(), list.Count());
+            int differing = 0;
+            for (int i = 0; i < list.Count(); ++i) {
+                const TScreenPoint expected = RoundedProduct(m, pointAt(i, shift));
+                differing += list.ScreenPoints(i).X != expected.X || list.ScreenPoints(i).Y != expected.Y;
+            }
+            EXPECT_EQ(differing, 0) << "pass " << pass;
+        }
+    };
+    TGoruntuMatrisi list;
+    for (int i = 0; i < 5001; ++i)
+        list.Add(pointAt(i, 0));
+    expectProjected(list, 0, "added");
+    list.Add(pointAt(5001, 0));
+    expectProjected(list, 0, "one more added");
+    TSpacePoint* room = list.Room(6000);
+    for (int i = 0; i < 6000; ++i)
+        room[i] = pointAt(i, 1);
+    list.SetCountKeepingRoom(6000);
+    expectProjected(list, 1, "written again in the room");
+    room = list.Room(100);
+    for (int i = 0; i < 100; ++i)
+        room[i] = pointAt(i, 2);
+    list.SetCount(100);
+    expectProjected(list, 2, "cut");
+    TGoruntuMatrisi other;
+    for (int i = 0; i < 777; ++i)
+        other.Add(pointAt(i, 3));
+    list.Swap(other);
+    expectProjected(list, 3, "swapped");
+    expectProjected(other, 2, "the other of the swap");
+    list.Clear();
+    for (int i = 0; i < 50; ++i)
+        list.Add(pointAt(i, 4));
+    expectProjected(list, 4, "cleared and filled again");
+}
+
 TEST(GoruntuMatrisi, StrideFollowsTheScale)
 {
     TGoruntuMatrisi empty;
@@ -332,25 +383,30 @@ TEST(GoruntuMatrisi, DoubleProjectionEqualsTheExtendedOneOnEveryPoint)
                     }
                     list.Add(p);
                 }
-                camera.Project(list);
                 ++scenes;
-                SCOPED_TRACE(::testing::Message()
-                    << percent << "% perspective " << perspective << " angles "
-                    << static_cast<double>(ax) << "," << static_cast<double>(ay));
-                const int stride = camera.Stride();
-                ASSERT_EQ(list.ProjectedCount(), (list.Count() - 1) / stride + 1);
-                TScreenPoint last { 0, 0 };
-                int differing = 0;
-                for (int j = 0; j < list.ProjectedCount(); ++j) {
-                    reference(m, list.SpacePoints(j * stride), last);
-                    const TScreenPoint s = list.ScreenPoints(j);
-                    if (s.X != last.X || s.Y != last.Y) {
-                        if (++differing <= 3)
-                            ADD_FAILURE() << "point " << j * stride << " gives " << s.X << ","
-                                          << s.Y << " instead of " << last.X << "," << last.Y;
+                // Projected three times: from the long doubles, then again while the
+                // copy in double is made, then from that copy.
+                for (int pass = 0; pass < 3; ++pass) {
+                    camera.Project(list);
+                    SCOPED_TRACE(::testing::Message()
+                        << percent << "% perspective " << perspective << " angles "
+                        << static_cast<double>(ax) << "," << static_cast<double>(ay) << " pass "
+                        << pass);
+                    const int stride = camera.Stride();
+                    ASSERT_EQ(list.ProjectedCount(), (list.Count() - 1) / stride + 1);
+                    TScreenPoint last { 0, 0 };
+                    int differing = 0;
+                    for (int j = 0; j < list.ProjectedCount(); ++j) {
+                        reference(m, list.SpacePoints(j * stride), last);
+                        const TScreenPoint s = list.ScreenPoints(j);
+                        if (s.X != last.X || s.Y != last.Y) {
+                            if (++differing <= 3)
+                                ADD_FAILURE() << "point " << j * stride << " gives " << s.X << ","
+                                              << s.Y << " instead of " << last.X << "," << last.Y;
+                        }
                     }
+                    EXPECT_EQ(differing, 0);
                 }
-                EXPECT_EQ(differing, 0);
             }
     EXPECT_EQ(scenes, 88);
     EXPECT_GT(ties, 20000);
@@ -385,10 +441,14 @@ TEST(GoruntuMatrisi, LongListsProjectAsOneWouldPointByPoint)
                 points[static_cast<std::size_t>((first - 3) * stride)].Z = 1e9L;
         }
     }
-    for (const int stride : { 1, 3 }) {
-        SCOPED_TRACE(stride);
+    // Stride 1 also while a copy in double is made and from the copy (see TDoubleCopy).
+    std::vector<double> copy(static_cast<std::size_t>(count + 3) / 4 * 12);
+    for (const auto& [stride, copied] : { std::pair { 1, TDoubleCopy {} }, std::pair { 3, TDoubleCopy {} },
+             std::pair { 1, TDoubleCopy { copy.data(), false } },
+             std::pair { 1, TDoubleCopy { copy.data(), true } } }) {
+        SCOPED_TRACE(::testing::Message() << stride << (copied.Data ? " copy " : "") << copied.Ready);
         std::vector<TScreenPoint> screen(static_cast<std::size_t>(count));
-        const int taken = ProjectPoints(m, points.data(), count, stride, screen.data());
+        const int taken = ProjectPoints(m, points.data(), count, stride, screen.data(), copied);
         ASSERT_EQ(taken, (count - 1) / stride + 1);
         TScreenPoint last { 0, 0 };
         int differing = 0, repeats = 0, behind = 0;

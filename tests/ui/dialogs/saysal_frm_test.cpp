@@ -157,6 +157,9 @@ TEST(NumericValues, TextsAndTotalsOfEachCurveType)
             { 1, 1, 0 } },
         { values(6, "cos(t)", "sin(t)", "t", 0.25), "Silindirik Eğri", "cos(t)", "sin(t)", "t",
             { 1, 1, 1 } },
+        { values(7, "X", "Y", "x*y/10", 0.5), "XYZ Yüzey", "X", "Y", "x*y/10", { 0, 0, 1 } },
+        { values(8, "cos(u)*(2+cos(v))", "sin(u)*(2+cos(v))", "sin(v)", 0.5), "Parametrik Yüzey",
+            "cos(u)*(2+cos(v))", "sin(u)*(2+cos(v))", "sin(v)", { 1, 1, 1 } },
     };
     for (const Row& row : rows) {
         win.W->ApplyCurve(row.Curve);
@@ -166,7 +169,7 @@ TEST(NumericValues, TextsAndTotalsOfEachCurveType)
     TSaysalFrm f;
     f.SetCurves(&win.R().Objects(), 1);
     f.show();
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < static_cast<int>(std::size(rows)); ++i) {
         SCOPED_TRACE(rows[i].Type);
         f.EgriNoEdit->SetValue(i + 1);
         EXPECT_EQ(f.EgriTypeEdit->text(), rows[i].Type);
