@@ -78,6 +78,9 @@ public:
     void SetProjectedAll(const TTransformMatrix& m)
     {
         FProjectedCount = FCount;
+        // Counted as the points' first projection: no copy in double is made here,
+        // and none made before is read any more.
+        FCopyState = TCopyState::PointsChanged;
         copyFor(m);
     }
     // No points, both arrays freed.

@@ -173,6 +173,17 @@ TEST(GoruntuMatrisi, ChangedPointsAreProjectedAfreshAfterTheCopy)
     for (int i = 0; i < 50; ++i)
         list.Add(pointAt(i, 4));
     expectProjected(list, 4, "cleared and filled again");
+    // Screen points written by the caller count as a first projection, whatever came
+    // before: the copy is made by a projection after them, never taken as made.
+    list.Project(m);
+    room = list.Room(list.Count());
+    for (int i = 0; i < list.Count(); ++i)
+        room[i] = pointAt(i, 5);
+    ProjectPoints(m, room, list.Count(), 1, list.ScreenRoom());
+    list.Project(m);
+    ProjectPoints(m, room, list.Count(), 1, list.ScreenRoom());
+    list.SetProjectedAll(m);
+    expectProjected(list, 5, "screen points written by the caller");
 }
 
 TEST(GoruntuMatrisi, StrideFollowsTheScale)
