@@ -64,6 +64,9 @@ void TObjectList::PutParameterValues(int curveType, const TFormulas& formulas)
 
 int TObjectList::ApplyParameters(const std::vector<TParameter>& given)
 {
+    if (FGenerating)
+        throw EGenerationStopped();
+    const TParameters before = FParameters;
     std::vector<std::string> changed;
     for (const TParameter& p : given) {
         TParameter* own = FParameters.Find(p.Name);
@@ -76,16 +79,27 @@ int TObjectList::ApplyParameters(const std::vector<TParameter>& given)
         *own = p;
         own->Name = name;
     }
-    int generated = 0;
-    for (int i = 0; i < Count(); ++i) {
-        const bool uses = std::any_of(changed.begin(), changed.end(),
-            [&](const std::string& name) { return UsesParameter(i, name); });
-        if (uses) {
-            GeneratePoints(i);
-            ++generated;
+    std::vector<int> users;
+    for (int i = 0; i < Count(); ++i)
+        if (std::any_of(changed.begin(), changed.end(),
+                [&](const std::string& name) { return UsesParameter(i, name); }))
+            users.push_back(i);
+    std::size_t generated = 0;
+    try {
+        for (; generated < users.size(); ++generated) {
+            TCurve& curve = FItems[static_cast<std::size_t>(users[generated])];
+            Generate(curve.CurveType, curve.Formulas, curve.Step, *curve.Points, true);
         }
+    } catch (...) {
+        // The curves written so far, the one stopped among them, are generated again
+        // at the settings before: the same walk at the same values gives the same
+        // points, and the list needs no second copy of them.
+        FParameters = before;
+        for (std::size_t i = 0; i <= generated && i < users.size(); ++i)
+            GeneratePoints(users[i]);
+        throw;
     }
-    return generated;
+    return static_cast<int>(generated);
 }
 
 int TObjectList::SetParameterValue(std::string_view name, long double value)

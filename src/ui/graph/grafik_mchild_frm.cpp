@@ -253,6 +253,8 @@ int TGrafikMChildFrm::ZoomPercent() const
 
 void TGrafikMChildFrm::RedrawViews(bool recompute)
 {
+    if (SkipRedraw(recompute))
+        return;
     if (!FFourView) {
         FDrawFunction.Render(recompute);
         Image1->SetPicture(FDrawFunction.Image());
@@ -273,8 +275,24 @@ void TGrafikMChildFrm::RedrawViews(bool recompute)
     FReadout->ViewsRedrawn(FFourView);
 }
 
+// While the curves are being generated (the window runs meanwhile) their points may
+// be half written: nothing is drawn until the generation ends, whose redraw then
+// computes the views again.
+bool TGrafikMChildFrm::SkipRedraw(bool& recompute)
+{
+    if (FDrawFunction.Objects().Generating()) {
+        FRecomputeSkipped = FRecomputeSkipped || recompute;
+        return true;
+    }
+    recompute = recompute || FRecomputeSkipped;
+    FRecomputeSkipped = false;
+    return false;
+}
+
 void TGrafikMChildFrm::RedrawActiveView(bool recompute)
 {
+    if (SkipRedraw(recompute))
+        return;
     FDrawFunction.Render(recompute);
     (FFourView ? Image5 : Image1)->SetPicture(FDrawFunction.Image());
     FReadout->ViewsRedrawn(FFourView);
@@ -564,6 +582,8 @@ void TGrafikMChildFrm::Image1MouseUp(Qt::MouseButton button, int, int)
 
 void TGrafikMChildFrm::Timer1Timer()
 {
+    if (FDrawFunction.Objects().Generating())
+        return;
     if (!FParameters->Playing().empty()) {
         // A parameter plays: its step first, then the turn, if any, and one redraw.
         FParameters->Tick();
@@ -951,9 +971,9 @@ void TGrafikMChildFrm::RemoveAllCurves()
 
 bool TGrafikMChildFrm::CurvesChanged() const { return !FUndoStack->isClean(); }
 
-void TGrafikMChildFrm::Undo() { FUndoStack->undo(); }
+void TGrafikMChildFrm::Undo() { UndoStep(*FUndoStack); }
 
-void TGrafikMChildFrm::Redo() { FUndoStack->redo(); }
+void TGrafikMChildFrm::Redo() { RedoStep(*FUndoStack); }
 
 void TGrafikMChildFrm::PushCurveEdit(const QString& text, const TCurveSnapshot& before)
 {
@@ -966,11 +986,27 @@ void TGrafikMChildFrm::PushCurveEdit(const QString& text, const TCurveSnapshot& 
 
 void TGrafikMChildFrm::RestoreCurves(const TCurveSnapshot& snapshot)
 {
-    // The snapshot was a valid list, so this raises only when memory runs out.
-    Guarded([&] {
-        RestoreCurveList(FDrawFunction.Objects(), snapshot);
-        FDrawFunction.Objects().ApplyParameters(snapshot.Parameters);
-    });
+    // The snapshot was a valid list, so this raises only when memory runs out or a
+    // long generation is stopped.
+    TObjectList& list = FDrawFunction.Objects();
+    const TCurveSnapshot now = TakeCurveSnapshot(list, FEditing);
+    try {
+        RestoreCurveList(list, snapshot);
+        list.ApplyParameters(snapshot.Parameters);
+    } catch (const EGenerationStopped&) {
+        // The curves go back as they were (the same values give the same points),
+        // without a bar; the step stays where it was.
+        TGenerationProgress* const progress = list.Progress();
+        list.SetProgress(nullptr);
+        Guarded([&] {
+            RestoreCurveList(list, now);
+            list.ApplyParameters(now.Parameters);
+        });
+        list.SetProgress(progress);
+        throw;
+    } catch (...) {
+        ReportException(std::current_exception());
+    }
     FEditing.Restore(snapshot.CurveIndex, snapshot.State);
     RedrawViews(false);
     FHost.FillExplorer(*this);
