@@ -1,10 +1,12 @@
 #include "base/number_text.h"
 #include "ui/dialogs/saysal_frm.h"
 #include "ui/graph/grafik_mchild_frm.h"
+#include "ui/main/curved_line_explorer.h"
 #include "ui/main/main_form.h"
 #include "ui/main/mdi_client.h"
 #include "ui/main/parameters_tool_w.h"
 #include "ui/platform/error_report.h"
+#include "ui/platform/image.h"
 #include "ui/platform/prompts.h"
 
 #include <QAction>
@@ -12,9 +14,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
-#include <QMdiSubWindow>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -483,7 +485,8 @@ std::string bitsOf(const TGrafikMChildFrm& g)
             const TSpacePoint& s = points.SpacePoints(p);
             for (const long double* c : { &s.X, &s.Y, &s.Z, &s.W })
                 bits.append(reinterpret_cast<const char*>(c), 10);
-            bits.append(reinterpret_cast<const char*>(&points.ScreenPoints(p)), sizeof(TScreenPoint));
+            bits.append(
+                reinterpret_cast<const char*>(&points.ScreenPoints(p)), sizeof(TScreenPoint));
         }
     }
     return bits;
@@ -564,8 +567,8 @@ TEST(ParametersToolW, AStoppedChangeLeavesEverythingAsItWas)
                              std::initializer_list<int> stops = { 1, 2 }) {
         for (const int stop : stops)
             for (const bool escape : { false, true }) {
-                SCOPED_TRACE(testing::Message() << what << ", generation " << stop
-                                                << (escape ? ", Escape" : ", Vazgeç"));
+                SCOPED_TRACE(testing::Message()
+                    << what << ", generation " << stop << (escape ? ", Escape" : ", Vazgeç"));
                 const auto before = state();
                 const std::unique_ptr<TBarWatch> watch = stopAt(g, stop, escape);
                 change();
@@ -675,5 +678,36 @@ TEST(ParametersToolW, MovesDuringALongGenerationWaitAndTheLastIsDrawn)
             for (const auto c : { &TSpacePoint::X, &TSpacePoint::Y, &TSpacePoint::Z })
                 ASSERT_EQ(std::memcmp(&(a.SpacePoints(p).*c), &(b.SpacePoints(p).*c), 10), 0) << p;
     }
+    EXPECT_TRUE(f.errors.isEmpty()) << f.errors.join("\n").toStdString();
+}
+
+// The curve explorer's preview draws the active window's curve at the window's values:
+// while the slider moves it shows the same picture as the curve with the number written
+// in place of the name, and it goes back with an undo.
+TEST(ParametersToolW, TheExplorersPreviewFollowsTheValues)
+{
+    TParametersFixture f;
+    f.m().CurvedLineExplorerToolW->show();
+    TGrafikMChildFrm& written = f.open({ plane("2*sin(x)") });
+    written.SelectCurve(0);
+    const QImage substituted = f.m().CurvedLineExplorerToolW->EgriGorImage->Picture().toImage();
+    TGrafikMChildFrm& g = f.open({ plane("k*sin(x)") });
+    g.SelectCurve(0);
+    f.m().ParametersToolW->show();
+    const QImage flat = f.m().CurvedLineExplorerToolW->EgriGorImage->Picture().toImage();
+    ASSERT_FALSE(flat == substituted);
+
+    QSlider* slider = f.row("k").Slider;
+    slider->setSliderDown(true);
+    slider->setValue(120);
+    EXPECT_TRUE(f.m().CurvedLineExplorerToolW->EgriGorImage->Picture().toImage() == substituted)
+        << "the preview follows while the slider is held";
+    slider->setSliderDown(false);
+    g.Undo();
+    EXPECT_TRUE(f.m().CurvedLineExplorerToolW->EgriGorImage->Picture().toImage() == flat);
+
+    // Another window's values are not this one's: the preview of its curve stays.
+    f.activate(written);
+    EXPECT_TRUE(f.m().CurvedLineExplorerToolW->EgriGorImage->Picture().toImage() == substituted);
     EXPECT_TRUE(f.errors.isEmpty()) << f.errors.join("\n").toStdString();
 }
