@@ -195,6 +195,17 @@ void TGrafikMChildFrm::CreateControls()
     Timer1 = new QTimer(this);
     Timer1->setInterval(10);
     connect(Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
+    // A redraw left while the curves were being generated is made once they are not,
+    // whether the generation ended or was stopped.
+    FRedrawLater = new QTimer(this);
+    FRedrawLater->setSingleShot(true);
+    FRedrawLater->setInterval(100);
+    connect(FRedrawLater, &QTimer::timeout, this, [this] {
+        Guarded([this] {
+            if (FRedrawSkipped)
+                RedrawViews(false);
+        });
+    });
 
     ChildFrmPopupMenu = new QMenu(this);
     Kopyala1 = ChildFrmPopupMenu->addAction(tr("K&opyala"));
@@ -282,10 +293,12 @@ bool TGrafikMChildFrm::SkipRedraw(bool& recompute)
 {
     if (FDrawFunction.Objects().Generating()) {
         FRecomputeSkipped = FRecomputeSkipped || recompute;
+        FRedrawSkipped = true;
+        FRedrawLater->start();
         return true;
     }
     recompute = recompute || FRecomputeSkipped;
-    FRecomputeSkipped = false;
+    FRecomputeSkipped = FRedrawSkipped = false;
     return false;
 }
 

@@ -305,6 +305,8 @@ private:
     bool FFourView = false;
     bool FViewChanged = false;
     bool FRecomputeSkipped = false;
+    bool FRedrawSkipped = false;
+    QTimer* FRedrawLater = nullptr;
     TInterestMarks FInterest;
     QString FFileName;
     // The picture type of the last save that was not a scene.

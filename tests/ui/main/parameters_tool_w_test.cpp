@@ -603,6 +603,25 @@ TEST(ParametersToolW, AStoppedChangeLeavesEverythingAsItWas)
     g.Redo();
     EXPECT_EQ(valueOf(g, "k"), 1);
 
+    // A window resized during the generation draws at its new size once it is stopped.
+    QWidget* outer = g.parentWidget();
+    const QSize size = g.size();
+    TBarWatch resized(g, [&](int shown, QPushButton* cancel) {
+        if (shown != 1)
+            return;
+        outer->resize(outer->size() + QSize(40, 30));
+        windowClick(cancel);
+    });
+    k.Slider->setValue(160);
+    resized.Timer.stop();
+    QTest::qWait(250);
+    ASSERT_NE(g.size(), size);
+    EXPECT_EQ(valueOf(g, "k"), 1);
+    const QImage shown = g.Picture();
+    EXPECT_EQ(shown.size(), g.size());
+    g.RedrawViews(true);
+    EXPECT_TRUE(g.Picture() == shown);
+
     // The undo of a curve edit stopped puts the curves back as they were.
     g.RemoveAllCurves();
     ASSERT_EQ(g.CurveCount(), 0);
