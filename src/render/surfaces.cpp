@@ -521,6 +521,47 @@ inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&co
     cells.Triangle({ x[0], x[2], x[3] }, { y[0], y[2], y[3] }, { d[0], d[2], d[3] }, tolerance,
         pixel);
 }
+
+// putCell kept out of line for the loop below, whose cells mostly lie within one pixel.
+[[gnu::noinline]] void putLargerCell(TCellRaster& cells, const TSurfaceMesh& mesh,
+    const int (&corner)[4], std::int32_t x0, std::int32_t y0, QRgb background)
+{
+    putCell(cells, mesh, corner, x0, y0, background);
+}
+
+// Cells first..end - 1 of cell row row of a mesh whose every point projects, as putCell puts
+// them, a cell within one pixel (as most are in a finely sampled surface) put here.
+void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, int end,
+    std::int32_t x0, std::int32_t y0, QRgb background)
+{
+    const int columns = mesh.Columns;
+    const int upper = row * columns, lower = (row + 1 == mesh.Rows ? 0 : row + 1) * columns;
+    const TScreenPoint* screen = mesh.Screen.data();
+    const TDepthPoint* depth = mesh.Depth.data();
+    for (int column = first; column < end; ++column) {
+        const int right = column + 1 == columns ? 0 : column + 1;
+        const int corner[4] = { upper + column, upper + right, lower + right, lower + column };
+        const TScreenPoint& s = screen[corner[0]];
+        const TScreenPoint &s1 = screen[corner[1]], &s2 = screen[corner[2]], &s3 = screen[corner[3]];
+        if (s.X != s1.X || s.X != s2.X || s.X != s3.X || s.Y != s1.Y || s.Y != s2.Y || s.Y != s3.Y) {
+            putLargerCell(cells, mesh, corner, x0, y0, background);
+            continue;
+        }
+        const float* slot = cells.Slot(std::int64_t(x0) + s.X, std::int64_t(y0) - s.Y);
+        if (slot == nullptr)
+            continue;
+        const TDepthPoint &a = depth[corner[0]], &b = depth[corner[1]], &c = depth[corner[2]],
+                          &d = depth[corner[3]];
+        const double nearest = std::max({ a.D, b.D, c.D, d.D });
+        if (nearest - 0.75 <= *slot)
+            continue;
+        const TNormal normal = normalOf(a, b, c, d);
+        const double tolerance = 0.75 + slopeOf(normal);
+        const QRgb pixel
+            = mesh.Shaded ? ColorToRgb32(LitColor(mesh.Color, lightOf(normal))) : background;
+        cells.Put(std::int64_t(x0) + s.X, std::int64_t(y0) - s.Y, nearest - tolerance, pixel);
+    }
+}
 }
 
 void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
@@ -606,6 +647,10 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
                     if (runs[run].Top >= bottom || runs[run].Bottom < top)
                         continue;
                     const int end = std::min(columns, first + RunCells);
+                    if (mesh.Whole) {
+                        putRun(cells, mesh, row, first, end, set.X0, set.Y0, background);
+                        continue;
+                    }
                     for (int column = first; column < end; ++column) {
                         int corner[4];
                         if (mesh.Cell(row, column, corner))
