@@ -538,6 +538,36 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
     const int upper = row * columns, lower = (row + 1 == mesh.Rows ? 0 : row + 1) * columns;
     const TScreenPoint* screen = mesh.Screen.data();
     const TDepthPoint* depth = mesh.Depth.data();
+    {
+        // The run is left out at once where each of its cells would be at its turn: its
+        // corners near the picture, and each pixel of their box already holding the
+        // nearest of them less the least tolerance, with a larger cell's margin (see
+        // putCell).
+        std::int32_t left = screen[upper + first].X, right = left;
+        std::int32_t low = screen[upper + first].Y, high = low;
+        double nearest = depth[upper + first].D, largest = 0;
+        const auto take = [&](int i) {
+            left = std::min(left, screen[i].X);
+            right = std::max(right, screen[i].X);
+            low = std::min(low, screen[i].Y);
+            high = std::max(high, screen[i].Y);
+            nearest = std::max(nearest, depth[i].D);
+            largest = std::max(largest, std::fabs(depth[i].D));
+        };
+        const int last = end == columns ? 0 : end;
+        for (int column = first; column < end; ++column) {
+            take(upper + column);
+            take(lower + column);
+        }
+        take(upper + last);
+        take(lower + last);
+        constexpr std::int64_t Near = std::int64_t(1) << 24;
+        const std::int64_t x1 = std::int64_t(x0) + left, x2 = std::int64_t(x0) + right;
+        const std::int64_t y1 = std::int64_t(y0) - high, y2 = std::int64_t(y0) - low;
+        if (x1 > -Near && x2 < Near && y1 > -Near && y2 < Near
+            && cells.Holds(x1, y1, x2, y2, nearest - 0.75 + 1e-12 * (largest + 1)))
+            return;
+    }
     for (int column = first; column < end; ++column) {
         const int right = column + 1 == columns ? 0 : column + 1;
         const int corner[4] = { upper + column, upper + right, lower + right, lower + column };
