@@ -119,6 +119,7 @@ void TProgram::Clear()
     FNames.clear();
     FSlots.clear();
     FTrig = nullptr;
+    FCells = nullptr;
     FAssigns = false;
     FResolved = false;
     FResolvedMemory = nullptr;
@@ -295,11 +296,17 @@ bool TProgram::AssignsTo(std::string_view name) const
     });
 }
 
+std::string TProgram::CellName(int k) { return { '\x01', static_cast<char>('0' + k) }; }
+
 void TProgram::Resolve(TVariableMemory* memory)
 {
     // In place, so that a program bound again and again allocates nothing.
     FSlots.clear();
     for (const std::string& name : FNames) {
+        if (name.size() == 2 && name[0] == '\x01') {
+            FSlots.push_back(FCells != nullptr ? FCells + (name[1] - '0') : &absentValue);
+            continue;
+        }
         const long double* slot = memory != nullptr ? memory->ValueSlot(name) : nullptr;
         FSlots.push_back(slot != nullptr ? slot : &absentValue);
     }
@@ -317,8 +324,9 @@ void TProgram::Resolve(TVariableMemory* memory)
     FResolvedGeneration = memory != nullptr ? memory->Generation() : 0;
 }
 
-void TProgram::Bind(TVariableMemory* memory, TTrigCache* trig)
+void TProgram::Bind(TVariableMemory* memory, TTrigCache* trig, const long double* cells)
 {
+    FCells = cells;
     Resolve(memory);
     FTrig = trig;
 }

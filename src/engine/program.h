@@ -47,7 +47,11 @@ public:
     // For a generation: takes the slots into memory (and the results cache
     // for sines and cosines, which may be null) once; RunBound then runs
     // without looking at the table's shape, which must not change meanwhile.
-    void Bind(TVariableMemory* memory, TTrigCache* trig);
+    // A variable named CellName(k) reads cells[k] instead of the table (0
+    // without cells): how a caller hands the program values it keeps itself.
+    void Bind(TVariableMemory* memory, TTrigCache* trig, const long double* cells = nullptr);
+    // A name no formula text can spell.
+    static std::string CellName(int k);
     long double RunBound();
     // RunBound for a caller that asks only whether the value can be computed:
     // false where RunBound raises the engine's error or a math error, without
@@ -113,6 +117,7 @@ private:
     std::vector<TInstruction> FCode;
     std::vector<const long double*> FSlots; // each distinct variable read, once
     TTrigCache* FTrig = nullptr;
+    const long double* FCells = nullptr;
     bool FAssigns = false;
     std::vector<long double> FStack;
     std::vector<std::string> FNames;
