@@ -205,6 +205,16 @@ struct TCurveSampler::TWorker {
         return failed == 0;
     }
 
+    // A formula's run: the reduced ones are mostly short.
+    template <bool Memo>
+    [[gnu::always_inline]] static bool run(TProgram* formula, long double& result)
+    {
+        if constexpr (Memo)
+            return formula->TryRunShort(result);
+        else
+            return formula->TryRunBound(result);
+    }
+
     void Keep(TCurveMemo::TValue* kept)
     {
         for (int k = 0; k < Slots; ++k) {
@@ -269,20 +279,20 @@ TSpacePoint* TCurveSampler::TWorker::RunLine(
         if constexpr (Type == ctXYPlane) {
             std::memcpy(&p.X, &value, sizeof value);
             p.Z = 0;
-            computed = fy->TryRunBound(p.Y);
+            computed = run<Memo>(fy, p.Y);
         } else if constexpr (Type == ctXZPlane) {
             std::memcpy(&p.X, &value, sizeof value);
             p.Y = 0;
-            computed = fz->TryRunBound(p.Z);
+            computed = run<Memo>(fz, p.Z);
         } else if constexpr (Type == ctYZPlane) {
             p.X = 0;
             std::memcpy(&p.Y, &value, sizeof value);
-            computed = fz->TryRunBound(p.Z);
+            computed = run<Memo>(fz, p.Z);
         } else if constexpr (Type == ctXYZSpace) {
             std::memcpy(&p.X, &value, sizeof value);
-            computed = fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
+            computed = run<Memo>(fy, p.Y) && run<Memo>(fz, p.Z);
         } else {
-            computed = fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
+            computed = run<Memo>(fx, p.X) && run<Memo>(fy, p.Y) && run<Memo>(fz, p.Z);
         }
         if (computed) {
             p.W = 1;
@@ -303,7 +313,7 @@ TSpacePoint* TCurveSampler::TWorker::RunPolar(
         const long double& va = Walk[j];
         std::memcpy(Outer, &va, sizeof va);
         TProgram* const fz = Memo && Shortened(sample + j) ? shorter : full;
-        if (long double r = 0; fz->TryRunBound(r))
+        if (long double r = 0; run<Memo>(fz, r))
             *next++ = { r * std::cos(va), r * std::sin(va), 0, 1 };
         else
             leaveOut(leftOut, sample + j);
@@ -335,9 +345,9 @@ TSpacePoint* TCurveSampler::TWorker::RunGrid(int m, const std::vector<long doubl
                 // z = f(x, y) over the grid of x and y.
                 std::memcpy(&p.X, &Walk[j], sizeof Walk[j]);
                 std::memcpy(&p.Y, &vb, sizeof vb);
-                computed = fz->TryRunBound(p.Z);
+                computed = run<Memo>(fz, p.Z);
             } else {
-                computed = fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
+                computed = run<Memo>(fx, p.X) && run<Memo>(fy, p.Y) && run<Memo>(fz, p.Z);
             }
             if (computed) {
                 p.W = 1;

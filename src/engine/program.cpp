@@ -121,6 +121,7 @@ void TProgram::Clear()
     FTrig = nullptr;
     FCells = nullptr;
     FAssigns = false;
+    FShort = false;
     FResolved = false;
     FResolvedMemory = nullptr;
     FResolvedGeneration = 0;
@@ -276,6 +277,12 @@ void TProgram::Build(const TExpressionArray& postfix)
     FAssigns = std::any_of(
         code.begin(), code.end(), [](const TInstruction& i) { return i.Op == oAssign; });
     code.push_back({ oEnd, 0, -1, 0, 0, nullptr, nullptr });
+    FShort = code[0].Op == oVar
+        && (code.size() == 2
+            || (code.size() == 3
+                && (code[1].Op == oAddVar || code[1].Op == oSubtractVar || code[1].Op == oMultiplyVar
+                    || code[1].Op == oAddConst || code[1].Op == oSubtractConst
+                    || code[1].Op == oMultiplyConst || code[1].Op == oDivideConst)));
     FCode = std::move(code);
     FNames = std::move(names);
     FSlots.clear();

@@ -57,6 +57,47 @@ public:
     // false where RunBound raises the engine's error or a math error, without
     // raising (but for a formula that assigns).
     bool TryRunBound(long double& result);
+    // TryRunBound for the caller that runs many short programs: one that reads a
+    // single variable, or adds, subtracts, multiplies or divides it by a variable
+    // or a constant, is run here, without the call (a result that is not finite
+    // still goes through TryRunBound).
+    [[gnu::always_inline]] bool TryRunShort(long double& result)
+    {
+        if (FShort) {
+            const TInstruction* const c = FCode.data();
+            long double v = *c[0].Var;
+            switch (c[1].Op) {
+            case oAddVar:
+                v = v + *c[1].Var;
+                break;
+            case oSubtractVar:
+                v = v - *c[1].Var;
+                break;
+            case oMultiplyVar:
+                v = v * *c[1].Var;
+                break;
+            case oAddConst:
+                v = v + c[1].Value;
+                break;
+            case oSubtractConst:
+                v = v - c[1].Value;
+                break;
+            case oMultiplyConst:
+                v = v * c[1].Value;
+                break;
+            case oDivideConst:
+                v = v / c[1].Value;
+                break;
+            default: // oEnd
+                break;
+            }
+            if (const long double zero = v - v; zero == zero) [[likely]] {
+                result = v;
+                return true;
+            }
+        }
+        return TryRunBound(result);
+    }
     // Every step checked, as a result that is not finite makes a run do: what Run raises.
     long double RunChecked();
     // Whether the formula writes a variable (`=`).
@@ -119,6 +160,7 @@ private:
     TTrigCache* FTrig = nullptr;
     const long double* FCells = nullptr;
     bool FAssigns = false;
+    bool FShort = false; // whether TryRunShort runs it itself
     std::vector<long double> FStack;
     std::vector<std::string> FNames;
     bool FResolved = false;

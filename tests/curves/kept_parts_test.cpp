@@ -89,7 +89,7 @@ void expectKeptLikeComputed(const TCurveValues& v, int threads, const std::vecto
 // On one thread and on the helpers, every type.
 TEST(KeptParts, GiveThePointsOfAWholeComputation)
 {
-    const std::vector<long double> values = { 1, 2, 0.5L, -3, 2, 1e-300L, 0 };
+    const std::vector<long double> values = { 1, 2, 0.5L, -3, 1e4930L, 2, 1e-300L, 0 };
     const TCurveValues curves[] = {
         Curve(ctCylindrical, "k*cos(t)", "k*sin(t)", "t/4", 0.0005L),
         Curve(ctXYPlane, "", "sin(x)*k+k-cos(x)+cos(x)/k+k/cos(x)", "", 0.0005L),
@@ -103,6 +103,7 @@ TEST(KeptParts, GiveThePointsOfAWholeComputation)
         Curve(ctXYPlane, "", "k*sin(x)+k*cos(x)+k*tan(x)+k*ln(x)+k*exp(x/10)+sin(x)", "", 0.0005L),
         Curve(ctXYPlane, "", "(x>k)*sin(x)+not(x>0)*k+t*cos(x)", "", 0.0005L),
         Curve(ctXYPlane, "", "1/(sin(x)*k)+1/(x-0.5)", "", 0.0005L),
+        Curve(ctXYPlane, "", "exp(x)*k", "", 0.0005L),
         Curve(ctXZPlane, "", "", "k*x^3-cos(2*x)", 0.0005L),
         Curve(ctYZPlane, "", "", "sin(y)*cos(2*y)+1/(y-k)", 0.0005L),
         Curve(ctXYZSpace, "", "k*x*x", "1/sin(x*x)+k", 0.0005L),
