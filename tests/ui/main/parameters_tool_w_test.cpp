@@ -1,10 +1,12 @@
 #include "base/number_text.h"
 #include "ui/dialogs/saysal_frm.h"
 #include "ui/graph/grafik_mchild_frm.h"
+#include "ui/main/curved_line_explorer.h"
 #include "ui/main/main_form.h"
 #include "ui/main/mdi_client.h"
 #include "ui/main/parameters_tool_w.h"
 #include "ui/platform/error_report.h"
+#include "ui/platform/image.h"
 #include "ui/platform/prompts.h"
 
 #include <QAction>
@@ -460,4 +462,35 @@ TEST(ParametersToolW, ConfirmedFieldsFollowAnUndoWhileFocused)
     EXPECT_EQ(g.Parameters().Find("k")->Step, 0.5L);
     g.Undo();
     EXPECT_EQ(f.row("k").StepEdit->text(), "0,1");
+}
+
+// The curve explorer's preview draws the active window's curve at the window's values:
+// while the slider moves it shows the same picture as the curve with the number written
+// in place of the name, and it goes back with an undo.
+TEST(ParametersToolW, TheExplorersPreviewFollowsTheValues)
+{
+    TParametersFixture f;
+    f.m().CurvedLineExplorerToolW->show();
+    TGrafikMChildFrm& written = f.open({ plane("2*sin(x)") });
+    written.SelectCurve(0);
+    const QImage substituted = f.m().CurvedLineExplorerToolW->EgriGorImage->Picture().toImage();
+    TGrafikMChildFrm& g = f.open({ plane("k*sin(x)") });
+    g.SelectCurve(0);
+    f.m().ParametersToolW->show();
+    const QImage flat = f.m().CurvedLineExplorerToolW->EgriGorImage->Picture().toImage();
+    ASSERT_FALSE(flat == substituted);
+
+    QSlider* slider = f.row("k").Slider;
+    slider->setSliderDown(true);
+    slider->setValue(120);
+    EXPECT_TRUE(f.m().CurvedLineExplorerToolW->EgriGorImage->Picture().toImage() == substituted)
+        << "the preview follows while the slider is held";
+    slider->setSliderDown(false);
+    g.Undo();
+    EXPECT_TRUE(f.m().CurvedLineExplorerToolW->EgriGorImage->Picture().toImage() == flat);
+
+    // Another window's values are not this one's: the preview of its curve stays.
+    f.activate(written);
+    EXPECT_TRUE(f.m().CurvedLineExplorerToolW->EgriGorImage->Picture().toImage() == substituted);
+    EXPECT_TRUE(f.errors.isEmpty()) << f.errors.join("\n").toStdString();
 }
