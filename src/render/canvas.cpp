@@ -427,15 +427,26 @@ bool TRasterCanvas::TestedMesh(
             };
             // The last row of a grid open there has no lines going down from it.
             const bool lastOpen = row == lastRow && openRows;
+            // Whether the line from point i to point j joins neighbouring pixels or one.
+            const auto near = [&](int i, int j) {
+                return static_cast<std::uint64_t>(std::int64_t(screen[j].X) - screen[i].X + 1) <= 2
+                    && static_cast<std::uint64_t>(std::int64_t(screen[j].Y) - screen[i].Y + 1) <= 2;
+            };
             for (int column = first; column < end; ++column) {
                 const int next = column + 1 == columns ? 0 : column + 1;
-                line(from + column, from + next, false, false);
+                // The line along the row tests neither end when short.
+                if (!near(from + column, from + next))
+                    line(from + column, from + next, false, false);
                 if (lastOpen) {
                     // Along a row, each line but the first and the closing one starts on
                     // the pixel the line before ended on, which that one tested.
                     line(to + column, to + next, column == 0 || next == 0, true);
                 }
-                line(from + column, to + column, true, lastOpen);
+                if (!lastOpen && near(from + column, to + column))
+                    put(std::int64_t(x0) + screen[from + column].X,
+                        std::int64_t(y0) - screen[from + column].Y, depth[from + column].D);
+                else
+                    line(from + column, to + column, true, lastOpen);
             }
             if (end == mesh.CellColumns() && openColumns)
                 line(from + columns - 1, to + columns - 1, true, lastOpen);

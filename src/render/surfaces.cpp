@@ -521,6 +521,77 @@ inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&co
     cells.Triangle({ x[0], x[2], x[3] }, { y[0], y[2], y[3] }, { d[0], d[2], d[3] }, tolerance,
         pixel);
 }
+
+// putCell kept out of line for the loop below, whose cells mostly lie within one pixel.
+[[gnu::noinline]] void putLargerCell(TCellRaster& cells, const TSurfaceMesh& mesh,
+    const int (&corner)[4], std::int32_t x0, std::int32_t y0, QRgb background)
+{
+    putCell(cells, mesh, corner, x0, y0, background);
+}
+
+// Cells first..end - 1 of cell row row of a mesh whose every point projects, as putCell puts
+// them, a cell within one pixel (as most are in a finely sampled surface) put here.
+void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, int end,
+    std::int32_t x0, std::int32_t y0, QRgb background)
+{
+    const int columns = mesh.Columns;
+    const int upper = row * columns, lower = (row + 1 == mesh.Rows ? 0 : row + 1) * columns;
+    const TScreenPoint* screen = mesh.Screen.data();
+    const TDepthPoint* depth = mesh.Depth.data();
+    {
+        // The run is left out at once where each of its cells would be at its turn: its
+        // corners near the picture, and each pixel of their box already holding the
+        // nearest of them less the least tolerance, with a larger cell's margin (see
+        // putCell).
+        std::int32_t left = screen[upper + first].X, right = left;
+        std::int32_t low = screen[upper + first].Y, high = low;
+        double nearest = depth[upper + first].D, largest = 0;
+        const auto take = [&](int i) {
+            left = std::min(left, screen[i].X);
+            right = std::max(right, screen[i].X);
+            low = std::min(low, screen[i].Y);
+            high = std::max(high, screen[i].Y);
+            nearest = std::max(nearest, depth[i].D);
+            largest = std::max(largest, std::fabs(depth[i].D));
+        };
+        const int last = end == columns ? 0 : end;
+        for (int column = first; column < end; ++column) {
+            take(upper + column);
+            take(lower + column);
+        }
+        take(upper + last);
+        take(lower + last);
+        constexpr std::int64_t Near = std::int64_t(1) << 24;
+        const std::int64_t x1 = std::int64_t(x0) + left, x2 = std::int64_t(x0) + right;
+        const std::int64_t y1 = std::int64_t(y0) - high, y2 = std::int64_t(y0) - low;
+        if (x1 > -Near && x2 < Near && y1 > -Near && y2 < Near
+            && cells.Holds(x1, y1, x2, y2, nearest - 0.75 + 1e-12 * (largest + 1)))
+            return;
+    }
+    for (int column = first; column < end; ++column) {
+        const int right = column + 1 == columns ? 0 : column + 1;
+        const int corner[4] = { upper + column, upper + right, lower + right, lower + column };
+        const TScreenPoint& s = screen[corner[0]];
+        const TScreenPoint &s1 = screen[corner[1]], &s2 = screen[corner[2]], &s3 = screen[corner[3]];
+        if (s.X != s1.X || s.X != s2.X || s.X != s3.X || s.Y != s1.Y || s.Y != s2.Y || s.Y != s3.Y) {
+            putLargerCell(cells, mesh, corner, x0, y0, background);
+            continue;
+        }
+        const float* slot = cells.Slot(std::int64_t(x0) + s.X, std::int64_t(y0) - s.Y);
+        if (slot == nullptr)
+            continue;
+        const TDepthPoint &a = depth[corner[0]], &b = depth[corner[1]], &c = depth[corner[2]],
+                          &d = depth[corner[3]];
+        const double nearest = std::max({ a.D, b.D, c.D, d.D });
+        if (nearest - 0.75 <= *slot)
+            continue;
+        const TNormal normal = normalOf(a, b, c, d);
+        const double tolerance = 0.75 + slopeOf(normal);
+        const QRgb pixel
+            = mesh.Shaded ? ColorToRgb32(LitColor(mesh.Color, lightOf(normal))) : background;
+        cells.Put(std::int64_t(x0) + s.X, std::int64_t(y0) - s.Y, nearest - tolerance, pixel);
+    }
+}
 }
 
 void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
@@ -606,6 +677,10 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
                     if (runs[run].Top >= bottom || runs[run].Bottom < top)
                         continue;
                     const int end = std::min(columns, first + RunCells);
+                    if (mesh.Whole) {
+                        putRun(cells, mesh, row, first, end, set.X0, set.Y0, background);
+                        continue;
+                    }
                     for (int column = first; column < end; ++column) {
                         int corner[4];
                         if (mesh.Cell(row, column, corner))

@@ -1,5 +1,6 @@
 #include "render/canvas.h"
 #include "render/draw_function.h"
+#include "render/surfaces.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -321,6 +322,54 @@ TEST(Surfaces, BandsOnSeveralThreadsDrawThePictureOfOnePiece)
                 for (int x = 0; x < Width; ++x)
                     differ += banded.pixel(x, y) != whole.pixel(x, y);
             EXPECT_EQ(differ, 0) << bands << " bands";
+        }
+    }
+}
+
+TEST(Surfaces, DepthBufferInBandsHoldsTheNearnessOfOnePiece)
+{
+    // Slot for slot, not only where a line or a shaded cell shows it: fine and coarse
+    // meshes, one behind another and close in front of it, from in front, the side and
+    // behind, both styles, closed and open grids.
+    struct TView {
+        int Zoom, AngleX, AngleY;
+        std::uint8_t Style;
+        long double Step;
+    };
+    for (const TView& view : { TView { 100, 15, 30, csSurface, 0.01L },
+             TView { 700, 15, 30, csShaded, 0.01L }, TView { 2000, -40, 110, csSurface, 0.02L },
+             TView { 400, 170, -60, csShaded, 0.005L }, TView { 30000, 80, 10, csSurface, 0.05L } }) {
+        SCOPED_TRACE(view.Zoom);
+        TScene s;
+        s.R.SetPerspective(true);
+        s.R.SetZoom(view.Zoom);
+        s.R.SetAngles(view.AngleX, view.AngleY);
+        s.add(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", Blue, view.Style, view.Step);
+        s.add(ctSpherical, "1.02*sin(a)*cos(b)", "1.02*sin(a)*sin(b)", "1.02*cos(a)", Red,
+            view.Style, view.Step * 3);
+        s.add(ctXYZSurface, "", "", "x*y/200", Red, view.Style, view.Step * 20);
+        s.R.Render(true);
+        TSurfaceSet set;
+        ASSERT_TRUE(CollectSurfaces(s.R.Objects(), s.R.Camera(), set));
+        const auto build = [&](int bands, QImage& image) {
+            image = QImage(Width, Height, QImage::Format_RGB32);
+            image.fill(White);
+            TRaster raster(image);
+            TDepthBuffer buffer;
+            buffer.Build(set, raster, bands);
+            return std::vector<float>(buffer.Data(), buffer.Data() + Width * Height);
+        };
+        QImage whole, banded;
+        const std::vector<float> one = build(1, whole);
+        std::size_t written = 0;
+        for (const float d : one)
+            written += std::isfinite(d);
+        EXPECT_GT(written, 1000u);
+        for (const int bands : { 0, 2, 7 }) {
+            const std::vector<float> depth = build(bands, banded);
+            EXPECT_EQ(std::memcmp(depth.data(), one.data(), one.size() * sizeof(float)), 0)
+                << bands << " bands";
+            EXPECT_EQ(banded, whole) << bands << " bands";
         }
     }
 }
