@@ -87,8 +87,7 @@ int TObjectList::ApplyParameters(const std::vector<TParameter>& given)
     std::size_t generated = 0;
     try {
         for (; generated < users.size(); ++generated) {
-            TCurve& curve = FItems[static_cast<std::size_t>(users[generated])];
-            Generate(curve.CurveType, curve.Formulas, curve.Step, *curve.Points, true);
+            GenerateInPlace(users[generated], true);
         }
     } catch (...) {
         // The curves written so far, the one stopped among them, are generated again
@@ -284,7 +283,9 @@ void TObjectList::SetAllStyles(std::uint8_t style)
         curve.Style = style;
 }
 
-void TObjectList::GeneratePoints(int index)
+void TObjectList::GeneratePoints(int index) { GenerateInPlace(index, false); }
+
+void TObjectList::GenerateInPlace(int index, bool stoppable)
 {
     TCurve& curve = FItems[static_cast<std::size_t>(index)];
     // A curve with parameters is generated again mostly because one moved.
@@ -292,7 +293,8 @@ void TObjectList::GeneratePoints(int index)
         curve.Memo.reset();
     else if (!curve.Memo && !curve.Parameters.empty())
         curve.Memo = std::make_unique<TCurveMemo>();
-    Generate(curve.CurveType, curve.Formulas, curve.Step, *curve.Points, false, curve.Memo.get());
+    Generate(curve.CurveType, curve.Formulas, curve.Step, *curve.Points, stoppable,
+        curve.Memo.get());
 }
 
 long double TObjectList::SampleCount(int curveType, long double step)

@@ -166,6 +166,8 @@ private:
     // or reads what the formulas compute from the free variables alone.
     void Generate(int curveType, const TFormulas& formulas, long double step,
         TGoruntuMatrisi& points, bool stoppable, TCurveMemo* memo = nullptr);
+    // GeneratePoints, told to FProgress when stoppable.
+    void GenerateInPlace(int index, bool stoppable);
     static std::vector<std::string> parameterNamesOf(int curveType, const TFormulas& formulas);
     TFormulas Compile(int curveType, const std::string& fxText, const std::string& fyText,
         const std::string& fzText);
