@@ -60,7 +60,8 @@ void report(benchmark::State& state, const TDrawFunction& r, double before)
     state.counters["bytes_per_point"] = (residentNow() - before) / count;
 }
 
-// A new curve: generated, projected and drawn.
+// A new curve: generated, projected and drawn, with a line one pixel wide (the
+// argument 1) or two, as the explorer gives a new curve (2).
 void BM_NewHelix(benchmark::State& state)
 {
     const long double step = smallestStep();
@@ -69,7 +70,8 @@ void BM_NewHelix(benchmark::State& state)
         setUp(r);
         r.Render(true);
         const double before = residentNow();
-        r.Objects().Append(ctCylindrical, "cos(t)", "sin(t)", "t/5", 255, 0, 1, step, true);
+        r.Objects().Append(ctCylindrical, "cos(t)", "sin(t)", "t/5", 255, 0,
+            static_cast<std::int32_t>(state.range(0)), step, true);
         r.Render(true);
         benchmark::DoNotOptimize(r.Image().constBits());
         state.PauseTiming();
@@ -95,7 +97,7 @@ void BM_HelixAgain(benchmark::State& state)
 }
 }
 
-BENCHMARK(BM_NewHelix)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_NewHelix)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(BM_HelixAgain)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 int main(int argc, char** argv)

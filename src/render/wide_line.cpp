@@ -1,9 +1,13 @@
 #include "render/wide_line.h"
 
+#include <QPaintEngine>
+
 #include <algorithm>
 
 TWideLines::TWideLines(QPainter& painter, int width, int height, int penWidth, QPainterPath* path)
     : FPainter(painter)
+    , FDropRepeats(path == nullptr && painter.paintEngine() != nullptr
+          && painter.paintEngine()->type() == QPaintEngine::Raster)
     , FPath(path)
 {
     const double margin = 4.0 + std::max(penWidth, 0);

@@ -33,6 +33,11 @@ private:
 
     QPolygon FRun;
     QPainter& FPainter;
+    // On a raster picture a point repeating the one before adds nothing to a wide
+    // line (the painter's stroke passes over segments of no length), so it is not
+    // kept: a curve of millions of points then holds only its distinct pixels. Files
+    // (SVG, PDF, a printer) keep every point.
+    bool FDropRepeats;
     QPainterPath* FPath;
     double FLeft, FTop, FRight, FBottom;
 };
@@ -53,7 +58,9 @@ void TWideLines::Polyline(const P* points, int count, std::int64_t x0, std::int6
         if (aNear && bNear) {
             if (FRun.isEmpty())
                 FRun << QPoint(static_cast<int>(ax), static_cast<int>(ay));
-            FRun << QPoint(static_cast<int>(bx), static_cast<int>(by));
+            const QPoint b(static_cast<int>(bx), static_cast<int>(by));
+            if (!FDropRepeats || b != FRun.constLast())
+                FRun << b;
         } else {
             flush();
             Line(ax, ay, bx, by);
