@@ -318,6 +318,62 @@ constexpr std::int64_t BandedCells = 16384;
 // Bands per thread, so that a thread that finishes early takes another.
 constexpr int BandsPerThread = 4;
 
+// Whether every slot of the box's pixels from (left, top) to (right, bottom) on the rows
+// first..end - 1 of a buffer width slots wide holds at least bound.
+bool holds(const float* depth, std::int64_t width, std::int64_t first, std::int64_t end,
+    std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, double bound)
+{
+    left = std::max<std::int64_t>(left, 0);
+    right = std::min<std::int64_t>(right, width - 1);
+    top = std::max(top, first);
+    bottom = std::min(bottom, end - 1);
+    for (std::int64_t y = top; y <= bottom; ++y)
+        for (std::int64_t x = left; x <= right; ++x)
+            if (depth[y * width + x] < bound)
+                return false;
+    return true;
+}
+
+// The picture box of the corners of cells first..end - 1 of cell row row of a whole mesh,
+// their nearest nearness and the largest magnitude of it; Near when the box lies within
+// 2^24 pixels of the picture's corner.
+struct TRunBox {
+    std::int64_t Left, Top, Right, Bottom;
+    double Nearest, Largest;
+    bool Near;
+};
+TRunBox runBoxOf(const TSurfaceMesh& mesh, int row, int first, int end, std::int32_t x0, std::int32_t y0)
+{
+    const int columns = mesh.Columns;
+    const int upper = row * columns, lower = (row + 1 == mesh.Rows ? 0 : row + 1) * columns;
+    const TScreenPoint* screen = mesh.Screen.data();
+    const TDepthPoint* depth = mesh.Depth.data();
+    std::int32_t left = screen[upper + first].X, right = left;
+    std::int32_t low = screen[upper + first].Y, high = low;
+    double nearest = depth[upper + first].D, largest = 0;
+    const auto take = [&](int i) {
+        left = std::min(left, screen[i].X);
+        right = std::max(right, screen[i].X);
+        low = std::min(low, screen[i].Y);
+        high = std::max(high, screen[i].Y);
+        nearest = std::max(nearest, depth[i].D);
+        largest = std::max(largest, std::fabs(depth[i].D));
+    };
+    for (int column = first; column < end; ++column) {
+        take(upper + column);
+        take(lower + column);
+    }
+    // The corners right of the last cell, the first column's where the grid closes.
+    const int last = end == columns ? 0 : end;
+    take(upper + last);
+    take(lower + last);
+    constexpr std::int64_t Near = std::int64_t(1) << 24;
+    TRunBox box { std::int64_t(x0) + left, std::int64_t(y0) - high, std::int64_t(x0) + right,
+        std::int64_t(y0) - low, nearest, largest, false };
+    box.Near = box.Left > -Near && box.Right < Near && box.Top > -Near && box.Bottom < Near;
+    return box;
+}
+
 // Writes the nearness of the cells into the rows top..bottom - 1 of the buffer, and their
 // colour into the raster where one wins.
 class TCellRaster {
@@ -356,15 +412,7 @@ public:
     bool Holds(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
         double bound) const
     {
-        left = std::max<std::int64_t>(left, 0);
-        right = std::min<std::int64_t>(right, FWidth - 1);
-        top = std::max(top, FTop);
-        bottom = std::min(bottom, FBottom - 1);
-        for (std::int64_t y = top; y <= bottom; ++y)
-            for (std::int64_t x = left; x <= right; ++x)
-                if (FDepth[y * FWidth + x] < bound)
-                    return false;
-        return true;
+        return holds(FDepth, FWidth, FTop, FBottom, left, top, right, bottom, bound);
     }
 
     // The slot of pixel (x, y), or null outside the rows and the picture.
@@ -538,36 +586,14 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
     const int upper = row * columns, lower = (row + 1 == mesh.Rows ? 0 : row + 1) * columns;
     const TScreenPoint* screen = mesh.Screen.data();
     const TDepthPoint* depth = mesh.Depth.data();
-    {
-        // The run is left out at once where each of its cells would be at its turn: its
-        // corners near the picture, and each pixel of their box already holding the
-        // nearest of them less the least tolerance, with a larger cell's margin (see
-        // putCell).
-        std::int32_t left = screen[upper + first].X, right = left;
-        std::int32_t low = screen[upper + first].Y, high = low;
-        double nearest = depth[upper + first].D, largest = 0;
-        const auto take = [&](int i) {
-            left = std::min(left, screen[i].X);
-            right = std::max(right, screen[i].X);
-            low = std::min(low, screen[i].Y);
-            high = std::max(high, screen[i].Y);
-            nearest = std::max(nearest, depth[i].D);
-            largest = std::max(largest, std::fabs(depth[i].D));
-        };
-        const int last = end == columns ? 0 : end;
-        for (int column = first; column < end; ++column) {
-            take(upper + column);
-            take(lower + column);
-        }
-        take(upper + last);
-        take(lower + last);
-        constexpr std::int64_t Near = std::int64_t(1) << 24;
-        const std::int64_t x1 = std::int64_t(x0) + left, x2 = std::int64_t(x0) + right;
-        const std::int64_t y1 = std::int64_t(y0) - high, y2 = std::int64_t(y0) - low;
-        if (x1 > -Near && x2 < Near && y1 > -Near && y2 < Near
-            && cells.Holds(x1, y1, x2, y2, nearest - 0.75 + 1e-12 * (largest + 1)))
-            return;
-    }
+    // The run is left out at once where each of its cells would be at its turn: its corners
+    // near the picture, and each pixel of their box already holding the nearest of them
+    // less the least tolerance, with a larger cell's margin (see putCell).
+    const TRunBox box = runBoxOf(mesh, row, first, end, x0, y0);
+    if (box.Near
+        && cells.Holds(box.Left, box.Top, box.Right, box.Bottom,
+            box.Nearest - 0.75 + 1e-12 * (box.Largest + 1)))
+        return;
     for (int column = first; column < end; ++column) {
         const int right = column + 1 == columns ? 0 : column + 1;
         const int corner[4] = { upper + column, upper + right, lower + right, lower + column };
@@ -598,6 +624,7 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
 {
     const std::int64_t width = raster.Width(), height = raster.Height();
     FDepth.assign(static_cast<std::size_t>(width * height), -std::numeric_limits<float>::infinity());
+    FWidth = width;
     const bool paint = set.AnyShaded();
     const QRgb background = ColorToRgb32(set.Background);
     std::int64_t cellCount = 0;
@@ -697,6 +724,16 @@ TDepthBuffer::TRunRows* TDepthBuffer::runsOf(std::size_t mesh, int row)
 {
     const int perRow = (FSet->Meshes[mesh].CellColumns() + RunCells - 1) / RunCells;
     return FRuns.data() + FRunStart[mesh] + std::size_t(row) * std::size_t(perRow);
+}
+
+bool TDepthBuffer::RunHidden(
+    const TSurfaceMesh& mesh, int row, int first, int end, std::int64_t top, std::int64_t bottom) const
+{
+    // A line between two points takes at each pixel a nearness between theirs but for
+    // rounding (a few units in the last place of the larger), far below the margin.
+    const TRunBox box = runBoxOf(mesh, row, first, end, FSet->X0, FSet->Y0);
+    return holds(FDepth.data(), FWidth, top, bottom, box.Left, box.Top, box.Right, box.Bottom,
+        box.Nearest + 1e-12 * (box.Largest + 1));
 }
 
 bool TDepthBuffer::InBands(const TSurfaceMesh& mesh, const TRunVisit& visit)

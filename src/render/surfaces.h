@@ -138,9 +138,15 @@ public:
     // into bands or the mesh is not of its set.
     using TRunVisit = std::function<void(std::int64_t, std::int64_t, int, int, int)>;
     bool InBands(const TSurfaceMesh& mesh, const TRunVisit& visit);
+    // For a visit of a whole mesh's run: whether every pixel of the rows top..bottom - 1
+    // under the box of the run's corners holds a surface nearer than the nearest of them,
+    // so that no line between them shows there.
+    bool RunHidden(const TSurfaceMesh& mesh, int row, int first, int end, std::int64_t top,
+        std::int64_t bottom) const;
 
 private:
     std::vector<float> FDepth;
+    std::int64_t FWidth = 0;
     // Kept between builds: for each run of cells along a grid row, the picture rows it
     // touches (the runs of mesh m from FRunStart[m]), the cell rows of all meshes, and
     // the helpers' work.
