@@ -1,5 +1,6 @@
 #include "curves/curve_sampler.h"
 
+#include "curves/curve_memo.h"
 #include "curves/curve_record.h"
 #include "engine/program.h"
 #include "engine/trig_cache.h"
@@ -128,13 +129,21 @@ bool closesAround(const TGoruntuMatrisi& points, bool columns, int from, int to)
 // variable table (the list's own on the caller's thread alone, else a copy of it)
 // and to sines and cosines of its own, and the values of the walk it is at. Each
 // thread has its own, so that nothing it writes per sample shares a cache line
-// with another thread's.
+// with another thread's. With a memo, also copies of its parts and of the reduced
+// formulas, which read the parts' values from cells of its own.
 struct TCurveSampler::TWorker {
     TVariableMemory Copy;
     TVariableMemory* Table = nullptr;
     TTrigCache Trig;
     TProgram Programs[3];
     TProgram* Bound[3] = { nullptr, nullptr, nullptr };
+    TProgram Reduced[3];
+    TProgram* Shorter[3] = { nullptr, nullptr, nullptr };
+    TProgram Parts[TCurveMemo::MaxSlots];
+    int Slots = 0; // the memo's parts, 0 without a memo
+    TCurveMemo::TValue* Kept = nullptr; // their values, Slots a sample
+    bool Recording = false; // whether the parts are computed and kept
+    alignas(16) long double Cells[TCurveMemo::MaxSlots] = {};
     long double Unused = 0; // where a free variable no formula names is stored
     long double* Outer = &Unused; // the outer walk's variable: A, X, Y or T
     long double* Inner = &Unused; // the second variable, B of the spherical type
@@ -142,22 +151,78 @@ struct TCurveSampler::TWorker {
     unsigned Epoch = 0; // the generation it was last bound for
     std::atomic<bool> Busy { false };
 
-    void Bind(int curveType, const TProgram* const* sources, TVariableMemory& table, bool copy,
-        bool share)
+    void Bind(const TCurrent& c, bool copy, bool share)
     {
         if (copy)
-            Copy = table;
-        Table = copy ? &Copy : &table;
+            Copy = *c.Table;
+        Table = copy ? &Copy : c.Table;
+        TTrigCache* const trig = share ? &Trig : nullptr;
         for (int i = 0; i < 3; ++i) {
             Bound[i] = nullptr;
-            if (sources[i]) {
-                Programs[i] = *sources[i];
-                Programs[i].Bind(Table, share ? &Trig : nullptr);
+            if (c.Programs[i]) {
+                Programs[i] = *c.Programs[i];
+                Programs[i].Bind(Table, trig);
                 Bound[i] = &Programs[i];
             }
         }
-        Outer = slot(rangeOf(curveType).Name);
-        Inner = HasInnerVariable(curveType) ? slot(innerRangeOf(curveType).Name) : &Unused;
+        Slots = 0;
+        Kept = nullptr;
+        if (c.Memo) {
+            Slots = c.Memo->Slots();
+            Kept = c.Memo->Values();
+            Recording = c.Recording;
+            for (int i = 0; i < 3; ++i) {
+                Shorter[i] = nullptr;
+                if (const TProgram* reduced = c.Memo->Reduced(i)) {
+                    Reduced[i] = *reduced;
+                    Reduced[i].Bind(Table, trig, Cells);
+                    Shorter[i] = &Reduced[i];
+                }
+            }
+            for (int k = 0; k < Slots; ++k) {
+                Parts[k] = c.Memo->Part(k);
+                Parts[k].Bind(Table, trig);
+            }
+        }
+        Outer = slot(rangeOf(c.CurveType).Name);
+        Inner = HasInnerVariable(c.CurveType) ? slot(innerRangeOf(c.CurveType).Name) : &Unused;
+    }
+
+    // With the free variables set for sample number sample: puts the kept values of
+    // the parts in the cells (computing and keeping them first when recording), and
+    // tells whether the reduced formulas may run, which they may unless a part
+    // failed at this sample.
+    [[gnu::always_inline]] bool Shortened(long long sample)
+    {
+        TCurveMemo::TValue* const kept = Kept + sample * Slots;
+        if (Recording) [[unlikely]]
+            Keep(kept);
+        unsigned char failed = 0;
+        for (int k = 0; k < Slots; ++k) {
+            std::memcpy(&Cells[k], &kept[k], sizeof Cells[k]);
+            failed |= kept[k].Bytes[TCurveMemo::FailedByte];
+        }
+        return failed == 0;
+    }
+
+    // A formula's run: the reduced ones are mostly short.
+    template <bool Memo>
+    [[gnu::always_inline]] static bool run(TProgram* formula, long double& result)
+    {
+        if constexpr (Memo)
+            return formula->TryRunShort(result);
+        else
+            return formula->TryRunBound(result);
+    }
+
+    void Keep(TCurveMemo::TValue* kept)
+    {
+        for (int k = 0; k < Slots; ++k) {
+            long double v = 0;
+            const bool computed = Parts[k].TryRunBound(v) && v - v == v - v;
+            std::memcpy(kept[k].Bytes, &v, 10);
+            kept[k].Bytes[TCurveMemo::FailedByte] = computed ? 0 : 1;
+        }
     }
 
     long double* slot(const char* name)
@@ -176,10 +241,14 @@ struct TCurveSampler::TWorker {
         std::vector<TLeftOutRun>& leftOut);
 
 private:
-    template <int Type>
+    template <bool Memo>
+    TSpacePoint* RunChunk(int curveType, int m, const std::vector<long double>& innerRow,
+        TSpacePoint* next, long long sample, std::vector<TLeftOutRun>& leftOut);
+    template <int Type, bool Memo>
     TSpacePoint* RunLine(int m, TSpacePoint* next, long long sample, std::vector<TLeftOutRun>& leftOut);
+    template <bool Memo>
     TSpacePoint* RunPolar(int m, TSpacePoint* next, long long sample, std::vector<TLeftOutRun>& leftOut);
-    template <int Type>
+    template <int Type, bool Memo>
     TSpacePoint* RunGrid(int m, const std::vector<long double>& innerRow, TSpacePoint* next,
         long long sample, std::vector<TLeftOutRun>& leftOut);
 };
@@ -191,36 +260,39 @@ private:
 // the formulas load it at once, and the processor hands such a load straight from a
 // plain store, where it would wait for an extended-precision store to reach the
 // cache (as it would for the running value itself, which a call puts in memory).
-template <int Type>
+template <int Type, bool Memo>
 TSpacePoint* TCurveSampler::TWorker::RunLine(
     int m, TSpacePoint* next, long long sample, std::vector<TLeftOutRun>& leftOut)
 {
-    TProgram* const fx = Bound[0];
-    TProgram* const fy = Bound[1];
-    TProgram* const fz = Bound[2];
+    TProgram* const full[3] = { Bound[0], Bound[1], Bound[2] };
+    TProgram* const shorter[3] = { Shorter[0], Shorter[1], Shorter[2] };
     long double* const outer = Outer;
     for (int j = 0; j < m; ++j) {
         const long double& value = Walk[j];
         std::memcpy(outer, &value, sizeof value);
+        TProgram* const* const f = Memo && Shortened(sample + j) ? shorter : full;
+        TProgram* const fx = f[0];
+        TProgram* const fy = f[1];
+        TProgram* const fz = f[2];
         TSpacePoint& p = *next;
         bool computed = false;
         if constexpr (Type == ctXYPlane) {
             std::memcpy(&p.X, &value, sizeof value);
             p.Z = 0;
-            computed = fy->TryRunBound(p.Y);
+            computed = run<Memo>(fy, p.Y);
         } else if constexpr (Type == ctXZPlane) {
             std::memcpy(&p.X, &value, sizeof value);
             p.Y = 0;
-            computed = fz->TryRunBound(p.Z);
+            computed = run<Memo>(fz, p.Z);
         } else if constexpr (Type == ctYZPlane) {
             p.X = 0;
             std::memcpy(&p.Y, &value, sizeof value);
-            computed = fz->TryRunBound(p.Z);
+            computed = run<Memo>(fz, p.Z);
         } else if constexpr (Type == ctXYZSpace) {
             std::memcpy(&p.X, &value, sizeof value);
-            computed = fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
+            computed = run<Memo>(fy, p.Y) && run<Memo>(fz, p.Z);
         } else {
-            computed = fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
+            computed = run<Memo>(fx, p.X) && run<Memo>(fy, p.Y) && run<Memo>(fz, p.Z);
         }
         if (computed) {
             p.W = 1;
@@ -231,14 +303,17 @@ TSpacePoint* TCurveSampler::TWorker::RunLine(
     return next;
 }
 
+template <bool Memo>
 TSpacePoint* TCurveSampler::TWorker::RunPolar(
     int m, TSpacePoint* next, long long sample, std::vector<TLeftOutRun>& leftOut)
 {
-    TProgram* const fz = Bound[2];
+    TProgram* const full = Bound[2];
+    TProgram* const shorter = Shorter[2];
     for (int j = 0; j < m; ++j) {
         const long double& va = Walk[j];
         std::memcpy(Outer, &va, sizeof va);
-        if (long double r = 0; fz->TryRunBound(r))
+        TProgram* const fz = Memo && Shortened(sample + j) ? shorter : full;
+        if (long double r = 0; run<Memo>(fz, r))
             *next++ = { r * std::cos(va), r * std::sin(va), 0, 1 };
         else
             leaveOut(leftOut, sample + j);
@@ -248,27 +323,31 @@ TSpacePoint* TCurveSampler::TWorker::RunPolar(
 
 // The types of two variables sample a grid: the inner variable takes the same values
 // in every row, summed once for the curve.
-template <int Type>
+template <int Type, bool Memo>
 TSpacePoint* TCurveSampler::TWorker::RunGrid(int m, const std::vector<long double>& innerRow,
     TSpacePoint* next, long long sample, std::vector<TLeftOutRun>& leftOut)
 {
-    TProgram* const fx = Bound[0];
-    TProgram* const fy = Bound[1];
-    TProgram* const fz = Bound[2];
+    TProgram* const full[3] = { Bound[0], Bound[1], Bound[2] };
+    TProgram* const shorter[3] = { Shorter[0], Shorter[1], Shorter[2] };
     const long long row = static_cast<long long>(innerRow.size());
     for (int j = 0; j < m; ++j) {
         std::memcpy(Outer, &Walk[j], sizeof Walk[j]);
         for (const long double& vb : innerRow) {
             std::memcpy(Inner, &vb, sizeof vb);
+            TProgram* const* const f
+                = Memo && Shortened(sample + j * row + (&vb - innerRow.data())) ? shorter : full;
+            TProgram* const fx = f[0];
+            TProgram* const fy = f[1];
+            TProgram* const fz = f[2];
             TSpacePoint& p = *next;
             bool computed;
             if constexpr (Type == ctXYZSurface) {
                 // z = f(x, y) over the grid of x and y.
                 std::memcpy(&p.X, &Walk[j], sizeof Walk[j]);
                 std::memcpy(&p.Y, &vb, sizeof vb);
-                computed = fz->TryRunBound(p.Z);
+                computed = run<Memo>(fz, p.Z);
             } else {
-                computed = fx->TryRunBound(p.X) && fy->TryRunBound(p.Y) && fz->TryRunBound(p.Z);
+                computed = run<Memo>(fx, p.X) && run<Memo>(fy, p.Y) && run<Memo>(fz, p.Z);
             }
             if (computed) {
                 p.W = 1;
@@ -294,38 +373,39 @@ long long TCurveSampler::TWorker::Run(int curveType, long double step, long doub
         const long long most = std::min<long long>(WalkChunk, count - taken);
         for (; m < most && range.Takes(running); ++m, running += step)
             Walk[m] = running;
-        switch (curveType) {
-        case ctXYPlane:
-            at = RunLine<ctXYPlane>(m, at, sample, leftOut);
-            break;
-        case ctXZPlane:
-            at = RunLine<ctXZPlane>(m, at, sample, leftOut);
-            break;
-        case ctYZPlane:
-            at = RunLine<ctYZPlane>(m, at, sample, leftOut);
-            break;
-        case ctXYZSpace:
-            at = RunLine<ctXYZSpace>(m, at, sample, leftOut);
-            break;
-        case ctCylindrical:
-            at = RunLine<ctCylindrical>(m, at, sample, leftOut);
-            break;
-        case ctPolar:
-            at = RunPolar(m, at, sample, leftOut);
-            break;
-        case ctXYZSurface:
-            at = RunGrid<ctXYZSurface>(m, innerRow, at, sample, leftOut);
-            break;
-        default: // ctSpherical, ctParametric
-            at = RunGrid<ctSpherical>(m, innerRow, at, sample, leftOut);
-            break;
-        }
+        at = Slots > 0 ? RunChunk<true>(curveType, m, innerRow, at, sample, leftOut)
+                       : RunChunk<false>(curveType, m, innerRow, at, sample, leftOut);
         taken += m;
         sample += m * std::max<long long>(1, static_cast<long long>(innerRow.size()));
     }
     value = running;
     next = at;
     return taken;
+}
+
+template <bool Memo>
+TSpacePoint* TCurveSampler::TWorker::RunChunk(int curveType, int m,
+    const std::vector<long double>& innerRow, TSpacePoint* next, long long sample,
+    std::vector<TLeftOutRun>& leftOut)
+{
+    switch (curveType) {
+    case ctXYPlane:
+        return RunLine<ctXYPlane, Memo>(m, next, sample, leftOut);
+    case ctXZPlane:
+        return RunLine<ctXZPlane, Memo>(m, next, sample, leftOut);
+    case ctYZPlane:
+        return RunLine<ctYZPlane, Memo>(m, next, sample, leftOut);
+    case ctXYZSpace:
+        return RunLine<ctXYZSpace, Memo>(m, next, sample, leftOut);
+    case ctCylindrical:
+        return RunLine<ctCylindrical, Memo>(m, next, sample, leftOut);
+    case ctPolar:
+        return RunPolar<Memo>(m, next, sample, leftOut);
+    case ctXYZSurface:
+        return RunGrid<ctXYZSurface, Memo>(m, innerRow, next, sample, leftOut);
+    default: // ctSpherical, ctParametric
+        return RunGrid<ctSpherical, Memo>(m, innerRow, next, sample, leftOut);
+    }
 }
 
 TCurveSampler::TCurveSampler()
@@ -372,7 +452,7 @@ int TCurveSampler::ThreadsFor(long long outer, long long samples) const
 
 bool TCurveSampler::Sample(int curveType, const TProgram* const (&programs)[3], long double step,
     TVariableMemory& table, TGoruntuMatrisi& points, TGenerationProgress* progress,
-    const TTransformMatrix* matrix)
+    const TTransformMatrix* matrix, TCurveMemo* memo)
 {
     bool assigns = false;
     for (const TProgram* program : programs)
@@ -395,9 +475,10 @@ bool TCurveSampler::Sample(int curveType, const TProgram* const (&programs)[3], 
     // every point takes its screen point (the stride is 1).
     const TTransformMatrix* const projectOnBlocks
         = matrix && TGoruntuMatrisi::Stride(*matrix) == 1 ? matrix : nullptr;
+    TCurveMemo* const kept = memo && !assigns && memo->Reserve(outer * inner) ? memo : nullptr;
     FCurrent = { curveType, step, programs, &table, room, ++FEpoch,
         wholeTurn(innerRangeOf(curveType)) && FInnerRow.size() >= 3, projectOnBlocks,
-        points.ScreenRoom() };
+        points.ScreenRoom(), kept, kept && !kept->Recorded() };
     if (progress)
         progress->Begin();
     struct TEnd {
@@ -409,10 +490,12 @@ bool TCurveSampler::Sample(int curveType, const TProgram* const (&programs)[3], 
         }
     } end { progress };
     const long long written = threads == 1
-        ? SampleHere(curveType, step, outer, table, room, progress)
+        ? SampleHere(curveType, step, outer, room, progress)
         : SampleOnHelpers(curveType, step, outer, threads, table, room, progress);
     if (written < 0)
         return false;
+    if (kept)
+        kept->SetRecorded();
     points.SetCountKeepingRoom(static_cast<int>(written));
     points.SetLeftOut(FLeftOut);
     SetGrid(curveType, points, threads > 1);
@@ -424,9 +507,9 @@ bool TCurveSampler::Sample(int curveType, const TProgram* const (&programs)[3], 
 }
 
 long long TCurveSampler::SampleHere(int curveType, long double step, long long outer,
-    TVariableMemory& table, TSpacePoint* room, TGenerationProgress* progress)
+    TSpacePoint* room, TGenerationProgress* progress)
 {
-    FHere->Bind(curveType, FCurrent.Programs, table, false, FShareResults);
+    FHere->Bind(FCurrent, false, FShareResults);
     TSpacePoint* next = room;
     long double value = rangeOf(curveType).Start;
     long long sample = 0;
@@ -524,7 +607,7 @@ void TCurveSampler::RunBlock(int index)
     TWorker& worker = TakeWorker();
     const TCurrent& c = FCurrent;
     if (worker.Epoch != c.Epoch) {
-        worker.Bind(c.CurveType, c.Programs, *c.Table, true, FShareResults);
+        worker.Bind(c, true, FShareResults);
         worker.Epoch = c.Epoch;
     }
     TBlock& block = FBlocks[static_cast<std::size_t>(index)];
@@ -587,9 +670,16 @@ long long TCurveSampler::SampleOnHelpers(int curveType, long double step, long l
     // even should no block of this generation come to it.
     while (FWorkers.size() < workers) {
         FWorkers.push_back(std::make_unique<TWorker>());
-        FWorkers.back()->Bind(curveType, FCurrent.Programs, table, true, FShareResults);
+        FWorkers.back()->Bind(FCurrent, true, FShareResults);
         FWorkers.back()->Epoch = FCurrent.Epoch;
     }
+    // Likewise each one's copies of a memo's programs, when it is first kept.
+    if (FCurrent.Recording)
+        for (const std::unique_ptr<TWorker>& worker : FWorkers)
+            if (worker->Epoch != FCurrent.Epoch) {
+                worker->Bind(FCurrent, true, FShareResults);
+                worker->Epoch = FCurrent.Epoch;
+            }
     FStop.store(false, std::memory_order_relaxed);
     bool stopped = false;
     {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+class TCurveMemo;
 class TProgram;
 class TVariableMemory;
 
@@ -54,9 +55,12 @@ public:
     // when it is null). Leaves the free variables in table as the last sample set them.
     // False when progress (which may be null) stopped it: the points are then only
     // partly the new ones. std::bad_alloc when the room cannot be had, points unchanged.
+    // With memo (prepared for these programs' formulas, type and step), the parts it
+    // keeps are computed and kept by a generation that finds them not yet kept, and
+    // read from it by the next ones: the same points either way.
     bool Sample(int curveType, const TProgram* const (&programs)[3], long double step,
         TVariableMemory& table, TGoruntuMatrisi& points, TGenerationProgress* progress,
-        const TTransformMatrix* matrix = nullptr);
+        const TTransformMatrix* matrix = nullptr, TCurveMemo* memo = nullptr);
 
     // The samples a step takes over the type's range: exact up to twice cap
     // (the list's most points), estimated from the range's length beyond; infinite
@@ -82,8 +86,8 @@ private:
         bool RowsClose = false;
     };
 
-    long long SampleHere(int curveType, long double step, long long outer, TVariableMemory& table,
-        TSpacePoint* room, TGenerationProgress* progress);
+    long long SampleHere(int curveType, long double step, long long outer, TSpacePoint* room,
+        TGenerationProgress* progress);
     long long SampleOnHelpers(int curveType, long double step, long long outer, int threads,
         TVariableMemory& table, TSpacePoint* room, TGenerationProgress* progress);
     void PlanBlocks(int curveType, long double step, long long outer, long long rows);
@@ -118,6 +122,8 @@ private:
         bool MeasureRows; // whether the blocks measure whether their rows close around
         const TTransformMatrix* Matrix; // the blocks project with it when not null
         TScreenPoint* Screen;
+        TCurveMemo* Memo; // the parts kept per sample, when they are
+        bool Recording; // whether this generation computes and keeps them
     } FCurrent {};
     unsigned FEpoch = 0;
     std::atomic<bool> FStop { false };

@@ -190,7 +190,7 @@ int TObjectList::Append(int curveType, const std::string& fxText, const std::str
     CheckStep(curveType, step);
     CheckDuplicate(curveType, fxText, fyText, fzText);
     TCurve curve { Compile(curveType, fxText, fyText, fzText), std::make_unique<TGoruntuMatrisi>(),
-        color, static_cast<std::uint8_t>(curveType), thickness, visible, style, step, {} };
+        color, static_cast<std::uint8_t>(curveType), thickness, visible, style, step, {}, {} };
     curve.Parameters = parameterNamesOf(curveType, curve.Formulas);
     Generate(curveType, curve.Formulas, step, *curve.Points, true);
 
@@ -219,6 +219,7 @@ void TObjectList::Edit(int index, int curveType, const std::string& fxText,
             Generate(curveType, curve.Formulas, step, points, true);
             curve.Points->Swap(points);
             curve.Step = step;
+            curve.Memo.reset();
         } else if (!curve.Visible && visible && FMatrix)
             curve.Points->Project(*FMatrix);
         curve.Color = color;
@@ -238,6 +239,7 @@ void TObjectList::Edit(int index, int curveType, const std::string& fxText,
     // Nothing below raises: the curve changes as a whole or not at all.
     curve.Formulas = std::move(formulas);
     curve.Parameters = std::move(parameters);
+    curve.Memo.reset();
     curve.CurveType = static_cast<std::uint8_t>(curveType);
     curve.Points->Swap(points);
     curve.Color = color;
@@ -271,7 +273,12 @@ void TObjectList::SetAllStyles(std::uint8_t style)
 void TObjectList::GeneratePoints(int index)
 {
     TCurve& curve = FItems[static_cast<std::size_t>(index)];
-    Generate(curve.CurveType, curve.Formulas, curve.Step, *curve.Points, false);
+    // A curve with parameters is generated again mostly because one moved.
+    if (!FKeepParts)
+        curve.Memo.reset();
+    else if (!curve.Memo && !curve.Parameters.empty())
+        curve.Memo = std::make_unique<TCurveMemo>();
+    Generate(curve.CurveType, curve.Formulas, curve.Step, *curve.Points, false, curve.Memo.get());
 }
 
 long double TObjectList::SampleCount(int curveType, long double step)
@@ -290,7 +297,7 @@ void TObjectList::CheckStep(int curveType, long double step)
 }
 
 void TObjectList::Generate(int curveType, const TFormulas& formulas, long double step,
-    TGoruntuMatrisi& points, bool stoppable)
+    TGoruntuMatrisi& points, bool stoppable, TCurveMemo* memo)
 {
     CheckStep(curveType, step);
     // A progress that lets the window run (a timer, say) could ask for another
@@ -313,7 +320,11 @@ void TObjectList::Generate(int curveType, const TFormulas& formulas, long double
             programs[i] = &formula[i]->Program();
         }
     PutParameterValues(curveType, formulas);
+    if (memo) {
+        const TFonksiyon* const sources[3] = { formula[0], formula[1], formula[2] };
+        memo->Prepare(curveType, step, sources);
+    }
     if (!FSampler.Sample(curveType, programs, step, *FVariables, points,
-            stoppable ? FProgress : nullptr, FMatrix))
+            stoppable ? FProgress : nullptr, FMatrix, memo))
         throw EGenerationStopped();
 }

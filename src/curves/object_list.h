@@ -2,6 +2,7 @@
 
 #include "base/catalogue.h"
 #include "base/exception.h"
+#include "curves/curve_memo.h"
 #include "curves/curve_record.h"
 #include "curves/curve_sampler.h"
 #include "curves/parameters.h"
@@ -110,6 +111,11 @@ public:
     // Whether a generation computes a sine or cosine of an argument it has met
     // before only once (on by default; the points are the same either way).
     void SetShareResults(bool share) { FSampler.SetShareResults(share); }
+    // Whether a curve with parameters, generated again, keeps what its formulas
+    // compute from the free variables alone (up to TCurveMemo::MaxSamples samples,
+    // TCurveMemo::MaxSlots values a sample) and later reads it rather than computing
+    // it (on by default; the points are the same either way).
+    void SetKeepParts(bool keep) { FKeepParts = keep; }
     // How many threads a generation may use: 0 (the default) one per core. A curve
     // of fewer than 2 * MinThreadSamples samples, or whose formulas assign, takes one;
     // the points are the same whatever the number.
@@ -141,12 +147,17 @@ private:
         std::uint8_t Style;
         long double Step;
         std::vector<std::string> Parameters;
+        // What its formulas compute from the free variables alone, kept from the
+        // first regeneration of a curve with parameters on, until its formulas,
+        // type or step change.
+        std::unique_ptr<TCurveMemo> Memo;
     };
 
     // Samples the range of curveType with the given formulas into points, replacing
-    // them, and projects them; told to FProgress when stoppable.
+    // them, and projects them; told to FProgress when stoppable. With memo, keeps
+    // or reads what the formulas compute from the free variables alone.
     void Generate(int curveType, const TFormulas& formulas, long double step,
-        TGoruntuMatrisi& points, bool stoppable);
+        TGoruntuMatrisi& points, bool stoppable, TCurveMemo* memo = nullptr);
     static std::vector<std::string> parameterNamesOf(int curveType, const TFormulas& formulas);
     TFormulas Compile(int curveType, const std::string& fxText, const std::string& fyText,
         const std::string& fzText);
@@ -168,4 +179,5 @@ private:
     TCurveSampler FSampler;
     TGenerationProgress* FProgress = nullptr;
     bool FGenerating = false;
+    bool FKeepParts = true;
 };

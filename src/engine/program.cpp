@@ -119,7 +119,9 @@ void TProgram::Clear()
     FNames.clear();
     FSlots.clear();
     FTrig = nullptr;
+    FCells = nullptr;
     FAssigns = false;
+    FShort = false;
     FResolved = false;
     FResolvedMemory = nullptr;
     FResolvedGeneration = 0;
@@ -275,6 +277,12 @@ void TProgram::Build(const TExpressionArray& postfix)
     FAssigns = std::any_of(
         code.begin(), code.end(), [](const TInstruction& i) { return i.Op == oAssign; });
     code.push_back({ oEnd, 0, -1, 0, 0, nullptr, nullptr });
+    FShort = code[0].Op == oVar
+        && (code.size() == 2
+            || (code.size() == 3
+                && (code[1].Op == oAddVar || code[1].Op == oSubtractVar || code[1].Op == oMultiplyVar
+                    || code[1].Op == oAddConst || code[1].Op == oSubtractConst
+                    || code[1].Op == oMultiplyConst || code[1].Op == oDivideConst)));
     FCode = std::move(code);
     FNames = std::move(names);
     FSlots.clear();
@@ -295,11 +303,17 @@ bool TProgram::AssignsTo(std::string_view name) const
     });
 }
 
+std::string TProgram::CellName(int k) { return { '\x01', static_cast<char>('0' + k) }; }
+
 void TProgram::Resolve(TVariableMemory* memory)
 {
     // In place, so that a program bound again and again allocates nothing.
     FSlots.clear();
     for (const std::string& name : FNames) {
+        if (name.size() == 2 && name[0] == '\x01') {
+            FSlots.push_back(FCells != nullptr ? FCells + (name[1] - '0') : &absentValue);
+            continue;
+        }
         const long double* slot = memory != nullptr ? memory->ValueSlot(name) : nullptr;
         FSlots.push_back(slot != nullptr ? slot : &absentValue);
     }
@@ -317,8 +331,9 @@ void TProgram::Resolve(TVariableMemory* memory)
     FResolvedGeneration = memory != nullptr ? memory->Generation() : 0;
 }
 
-void TProgram::Bind(TVariableMemory* memory, TTrigCache* trig)
+void TProgram::Bind(TVariableMemory* memory, TTrigCache* trig, const long double* cells)
 {
+    FCells = cells;
     Resolve(memory);
     FTrig = trig;
 }

@@ -47,12 +47,57 @@ public:
     // For a generation: takes the slots into memory (and the results cache
     // for sines and cosines, which may be null) once; RunBound then runs
     // without looking at the table's shape, which must not change meanwhile.
-    void Bind(TVariableMemory* memory, TTrigCache* trig);
+    // A variable named CellName(k) reads cells[k] instead of the table (0
+    // without cells): how a caller hands the program values it keeps itself.
+    void Bind(TVariableMemory* memory, TTrigCache* trig, const long double* cells = nullptr);
+    // A name no formula text can spell.
+    static std::string CellName(int k);
     long double RunBound();
     // RunBound for a caller that asks only whether the value can be computed:
     // false where RunBound raises the engine's error or a math error, without
     // raising (but for a formula that assigns).
     bool TryRunBound(long double& result);
+    // TryRunBound for the caller that runs many short programs: one that reads a
+    // single variable, or adds, subtracts, multiplies or divides it by a variable
+    // or a constant, is run here, without the call (a result that is not finite
+    // still goes through TryRunBound).
+    [[gnu::always_inline]] bool TryRunShort(long double& result)
+    {
+        if (FShort) {
+            const TInstruction* const c = FCode.data();
+            long double v = *c[0].Var;
+            switch (c[1].Op) {
+            case oAddVar:
+                v = v + *c[1].Var;
+                break;
+            case oSubtractVar:
+                v = v - *c[1].Var;
+                break;
+            case oMultiplyVar:
+                v = v * *c[1].Var;
+                break;
+            case oAddConst:
+                v = v + c[1].Value;
+                break;
+            case oSubtractConst:
+                v = v - c[1].Value;
+                break;
+            case oMultiplyConst:
+                v = v * c[1].Value;
+                break;
+            case oDivideConst:
+                v = v / c[1].Value;
+                break;
+            default: // oEnd
+                break;
+            }
+            if (const long double zero = v - v; zero == zero) [[likely]] {
+                result = v;
+                return true;
+            }
+        }
+        return TryRunBound(result);
+    }
     // Every step checked, as a result that is not finite makes a run do: what Run raises.
     long double RunChecked();
     // Whether the formula writes a variable (`=`).
@@ -113,7 +158,9 @@ private:
     std::vector<TInstruction> FCode;
     std::vector<const long double*> FSlots; // each distinct variable read, once
     TTrigCache* FTrig = nullptr;
+    const long double* FCells = nullptr;
     bool FAssigns = false;
+    bool FShort = false; // whether TryRunShort runs it itself
     std::vector<long double> FStack;
     std::vector<std::string> FNames;
     bool FResolved = false;

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "engine/expression_array.h"
+#include "engine/program.h"
+
+#include <cstdint>
+#include <vector>
+
+class TFonksiyon;
+
+// What the formulas of a curve compute from its free variables alone, kept per
+// sample from one generation to the next, so that a curve generated again after
+// a parameter moved computes only what depends on the parameters.
+//
+// A part is a largest piece of a formula's postfix form that reads the type's
+// free variables and no other name (a parameter): its value at a sample is the
+// same in every generation of the same walk. The parts worth most (a function
+// call counting for more than an operator) get the slots, at most MaxSlots for
+// the whole curve, one per different part; the reduced form of each formula
+// reads its slots' values from cells in their place. The values change nothing
+// in the points: a part computed apart is the same value, bit for bit, as inside
+// its formula, and a sample at which a part fails (or is not finite) is marked
+// and computed in full, so that it fails, or not, as it always did. Formulas that
+// assign get no slots (a value may be carried from sample to sample).
+class TCurveMemo {
+public:
+    static constexpr int MaxSlots = 4;
+    // The largest curve the values are kept for: MaxSlots * 16 bytes a sample at most.
+    static constexpr long long MaxSamples = 2'000'000;
+
+    // One kept value: the 80 bits of the value and, in its padding, whether the
+    // part failed at that sample.
+    struct alignas(16) TValue {
+        unsigned char Bytes[16];
+    };
+    static constexpr int FailedByte = 10;
+
+    // Plans for the formulas of a curve (null where the type has none) unless they,
+    // the type and the step are those of the plan already made; a new plan drops
+    // the kept values.
+    void Prepare(int curveType, long double step, const TFonksiyon* const (&formulas)[3]);
+    int Slots() const { return FSlots; }
+    const TProgram& Part(int slot) const { return FParts[slot]; }
+    // Formula i with its parts read from the cells; null where there is no formula.
+    const TProgram* Reduced(int i) const { return FHas[i] ? &FReduced[i] : nullptr; }
+
+    // Room for the values of samples samples, kept when it is already there; false
+    // when the curve is too large for them or the room cannot be had.
+    bool Reserve(long long samples);
+    TValue* Values() { return FValues.data(); }
+    // Whether the values were all computed by a whole generation.
+    bool Recorded() const { return FRecorded; }
+    void SetRecorded() { FRecorded = true; }
+
+private:
+    void Plan(int curveType, const TFonksiyon* const (&formulas)[3]);
+
+    bool FPlanned = false;
+    int FCurveType = -1;
+    long double FStep = 0;
+    bool FHas[3] = { false, false, false };
+    TExpressionArray FSources[3]; // the postfix forms the plan was made for
+    int FSlots = 0;
+    TProgram FParts[MaxSlots];
+    TProgram FReduced[3];
+    std::vector<TValue> FValues;
+    bool FRecorded = false;
+};
