@@ -39,7 +39,17 @@ void TObjectList::SyncParameters()
     std::vector<std::string> names;
     for (const TCurve& curve : FItems)
         names.insert(names.end(), curve.Parameters.begin(), curve.Parameters.end());
-    FParameters.Keep(names);
+    FParameters.Keep(names, FExpected);
+}
+
+long double TObjectList::ParameterValue(std::string_view name) const
+{
+    if (const TParameter* own = FParameters.Find(name))
+        return own->Value;
+    for (const TParameter& p : FExpected)
+        if (CompareTextNoCase(p.Name, name) == 0)
+            return p.Value;
+    return 0;
 }
 
 bool TObjectList::UsesParameter(int index, std::string_view name) const
@@ -59,11 +69,12 @@ void TObjectList::PutParameterValues(int curveType, const TFormulas& formulas)
         if (f != nullptr)
             for (const std::string& name : f->VariableNames())
                 if (IsParameterName(curveType, name, fx, fy, fz))
-                    FVariables->SetValue(name, FParameters.ValueOf(name));
+                    FVariables->SetValue(name, ParameterValue(name));
 }
 
 int TObjectList::ApplyParameters(const std::vector<TParameter>& given)
 {
+    FExpected.clear();
     std::vector<std::string> changed;
     for (const TParameter& p : given) {
         TParameter* own = FParameters.Find(p.Name);
@@ -261,6 +272,7 @@ void TObjectList::Clear()
 {
     FItems = std::vector<TCurve>();
     FCapacity = 0;
+    FExpected.clear();
     FParameters.Keep({});
 }
 
@@ -327,4 +339,5 @@ void TObjectList::Generate(int curveType, const TFormulas& formulas, long double
     if (!FSampler.Sample(curveType, programs, step, *FVariables, points,
             stoppable ? FProgress : nullptr, FMatrix, memo))
         throw EGenerationStopped();
+    ++FGenerations;
 }

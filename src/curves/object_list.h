@@ -106,6 +106,12 @@ public:
     // uses is ignored) and generates again exactly the curves that use one whose
     // value changed. Returns how many curves were generated.
     int ApplyParameters(const std::vector<TParameter>& given);
+    // The settings a parameter takes when a curve added later is the first to use
+    // it, in place of the defaults, until the next ApplyParameters or Clear: a scene
+    // whose curves are added after this is generated once, at its values.
+    void ExpectParameters(std::vector<TParameter> given) { FExpected = std::move(given); }
+    // How many times the list has sampled a curve.
+    long long Generations() const { return FGenerations; }
     int SetParameterValue(std::string_view name, long double value);
 
     // Whether a generation computes a sine or cosine of an argument it has met
@@ -166,6 +172,8 @@ private:
     void CheckDuplicate(int curveType, const std::string& fxText, const std::string& fyText,
         const std::string& fzText) const;
     void CheckIndex(int index) const;
+    // The value of parameter name: its own, else the one expected for it, else 0.
+    long double ParameterValue(std::string_view name) const;
     // Stores the parameters' values in the table for the formulas of one curve.
     void PutParameterValues(int curveType, const TFormulas& formulas);
     // The set follows the names the curves use.
@@ -174,6 +182,8 @@ private:
     std::unique_ptr<TVariableMemory> FVariables;
     std::vector<TCurve> FItems;
     TParameters FParameters;
+    std::vector<TParameter> FExpected;
+    long long FGenerations = 0;
     int FCapacity = 0;
     const TTransformMatrix* FMatrix = nullptr;
     TCurveSampler FSampler;

@@ -82,15 +82,19 @@ long double TParameters::ValueOf(std::string_view name) const
     return p != nullptr ? p->Value : 0;
 }
 
-void TParameters::Keep(const std::vector<std::string>& names)
+void TParameters::Keep(const std::vector<std::string>& names, const std::vector<TParameter>& first)
 {
     std::vector<TParameter> kept;
     kept.reserve(names.size());
     for (const std::string& name : names) {
-        if (const TParameter* p = Find(name))
+        if (const TParameter* p = Find(name)) {
             kept.push_back(*p);
-        else
-            kept.push_back({ .Name = AsciiLower(name) });
+            continue;
+        }
+        const auto given = std::find_if(first.begin(), first.end(),
+            [&](const TParameter& p) { return CompareTextNoCase(p.Name, name) == 0; });
+        kept.push_back(given != first.end() ? *given : TParameter {});
+        kept.back().Name = AsciiLower(name);
     }
     std::sort(kept.begin(), kept.end(),
         [](const TParameter& a, const TParameter& b) { return CompareTextNoCase(a.Name, b.Name) < 0; });

@@ -71,8 +71,9 @@ public:
     // The value of name, 0 when there is no such parameter.
     long double ValueOf(std::string_view name) const;
     // Makes the set hold exactly names: those it has keep their settings, new
-    // ones start at the defaults, the others are forgotten.
-    void Keep(const std::vector<std::string>& names);
+    // ones start with the settings first gives their name (letter case aside) or
+    // at the defaults, the others are forgotten.
+    void Keep(const std::vector<std::string>& names, const std::vector<TParameter>& first = {});
 
     bool operator==(const TParameters&) const = default;
 

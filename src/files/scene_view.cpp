@@ -15,10 +15,17 @@ void ApplyScene(
     list.Clear();
     // New curves are projected as they come, with the matrix of this view.
     renderer.BuildMatrix();
-    for (std::size_t i = 0; i < scene.Curves.size(); ++i) {
-        if (check)
-            check(scene.Curves[i], static_cast<int>(i));
-        AppendCurve(list, scene.Curves[i]);
+    // Each curve is generated once, at the scene's values.
+    list.ExpectParameters(scene.Parameters);
+    try {
+        for (std::size_t i = 0; i < scene.Curves.size(); ++i) {
+            if (check)
+                check(scene.Curves[i], static_cast<int>(i));
+            AppendCurve(list, scene.Curves[i]);
+        }
+    } catch (...) {
+        list.ExpectParameters({});
+        throw;
     }
     list.ApplyParameters(scene.Parameters);
 }

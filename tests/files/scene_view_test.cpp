@@ -136,7 +136,9 @@ TEST(SceneView, TheScenesParametersGoOntoTheCurvesThatUseThem)
     s.Parameters = { { "q", 5 }, { "K", 2, -3, 3, 0.5L } };
     TDrawFunction r;
     int interval = 10;
+    const long long generations = r.Objects().Generations();
     ApplyScene(s, r, interval);
+    EXPECT_EQ(r.Objects().Generations() - generations, 2) << "each curve once, at its values";
     const TParameter k { "k", 2, -3, 3, 0.5L };
     ASSERT_EQ(r.Objects().Parameters().Items(), std::vector<TParameter> { k })
         << "a name no curve uses is ignored";
@@ -156,5 +158,11 @@ TEST(SceneView, TheScenesParametersGoOntoTheCurvesThatUseThem)
     // A scene without parameters leaves every one at a new parameter's settings.
     s.Parameters.clear();
     ApplyScene(s, r, interval);
+    EXPECT_EQ(r.Objects().Parameters().Items(), std::vector<TParameter> { { "k" } });
+    // The settings a scene gave are not taken by a curve added after it opened.
+    s.Parameters = { { "k", 2 } };
+    ApplyScene(s, r, interval);
+    r.Objects().Delete(0);
+    AppendCurve(r.Objects(), curve(ctXYPlane, "", "k*cos(x)", "", 0));
     EXPECT_EQ(r.Objects().Parameters().Items(), std::vector<TParameter> { { "k" } });
 }
