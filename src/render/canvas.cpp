@@ -425,8 +425,6 @@ bool TRasterCanvas::TestedMesh(
                     FRaster.DrawTestedLine(ax, ay, depth[i].D, bx, by, depth[j].D, rgb, buffer, top, bottom);
                 }
             };
-            if (FDepth.RunHidden(mesh, row, first, end, top, bottom))
-                return;
             // The last row of a grid open there has no lines going down from it.
             const bool lastOpen = row == lastRow && openRows;
             // Whether the line from point i to point j joins neighbouring pixels or one.
