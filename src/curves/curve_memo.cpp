@@ -1,11 +1,12 @@
 #include "curves/curve_memo.h"
 
 #include "base/text.h"
-#include "curves/parameters.h"
+#include "curves/curve_types.h"
 #include "engine/fonksiyon.h"
 #include "engine/vocabulary.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <new>
 
@@ -36,6 +37,7 @@ struct TPiece {
     int Formula;
     int Start, End;
     int Cost;
+    TCurveMemo::TKeptBy KeptBy;
     int Slot = -1;
 };
 
@@ -61,24 +63,31 @@ void findPieces(int curveType, int formula, const TExpressionArray& postfix, std
     struct TNode {
         int Start;
         bool Other; // reads a name that is not a free variable
-        bool Free; // reads a free variable
+        bool Outer, Inner; // reads the outer or the inner free variable
         int Cost;
+    };
+    const std::array<TFreeVariable, 2>& free = CurveTypes[curveType].Variables;
+    const auto reads = [](const TFreeVariable& v, const std::string& name) {
+        return v.Name != nullptr && CompareTextNoCase(name, v.Name) == 0;
     };
     std::vector<TNode> stack;
     const auto note = [&](const TNode& n, int end) {
-        if (!n.Other && n.Free && n.Cost > 0)
-            pieces.push_back({ formula, n.Start, end, n.Cost });
+        if (!n.Other && (n.Outer || n.Inner) && n.Cost > 0)
+            pieces.push_back({ formula, n.Start, end, n.Cost,
+                n.Outer && n.Inner ? TCurveMemo::kbSample
+                    : n.Outer      ? TCurveMemo::kbOuter
+                                   : TCurveMemo::kbInner });
     };
     for (int j = 0; j < postfix.Count(); ++j) {
         const TExpressionElement& e = postfix[j];
         switch (e.Kind) {
         case ekNumber:
         case ekConstant:
-            stack.push_back({ j, false, false, 0 });
+            stack.push_back({ j, false, false, false, 0 });
             break;
         case ekVariable: {
-            const bool free = IsFreeVariable(curveType, e.Name);
-            stack.push_back({ j, !free, free, 0 });
+            const bool outer = reads(free[0], e.Name), inner = reads(free[1], e.Name);
+            stack.push_back({ j, !outer && !inner, outer, inner, 0 });
             break;
         }
         case ekFunction:
@@ -98,8 +107,8 @@ void findPieces(int curveType, int formula, const TExpressionArray& postfix, std
             const TNode right = stack.back();
             stack.pop_back();
             const TNode left = stack.back();
-            const TNode both { left.Start, left.Other || right.Other, left.Free || right.Free,
-                left.Cost + right.Cost + OperatorCost };
+            const TNode both { left.Start, left.Other || right.Other, left.Outer || right.Outer,
+                left.Inner || right.Inner, left.Cost + right.Cost + OperatorCost };
             if (both.Other) {
                 note(left, right.Start);
                 note(right, j);
@@ -165,6 +174,7 @@ void TCurveMemo::Plan(int curveType, const TFonksiyon* const (&formulas)[3])
                 break;
             }
         if (p->Slot < 0 && FSlots < MaxSlots) {
+            FKeptBy[FSlots] = p->KeptBy;
             p->Slot = FSlots++;
             owners.push_back(p);
             FParts[p->Slot].Build(piece(FSources[p->Formula], p->Start, p->End));
@@ -193,11 +203,16 @@ void TCurveMemo::Plan(int curveType, const TFonksiyon* const (&formulas)[3])
         FParts[k].Clear();
 }
 
-bool TCurveMemo::Reserve(long long samples)
+bool TCurveMemo::Reserve(long long rows, long long columns)
 {
-    if (FSlots == 0 || samples > MaxSamples)
+    if (FSlots == 0 || rows * columns > MaxSamples)
         return false;
-    const std::size_t size = static_cast<std::size_t>(samples * FSlots);
+    std::size_t size = 0;
+    for (int k = 0; k < FSlots; ++k) {
+        FFirst[k] = size;
+        size += static_cast<std::size_t>(
+            FKeptBy[k] == kbSample ? rows * columns : FKeptBy[k] == kbOuter ? rows : columns);
+    }
     if (FValues.size() == size)
         return true;
     FRecorded = false;

@@ -14,7 +14,8 @@ class TFonksiyon;
 //
 // A part is a largest piece of a formula's postfix form that reads the type's
 // free variables and no other name (a parameter): its value at a sample is the
-// same in every generation of the same walk. The parts worth most (a function
+// same in every generation of the same walk. A part of a two-variable type that
+// reads only one of them is kept once per row or once per column. The parts worth most (a function
 // call counting for more than an operator) get the slots, at most MaxSlots for
 // the whole curve, one per different part; the reduced form of each formula
 // reads its slots' values from cells in their place. The values change nothing
@@ -27,6 +28,9 @@ public:
     static constexpr int MaxSlots = 4;
     // The largest curve the values are kept for: MaxSlots * 16 bytes a sample at most.
     static constexpr long long MaxSamples = 2'000'000;
+    // What a part's value is kept by: the sample, the outer variable's value (its
+    // row) or the inner variable's (its column).
+    enum TKeptBy : std::uint8_t { kbSample, kbOuter, kbInner };
 
     // One kept value: the 80 bits of the value and, in its padding, whether the
     // part failed at that sample.
@@ -41,13 +45,16 @@ public:
     void Prepare(int curveType, long double step, const TFonksiyon* const (&formulas)[3]);
     int Slots() const { return FSlots; }
     const TProgram& Part(int slot) const { return FParts[slot]; }
+    TKeptBy KeptBy(int slot) const { return FKeptBy[slot]; }
     // Formula i with its parts read from the cells; null where there is no formula.
     const TProgram* Reduced(int i) const { return FHas[i] ? &FReduced[i] : nullptr; }
 
-    // Room for the values of samples samples, kept when it is already there; false
-    // when the curve is too large for them or the room cannot be had.
-    bool Reserve(long long samples);
-    TValue* Values() { return FValues.data(); }
+    // Room for the values of rows x columns samples (columns 1 for a type of one
+    // variable), kept when it is already there; false when the curve is too large
+    // for them or the room cannot be had.
+    bool Reserve(long long rows, long long columns);
+    // The values of slot's part, by sample, row or column number as it is kept by.
+    TValue* Values(int slot) { return FValues.data() + FFirst[slot]; }
     // Whether the values were all computed by a whole generation.
     bool Recorded() const { return FRecorded; }
     void SetRecorded() { FRecorded = true; }
@@ -62,6 +69,8 @@ private:
     TExpressionArray FSources[3]; // the postfix forms the plan was made for
     int FSlots = 0;
     TProgram FParts[MaxSlots];
+    TKeptBy FKeptBy[MaxSlots] = {};
+    std::size_t FFirst[MaxSlots] = {}; // where each slot's values start
     TProgram FReduced[3];
     std::vector<TValue> FValues;
     bool FRecorded = false;

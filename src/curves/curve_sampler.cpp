@@ -141,7 +141,8 @@ struct TCurveSampler::TWorker {
     TProgram* Shorter[3] = { nullptr, nullptr, nullptr };
     TProgram Parts[TCurveMemo::MaxSlots];
     int Slots = 0; // the memo's parts, 0 without a memo
-    TCurveMemo::TValue* Kept = nullptr; // their values, Slots a sample
+    TCurveMemo::TValue* Kept[TCurveMemo::MaxSlots] = {}; // their values
+    TCurveMemo::TKeptBy KeptBy[TCurveMemo::MaxSlots] = {};
     bool Recording = false; // whether the parts are computed and kept
     alignas(16) long double Cells[TCurveMemo::MaxSlots] = {};
     long double Unused = 0; // where a free variable no formula names is stored
@@ -166,10 +167,12 @@ struct TCurveSampler::TWorker {
             }
         }
         Slots = 0;
-        Kept = nullptr;
         if (c.Memo) {
             Slots = c.Memo->Slots();
-            Kept = c.Memo->Values();
+            for (int k = 0; k < Slots; ++k) {
+                Kept[k] = c.Memo->Values(k);
+                KeptBy[k] = c.Memo->KeptBy(k);
+            }
             Recording = c.Recording;
             for (int i = 0; i < 3; ++i) {
                 Shorter[i] = nullptr;
@@ -188,19 +191,21 @@ struct TCurveSampler::TWorker {
         Inner = HasInnerVariable(c.CurveType) ? slot(innerRangeOf(c.CurveType).Name) : &Unused;
     }
 
-    // With the free variables set for sample number sample: puts the kept values of
-    // the parts in the cells (computing and keeping them first when recording), and
-    // tells whether the reduced formulas may run, which they may unless a part
-    // failed at this sample.
-    [[gnu::always_inline]] bool Shortened(long long sample)
+    // With the free variables set for sample number sample, in row row and column
+    // column (0 for a type of one variable): puts the kept values of the parts in the
+    // cells (computed, and kept, when recording), and tells whether the reduced
+    // formulas may run, which they may unless a part failed at this sample.
+    [[gnu::always_inline]] bool Shortened(long long sample, long long row, long long column)
     {
-        TCurveMemo::TValue* const kept = Kept + sample * Slots;
         if (Recording) [[unlikely]]
-            Keep(kept);
+            return Keep(sample, row, column);
         unsigned char failed = 0;
         for (int k = 0; k < Slots; ++k) {
-            std::memcpy(&Cells[k], &kept[k], sizeof Cells[k]);
-            failed |= kept[k].Bytes[TCurveMemo::FailedByte];
+            const TCurveMemo::TValue& kept = Kept[k][KeptBy[k] == TCurveMemo::kbSample
+                    ? sample
+                    : KeptBy[k] == TCurveMemo::kbOuter ? row : column];
+            std::memcpy(&Cells[k], &kept, sizeof Cells[k]);
+            failed |= kept.Bytes[TCurveMemo::FailedByte];
         }
         return failed == 0;
     }
@@ -215,14 +220,26 @@ struct TCurveSampler::TWorker {
             return formula->TryRunBound(result);
     }
 
-    void Keep(TCurveMemo::TValue* kept)
+    // Shortened while recording: computes the parts into the cells and keeps their
+    // values, that of a row at its first column and that of a column in the first row.
+    bool Keep(long long sample, long long row, long long column)
     {
+        bool all = true;
         for (int k = 0; k < Slots; ++k) {
             long double v = 0;
             const bool computed = Parts[k].TryRunBound(v) && v - v == v - v;
-            std::memcpy(kept[k].Bytes, &v, 10);
-            kept[k].Bytes[TCurveMemo::FailedByte] = computed ? 0 : 1;
+            all = all && computed;
+            Cells[k] = v;
+            const TCurveMemo::TKeptBy by = KeptBy[k];
+            if (by == TCurveMemo::kbSample || (by == TCurveMemo::kbOuter && column == 0)
+                || (by == TCurveMemo::kbInner && row == 0)) {
+                TCurveMemo::TValue& kept
+                    = Kept[k][by == TCurveMemo::kbSample ? sample : by == TCurveMemo::kbOuter ? row : column];
+                std::memcpy(kept.Bytes, &v, 10);
+                kept.Bytes[TCurveMemo::FailedByte] = computed ? 0 : 1;
+            }
         }
+        return all;
     }
 
     long double* slot(const char* name)
@@ -270,7 +287,7 @@ TSpacePoint* TCurveSampler::TWorker::RunLine(
     for (int j = 0; j < m; ++j) {
         const long double& value = Walk[j];
         std::memcpy(outer, &value, sizeof value);
-        TProgram* const* const f = Memo && Shortened(sample + j) ? shorter : full;
+        TProgram* const* const f = Memo && Shortened(sample + j, sample + j, 0) ? shorter : full;
         TProgram* const fx = f[0];
         TProgram* const fy = f[1];
         TProgram* const fz = f[2];
@@ -312,7 +329,7 @@ TSpacePoint* TCurveSampler::TWorker::RunPolar(
     for (int j = 0; j < m; ++j) {
         const long double& va = Walk[j];
         std::memcpy(Outer, &va, sizeof va);
-        TProgram* const fz = Memo && Shortened(sample + j) ? shorter : full;
+        TProgram* const fz = Memo && Shortened(sample + j, sample + j, 0) ? shorter : full;
         if (long double r = 0; run<Memo>(fz, r))
             *next++ = { r * std::cos(va), r * std::sin(va), 0, 1 };
         else
@@ -330,12 +347,14 @@ TSpacePoint* TCurveSampler::TWorker::RunGrid(int m, const std::vector<long doubl
     TProgram* const full[3] = { Bound[0], Bound[1], Bound[2] };
     TProgram* const shorter[3] = { Shorter[0], Shorter[1], Shorter[2] };
     const long long row = static_cast<long long>(innerRow.size());
+    const long long firstRow = row > 0 ? sample / row : 0; // the chunk's
     for (int j = 0; j < m; ++j) {
         std::memcpy(Outer, &Walk[j], sizeof Walk[j]);
         for (const long double& vb : innerRow) {
             std::memcpy(Inner, &vb, sizeof vb);
+            const long long column = &vb - innerRow.data();
             TProgram* const* const f
-                = Memo && Shortened(sample + j * row + (&vb - innerRow.data())) ? shorter : full;
+                = Memo && Shortened(sample + j * row + column, firstRow + j, column) ? shorter : full;
             TProgram* const fx = f[0];
             TProgram* const fy = f[1];
             TProgram* const fz = f[2];
@@ -353,7 +372,7 @@ TSpacePoint* TCurveSampler::TWorker::RunGrid(int m, const std::vector<long doubl
                 p.W = 1;
                 ++next;
             } else
-                leaveOut(leftOut, sample + j * row + (&vb - innerRow.data()));
+                leaveOut(leftOut, sample + j * row + column);
         }
     }
     return next;
@@ -475,7 +494,7 @@ bool TCurveSampler::Sample(int curveType, const TProgram* const (&programs)[3], 
     // every point takes its screen point (the stride is 1).
     const TTransformMatrix* const projectOnBlocks
         = matrix && TGoruntuMatrisi::Stride(*matrix) == 1 ? matrix : nullptr;
-    TCurveMemo* const kept = memo && !assigns && memo->Reserve(outer * inner) ? memo : nullptr;
+    TCurveMemo* const kept = memo && !assigns && memo->Reserve(outer, inner) ? memo : nullptr;
     FCurrent = { curveType, step, programs, &table, room, ++FEpoch,
         wholeTurn(innerRangeOf(curveType)) && FInnerRow.size() >= 3, projectOnBlocks,
         points.ScreenRoom(), kept, kept && !kept->Recorded() };

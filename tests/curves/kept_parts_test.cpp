@@ -85,7 +85,8 @@ void expectKeptLikeComputed(const TCurveValues& v, int threads, const std::vecto
 // and nested; parts that fail at some samples (the logarithm of a negative number, an
 // arcsine beyond 1, an integer operator on a fraction) and parameter parts that do;
 // more parts than there are slots, parts met twice, a formula that is a part as a
-// whole, a name that is free in another type, comparisons, and formulas that assign.
+// whole, parts of one of two variables (kept by row or by column), a name that is
+// free in another type, comparisons, and formulas that assign.
 // On one thread and on the helpers, every type.
 TEST(KeptParts, GiveThePointsOfAWholeComputation)
 {
@@ -109,7 +110,9 @@ TEST(KeptParts, GiveThePointsOfAWholeComputation)
         Curve(ctXYZSpace, "", "k*x*x", "1/sin(x*x)+k", 0.0005L),
         Curve(ctSpherical, "k*sin(a)*cos(b)", "k*sin(a)*sin(b)", "k*cos(a)+sin(a+b)*k", 0.02L),
         Curve(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)+k", "cos(a)*ln(a-0.5)*k", 0.02L),
+        Curve(ctSpherical, "ln(b-1)*k", "sin(a)^k", "arcsin(b-2)+k", 0.02L),
         Curve(ctPolar, "", "", "2+ln(sin(3*a))+k*cos(a)", 0.0002L),
+        Curve(ctXYZSurface, "", "", "ln(y)*k+x^0.5", 0.05L),
         Curve(ctXYZSurface, "", "", "(x*y+k)^0.5+sin(x)*cos(y)", 0.05L),
         Curve(ctParametric, "(3+cos(v))*cos(u)*k", "(3+cos(v))*sin(u)", "sin(v)+ln(u-k)", 0.02L),
         Curve(ctCylindrical, "c=2*t", "c*k+sin(t)", "t+pi", 0.0005L),
