@@ -74,7 +74,11 @@ void TObjectList::PutParameterValues(int curveType, const TFormulas& formulas)
 
 int TObjectList::ApplyParameters(const std::vector<TParameter>& given)
 {
-    FExpected.clear();
+    if (FGenerating)
+        throw EGenerationStopped();
+    const TParameters before = FParameters;
+    std::vector<TParameter> expected;
+    expected.swap(FExpected);
     std::vector<std::string> changed;
     for (const TParameter& p : given) {
         TParameter* own = FParameters.Find(p.Name);
@@ -87,16 +91,27 @@ int TObjectList::ApplyParameters(const std::vector<TParameter>& given)
         *own = p;
         own->Name = name;
     }
-    int generated = 0;
-    for (int i = 0; i < Count(); ++i) {
-        const bool uses = std::any_of(changed.begin(), changed.end(),
-            [&](const std::string& name) { return UsesParameter(i, name); });
-        if (uses) {
-            GeneratePoints(i);
-            ++generated;
+    std::vector<int> users;
+    for (int i = 0; i < Count(); ++i)
+        if (std::any_of(changed.begin(), changed.end(),
+                [&](const std::string& name) { return UsesParameter(i, name); }))
+            users.push_back(i);
+    std::size_t generated = 0;
+    try {
+        for (; generated < users.size(); ++generated) {
+            GenerateInPlace(users[generated], true);
         }
+    } catch (...) {
+        // The curves written so far, the one stopped among them, are generated again
+        // at the settings before: the same walk at the same values gives the same
+        // points, and the list needs no second copy of them.
+        FParameters = before;
+        FExpected = std::move(expected);
+        for (std::size_t i = 0; i <= generated && i < users.size(); ++i)
+            GeneratePoints(users[i]);
+        throw;
     }
-    return generated;
+    return static_cast<int>(generated);
 }
 
 int TObjectList::SetParameterValue(std::string_view name, long double value)
@@ -282,7 +297,9 @@ void TObjectList::SetAllStyles(std::uint8_t style)
         curve.Style = style;
 }
 
-void TObjectList::GeneratePoints(int index)
+void TObjectList::GeneratePoints(int index) { GenerateInPlace(index, false); }
+
+void TObjectList::GenerateInPlace(int index, bool stoppable)
 {
     TCurve& curve = FItems[static_cast<std::size_t>(index)];
     // A curve with parameters is generated again mostly because one moved.
@@ -290,7 +307,8 @@ void TObjectList::GeneratePoints(int index)
         curve.Memo.reset();
     else if (!curve.Memo && !curve.Parameters.empty())
         curve.Memo = std::make_unique<TCurveMemo>();
-    Generate(curve.CurveType, curve.Formulas, curve.Step, *curve.Points, false, curve.Memo.get());
+    Generate(curve.CurveType, curve.Formulas, curve.Step, *curve.Points, stoppable,
+        curve.Memo.get());
 }
 
 long double TObjectList::SampleCount(int curveType, long double step)

@@ -90,6 +90,9 @@ public:
     // null, the default, for none). A stopped generation raises EGenerationStopped and
     // leaves the list as it was.
     void SetProgress(TGenerationProgress* progress) { FProgress = progress; }
+    TGenerationProgress* Progress() const { return FProgress; }
+    // Whether a generation is under way: the points of the list may be half written.
+    bool Generating() const { return FGenerating; }
 
     // The parameters of the list's curves (names neither free nor assigned in
     // their curve), sorted by name: a name gets the defaults when a curve first
@@ -104,7 +107,12 @@ public:
     bool UsesParameter(int index, std::string_view name) const;
     // Takes the settings of each given parameter the list has (a name no curve
     // uses is ignored) and generates again exactly the curves that use one whose
-    // value changed. Returns how many curves were generated.
+    // value changed. Returns how many curves were generated. The progress is told
+    // and may stop it: the curves generated so far are then generated again at the
+    // settings before, so that the list is as it was, bit for bit, and
+    // EGenerationStopped is raised. Asked while a generation is under way (from an
+    // event the progress let through), it changes nothing and raises
+    // EGenerationStopped.
     int ApplyParameters(const std::vector<TParameter>& given);
     // The settings a parameter takes when a curve added later is the first to use
     // it, in place of the defaults, until the next ApplyParameters or Clear: a scene
@@ -164,6 +172,8 @@ private:
     // or reads what the formulas compute from the free variables alone.
     void Generate(int curveType, const TFormulas& formulas, long double step,
         TGoruntuMatrisi& points, bool stoppable, TCurveMemo* memo = nullptr);
+    // GeneratePoints, told to FProgress when stoppable.
+    void GenerateInPlace(int index, bool stoppable);
     static std::vector<std::string> parameterNamesOf(int curveType, const TFormulas& formulas);
     TFormulas Compile(int curveType, const std::string& fxText, const std::string& fyText,
         const std::string& fzText);

@@ -207,3 +207,89 @@ TEST(Regeneration, StoppedLeavesTheListAsItWas)
         EXPECT_EQ(progress.Begun, 4);
     }
 }
+
+namespace {
+// Stops the generation it is told of the given number of times, or none (0). At every
+// word it may ask a list to change parameter m, as the window's events could.
+class TStopGeneration : public TGenerationProgress {
+public:
+    explicit TStopGeneration(int stopAt)
+        : StopAt(stopAt)
+    {
+    }
+    int StopAt;
+    int Begun = 0;
+    TObjectList* Nested = nullptr;
+    bool Refused = false;
+    void Begin() override { ++Begun; }
+    bool Continue(long long, long long) override
+    {
+        if (Nested) {
+            try {
+                Nested->SetParameterValue("m", 5);
+            } catch (const EGenerationStopped&) {
+                Refused = true;
+            }
+        }
+        return Begun != StopAt;
+    }
+    void End() override { }
+};
+}
+
+// A parameter change stopped leaves every curve as it was, bit for bit, those it had
+// generated already with the one stopped, and the settings with them; one not stopped
+// gives the points of another list changed alike. A change asked for while a
+// generation runs changes nothing.
+TEST(Regeneration, StoppedParameterChangeLeavesEveryCurveAsItWas)
+{
+    const TCurveValues shown[] = {
+        Curve(ctXYPlane, "", "k*sin(x)+1/(x-0.5)", "", 0.0001L),
+        Curve(ctXYPlane, "", "m*x", "", 0.01L),
+        Curve(ctCylindrical, "cos(t)+k", "sin(t)*m", "t/k", 0.001L),
+    };
+    for (const int threads : { 1, 0 }) {
+        SCOPED_TRACE(threads);
+        TObjectList list;
+        list.SetThreads(threads);
+        for (const TCurveValues& c : shown)
+            Append(list, c);
+        list.SetParameterValue("k", 2);
+        const TParameters settings = list.Parameters();
+        std::vector<std::vector<TSpacePoint>> before;
+        for (int i = 0; i < list.Count(); ++i)
+            before.push_back(copyOf(*list.Items(i).Points));
+        const auto asBefore = [&] {
+            EXPECT_EQ(list.Parameters(), settings);
+            for (int i = 0; i < list.Count(); ++i)
+                EXPECT_TRUE(samePoints(before[static_cast<std::size_t>(i)], *list.Items(i).Points))
+                    << i;
+        };
+        for (const int stopAt : { 1, 2 }) {
+            SCOPED_TRACE(stopAt);
+            TStopGeneration progress(stopAt);
+            list.SetProgress(&progress);
+            TParameter k = *list.Parameters().Find("k");
+            k.Value = 3;
+            k.Max = 7;
+            EXPECT_THROW(list.ApplyParameters({ k }), EGenerationStopped);
+            EXPECT_EQ(progress.Begun, stopAt);
+            asBefore();
+        }
+
+        TStopGeneration nested(0);
+        nested.Nested = &list;
+        list.SetProgress(&nested);
+        EXPECT_EQ(list.SetParameterValue("k", 3), 2);
+        EXPECT_TRUE(nested.Refused);
+        EXPECT_EQ(list.Parameters().ValueOf("m"), 0);
+
+        TObjectList other;
+        other.SetThreads(threads);
+        for (const TCurveValues& c : shown)
+            Append(other, c);
+        other.SetParameterValue("k", 3);
+        for (int i = 0; i < list.Count(); ++i)
+            EXPECT_TRUE(samePoints(copyOf(*other.Items(i).Points), *list.Items(i).Points)) << i;
+    }
+}

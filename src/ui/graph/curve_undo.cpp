@@ -2,16 +2,62 @@
 
 #include "curves/object_list.h"
 
+void TStoppableCommand::Run(const std::function<void()>& restore)
+{
+    FStopped = false;
+    if (FKeeping)
+        return;
+    try {
+        restore();
+    } catch (const EGenerationStopped&) {
+        FStopped = true;
+    }
+}
+
+namespace {
+TStoppableCommand* stoppable(QUndoStack& stack, int index)
+{
+    return dynamic_cast<TStoppableCommand*>(const_cast<QUndoCommand*>(stack.command(index)));
+}
+}
+
+// The stack moves its index whatever the step did: a step stopped is passed back
+// over without being run again.
+void UndoStep(QUndoStack& stack)
+{
+    TStoppableCommand* step = stoppable(stack, stack.index() - 1);
+    stack.undo();
+    if (step && step->FStopped) {
+        step->FKeeping = true;
+        stack.redo();
+        step->FKeeping = false;
+    }
+}
+
+void RedoStep(QUndoStack& stack)
+{
+    TStoppableCommand* step = stoppable(stack, stack.index());
+    stack.redo();
+    if (step && step->FStopped) {
+        step->FKeeping = true;
+        stack.undo();
+        step->FKeeping = false;
+    }
+}
+
 TCurveEditCommand::TCurveEditCommand(
     const QString& text, TCurveSnapshot before, TCurveSnapshot after, TRestore restore)
-    : QUndoCommand(text)
+    : TStoppableCommand(text)
     , FBefore(std::move(before))
     , FAfter(std::move(after))
     , FRestore(std::move(restore))
 {
 }
 
-void TCurveEditCommand::undo() { FRestore(FBefore); }
+void TCurveEditCommand::undo()
+{
+    Run([this] { FRestore(FBefore); });
+}
 
 void TCurveEditCommand::redo()
 {
@@ -19,16 +65,21 @@ void TCurveEditCommand::redo()
         FDone = false;
         return;
     }
-    FRestore(FAfter);
+    Run([this] { FRestore(FAfter); });
 }
 
 TParameterEditCommand::TParameterEditCommand(const QString& text, std::vector<TParameter> before,
     std::vector<TParameter> after, TRestore restore)
-    : QUndoCommand(text)
+    : TStoppableCommand(text)
     , FBefore(std::move(before))
     , FAfter(std::move(after))
     , FRestore(std::move(restore))
 {
+}
+
+void TParameterEditCommand::undo()
+{
+    Run([this] { FRestore(FBefore); });
 }
 
 void TParameterEditCommand::redo()
@@ -37,7 +88,7 @@ void TParameterEditCommand::redo()
         FDone = false;
         return;
     }
-    FRestore(FAfter);
+    Run([this] { FRestore(FAfter); });
 }
 
 TCurveSnapshot TakeCurveSnapshot(const TObjectList& list, const TCurveEditing& editing)

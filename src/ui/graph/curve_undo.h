@@ -5,6 +5,7 @@
 #include "ui/graph/curve_editing.h"
 
 #include <QUndoCommand>
+#include <QUndoStack>
 
 #include <functional>
 #include <vector>
@@ -20,9 +21,32 @@ struct TCurveSnapshot {
     bool operator==(const TCurveSnapshot&) const = default;
 };
 
+// An undo step whose putting back may be stopped ("Vazgeç" on a long generation):
+// its restore then raises EGenerationStopped with everything as it was, and
+// UndoStep and RedoStep leave the stack where it was.
+class TStoppableCommand : public QUndoCommand {
+public:
+    using QUndoCommand::QUndoCommand;
+
+protected:
+    // Runs restore unless the step is being kept where it was; notes a stop.
+    void Run(const std::function<void()>& restore);
+
+private:
+    friend void UndoStep(QUndoStack& stack);
+    friend void RedoStep(QUndoStack& stack);
+    bool FStopped = false;
+    bool FKeeping = false;
+};
+
+// Undo and redo of a stack of stoppable steps: a step stopped stays where it was,
+// as does the stack's clean state.
+void UndoStep(QUndoStack& stack);
+void RedoStep(QUndoStack& stack);
+
 // One curve edit of a graph window (an apply, a delete, a delete of all): undo
 // puts the curves back as they were before it, redo as they were after it.
-class TCurveEditCommand : public QUndoCommand {
+class TCurveEditCommand : public TStoppableCommand {
 public:
     using TRestore = std::function<void(const TCurveSnapshot&)>;
     TCurveEditCommand(
@@ -42,13 +66,13 @@ private:
 
 // One committed change of a graph window's parameters: undo and redo put their
 // settings back as they were before and after it.
-class TParameterEditCommand : public QUndoCommand {
+class TParameterEditCommand : public TStoppableCommand {
 public:
     using TRestore = std::function<void(const std::vector<TParameter>&)>;
     TParameterEditCommand(const QString& text, std::vector<TParameter> before,
         std::vector<TParameter> after, TRestore restore);
 
-    void undo() override { FRestore(FBefore); }
+    void undo() override;
     void redo() override;
 
 private:

@@ -195,6 +195,17 @@ void TGrafikMChildFrm::CreateControls()
     Timer1 = new QTimer(this);
     Timer1->setInterval(10);
     connect(Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
+    // A redraw left while the curves were being generated is made once they are not,
+    // whether the generation ended or was stopped.
+    FRedrawLater = new QTimer(this);
+    FRedrawLater->setSingleShot(true);
+    FRedrawLater->setInterval(100);
+    connect(FRedrawLater, &QTimer::timeout, this, [this] {
+        Guarded([this] {
+            if (FRedrawSkipped)
+                RedrawViews(false);
+        });
+    });
 
     ChildFrmPopupMenu = new QMenu(this);
     Kopyala1 = ChildFrmPopupMenu->addAction(tr("K&opyala"));
@@ -253,6 +264,8 @@ int TGrafikMChildFrm::ZoomPercent() const
 
 void TGrafikMChildFrm::RedrawViews(bool recompute)
 {
+    if (SkipRedraw(recompute))
+        return;
     if (!FFourView) {
         FDrawFunction.Render(recompute);
         Image1->SetPicture(FDrawFunction.Image());
@@ -273,8 +286,26 @@ void TGrafikMChildFrm::RedrawViews(bool recompute)
     FReadout->ViewsRedrawn(FFourView);
 }
 
+// While the curves are being generated (the window runs meanwhile) their points may
+// be half written: nothing is drawn until the generation ends, whose redraw then
+// computes the views again.
+bool TGrafikMChildFrm::SkipRedraw(bool& recompute)
+{
+    if (FDrawFunction.Objects().Generating()) {
+        FRecomputeSkipped = FRecomputeSkipped || recompute;
+        FRedrawSkipped = true;
+        FRedrawLater->start();
+        return true;
+    }
+    recompute = recompute || FRecomputeSkipped;
+    FRecomputeSkipped = FRedrawSkipped = false;
+    return false;
+}
+
 void TGrafikMChildFrm::RedrawActiveView(bool recompute)
 {
+    if (SkipRedraw(recompute))
+        return;
     FDrawFunction.Render(recompute);
     (FFourView ? Image5 : Image1)->SetPicture(FDrawFunction.Image());
     FReadout->ViewsRedrawn(FFourView);
@@ -564,6 +595,8 @@ void TGrafikMChildFrm::Image1MouseUp(Qt::MouseButton button, int, int)
 
 void TGrafikMChildFrm::Timer1Timer()
 {
+    if (FDrawFunction.Objects().Generating())
+        return;
     if (!FParameters->Playing().empty()) {
         // A parameter plays: its step first, then the turn, if any, and one redraw.
         FParameters->Tick();
@@ -951,9 +984,9 @@ void TGrafikMChildFrm::RemoveAllCurves()
 
 bool TGrafikMChildFrm::CurvesChanged() const { return !FUndoStack->isClean(); }
 
-void TGrafikMChildFrm::Undo() { FUndoStack->undo(); }
+void TGrafikMChildFrm::Undo() { UndoStep(*FUndoStack); }
 
-void TGrafikMChildFrm::Redo() { FUndoStack->redo(); }
+void TGrafikMChildFrm::Redo() { RedoStep(*FUndoStack); }
 
 void TGrafikMChildFrm::PushCurveEdit(const QString& text, const TCurveSnapshot& before)
 {
@@ -966,11 +999,27 @@ void TGrafikMChildFrm::PushCurveEdit(const QString& text, const TCurveSnapshot& 
 
 void TGrafikMChildFrm::RestoreCurves(const TCurveSnapshot& snapshot)
 {
-    // The snapshot was a valid list, so this raises only when memory runs out.
-    Guarded([&] {
-        RestoreCurveList(FDrawFunction.Objects(), snapshot);
-        FDrawFunction.Objects().ApplyParameters(snapshot.Parameters);
-    });
+    // The snapshot was a valid list, so this raises only when memory runs out or a
+    // long generation is stopped.
+    TObjectList& list = FDrawFunction.Objects();
+    const TCurveSnapshot now = TakeCurveSnapshot(list, FEditing);
+    try {
+        RestoreCurveList(list, snapshot);
+        list.ApplyParameters(snapshot.Parameters);
+    } catch (const EGenerationStopped&) {
+        // The curves go back as they were (the same values give the same points),
+        // without a bar; the step stays where it was.
+        TGenerationProgress* const progress = list.Progress();
+        list.SetProgress(nullptr);
+        Guarded([&] {
+            RestoreCurveList(list, now);
+            list.ApplyParameters(now.Parameters);
+        });
+        list.SetProgress(progress);
+        throw;
+    } catch (...) {
+        ReportException(std::current_exception());
+    }
     FEditing.Restore(snapshot.CurveIndex, snapshot.State);
     RedrawViews(false);
     FHost.FillExplorer(*this);

@@ -195,6 +195,8 @@ public:
     // Parameters: the names of the curves that the user sets, with their
     // settings, sorted by name.
     const TParameters& Parameters() const { return FDrawFunction.Objects().Parameters(); }
+    // The bar of the window's long generations in the status line.
+    TGenerationProgressBar& GenerationProgress() { return FGenerationProgress; }
     // Moving, committing and playing them (TGraphParameters): a slider's value
     // redraws the views, a committed change is an undo step and marks the window
     // changed, play runs on Timer1.
@@ -291,6 +293,9 @@ private:
     // Pushes the edit made since before as an undo step, if the curves changed.
     void PushCurveEdit(const QString& text, const TCurveSnapshot& before);
     void RestoreCurves(const TCurveSnapshot& snapshot);
+    // Whether a redraw waits for the generation under way (noting recompute);
+    // otherwise recompute also takes a skipped one.
+    bool SkipRedraw(bool& recompute);
 
     TGraphHost& FHost;
     TDrawFunction FDrawFunction;
@@ -299,6 +304,9 @@ private:
     TMouseTurning FTurning;
     bool FFourView = false;
     bool FViewChanged = false;
+    bool FRecomputeSkipped = false;
+    bool FRedrawSkipped = false;
+    QTimer* FRedrawLater = nullptr;
     TInterestMarks FInterest;
     QString FFileName;
     // The picture type of the last save that was not a scene.

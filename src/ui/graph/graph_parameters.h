@@ -3,6 +3,7 @@
 #include "curves/parameters.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,24 +33,35 @@ public:
     TGraphParameters& operator=(const TGraphParameters&) = delete;
 
     // While a slider moves: the curves that use name are generated again at value; no
-    // undo step. A name no curve uses is ignored.
+    // undo step. A name no curve uses is ignored. A generation stopped ("Vazgeç")
+    // leaves the curves and the values as they were. A value asked for while the
+    // curves are being generated (a slider dragged on during a long generation) waits,
+    // the latest one only, and is taken when that generation ends.
     void SetValue(const std::string& name, long double value);
     // A committed change: takes the settings given for each parameter (a name no
     // curve uses is ignored) and makes the way from before one undo step; nothing
     // when the parameters are as before. before is taken as a copy, so it may be the
-    // list's own items.
+    // list's own items. Stopped, it raises EGenerationStopped with the curves, the
+    // values and the steps as they were. Asked for while the curves are being
+    // generated, it waits and then commits the values reached with the settings
+    // after gave.
     void Commit(std::vector<TParameter> before, const std::vector<TParameter>& after);
+    // What an undo step puts back; raises EGenerationStopped as Commit does.
+    void Restore(const std::vector<TParameter>& items);
 
     void Play(const std::string& name);
     void Stop();
     // The parameter playing; empty while none plays.
     const std::string& Playing() const { return FPlaying; }
-    // One step of the parameter playing; play ends when no curve uses it any more.
+    // One step of the parameter playing; play ends when no curve uses it any more, or
+    // when the step's generation is stopped. Nothing while the curves are being
+    // generated.
     void Tick();
 
 private:
     const TParameters& Parameters() const;
-    void Restore(const std::vector<TParameter>& items);
+    // Takes the value and the commit that waited for a generation to end.
+    void TakeWaiting();
 
     TObjectList& FCurves;
     QUndoStack& FUndo;
@@ -58,4 +70,15 @@ private:
     int FPlayDirection = 1;
     // The settings when play began.
     std::vector<TParameter> FPlayBefore;
+    // Asked for while the curves were being generated.
+    struct TWaitingValue {
+        std::string Name;
+        long double Value;
+    };
+    std::optional<TWaitingValue> FWaitingValue;
+    struct TWaitingCommit {
+        std::vector<TParameter> Before;
+        std::vector<TParameter> Settings; // those the commit itself changed
+    };
+    std::optional<TWaitingCommit> FWaitingCommit;
 };

@@ -321,6 +321,9 @@ void TParametersToolW::ValueConfirmed(const std::string& name)
     // Taken: the field follows the value again (an undo) though it keeps the focus.
     if (TRow* shown = RowOf(name))
         shown->ValueEdit->setModified(false);
+    // Stopped: the field shows the value kept.
+    if (const TParameter* p = ParameterOf(name); p && !(p->Value == value))
+        Refresh();
 }
 
 void TParametersToolW::RangeConfirmed(const std::string& name)

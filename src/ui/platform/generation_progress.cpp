@@ -1,5 +1,6 @@
 #include "ui/platform/generation_progress.h"
 
+#include <QAbstractSlider>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMainWindow>
@@ -73,20 +74,38 @@ void TGenerationProgressBar::Hide()
     delete FCancel;
 }
 
-// Input for anything but the button is dropped; Escape stops.
+// Input for anything but the button is dropped; Escape stops. A slider held when the
+// generation began goes on following the mouse and lets go of it (its owner takes
+// what it asks for once the generation ends); nothing else sees the mouse move, so
+// that nothing reads the points the generation is writing.
 bool TGenerationProgressBar::eventFilter(QObject* watched, QEvent* event)
 {
+    const auto isCancel = [this](QObject* watched) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        return FCancel && widget && (widget == FCancel || FCancel->isAncestorOf(widget));
+    };
+    // The mouse reaches a window before the widget under it, where it is judged.
+    if (watched->isWindowType())
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonRelease:
+            return QObject::eventFilter(watched, event);
+        default:
+            break;
+        }
     switch (event->type()) {
     case QEvent::KeyPress:
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
             FStopped = true;
         return true;
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        return !isCancel(watched);
+    case QEvent::MouseMove:
     case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick: {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        return !(FCancel && widget && (widget == FCancel || FCancel->isAncestorOf(widget)));
-    }
+        return !isCancel(watched) && !qobject_cast<QAbstractSlider*>(watched);
     case QEvent::KeyRelease:
     case QEvent::ShortcutOverride:
     case QEvent::Shortcut:

@@ -15,15 +15,23 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
 
+#include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -462,6 +470,234 @@ TEST(ParametersToolW, ConfirmedFieldsFollowAnUndoWhileFocused)
     EXPECT_EQ(g.Parameters().Find("k")->Step, 0.5L);
     g.Undo();
     EXPECT_EQ(f.row("k").StepEdit->text(), "0,1");
+}
+
+namespace {
+// Every bit of a window's curves: each coordinate's 80, and the screen points.
+std::string bitsOf(const TGrafikMChildFrm& g)
+{
+    std::string bits;
+    const TObjectList& list = g.DrawFunction().Objects();
+    for (int i = 0; i < list.Count(); ++i) {
+        const TGoruntuMatrisi& points = *list.Items(i).Points;
+        bits += std::to_string(points.Count()) + ';';
+        for (int p = 0; p < points.Count(); ++p) {
+            const TSpacePoint& s = points.SpacePoints(p);
+            for (const long double* c : { &s.X, &s.Y, &s.Z, &s.W })
+                bits.append(reinterpret_cast<const char*>(c), 10);
+            bits.append(
+                reinterpret_cast<const char*>(&points.ScreenPoints(p)), sizeof(TScreenPoint));
+        }
+    }
+    return bits;
+}
+
+// Clicked or typed as the window system does it: on the top window, at the widget.
+void windowMouse(QWidget* widget, bool press, QPoint at)
+{
+    QWidget* top = widget->window();
+    const QPoint where = widget->mapTo(top, at);
+    if (press)
+        QTest::mousePress(top->windowHandle(), Qt::LeftButton, {}, where);
+    else
+        QTest::mouseRelease(top->windowHandle(), Qt::LeftButton, {}, where);
+}
+void windowClick(QWidget* widget)
+{
+    windowMouse(widget, true, widget->rect().center());
+    windowMouse(widget, false, widget->rect().center());
+}
+
+// Watches a window's long generations (the bar shows at once): told of each bar as it
+// shows, counted from 1.
+struct TBarWatch {
+    QTimer Timer;
+    QPointer<QPushButton> Last;
+    int Shown = 0;
+
+    TBarWatch(TGrafikMChildFrm& g, std::function<void(int shown, QPushButton* cancel)> told)
+    {
+        g.GenerationProgress().SetDelay(0);
+        Timer.setInterval(0);
+        QObject::connect(&Timer, &QTimer::timeout, [this, &g, told] {
+            QPushButton* cancel = g.GenerationProgress().CancelButton();
+            if (cancel != nullptr && cancel != Last) {
+                Last = cancel;
+                told(++Shown, cancel);
+            }
+        });
+        Timer.start();
+    }
+};
+
+// Stops the stop-th generation, with "Vazgeç" or Escape.
+std::unique_ptr<TBarWatch> stopAt(TGrafikMChildFrm& g, int stop, bool escape)
+{
+    return std::make_unique<TBarWatch>(g, [stop, escape](int shown, QPushButton* cancel) {
+        if (shown != stop)
+            return;
+        if (escape)
+            QTest::keyClick(cancel->window(), Qt::Key_Escape);
+        else
+            windowClick(cancel);
+    });
+}
+}
+
+// A change of a parameter stopped during its generation ("Vazgeç" or Escape) leaves
+// everything as it was: every curve's points to the bit (the first curve using it
+// generated again when the second is stopped), the value, the slider and its field,
+// the undo steps and the window's changed mark; so for a slider moved or dragged, a
+// value typed, an undo or redo, and a step of play, which then stops.
+TEST(ParametersToolW, AStoppedChangeLeavesEverythingAsItWas)
+{
+    TParametersFixture f;
+    TGrafikMChildFrm& g = f.open({ plane("k*sin(x)"), plane("x/3"), plane("k*x+1") });
+    f.m().ParametersToolW->show();
+    const TParametersToolW::TRow& k = f.row("k");
+    k.Slider->setValue(110);
+    ASSERT_EQ(valueOf(g, "k"), 1);
+    const auto state = [&] {
+        const TParametersToolW::TRow* row = std::as_const(f.tool()).RowOf("k");
+        return std::make_tuple(bitsOf(g), g.Parameters().ValueOf("k"),
+            row ? row->Slider->value() : -1, row ? row->ValueEdit->text() : QString(),
+            g.UndoStack()->index(), g.UndoStack()->count(), g.isWindowModified(), g.Picture());
+    };
+    const auto stopped = [&](const char* what, const std::function<void()>& change,
+                             std::initializer_list<int> stops = { 1, 2 }) {
+        for (const int stop : stops)
+            for (const bool escape : { false, true }) {
+                SCOPED_TRACE(testing::Message()
+                    << what << ", generation " << stop << (escape ? ", Escape" : ", Vazgeç"));
+                const auto before = state();
+                const std::unique_ptr<TBarWatch> watch = stopAt(g, stop, escape);
+                change();
+                EXPECT_EQ(watch->Shown, stop);
+                EXPECT_TRUE(state() == before);
+                EXPECT_EQ(g.GenerationProgress().CancelButton(), nullptr);
+            }
+    };
+    stopped("slider moved", [&] { k.Slider->setValue(150); });
+    stopped("slider dragged", [&] {
+        k.Slider->setSliderDown(true);
+        k.Slider->setValue(140);
+        k.Slider->setSliderDown(false);
+    });
+    stopped("value typed", [&] {
+        k.ValueEdit->setFocus();
+        k.ValueEdit->setText("2,5");
+        k.ValueEdit->setModified(true);
+        QTest::keyClick(k.ValueEdit, Qt::Key_Return);
+    });
+    g.setFocus();
+    stopped("undo", [&] { g.Undo(); });
+    g.Undo();
+    EXPECT_EQ(valueOf(g, "k"), 0);
+    stopped("redo", [&] { g.Redo(); });
+    stopped("play", [&] {
+        k.PlayButton->click();
+        g.Timer1Timer();
+        EXPECT_TRUE(g.PlayingParameter().empty());
+        EXPECT_FALSE(g.Timer1->isActive());
+    });
+    g.Redo();
+    EXPECT_EQ(valueOf(g, "k"), 1);
+
+    // A window resized during the generation draws at its new size once it is stopped.
+    QWidget* outer = g.parentWidget();
+    const QSize size = g.size();
+    TBarWatch resized(g, [&](int shown, QPushButton* cancel) {
+        if (shown != 1)
+            return;
+        outer->resize(outer->size() + QSize(40, 30));
+        windowClick(cancel);
+    });
+    k.Slider->setValue(160);
+    resized.Timer.stop();
+    QTest::qWait(250);
+    ASSERT_NE(g.size(), size);
+    EXPECT_EQ(valueOf(g, "k"), 1);
+    const QImage shown = g.Picture();
+    EXPECT_EQ(shown.size(), g.size());
+    g.RedrawViews(true);
+    EXPECT_TRUE(g.Picture() == shown);
+
+    // The undo of a curve edit stopped puts the curves back as they were.
+    g.RemoveAllCurves();
+    ASSERT_EQ(g.CurveCount(), 0);
+    stopped("undo of a removal", [&] { g.Undo(); }, { 1, 2, 3 });
+    EXPECT_EQ(g.CurveCount(), 0);
+    g.Undo();
+    ASSERT_EQ(g.CurveCount(), 3);
+    EXPECT_EQ(valueOf(g, "k"), 1);
+    EXPECT_EQ(f.row("k").Slider->value(), 110);
+    EXPECT_TRUE(f.errors.isEmpty()) << f.errors.join("\n").toStdString();
+}
+
+// A slider dragged on during a long generation follows the mouse and lets go of it;
+// the moves made meanwhile wait, the last of them only, and the curves are then
+// generated at the value the slider was left at, the points those of a list
+// generated afresh at that value; the drag is one undo step.
+TEST(ParametersToolW, MovesDuringALongGenerationWaitAndTheLastIsDrawn)
+{
+    TParametersFixture f;
+    const std::vector<TEditorValues> curves = { plane("k*sin(x)"), plane("k*x+1") };
+    TGrafikMChildFrm& g = f.open(curves);
+    f.m().ParametersToolW->show();
+    QSlider* slider = f.row("k").Slider;
+    const int steps = g.UndoStack()->count();
+    const auto handleAt = [&](int position) {
+        QStyleOptionSlider option;
+        option.initFrom(slider);
+        option.orientation = slider->orientation();
+        option.maximum = slider->maximum();
+        option.sliderPosition = option.sliderValue = position;
+        return slider->style()
+            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
+            .center();
+    };
+    const auto moveTo = [&](int position) {
+        QWidget* top = slider->window();
+        QTest::mouseMove(top->windowHandle(), slider->mapTo(top, handleAt(position)));
+    };
+    windowMouse(slider, true, handleAt(100));
+    ASSERT_TRUE(slider->isSliderDown());
+    int first = -1, left = -1;
+    TBarWatch watch(g, [&](int shown, QPushButton*) {
+        if (shown != 1)
+            return;
+        first = slider->value();
+        moveTo(150);
+        moveTo(170);
+        left = slider->value();
+        windowMouse(slider, false, handleAt(170));
+        EXPECT_EQ(valueOf(g, "k"), TParameterScale(*g.Parameters().Find("k")).ValueAt(first))
+            << "nothing generated inside the generation";
+    });
+    moveTo(130);
+    ASSERT_GT(first, 110);
+    ASSERT_GT(left, first + 20);
+    EXPECT_FALSE(slider->isSliderDown());
+    EXPECT_EQ(watch.Shown, 4) << "two curves at the first move, two at the last, none between";
+    const long double value = TParameterScale(*g.Parameters().Find("k")).ValueAt(left);
+    EXPECT_EQ(valueOf(g, "k"), value);
+    EXPECT_EQ(slider->value(), left);
+    EXPECT_EQ(g.UndoStack()->count(), steps + 1);
+    EXPECT_TRUE(g.isWindowModified());
+    TObjectList fresh;
+    for (const TEditorValues& c : curves)
+        AppendCurve(fresh, c);
+    fresh.SetParameterValue("k", value);
+    const TObjectList& mine = g.DrawFunction().Objects();
+    for (int i = 0; i < 2; ++i) {
+        const TGoruntuMatrisi& a = *mine.Items(i).Points;
+        const TGoruntuMatrisi& b = *fresh.Items(i).Points;
+        ASSERT_EQ(a.Count(), b.Count());
+        for (int p = 0; p < a.Count(); ++p)
+            for (const auto c : { &TSpacePoint::X, &TSpacePoint::Y, &TSpacePoint::Z })
+                ASSERT_EQ(std::memcmp(&(a.SpacePoints(p).*c), &(b.SpacePoints(p).*c), 10), 0) << p;
+    }
+    EXPECT_TRUE(f.errors.isEmpty()) << f.errors.join("\n").toStdString();
 }
 
 // The curve explorer's preview draws the active window's curve at the window's values:

@@ -53,12 +53,17 @@ TEST(GenerationProgress, VazgecAndEscapeStopAndLeaveTheListAsItWas)
             QPushButton* cancel = w.Progress.CancelButton();
             shown = cancel && cancel->isVisible() && cancel->text() == "Vazgeç"
                 && w.Window.statusBar()->findChild<QProgressBar*>() != nullptr;
-            QTest::mouseClick(w.Other, Qt::LeftButton);
+            // Clicked as the window system clicks: on the window, at the widget.
+            const auto click = [&](QWidget* widget) {
+                QTest::mouseClick(w.Window.windowHandle(), Qt::LeftButton, {},
+                    widget->mapTo(&w.Window, widget->rect().center()));
+            };
+            click(w.Other);
             QTest::keyClick(w.Other, Qt::Key_Space);
             if (escape)
                 QTest::keyClick(&w.Window, Qt::Key_Escape);
             else if (cancel)
-                QTest::mouseClick(cancel, Qt::LeftButton);
+                click(cancel);
         });
         EXPECT_FALSE(Guarded([&] { w.AppendHelix("2*t"); }));
         EXPECT_TRUE(shown);
