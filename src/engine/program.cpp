@@ -278,11 +278,11 @@ void TProgram::Build(const TExpressionArray& postfix)
         code.begin(), code.end(), [](const TInstruction& i) { return i.Op == oAssign; });
     code.push_back({ oEnd, 0, -1, 0, 0, nullptr, nullptr });
     FShort = code[0].Op == oVar
-        && (code.size() == 2
-            || (code.size() == 3
-                && (code[1].Op == oAddVar || code[1].Op == oSubtractVar || code[1].Op == oMultiplyVar
-                    || code[1].Op == oAddConst || code[1].Op == oSubtractConst
-                    || code[1].Op == oMultiplyConst || code[1].Op == oDivideConst)));
+        && std::all_of(code.begin() + 1, code.end() - 1, [](const TInstruction& i) {
+               return i.Op == oAddVar || i.Op == oSubtractVar || i.Op == oMultiplyVar
+                   || i.Op == oAddConst || i.Op == oSubtractConst || i.Op == oMultiplyConst
+                   || i.Op == oDivideConst;
+           });
     FCode = std::move(code);
     FNames = std::move(names);
     FSlots.clear();

@@ -58,39 +58,38 @@ public:
     // raising (but for a formula that assigns).
     bool TryRunBound(long double& result);
     // TryRunBound for the caller that runs many short programs: one that reads a
-    // single variable, or adds, subtracts, multiplies or divides it by a variable
-    // or a constant, is run here, without the call (a result that is not finite
-    // still goes through TryRunBound).
+    // variable and adds, subtracts, multiplies or divides it by variables and
+    // constants in turn (or nothing more) is run here, without the call (a result
+    // that is not finite still goes through TryRunBound).
     [[gnu::always_inline]] bool TryRunShort(long double& result)
     {
         if (FShort) {
-            const TInstruction* const c = FCode.data();
-            long double v = *c[0].Var;
-            switch (c[1].Op) {
-            case oAddVar:
-                v = v + *c[1].Var;
-                break;
-            case oSubtractVar:
-                v = v - *c[1].Var;
-                break;
-            case oMultiplyVar:
-                v = v * *c[1].Var;
-                break;
-            case oAddConst:
-                v = v + c[1].Value;
-                break;
-            case oSubtractConst:
-                v = v - c[1].Value;
-                break;
-            case oMultiplyConst:
-                v = v * c[1].Value;
-                break;
-            case oDivideConst:
-                v = v / c[1].Value;
-                break;
-            default: // oEnd
-                break;
-            }
+            const TInstruction* ip = FCode.data();
+            long double v = *ip->Var;
+            for (++ip; ip->Op != oEnd; ++ip)
+                switch (ip->Op) {
+                case oAddVar:
+                    v = v + *ip->Var;
+                    break;
+                case oSubtractVar:
+                    v = v - *ip->Var;
+                    break;
+                case oMultiplyVar:
+                    v = v * *ip->Var;
+                    break;
+                case oAddConst:
+                    v = v + ip->Value;
+                    break;
+                case oSubtractConst:
+                    v = v - ip->Value;
+                    break;
+                case oMultiplyConst:
+                    v = v * ip->Value;
+                    break;
+                default: // oDivideConst
+                    v = v / ip->Value;
+                    break;
+                }
             if (const long double zero = v - v; zero == zero) [[likely]] {
                 result = v;
                 return true;
