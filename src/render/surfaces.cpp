@@ -318,6 +318,22 @@ constexpr std::int64_t BandedCells = 16384;
 // Bands per thread, so that a thread that finishes early takes another.
 constexpr int BandsPerThread = 4;
 
+// Whether every slot of the box's pixels from (left, top) to (right, bottom) on the rows
+// first..end - 1 of a buffer width slots wide holds at least bound.
+bool holds(const float* depth, std::int64_t width, std::int64_t first, std::int64_t end,
+    std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, double bound)
+{
+    left = std::max<std::int64_t>(left, 0);
+    right = std::min<std::int64_t>(right, width - 1);
+    top = std::max(top, first);
+    bottom = std::min(bottom, end - 1);
+    for (std::int64_t y = top; y <= bottom; ++y)
+        for (std::int64_t x = left; x <= right; ++x)
+            if (depth[y * width + x] < bound)
+                return false;
+    return true;
+}
+
 // Writes the nearness of the cells into the rows top..bottom - 1 of the buffer, and their
 // colour into the raster where one wins.
 class TCellRaster {
@@ -356,15 +372,7 @@ public:
     bool Holds(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
         double bound) const
     {
-        left = std::max<std::int64_t>(left, 0);
-        right = std::min<std::int64_t>(right, FWidth - 1);
-        top = std::max(top, FTop);
-        bottom = std::min(bottom, FBottom - 1);
-        for (std::int64_t y = top; y <= bottom; ++y)
-            for (std::int64_t x = left; x <= right; ++x)
-                if (FDepth[y * FWidth + x] < bound)
-                    return false;
-        return true;
+        return holds(FDepth, FWidth, FTop, FBottom, left, top, right, bottom, bound);
     }
 
     // The slot of pixel (x, y), or null outside the rows and the picture.
@@ -418,27 +426,45 @@ private:
 
 // The picture rows of each run of a mesh's cells, RunCells a run along each cell row.
 template <class TRunRows>
-void runRowsOf(const TSurfaceMesh& mesh, std::int32_t y0, int cellRow, TRunRows* runs)
+void runRowsOf(const TSurfaceMesh& mesh, std::int32_t x0, std::int32_t y0, int cellRow, TRunRows* runs)
 {
     const int columns = mesh.CellColumns();
+    const auto clamped = [](std::int64_t v) { return std::int32_t(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX)); };
     if (mesh.Whole) {
         // The corners of a run's cells: the points of its row and the next from its first
-        // column through the one after its last.
-        const TScreenPoint* row = mesh.Screen.data() + std::size_t(cellRow) * std::size_t(mesh.Columns);
-        const TScreenPoint* next = mesh.Screen.data()
-            + std::size_t(cellRow + 1 == mesh.Rows ? 0 : cellRow + 1) * std::size_t(mesh.Columns);
+        // column through the one after its last (the first where the grid closes).
+        const std::size_t upper = std::size_t(cellRow) * std::size_t(mesh.Columns);
+        const std::size_t lower = std::size_t(cellRow + 1 == mesh.Rows ? 0 : cellRow + 1) * std::size_t(mesh.Columns);
+        const TScreenPoint *row = mesh.Screen.data() + upper, *next = mesh.Screen.data() + lower;
+        const TDepthPoint *rowDepth = mesh.Depth.data() + upper, *nextDepth = mesh.Depth.data() + lower;
         for (int first = 0, run = 0; first < columns; first += RunCells, ++run) {
             const int end = std::min(columns, first + RunCells);
             const int last = end == mesh.Columns ? 0 : end;
-            std::int32_t low = std::min(row[last].Y, next[last].Y);
-            std::int32_t high = std::max(row[last].Y, next[last].Y);
-            for (int column = first; column < end; ++column) {
-                low = std::min({ low, row[column].Y, next[column].Y });
-                high = std::max({ high, row[column].Y, next[column].Y });
-            }
+            std::int32_t left[2] = { row[last].X, next[last].X }, right[2] = { left[0], left[1] };
+            std::int32_t low[2] = { row[last].Y, next[last].Y }, high[2] = { low[0], low[1] };
+            double nearest[2] = { rowDepth[last].D, nextDepth[last].D },
+                   farthest[2] = { nearest[0], nearest[1] };
+            const auto take = [&](int k, const TScreenPoint* points, const TDepthPoint* depth) {
+                for (int column = first; column < end; ++column) {
+                    left[k] = std::min(left[k], points[column].X);
+                    right[k] = std::max(right[k], points[column].X);
+                    low[k] = std::min(low[k], points[column].Y);
+                    high[k] = std::max(high[k], points[column].Y);
+                    nearest[k] = std::max(nearest[k], depth[column].D);
+                    farthest[k] = std::min(farthest[k], depth[column].D);
+                }
+            };
+            take(0, row, rowDepth);
+            take(1, next, nextDepth);
             // Picture rows run the other way: y0 - Y.
-            runs[run] = { std::int32_t(std::clamp<std::int64_t>(std::int64_t(y0) - high, INT32_MIN, INT32_MAX)),
-                std::int32_t(std::clamp<std::int64_t>(std::int64_t(y0) - low, INT32_MIN, INT32_MAX)) };
+            const std::int64_t x1 = std::int64_t(x0) + std::min(left[0], left[1]);
+            const std::int64_t x2 = std::int64_t(x0) + std::max(right[0], right[1]);
+            const std::int64_t y1 = std::int64_t(y0) - std::max(high[0], high[1]);
+            const std::int64_t y2 = std::int64_t(y0) - std::min(low[0], low[1]);
+            const double d1 = std::min(farthest[0], farthest[1]), d2 = std::max(nearest[0], nearest[1]);
+            constexpr std::int64_t Near = std::int64_t(1) << 24;
+            runs[run] = { clamped(y1), clamped(y2), clamped(x1), clamped(x2), d2,
+                std::max(std::fabs(d1), std::fabs(d2)), x1 > -Near && x2 < Near && y1 > -Near && y2 < Near };
         }
         return;
     }
@@ -455,8 +481,7 @@ void runRowsOf(const TSurfaceMesh& mesh, std::int32_t y0, int cellRow, TRunRows*
                 bottom = std::max(bottom, y);
             }
         }
-        runs[run] = { std::int32_t(std::clamp<std::int64_t>(top, INT32_MIN, INT32_MAX)),
-            std::int32_t(std::clamp<std::int64_t>(bottom, INT32_MIN, INT32_MAX)) };
+        runs[run] = { clamped(top), clamped(bottom), 0, -1, 0, 0, false };
     }
 }
 
@@ -529,45 +554,24 @@ inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&co
     putCell(cells, mesh, corner, x0, y0, background);
 }
 
-// Cells first..end - 1 of cell row row of a mesh whose every point projects, as putCell puts
-// them, a cell within one pixel (as most are in a finely sampled surface) put here.
+// Cells first..end - 1 of cell row row of a mesh whose every point projects, their corners
+// in box, as putCell puts them, a cell within one pixel (as most are in a finely sampled
+// surface) put here.
+template <class TRunRows>
 void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, int end,
-    std::int32_t x0, std::int32_t y0, QRgb background)
+    const TRunRows& box, std::int32_t x0, std::int32_t y0, QRgb background)
 {
+    // The run is left out at once where each of its cells would be at its turn: its corners
+    // near the picture, and each pixel of their box already holding the nearest of them
+    // less the least tolerance, with a larger cell's margin (see putCell).
+    if (box.Near
+        && cells.Holds(box.Left, box.Top, box.Right, box.Bottom,
+            box.Nearest - 0.75 + 1e-12 * (box.Largest + 1)))
+        return;
     const int columns = mesh.Columns;
     const int upper = row * columns, lower = (row + 1 == mesh.Rows ? 0 : row + 1) * columns;
     const TScreenPoint* screen = mesh.Screen.data();
     const TDepthPoint* depth = mesh.Depth.data();
-    {
-        // The run is left out at once where each of its cells would be at its turn: its
-        // corners near the picture, and each pixel of their box already holding the
-        // nearest of them less the least tolerance, with a larger cell's margin (see
-        // putCell).
-        std::int32_t left = screen[upper + first].X, right = left;
-        std::int32_t low = screen[upper + first].Y, high = low;
-        double nearest = depth[upper + first].D, largest = 0;
-        const auto take = [&](int i) {
-            left = std::min(left, screen[i].X);
-            right = std::max(right, screen[i].X);
-            low = std::min(low, screen[i].Y);
-            high = std::max(high, screen[i].Y);
-            nearest = std::max(nearest, depth[i].D);
-            largest = std::max(largest, std::fabs(depth[i].D));
-        };
-        const int last = end == columns ? 0 : end;
-        for (int column = first; column < end; ++column) {
-            take(upper + column);
-            take(lower + column);
-        }
-        take(upper + last);
-        take(lower + last);
-        constexpr std::int64_t Near = std::int64_t(1) << 24;
-        const std::int64_t x1 = std::int64_t(x0) + left, x2 = std::int64_t(x0) + right;
-        const std::int64_t y1 = std::int64_t(y0) - high, y2 = std::int64_t(y0) - low;
-        if (x1 > -Near && x2 < Near && y1 > -Near && y2 < Near
-            && cells.Holds(x1, y1, x2, y2, nearest - 0.75 + 1e-12 * (largest + 1)))
-            return;
-    }
     for (int column = first; column < end; ++column) {
         const int right = column + 1 == columns ? 0 : column + 1;
         const int corner[4] = { upper + column, upper + right, lower + right, lower + column };
@@ -598,6 +602,7 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
 {
     const std::int64_t width = raster.Width(), height = raster.Height();
     FDepth.assign(static_cast<std::size_t>(width * height), -std::numeric_limits<float>::infinity());
+    FWidth = width;
     const bool paint = set.AnyShaded();
     const QRgb background = ColorToRgb32(set.Background);
     std::int64_t cellCount = 0;
@@ -640,7 +645,7 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
             const std::size_t end = std::min(FRowIndex.size(), std::size_t(block + 1) * RowsABlock);
             for (std::size_t k = std::size_t(block) * RowsABlock; k < end; ++k) {
                 const auto [m, row] = FRowIndex[k];
-                runRowsOf(set.Meshes[std::size_t(m)], set.Y0, row, runsOfRow(std::size_t(m), row));
+                runRowsOf(set.Meshes[std::size_t(m)], set.X0, set.Y0, row, runsOfRow(std::size_t(m), row));
             }
         }, &FKept);
         work.AwaitAll();
@@ -678,7 +683,7 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
                         continue;
                     const int end = std::min(columns, first + RunCells);
                     if (mesh.Whole) {
-                        putRun(cells, mesh, row, first, end, set.X0, set.Y0, background);
+                        putRun(cells, mesh, row, first, end, runs[run], set.X0, set.Y0, background);
                         continue;
                     }
                     for (int column = first; column < end; ++column) {
@@ -712,9 +717,19 @@ bool TDepthBuffer::InBands(const TSurfaceMesh& mesh, const TRunVisit& visit)
             return;
         for (int row = 0; row < mesh.CellRows(); ++row) {
             const TRunRows* runs = runsOf(m, row);
-            for (int first = 0, run = 0; first < columns; first += RunCells, ++run)
-                if (runs[run].Top < bottom && runs[run].Bottom >= top)
-                    visit(top, bottom, row, first, std::min(columns, first + RunCells));
+            for (int first = 0, run = 0; first < columns; first += RunCells, ++run) {
+                const TRunRows& box = runs[run];
+                if (box.Top >= bottom || box.Bottom < top)
+                    continue;
+                // A line between two points takes at each pixel a nearness between theirs
+                // but for rounding (a few units in the last place of the larger), far below
+                // the margin.
+                if (mesh.Whole
+                    && holds(FDepth.data(), FWidth, top, bottom, box.Left, box.Top, box.Right,
+                        box.Bottom, box.Nearest + 1e-12 * (box.Largest + 1)))
+                    continue;
+                visit(top, bottom, row, first, std::min(columns, first + RunCells));
+            }
         }
     }, &FKept);
     work.AwaitAll();

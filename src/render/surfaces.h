@@ -129,23 +129,32 @@ public:
         FBounds.clear();
         FSet = nullptr;
     }
-    // Work on a mesh of the last build in the same bands, on the machine's cores: for each
-    // band, visit(top, bottom, row, first, end) for every run of the mesh's cells (cells
-    // first..end - 1 of cell row row) whose corners may lie on the band's rows top..bottom
-    // - 1, a band's runs in order on one thread. The visits of different bands touch
-    // different rows of the picture, so that drawing into its own rows alone, each may
-    // write the picture without a lock. False (nothing visited) when the build was not cut
-    // into bands or the mesh is not of its set.
+    // The lines of a mesh of the last build in the same bands, on the machine's cores: for
+    // each band, visit(top, bottom, row, first, end) for every run of the mesh's cells
+    // (cells first..end - 1 of cell row row) whose corners may lie on the band's rows
+    // top..bottom - 1, a band's runs in order on one thread, but for the runs of a whole
+    // mesh where every pixel of those rows under their corners' box holds a surface nearer
+    // than the nearest of them, so that no line between them shows there. The visits of
+    // different bands touch different rows of the picture, so that drawing into its own
+    // rows alone, each may write the picture without a lock. False (nothing visited) when
+    // the build was not cut into bands or the mesh is not of its set.
     using TRunVisit = std::function<void(std::int64_t, std::int64_t, int, int, int)>;
     bool InBands(const TSurfaceMesh& mesh, const TRunVisit& visit);
 
 private:
     std::vector<float> FDepth;
+    std::int64_t FWidth = 0;
     // Kept between builds: for each run of cells along a grid row, the picture rows it
     // touches (the runs of mesh m from FRunStart[m]), the cell rows of all meshes, and
     // the helpers' work.
     struct TRunRows {
         std::int32_t Top, Bottom; // Top > Bottom: no cell
+        // Of a whole mesh: the columns of its corners, the nearest nearness among them and
+        // the largest magnitude of it, and whether they lie within 2^24 pixels of the
+        // picture's corner.
+        std::int32_t Left, Right;
+        double Nearest, Largest;
+        bool Near;
     };
     std::vector<TRunRows> FRuns;
     std::vector<std::size_t> FRunStart;

@@ -374,6 +374,33 @@ TEST(Surfaces, DepthBufferInBandsHoldsTheNearnessOfOnePiece)
     }
 }
 
+TEST(Surfaces, AMeshJustBehindAnotherShowsThroughItInBandsAsInOnePiece)
+{
+    // Face on, a plane 0.4 pixels of nearness behind another lies within its tolerance:
+    // its lines show between the other's, drawn in bands as in one piece.
+    for (const std::uint8_t style : { csSurface, csShaded }) {
+        TScene s;
+        s.add(ctXYZSurface, "", "", "0", Red, csSurface, 0.7L);
+        s.add(ctXYZSurface, "", "", "0.02", Blue, style, 0.5L);
+        s.R.Render(true);
+        const auto draw = [&](int bands) {
+            QImage image(Width, Height, QImage::Format_RGB32);
+            TRasterCanvas canvas(image);
+            canvas.SetBands(bands);
+            s.R.Scene().Draw(s.R.Camera(), canvas);
+            return image;
+        };
+        const QImage whole = draw(1);
+        int red = 0;
+        for (int y = 0; y < Height; ++y)
+            for (int x = 0; x < Width; ++x)
+                red += whole.pixel(x, y) == ColorToRgb32(Red);
+        EXPECT_GT(red, 1000);
+        for (const int bands : { 2, 7 })
+            EXPECT_EQ(draw(bands), whole) << bands << " bands";
+    }
+}
+
 TEST(Surfaces, DepthPointsOfAListAreThoseOfEachPointAlone)
 {
     // Long doubles that double cannot hold (rounded halfway and near it, both ways), zeros,
