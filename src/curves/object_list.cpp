@@ -76,39 +76,40 @@ int TObjectList::ApplyParameters(const std::vector<TParameter>& given)
 {
     if (FGenerating)
         throw EGenerationStopped();
-    const TParameters before = FParameters;
+    FBefore = FParameters;
     std::vector<TParameter> expected;
     expected.swap(FExpected);
-    std::vector<std::string> changed;
+    FChanged.clear();
     for (const TParameter& p : given) {
         TParameter* own = FParameters.Find(p.Name);
         if (own == nullptr)
             continue;
         // A value left as it was regenerates nothing.
         if (!(own->Value == p.Value) || std::signbit(own->Value) != std::signbit(p.Value))
-            changed.push_back(own->Name);
-        const std::string name = own->Name;
-        *own = p;
-        own->Name = name;
+            FChanged.push_back(own->Name);
+        own->Value = p.Value;
+        own->Min = p.Min;
+        own->Max = p.Max;
+        own->Step = p.Step;
     }
-    std::vector<int> users;
+    FUsers.clear();
     for (int i = 0; i < Count(); ++i)
-        if (std::any_of(changed.begin(), changed.end(),
+        if (std::any_of(FChanged.begin(), FChanged.end(),
                 [&](const std::string& name) { return UsesParameter(i, name); }))
-            users.push_back(i);
+            FUsers.push_back(i);
     std::size_t generated = 0;
     try {
-        for (; generated < users.size(); ++generated) {
-            GenerateInPlace(users[generated], true);
+        for (; generated < FUsers.size(); ++generated) {
+            GenerateInPlace(FUsers[generated], true);
         }
     } catch (...) {
         // The curves written so far, the one stopped among them, are generated again
         // at the settings before: the same walk at the same values gives the same
         // points, and the list needs no second copy of them.
-        FParameters = before;
+        FParameters = FBefore;
         FExpected = std::move(expected);
-        for (std::size_t i = 0; i <= generated && i < users.size(); ++i)
-            GeneratePoints(users[i]);
+        for (std::size_t i = 0; i <= generated && i < FUsers.size(); ++i)
+            GeneratePoints(FUsers[i]);
         throw;
     }
     return static_cast<int>(generated);
@@ -116,12 +117,15 @@ int TObjectList::ApplyParameters(const std::vector<TParameter>& given)
 
 int TObjectList::SetParameterValue(std::string_view name, long double value)
 {
+    // The room below is the running change's while one runs.
+    if (FGenerating)
+        throw EGenerationStopped();
     const TParameter* own = FParameters.Find(name);
     if (own == nullptr)
         return 0;
-    TParameter p = *own;
-    p.Value = value;
-    return ApplyParameters({ p });
+    FGiven.assign(1, *own);
+    FGiven[0].Value = value;
+    return ApplyParameters(FGiven);
 }
 
 TObjectList::TObjectList()

@@ -193,6 +193,13 @@ private:
     std::vector<TCurve> FItems;
     TParameters FParameters;
     std::vector<TParameter> FExpected;
+    // Room a parameter change works in (the settings before it, the names it changed,
+    // the curves using them, the one setting a slider gives), kept from one change to
+    // the next so that a slider's moves allocate nothing once the first has made it.
+    TParameters FBefore;
+    std::vector<std::string> FChanged;
+    std::vector<int> FUsers;
+    std::vector<TParameter> FGiven;
     long long FGenerations = 0;
     int FCapacity = 0;
     const TTransformMatrix* FMatrix = nullptr;

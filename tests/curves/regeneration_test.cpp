@@ -162,6 +162,11 @@ TEST(Regeneration, AllocatesNothing)
             for (int i = 0; i < 5; ++i)
                 list.GeneratePoints(0);
             EXPECT_EQ(allocations.load() - before, 0);
+            // A parameter moved, as a slider moves it, allocates nothing either.
+            const long long beforeChanges = allocations.load();
+            for (int i = 0; i < 5; ++i)
+                list.SetParameterValue("k", i % 2 == 0 ? 2 : 1);
+            EXPECT_EQ(allocations.load() - beforeChanges, 0);
             EXPECT_EQ(points.SpacePointData(), data);
             EXPECT_EQ(points.Capacity(), capacity);
             EXPECT_EQ(points.ProjectedCount(), points.Count());
