@@ -55,6 +55,16 @@ struct TScene {
         R.Paint(painter, Width, Height, false);
         return image;
     }
+    // The raster's picture of the scene as last rendered, its depth buffer built in
+    // bands (0: as many as suit the machine; 1: in one piece).
+    QImage pictureInBands(int bands)
+    {
+        QImage image(Width, Height, QImage::Format_RGB32);
+        TRasterCanvas canvas(image);
+        canvas.SetBands(bands);
+        R.Scene().Draw(R.Camera(), canvas);
+        return image;
+    }
 };
 
 struct TPoint2 {
@@ -307,16 +317,9 @@ TEST(Surfaces, BandsOnSeveralThreadsDrawThePictureOfOnePiece)
         s.add(ctXYZSurface, "", "", "x*y/200", Red, view.Style, view.Step * 20);
         s.add(ctCylindrical, "0.2*t", "0.5*cos(t)", "0.5*sin(t)", Red, csLine, 0.05L);
         s.R.Render(true);
-        const auto draw = [&](int bands) {
-            QImage image(Width, Height, QImage::Format_RGB32);
-            TRasterCanvas canvas(image);
-            canvas.SetBands(bands);
-            s.R.Scene().Draw(s.R.Camera(), canvas);
-            return image;
-        };
-        const QImage whole = draw(1);
+        const QImage whole = s.pictureInBands(1);
         for (const int bands : { 0, 2, 7 }) {
-            const QImage banded = draw(bands);
+            const QImage banded = s.pictureInBands(bands);
             int differ = 0;
             for (int y = 0; y < Height; ++y)
                 for (int x = 0; x < Width; ++x)
@@ -383,21 +386,14 @@ TEST(Surfaces, AMeshJustBehindAnotherShowsThroughItInBandsAsInOnePiece)
         s.add(ctXYZSurface, "", "", "0", Red, csSurface, 0.7L);
         s.add(ctXYZSurface, "", "", "0.02", Blue, style, 0.5L);
         s.R.Render(true);
-        const auto draw = [&](int bands) {
-            QImage image(Width, Height, QImage::Format_RGB32);
-            TRasterCanvas canvas(image);
-            canvas.SetBands(bands);
-            s.R.Scene().Draw(s.R.Camera(), canvas);
-            return image;
-        };
-        const QImage whole = draw(1);
+        const QImage whole = s.pictureInBands(1);
         int red = 0;
         for (int y = 0; y < Height; ++y)
             for (int x = 0; x < Width; ++x)
                 red += whole.pixel(x, y) == ColorToRgb32(Red);
         EXPECT_GT(red, 1000);
         for (const int bands : { 2, 7 })
-            EXPECT_EQ(draw(bands), whole) << bands << " bands";
+            EXPECT_EQ(s.pictureInBands(bands), whole) << bands << " bands";
     }
 }
 
