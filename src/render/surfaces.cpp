@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -601,8 +602,14 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
 void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
 {
     const std::int64_t width = raster.Width(), height = raster.Height();
-    FDepth.assign(static_cast<std::size_t>(width * height), -std::numeric_limits<float>::infinity());
+    const std::size_t count = static_cast<std::size_t>(width * height);
+    if (FRoom < count) {
+        FDepth.reset();
+        FDepth.reset(new float[count]);
+        FRoom = count;
+    }
     FWidth = width;
+    FBuilt = true;
     const bool paint = set.AnyShaded();
     const QRgb background = ColorToRgb32(set.Background);
     std::int64_t cellCount = 0;
@@ -615,7 +622,8 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
     FSet = &set;
     FBounds.clear();
     if (bands == 1 || height < 2) {
-        TCellRaster cells(FDepth.data(), raster, paint, 0, height);
+        emptyRows(0, height);
+        TCellRaster cells(FDepth.get(), raster, paint, 0, height);
         for (const TSurfaceMesh& mesh : set.Meshes)
             for (int row = 0; row < mesh.CellRows(); ++row)
                 for (int column = 0; column < mesh.CellColumns(); ++column) {
@@ -672,7 +680,8 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
         const std::int64_t top = bounds[std::size_t(band)], bottom = bounds[std::size_t(band) + 1];
         if (top >= bottom)
             return;
-        TCellRaster cells(FDepth.data(), raster, paint, top, bottom);
+        emptyRows(top, bottom);
+        TCellRaster cells(FDepth.get(), raster, paint, top, bottom);
         for (std::size_t m = 0; m < set.Meshes.size(); ++m) {
             const TSurfaceMesh& mesh = set.Meshes[m];
             const int columns = mesh.CellColumns();
@@ -696,6 +705,16 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
         }
     }, &FKept);
     work.AwaitAll();
+}
+
+void TDepthBuffer::emptyRows(std::int64_t first, std::int64_t end)
+{
+    if (first >= end || FWidth == 0)
+        return;
+    float* const row = FDepth.get() + first * FWidth;
+    std::fill(row, row + FWidth, -std::numeric_limits<float>::infinity());
+    for (std::int64_t y = first + 1; y < end; ++y)
+        std::memcpy(FDepth.get() + y * FWidth, row, std::size_t(FWidth) * sizeof(float));
 }
 
 TDepthBuffer::TRunRows* TDepthBuffer::runsOf(std::size_t mesh, int row)
@@ -725,7 +744,7 @@ bool TDepthBuffer::InBands(const TSurfaceMesh& mesh, const TRunVisit& visit)
                 // but for rounding (a few units in the last place of the larger), far below
                 // the margin.
                 if (mesh.Whole
-                    && holds(FDepth.data(), FWidth, top, bottom, box.Left, box.Top, box.Right,
+                    && holds(FDepth.get(), FWidth, top, bottom, box.Left, box.Top, box.Right,
                         box.Bottom, box.Nearest + 1e-12 * (box.Largest + 1)))
                     continue;
                 visit(top, bottom, row, first, std::min(columns, first + RunCells));

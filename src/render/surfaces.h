@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -120,12 +121,16 @@ public:
     // bands of rows built on the machine's cores (each band's cells in the order of a
     // build in one piece, so that the buffer and the picture are the same); bands 0
     // chooses their number, 1 builds on the calling thread alone.
+    // The buffer keeps its room and its helpers between builds, so that an owner that
+    // keeps it (a picture drawn again and again) allocates nothing once it has had its
+    // largest picture.
     void Build(const TSurfaceSet& set, TRaster& raster, int bands = 0);
-    const float* Data() const { return FDepth.data(); }
-    bool Empty() const { return FDepth.empty(); }
+    const float* Data() const { return FDepth.get(); }
+    // Empty until Build, and again after Clear.
+    bool Empty() const { return !FBuilt; }
     void Clear()
     {
-        FDepth.clear();
+        FBuilt = false;
         FBounds.clear();
         FSet = nullptr;
     }
@@ -142,7 +147,12 @@ public:
     bool InBands(const TSurfaceMesh& mesh, const TRunVisit& visit);
 
 private:
-    std::vector<float> FDepth;
+    // The rows first..end - 1 of the buffer emptied (no surface: minus infinity).
+    void emptyRows(std::int64_t first, std::int64_t end);
+
+    std::unique_ptr<float[]> FDepth;
+    std::size_t FRoom = 0;
+    bool FBuilt = false;
     std::int64_t FWidth = 0;
     // Kept between builds: for each run of cells along a grid row, the picture rows it
     // touches (the runs of mesh m from FRunStart[m]), the cell rows of all meshes, and

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <random>
 #include <functional>
 #include <gtest/gtest.h>
@@ -374,6 +375,56 @@ TEST(Surfaces, DepthBufferInBandsHoldsTheNearnessOfOnePiece)
                 << bands << " bands";
             EXPECT_EQ(banded, whole) << bands << " bands";
         }
+    }
+}
+
+TEST(Surfaces, ADepthBufferKeptFromPictureToPictureHoldsWhatANewOneHolds)
+{
+    // One buffer built again and again, as a window keeps it: a crowded picture, then a
+    // smaller one, then the first size with far fewer cells, in bands and in one piece;
+    // nothing of an earlier build may remain in a later one.
+    const auto setOf = [](const char* scale, std::uint8_t style, long double step, int zoom) {
+        auto s = std::make_unique<TScene>();
+        s->R.SetPerspective(true);
+        s->R.SetZoom(zoom);
+        s->R.SetAngles(15, 30);
+        const std::string f = scale;
+        s->add(ctSpherical, (f + "*sin(a)*cos(b)").c_str(), (f + "*sin(a)*sin(b)").c_str(),
+            (f + "*cos(a)").c_str(), Blue, style, step);
+        s->R.Render(true);
+        return s;
+    };
+    const auto crowded = setOf("1", csShaded, 0.01L, 700);
+    const auto sparse = setOf("0.3", csSurface, 0.2L, 300);
+    struct TBuild {
+        const TScene* Scene;
+        int Width, Height, Bands;
+    };
+    TDepthBuffer kept;
+    EXPECT_TRUE(kept.Empty());
+    for (const TBuild& b : { TBuild { crowded.get(), Width, Height, 0 },
+             TBuild { crowded.get(), 150, 90, 2 }, TBuild { sparse.get(), Width, Height, 7 },
+             TBuild { crowded.get(), Width, Height, 1 }, TBuild { sparse.get(), Width, Height, 1 },
+             TBuild { sparse.get(), Width, Height, 3 } }) {
+        SCOPED_TRACE(b.Bands);
+        TSurfaceSet set;
+        ASSERT_TRUE(CollectSurfaces(b.Scene->R.Objects(), b.Scene->R.Camera(), set));
+        const auto build = [&](TDepthBuffer& buffer, QImage& image) {
+            image = QImage(b.Width, b.Height, QImage::Format_RGB32);
+            image.fill(White);
+            TRaster raster(image);
+            buffer.Build(set, raster, b.Bands);
+            EXPECT_FALSE(buffer.Empty());
+            return std::vector<float>(buffer.Data(), buffer.Data() + b.Width * b.Height);
+        };
+        QImage fresh, again;
+        TDepthBuffer buffer;
+        const std::vector<float> expected = build(buffer, fresh);
+        const std::vector<float> depth = build(kept, again);
+        EXPECT_EQ(std::memcmp(depth.data(), expected.data(), expected.size() * sizeof(float)), 0);
+        EXPECT_EQ(again, fresh);
+        kept.Clear();
+        EXPECT_TRUE(kept.Empty());
     }
 }
 
