@@ -28,15 +28,16 @@ public:
     TDepthPoint operator()(const TSpacePoint& p) const;
     // Points source[0], source[stride], ... below count into out (resized), on the
     // machine's cores for a long list; with screen, also rounded (halves to even) into it,
-    // BehindEye for a point that does not project.
-    void Project(const TSpacePoint* source, int count, int stride, std::vector<TDepthPoint>& out,
+    // BehindEye for a point that does not project. True when every point is valid.
+    bool Project(const TSpacePoint* source, int count, int stride, std::vector<TDepthPoint>& out,
         std::vector<TScreenPoint>* screen = nullptr) const;
 
 private:
-    void projectOne(const TSpacePoint& p, TDepthPoint& out, TScreenPoint* screen) const;
+    // These two return whether every point they projected is valid.
+    bool projectOne(const TSpacePoint& p, TDepthPoint& out, TScreenPoint* screen) const;
     // source[0..count) into out and, when given, screen, four points at a time where the
     // processor has AVX2.
-    void projectFours(
+    bool projectFours(
         const TSpacePoint* source, int count, TDepthPoint* out, TScreenPoint* screen) const;
 
     double FM[4][4];

@@ -484,7 +484,7 @@ TEST(Surfaces, DepthPointsOfAListAreThoseOfEachPointAlone)
         const TDepthProjection projection(camera);
         std::vector<TDepthPoint> depth;
         std::vector<TScreenPoint> screen;
-        projection.Project(points.data(), int(points.size()), 1, depth, &screen);
+        const bool allValid = projection.Project(points.data(), int(points.size()), 1, depth, &screen);
         ASSERT_EQ(depth.size(), points.size());
         int valid = 0, behind = 0;
         for (std::size_t i = 0; i < points.size(); ++i) {
@@ -502,5 +502,22 @@ TEST(Surfaces, DepthPointsOfAListAreThoseOfEachPointAlone)
         }
         EXPECT_GT(valid, 1000);
         EXPECT_GT(behind, 10);
+        EXPECT_FALSE(allValid);
+        // Whether every point is valid, told by the list: the valid points alone, and with
+        // one that is not among them at the start, inside a group of four, in the last
+        // block and in the rest after the last four.
+        std::vector<TSpacePoint> validOnly, invalid;
+        for (std::size_t i = 0; i < points.size(); ++i)
+            (depth[i].Valid ? validOnly : invalid).push_back(points[i]);
+        EXPECT_TRUE(projection.Project(validOnly.data(), int(validOnly.size()), 1, depth));
+        EXPECT_TRUE(projection.Project(validOnly.data(), int(validOnly.size()), 3, depth, &screen));
+        for (const std::size_t at : { std::size_t(0), std::size_t(5), validOnly.size() - 9,
+                 validOnly.size() - (validOnly.size() % 4 == 0 ? 4 : validOnly.size() % 4) }) {
+            for (const TSpacePoint& bad : { invalid.front(), invalid.back() }) {
+                std::vector<TSpacePoint> some = validOnly;
+                some.insert(some.begin() + std::ptrdiff_t(at), bad);
+                EXPECT_FALSE(projection.Project(some.data(), int(some.size()), 1, depth, &screen)) << at;
+            }
+        }
     }
 }
