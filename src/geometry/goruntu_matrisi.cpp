@@ -5,6 +5,7 @@
 #include "geometry/projection.h"
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -53,10 +54,17 @@ int grownTo(int from, int count)
 }
 }
 
+std::uint64_t TGoruntuMatrisi::NewStamp()
+{
+    static std::atomic<std::uint64_t> last { 0 };
+    return last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
 void TGoruntuMatrisi::SetCount(int n)
 {
     FCount = n;
     FCopyState = TCopyState::PointsChanged;
+    FStamp = NewStamp();
     // Shrinking a block in place does not fail; should it, the larger block stays,
     // which a smaller capacity leaves safe.
     const int capacity = grownTo(0, n);
@@ -75,6 +83,7 @@ void TGoruntuMatrisi::SetCount(int n)
 TSpacePoint* TGoruntuMatrisi::Room(int count)
 {
     FCopyState = TCopyState::PointsChanged;
+    FStamp = NewStamp();
     const int capacity = grownTo(FCapacity, count);
     if (capacity != FCapacity) {
         FSpacePoints = resized(FSpacePoints, capacity);
@@ -94,6 +103,7 @@ void TGoruntuMatrisi::Clear()
     FCopy = nullptr;
     FCopyRoom = 0;
     FCopyState = TCopyState::PointsChanged;
+    FStamp = NewStamp();
     FCount = 0;
     FCapacity = 0;
     FProjectedCount = 0;
@@ -113,6 +123,7 @@ void TGoruntuMatrisi::Swap(TGoruntuMatrisi& other) noexcept
     std::swap(FCopy, other.FCopy);
     std::swap(FCopyRoom, other.FCopyRoom);
     std::swap(FCopyState, other.FCopyState);
+    std::swap(FStamp, other.FStamp);
     std::swap(FGrid, other.FGrid);
     FGaps.swap(other.FGaps);
 }

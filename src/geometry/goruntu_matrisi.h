@@ -52,6 +52,7 @@ public:
         if (FCount == FCapacity) [[unlikely]]
             Grow();
         FCopyState = TCopyState::PointsChanged;
+        FStamp = 0;
         FSpacePoints[FCount] = p;
         return FCount++;
     }
@@ -72,6 +73,7 @@ public:
         FCount = n;
         FProjectedCount = 0;
         FCopyState = TCopyState::PointsChanged;
+        FStamp = NewStamp();
     }
     // The caller wrote the screen points of every point into ScreenRoom() as
     // Project with m, of stride 1, gives them: as if Project had been called.
@@ -102,6 +104,11 @@ public:
 
     int Count() const { return FCount; }
     int Capacity() const { return FCapacity; }
+    // A number for the points as they are: a new one (never given before, to any list)
+    // whenever Room, SetCount, SetCountKeepingRoom or Clear may have changed them, 0 once
+    // Add has (points added one by one are not numbered). What is made from the points
+    // may be kept while the number is the same and not 0.
+    std::uint64_t PointsStamp() const { return FStamp; }
     // index in 0..Count()-1, guaranteed by the caller.
     const TSpacePoint& SpacePoints(int index) const { return FSpacePoints[index]; }
     // Raises EGoruntuMatrisiError "List index out of bounds (%d)" outside 0..Count()-1.
@@ -155,6 +162,7 @@ public:
 
 private:
     void Grow();
+    static std::uint64_t NewStamp();
     // The copy in double a projection with m reads or writes, none if it takes none.
     TDoubleCopy copyFor(const TTransformMatrix& m);
 
@@ -169,6 +177,7 @@ private:
     std::size_t FCopyRoom = 0;
     enum class TCopyState : std::uint8_t { PointsChanged, ProjectedOnce, Copied };
     TCopyState FCopyState = TCopyState::PointsChanged;
+    std::uint64_t FStamp = 0;
     // From point Point on, Skipped samples in all were left out before it; in
     // increasing order of Point.
     struct TGap {

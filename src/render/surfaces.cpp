@@ -125,8 +125,9 @@ __attribute__((target("avx2"), always_inline)) inline __m256d sumOf(
 }
 
 #ifdef VELMO_DEPTH_AVX2
-__attribute__((target("avx2"))) bool TDepthProjection::projectFours(
-    const TSpacePoint* source, int count, TDepthPoint* out, TScreenPoint* screen) const
+template <TDepthProjection::TFrom From>
+__attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpacePoint* source,
+    int count, TDepthPoint* out, TScreenPoint* screen, double* copy) const
 {
     const auto& m = FM;
     bool allValid = true;
@@ -134,9 +135,27 @@ __attribute__((target("avx2"))) bool TDepthProjection::projectFours(
     int i = 0;
     for (; i + 4 <= count; i += 4) {
         __m256i fits = _mm256_set1_epi64x(-1);
-        const __m256d x = nearestDoubleFour(source + i, 0, fits);
-        const __m256d y = nearestDoubleFour(source + i, 1, fits);
-        const __m256d z = nearestDoubleFour(source + i, 2, fits);
+        __m256d x, y, z;
+        double* const kept = copy + 3 * std::ptrdiff_t(i);
+        if constexpr (From == TFrom::Copy) {
+            x = _mm256_loadu_pd(kept);
+            y = _mm256_loadu_pd(kept + 4);
+            z = _mm256_loadu_pd(kept + 8);
+            // A four that did not fit is marked by a first X that is not a number.
+            if (std::isnan(kept[0])) [[unlikely]]
+                fits = _mm256_setzero_si256();
+        } else {
+            x = nearestDoubleFour(source + i, 0, fits);
+            y = nearestDoubleFour(source + i, 1, fits);
+            z = nearestDoubleFour(source + i, 2, fits);
+            if constexpr (From == TFrom::PointsKeeping) {
+                _mm256_storeu_pd(kept, x);
+                _mm256_storeu_pd(kept + 4, y);
+                _mm256_storeu_pd(kept + 8, z);
+                if (_mm256_movemask_pd(_mm256_castsi256_pd(fits)) != 0xf) [[unlikely]]
+                    kept[0] = std::numeric_limits<double>::quiet_NaN();
+            }
+        }
         if (_mm256_movemask_pd(_mm256_castsi256_pd(fits)) != 0xf) [[unlikely]] {
             for (int j = i; j < i + 4; ++j)
                 allValid &= projectOne(source[j], out[j], screen ? screen + j : nullptr);
@@ -188,7 +207,8 @@ __attribute__((target("avx2"))) bool TDepthProjection::projectFours(
 #endif
 
 bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
-    std::vector<TDepthPoint>& out, std::vector<TScreenPoint>* screen) const
+    std::vector<TDepthPoint>& out, std::vector<TScreenPoint>* screen,
+    const TRoundedPoints& rounded) const
 {
     std::atomic<bool> allValid = true;
     const int taken = static_cast<int>(TakenCount(count, stride));
@@ -197,6 +217,16 @@ bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
         screen->resize(static_cast<std::size_t>(taken));
 #ifdef VELMO_DEPTH_AVX2
     static const bool avx2 = __builtin_cpu_supports("avx2");
+    // The copy holds whole fours alone; the rest is read from the points.
+    const std::size_t copied = std::size_t(count / 4) * 12;
+    double* copy = nullptr;
+    bool readCopy = false;
+    if (rounded.Data && stride == 1 && avx2) {
+        readCopy = rounded.Ready && rounded.Data->size() == copied;
+        if (!readCopy)
+            rounded.Data->resize(copied);
+        copy = rounded.Data->data();
+    }
 #else
     constexpr bool avx2 = false;
 #endif
@@ -205,7 +235,13 @@ bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
         TScreenPoint* const to = screen ? screen->data() : nullptr;
 #ifdef VELMO_DEPTH_AVX2
         if (avx2 && stride == 1) {
-            if (!projectFours(source + first, end - first, out.data() + first, to ? to + first : nullptr))
+            // Blocks start at multiples of four points.
+            static_assert(BlockPoints % 4 == 0);
+            const auto fours = readCopy ? &TDepthProjection::projectFours<TFrom::Copy>
+                : copy                  ? &TDepthProjection::projectFours<TFrom::PointsKeeping>
+                                        : &TDepthProjection::projectFours<TFrom::Points>;
+            if (!(this->*fours)(source + first, end - first, out.data() + first,
+                    to ? to + first : nullptr, copy ? copy + 3 * std::ptrdiff_t(first) : nullptr))
                 allValid.store(false, std::memory_order_relaxed);
             return;
         }
@@ -307,8 +343,21 @@ bool CollectSurfaces(const TObjectList& objects, const TCamera& camera, TSurface
         mesh.Color = curve.Color;
         mesh.Shaded = curve.Style == csShaded;
         mesh.Thickness = curve.Thickness;
-        const bool allValid = projection.Project(
-            curve.Points->SpacePointData(), curve.Points->Count(), 1, mesh.Depth, &mesh.Screen);
+        // The points rounded to double are kept from their second projection on: a list
+        // projected once (a slider moving) is read once.
+        const std::uint64_t stamp = curve.Points->PointsStamp();
+        const bool again = stamp != 0 && stamp == mesh.RoundedStamp;
+        TRoundedPoints rounded;
+        if (again) {
+            rounded = { &mesh.Rounded, mesh.RoundedReady };
+        } else {
+            mesh.Rounded.clear();
+            mesh.RoundedStamp = stamp;
+            mesh.RoundedReady = false;
+        }
+        const bool allValid = projection.Project(curve.Points->SpacePointData(),
+            curve.Points->Count(), 1, mesh.Depth, &mesh.Screen, rounded);
+        mesh.RoundedReady = again;
         mesh.Whole = curve.Points->Grid().Index.empty() && allValid;
     }
     set.Meshes.resize(n);

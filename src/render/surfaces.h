@@ -21,6 +21,14 @@ struct TDepthPoint {
     bool Valid = false;
 };
 
+// The points of a list rounded to double as the depth projection reads them, kept from one
+// projection to the next: for each four points from the list's first, their X, Y and Z,
+// four of each, X[0] not a number where one of them does not fit (see Project).
+struct TRoundedPoints {
+    std::vector<double>* Data = nullptr;
+    bool Ready = false; // read from Data; else written into it (resized) as they are read
+};
+
 // Projects points with a camera's matrix into depth points.
 class TDepthProjection {
 public:
@@ -28,17 +36,21 @@ public:
     TDepthPoint operator()(const TSpacePoint& p) const;
     // Points source[0], source[stride], ... below count into out (resized), on the
     // machine's cores for a long list; with screen, also rounded (halves to even) into it,
-    // BehindEye for a point that does not project. True when every point is valid.
+    // BehindEye for a point that does not project. True when every point is valid. With
+    // rounded (for stride 1), the points are read from there or kept there.
     bool Project(const TSpacePoint* source, int count, int stride, std::vector<TDepthPoint>& out,
-        std::vector<TScreenPoint>* screen = nullptr) const;
+        std::vector<TScreenPoint>* screen = nullptr, const TRoundedPoints& rounded = {}) const;
 
 private:
     // These two return whether every point they projected is valid.
     bool projectOne(const TSpacePoint& p, TDepthPoint& out, TScreenPoint* screen) const;
     // source[0..count) into out and, when given, screen, four points at a time where the
-    // processor has AVX2.
-    bool projectFours(
-        const TSpacePoint* source, int count, TDepthPoint* out, TScreenPoint* screen) const;
+    // processor has AVX2; each four read from source (and with PointsKeeping written into
+    // copy) or from copy (see TRoundedPoints), as From says.
+    enum class TFrom { Points, PointsKeeping, Copy };
+    template <TFrom From>
+    bool projectFours(const TSpacePoint* source, int count, TDepthPoint* out, TScreenPoint* screen,
+        double* copy) const;
 
     double FM[4][4];
     double FDepth[3];
@@ -65,6 +77,11 @@ struct TSurfaceMesh {
     std::vector<TDepthPoint> Depth; // one per point
     std::vector<TScreenPoint> Screen; // the depth points rounded; BehindEye for invalid ones
     bool Whole = false; // every sample has a point, and every point projects
+    // The points rounded to double, made at the second projection of the same points (see
+    // TGoruntuMatrisi::PointsStamp) and read at the later ones: a view turning.
+    std::vector<double> Rounded;
+    std::uint64_t RoundedStamp = 0;
+    bool RoundedReady = false;
 
     // The cells: between neighbouring rows and columns, and between the last and the
     // first where the grid closes around.

@@ -64,6 +64,41 @@ TEST(GoruntuMatrisi, SwapExchangesEverything)
     EXPECT_EQ(b.ScreenPoints(4).X, 80);
 }
 
+TEST(GoruntuMatrisi, PointsStampChangesWithThePointsAlone)
+{
+    TGoruntuMatrisi a, b;
+    EXPECT_EQ(a.PointsStamp(), 0u);
+    a.Room(8)[0] = { 1, 2, 3, 1 };
+    const std::uint64_t room = a.PointsStamp();
+    EXPECT_NE(room, 0u);
+    a.SetCountKeepingRoom(1);
+    const std::uint64_t kept = a.PointsStamp();
+    EXPECT_NE(kept, room);
+    // Projecting, the grid and the record of left-out samples leave the points as they are.
+    a.Project(TTransformMatrix());
+    a.Project(TTransformMatrix());
+    a.SetLeftOut({});
+    a.SetGrid(1, 1);
+    EXPECT_EQ(a.PointsStamp(), kept);
+    a.SetCount(1);
+    const std::uint64_t counted = a.PointsStamp();
+    EXPECT_NE(counted, kept);
+    b.Room(4);
+    b.SetCount(0);
+    // Another list never takes a number this one had.
+    for (const std::uint64_t earlier : { room, kept, counted })
+        EXPECT_NE(b.PointsStamp(), earlier);
+    const std::uint64_t other = b.PointsStamp();
+    a.Swap(b);
+    EXPECT_EQ(a.PointsStamp(), other);
+    EXPECT_EQ(b.PointsStamp(), counted);
+    b.Add({ 4, 5, 6, 1 });
+    EXPECT_EQ(b.PointsStamp(), 0u);
+    b.Clear();
+    EXPECT_NE(b.PointsStamp(), 0u);
+    EXPECT_NE(b.PointsStamp(), counted);
+}
+
 TEST(GoruntuMatrisi, ScreenPointIndexChecked)
 {
     TGoruntuMatrisi list;

@@ -428,6 +428,42 @@ TEST(Surfaces, ADepthBufferKeptFromPictureToPictureHoldsWhatANewOneHolds)
     }
 }
 
+TEST(Surfaces, DepthPointsOfPointsKeptFromFrameToFrameAreThoseMadeAfresh)
+{
+    // A view turning over the same points (which keeps them rounded from the second frame
+    // on), then the points changed; a surface with values double cannot hold and a count
+    // that is no multiple of four, and a fine sphere.
+    TScene s;
+    s.R.SetPerspective(true);
+    s.R.SetZoom(400);
+    s.add(ctXYZSurface, "", "", "exp(k*x*x)", Red, csShaded, 0.09L);
+    s.add(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", Blue, csSurface, 0.01L);
+    s.R.Objects().SetParameterValue("k", 50);
+    ASSERT_EQ(s.R.Objects().Items(0).Points->Count() % 4, 1);
+    TSurfaceSet kept;
+    for (int frame = 0; frame < 8; ++frame) {
+        SCOPED_TRACE(frame);
+        if (frame == 5)
+            s.R.Objects().SetParameterValue("k", 0.01L);
+        s.R.RotateBy(7, 3);
+        s.R.Render(true);
+        TSurfaceSet fresh;
+        ASSERT_TRUE(CollectSurfaces(s.R.Objects(), s.R.Camera(), kept));
+        ASSERT_TRUE(CollectSurfaces(s.R.Objects(), s.R.Camera(), fresh));
+        ASSERT_EQ(kept.Meshes.size(), 2u);
+        for (std::size_t m = 0; m < 2; ++m) {
+            const TSurfaceMesh &a = kept.Meshes[m], &b = fresh.Meshes[m];
+            ASSERT_EQ(a.Depth.size(), b.Depth.size());
+            for (std::size_t i = 0; i < a.Depth.size(); ++i)
+                ASSERT_TRUE(std::memcmp(&a.Depth[i].X, &b.Depth[i].X, 3 * sizeof(double)) == 0
+                    && a.Depth[i].Valid == b.Depth[i].Valid
+                    && a.Screen[i].X == b.Screen[i].X && a.Screen[i].Y == b.Screen[i].Y)
+                    << m << " " << i;
+            EXPECT_EQ(a.Whole, b.Whole);
+        }
+    }
+}
+
 TEST(Surfaces, AMeshJustBehindAnotherShowsThroughItInBandsAsInOnePiece)
 {
     // Face on, a plane 0.4 pixels of nearness behind another lies within its tolerance:
