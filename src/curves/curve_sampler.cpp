@@ -209,8 +209,8 @@ struct TCurveSampler::TWorker {
     // formulas may run, which they may unless a part failed at this sample.
     [[gnu::always_inline]] bool Shortened(long long sample, long long row, long long column)
     {
-        if (Recording) [[unlikely]]
-            return Keep(sample, row, column);
+        if (Recording)
+            Keep(sample, row, column);
         unsigned char failed = 0;
         for (int k = 0; k < Slots; ++k) {
             const TCurveMemo::TValue& kept = Kept[k][KeptBy[k] == TCurveMemo::kbSample
@@ -232,26 +232,39 @@ struct TCurveSampler::TWorker {
             return formula->TryRunBound(result);
     }
 
-    // Shortened while recording: computes the parts into the cells and keeps their
-    // values, that of a row at its first column and that of a column in the first row.
-    bool Keep(long long sample, long long row, long long column)
+    // Before Shortened reads them while recording: computes the parts not yet kept
+    // for this sample into their places (one kept by sample at its sample, one kept
+    // by row at the row's first column; those kept by column were computed before
+    // the rows, by KeepColumns).
+    void Keep(long long sample, long long row, long long column)
     {
-        bool all = true;
         for (int k = 0; k < Slots; ++k) {
-            long double v = 0;
-            const bool computed = Parts[k].TryRunBound(v) && v - v == v - v;
-            all = all && computed;
-            Cells[k] = v;
-            const TCurveMemo::TKeptBy by = KeptBy[k];
-            if (by == TCurveMemo::kbSample || (by == TCurveMemo::kbOuter && column == 0)
-                || (by == TCurveMemo::kbInner && row == 0)) {
-                TCurveMemo::TValue& kept
-                    = Kept[k][by == TCurveMemo::kbSample ? sample : by == TCurveMemo::kbOuter ? row : column];
-                std::memcpy(kept.Bytes, &v, 10);
-                kept.Bytes[TCurveMemo::FailedByte] = computed ? 0 : 1;
-            }
+            if (KeptBy[k] == TCurveMemo::kbSample)
+                KeepPart(k, Kept[k][sample]);
+            else if (KeptBy[k] == TCurveMemo::kbOuter && column == 0)
+                KeepPart(k, Kept[k][row]);
         }
-        return all;
+    }
+
+    // The value of part k where it is kept, marked when it failed or is not finite.
+    void KeepPart(int k, TCurveMemo::TValue& kept)
+    {
+        long double v = 0;
+        const bool computed = Parts[k].TryRunBound(v) && v - v == v - v;
+        std::memcpy(kept.Bytes, &v, 10);
+        kept.Bytes[TCurveMemo::FailedByte] = computed ? 0 : 1;
+    }
+
+    // The values of the parts kept by column, for every column of a row whose inner
+    // variable takes the values of innerRow.
+    void KeepColumns(const std::vector<long double>& innerRow)
+    {
+        for (std::size_t column = 0; column < innerRow.size(); ++column) {
+            std::memcpy(Inner, &innerRow[column], sizeof innerRow[column]);
+            for (int k = 0; k < Slots; ++k)
+                if (KeptBy[k] == TCurveMemo::kbInner)
+                    KeepPart(k, Kept[k][column]);
+        }
     }
 
     long double* slot(const char* name)
@@ -520,6 +533,11 @@ bool TCurveSampler::Sample(int curveType, const TProgram* const (&programs)[3], 
                 Progress->End();
         }
     } end { progress };
+    // Parts kept by column are computed first, here: the rows of every block read them.
+    if (FCurrent.Recording && !FInnerRow.empty()) {
+        FHere->Bind(FCurrent, false, FShareResults);
+        FHere->KeepColumns(FInnerRow);
+    }
     const long long written = threads == 1
         ? SampleHere(curveType, step, outer, room, progress)
         : SampleOnHelpers(curveType, step, outer, threads, table, room, progress);
