@@ -138,7 +138,7 @@ TEST(KeptParts, ByRowAndColumnGiveThePointsOfAWholeComputation)
     const TCurveValues curves[] = {
         Curve(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", 0.01L),
         Curve(ctSpherical, "4.5*sin(a)*cos(b)+ln(a-0.5)", "sin(a)*sin(b)/ln(b-3)", "cos(a)+sin(a*b)", 0.01L),
-        Curve(ctSpherical, "exp(a*5000)*cos(b)", "(ln(b-3)>0)*sin(a)+sgn(ln(a-1))", "arcsin(b/7)+a", 0.02L),
+        Curve(ctSpherical, "exp(a*5000)*cos(b)", "(ln(b-3)>0)*sin(a)+sgn(ln(a-1))", "(arcsin(b-4)>a)+(ln(a-1)<b)", 0.02L),
         Curve(ctSpherical, "a*b", "a+b", "sin(a*b)", 0.02L),
         Curve(ctParametric, "(3+cos(v))*cos(u)", "(3+cos(v))*sin(u)", "sin(v)*1/(u-2)", 0.02L),
         Curve(ctXYZSurface, "", "", "sin(x)*cos(y)+x^0.5*ln(y)", 0.02L),
