@@ -343,9 +343,11 @@ void TCurvedLineExplorer::ConnectHandlers()
     connect(fxEdit, &TFormulaEdit::Entered, this, [this] { fxEditEnter(); });
     connect(fyEdit, &TFormulaEdit::Entered, this, [this] { fyEditEnter(); });
     connect(fzEdit, &TFormulaEdit::Entered, this, [this] { fzEditEnter(); });
-    // The values the preview did not follow while hidden.
+    // The preview put off and the values not followed while hidden.
     connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-        if (visible && FFollowStale)
+        if (visible && FRebuildWaiting)
+            RebuildPreview();
+        else if (visible && FFollowStale)
             FollowParameters();
     });
 }
@@ -440,6 +442,7 @@ void TCurvedLineExplorer::LoadCurve(const TCurveRecord* curve)
             FPreviewRenderer.Objects().Clear();
             Draw();
         }
+        FRebuildWaiting = false;
         CizimSekliCombo->setCurrentIndex(csLine);
         GorunurlukCombo->setCurrentIndex(0);
         FTypeComboBox->setCurrentIndex(ctXYPlane);
@@ -528,11 +531,18 @@ void TCurvedLineExplorer::Rebuild()
     const TEditorValues v = EditorValues();
     const TGrafikMChildFrm* window = ActiveGraphWindow();
     // Values put off while hidden: what the preview held is not kept.
+    FRebuildWaiting = false;
+    FStoppedValues.clear();
     if (FFollowStale) {
         objects.Clear();
         FFollowStale = false;
     }
-    FStoppedValues.clear();
+    if (isHidden() && IsCurveType(v.CurveType) && v.Step > 0
+        && TObjectList::SampleCount(v.CurveType, v.Step) > HiddenPreviewSamples) {
+        objects.Clear();
+        FRebuildWaiting = true;
+        return;
+    }
     const TPreviewSource source(objects, window);
     try {
         // A new parameter takes the window's value at once, so that the curve is made
@@ -795,6 +805,7 @@ void TCurvedLineExplorer::YeniEgriButtonClick()
         ApplyTypeDefaults();
         CheckChange();
         FPreviewRenderer.Objects().Clear();
+        FRebuildWaiting = false;
         Draw();
     });
 }

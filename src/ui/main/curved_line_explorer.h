@@ -55,6 +55,9 @@ public:
     static constexpr int PreviewWidth = 240;
     static constexpr int PreviewHeight = 165;
     static constexpr int PreviewZoom = 50;
+    // A hidden explorer keeps no preview of a curve of more samples (72 bytes each): it
+    // is made when the explorer shows.
+    static constexpr long long HiddenPreviewSamples = 1'000'000;
 
     // The active graph window, or null while another child window (or none) is active.
     using TActiveGraphWindow = std::function<TGrafikMChildFrm*()>;
@@ -237,6 +240,8 @@ private:
     // A follow asked for during the preview's generation, and one put off while hidden.
     bool FFollowWaiting = false;
     bool FFollowStale = false;
+    // A preview put off while hidden (see HiddenPreviewSamples).
+    bool FRebuildWaiting = false;
     // The values whose generation was stopped: the window tells them again (a slider's
     // move, then its commit), and the preview stays as it was until they change.
     std::vector<TParameter> FStoppedValues;

@@ -849,3 +849,36 @@ TEST(ParametersToolW, TheNumericValuesPreviewTakesTheWindowsPoints)
     EXPECT_TRUE(spaceBits(preview) == spaceBits(g.DrawFunction().Objects(), 1));
     EXPECT_TRUE(f.errors.isEmpty()) << f.errors.join("\n").toStdString();
 }
+
+// A hidden explorer holds no second copy of a large curve: its preview is made when it
+// shows, from the window's points, and follows the values from there.
+TEST(ParametersToolW, AHiddenExplorerKeepsNoCopyOfALargeCurve)
+{
+    TParametersFixture f;
+    TCurvedLineExplorer& e = *f.m().CurvedLineExplorerToolW;
+    TEditorValues large = plane("k*x");
+    large.Step = 0.00001L; // two million samples
+    TGrafikMChildFrm& g = f.open({ large });
+    e.hide();
+    g.SelectCurve(0);
+    ASSERT_EQ(e.fyEdit->text(), "k*x");
+    const TObjectList& preview = e.PreviewRenderer().Objects();
+    EXPECT_EQ(preview.Count(), 0);
+    f.m().ParametersToolW->show();
+    f.row("k").Slider->setValue(120);
+    EXPECT_EQ(preview.Count(), 0);
+    e.show();
+    QApplication::processEvents();
+    ASSERT_EQ(preview.Count(), 1);
+    EXPECT_EQ(preview.Generations(), 0);
+    EXPECT_TRUE(spaceBits(preview) == spaceBits(g.DrawFunction().Objects()));
+    f.row("k").Slider->setValue(130);
+    EXPECT_EQ(preview.Generations(), 0);
+    EXPECT_TRUE(spaceBits(preview) == spaceBits(g.DrawFunction().Objects()));
+    // A small curve is previewed hidden or not, as it always was.
+    e.hide();
+    TGrafikMChildFrm& small = f.open({ plane("x*x") });
+    small.SelectCurve(0);
+    EXPECT_EQ(preview.Count(), 1);
+    EXPECT_TRUE(f.errors.isEmpty()) << f.errors.join("\n").toStdString();
+}
