@@ -104,8 +104,9 @@ void TPainterCanvas::Text(int left, int top, const QString& text, TColor color)
         QRect(left, top, std::max(64, FWidth - left), 64), Qt::AlignLeft | Qt::AlignTop, text);
 }
 
-TRasterCanvas::TRasterCanvas(QImage& image, bool smooth)
+TRasterCanvas::TRasterCanvas(QImage& image, bool smooth, TDepthBuffer* depth)
     : FRaster(image)
+    , FDepth(depth ? *depth : FOwnDepth)
     , FSmooth(smooth)
     , FPainter(&image)
     , FWide(FPainter, image.width(), image.height(), smooth)

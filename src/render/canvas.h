@@ -147,8 +147,10 @@ public:
     // The picture has 32 bits per pixel (TRaster's rule) and is not null; it must outlive the
     // canvas. The raster is made first: it detaches the picture from any copy an owner holds,
     // after which the raster and the painter write the same pixels. Smooth draws thin lines
-    // with the raster's smooth line and the rest anti-aliased.
-    explicit TRasterCanvas(QImage& image, bool smooth = false);
+    // with the raster's smooth line and the rest anti-aliased. Surfaces are tested against
+    // depth when given (the owner's, kept from one picture to the next, so that its room
+    // is not made again for each), else against the canvas's own.
+    explicit TRasterCanvas(QImage& image, bool smooth = false, TDepthBuffer* depth = nullptr);
 
     int Width() const override { return FRaster.Width(); }
     int Height() const override { return FRaster.Height(); }
@@ -192,7 +194,8 @@ private:
 
     TRaster FRaster;
     int FBands = 0;
-    TDepthBuffer FDepth;
+    TDepthBuffer FOwnDepth;
+    TDepthBuffer& FDepth;
     std::vector<TRaster::TPixelRun> FRuns;
     bool FSmooth;
     QPainter FPainter;

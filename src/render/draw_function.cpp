@@ -33,7 +33,7 @@ void TDrawFunction::Render(bool recompute)
             FScene.Project(FCamera);
         return;
     }
-    TRasterCanvas canvas(FImage, FSmoothLines);
+    TRasterCanvas canvas(FImage, FSmoothLines, &FDepth);
     if (recompute)
         FScene.ProjectAndDraw(FCamera, canvas, &FLAxisPoints, labelBoxes(Height()));
     else

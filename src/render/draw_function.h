@@ -124,4 +124,6 @@ private:
     QRect FLabelBox;
     std::array<QPoint, 3> FLAxisPoints {};
     QImage FImage;
+    // The surfaces' depth buffer of each Render, kept with its room between them.
+    TDepthBuffer FDepth;
 };

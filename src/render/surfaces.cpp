@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -46,13 +48,14 @@ TDepthPoint TDepthProjection::operator()(const TSpacePoint& p) const
     return result;
 }
 
-void TDepthProjection::projectOne(const TSpacePoint& p, TDepthPoint& out, TScreenPoint* screen) const
+bool TDepthProjection::projectOne(const TSpacePoint& p, TDepthPoint& out, TScreenPoint* screen) const
 {
     out = (*this)(p);
     if (screen)
         *screen = out.Valid ? TScreenPoint { static_cast<std::int32_t>(std::lrint(out.X)),
                                   static_cast<std::int32_t>(std::lrint(out.Y)) }
                             : BehindEye;
+    return out.Valid;
 }
 
 namespace {
@@ -122,10 +125,12 @@ __attribute__((target("avx2"), always_inline)) inline __m256d sumOf(
 }
 
 #ifdef VELMO_DEPTH_AVX2
-__attribute__((target("avx2"))) void TDepthProjection::projectFours(
+__attribute__((target("avx2"))) bool TDepthProjection::projectFours(
     const TSpacePoint* source, int count, TDepthPoint* out, TScreenPoint* screen) const
 {
     const auto& m = FM;
+    bool allValid = true;
+    __m256d everyValid = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
     int i = 0;
     for (; i + 4 <= count; i += 4) {
         __m256i fits = _mm256_set1_epi64x(-1);
@@ -134,7 +139,7 @@ __attribute__((target("avx2"))) void TDepthProjection::projectFours(
         const __m256d z = nearestDoubleFour(source + i, 2, fits);
         if (_mm256_movemask_pd(_mm256_castsi256_pd(fits)) != 0xf) [[unlikely]] {
             for (int j = i; j < i + 4; ++j)
-                projectOne(source[j], out[j], screen ? screen + j : nullptr);
+                allValid &= projectOne(source[j], out[j], screen ? screen + j : nullptr);
             continue;
         }
         const __m256d w
@@ -154,6 +159,7 @@ __attribute__((target("avx2"))) void TDepthProjection::projectFours(
                               _mm256_cmp_pd(_mm256_andnot_pd(sign, py), limit, _CMP_LT_OQ)),
                 _mm256_cmp_pd(_mm256_andnot_pd(sign, pd),
                     all(std::numeric_limits<double>::infinity()), _CMP_LT_OQ)));
+        everyValid = _mm256_and_pd(everyValid, valid);
         // Valid as a bool in the fourth field's first byte, the rest of it zero.
         const __m256d flag = _mm256_and_pd(valid, _mm256_castsi256_pd(_mm256_set1_epi64x(1)));
         const __m256d xy0 = _mm256_unpacklo_pd(px, py), xy1 = _mm256_unpackhi_pd(px, py);
@@ -176,13 +182,15 @@ __attribute__((target("avx2"))) void TDepthProjection::projectFours(
         }
     }
     for (; i < count; ++i)
-        projectOne(source[i], out[i], screen ? screen + i : nullptr);
+        allValid &= projectOne(source[i], out[i], screen ? screen + i : nullptr);
+    return allValid && _mm256_movemask_pd(everyValid) == 0xf;
 }
 #endif
 
-void TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
+bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
     std::vector<TDepthPoint>& out, std::vector<TScreenPoint>* screen) const
 {
+    std::atomic<bool> allValid = true;
     const int taken = static_cast<int>(TakenCount(count, stride));
     out.resize(static_cast<std::size_t>(taken));
     if (screen)
@@ -197,22 +205,27 @@ void TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
         TScreenPoint* const to = screen ? screen->data() : nullptr;
 #ifdef VELMO_DEPTH_AVX2
         if (avx2 && stride == 1) {
-            projectFours(source + first, end - first, out.data() + first, to ? to + first : nullptr);
+            if (!projectFours(source + first, end - first, out.data() + first, to ? to + first : nullptr))
+                allValid.store(false, std::memory_order_relaxed);
             return;
         }
 #endif
+        bool valid = true;
         for (int i = first; i < end; ++i)
-            projectOne(source[std::int64_t(i) * stride], out[static_cast<std::size_t>(i)],
+            valid &= projectOne(source[std::int64_t(i) * stride], out[static_cast<std::size_t>(i)],
                 to ? to + i : nullptr);
+        if (!valid)
+            allValid.store(false, std::memory_order_relaxed);
     };
     const int blocks = (taken + BlockPoints - 1) / BlockPoints;
     if (taken < ProjectionBlockMinimum || TBlockWork::Helpers() == 0) {
         for (int b = 0; b < blocks; ++b)
             block(b);
-        return;
+        return allValid;
     }
     TBlockWork work(blocks, block);
     work.AwaitAll();
+    return allValid;
 }
 
 namespace {
@@ -294,11 +307,9 @@ bool CollectSurfaces(const TObjectList& objects, const TCamera& camera, TSurface
         mesh.Color = curve.Color;
         mesh.Shaded = curve.Style == csShaded;
         mesh.Thickness = curve.Thickness;
-        projection.Project(
+        const bool allValid = projection.Project(
             curve.Points->SpacePointData(), curve.Points->Count(), 1, mesh.Depth, &mesh.Screen);
-        mesh.Whole = curve.Points->Grid().Index.empty()
-            && std::all_of(mesh.Depth.begin(), mesh.Depth.end(),
-                [](const TDepthPoint& p) { return p.Valid; });
+        mesh.Whole = curve.Points->Grid().Index.empty() && allValid;
     }
     set.Meshes.resize(n);
     set.X0 = camera.X0();
@@ -601,8 +612,14 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
 void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
 {
     const std::int64_t width = raster.Width(), height = raster.Height();
-    FDepth.assign(static_cast<std::size_t>(width * height), -std::numeric_limits<float>::infinity());
+    const std::size_t count = static_cast<std::size_t>(width * height);
+    if (FRoom < count) {
+        FDepth.reset();
+        FDepth.reset(new float[count]);
+        FRoom = count;
+    }
     FWidth = width;
+    FBuilt = true;
     const bool paint = set.AnyShaded();
     const QRgb background = ColorToRgb32(set.Background);
     std::int64_t cellCount = 0;
@@ -615,7 +632,8 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
     FSet = &set;
     FBounds.clear();
     if (bands == 1 || height < 2) {
-        TCellRaster cells(FDepth.data(), raster, paint, 0, height);
+        emptyRows(0, height);
+        TCellRaster cells(FDepth.get(), raster, paint, 0, height);
         for (const TSurfaceMesh& mesh : set.Meshes)
             for (int row = 0; row < mesh.CellRows(); ++row)
                 for (int column = 0; column < mesh.CellColumns(); ++column) {
@@ -672,7 +690,8 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
         const std::int64_t top = bounds[std::size_t(band)], bottom = bounds[std::size_t(band) + 1];
         if (top >= bottom)
             return;
-        TCellRaster cells(FDepth.data(), raster, paint, top, bottom);
+        emptyRows(top, bottom);
+        TCellRaster cells(FDepth.get(), raster, paint, top, bottom);
         for (std::size_t m = 0; m < set.Meshes.size(); ++m) {
             const TSurfaceMesh& mesh = set.Meshes[m];
             const int columns = mesh.CellColumns();
@@ -696,6 +715,16 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
         }
     }, &FKept);
     work.AwaitAll();
+}
+
+void TDepthBuffer::emptyRows(std::int64_t first, std::int64_t end)
+{
+    if (first >= end || FWidth == 0)
+        return;
+    float* const row = FDepth.get() + first * FWidth;
+    std::fill(row, row + FWidth, -std::numeric_limits<float>::infinity());
+    for (std::int64_t y = first + 1; y < end; ++y)
+        std::memcpy(FDepth.get() + y * FWidth, row, std::size_t(FWidth) * sizeof(float));
 }
 
 TDepthBuffer::TRunRows* TDepthBuffer::runsOf(std::size_t mesh, int row)
@@ -725,7 +754,7 @@ bool TDepthBuffer::InBands(const TSurfaceMesh& mesh, const TRunVisit& visit)
                 // but for rounding (a few units in the last place of the larger), far below
                 // the margin.
                 if (mesh.Whole
-                    && holds(FDepth.data(), FWidth, top, bottom, box.Left, box.Top, box.Right,
+                    && holds(FDepth.get(), FWidth, top, bottom, box.Left, box.Top, box.Right,
                         box.Bottom, box.Nearest + 1e-12 * (box.Largest + 1)))
                     continue;
                 visit(top, bottom, row, first, std::min(columns, first + RunCells));

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -27,15 +28,16 @@ public:
     TDepthPoint operator()(const TSpacePoint& p) const;
     // Points source[0], source[stride], ... below count into out (resized), on the
     // machine's cores for a long list; with screen, also rounded (halves to even) into it,
-    // BehindEye for a point that does not project.
-    void Project(const TSpacePoint* source, int count, int stride, std::vector<TDepthPoint>& out,
+    // BehindEye for a point that does not project. True when every point is valid.
+    bool Project(const TSpacePoint* source, int count, int stride, std::vector<TDepthPoint>& out,
         std::vector<TScreenPoint>* screen = nullptr) const;
 
 private:
-    void projectOne(const TSpacePoint& p, TDepthPoint& out, TScreenPoint* screen) const;
+    // These two return whether every point they projected is valid.
+    bool projectOne(const TSpacePoint& p, TDepthPoint& out, TScreenPoint* screen) const;
     // source[0..count) into out and, when given, screen, four points at a time where the
     // processor has AVX2.
-    void projectFours(
+    bool projectFours(
         const TSpacePoint* source, int count, TDepthPoint* out, TScreenPoint* screen) const;
 
     double FM[4][4];
@@ -120,12 +122,16 @@ public:
     // bands of rows built on the machine's cores (each band's cells in the order of a
     // build in one piece, so that the buffer and the picture are the same); bands 0
     // chooses their number, 1 builds on the calling thread alone.
+    // The buffer keeps its room and its helpers between builds, so that an owner that
+    // keeps it (a picture drawn again and again) allocates nothing once it has had its
+    // largest picture.
     void Build(const TSurfaceSet& set, TRaster& raster, int bands = 0);
-    const float* Data() const { return FDepth.data(); }
-    bool Empty() const { return FDepth.empty(); }
+    const float* Data() const { return FDepth.get(); }
+    // Empty until Build, and again after Clear.
+    bool Empty() const { return !FBuilt; }
     void Clear()
     {
-        FDepth.clear();
+        FBuilt = false;
         FBounds.clear();
         FSet = nullptr;
     }
@@ -142,7 +148,12 @@ public:
     bool InBands(const TSurfaceMesh& mesh, const TRunVisit& visit);
 
 private:
-    std::vector<float> FDepth;
+    // The rows first..end - 1 of the buffer emptied (no surface: minus infinity).
+    void emptyRows(std::int64_t first, std::int64_t end);
+
+    std::unique_ptr<float[]> FDepth;
+    std::size_t FRoom = 0;
+    bool FBuilt = false;
     std::int64_t FWidth = 0;
     // Kept between builds: for each run of cells along a grid row, the picture rows it
     // touches (the runs of mesh m from FRunStart[m]), the cell rows of all meshes, and

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <random>
 #include <functional>
 #include <gtest/gtest.h>
@@ -377,6 +378,56 @@ TEST(Surfaces, DepthBufferInBandsHoldsTheNearnessOfOnePiece)
     }
 }
 
+TEST(Surfaces, ADepthBufferKeptFromPictureToPictureHoldsWhatANewOneHolds)
+{
+    // One buffer built again and again, as a window keeps it: a crowded picture, then a
+    // smaller one, then the first size with far fewer cells, in bands and in one piece;
+    // nothing of an earlier build may remain in a later one.
+    const auto setOf = [](const char* scale, std::uint8_t style, long double step, int zoom) {
+        auto s = std::make_unique<TScene>();
+        s->R.SetPerspective(true);
+        s->R.SetZoom(zoom);
+        s->R.SetAngles(15, 30);
+        const std::string f = scale;
+        s->add(ctSpherical, (f + "*sin(a)*cos(b)").c_str(), (f + "*sin(a)*sin(b)").c_str(),
+            (f + "*cos(a)").c_str(), Blue, style, step);
+        s->R.Render(true);
+        return s;
+    };
+    const auto crowded = setOf("1", csShaded, 0.01L, 700);
+    const auto sparse = setOf("0.3", csSurface, 0.2L, 300);
+    struct TBuild {
+        const TScene* Scene;
+        int Width, Height, Bands;
+    };
+    TDepthBuffer kept;
+    EXPECT_TRUE(kept.Empty());
+    for (const TBuild& b : { TBuild { crowded.get(), Width, Height, 0 },
+             TBuild { crowded.get(), 150, 90, 2 }, TBuild { sparse.get(), Width, Height, 7 },
+             TBuild { crowded.get(), Width, Height, 1 }, TBuild { sparse.get(), Width, Height, 1 },
+             TBuild { sparse.get(), Width, Height, 3 } }) {
+        SCOPED_TRACE(b.Bands);
+        TSurfaceSet set;
+        ASSERT_TRUE(CollectSurfaces(b.Scene->R.Objects(), b.Scene->R.Camera(), set));
+        const auto build = [&](TDepthBuffer& buffer, QImage& image) {
+            image = QImage(b.Width, b.Height, QImage::Format_RGB32);
+            image.fill(White);
+            TRaster raster(image);
+            buffer.Build(set, raster, b.Bands);
+            EXPECT_FALSE(buffer.Empty());
+            return std::vector<float>(buffer.Data(), buffer.Data() + b.Width * b.Height);
+        };
+        QImage fresh, again;
+        TDepthBuffer buffer;
+        const std::vector<float> expected = build(buffer, fresh);
+        const std::vector<float> depth = build(kept, again);
+        EXPECT_EQ(std::memcmp(depth.data(), expected.data(), expected.size() * sizeof(float)), 0);
+        EXPECT_EQ(again, fresh);
+        kept.Clear();
+        EXPECT_TRUE(kept.Empty());
+    }
+}
+
 TEST(Surfaces, AMeshJustBehindAnotherShowsThroughItInBandsAsInOnePiece)
 {
     // Face on, a plane 0.4 pixels of nearness behind another lies within its tolerance:
@@ -433,7 +484,7 @@ TEST(Surfaces, DepthPointsOfAListAreThoseOfEachPointAlone)
         const TDepthProjection projection(camera);
         std::vector<TDepthPoint> depth;
         std::vector<TScreenPoint> screen;
-        projection.Project(points.data(), int(points.size()), 1, depth, &screen);
+        const bool allValid = projection.Project(points.data(), int(points.size()), 1, depth, &screen);
         ASSERT_EQ(depth.size(), points.size());
         int valid = 0, behind = 0;
         for (std::size_t i = 0; i < points.size(); ++i) {
@@ -451,5 +502,22 @@ TEST(Surfaces, DepthPointsOfAListAreThoseOfEachPointAlone)
         }
         EXPECT_GT(valid, 1000);
         EXPECT_GT(behind, 10);
+        EXPECT_FALSE(allValid);
+        // Whether every point is valid, told by the list: the valid points alone, and with
+        // one that is not among them at the start, inside a group of four, in the last
+        // block and in the rest after the last four.
+        std::vector<TSpacePoint> validOnly, invalid;
+        for (std::size_t i = 0; i < points.size(); ++i)
+            (depth[i].Valid ? validOnly : invalid).push_back(points[i]);
+        EXPECT_TRUE(projection.Project(validOnly.data(), int(validOnly.size()), 1, depth));
+        EXPECT_TRUE(projection.Project(validOnly.data(), int(validOnly.size()), 3, depth, &screen));
+        for (const std::size_t at : { std::size_t(0), std::size_t(5), validOnly.size() - 9,
+                 validOnly.size() - (validOnly.size() % 4 == 0 ? 4 : validOnly.size() % 4) }) {
+            for (const TSpacePoint& bad : { invalid.front(), invalid.back() }) {
+                std::vector<TSpacePoint> some = validOnly;
+                some.insert(some.begin() + std::ptrdiff_t(at), bad);
+                EXPECT_FALSE(projection.Project(some.data(), int(some.size()), 1, depth, &screen)) << at;
+            }
+        }
     }
 }
