@@ -58,7 +58,9 @@ bool samePiece(const TExpressionArray* sources, const TPiece& a, const TPiece& b
 // name, and do at least one operation. A piece is largest where the operation
 // taking it as an operand reads another name through its other operand, or where
 // it is the whole formula.
-void findPieces(int curveType, int formula, const TExpressionArray& postfix, std::vector<TPiece>& pieces)
+// With lines, a piece reads one of the variables, not both.
+void findPieces(int curveType, int formula, const TExpressionArray& postfix, bool lines,
+    std::vector<TPiece>& pieces)
 {
     struct TNode {
         int Start;
@@ -72,7 +74,7 @@ void findPieces(int curveType, int formula, const TExpressionArray& postfix, std
     };
     std::vector<TNode> stack;
     const auto note = [&](const TNode& n, int end) {
-        if (!n.Other && (n.Outer || n.Inner) && n.Cost > 0)
+        if (!n.Other && (n.Outer || n.Inner) && n.Cost > 0 && !(lines && n.Outer && n.Inner))
             pieces.push_back({ formula, n.Start, end, n.Cost,
                 n.Outer && n.Inner ? TCurveMemo::kbSample
                     : n.Outer      ? TCurveMemo::kbOuter
@@ -109,7 +111,7 @@ void findPieces(int curveType, int formula, const TExpressionArray& postfix, std
             const TNode left = stack.back();
             const TNode both { left.Start, left.Other || right.Other, left.Outer || right.Outer,
                 left.Inner || right.Inner, left.Cost + right.Cost + OperatorCost };
-            if (both.Other) {
+            if (both.Other || (lines && both.Outer && both.Inner)) {
                 note(left, right.Start);
                 note(right, j);
             }
@@ -130,9 +132,12 @@ TExpressionArray piece(const TExpressionArray& postfix, int start, int end)
 }
 }
 
-void TCurveMemo::Prepare(int curveType, long double step, const TFonksiyon* const (&formulas)[3])
+void TCurveMemo::Prepare(
+    int curveType, long double step, const TFonksiyon* const (&formulas)[3], bool lines)
 {
-    bool same = FPlanned && curveType == FCurveType && std::memcmp(&step, &FStep, 10) == 0;
+    lines = lines && HasInnerVariable(curveType);
+    bool same = FPlanned && curveType == FCurveType && std::memcmp(&step, &FStep, 10) == 0
+        && lines == FLines;
     for (int i = 0; same && i < 3; ++i)
         same = (formulas[i] != nullptr) == FHas[i]
             && (!FHas[i] || samePostfix(formulas[i]->Compiled(), FSources[i]));
@@ -142,6 +147,7 @@ void TCurveMemo::Prepare(int curveType, long double step, const TFonksiyon* cons
     FRecorded = false;
     FCurveType = curveType;
     FStep = step;
+    FLines = lines;
     Plan(curveType, formulas);
     FPlanned = true;
 }
@@ -159,7 +165,7 @@ void TCurveMemo::Plan(int curveType, const TFonksiyon* const (&formulas)[3])
     if (!assigns)
         for (int i = 0; i < 3; ++i)
             if (FHas[i])
-                findPieces(curveType, i, FSources[i], pieces);
+                findPieces(curveType, i, FSources[i], FLines, pieces);
     // The pieces worth most take the slots; an equal piece shares its slot.
     std::vector<TPiece*> order;
     for (TPiece& p : pieces)
@@ -205,9 +211,14 @@ void TCurveMemo::Plan(int curveType, const TFonksiyon* const (&formulas)[3])
 
 bool TCurveMemo::Reserve(long long rows, long long columns)
 {
-    if (FSlots == 0 || rows * columns > MaxSamples)
+    if (FSlots == 0)
         return false;
     std::size_t size = 0;
+    bool bySample = columns <= 1;
+    for (int k = 0; k < FSlots; ++k)
+        bySample = bySample || FKeptBy[k] == kbSample;
+    if (bySample && rows * columns > MaxSamples)
+        return false;
     for (int k = 0; k < FSlots; ++k) {
         FFirst[k] = size;
         size += static_cast<std::size_t>(

@@ -41,8 +41,13 @@ public:
 
     // Plans for the formulas of a curve (null where the type has none) unless they,
     // the type and the step are those of the plan already made; a new plan drops
-    // the kept values.
-    void Prepare(int curveType, long double step, const TFonksiyon* const (&formulas)[3]);
+    // the kept values. With lines, for a type of two variables, the parts are only
+    // the largest pieces that read one of its variables (none reading both), kept
+    // by row or by column; such values cost a row's or a column's computation once,
+    // so they are computed afresh by every generation (Recorded stays false) and
+    // speed up a curve's first generation as much as the later ones.
+    void Prepare(int curveType, long double step, const TFonksiyon* const (&formulas)[3],
+        bool lines = false);
     int Slots() const { return FSlots; }
     const TProgram& Part(int slot) const { return FParts[slot]; }
     TKeptBy KeptBy(int slot) const { return FKeptBy[slot]; }
@@ -51,18 +56,20 @@ public:
 
     // Room for the values of rows x columns samples (columns 1 for a type of one
     // variable), kept when it is already there; false when the curve is too large
-    // for them or the room cannot be had.
+    // for them (more than MaxSamples samples, unless every part is kept by row or
+    // column of a grid) or the room cannot be had.
     bool Reserve(long long rows, long long columns);
     // The values of slot's part, by sample, row or column number as it is kept by.
     TValue* Values(int slot) { return FValues.data() + FFirst[slot]; }
-    // Whether the values were all computed by a whole generation.
-    bool Recorded() const { return FRecorded; }
+    // Whether the values were all computed by a whole generation (never for lines).
+    bool Recorded() const { return FRecorded && !FLines; }
     void SetRecorded() { FRecorded = true; }
 
 private:
     void Plan(int curveType, const TFonksiyon* const (&formulas)[3]);
 
     bool FPlanned = false;
+    bool FLines = false;
     int FCurveType = -1;
     long double FStep = 0;
     bool FHas[3] = { false, false, false };

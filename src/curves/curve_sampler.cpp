@@ -71,14 +71,24 @@ long double squaredDistance(const TSpacePoint& a, const TSpacePoint& b)
     return (a.X - b.X) * (a.X - b.X) + (a.Y - b.Y) * (a.Y - b.Y) + (a.Z - b.Z) * (a.Z - b.Z);
 }
 
+// Whether a gap whose square is gap lies within one and a half times a step whose
+// square is step. Rounding keeps the order of the products, so the gap lies within
+// one and a half times the largest of several steps (a step that is no number not
+// counting, and none longer than 0) just when it lies so within one of them, or
+// within 0: a line is settled at the first step that is long enough.
+bool within(long double gap, long double step) { return gap <= 2.25L * step; }
+
 // Whether the last of length points (at least 3) lies next to the first, as near as
 // neighbouring ones lie: within one and a half times the largest step.
 bool closesAround(const TSpacePoint* line, long long length)
 {
-    long double step = 0;
+    const long double gap = squaredDistance(line[0], line[length - 1]);
+    if (within(gap, 0))
+        return true;
     for (long long k = 1; k < length; ++k)
-        step = std::max(step, squaredDistance(line[k - 1], line[k]));
-    return squaredDistance(line[0], line[length - 1]) <= 2.25L * step;
+        if (within(gap, squaredDistance(line[k - 1], line[k])))
+            return true;
+    return false;
 }
 
 // closesAround for the lines of a grid from `from` below `to`: its rows (columns
@@ -103,11 +113,12 @@ bool closesAround(const TGoruntuMatrisi& points, bool columns, int from, int to)
                 return false;
             continue;
         }
-        long double step = 0;
-        for (int k = 1; k < length; ++k)
+        const long double gap = squaredDistance(points.SpacePoints(first), points.SpacePoints(last));
+        bool close = within(gap, 0);
+        for (int k = 1; !close && k < length; ++k)
             if (const int a = at(line, k - 1), b = at(line, k); a >= 0 && b >= 0)
-                step = std::max(step, squaredDistance(points.SpacePoints(a), points.SpacePoints(b)));
-        if (!(squaredDistance(points.SpacePoints(first), points.SpacePoints(last)) <= 2.25L * step))
+                close = within(gap, squaredDistance(points.SpacePoints(a), points.SpacePoints(b)));
+        if (!close)
             return false;
     }
     return true;
@@ -151,6 +162,7 @@ struct TCurveSampler::TWorker {
     long double Walk[WalkChunk];
     unsigned Epoch = 0; // the generation it was last bound for
     std::atomic<bool> Busy { false };
+    std::atomic<std::thread::id> Thread; // the thread that took it last
 
     void Bind(const TCurrent& c, bool copy, bool share)
     {
@@ -197,8 +209,8 @@ struct TCurveSampler::TWorker {
     // formulas may run, which they may unless a part failed at this sample.
     [[gnu::always_inline]] bool Shortened(long long sample, long long row, long long column)
     {
-        if (Recording) [[unlikely]]
-            return Keep(sample, row, column);
+        if (Recording)
+            Keep(sample, row, column);
         unsigned char failed = 0;
         for (int k = 0; k < Slots; ++k) {
             const TCurveMemo::TValue& kept = Kept[k][KeptBy[k] == TCurveMemo::kbSample
@@ -220,26 +232,39 @@ struct TCurveSampler::TWorker {
             return formula->TryRunBound(result);
     }
 
-    // Shortened while recording: computes the parts into the cells and keeps their
-    // values, that of a row at its first column and that of a column in the first row.
-    bool Keep(long long sample, long long row, long long column)
+    // Before Shortened reads them while recording: computes the parts not yet kept
+    // for this sample into their places (one kept by sample at its sample, one kept
+    // by row at the row's first column; those kept by column were computed before
+    // the rows, by KeepColumns).
+    void Keep(long long sample, long long row, long long column)
     {
-        bool all = true;
         for (int k = 0; k < Slots; ++k) {
-            long double v = 0;
-            const bool computed = Parts[k].TryRunBound(v) && v - v == v - v;
-            all = all && computed;
-            Cells[k] = v;
-            const TCurveMemo::TKeptBy by = KeptBy[k];
-            if (by == TCurveMemo::kbSample || (by == TCurveMemo::kbOuter && column == 0)
-                || (by == TCurveMemo::kbInner && row == 0)) {
-                TCurveMemo::TValue& kept
-                    = Kept[k][by == TCurveMemo::kbSample ? sample : by == TCurveMemo::kbOuter ? row : column];
-                std::memcpy(kept.Bytes, &v, 10);
-                kept.Bytes[TCurveMemo::FailedByte] = computed ? 0 : 1;
-            }
+            if (KeptBy[k] == TCurveMemo::kbSample)
+                KeepPart(k, Kept[k][sample]);
+            else if (KeptBy[k] == TCurveMemo::kbOuter && column == 0)
+                KeepPart(k, Kept[k][row]);
         }
-        return all;
+    }
+
+    // The value of part k where it is kept, marked when it failed or is not finite.
+    void KeepPart(int k, TCurveMemo::TValue& kept)
+    {
+        long double v = 0;
+        const bool computed = Parts[k].TryRunBound(v) && v - v == v - v;
+        std::memcpy(kept.Bytes, &v, 10);
+        kept.Bytes[TCurveMemo::FailedByte] = computed ? 0 : 1;
+    }
+
+    // The values of the parts kept by column, for every column of a row whose inner
+    // variable takes the values of innerRow.
+    void KeepColumns(const std::vector<long double>& innerRow)
+    {
+        for (std::size_t column = 0; column < innerRow.size(); ++column) {
+            std::memcpy(Inner, &innerRow[column], sizeof innerRow[column]);
+            for (int k = 0; k < Slots; ++k)
+                if (KeptBy[k] == TCurveMemo::kbInner)
+                    KeepPart(k, Kept[k][column]);
+        }
     }
 
     long double* slot(const char* name)
@@ -508,6 +533,11 @@ bool TCurveSampler::Sample(int curveType, const TProgram* const (&programs)[3], 
                 Progress->End();
         }
     } end { progress };
+    // Parts kept by column are computed first, here: the rows of every block read them.
+    if (FCurrent.Recording && !FInnerRow.empty()) {
+        FHere->Bind(FCurrent, false, FShareResults);
+        FHere->KeepColumns(FInnerRow);
+    }
     const long long written = threads == 1
         ? SampleHere(curveType, step, outer, room, progress)
         : SampleOnHelpers(curveType, step, outer, threads, table, room, progress);
@@ -580,13 +610,17 @@ void TCurveSampler::SetGrid(int curveType, TGoruntuMatrisi& points, bool onBlock
         wholeTurn(rangeOf(curveType)) && closesAround(points, false, 0, columns), rowsClose);
 }
 
-// The outer walk cut into blocks of rows outer samples (the last one running to the
-// walk's end), each starting at the running value the whole walk meets there. The
-// starts are kept for the next generation of the same walk.
-void TCurveSampler::PlanBlocks(int curveType, long double step, long long outer, long long rows)
+// The outer walk cut into blocks of at most rows outer samples (the last one running
+// to the walk's end), each starting at the running value the whole walk meets there.
+// Towards the end each block takes about a 2 * threads-th part of what is left, down
+// to least, so that the threads end their last blocks at about the same time rather
+// than one waiting for another's last whole block. The starts are kept for the next
+// generation of the same walk.
+void TCurveSampler::PlanBlocks(int curveType, long double step, long long outer, long long rows,
+    long long least, int threads)
 {
     if (curveType == FPlannedType && step == FPlannedStep && rows == FPlannedRows
-        && outer == FPlannedOuter)
+        && outer == FPlannedOuter && least == FPlannedLeast && threads == FPlannedThreads)
         return;
     FPlannedType = -1;
     FBlocks.clear();
@@ -594,8 +628,9 @@ void TCurveSampler::PlanBlocks(int curveType, long double step, long long outer,
     long long k = 0, left = 0;
     for (long double value = range.Start; range.Takes(value) && k < outer; value += step, ++k) {
         if (left == 0) {
-            FBlocks.push_back({ value, k, rows, 0, 0, 0, {} });
-            left = rows;
+            const long long share = (outer - k + 2 * threads - 1) / (2 * threads);
+            left = std::min(rows, std::max(least, share));
+            FBlocks.push_back({ value, k, left, 0, 0, 0, {} });
         }
         --left;
     }
@@ -604,15 +639,28 @@ void TCurveSampler::PlanBlocks(int curveType, long double step, long long outer,
     FPlannedStep = step;
     FPlannedRows = rows;
     FPlannedOuter = outer;
+    FPlannedLeast = least;
+    FPlannedThreads = threads;
 }
 
 TCurveSampler::TWorker& TCurveSampler::TakeWorker()
 {
+    // The one this thread had last, when it is free: its tables are still in this
+    // core's cache.
+    const std::thread::id self = std::this_thread::get_id();
+    for (const std::unique_ptr<TWorker>& worker : FWorkers) {
+        bool free = false;
+        if (worker->Thread.load(std::memory_order_relaxed) == self
+            && worker->Busy.compare_exchange_strong(free, true, std::memory_order_acquire))
+            return *worker;
+    }
     for (;;) {
         for (const std::unique_ptr<TWorker>& worker : FWorkers) {
             bool free = false;
-            if (worker->Busy.compare_exchange_strong(free, true, std::memory_order_acquire))
+            if (worker->Busy.compare_exchange_strong(free, true, std::memory_order_acquire)) {
+                worker->Thread.store(self, std::memory_order_relaxed);
                 return *worker;
+            }
         }
         // As many threads as were allowed are sampling: one of them ends soon.
         std::this_thread::yield();
@@ -682,9 +730,10 @@ long long TCurveSampler::SampleOnHelpers(int curveType, long double step, long l
     const long long inner = std::max<long long>(1, static_cast<long long>(FInnerRow.size()));
     const long long parts
         = std::max<long long>(threads, (outer * inner + BlockSamples - 1) / BlockSamples);
-    PlanBlocks(curveType, step, outer, std::max<long long>(1, (outer + parts - 1) / parts));
     const std::size_t workers = static_cast<std::size_t>(
         std::min(threads, TBlockWork::Helpers() + 1));
+    PlanBlocks(curveType, step, outer, std::max<long long>(1, (outer + parts - 1) / parts),
+        std::max<long long>(1, MeasureSamples / inner), static_cast<int>(workers));
     // A new one is bound at once, so that its copies have their room from the start
     // even should no block of this generation come to it.
     while (FWorkers.size() < workers) {

@@ -90,7 +90,8 @@ private:
         TGenerationProgress* progress);
     long long SampleOnHelpers(int curveType, long double step, long long outer, int threads,
         TVariableMemory& table, TSpacePoint* room, TGenerationProgress* progress);
-    void PlanBlocks(int curveType, long double step, long long outer, long long rows);
+    void PlanBlocks(int curveType, long double step, long long outer, long long rows,
+        long long least, int threads);
     void RunBlock(int index);
     // Gives points of a type of two variables the grid of its samples; onBlocks when
     // they were sampled on the helpers, in FBlocks.
@@ -108,7 +109,8 @@ private:
     // The walk FBlocks was planned for: its starts are kept while it stays.
     int FPlannedType = -1;
     long double FPlannedStep = 0;
-    long long FPlannedRows = 0, FPlannedOuter = 0;
+    long long FPlannedRows = 0, FPlannedOuter = 0, FPlannedLeast = 0;
+    int FPlannedThreads = 0;
     TBlockWork::TKept FKeptWork;
 
     // The generation under way on the helpers.

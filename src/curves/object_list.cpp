@@ -370,9 +370,17 @@ void TObjectList::Generate(int curveType, const TFormulas& formulas, long double
             programs[i] = &formula[i]->Program();
         }
     PutParameterValues(curveType, formulas);
+    // Any curve of two variables computes the parts of its formulas that read only
+    // one of them once a row or a column.
+    const bool lines = !memo && FKeepParts && HasInnerVariable(curveType);
+    if (lines) {
+        if (!FLines)
+            FLines = std::make_unique<TCurveMemo>();
+        memo = FLines.get();
+    }
     if (memo) {
         const TFonksiyon* const sources[3] = { formula[0], formula[1], formula[2] };
-        memo->Prepare(curveType, step, sources);
+        memo->Prepare(curveType, step, sources, lines);
     }
     if (!FSampler.Sample(curveType, programs, step, *FVariables, points,
             stoppable ? FProgress : nullptr, FMatrix, memo))

@@ -138,7 +138,9 @@ public:
     // Whether a curve with parameters, generated again, keeps what its formulas
     // compute from the free variables alone (up to TCurveMemo::MaxSamples samples,
     // TCurveMemo::MaxSlots values a sample) and later reads it rather than computing
-    // it (on by default; the points are the same either way).
+    // it, and whether any other generation of a curve of two variables computes
+    // what reads only one of them once a row or a column (on by default; the points
+    // are the same either way).
     void SetKeepParts(bool keep) { FKeepParts = keep; }
     // How many threads a generation may use: 0 (the default) one per core. A curve
     // of fewer than 2 * MinThreadSamples samples, or whose formulas assign, takes one;
@@ -219,6 +221,8 @@ private:
     int FCapacity = 0;
     const TTransformMatrix* FMatrix = nullptr;
     TCurveSampler FSampler;
+    // The parts by row and column of the generations that have no memo of their curve.
+    std::unique_ptr<TCurveMemo> FLines;
     TGenerationProgress* FProgress = nullptr;
     bool FGenerating = false;
     bool FKeepParts = true;

@@ -80,8 +80,10 @@ private:
             compute(x, e);
             e.Has |= HasBoth;
         }
+        // The value is read from the table: a load of 80 bits from the copy just
+        // stored would wait for the store.
         std::memcpy(static_cast<void*>(&recent), &e, sizeof e);
-        return recent;
+        return e;
     }
 
     // Both values of x into e (beside the evaluator).

@@ -66,6 +66,9 @@ void expectKeptLikeComputed(const TCurveValues& v, int threads, const std::vecto
         list->SetMatrix(&m);
         Append(*list, v);
     }
+    // The first generation, where a curve of two variables keeps its parts by row
+    // and by column.
+    EXPECT_TRUE(TGenerated(*kept.Items(0).Points) == TGenerated(*computed.Items(0).Points));
     int points = 0;
     for (const long double value : values) {
         SCOPED_TRACE(::testing::Message() << name << " = " << static_cast<double>(value));
@@ -123,6 +126,47 @@ TEST(KeptParts, GiveThePointsOfAWholeComputation)
                                               << v.Fx << "; " << v.Fy << "; " << v.Fz);
             expectKeptLikeComputed(v, threads, values);
         }
+}
+
+// Every generation of a curve of two variables without kept parts of its own (its
+// first, or any of a curve without parameters) computes what reads only one of the
+// variables once a row or a column: the same as computing everything, where such
+// parts fail, are not finite or hide a fault, and where a formula has none; on one
+// thread and on several, and again after the list generated other curves.
+TEST(KeptParts, ByRowAndColumnGiveThePointsOfAWholeComputation)
+{
+    const TCurveValues curves[] = {
+        Curve(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", 0.01L),
+        Curve(ctSpherical, "4.5*sin(a)*cos(b)+ln(a-0.5)", "sin(a)*sin(b)/ln(b-3)", "cos(a)+sin(a*b)", 0.01L),
+        Curve(ctSpherical, "exp(a*5000)*cos(b)", "(ln(b-3)>0)*sin(a)+sgn(ln(a-1))", "(arcsin(b-4)>a)+(ln(a-1)<b)", 0.02L),
+        Curve(ctSpherical, "a*b", "a+b", "sin(a*b)", 0.02L),
+        Curve(ctParametric, "(3+cos(v))*cos(u)", "(3+cos(v))*sin(u)", "sin(v)*1/(u-2)", 0.02L),
+        Curve(ctXYZSurface, "", "", "sin(x)*cos(y)+x^0.5*ln(y)", 0.02L),
+        Curve(ctSpherical, "sin(a)*cos(b)", "sin(a)", "cos(a)", 0.5L),
+    };
+    const TTransformMatrix m = sceneMatrix();
+    for (const int threads : { 1, 3 }) {
+        TObjectList kept, computed;
+        computed.SetKeepParts(false);
+        for (TObjectList* list : { &kept, &computed }) {
+            list->SetThreads(threads);
+            list->SetMatrix(&m);
+        }
+        for (const TCurveValues& v : curves) {
+            SCOPED_TRACE(::testing::Message() << threads << " threads, type " << v.Type << " "
+                                              << v.Fx << "; " << v.Fy << "; " << v.Fz);
+            const TGoruntuMatrisi& a = *kept.Items(Append(kept, v)).Points;
+            const TGoruntuMatrisi& b = *computed.Items(Append(computed, v)).Points;
+            EXPECT_GT(a.Count(), 0);
+            EXPECT_TRUE(TGenerated(a) == TGenerated(b));
+        }
+        for (int i = 0; i < kept.Count(); ++i) {
+            SCOPED_TRACE(::testing::Message() << threads << " threads, again " << i);
+            kept.GeneratePoints(i);
+            computed.GeneratePoints(i);
+            EXPECT_TRUE(TGenerated(*kept.Items(i).Points) == TGenerated(*computed.Items(i).Points));
+        }
+    }
 }
 
 // What is kept is dropped when it no longer holds: a new step, new formulas or a new

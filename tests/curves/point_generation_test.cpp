@@ -2,6 +2,7 @@
 #include "curves_test_support.h"
 #include "geometry/projection.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -335,6 +336,67 @@ TEST(PointGeneration, TwoVariableSamplesKeepTheirGrid)
         EXPECT_FALSE(pointsOf(list, Curve(ctSpherical, "a", "b", "0", 0.5L)).Grid().ClosesColumns);
         EXPECT_EQ(pointsOf(list, Curve(ctXYPlane, "", "x", "", 0.5L)).GridRows(), 0);
     }
+}
+
+// A grid closes around along a line (a row: its last column lies next to its first)
+// when the gap between the line's ends is within one and a half times the line's
+// largest step between present neighbours, for every line whose ends are present.
+// The same on one thread, where the grid is measured, and on several, where the
+// blocks measure their rows as they sample them.
+TEST(PointGeneration, GridsCloseAsTheirLargestStepSays)
+{
+    const auto lineCloses = [](const TGoruntuMatrisi& points, int line, bool alongRow) {
+        const int length = alongRow ? points.GridColumns() : points.GridRows();
+        const auto at = [&](int k) {
+            return alongRow ? points.GridPoint(line, k) : points.GridPoint(k, line);
+        };
+        if (at(0) < 0 || at(length - 1) < 0)
+            return true;
+        const auto squared = [&](int a, int b) {
+            const TSpacePoint &p = points.SpacePoints(a), &q = points.SpacePoints(b);
+            return (p.X - q.X) * (p.X - q.X) + (p.Y - q.Y) * (p.Y - q.Y) + (p.Z - q.Z) * (p.Z - q.Z);
+        };
+        long double largest = 0;
+        for (int k = 1; k < length; ++k)
+            if (at(k - 1) >= 0 && at(k) >= 0)
+                largest = std::max(largest, squared(at(k - 1), at(k)));
+        return squared(at(0), at(length - 1)) <= 2.25L * largest;
+    };
+    const char* const torusX = "(3+cos(v))*cos(u)";
+    const char* const torusY = "(3+cos(v))*sin(u)";
+    const TCurveValues curves[] = {
+        Curve(ctParametric, torusX, torusY, "sin(v)", 0.02L),
+        // One band of rows ends far from where it began.
+        Curve(ctParametric, "(3+cos(v))*cos(u)+(u>2)*(u<2.05)*v", torusY, "sin(v)", 0.02L),
+        // Rows of one point each: no gap and no step.
+        Curve(ctParametric, "0*u", "0*v", "u", 0.02L),
+        // Rows without their first samples, and rows with a gap inside.
+        Curve(ctParametric, torusX, torusY, "sin(v)+0*ln(v-3)", 0.02L),
+        Curve(ctParametric, torusX, torusY, "sin(v)+0*ln((v-3)^2-0.0004)", 0.02L),
+        // Squares of steps beyond the largest number.
+        Curve(ctParametric, "1e2470*cos(u)", "1e2470*sin(u)*v", "sin(v)", 0.02L),
+        Curve(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)+(a>1)*(a<1.1)*b/100", "cos(a)", 0.01L),
+    };
+    int open = 0, closed = 0;
+    for (const TCurveValues& v : curves)
+        for (const int threads : { 1, 3 }) {
+            SCOPED_TRACE(::testing::Message() << v.Fx << "; " << v.Fy << "; " << v.Fz << " on " << threads);
+            TObjectList list;
+            list.SetThreads(threads);
+            const TGoruntuMatrisi& points = pointsOf(list, v);
+            ASSERT_GT(points.GridRows(), 100);
+            bool rows = true, columns = true;
+            for (int row = 0; row < points.GridRows(); ++row)
+                columns = columns && lineCloses(points, row, true);
+            for (int column = 0; column < points.GridColumns(); ++column)
+                rows = rows && lineCloses(points, column, false);
+            rows = rows && v.Type == ctParametric;
+            EXPECT_EQ(points.Grid().ClosesColumns, columns);
+            EXPECT_EQ(points.Grid().ClosesRows, rows);
+            (columns ? closed : open) += 1;
+        }
+    EXPECT_GT(open, 2);
+    EXPECT_GT(closed, 2);
 }
 
 TEST(PointGeneration, SurfaceTypes)
