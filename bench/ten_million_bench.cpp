@@ -95,13 +95,51 @@ void BM_HelixAgain(benchmark::State& state)
     }
     report(state, r, before);
 }
+
+// A preview of the window's curve (240 x 165, as the explorer's) following a parameter
+// the window has just moved: sampled again (argument 0), or taken from the window's
+// points (1). Each iteration times the preview alone.
+void BM_PreviewFollowsHelix(benchmark::State& state)
+{
+    TDrawFunction window;
+    setUp(window);
+    const long double step = smallestStep();
+    window.Objects().Append(ctCylindrical, "cos(t)", "sin(t)", "k*t/5", 255, 0, 1, step, true);
+    TDrawFunction preview;
+    preview.SetSize(240, 165);
+    preview.SetX0(120);
+    preview.SetY0(82);
+    preview.SetZoom(50);
+    preview.Objects().Append(ctCylindrical, "cos(t)", "sin(t)", "k*t/5", 255, 0, 2, step, true);
+    if (state.range(0) == 1)
+        preview.Objects().SetSource(&window.Objects());
+    const double before = residentNow();
+    long double k = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        k = k == 1 ? 2 : 1;
+        window.Objects().SetParameterValue("k", k);
+        state.ResumeTiming();
+        preview.Objects().ApplyParameters(window.Objects().Parameters().Items());
+        preview.Render(true);
+        benchmark::DoNotOptimize(preview.Image().constBits());
+    }
+    report(state, preview, before);
+}
 }
 
+BENCHMARK(BM_PreviewFollowsHelix)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
 BENCHMARK(BM_NewHelix)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(BM_HelixAgain)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    return RunWithRatios(argc, argv, {});
+    return RunWithRatios(
+        argc, argv, { { "BM_PreviewFollowsHelix/1/iterations:3/real_time", "BM_PreviewFollowsHelix/0/iterations:3/real_time" } });
 }

@@ -245,9 +245,23 @@ void TObjectList::Edit(int index, int curveType, const std::string& fxText,
         const bool newStep = !(step == curve.Step);
         if (newStep) {
             CheckStep(curveType, step);
-            TGoruntuMatrisi points;
-            Generate(curveType, curve.Formulas, step, points, true);
-            curve.Points->Swap(points);
+            if (step > curve.Step) {
+                // Fewer samples fit the room the curve has: sampled in its own points, as a
+                // second list would hold a large curve twice. Should the generation fail or
+                // be stopped, the old step walked again gives the old points.
+                try {
+                    Generate(curveType, curve.Formulas, step, *curve.Points, true);
+                } catch (...) {
+                    Generate(curveType, curve.Formulas, curve.Step, *curve.Points, false);
+                    throw;
+                }
+            } else {
+                // More samples need a larger room: a stopped generation leaves the list's
+                // own as it was.
+                TGoruntuMatrisi points;
+                Generate(curveType, curve.Formulas, step, points, true);
+                curve.Points->Swap(points);
+            }
             curve.Step = step;
             curve.Memo.reset();
         } else if (!curve.Visible && visible && FMatrix)
@@ -338,6 +352,8 @@ void TObjectList::Generate(int curveType, const TFormulas& formulas, long double
     // generation meanwhile: it is dropped, as if stopped.
     if (FGenerating)
         throw EGenerationStopped();
+    if (CopiedFromSource(curveType, formulas, step, points))
+        return;
     FGenerating = true;
     struct TDone {
         bool& Generating;
@@ -370,4 +386,33 @@ void TObjectList::Generate(int curveType, const TFormulas& formulas, long double
             stoppable ? FProgress : nullptr, FMatrix, memo))
         throw EGenerationStopped();
     ++FGenerations;
+}
+
+bool TObjectList::CopiedFromSource(
+    int curveType, const TFormulas& formulas, long double step, TGoruntuMatrisi& points)
+{
+    if (FSource == nullptr || FSource == this || FSource->FGenerating)
+        return false;
+    const auto text = [](const std::unique_ptr<TFonksiyon>& formula) {
+        return formula ? formula->GetText() : std::string();
+    };
+    int index = 0;
+    if (!FSource->FindCurve(
+            curveType, text(formulas.Fx), text(formulas.Fy), text(formulas.Fz), index))
+        return false;
+    const TCurve& same = FSource->FItems[static_cast<std::size_t>(index)];
+    if (!(same.Step == step))
+        return false;
+    // The same texts use the same names; each must hold the same value in both lists.
+    for (const std::string& name : same.Parameters) {
+        const long double mine = ParameterValue(name);
+        const long double theirs = FSource->ParameterValue(name);
+        if (!(mine == theirs) || std::signbit(mine) != std::signbit(theirs))
+            return false;
+    }
+    points.CopyFrom(*same.Points);
+    if (FMatrix)
+        points.Project(*FMatrix);
+    ++FCopies;
+    return true;
 }

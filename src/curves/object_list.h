@@ -63,8 +63,9 @@ public:
         const std::string& fzText, TColor color, std::uint8_t style, std::int32_t thickness,
         long double step, bool visible);
     // Changes curve index (0..Count()-1, not checked): the drawing attributes alone
-    // when type and texts stay, regenerating only for a new step; otherwise the
-    // formulas are compiled anew. Raises as Append does.
+    // when type and texts stay, regenerating only for a new step (a coarser one in the
+    // curve's own points: stopped, the old step is walked again, which gives the old
+    // points); otherwise the formulas are compiled anew. Raises as Append does.
     void Edit(int index, int curveType, const std::string& fxText, const std::string& fyText,
         const std::string& fzText, TColor color, std::uint8_t style, std::int32_t thickness,
         long double step, bool visible);
@@ -120,6 +121,15 @@ public:
     void ExpectParameters(std::vector<TParameter> given) { FExpected = std::move(given); }
     // How many times the list has sampled a curve.
     long long Generations() const { return FGenerations; }
+    // A list whose points a generation of this one takes, in place of sampling, when
+    // the source holds the same curve (type, formula texts, step) at the same values
+    // of the parameters it uses and is not generating itself: the points are then
+    // those sampling would give, bit for bit (not owned; null, the default, for none;
+    // it must outlive its use here). A copy is not told to the progress.
+    void SetSource(const TObjectList* source) { FSource = source; }
+    const TObjectList* Source() const { return FSource; }
+    // How many times a generation took its points from the source.
+    long long Copies() const { return FCopies; }
     int SetParameterValue(std::string_view name, long double value);
 
     // Whether a generation computes a sine or cosine of an argument it has met
@@ -176,6 +186,9 @@ private:
         TGoruntuMatrisi& points, bool stoppable, TCurveMemo* memo = nullptr);
     // GeneratePoints, told to FProgress when stoppable.
     void GenerateInPlace(int index, bool stoppable);
+    // Takes the points of the same curve from FSource when it has them (see SetSource).
+    bool CopiedFromSource(int curveType, const TFormulas& formulas, long double step,
+        TGoruntuMatrisi& points);
     static std::vector<std::string> parameterNamesOf(int curveType, const TFormulas& formulas);
     TFormulas Compile(int curveType, const std::string& fxText, const std::string& fyText,
         const std::string& fzText);
@@ -203,6 +216,8 @@ private:
     std::vector<int> FUsers;
     std::vector<TParameter> FGiven;
     long long FGenerations = 0;
+    long long FCopies = 0;
+    const TObjectList* FSource = nullptr;
     int FCapacity = 0;
     const TTransformMatrix* FMatrix = nullptr;
     TCurveSampler FSampler;

@@ -93,6 +93,26 @@ TSpacePoint* TGoruntuMatrisi::Room(int count)
     return FSpacePoints;
 }
 
+void TGoruntuMatrisi::CopyFrom(const TGoruntuMatrisi& other)
+{
+    if (&other == this)
+        return;
+    // All the room first, so that nothing below raises once a point is written.
+    FGaps.reserve(other.FGaps.size());
+    FGrid.Index.reserve(other.FGrid.Index.size());
+    Room(other.FCount);
+    if (other.FCount > 0)
+        std::memcpy(FSpacePoints, other.FSpacePoints,
+            sizeof(TSpacePoint) * static_cast<std::size_t>(other.FCount));
+    SetCountKeepingRoom(other.FCount);
+    FGaps.assign(other.FGaps.begin(), other.FGaps.end());
+    FGrid.Rows = other.FGrid.Rows;
+    FGrid.Columns = other.FGrid.Columns;
+    FGrid.ClosesRows = other.FGrid.ClosesRows;
+    FGrid.ClosesColumns = other.FGrid.ClosesColumns;
+    FGrid.Index.assign(other.FGrid.Index.begin(), other.FGrid.Index.end());
+}
+
 void TGoruntuMatrisi::Clear()
 {
     std::free(FSpacePoints);

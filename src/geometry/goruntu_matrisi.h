@@ -85,6 +85,11 @@ public:
         FCopyState = TCopyState::PointsChanged;
         copyFor(m);
     }
+    // Takes the points of other, with its record of left-out samples and its grid, into
+    // this list's own room, grown as Adds would grow it and kept otherwise: the screen
+    // points are then those of no projection until the next Project. std::bad_alloc
+    // when memory runs out, the list unchanged.
+    void CopyFrom(const TGoruntuMatrisi& other);
     // No points, both arrays freed.
     void Clear();
     // Exchanges the contents with other, so that a list can be refilled aside and

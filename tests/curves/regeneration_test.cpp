@@ -298,3 +298,163 @@ TEST(Regeneration, StoppedParameterChangeLeavesEveryCurveAsItWas)
             EXPECT_TRUE(samePoints(copyOf(*other.Items(i).Points), *list.Items(i).Points)) << i;
     }
 }
+
+// A list given a source takes a curve's points from it, rather than sampling, when the
+// source holds the same curve at the same values: the points, their samples, the grid
+// and the projection are those sampling gives, and a list generated again keeps its
+// room. A curve that differs in its step, its texts or a value it reads is sampled, and
+// so is one whose source is generating.
+TEST(Regeneration, ACurveTakenFromItsSourceIsTheOneSamplingGives)
+{
+    TTransformMatrix matrix;
+    matrix.SetScale(0.05L);
+    for (const int threads : { 1, 0 })
+        for (const TCurveValues& v : curves) {
+            SCOPED_TRACE(::testing::Message() << threads << " threads, type " << v.Type << " "
+                                              << v.Fx << "; " << v.Fy << "; " << v.Fz);
+            TObjectList source;
+            source.SetThreads(threads);
+            Append(source, Curve(ctXYPlane, "", "x+k", "", 0.5L));
+            Append(source, v);
+            source.SetParameterValue("k", 2);
+
+            TObjectList sampled;
+            sampled.SetMatrix(&matrix);
+            sampled.ExpectParameters(source.Parameters().Items());
+            const TGoruntuMatrisi& expected = *sampled.Items(Append(sampled, v)).Points;
+            TObjectList preview;
+            preview.SetMatrix(&matrix);
+            preview.SetSource(&source);
+            preview.ExpectParameters(source.Parameters().Items());
+            const TGoruntuMatrisi& points = *preview.Items(Append(preview, v)).Points;
+            EXPECT_EQ(preview.Generations(), 0);
+            EXPECT_EQ(preview.Copies(), 1);
+            const auto same = [&](const TGoruntuMatrisi& a, const TGoruntuMatrisi& b) {
+                EXPECT_TRUE(samePoints(copyOf(a), b));
+                EXPECT_EQ(samplesOf(a), samplesOf(b));
+                EXPECT_EQ(a.Grid().Index, b.Grid().Index);
+                EXPECT_EQ(a.GridRows(), b.GridRows());
+                EXPECT_EQ(a.GridColumns(), b.GridColumns());
+                EXPECT_EQ(a.Grid().ClosesRows, b.Grid().ClosesRows);
+                EXPECT_EQ(a.Grid().ClosesColumns, b.Grid().ClosesColumns);
+                ASSERT_EQ(a.ProjectedCount(), b.ProjectedCount());
+                EXPECT_EQ(std::memcmp(a.ScreenPointData(), b.ScreenPointData(),
+                              sizeof(TScreenPoint) * static_cast<std::size_t>(a.ProjectedCount())),
+                    0);
+            };
+            same(expected, points);
+
+            // The window moves k: the preview follows it from the window's points, in place.
+            const TSpacePoint* const data = points.SpacePointData();
+            const int capacity = points.Capacity();
+            source.SetParameterValue("k", 1.5L);
+            EXPECT_EQ(preview.ApplyParameters(source.Parameters().Items()), 1);
+            EXPECT_EQ(preview.Copies(), 2);
+            EXPECT_EQ(preview.Generations(), 0);
+            sampled.ApplyParameters(source.Parameters().Items());
+            same(expected, points);
+            if (points.Capacity() == capacity)
+                EXPECT_EQ(points.SpacePointData(), data);
+
+            // Another value than the source's is sampled, and so is another step.
+            preview.SetParameterValue("k", 4);
+            EXPECT_EQ(preview.Generations(), 1);
+            sampled.SetParameterValue("k", 4);
+            same(expected, points);
+            TCurveValues finer = v;
+            finer.Step = v.Step * 0.75L;
+            Edit(preview, 0, finer);
+            EXPECT_EQ(preview.Generations(), 2);
+            EXPECT_EQ(preview.Copies(), 2);
+        }
+
+    // Nothing is taken from a source in the middle of its own generation.
+    TObjectList source;
+    TObjectList preview;
+    preview.SetSource(&source);
+    struct TTakeDuring : TGenerationProgress {
+        TObjectList* Source = nullptr;
+        TObjectList* Preview = nullptr;
+        bool Done = false;
+        void Begin() override { }
+        bool Continue(long long, long long) override
+        {
+            if (!Done) {
+                Done = true;
+                Preview->ExpectParameters(Source->Parameters().Items());
+                Append(*Preview, Curve(ctXYPlane, "", "x*k", "", 0.0001L));
+            }
+            return true;
+        }
+        void End() override { }
+    } during;
+    during.Source = &source;
+    during.Preview = &preview;
+    Append(source, Curve(ctXYPlane, "", "x*k", "", 0.0001L));
+    source.SetProgress(&during);
+    source.SetParameterValue("k", 3);
+    EXPECT_TRUE(during.Done);
+    EXPECT_EQ(preview.Copies(), 0);
+    EXPECT_EQ(preview.Generations(), 1);
+}
+
+// A coarser step is sampled in the curve's own points, which need no second list: the
+// points are those of a new list at that step. Stopped, the old step walked again leaves
+// every point as it was, in the same room; a finer step stopped leaves it alike.
+TEST(Regeneration, ACoarserStepIsSampledInPlace)
+{
+    TTransformMatrix matrix;
+    matrix.SetScale(0.05L);
+    for (const int threads : { 1, 0 })
+        for (const TCurveValues& v : { curves[1], curves[5], curves[8], curves[11] }) {
+            SCOPED_TRACE(::testing::Message() << threads << " threads, type " << v.Type << " "
+                                              << v.Fx << "; " << v.Fy << "; " << v.Fz);
+            TStopAt progress;
+            progress.Stop = false;
+            TObjectList list;
+            list.SetMatrix(&matrix);
+            list.SetThreads(threads);
+            list.SetProgress(&progress);
+            Append(list, v);
+            const TGoruntuMatrisi& points = *list.Items(0).Points;
+            const std::vector<TSpacePoint> before = copyOf(points);
+            const std::vector<int> samples = samplesOf(points);
+            const std::vector<std::int32_t> grid = points.Grid().Index;
+            const std::vector<TScreenPoint> screen(
+                points.ScreenPointData(), points.ScreenPointData() + points.ProjectedCount());
+            const TSpacePoint* const data = points.SpacePointData();
+            const int capacity = points.Capacity();
+            const auto asBefore = [&] {
+                EXPECT_EQ(list.Items(0).Step, v.Step);
+                EXPECT_TRUE(samePoints(before, points));
+                EXPECT_EQ(samplesOf(points), samples);
+                EXPECT_EQ(points.Grid().Index, grid);
+                ASSERT_EQ(points.ProjectedCount(), static_cast<int>(screen.size()));
+                EXPECT_EQ(std::memcmp(points.ScreenPointData(), screen.data(),
+                              screen.size() * sizeof(TScreenPoint)),
+                    0);
+                EXPECT_EQ(points.SpacePointData(), data);
+                EXPECT_EQ(points.Capacity(), capacity);
+            };
+            progress.Stop = true;
+            TCurveValues coarser = v;
+            coarser.Step = v.Step * 1.5L;
+            EXPECT_THROW(Edit(list, 0, coarser), EGenerationStopped);
+            asBefore();
+            TCurveValues finer = v;
+            finer.Step = v.Step * 0.75L;
+            EXPECT_THROW(Edit(list, 0, finer), EGenerationStopped);
+            asBefore();
+
+            progress.Stop = false;
+            Edit(list, 0, coarser);
+            EXPECT_EQ(list.Items(0).Step, coarser.Step);
+            EXPECT_EQ(points.SpacePointData(), data);
+            TObjectList fresh;
+            fresh.SetThreads(threads);
+            const TGoruntuMatrisi& expected = *fresh.Items(Append(fresh, coarser)).Points;
+            EXPECT_TRUE(samePoints(copyOf(expected), points));
+            EXPECT_EQ(samplesOf(expected), samplesOf(points));
+            EXPECT_EQ(expected.Grid().Index, points.Grid().Index);
+        }
+}

@@ -269,8 +269,11 @@ void TSaysalFrm::ShowCurve(int n)
     }
     NoktaAraligiEdit->setText(floatText(curve.Step));
 
+    // The curve is the window's own at its values: the preview takes its points.
     TObjectList& preview = FPreview->Objects();
     preview.Clear();
+    preview.SetSource(FCurves);
+    preview.ExpectParameters(FCurves->Parameters().Items());
     preview.Append(curve.CurveType, fxEdit->text().toStdString(), fyEdit->text().toStdString(),
         fzEdit->text().toStdString(), curve.Color, curve.Style, curve.Thickness, curve.Step, true);
     preview.ApplyParameters(FCurves->Parameters().Items());

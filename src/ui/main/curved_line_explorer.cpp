@@ -17,6 +17,7 @@
 #include "ui/platform/color_combo.h"
 #include "ui/platform/combo_box.h"
 #include "ui/platform/error_report.h"
+#include "ui/platform/generation_progress.h"
 #include "ui/platform/image.h"
 #include "ui/platform/prompts.h"
 
@@ -63,6 +64,23 @@ QLabel* buddyLabel(const QString& caption, QWidget* buddy, QWidget* parent)
     return label;
 }
 
+// The preview takes its points from the window's list while it is given, rather than
+// sampling a curve the window has just sampled alike.
+class TPreviewSource {
+public:
+    TPreviewSource(TObjectList& preview, const TGrafikMChildFrm* window)
+        : FPreview(preview)
+    {
+        FPreview.SetSource(window != nullptr ? &window->DrawFunction().Objects() : nullptr);
+    }
+    ~TPreviewSource() { FPreview.SetSource(nullptr); }
+    TPreviewSource(const TPreviewSource&) = delete;
+    TPreviewSource& operator=(const TPreviewSource&) = delete;
+
+private:
+    TObjectList& FPreview;
+};
+
 } // namespace
 
 double StepUp(double step) { return step <= 0.1 ? step + 0.01 : step + 0.1; }
@@ -78,7 +96,9 @@ double StepDown(double step)
 
 TCurvedLineExplorer::TCurvedLineExplorer(QWidget* parent)
     : QDockWidget(tr("Eğri Gezgini"), parent)
+    , FPreviewProgress(std::make_unique<TGenerationProgressBar>(this))
 {
+    FPreviewRenderer.Objects().SetProgress(FPreviewProgress.get());
     setObjectName(QStringLiteral("CurvedLineExplorerToolW"));
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable
@@ -323,6 +343,13 @@ void TCurvedLineExplorer::ConnectHandlers()
     connect(fxEdit, &TFormulaEdit::Entered, this, [this] { fxEditEnter(); });
     connect(fyEdit, &TFormulaEdit::Entered, this, [this] { fyEditEnter(); });
     connect(fzEdit, &TFormulaEdit::Entered, this, [this] { fzEditEnter(); });
+    // The preview put off and the values not followed while hidden.
+    connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible && FRebuildWaiting)
+            RebuildPreview();
+        else if (visible && FFollowStale)
+            FollowParameters();
+    });
 }
 
 void TCurvedLineExplorer::SetUpPreview()
@@ -415,6 +442,7 @@ void TCurvedLineExplorer::LoadCurve(const TCurveRecord* curve)
             FPreviewRenderer.Objects().Clear();
             Draw();
         }
+        FRebuildWaiting = false;
         CizimSekliCombo->setCurrentIndex(csLine);
         GorunurlukCombo->setCurrentIndex(0);
         FTypeComboBox->setCurrentIndex(ctXYPlane);
@@ -500,25 +528,82 @@ bool TCurvedLineExplorer::eventFilter(QObject* watched, QEvent* event)
 void TCurvedLineExplorer::Rebuild()
 {
     TObjectList& objects = FPreviewRenderer.Objects();
-    objects.Clear();
     const TEditorValues v = EditorValues();
-    // The preview shows the curve whatever the visibility field says.
-    objects.Append(v.CurveType, v.Fx, v.Fy, v.Fz, v.Color, static_cast<std::uint8_t>(v.Style),
-        v.Thickness, v.Step, true);
-    if (const TGrafikMChildFrm* window = ActiveGraphWindow())
-        objects.ApplyParameters(window->Parameters().Items());
+    const TGrafikMChildFrm* window = ActiveGraphWindow();
+    // Values put off while hidden: what the preview held is not kept.
+    FRebuildWaiting = false;
+    FStoppedValues.clear();
+    if (FFollowStale) {
+        objects.Clear();
+        FFollowStale = false;
+    }
+    if (isHidden() && IsCurveType(v.CurveType) && v.Step > 0
+        && TObjectList::SampleCount(v.CurveType, v.Step) > HiddenPreviewSamples) {
+        objects.Clear();
+        FRebuildWaiting = true;
+        return;
+    }
+    const TPreviewSource source(objects, window);
+    try {
+        // A new parameter takes the window's value at once, so that the curve is made
+        // once, at the values it is then shown at.
+        if (window != nullptr)
+            objects.ExpectParameters(window->Parameters().Items());
+        // The preview shows the curve whatever the visibility field says. A curve shown
+        // before is changed in place, so that a stopped generation leaves it as it was.
+        if (objects.Count() == 1)
+            objects.Edit(0, v.CurveType, v.Fx, v.Fy, v.Fz, v.Color,
+                static_cast<std::uint8_t>(v.Style), v.Thickness, v.Step, true);
+        else {
+            objects.Clear();
+            if (window != nullptr)
+                objects.ExpectParameters(window->Parameters().Items());
+            objects.Append(v.CurveType, v.Fx, v.Fy, v.Fz, v.Color,
+                static_cast<std::uint8_t>(v.Style), v.Thickness, v.Step, true);
+        }
+        if (window != nullptr)
+            objects.ApplyParameters(window->Parameters().Items());
+    } catch (const EGenerationStopped&) {
+        return;
+    }
     FPreviewTurning.Reset();
     Draw();
 }
 
 void TCurvedLineExplorer::FollowParameters()
 {
-    Guarded([this] {
-        const TGrafikMChildFrm* window = ActiveGraphWindow();
-        if (window != nullptr
-            && FPreviewRenderer.Objects().ApplyParameters(window->Parameters().Items()) > 0)
-            Draw();
+    if (isHidden()) {
+        FFollowStale = FPreviewRenderer.Objects().Count() > 0;
+        return;
+    }
+    TObjectList& objects = FPreviewRenderer.Objects();
+    // The running one ends first; this then follows the values reached.
+    if (objects.Generating()) {
+        FFollowWaiting = true;
+        return;
+    }
+    FFollowStale = false;
+    Guarded([this, &objects] {
+        do {
+            FFollowWaiting = false;
+            const TGrafikMChildFrm* window = ActiveGraphWindow();
+            if (window == nullptr)
+                return;
+            const std::vector<TParameter>& values = window->Parameters().Items();
+            if (!FStoppedValues.empty() && values == FStoppedValues)
+                return;
+            const TPreviewSource source(objects, window);
+            try {
+                if (objects.ApplyParameters(values) > 0)
+                    Draw();
+            } catch (const EGenerationStopped&) {
+                FStoppedValues = values;
+                throw;
+            }
+            FStoppedValues.clear();
+        } while (FFollowWaiting);
     });
+    FFollowWaiting = false;
 }
 
 void TCurvedLineExplorer::Draw()
@@ -720,6 +805,7 @@ void TCurvedLineExplorer::YeniEgriButtonClick()
         ApplyTypeDefaults();
         CheckChange();
         FPreviewRenderer.Objects().Clear();
+        FRebuildWaiting = false;
         Draw();
     });
 }

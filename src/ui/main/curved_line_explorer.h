@@ -1,5 +1,6 @@
 #pragma once
 
+#include "curves/parameters.h"
 #include "render/draw_function.h"
 #include "ui/graph/curve_editing.h"
 #include "ui/graph/editor_values.h"
@@ -12,6 +13,8 @@
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <vector>
 
 class QComboBox;
 class QFrame;
@@ -24,6 +27,7 @@ class QToolButton;
 class TColorCombo;
 class TComboBox;
 class TFormulaEdit;
+class TGenerationProgressBar;
 class TGrafikMChildFrm;
 class TImage;
 class TOperatorSelectToolW;
@@ -51,6 +55,9 @@ public:
     static constexpr int PreviewWidth = 240;
     static constexpr int PreviewHeight = 165;
     static constexpr int PreviewZoom = 50;
+    // A hidden explorer keeps no preview of a curve of more samples (72 bytes each): it
+    // is made when the explorer shows.
+    static constexpr long long HiddenPreviewSamples = 1'000'000;
 
     // The active graph window, or null while another child window (or none) is active.
     using TActiveGraphWindow = std::function<TGrafikMChildFrm*()>;
@@ -103,8 +110,14 @@ public:
     void RebuildPreview();
     void DrawPreview();
     // The preview takes the active graph window's parameter values, drawn again
-    // when its curve uses one that changed.
+    // when its curve uses one that changed. A curve the window holds alike at the
+    // same values gives its points; any other is generated with the bar of the main
+    // window after half a second, and a stopped one leaves the preview as it was.
+    // While the explorer is hidden this waits until it shows; asked while the
+    // preview is being generated it comes after, once, with the values then.
     void FollowParameters();
+    // The preview's progress (the bar and "Vazgeç").
+    TGenerationProgressBar& PreviewProgress() { return *FPreviewProgress; }
     // The enabled states RefreshCurveStatus decides for the navigation and delete buttons.
     void SetCurveButtons(const TCurveButtons& buttons);
     // Everything that needs a graph window: the seven curve buttons, the field
@@ -220,8 +233,18 @@ private:
     void StepBy(double (*next)(double));
     void FormulaEntered(QLineEdit* edit);
 
+    // Before the renderer, whose list is told of it until the list goes.
+    std::unique_ptr<TGenerationProgressBar> FPreviewProgress;
     TDrawFunction FPreviewRenderer;
     TPreviewTurning FPreviewTurning;
+    // A follow asked for during the preview's generation, and one put off while hidden.
+    bool FFollowWaiting = false;
+    bool FFollowStale = false;
+    // A preview put off while hidden (see HiddenPreviewSamples).
+    bool FRebuildWaiting = false;
+    // The values whose generation was stopped: the window tells them again (a slider's
+    // move, then its commit), and the preview stays as it was until they change.
+    std::vector<TParameter> FStoppedValues;
 
     TActiveGraphWindow FActiveGraphWindow;
     TPreviewProperties FOnPreviewProperties;

@@ -50,7 +50,11 @@ QPushButton* TGenerationProgressBar::CancelButton() const { return FCancel; }
 
 void TGenerationProgressBar::Show()
 {
-    auto* window = FOwner ? qobject_cast<QMainWindow*>(FOwner->window()) : nullptr;
+    // A window of its own within a main window (a floating tool window) shows the bar in
+    // the main window's status line.
+    QMainWindow* window = nullptr;
+    for (QWidget* w = FOwner ? FOwner->window() : nullptr; w && !window; w = w->parentWidget())
+        window = qobject_cast<QMainWindow*>(w);
     if (!window)
         return;
     QStatusBar* status = window->statusBar();

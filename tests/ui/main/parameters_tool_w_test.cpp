@@ -2,10 +2,12 @@
 #include "ui/dialogs/saysal_frm.h"
 #include "ui/graph/grafik_mchild_frm.h"
 #include "ui/main/curved_line_explorer.h"
+#include "ui/main/explorer_controls.h"
 #include "ui/main/main_form.h"
 #include "ui/main/mdi_client.h"
 #include "ui/main/parameters_tool_w.h"
 #include "ui/platform/error_report.h"
+#include "ui/platform/generation_progress.h"
 #include "ui/platform/image.h"
 #include "ui/platform/prompts.h"
 
@@ -473,24 +475,29 @@ TEST(ParametersToolW, ConfirmedFieldsFollowAnUndoWhileFocused)
 }
 
 namespace {
-// Every bit of a window's curves: each coordinate's 80, and the screen points.
-std::string bitsOf(const TGrafikMChildFrm& g)
+// Every bit of a list's curves (or of curve only): each coordinate's 80, and with
+// screen its screen points.
+std::string listBits(const TObjectList& list, bool screen, int only = -1)
 {
     std::string bits;
-    const TObjectList& list = g.DrawFunction().Objects();
     for (int i = 0; i < list.Count(); ++i) {
+        if (only >= 0 && i != only)
+            continue;
         const TGoruntuMatrisi& points = *list.Items(i).Points;
         bits += std::to_string(points.Count()) + ';';
         for (int p = 0; p < points.Count(); ++p) {
             const TSpacePoint& s = points.SpacePoints(p);
             for (const long double* c : { &s.X, &s.Y, &s.Z, &s.W })
                 bits.append(reinterpret_cast<const char*>(c), 10);
-            bits.append(
-                reinterpret_cast<const char*>(&points.ScreenPoints(p)), sizeof(TScreenPoint));
+            if (screen)
+                bits.append(
+                    reinterpret_cast<const char*>(&points.ScreenPoints(p)), sizeof(TScreenPoint));
         }
     }
     return bits;
 }
+std::string bitsOf(const TGrafikMChildFrm& g) { return listBits(g.DrawFunction().Objects(), true); }
+std::string spaceBits(const TObjectList& list, int only = -1) { return listBits(list, false, only); }
 
 // Clicked or typed as the window system does it: on the top window, at the widget.
 void windowMouse(QWidget* widget, bool press, QPoint at)
@@ -516,11 +523,16 @@ struct TBarWatch {
     int Shown = 0;
 
     TBarWatch(TGrafikMChildFrm& g, std::function<void(int shown, QPushButton* cancel)> told)
+        : TBarWatch(g.GenerationProgress(), std::move(told))
     {
-        g.GenerationProgress().SetDelay(0);
+    }
+    TBarWatch(
+        TGenerationProgressBar& progress, std::function<void(int shown, QPushButton* cancel)> told)
+    {
+        progress.SetDelay(0);
         Timer.setInterval(0);
-        QObject::connect(&Timer, &QTimer::timeout, [this, &g, told] {
-            QPushButton* cancel = g.GenerationProgress().CancelButton();
+        QObject::connect(&Timer, &QTimer::timeout, [this, &progress, told] {
+            QPushButton* cancel = progress.CancelButton();
             if (cancel != nullptr && cancel != Last) {
                 Last = cancel;
                 told(++Shown, cancel);
@@ -530,10 +542,16 @@ struct TBarWatch {
     }
 };
 
+std::unique_ptr<TBarWatch> stopAt(TGenerationProgressBar& progress, int stop, bool escape);
+
 // Stops the stop-th generation, with "Vazgeç" or Escape.
 std::unique_ptr<TBarWatch> stopAt(TGrafikMChildFrm& g, int stop, bool escape)
 {
-    return std::make_unique<TBarWatch>(g, [stop, escape](int shown, QPushButton* cancel) {
+    return stopAt(g.GenerationProgress(), stop, escape);
+}
+std::unique_ptr<TBarWatch> stopAt(TGenerationProgressBar& progress, int stop, bool escape)
+{
+    return std::make_unique<TBarWatch>(progress, [stop, escape](int shown, QPushButton* cancel) {
         if (shown != stop)
             return;
         if (escape)
@@ -728,5 +746,139 @@ TEST(ParametersToolW, TheExplorersPreviewFollowsTheValues)
     // Another window's values are not this one's: the preview of its curve stays.
     f.activate(written);
     EXPECT_TRUE(f.m().CurvedLineExplorerToolW->EgriGorImage->Picture().toImage() == substituted);
+    EXPECT_TRUE(f.errors.isEmpty()) << f.errors.join("\n").toStdString();
+}
+
+// The explorer's preview of the window's curve takes the window's points as a slider
+// moves them, rather than sampling the curve a second time, and follows only while it
+// shows. A preview of another curve is sampled with the bar, and one stopped ("Vazgeç"
+// or Escape) keeps its points and its picture, while the window keeps its new value.
+TEST(ParametersToolW, TheExplorersPreviewTakesTheWindowsPointsAndAStoppedOneStays)
+{
+    TParametersFixture f;
+    TCurvedLineExplorer& e = *f.m().CurvedLineExplorerToolW;
+    e.show();
+    TGrafikMChildFrm& g = f.open({ plane("k*sin(x)+x/5") });
+    g.SelectCurve(0);
+    f.m().ParametersToolW->show();
+    const TObjectList& preview = e.PreviewRenderer().Objects();
+    const TObjectList& mine = g.DrawFunction().Objects();
+    const auto picture = [&] { return e.EgriGorImage->Picture().toImage(); };
+    ASSERT_EQ(preview.Count(), 1);
+    const long long sampled = preview.Generations();
+    QSlider* slider = f.row("k").Slider;
+    slider->setValue(120);
+    EXPECT_EQ(preview.Generations(), sampled);
+    EXPECT_GT(preview.Copies(), 0);
+    EXPECT_TRUE(spaceBits(preview) == spaceBits(mine));
+
+    // Hidden it waits; shown again it follows, the picture as the curve drawn afresh.
+    const long long copies = preview.Copies();
+    e.hide();
+    slider->setValue(130);
+    EXPECT_EQ(preview.Copies(), copies);
+    e.show();
+    QApplication::processEvents();
+    EXPECT_EQ(preview.Copies(), copies + 1);
+    EXPECT_TRUE(spaceBits(preview) == spaceBits(mine));
+    const QImage followed = picture();
+    e.RebuildPreview();
+    EXPECT_TRUE(picture() == followed);
+    EXPECT_EQ(preview.Generations(), sampled);
+
+    // A curve typed and not applied is sampled, with the bar.
+    TParametersFixture::type(e.fyEdit, "k*cos(x)");
+    e.RebuildPreview();
+    ASSERT_EQ(preview.Generations(), sampled + 1);
+    ASSERT_EQ(preview.Items(0).Fy->GetText(), "k*cos(x)");
+    int position = 140;
+    for (const bool escape : { false, true }) {
+        SCOPED_TRACE(escape ? "Escape" : "Vazgeç");
+        const std::string bits = spaceBits(preview);
+        const QImage shown = picture();
+        const std::unique_ptr<TBarWatch> watch = stopAt(e.PreviewProgress(), 1, escape);
+        slider->setValue(position);
+        EXPECT_EQ(watch->Shown, 1);
+        EXPECT_EQ(e.PreviewProgress().CancelButton(), nullptr);
+        EXPECT_TRUE(spaceBits(preview) == bits);
+        EXPECT_TRUE(picture() == shown);
+        EXPECT_EQ(valueOf(g, "k"), TParameterScale(*g.Parameters().Find("k")).ValueAt(position));
+        position += 10;
+    }
+    // Not stopped, it follows.
+    TBarWatch watch(e.PreviewProgress(), [](int, QPushButton*) { });
+    slider->setValue(position);
+    EXPECT_EQ(watch.Shown, 1);
+    TObjectList fresh;
+    AppendCurve(fresh, plane("k*cos(x)"));
+    fresh.SetParameterValue("k", valueOf(g, "k"));
+    EXPECT_TRUE(spaceBits(preview) == spaceBits(fresh));
+    watch.Timer.stop();
+
+    // A rebuild stopped leaves the preview too as it was.
+    const std::string bits = spaceBits(preview);
+    const QImage shown = picture();
+    TParametersFixture::type(e.fyEdit, "k*x*x");
+    const std::unique_ptr<TBarWatch> stop = stopAt(e.PreviewProgress(), 1, false);
+    e.RebuildPreview();
+    EXPECT_EQ(stop->Shown, 1);
+    EXPECT_EQ(preview.Items(0).Fy->GetText(), "k*cos(x)");
+    EXPECT_TRUE(spaceBits(preview) == bits);
+    EXPECT_TRUE(picture() == shown);
+    EXPECT_TRUE(f.errors.isEmpty()) << f.errors.join("\n").toStdString();
+}
+
+// The numeric values window shows the window's curve at its values: its preview takes
+// the window's points rather than sampling the curve again.
+TEST(ParametersToolW, TheNumericValuesPreviewTakesTheWindowsPoints)
+{
+    TParametersFixture f;
+    TGrafikMChildFrm& g = f.open({ plane("k*sin(x)+m"), plane("x") });
+    f.m().ParametersToolW->show();
+    f.row("k").Slider->setValue(130);
+    ASSERT_NE(valueOf(g, "k"), 0);
+    TSaysalFrm form;
+    form.SetCurves(&g.DrawFunction().Objects(), 1);
+    form.ShowCurve(1);
+    const TObjectList& preview = form.PreviewRenderer().Objects();
+    EXPECT_EQ(preview.Generations(), 0);
+    EXPECT_EQ(preview.Copies(), 1);
+    EXPECT_TRUE(spaceBits(preview) == spaceBits(g.DrawFunction().Objects(), 0));
+    form.ShowCurve(2);
+    EXPECT_EQ(preview.Copies(), 2);
+    EXPECT_TRUE(spaceBits(preview) == spaceBits(g.DrawFunction().Objects(), 1));
+    EXPECT_TRUE(f.errors.isEmpty()) << f.errors.join("\n").toStdString();
+}
+
+// A hidden explorer holds no second copy of a large curve: its preview is made when it
+// shows, from the window's points, and follows the values from there.
+TEST(ParametersToolW, AHiddenExplorerKeepsNoCopyOfALargeCurve)
+{
+    TParametersFixture f;
+    TCurvedLineExplorer& e = *f.m().CurvedLineExplorerToolW;
+    TEditorValues large = plane("k*x");
+    large.Step = 0.00001L; // two million samples
+    TGrafikMChildFrm& g = f.open({ large });
+    e.hide();
+    g.SelectCurve(0);
+    ASSERT_EQ(e.fyEdit->text(), "k*x");
+    const TObjectList& preview = e.PreviewRenderer().Objects();
+    EXPECT_EQ(preview.Count(), 0);
+    f.m().ParametersToolW->show();
+    f.row("k").Slider->setValue(120);
+    EXPECT_EQ(preview.Count(), 0);
+    e.show();
+    QApplication::processEvents();
+    ASSERT_EQ(preview.Count(), 1);
+    EXPECT_EQ(preview.Generations(), 0);
+    EXPECT_TRUE(spaceBits(preview) == spaceBits(g.DrawFunction().Objects()));
+    f.row("k").Slider->setValue(130);
+    EXPECT_EQ(preview.Generations(), 0);
+    EXPECT_TRUE(spaceBits(preview) == spaceBits(g.DrawFunction().Objects()));
+    // A small curve is previewed hidden or not, as it always was.
+    e.hide();
+    TGrafikMChildFrm& small = f.open({ plane("x*x") });
+    small.SelectCurve(0);
+    EXPECT_EQ(preview.Count(), 1);
     EXPECT_TRUE(f.errors.isEmpty()) << f.errors.join("\n").toStdString();
 }
