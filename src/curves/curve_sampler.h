@@ -22,6 +22,10 @@ public:
     virtual bool Continue(long long done, long long total) = 0;
     // The generation has ended: done, stopped or failed.
     virtual void End() = 0;
+    // In place of Begin for a generation that puts back what a stopped or failed one
+    // overwrote: it is told as any other, but goes on whatever Continue answers, since
+    // the points must be whole again.
+    virtual void BeginPutBack() { Begin(); }
 };
 
 // Samples a curve's formulas over the fixed range of its type into a point list:

@@ -14,6 +14,43 @@ namespace {
 constexpr const char* IndexMessage = "List index out of bounds (%d)";
 constexpr const char* DuplicateMessage = "Bu eğri daha önce tanımlanmıştır (%d)";
 constexpr const char* TypeMessage = "Bilinmeyen eğri tipi (%d)";
+
+// Marks the generations made while it lives as put-backs.
+class TPuttingBack {
+public:
+    explicit TPuttingBack(bool& flag)
+        : FFlag(flag)
+        , FWas(flag)
+    {
+        FFlag = true;
+    }
+    ~TPuttingBack() { FFlag = FWas; }
+    TPuttingBack(const TPuttingBack&) = delete;
+    TPuttingBack& operator=(const TPuttingBack&) = delete;
+
+private:
+    bool& FFlag;
+    bool FWas;
+};
+
+// A put-back as its progress sees it: begun as one, and never stopped.
+class TPutBackProgress final : public TGenerationProgress {
+public:
+    explicit TPutBackProgress(TGenerationProgress* told)
+        : FTold(told)
+    {
+    }
+    void Begin() override { FTold->BeginPutBack(); }
+    bool Continue(long long done, long long total) override
+    {
+        FTold->Continue(done, total);
+        return true;
+    }
+    void End() override { FTold->End(); }
+
+private:
+    TGenerationProgress* FTold;
+};
 constexpr const char* InvalidStepMessage
     = "Nokta aralığı geçersiz (%s): sıfırdan büyük bir sayı olmalıdır";
 constexpr const char* SmallStepMessage
@@ -108,6 +145,7 @@ int TObjectList::ApplyParameters(const std::vector<TParameter>& given)
         // points, and the list needs no second copy of them.
         FParameters = FBefore;
         FExpected = std::move(expected);
+        const TPuttingBack putBack(FPuttingBack);
         for (std::size_t i = 0; i <= generated && i < FUsers.size(); ++i)
             GeneratePoints(FUsers[i]);
         throw;
@@ -252,6 +290,7 @@ void TObjectList::Edit(int index, int curveType, const std::string& fxText,
                 try {
                     Generate(curveType, curve.Formulas, step, *curve.Points, true);
                 } catch (...) {
+                    const TPuttingBack putBack(FPuttingBack);
                     Generate(curveType, curve.Formulas, curve.Step, *curve.Points, false);
                     throw;
                 }
@@ -382,8 +421,13 @@ void TObjectList::Generate(int curveType, const TFormulas& formulas, long double
         const TFonksiyon* const sources[3] = { formula[0], formula[1], formula[2] };
         memo->Prepare(curveType, step, sources, lines);
     }
-    if (!FSampler.Sample(curveType, programs, step, *FVariables, points,
-            stoppable ? FProgress : nullptr, FMatrix, memo))
+    // A put-back is told to the progress too, so that the window shows it and runs
+    // meanwhile, but it cannot be stopped.
+    TPutBackProgress putBack(FProgress);
+    TGenerationProgress* const progress = FPuttingBack && FProgress ? &putBack
+        : stoppable                                             ? FProgress
+                                                                : nullptr;
+    if (!FSampler.Sample(curveType, programs, step, *FVariables, points, progress, FMatrix, memo))
         throw EGenerationStopped();
     ++FGenerations;
 }

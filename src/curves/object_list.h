@@ -92,6 +92,11 @@ public:
     // leaves the list as it was.
     void SetProgress(TGenerationProgress* progress) { FProgress = progress; }
     TGenerationProgress* Progress() const { return FProgress; }
+    // While on, every generation puts back what a stopped or failed change overwrote:
+    // told to the progress as a put-back (BeginPutBack), which cannot stop it. The
+    // list's own put-backs (a stopped parameter change, a stopped coarser step) are so
+    // without it.
+    void SetPuttingBack(bool puttingBack) { FPuttingBack = puttingBack; }
     // Whether a generation is under way: the points of the list may be half written.
     bool Generating() const { return FGenerating; }
 
@@ -225,5 +230,7 @@ private:
     std::unique_ptr<TCurveMemo> FLines;
     TGenerationProgress* FProgress = nullptr;
     bool FGenerating = false;
+    // Generations now put back what a stopped or failed one overwrote.
+    bool FPuttingBack = false;
     bool FKeepParts = true;
 };

@@ -214,8 +214,9 @@ TEST(Regeneration, StoppedLeavesTheListAsItWas)
 }
 
 namespace {
-// Stops the generation it is told of the given number of times, or none (0). At every
-// word it may ask a list to change parameter m, as the window's events could.
+// Stops the generation it is told of the given number of times, or none (0), and asks
+// to stop every put-back. At every word it may ask a list to change parameter m, as
+// the window's events could.
 class TStopGeneration : public TGenerationProgress {
 public:
     explicit TStopGeneration(int stopAt)
@@ -223,10 +224,20 @@ public:
     {
     }
     int StopAt;
-    int Begun = 0;
+    int Begun = 0, PutBacks = 0, PutBackWords = 0;
+    bool PuttingBack = false;
     TObjectList* Nested = nullptr;
     bool Refused = false;
-    void Begin() override { ++Begun; }
+    void Begin() override
+    {
+        ++Begun;
+        PuttingBack = false;
+    }
+    void BeginPutBack() override
+    {
+        ++PutBacks;
+        PuttingBack = true;
+    }
     bool Continue(long long, long long) override
     {
         if (Nested) {
@@ -236,14 +247,16 @@ public:
                 Refused = true;
             }
         }
-        return Begun != StopAt;
+        PutBackWords += PuttingBack ? 1 : 0;
+        return !PuttingBack && Begun != StopAt;
     }
     void End() override { }
 };
 }
 
 // A parameter change stopped leaves every curve as it was, bit for bit, those it had
-// generated already with the one stopped, and the settings with them; one not stopped
+// generated already with the one stopped, and the settings with them, told to the
+// progress as put-backs that a stop asked for does not cut short; one not stopped
 // gives the points of another list changed alike. A change asked for while a
 // generation runs changes nothing.
 TEST(Regeneration, StoppedParameterChangeLeavesEveryCurveAsItWas)
@@ -279,6 +292,8 @@ TEST(Regeneration, StoppedParameterChangeLeavesEveryCurveAsItWas)
             k.Max = 7;
             EXPECT_THROW(list.ApplyParameters({ k }), EGenerationStopped);
             EXPECT_EQ(progress.Begun, stopAt);
+            EXPECT_EQ(progress.PutBacks, stopAt);
+            EXPECT_GT(progress.PutBackWords, 0);
             asBefore();
         }
 
@@ -353,8 +368,9 @@ TEST(Regeneration, ACurveTakenFromItsSourceIsTheOneSamplingGives)
             EXPECT_EQ(preview.Generations(), 0);
             sampled.ApplyParameters(source.Parameters().Items());
             same(expected, points);
-            if (points.Capacity() == capacity)
+            if (points.Capacity() == capacity) {
                 EXPECT_EQ(points.SpacePointData(), data);
+            }
 
             // Another value than the source's is sampled, and so is another step.
             preview.SetParameterValue("k", 4);

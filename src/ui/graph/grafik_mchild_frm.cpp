@@ -1008,14 +1008,13 @@ void TGrafikMChildFrm::RestoreCurves(const TCurveSnapshot& snapshot)
         list.ApplyParameters(snapshot.Parameters);
     } catch (const EGenerationStopped&) {
         // The curves go back as they were (the same values give the same points),
-        // without a bar; the step stays where it was.
-        TGenerationProgress* const progress = list.Progress();
-        list.SetProgress(nullptr);
+        // with the bar but no stop; the step stays where it was.
+        list.SetPuttingBack(true);
         Guarded([&] {
             RestoreCurveList(list, now);
             list.ApplyParameters(now.Parameters);
         });
-        list.SetProgress(progress);
+        list.SetPuttingBack(false);
         throw;
     } catch (...) {
         ReportException(std::current_exception());

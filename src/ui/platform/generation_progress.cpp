@@ -25,7 +25,15 @@ TGenerationProgressBar::~TGenerationProgressBar() { Hide(); }
 void TGenerationProgressBar::Begin()
 {
     FStopped = false;
+    FPutBack = false;
     FClock.start();
+}
+
+void TGenerationProgressBar::BeginPutBack()
+{
+    FPutBack = true;
+    if (!FClock.isValid())
+        FClock.start();
 }
 
 bool TGenerationProgressBar::Continue(long long done, long long total)
@@ -41,7 +49,7 @@ bool TGenerationProgressBar::Continue(long long done, long long total)
     }
     FBar->setValue(total > 0 ? static_cast<int>(std::min(done, total) * Steps / total) : 0);
     QCoreApplication::processEvents();
-    return !FStopped;
+    return FPutBack || !FStopped;
 }
 
 void TGenerationProgressBar::End() { Hide(); }
@@ -63,6 +71,7 @@ void TGenerationProgressBar::Show()
     FBar->setMaximumWidth(200);
     FCancel = new QPushButton(QCoreApplication::translate("TGenerationProgressBar", "Vazgeç"), status);
     connect(FCancel, &QPushButton::clicked, this, [this] { FStopped = true; });
+    FCancel->setEnabled(!FPutBack);
     status->addPermanentWidget(FBar);
     status->addPermanentWidget(FCancel);
     FBar->show();

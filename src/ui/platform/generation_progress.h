@@ -22,6 +22,9 @@ public:
     ~TGenerationProgressBar() override;
 
     void Begin() override;
+    // The bar of a put-back after a stop goes on from the stopped one's (it shows at
+    // once when that one showed it), with "Vazgeç" greyed: the points must be whole again.
+    void BeginPutBack() override;
     bool Continue(long long done, long long total) override;
     void End() override;
 
@@ -41,6 +44,7 @@ private:
     QElapsedTimer FClock;
     int FDelay = 500;
     bool FStopped = false;
+    bool FPutBack = false;
     QPointer<QProgressBar> FBar;
     QPointer<QPushButton> FCancel;
 };

@@ -516,11 +516,14 @@ void windowClick(QWidget* widget)
 }
 
 // Watches a window's long generations (the bar shows at once): told of each bar as it
-// shows, counted from 1.
+// shows, counted from 1. The bars of put-backs after a stop, whose "Vazgeç" is greyed,
+// are counted apart and handed to PutBack.
 struct TBarWatch {
     QTimer Timer;
     QPointer<QPushButton> Last;
     int Shown = 0;
+    int PutBacks = 0;
+    std::function<void(QPushButton* cancel)> PutBack;
 
     TBarWatch(TGrafikMChildFrm& g, std::function<void(int shown, QPushButton* cancel)> told)
         : TBarWatch(g.GenerationProgress(), std::move(told))
@@ -535,7 +538,10 @@ struct TBarWatch {
             QPushButton* cancel = progress.CancelButton();
             if (cancel != nullptr && cancel != Last) {
                 Last = cancel;
-                told(++Shown, cancel);
+                if (cancel->isEnabled())
+                    told(++Shown, cancel);
+                else if (++PutBacks; PutBack)
+                    PutBack(cancel);
             }
         });
         Timer.start();
@@ -551,14 +557,19 @@ std::unique_ptr<TBarWatch> stopAt(TGrafikMChildFrm& g, int stop, bool escape)
 }
 std::unique_ptr<TBarWatch> stopAt(TGenerationProgressBar& progress, int stop, bool escape)
 {
-    return std::make_unique<TBarWatch>(progress, [stop, escape](int shown, QPushButton* cancel) {
-        if (shown != stop)
-            return;
+    const auto press = [escape](QPushButton* cancel) {
         if (escape)
             QTest::keyClick(cancel->window(), Qt::Key_Escape);
         else
             windowClick(cancel);
+    };
+    auto watch = std::make_unique<TBarWatch>(progress, [stop, press](int shown, QPushButton* cancel) {
+        if (shown == stop)
+            press(cancel);
     });
+    // Asked again while the list is put back, which must go on to the end.
+    watch->PutBack = press;
+    return watch;
 }
 }
 
@@ -581,8 +592,10 @@ TEST(ParametersToolW, AStoppedChangeLeavesEverythingAsItWas)
             row ? row->Slider->value() : -1, row ? row->ValueEdit->text() : QString(),
             g.UndoStack()->index(), g.UndoStack()->count(), g.isWindowModified(), g.Picture());
     };
+    // putBacks: whether the curves generated up to the stop are generated again (a
+    // removal undone goes back to no curves).
     const auto stopped = [&](const char* what, const std::function<void()>& change,
-                             std::initializer_list<int> stops = { 1, 2 }) {
+                             std::initializer_list<int> stops = { 1, 2 }, bool putBacks = true) {
         for (const int stop : stops)
             for (const bool escape : { false, true }) {
                 SCOPED_TRACE(testing::Message()
@@ -591,6 +604,8 @@ TEST(ParametersToolW, AStoppedChangeLeavesEverythingAsItWas)
                 const std::unique_ptr<TBarWatch> watch = stopAt(g, stop, escape);
                 change();
                 EXPECT_EQ(watch->Shown, stop);
+                // Each curve generated up to the stop is put back with the bar showing.
+                EXPECT_EQ(watch->PutBacks, putBacks ? stop : 0);
                 EXPECT_TRUE(state() == before);
                 EXPECT_EQ(g.GenerationProgress().CancelButton(), nullptr);
             }
@@ -643,7 +658,7 @@ TEST(ParametersToolW, AStoppedChangeLeavesEverythingAsItWas)
     // The undo of a curve edit stopped puts the curves back as they were.
     g.RemoveAllCurves();
     ASSERT_EQ(g.CurveCount(), 0);
-    stopped("undo of a removal", [&] { g.Undo(); }, { 1, 2, 3 });
+    stopped("undo of a removal", [&] { g.Undo(); }, { 1, 2, 3 }, false);
     EXPECT_EQ(g.CurveCount(), 0);
     g.Undo();
     ASSERT_EQ(g.CurveCount(), 3);
