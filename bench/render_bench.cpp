@@ -5,10 +5,13 @@
 // aliased frame and QPainter's anti-aliased drawPolyline of the same points. The surface
 // styles (mesh with hidden lines, and shaded) run beside the line frame, and an SVG of
 // the mesh beside gnuplot's hidden3d SVG of the same grid (in wall time: gnuplot runs as
-// a process of its own; skipped where gnuplot is not installed).
+// a process of its own; skipped where gnuplot is not installed). The parts of the
+// "Yüzey" frame run alone as well, to tell where its time goes (surface_part/...).
 
 #include "ratio_reporter.h"
+#include "render/canvas.h"
 #include "render/draw_function.h"
+#include "render/surfaces.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -126,6 +129,44 @@ void gnuplotSvg(benchmark::State& state)
             state.SkipWithError("gnuplot failed");
 }
 
+// The parts of the "Yüzey" frame, each alone on the view turned as the frame turns it:
+// gathering the surfaces (the depth projection), building the depth buffer from the same
+// depth points, that and the mesh lines tested against it, and the curve's own screen
+// points (which the frame projects beside the depth points).
+enum class TPart { Gather, Build, BuildAndMesh, ScreenPoints };
+void surfacePart(benchmark::State& state, TPart part)
+{
+    TDrawFunction r;
+    sphere(r, csSurface);
+    r.Render(true);
+    TSurfaceSet set;
+    CollectSurfaces(r.Objects(), r.Camera(), set);
+    QImage image(Width, Height, QImage::Format_RGB32);
+    TDepthBuffer depth;
+    for (auto _ : state) {
+        r.RotateBy(1, 1);
+        r.Camera().BuildMatrix();
+        switch (part) {
+        case TPart::Gather:
+            CollectSurfaces(r.Objects(), r.Camera(), set);
+            break;
+        case TPart::Build:
+        case TPart::BuildAndMesh: {
+            TRasterCanvas canvas(image, false, &depth);
+            canvas.BeginSurfaces(set);
+            if (part == TPart::BuildAndMesh)
+                canvas.TestedMesh(set.Meshes[0], set.X0, set.Y0, 0xFF, 1);
+            canvas.EndSurfaces();
+            break;
+        }
+        case TPart::ScreenPoints:
+            r.Objects().Items(0).Points->StartProject(r.Camera().Matrix())->AwaitAll();
+            break;
+        }
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -141,6 +182,12 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("velmo/shaded", velmo, csShaded, false)->Unit(ms);
     benchmark::RegisterBenchmark("velmo/surface_svg", velmoSvg)->Unit(ms)->UseRealTime()->Iterations(3);
     benchmark::RegisterBenchmark("gnuplot/hidden3d_svg", gnuplotSvg)->Unit(ms)->UseRealTime()->Iterations(1);
+    benchmark::RegisterBenchmark("surface_part/gather", surfacePart, TPart::Gather)->Unit(ms);
+    benchmark::RegisterBenchmark("surface_part/build", surfacePart, TPart::Build)->Unit(ms);
+    benchmark::RegisterBenchmark("surface_part/build_and_mesh", surfacePart, TPart::BuildAndMesh)
+        ->Unit(ms);
+    benchmark::RegisterBenchmark("surface_part/screen_points", surfacePart, TPart::ScreenPoints)
+        ->Unit(ms);
     return RunWithRatios(argc, argv,
         { { "velmo/line", "qpainter/line" }, { "velmo/points", "qpainter/points" },
             { "velmo/smooth_line", "qpainter/smooth_line" }, { "velmo/smooth_line", "velmo/line" },
