@@ -71,10 +71,10 @@ int projectExtendedPoints(const TTransformMatrix& matrix, const TSpacePoint* sou
 // quotient lies in the same open interval around the same integer k, and both
 // round (halves to even) to k. Coordinates within 2^500 keep every product and
 // sum finite and normal in double.
-constexpr double MatrixLimit = 0x1p20;
-constexpr double QuotientLimit = 0x1p40;
-constexpr double K = 0x1p-46;
-constexpr double Absolute = 0x1p-990;
+//
+// A caller that rounds the points to nearest rather than truncating them (relative error
+// u, not 2u) stays within the same bound (see TTieBound).
+using namespace projection_bound;
 
 // v's leading 53 bits as a double (truncated: relative error below 2^-52), read
 // from its 80 bits without the x87 load and store a conversion costs. fits turns
@@ -114,24 +114,15 @@ bool doubleSafe(const TTransformMatrix& matrix)
 struct TDoubleMatrix {
     long double e[4][4];
     double d[4][4];
-    double cx, cy, cw, tx, ty, tw;
+    TTieBound bound;
 
     explicit TDoubleMatrix(const TTransformMatrix& matrix)
+        : bound(TieBoundOf(matrix))
     {
         std::copy(&matrix.M()[0][0], &matrix.M()[0][0] + 16, &e[0][0]);
         for (int i = 0; i < 4; ++i)
             for (int j = 0; j < 4; ++j)
                 d[i][j] = static_cast<double>(e[i][j]);
-        const auto largest = [this](int column) {
-            return std::fmax(std::fabs(d[0][column]),
-                std::fmax(std::fabs(d[1][column]), std::fabs(d[2][column])));
-        };
-        cx = largest(0);
-        cy = largest(1);
-        cw = largest(3);
-        tx = std::fabs(d[3][0]);
-        ty = std::fabs(d[3][1]);
-        tw = std::fabs(d[3][3]);
     }
 };
 
@@ -147,7 +138,8 @@ __attribute__((always_inline)) inline void projectDouble(
     const double pz = toDouble(p.Z, fits);
     const double a = std::fabs(px) + std::fabs(py) + std::fabs(pz);
     const double w = px * d[0][3] + py * d[1][3] + pz * d[2][3] + d[3][3];
-    const double sw = a * m.cw + m.tw;
+    const TTieBound& b = m.bound;
+    const double sw = a * b.CW + b.TW;
     if (fits && std::fabs(w) > 0x1p-36 * sw + Absolute) [[likely]] {
         if (w < 0) {
             last = BehindEye;
@@ -167,8 +159,8 @@ __attribute__((always_inline)) inline void projectDouble(
             // The distances to the nearest ties, times w to spare a division.
             const double marginX = (0.5 - std::fabs(qx - static_cast<double>(kx))) * w;
             const double marginY = (0.5 - std::fabs(qy - static_cast<double>(ky))) * w;
-            if (marginX > K * (a * m.cx + m.tx + std::fabs(qx) * sw) + Absolute
-                && marginY > K * (a * m.cy + m.ty + std::fabs(qy) * sw) + Absolute) [[likely]] {
+            if (marginX > K * (a * b.CX + b.TX + std::fabs(qx) * sw) + Absolute
+                && marginY > K * (a * b.CY + b.TY + std::fabs(qy) * sw) + Absolute) [[likely]] {
                 last.X = static_cast<std::int32_t>(std::clamp<long>(kx, -ScreenLimit, ScreenLimit));
                 last.Y = static_cast<std::int32_t>(std::clamp<long>(ky, -ScreenLimit, ScreenLimit));
                 return;
@@ -238,16 +230,6 @@ __attribute__((target("avx2"), always_inline)) inline __m256d toDoubleFour(
         _mm256_or_si256(_mm256_andnot_si256(zero, bits), _mm256_and_si256(zero, sign)));
 }
 
-__attribute__((target("avx2"), always_inline)) inline __m256d magnitude(__m256d v)
-{
-    return _mm256_andnot_pd(_mm256_set1_pd(-0.0), v);
-}
-
-__attribute__((target("avx2"), always_inline)) inline __m256d all(double v)
-{
-    return _mm256_set1_pd(v);
-}
-
 // px*d[0][column] + py*d[1][column] + pz*d[2][column], summed from the left.
 __attribute__((target("avx2"), always_inline)) inline __m256d columnSum(
     __m256d px, __m256d py, __m256d pz, const double (&d)[4][4], int column)
@@ -255,19 +237,6 @@ __attribute__((target("avx2"), always_inline)) inline __m256d columnSum(
     return _mm256_add_pd(
         _mm256_add_pd(_mm256_mul_pd(px, all(d[0][column])), _mm256_mul_pd(py, all(d[1][column]))),
         _mm256_mul_pd(pz, all(d[2][column])));
-}
-
-// Whether each quotient q, rounded to k, lies clear of the bound from its tie.
-__attribute__((target("avx2"), always_inline)) inline __m256d clearOfTie(
-    __m256d q, __m256d k, __m256d w, __m256d a, __m256d sw, double c, double t)
-{
-    const __m256d margin = _mm256_mul_pd(_mm256_sub_pd(all(0.5), magnitude(_mm256_sub_pd(q, k))), w);
-    const __m256d bound = _mm256_add_pd(
-        _mm256_mul_pd(all(K),
-            _mm256_add_pd(
-                _mm256_add_pd(_mm256_mul_pd(a, all(c)), all(t)), _mm256_mul_pd(magnitude(q), sw))),
-        all(Absolute));
-    return _mm256_cmp_pd(margin, bound, _CMP_GT_OQ);
 }
 
 // Four consecutive points the double way at once, with the very operations of
@@ -281,11 +250,6 @@ __attribute__((target("avx2"), always_inline)) inline bool projectFour(
     const auto& d = m.d;
     const __m256d a = _mm256_add_pd(_mm256_add_pd(magnitude(px), magnitude(py)), magnitude(pz));
     const __m256d w = _mm256_add_pd(columnSum(px, py, pz, d, 3), all(d[3][3]));
-    const __m256d sw = _mm256_add_pd(_mm256_mul_pd(a, all(m.cw)), all(m.tw));
-    __m256d settled = _mm256_and_pd(_mm256_castsi256_pd(fits),
-        _mm256_cmp_pd(magnitude(w),
-            _mm256_add_pd(_mm256_mul_pd(all(0x1p-36), sw), all(Absolute)), _CMP_GT_OQ));
-    settled = _mm256_and_pd(settled, _mm256_cmp_pd(w, _mm256_setzero_pd(), _CMP_GT_OQ));
     __m256d x = columnSum(px, py, pz, d, 0);
     __m256d y = columnSum(px, py, pz, d, 1);
     if constexpr (Translates) {
@@ -294,13 +258,10 @@ __attribute__((target("avx2"), always_inline)) inline bool projectFour(
     }
     const __m256d qx = _mm256_div_pd(x, w);
     const __m256d qy = _mm256_div_pd(y, w);
-    settled = _mm256_and_pd(settled,
-        _mm256_and_pd(_mm256_cmp_pd(magnitude(qx), all(QuotientLimit), _CMP_LT_OQ),
-            _mm256_cmp_pd(magnitude(qy), all(QuotientLimit), _CMP_LT_OQ)));
     const __m256d kx = _mm256_round_pd(qx, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
     const __m256d ky = _mm256_round_pd(qy, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
-    settled = _mm256_and_pd(settled,
-        _mm256_and_pd(clearOfTie(qx, kx, w, a, sw, m.cx, m.tx), clearOfTie(qy, ky, w, a, sw, m.cy, m.ty)));
+    const __m256d settled = _mm256_and_pd(
+        _mm256_castsi256_pd(fits), SettledFour(m.bound, a, w, qx, qy, kx, ky).Front);
     if (_mm256_movemask_pd(settled) != 0xf) [[unlikely]]
         return false;
     const __m256d limit = all(static_cast<double>(ScreenLimit));
@@ -443,6 +404,27 @@ bool repeatsSlot(const TTransformMatrix& matrix, const TSpacePoint& p)
     const long double w = p.X * e[0][3] + p.Y * e[1][3] + p.Z * e[2][3] + e[3][3];
     return !(w <= 0.0L);
 }
+}
+
+TTieBound TieBoundOf(const TTransformMatrix& matrix)
+{
+    double d[4][4];
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j)
+            d[i][j] = static_cast<double>(matrix.M()[i][j]);
+    const auto largest = [&d](int column) {
+        return std::fmax(
+            std::fabs(d[0][column]), std::fmax(std::fabs(d[1][column]), std::fabs(d[2][column])));
+    };
+    return { largest(0), largest(1), largest(3), std::fabs(d[3][0]), std::fabs(d[3][1]),
+        std::fabs(d[3][3]) };
+}
+
+TScreenPoint ProjectedSlot(const TTransformMatrix& matrix, const TSpacePoint& p, TScreenPoint before)
+{
+    // Adding a zero translation changes no rounded result.
+    projectExtended<true>(p, matrix.M(), before);
+    return before;
 }
 
 int ProjectPointsHere(const TTransformMatrix& matrix, const TSpacePoint* source, int count,

@@ -2,6 +2,7 @@
 
 #include "base/block_work.h"
 #include "base/rounding.h"
+#include "base/vector_state.h"
 #include "geometry/space_point.h"
 #include "geometry/transform_matrix.h"
 
@@ -65,6 +66,87 @@ struct TDoubleCopy {
     bool Ready = false;
 };
 bool DoubleCopyServes(const TTransformMatrix& m);
+
+// For a caller that computes the double path's sums and quotients itself, alongside
+// work of its own (the depth projection of surfaces): the bound that tells where its
+// rounded quotient is the extended path's. Its sums must be those of the double path
+// in any order of addition: each coordinate of the point rounded to double (to
+// nearest or truncated) as zero or a normal number, then for each column j
+// x*M[0][j] + y*M[1][j] + z*M[2][j] (+ M[3][j]) in double, with M rounded to double and
+// no fused multiply-add, and the quotients of the first two columns by the fourth. Only
+// for a matrix that DoubleCopyServes.
+struct TTieBound {
+    // The largest magnitudes of column 0, 1 and 3 among rows 0..2, and of row 3.
+    double CX, CY, CW, TX, TY, TW;
+};
+TTieBound TieBoundOf(const TTransformMatrix& m);
+
+// The slot ProjectPoints gives p when before is the slot of the point before it (the
+// origin for a list's first point): the extended path's.
+TScreenPoint ProjectedSlot(const TTransformMatrix& m, const TSpacePoint& p, TScreenPoint before);
+
+namespace projection_bound {
+// Matrix elements within this magnitude suit the double path.
+inline constexpr double MatrixLimit = 0x1p20;
+// Quotients at or beyond this magnitude take the extended path.
+inline constexpr double QuotientLimit = 0x1p40;
+// The bound's factor on the magnitude sums, and its absolute part (see projection.cpp).
+inline constexpr double K = 0x1p-46;
+inline constexpr double Absolute = 0x1p-990;
+// A point with a coordinate at or beyond this magnitude takes the extended path.
+inline constexpr double CoordinateLimit = 0x1p500;
+}
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+// The bound's test on four points at once. a: |x| + |y| + |z| of each point's doubles;
+// w: its divisor; qx, qy: its quotients; kx, ky: them rounded to the nearest integer
+// (halves to even). In the lanes of Front the point lies in front of the eye and kx, ky
+// are the extended path's rounding of its quotients; in those of Behind it lies behind
+// the eye (its slot is BehindEye). A lane in neither takes the extended path.
+struct TSettledFour {
+    __m256d Front, Behind;
+};
+namespace projection_bound {
+__attribute__((target("avx2"), always_inline)) inline __m256d all(double v)
+{
+    return _mm256_set1_pd(v);
+}
+__attribute__((target("avx2"), always_inline)) inline __m256d magnitude(__m256d v)
+{
+    return _mm256_andnot_pd(_mm256_set1_pd(-0.0), v);
+}
+// Whether each quotient q, rounded to k, lies within range and clear of the bound from
+// its tie; the distance is taken times w to spare a division.
+__attribute__((target("avx2"), always_inline)) inline __m256d clearOfTie(
+    __m256d q, __m256d k, __m256d w, __m256d a, __m256d sw, double c, double t)
+{
+    const __m256d margin = _mm256_mul_pd(_mm256_sub_pd(all(0.5), magnitude(_mm256_sub_pd(q, k))), w);
+    const __m256d bound = _mm256_add_pd(
+        _mm256_mul_pd(all(K),
+            _mm256_add_pd(
+                _mm256_add_pd(_mm256_mul_pd(a, all(c)), all(t)), _mm256_mul_pd(magnitude(q), sw))),
+        all(Absolute));
+    return _mm256_and_pd(_mm256_cmp_pd(margin, bound, _CMP_GT_OQ),
+        _mm256_cmp_pd(magnitude(q), all(QuotientLimit), _CMP_LT_OQ));
+}
+}
+__attribute__((target("avx2"), always_inline)) inline TSettledFour SettledFour(
+    const TTieBound& b, __m256d a, __m256d w, __m256d qx, __m256d qy, __m256d kx, __m256d ky)
+{
+    using namespace projection_bound;
+    const __m256d sw = _mm256_add_pd(_mm256_mul_pd(a, all(b.CW)), all(b.TW));
+    // The divisor clear of zero, the point within range.
+    const __m256d clear = _mm256_and_pd(
+        _mm256_cmp_pd(magnitude(w), _mm256_add_pd(_mm256_mul_pd(all(0x1p-36), sw), all(Absolute)),
+            _CMP_GT_OQ),
+        _mm256_cmp_pd(a, all(CoordinateLimit), _CMP_LT_OQ));
+    const __m256d front
+        = _mm256_and_pd(_mm256_and_pd(clear, _mm256_cmp_pd(w, _mm256_setzero_pd(), _CMP_GT_OQ)),
+            _mm256_and_pd(clearOfTie(qx, kx, w, a, sw, b.CX, b.TX), clearOfTie(qy, ky, w, a, sw, b.CY, b.TY)));
+    const __m256d behind = _mm256_and_pd(clear, _mm256_cmp_pd(w, _mm256_setzero_pd(), _CMP_LT_OQ));
+    return { front, behind };
+}
+#endif
 
 // Projects source[0], source[stride], source[2*stride], ... below count into
 // screen[0], screen[1], ... and returns how many were written. A point at or behind

@@ -100,8 +100,9 @@ void TRenderScene::ProjectAndDraw(const TCamera& camera, TCanvas& canvas,
     for (int i = 0; i < FObjects.Count(); ++i) {
         const TCurveRecord curve = FObjects.Items(i);
         // A surface is drawn from the depth points of its grid, but its screen points are
-        // kept up to date for a later drawing in another style without projection.
-        if (curve.Visible && curve.Points != nullptr)
+        // kept up to date for a later drawing in another style without projection: where
+        // the gathering of the surfaces can, it gives them too.
+        if (curve.Visible && curve.Points != nullptr && !GathersScreenPoints(curve, camera))
             projections[static_cast<std::size_t>(i)] = curve.Points->StartProject(camera.Matrix());
     }
     drawAll(camera, canvas, axisEnds, keepClear, &projections);
@@ -115,7 +116,7 @@ void TRenderScene::drawAll(const TCamera& camera, TCanvas& canvas,
     // Surfaces hide what lies behind them: the canvas learns their cells before the
     // first line that may go behind one.
     const TSurfaceSet* surfaces = nullptr;
-    if (CollectSurfaces(FObjects, camera, FSurfaces)) {
+    if (CollectSurfaces(FObjects, camera, FSurfaces, projections != nullptr)) {
         FSurfaces.Background = FBrushColor;
         surfaces = &FSurfaces;
         canvas.BeginSurfaces(FSurfaces);

@@ -23,6 +23,7 @@ constexpr int BlockPoints = 4096;
 }
 
 TDepthProjection::TDepthProjection(const TCamera& camera)
+    : FMatrix(&camera.Matrix())
 {
     const auto& m = camera.Matrix().M();
     for (int i = 0; i < 4; ++i)
@@ -30,6 +31,12 @@ TDepthProjection::TDepthProjection(const TCamera& camera)
             FM[i][j] = static_cast<double>(m[i][j]);
     for (int i = 0; i < 3; ++i)
         FDepth[i] = static_cast<double>(camera.DepthColumn()[i]);
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    FGivesListScreen = avx2 && camera.Stride() == 1 && DoubleCopyServes(camera.Matrix());
+    if (FGivesListScreen)
+        FBound = TieBoundOf(camera.Matrix());
+#endif
 }
 
 TDepthPoint TDepthProjection::operator()(const TSpacePoint& p) const
@@ -125,13 +132,17 @@ __attribute__((target("avx2"), always_inline)) inline __m256d sumOf(
 }
 
 #ifdef VELMO_DEPTH_AVX2
-template <TDepthProjection::TFrom From>
+template <TDepthProjection::TFrom From, bool ListScreen>
 __attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpacePoint* source,
-    int count, TDepthPoint* out, TScreenPoint* screen, double* copy) const
+    int count, TDepthPoint* out, TScreenPoint* screen, double* copy, TScreenPoint* listScreen) const
 {
     const auto& m = FM;
     bool allValid = true;
     __m256d everyValid = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
+    // The list's slot of point j the long way, after the slot before it.
+    const auto listSlot = [&](int j) {
+        listScreen[j] = ProjectedSlot(*FMatrix, source[j], j > 0 ? listScreen[j - 1] : TScreenPoint { 0, 0 });
+    };
     int i = 0;
     for (; i + 4 <= count; i += 4) {
         __m256i fits = _mm256_set1_epi64x(-1);
@@ -157,8 +168,11 @@ __attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpace
             }
         }
         if (_mm256_movemask_pd(_mm256_castsi256_pd(fits)) != 0xf) [[unlikely]] {
-            for (int j = i; j < i + 4; ++j)
+            for (int j = i; j < i + 4; ++j) {
                 allValid &= projectOne(source[j], out[j], screen ? screen + j : nullptr);
+                if constexpr (ListScreen)
+                    listSlot(j);
+            }
             continue;
         }
         const __m256d w
@@ -199,16 +213,44 @@ __attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpace
             _mm_storeu_si128(reinterpret_cast<__m128i*>(screen + i), _mm_unpacklo_epi32(sx, sy));
             _mm_storeu_si128(reinterpret_cast<__m128i*>(screen + i + 2), _mm_unpackhi_epi32(sx, sy));
         }
+        if constexpr (ListScreen) {
+            // The list's listScreen from the same sums: these are the double path's, but from
+            // the points rounded to nearest, which its bound covers. A point the bound
+            // leaves unsettled takes the long way once the slot before it is written.
+            const __m256d a = _mm256_add_pd(
+                _mm256_add_pd(_mm256_andnot_pd(sign, x), _mm256_andnot_pd(sign, y)),
+                _mm256_andnot_pd(sign, z));
+            const __m256d kx = _mm256_round_pd(px, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
+            const __m256d ky = _mm256_round_pd(py, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
+            const TSettledFour settled = SettledFour(FBound, a, w, px, py, kx, ky);
+            const __m256d lowest = all(-double(ScreenLimit));
+            const __m128i front = _mm256_castsi256_si128(_mm256_permutevar8x32_epi32(
+                _mm256_castpd_si256(settled.Front), _mm256_setr_epi32(0, 2, 4, 6, 0, 0, 0, 0)));
+            const __m128i sx = _mm_blendv_epi8(_mm_set1_epi32(BehindEye.X),
+                _mm256_cvtpd_epi32(_mm256_min_pd(_mm256_max_pd(kx, lowest), limit)), front);
+            const __m128i sy = _mm_blendv_epi8(_mm_set1_epi32(BehindEye.Y),
+                _mm256_cvtpd_epi32(_mm256_min_pd(_mm256_max_pd(ky, lowest), limit)), front);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(listScreen + i), _mm_unpacklo_epi32(sx, sy));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(listScreen + i + 2), _mm_unpackhi_epi32(sx, sy));
+            const int unsettled = ~_mm256_movemask_pd(_mm256_or_pd(settled.Front, settled.Behind)) & 0xf;
+            if (unsettled != 0) [[unlikely]]
+                for (int j = 0; j < 4; ++j)
+                    if (unsettled >> j & 1)
+                        listSlot(i + j);
+        }
     }
-    for (; i < count; ++i)
+    for (; i < count; ++i) {
         allValid &= projectOne(source[i], out[i], screen ? screen + i : nullptr);
+        if constexpr (ListScreen)
+            listSlot(i);
+    }
     return allValid && _mm256_movemask_pd(everyValid) == 0xf;
 }
 #endif
 
 bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
     std::vector<TDepthPoint>& out, std::vector<TScreenPoint>* screen,
-    const TRoundedPoints& rounded) const
+    const TRoundedPoints& rounded, TScreenPoint* listScreen) const
 {
     std::atomic<bool> allValid = true;
     const int taken = static_cast<int>(TakenCount(count, stride));
@@ -237,19 +279,27 @@ bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
         if (avx2 && stride == 1) {
             // Blocks start at multiples of four points.
             static_assert(BlockPoints % 4 == 0);
-            const auto fours = readCopy ? &TDepthProjection::projectFours<TFrom::Copy>
-                : copy                  ? &TDepthProjection::projectFours<TFrom::PointsKeeping>
-                                        : &TDepthProjection::projectFours<TFrom::Points>;
+            const auto fours = listScreen
+                ? (readCopy ? &TDepthProjection::projectFours<TFrom::Copy, true>
+                        : copy ? &TDepthProjection::projectFours<TFrom::PointsKeeping, true>
+                               : &TDepthProjection::projectFours<TFrom::Points, true>)
+                : (readCopy ? &TDepthProjection::projectFours<TFrom::Copy, false>
+                        : copy ? &TDepthProjection::projectFours<TFrom::PointsKeeping, false>
+                               : &TDepthProjection::projectFours<TFrom::Points, false>);
             if (!(this->*fours)(source + first, end - first, out.data() + first,
-                    to ? to + first : nullptr, copy ? copy + 3 * std::ptrdiff_t(first) : nullptr))
+                    to ? to + first : nullptr, copy ? copy + 3 * std::ptrdiff_t(first) : nullptr,
+                    listScreen ? listScreen + first : nullptr))
                 allValid.store(false, std::memory_order_relaxed);
             return;
         }
 #endif
         bool valid = true;
-        for (int i = first; i < end; ++i)
-            valid &= projectOne(source[std::int64_t(i) * stride], out[static_cast<std::size_t>(i)],
-                to ? to + i : nullptr);
+        for (int i = first; i < end; ++i) {
+            const TSpacePoint& p = source[std::int64_t(i) * stride];
+            valid &= projectOne(p, out[static_cast<std::size_t>(i)], to ? to + i : nullptr);
+            if (listScreen)
+                listScreen[i] = ProjectedSlot(*FMatrix, p, i > first ? listScreen[i - 1] : TScreenPoint { 0, 0 });
+        }
         if (!valid)
             allValid.store(false, std::memory_order_relaxed);
     };
@@ -257,10 +307,15 @@ bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
     if (taken < ProjectionBlockMinimum || TBlockWork::Helpers() == 0) {
         for (int b = 0; b < blocks; ++b)
             block(b);
-        return allValid;
+    } else {
+        TBlockWork work(blocks, block);
+        work.AwaitAll();
     }
-    TBlockWork work(blocks, block);
-    work.AwaitAll();
+    // Each block's listScreen start from the origin; those at the start of a block that
+    // repeat the slot before them take it, block after block.
+    if (listScreen)
+        for (int b = 1; b < blocks; ++b)
+            MendRepeatedSlots(*FMatrix, source, listScreen, b * BlockPoints, std::min(taken, (b + 1) * BlockPoints));
     return allValid;
 }
 
@@ -325,14 +380,27 @@ TColor LitColor(TColor color, double light)
     return scaled(color, Ambient + (1 - Ambient) * std::clamp(light, 0.0, 1.0));
 }
 
-bool CollectSurfaces(const TObjectList& objects, const TCamera& camera, TSurfaceSet& set)
+namespace {
+bool gathered(const TCurveRecord& curve)
+{
+    return curve.Visible && IsSurfaceStyle(curve.Style) && curve.Points != nullptr
+        && curve.Points->GridRows() != 0 && curve.Points->Count() != 0;
+}
+}
+
+bool GathersScreenPoints(const TCurveRecord& curve, const TCamera& camera)
+{
+    return gathered(curve) && TDepthProjection(camera).GivesListScreen();
+}
+
+bool CollectSurfaces(const TObjectList& objects, const TCamera& camera, TSurfaceSet& set, bool lists)
 {
     std::size_t n = 0;
     const TDepthProjection projection(camera);
+    lists = lists && projection.GivesListScreen();
     for (int i = 0; i < objects.Count(); ++i) {
         const TCurveRecord curve = objects.Items(i);
-        if (!curve.Visible || !IsSurfaceStyle(curve.Style) || curve.Points == nullptr
-            || curve.Points->GridRows() == 0 || curve.Points->Count() == 0)
+        if (!gathered(curve))
             continue;
         if (set.Meshes.size() <= n)
             set.Meshes.emplace_back();
@@ -356,7 +424,10 @@ bool CollectSurfaces(const TObjectList& objects, const TCamera& camera, TSurface
             mesh.RoundedReady = false;
         }
         const bool allValid = projection.Project(curve.Points->SpacePointData(),
-            curve.Points->Count(), 1, mesh.Depth, &mesh.Screen, rounded);
+            curve.Points->Count(), 1, mesh.Depth, &mesh.Screen, rounded,
+            lists ? curve.Points->ScreenRoom() : nullptr);
+        if (lists)
+            curve.Points->SetProjectedAll(camera.Matrix());
         mesh.RoundedReady = again;
         mesh.Whole = curve.Points->Grid().Index.empty() && allValid;
     }
@@ -379,7 +450,7 @@ constexpr std::int64_t BandedCells = 16384;
 constexpr int BandsPerThread = 4;
 
 // Whether every slot of the box's pixels from (left, top) to (right, bottom) on the rows
-// first..end - 1 of a buffer width slots wide holds at least bound.
+// first..end - 1 of a buffer width listScreen wide holds at least bound.
 bool holds(const float* depth, std::int64_t width, std::int64_t first, std::int64_t end,
     std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, double bound)
 {
@@ -570,7 +641,7 @@ inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&co
         // With corners within 2^24 pixels the weights of a pixel are exact and add up to
         // the area, so that nowhere is the cell nearer than its nearest corner but for the
         // rounding of the sums (a few units in the last place of the largest corner), far
-        // below the margin; less its least tolerance, that cannot beat slots that hold it
+        // below the margin; less its least tolerance, that cannot beat listScreen that hold it
         // already.
         constexpr std::int64_t Near = std::int64_t(1) << 24;
         if (left > -Near && right < Near && top > -Near && bottom < Near) {

@@ -3,6 +3,7 @@
 #include "base/block_work.h"
 #include "curves/object_list.h"
 #include "geometry/camera.h"
+#include "geometry/projection.h"
 #include "render/color.h"
 #include "render/raster.h"
 
@@ -37,23 +38,34 @@ public:
     // Points source[0], source[stride], ... below count into out (resized), on the
     // machine's cores for a long list; with screen, also rounded (halves to even) into it,
     // BehindEye for a point that does not project. True when every point is valid. With
-    // rounded (for stride 1), the points are read from there or kept there.
+    // rounded (for stride 1), the points are read from there or kept there. With listScreen
+    // (stride 1), also the screen points of a point list holding these points as
+    // ProjectPoints gives them with the camera's matrix; that costs little only where
+    // GivesListScreen.
     bool Project(const TSpacePoint* source, int count, int stride, std::vector<TDepthPoint>& out,
-        std::vector<TScreenPoint>* screen = nullptr, const TRoundedPoints& rounded = {}) const;
+        std::vector<TScreenPoint>* screen = nullptr, const TRoundedPoints& rounded = {},
+        TScreenPoint* listScreen = nullptr) const;
+    // Whether the list's screen points come with the depth points at little cost: every
+    // point taken (stride 1), four at a time, with the double path's bound.
+    bool GivesListScreen() const { return FGivesListScreen; }
 
 private:
     // These two return whether every point they projected is valid.
     bool projectOne(const TSpacePoint& p, TDepthPoint& out, TScreenPoint* screen) const;
     // source[0..count) into out and, when given, screen, four points at a time where the
     // processor has AVX2; each four read from source (and with PointsKeeping written into
-    // copy) or from copy (see TRoundedPoints), as From says.
+    // copy) or from copy (see TRoundedPoints), as From says. With ListScreen, the list's screen
+    // points into listScreen, listScreen[0] following the origin (see MendRepeatedSlots).
     enum class TFrom { Points, PointsKeeping, Copy };
-    template <TFrom From>
+    template <TFrom From, bool ListScreen>
     bool projectFours(const TSpacePoint* source, int count, TDepthPoint* out, TScreenPoint* screen,
-        double* copy) const;
+        double* copy, TScreenPoint* listScreen) const;
 
     double FM[4][4];
     double FDepth[3];
+    const TTransformMatrix* FMatrix;
+    TTieBound FBound {};
+    bool FGivesListScreen = false;
 };
 
 // How a cell of a surface is seen: the light it takes from the eye's direction (the
@@ -222,5 +234,10 @@ private:
 };
 
 // Gathers the surfaces of the visible curves drawn in a surface style into set, projected
-// with the camera; false (set emptied) when there is none.
-bool CollectSurfaces(const TObjectList& objects, const TCamera& camera, TSurfaceSet& set);
+// with the camera; false (set emptied) when there is none. With lists, the point list of
+// each curve that GathersScreenPoints takes its screen points from the same pass, as if
+// projected with the camera's matrix.
+bool CollectSurfaces(
+    const TObjectList& objects, const TCamera& camera, TSurfaceSet& set, bool lists = false);
+// Whether CollectSurfaces with lists projects the curve's own point list.
+bool GathersScreenPoints(const TCurveRecord& curve, const TCamera& camera);

@@ -557,3 +557,125 @@ TEST(Surfaces, DepthPointsOfAListAreThoseOfEachPointAlone)
         }
     }
 }
+
+namespace {
+// Points for the list's own screen points: plain ones, any magnitude, at and a few units
+// beside a rounding tie (exact in a view along z), about the eye plane, coordinates that
+// are not numbers or out of double's range, and at the starts of the blocks of a long
+// list, points that repeat the slot before them after a projected point and after one
+// behind the eye.
+std::vector<TSpacePoint> awkwardPoints(const TTransformMatrix& m, bool alongZ, int count, int seed)
+{
+    std::mt19937_64 random(static_cast<std::uint64_t>(seed));
+    std::uniform_real_distribution<long double> unit(-1, 1);
+    const long double nan = std::numeric_limits<long double>::quiet_NaN();
+    const long double inf = std::numeric_limits<long double>::infinity();
+    const long double odd[] = { 0.0L, -0.0L, nan, inf, -inf, 1e300L, 1e-300L, 1e4000L, 1e-4000L,
+        0x1p600L, 0x1p-1010L, -0x1p-1030L, 0x1p40L, 1 + 0x1p-53L };
+    const auto& e = m.M();
+    std::vector<TSpacePoint> points;
+    for (int i = 0; i < count; ++i) {
+        TSpacePoint p { 10 * unit(random), 10 * unit(random), 10 * unit(random), 1 };
+        switch (random() % 8) {
+        case 1:
+            p.X *= std::pow(10.0L, int(random() % 60) - 30);
+            p.Y *= std::pow(10.0L, int(random() % 60) - 30);
+            break;
+        case 2:
+        case 3: {
+            const long double q = std::floor(3000 * unit(random)) + 0.5L;
+            if (alongZ)
+                p.Z = 0;
+            const long double w = p.X * e[0][3] + p.Y * e[1][3] + p.Z * e[2][3] + e[3][3];
+            p.X = (q * w - p.Y * e[1][0] - p.Z * e[2][0] - e[3][0]) / e[0][0];
+            for (int n = i % 5; n > 0; --n)
+                p.X = std::nextafter(p.X, (i & 8) ? inf : -inf);
+            break;
+        }
+        case 4:
+            if (e[2][3] != 0) {
+                p.Z = -(p.X * e[0][3] + p.Y * e[1][3] + e[3][3]) / e[2][3];
+                for (int n = i % 3; n > 0; --n)
+                    p.Z = std::nextafter(p.Z, (i & 8) ? inf : -inf);
+            }
+            break;
+        case 5:
+            ((i & 1) ? p.X : p.Z) = odd[random() % std::size(odd)];
+            break;
+        }
+        points.push_back(p);
+    }
+    // Far behind the eye where there is perspective (on the eye's side of the scene).
+    const TSpacePoint behind { 0, 0, e[2][3] != 0 ? -1e6L * e[3][3] / e[2][3] : 0, 1 };
+    const TSpacePoint broken { nan, 0, 0, 1 };
+    for (int first = 4096; first + 3 < count; first += 4096) {
+        const int kind = first / 4096 % 3;
+        if (kind == 1)
+            points[std::size_t(first - 1)] = behind;
+        for (int j = 0; j < (kind == 2 ? 7 : 2); ++j)
+            points[std::size_t(first + j)] = broken;
+    }
+    return points;
+}
+}
+
+TEST(Surfaces, TheDepthPassGivesAListTheScreenPointsOfItsOwnProjection)
+{
+    // Every slot as the list's own projection with the same matrix gives it, byte for
+    // byte, from the points and from the rounded copy (as it is made, then read), in a
+    // short list whose count is no multiple of four and in a long one cut into blocks.
+    const std::pair<int, int> angles[] = { { 0, 0 }, { 15, 30 }, { -70, 200 } };
+    int checked = 0;
+    for (const int percent : { 100, 2000, 1000000, 1000000000 })
+        for (const bool perspective : { false, true })
+            for (const auto& [ax, ay] : angles) {
+                TCamera camera;
+                camera.SetAngles(ax, ay);
+                camera.SetZoom(percent);
+                camera.SetPerspective(perspective);
+                camera.BuildMatrix();
+                const TDepthProjection projection(camera);
+                if (!projection.GivesListScreen())
+                    GTEST_SKIP() << "no AVX2 here";
+                for (const int count : { 4003, 45001 }) {
+                    SCOPED_TRACE(::testing::Message() << percent << "% perspective " << perspective
+                                                      << " angles " << ax << "," << ay << " count "
+                                                      << count);
+                    TGoruntuMatrisi list;
+                    for (const TSpacePoint& p :
+                        awkwardPoints(camera.Matrix(), ax == 0 && ay == 0, count, percent + count))
+                        list.Add(p);
+                    list.Project(camera.Matrix());
+                    ASSERT_EQ(list.ProjectedCount(), count);
+                    std::vector<double> kept;
+                    for (const bool ready : { false, true }) {
+                        std::vector<TDepthPoint> depth, alone;
+                        std::vector<TScreenPoint> screen, own(std::size_t(count) + 1, { 7, 7 });
+                        projection.Project(list.SpacePointData(), count, 1, depth, &screen,
+                            { &kept, ready }, own.data());
+                        EXPECT_EQ(std::memcmp(own.data(), list.ScreenPointData(),
+                                      sizeof(TScreenPoint) * std::size_t(count)),
+                            0);
+                        EXPECT_EQ(own.back().X, 7) << "written past the last point";
+                        for (int i = 0, shown = 0; i < count && shown < 3; ++i)
+                            if (own[std::size_t(i)].X != list.ScreenPoints(i).X
+                                || own[std::size_t(i)].Y != list.ScreenPoints(i).Y) {
+                                ADD_FAILURE() << "point " << i << " gives " << own[std::size_t(i)].X
+                                              << "," << own[std::size_t(i)].Y << " for "
+                                              << list.ScreenPoints(i).X << ","
+                                              << list.ScreenPoints(i).Y;
+                                ++shown;
+                            }
+                        // The depth points are those of a pass without the list's.
+                        projection.Project(list.SpacePointData(), count, 1, alone);
+                        ASSERT_EQ(alone.size(), depth.size());
+                        for (std::size_t i = 0; i < depth.size(); ++i)
+                            ASSERT_TRUE(std::memcmp(&alone[i].X, &depth[i].X, 3 * sizeof(double)) == 0
+                                && alone[i].Valid == depth[i].Valid)
+                                << i;
+                        ++checked;
+                    }
+                }
+            }
+    EXPECT_EQ(checked, 96);
+}
