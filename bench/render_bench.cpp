@@ -132,8 +132,10 @@ void gnuplotSvg(benchmark::State& state)
 // The parts of the "Yüzey" frame, each alone on the view turned as the frame turns it:
 // gathering the surfaces (the depth projection), building the depth buffer from the same
 // depth points, that and the mesh lines tested against it, and the curve's own screen
-// points (which the frame projects beside the depth points).
-enum class TPart { Gather, Build, BuildAndMesh, ScreenPoints };
+// points (which the frame projects beside the depth points); then the gathering with the
+// curve's screen points as the frame takes them now (from the depth pass) beside the way
+// it took them before (a projection of their own on the helper threads at the same time).
+enum class TPart { Gather, Build, BuildAndMesh, ScreenPoints, GatherGiving, GatherBeside };
 void surfacePart(benchmark::State& state, TPart part)
 {
     TDrawFunction r;
@@ -162,6 +164,15 @@ void surfacePart(benchmark::State& state, TPart part)
         case TPart::ScreenPoints:
             r.Objects().Items(0).Points->StartProject(r.Camera().Matrix())->AwaitAll();
             break;
+        case TPart::GatherGiving:
+            CollectSurfaces(r.Objects(), r.Camera(), set, true);
+            break;
+        case TPart::GatherBeside: {
+            const auto projection = r.Objects().Items(0).Points->StartProject(r.Camera().Matrix());
+            CollectSurfaces(r.Objects(), r.Camera(), set);
+            projection->AwaitAll();
+            break;
+        }
         }
         benchmark::DoNotOptimize(image.constBits());
     }
@@ -188,8 +199,16 @@ int main(int argc, char** argv)
         ->Unit(ms);
     benchmark::RegisterBenchmark("surface_part/screen_points", surfacePart, TPart::ScreenPoints)
         ->Unit(ms);
+    benchmark::RegisterBenchmark(
+        "surface_part/gather_giving_screen_points", surfacePart, TPart::GatherGiving)
+        ->Unit(ms);
+    benchmark::RegisterBenchmark(
+        "surface_part/gather_beside_screen_points", surfacePart, TPart::GatherBeside)
+        ->Unit(ms);
     return RunWithRatios(argc, argv,
         { { "velmo/line", "qpainter/line" }, { "velmo/points", "qpainter/points" },
             { "velmo/smooth_line", "qpainter/smooth_line" }, { "velmo/smooth_line", "velmo/line" },
-            { "velmo/surface", "velmo/line" }, { "velmo/shaded", "velmo/line" } });
+            { "velmo/surface", "velmo/line" }, { "velmo/shaded", "velmo/line" },
+            { "surface_part/gather_giving_screen_points",
+                "surface_part/gather_beside_screen_points" } });
 }

@@ -159,8 +159,8 @@ __attribute__((always_inline)) inline void projectDouble(
             // The distances to the nearest ties, times w to spare a division.
             const double marginX = (0.5 - std::fabs(qx - static_cast<double>(kx))) * w;
             const double marginY = (0.5 - std::fabs(qy - static_cast<double>(ky))) * w;
-            if (marginX > K * (a * b.CX + b.TX + std::fabs(qx) * sw) + Absolute
-                && marginY > K * (a * b.CY + b.TY + std::fabs(qy) * sw) + Absolute) [[likely]] {
+            if (marginX > K * (a * b.C + b.T + std::fabs(qx) * sw) + Absolute
+                && marginY > K * (a * b.C + b.T + std::fabs(qy) * sw) + Absolute) [[likely]] {
                 last.X = static_cast<std::int32_t>(std::clamp<long>(kx, -ScreenLimit, ScreenLimit));
                 last.Y = static_cast<std::int32_t>(std::clamp<long>(ky, -ScreenLimit, ScreenLimit));
                 return;
@@ -416,8 +416,8 @@ TTieBound TieBoundOf(const TTransformMatrix& matrix)
         return std::fmax(
             std::fabs(d[0][column]), std::fmax(std::fabs(d[1][column]), std::fabs(d[2][column])));
     };
-    return { largest(0), largest(1), largest(3), std::fabs(d[3][0]), std::fabs(d[3][1]),
-        std::fabs(d[3][3]) };
+    return { std::fmax(largest(0), largest(1)), largest(3),
+        std::fmax(std::fabs(d[3][0]), std::fabs(d[3][1])), std::fabs(d[3][3]) };
 }
 
 TScreenPoint ProjectedSlot(const TTransformMatrix& matrix, const TSpacePoint& p, TScreenPoint before)

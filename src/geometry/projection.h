@@ -76,8 +76,9 @@ bool DoubleCopyServes(const TTransformMatrix& m);
 // no fused multiply-add, and the quotients of the first two columns by the fourth. Only
 // for a matrix that DoubleCopyServes.
 struct TTieBound {
-    // The largest magnitudes of column 0, 1 and 3 among rows 0..2, and of row 3.
-    double CX, CY, CW, TX, TY, TW;
+    // The largest magnitudes among rows 0..2 of columns 0 and 1 (C) and of column 3 (CW),
+    // and in row 3, of columns 0 and 1 (T) and of column 3 (TW).
+    double C, CW, T, TW;
 };
 TTieBound TieBoundOf(const TTransformMatrix& m);
 
@@ -115,20 +116,6 @@ __attribute__((target("avx2"), always_inline)) inline __m256d magnitude(__m256d 
 {
     return _mm256_andnot_pd(_mm256_set1_pd(-0.0), v);
 }
-// Whether each quotient q, rounded to k, lies within range and clear of the bound from
-// its tie; the distance is taken times w to spare a division.
-__attribute__((target("avx2"), always_inline)) inline __m256d clearOfTie(
-    __m256d q, __m256d k, __m256d w, __m256d a, __m256d sw, double c, double t)
-{
-    const __m256d margin = _mm256_mul_pd(_mm256_sub_pd(all(0.5), magnitude(_mm256_sub_pd(q, k))), w);
-    const __m256d bound = _mm256_add_pd(
-        _mm256_mul_pd(all(K),
-            _mm256_add_pd(
-                _mm256_add_pd(_mm256_mul_pd(a, all(c)), all(t)), _mm256_mul_pd(magnitude(q), sw))),
-        all(Absolute));
-    return _mm256_and_pd(_mm256_cmp_pd(margin, bound, _CMP_GT_OQ),
-        _mm256_cmp_pd(magnitude(q), all(QuotientLimit), _CMP_LT_OQ));
-}
 }
 __attribute__((target("avx2"), always_inline)) inline TSettledFour SettledFour(
     const TTieBound& b, __m256d a, __m256d w, __m256d qx, __m256d qy, __m256d kx, __m256d ky)
@@ -140,9 +127,22 @@ __attribute__((target("avx2"), always_inline)) inline TSettledFour SettledFour(
         _mm256_cmp_pd(magnitude(w), _mm256_add_pd(_mm256_mul_pd(all(0x1p-36), sw), all(Absolute)),
             _CMP_GT_OQ),
         _mm256_cmp_pd(a, all(CoordinateLimit), _CMP_LT_OQ));
-    const __m256d front
-        = _mm256_and_pd(_mm256_and_pd(clear, _mm256_cmp_pd(w, _mm256_setzero_pd(), _CMP_GT_OQ)),
-            _mm256_and_pd(clearOfTie(qx, kx, w, a, sw, b.CX, b.TX), clearOfTie(qy, ky, w, a, sw, b.CY, b.TY)));
+    // Both quotients within range and clear of the bound from their ties, the bound taken
+    // once for both with the larger of each of its terms; the distances are taken times w
+    // to spare a division.
+    const __m256d q = _mm256_max_pd(magnitude(qx), magnitude(qy));
+    const __m256d margin = _mm256_mul_pd(
+        _mm256_sub_pd(all(0.5),
+            _mm256_max_pd(magnitude(_mm256_sub_pd(qx, kx)), magnitude(_mm256_sub_pd(qy, ky)))),
+        w);
+    const __m256d bound = _mm256_add_pd(
+        _mm256_mul_pd(all(K),
+            _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(a, all(b.C)), all(b.T)),
+                _mm256_mul_pd(q, sw))),
+        all(Absolute));
+    const __m256d front = _mm256_and_pd(
+        _mm256_and_pd(clear, _mm256_cmp_pd(w, _mm256_setzero_pd(), _CMP_GT_OQ)),
+        _mm256_and_pd(_mm256_cmp_pd(margin, bound, _CMP_GT_OQ), _mm256_cmp_pd(q, all(QuotientLimit), _CMP_LT_OQ)));
     const __m256d behind = _mm256_and_pd(clear, _mm256_cmp_pd(w, _mm256_setzero_pd(), _CMP_LT_OQ));
     return { front, behind };
 }

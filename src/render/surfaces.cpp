@@ -137,6 +137,7 @@ __attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpace
     int count, TDepthPoint* out, TScreenPoint* screen, double* copy, TScreenPoint* listScreen) const
 {
     const auto& m = FM;
+    const TTieBound bound = FBound;
     bool allValid = true;
     __m256d everyValid = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
     // The list's slot of point j the long way, after the slot before it.
@@ -203,40 +204,40 @@ __attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpace
         _mm256_storeu_pd(to + 4, _mm256_permute2f128_pd(xy1, df1, 0x20));
         _mm256_storeu_pd(to + 8, _mm256_permute2f128_pd(xy0, df0, 0x31));
         _mm256_storeu_pd(to + 12, _mm256_permute2f128_pd(xy1, df1, 0x31));
-        if (screen) {
+        if (screen || ListScreen) {
             // Rounded as lrint rounds (the current mode: to nearest, halves to even), and
             // BehindEye where the point is not valid.
             const __m128i v = _mm256_castsi256_si128(_mm256_permutevar8x32_epi32(
                 _mm256_castpd_si256(valid), _mm256_setr_epi32(0, 2, 4, 6, 0, 0, 0, 0)));
             const __m128i sx = _mm_blendv_epi8(_mm_set1_epi32(BehindEye.X), _mm256_cvtpd_epi32(px), v);
             const __m128i sy = _mm_blendv_epi8(_mm_set1_epi32(BehindEye.Y), _mm256_cvtpd_epi32(py), v);
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(screen + i), _mm_unpacklo_epi32(sx, sy));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(screen + i + 2), _mm_unpackhi_epi32(sx, sy));
-        }
-        if constexpr (ListScreen) {
-            // The list's listScreen from the same sums: these are the double path's, but from
-            // the points rounded to nearest, which its bound covers. A point the bound
-            // leaves unsettled takes the long way once the slot before it is written.
-            const __m256d a = _mm256_add_pd(
-                _mm256_add_pd(_mm256_andnot_pd(sign, x), _mm256_andnot_pd(sign, y)),
-                _mm256_andnot_pd(sign, z));
-            const __m256d kx = _mm256_round_pd(px, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
-            const __m256d ky = _mm256_round_pd(py, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
-            const TSettledFour settled = SettledFour(FBound, a, w, px, py, kx, ky);
-            const __m256d lowest = all(-double(ScreenLimit));
-            const __m128i front = _mm256_castsi256_si128(_mm256_permutevar8x32_epi32(
-                _mm256_castpd_si256(settled.Front), _mm256_setr_epi32(0, 2, 4, 6, 0, 0, 0, 0)));
-            const __m128i sx = _mm_blendv_epi8(_mm_set1_epi32(BehindEye.X),
-                _mm256_cvtpd_epi32(_mm256_min_pd(_mm256_max_pd(kx, lowest), limit)), front);
-            const __m128i sy = _mm_blendv_epi8(_mm_set1_epi32(BehindEye.Y),
-                _mm256_cvtpd_epi32(_mm256_min_pd(_mm256_max_pd(ky, lowest), limit)), front);
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(listScreen + i), _mm_unpacklo_epi32(sx, sy));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(listScreen + i + 2), _mm_unpackhi_epi32(sx, sy));
-            const int unsettled = ~_mm256_movemask_pd(_mm256_or_pd(settled.Front, settled.Behind)) & 0xf;
-            if (unsettled != 0) [[unlikely]]
-                for (int j = 0; j < 4; ++j)
-                    if (unsettled >> j & 1)
-                        listSlot(i + j);
+            const __m128i s0 = _mm_unpacklo_epi32(sx, sy), s1 = _mm_unpackhi_epi32(sx, sy);
+            if (screen) {
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(screen + i), s0);
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(screen + i + 2), s1);
+            }
+            if constexpr (ListScreen) {
+                // The list's own slots from the same sums: these are the double path's,
+                // but from the points rounded to nearest, which its bound covers. Where it
+                // settles a valid point, its slot is the one above (valid points lie within
+                // ScreenLimit, so nothing is clamped); where it settles a point behind the
+                // eye, BehindEye, as above too. Any other point takes the long way once the
+                // slot before it is written.
+                const __m256d a = _mm256_add_pd(
+                    _mm256_add_pd(_mm256_andnot_pd(sign, x), _mm256_andnot_pd(sign, y)),
+                    _mm256_andnot_pd(sign, z));
+                const TSettledFour settled = SettledFour(bound, a, w, px, py,
+                    _mm256_round_pd(px, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC),
+                    _mm256_round_pd(py, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC));
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(listScreen + i), s0);
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(listScreen + i + 2), s1);
+                const int unsettled = ~_mm256_movemask_pd(
+                    _mm256_or_pd(_mm256_and_pd(settled.Front, valid), settled.Behind)) & 0xf;
+                if (unsettled != 0) [[unlikely]]
+                    for (int j = 0; j < 4; ++j)
+                        if (unsettled >> j & 1)
+                            listSlot(i + j);
+            }
         }
     }
     for (; i < count; ++i) {
@@ -311,7 +312,7 @@ bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
         TBlockWork work(blocks, block);
         work.AwaitAll();
     }
-    // Each block's listScreen start from the origin; those at the start of a block that
+    // Each block's list slots start from the origin; those at the start of a block that
     // repeat the slot before them take it, block after block.
     if (listScreen)
         for (int b = 1; b < blocks; ++b)
@@ -450,7 +451,7 @@ constexpr std::int64_t BandedCells = 16384;
 constexpr int BandsPerThread = 4;
 
 // Whether every slot of the box's pixels from (left, top) to (right, bottom) on the rows
-// first..end - 1 of a buffer width listScreen wide holds at least bound.
+// first..end - 1 of a buffer width slots wide holds at least bound.
 bool holds(const float* depth, std::int64_t width, std::int64_t first, std::int64_t end,
     std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom, double bound)
 {
@@ -641,7 +642,7 @@ inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&co
         // With corners within 2^24 pixels the weights of a pixel are exact and add up to
         // the area, so that nowhere is the cell nearer than its nearest corner but for the
         // rounding of the sums (a few units in the last place of the largest corner), far
-        // below the margin; less its least tolerance, that cannot beat listScreen that hold it
+        // below the margin; less its least tolerance, that cannot beat slots that hold it
         // already.
         constexpr std::int64_t Near = std::int64_t(1) << 24;
         if (left > -Near && right < Near && top > -Near && bottom < Near) {

@@ -679,3 +679,53 @@ TEST(Surfaces, TheDepthPassGivesAListTheScreenPointsOfItsOwnProjection)
             }
     EXPECT_EQ(checked, 96);
 }
+
+TEST(Surfaces, AfterASurfaceFrameEachListHoldsTheScreenPointsOfAProjection)
+{
+    // Surfaces in both styles: a fine sphere (a long list), one with holes, one with values
+    // double cannot hold and a count that is no multiple of four, and one reaching behind
+    // the eye. After each frame every list holds, with its count, what a fresh projection
+    // with the frame's matrix gives, byte for byte: after frames far out (every second
+    // point), near, and in the line style after the surface styles.
+    TScene s;
+    s.R.SetPerspective(true);
+    s.add(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", Blue, csSurface, 0.01L);
+    s.add(ctXYZSurface, "", "", "sqrt(9-x*x-y*y)", Red, csShaded, 0.1L);
+    s.add(ctXYZSurface, "", "", "exp(k*x*x)", Red, csShaded, 0.09L);
+    s.add(ctXYZSurface, "", "", "x*y*100", Blue, csSurface, 0.3L);
+    s.R.Objects().SetParameterValue("k", 50);
+    ASSERT_EQ(s.R.Objects().Items(2).Points->Count() % 4, 1);
+    const auto check = [&](bool gathered) -> int {
+        int behind = 0;
+        for (int i = 0; i < s.R.Objects().Count(); ++i) {
+            SCOPED_TRACE(i);
+            const TCurveRecord curve = s.R.Objects().Items(i);
+            EXPECT_EQ(GathersScreenPoints(curve, s.R.Camera()), gathered);
+            TGoruntuMatrisi fresh;
+            fresh.CopyFrom(*curve.Points);
+            fresh.Project(s.R.Camera().Matrix());
+            EXPECT_EQ(curve.Points->ProjectedCount(), fresh.ProjectedCount());
+            if (curve.Points->ProjectedCount() != fresh.ProjectedCount())
+                continue;
+            EXPECT_EQ(std::memcmp(curve.Points->ScreenPointData(), fresh.ScreenPointData(),
+                          sizeof(TScreenPoint) * std::size_t(fresh.ProjectedCount())),
+                0);
+            for (int j = 0; j < fresh.ProjectedCount(); ++j)
+                behind += !Drawable(fresh.ScreenPoints(j));
+        }
+        return behind;
+    };
+    if (!TDepthProjection(s.R.Camera()).GivesListScreen())
+        GTEST_SKIP() << "no AVX2 here";
+    int behind = 0;
+    for (int frame = 0; frame < 9; ++frame) {
+        SCOPED_TRACE(frame);
+        if (frame == 6)
+            s.R.Objects().SetAllStyles(csLine);
+        s.R.SetZoom(frame == 0 || frame == 3 ? 2 : 150);
+        s.R.RotateBy(11, 7);
+        s.R.Render(true);
+        behind += check(frame != 0 && frame != 3 && frame < 6);
+    }
+    EXPECT_GT(behind, 100);
+}
