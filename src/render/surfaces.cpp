@@ -55,9 +55,12 @@ TDepthPoint TDepthProjection::operator()(const TSpacePoint& p) const
     return result;
 }
 
-bool TDepthProjection::projectOne(const TSpacePoint& p, TDepthPoint& out, TScreenPoint* screen) const
+bool TDepthProjection::projectOne(
+    const TSpacePoint& p, TDepthPoint& out, TScreenPoint* screen, double* nearness) const
 {
     out = (*this)(p);
+    if (nearness)
+        *nearness = out.D;
     if (screen)
         *screen = out.Valid ? TScreenPoint { static_cast<std::int32_t>(std::lrint(out.X)),
                                   static_cast<std::int32_t>(std::lrint(out.Y)) }
@@ -134,7 +137,8 @@ __attribute__((target("avx2"), always_inline)) inline __m256d sumOf(
 #ifdef VELMO_DEPTH_AVX2
 template <TDepthProjection::TFrom From, bool ListScreen>
 __attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpacePoint* source,
-    int count, TDepthPoint* out, TScreenPoint* screen, double* copy, TScreenPoint* listScreen) const
+    int count, TDepthPoint* out, TScreenPoint* screen, double* nearness, double* copy,
+    TScreenPoint* listScreen) const
 {
     const auto& m = FM;
     const TTieBound bound = FBound;
@@ -170,7 +174,8 @@ __attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpace
         }
         if (_mm256_movemask_pd(_mm256_castsi256_pd(fits)) != 0xf) [[unlikely]] {
             for (int j = i; j < i + 4; ++j) {
-                allValid &= projectOne(source[j], out[j], screen ? screen + j : nullptr);
+                allValid &= projectOne(source[j], out[j], screen ? screen + j : nullptr,
+                    nearness ? nearness + j : nullptr);
                 if constexpr (ListScreen)
                     listSlot(j);
             }
@@ -204,6 +209,8 @@ __attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpace
         _mm256_storeu_pd(to + 4, _mm256_permute2f128_pd(xy1, df1, 0x20));
         _mm256_storeu_pd(to + 8, _mm256_permute2f128_pd(xy0, df0, 0x31));
         _mm256_storeu_pd(to + 12, _mm256_permute2f128_pd(xy1, df1, 0x31));
+        if (nearness)
+            _mm256_storeu_pd(nearness + i, pd);
         if (screen || ListScreen) {
             // Rounded as lrint rounds (the current mode: to nearest, halves to even), and
             // BehindEye where the point is not valid.
@@ -241,7 +248,8 @@ __attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpace
         }
     }
     for (; i < count; ++i) {
-        allValid &= projectOne(source[i], out[i], screen ? screen + i : nullptr);
+        allValid &= projectOne(
+            source[i], out[i], screen ? screen + i : nullptr, nearness ? nearness + i : nullptr);
         if constexpr (ListScreen)
             listSlot(i);
     }
@@ -251,13 +259,15 @@ __attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpace
 
 bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
     std::vector<TDepthPoint>& out, std::vector<TScreenPoint>* screen,
-    const TRoundedPoints& rounded, TScreenPoint* listScreen) const
+    const TRoundedPoints& rounded, std::vector<double>* nearness, TScreenPoint* listScreen) const
 {
     std::atomic<bool> allValid = true;
     const int taken = static_cast<int>(TakenCount(count, stride));
     out.resize(static_cast<std::size_t>(taken));
     if (screen)
         screen->resize(static_cast<std::size_t>(taken));
+    if (nearness)
+        nearness->resize(static_cast<std::size_t>(taken));
 #ifdef VELMO_DEPTH_AVX2
     static const bool avx2 = __builtin_cpu_supports("avx2");
     // The copy holds whole fours alone; the rest is read from the points.
@@ -276,6 +286,7 @@ bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
     const auto block = [&](int b) {
         const int first = b * BlockPoints, end = std::min(taken, (b + 1) * BlockPoints);
         TScreenPoint* const to = screen ? screen->data() : nullptr;
+        double* const toNearness = nearness ? nearness->data() : nullptr;
 #ifdef VELMO_DEPTH_AVX2
         if (avx2 && stride == 1) {
             // Blocks start at multiples of four points.
@@ -288,7 +299,8 @@ bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
                         : copy ? &TDepthProjection::projectFours<TFrom::PointsKeeping, false>
                                : &TDepthProjection::projectFours<TFrom::Points, false>);
             if (!(this->*fours)(source + first, end - first, out.data() + first,
-                    to ? to + first : nullptr, copy ? copy + 3 * std::ptrdiff_t(first) : nullptr,
+                    to ? to + first : nullptr, toNearness ? toNearness + first : nullptr,
+                    copy ? copy + 3 * std::ptrdiff_t(first) : nullptr,
                     listScreen ? listScreen + first : nullptr))
                 allValid.store(false, std::memory_order_relaxed);
             return;
@@ -297,7 +309,8 @@ bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
         bool valid = true;
         for (int i = first; i < end; ++i) {
             const TSpacePoint& p = source[std::int64_t(i) * stride];
-            valid &= projectOne(p, out[static_cast<std::size_t>(i)], to ? to + i : nullptr);
+            valid &= projectOne(p, out[static_cast<std::size_t>(i)], to ? to + i : nullptr,
+                toNearness ? toNearness + i : nullptr);
             if (listScreen)
                 listScreen[i] = ProjectedSlot(*FMatrix, p, i > first ? listScreen[i - 1] : TScreenPoint { 0, 0 });
         }
@@ -343,6 +356,26 @@ inline double lightOf(const TNormal& n)
 {
     const double length = std::sqrt(n.X * n.X + n.Y * n.Y + n.Z * n.Z);
     return length > 0 ? std::fabs(n.Z) / length : 1;
+}
+// Whether slopeOf(n) is surely at least least, told without its root and quotient; no
+// where unsure (a normal that is not a number, or least within a billionth of the slope).
+inline bool slopeAtLeast(const TNormal& n, double least)
+{
+    if (!(least <= MaxSlope))
+        return false;
+    if (least <= 0)
+        return true;
+    // across >= least * az, the clamped slope then being least or more.
+    const double across2 = n.X * n.X + n.Y * n.Y;
+    const double t = least * std::fabs(n.Z);
+    return across2 >= t * t * (1 + 1e-9);
+}
+// The least slope a cell must have for none of its pixels, nearer than nearest less 0.75
+// at most (less the tolerance beyond that), to beat slots that hold lowest or more; with a
+// margin far above the rounding of either side.
+inline double slopeToLoseAgainst(double nearest, double lowest)
+{
+    return nearest - 0.75 - lowest + 1e-9 * (std::fabs(nearest) + std::fabs(lowest) + 1);
 }
 }
 
@@ -425,7 +458,7 @@ bool CollectSurfaces(const TObjectList& objects, const TCamera& camera, TSurface
             mesh.RoundedReady = false;
         }
         const bool allValid = projection.Project(curve.Points->SpacePointData(),
-            curve.Points->Count(), 1, mesh.Depth, &mesh.Screen, rounded,
+            curve.Points->Count(), 1, mesh.Depth, &mesh.Screen, rounded, &mesh.Nearness,
             lists ? curve.Points->ScreenRoom() : nullptr);
         if (lists)
             curve.Points->SetProjectedAll(camera.Matrix());
@@ -507,6 +540,21 @@ public:
         return holds(FDepth, FWidth, FTop, FBottom, left, top, right, bottom, bound);
     }
 
+    // The least value the slots of the box's pixels on the rows and the picture hold
+    // (infinity when there is none).
+    double Lowest(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) const
+    {
+        left = std::max<std::int64_t>(left, 0);
+        right = std::min<std::int64_t>(right, FWidth - 1);
+        top = std::max(top, FTop);
+        bottom = std::min(bottom, FBottom - 1);
+        float lowest = std::numeric_limits<float>::infinity();
+        for (std::int64_t y = top; y <= bottom; ++y)
+            for (std::int64_t x = left; x <= right; ++x)
+                lowest = std::min(lowest, FDepth[y * FWidth + x]);
+        return lowest;
+    }
+
     // The slot of pixel (x, y), or null outside the rows and the picture.
     const float* Slot(std::int64_t x, std::int64_t y) const
     {
@@ -549,6 +597,26 @@ public:
         }
     }
 
+    // Triangle for corners within a box of two pixels by two: the only pixel centres such
+    // a triangle holds are its corners (a fourth corner of the box lies outside it), each
+    // with the nearness its weights give there, the very sums Triangle takes.
+    void SmallTriangle(const std::int64_t (&x)[3], const std::int64_t (&y)[3], const double (&d)[3],
+        double tolerance, QRgb pixel)
+    {
+        const double ax = double(x[0]), ay = double(y[0]), bx = double(x[1]), by = double(y[1]),
+                     cx = double(x[2]), cy = double(y[2]);
+        const double area = (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
+        if (area == 0) {
+            for (int k = 0; k < 3; ++k)
+                Put(x[k], y[k], d[k] - tolerance, pixel);
+            return;
+        }
+        // At a corner its own weight is the area and the others are zero.
+        const double inverse = 1 / area;
+        for (int k = 0; k < 3; ++k)
+            Put(x[k], y[k], area * d[k] * inverse - tolerance, pixel);
+    }
+
 private:
     float* const FDepth;
     TRaster& FRaster;
@@ -557,6 +625,81 @@ private:
 };
 
 // The picture rows of each run of a mesh's cells, RunCells a run along each cell row.
+// The box and the range of nearness of points.
+struct TSpan {
+    std::int32_t Left, Right, Low, High;
+    double Nearest, Farthest;
+
+    explicit TSpan(const TScreenPoint& p, double d)
+        : Left(p.X)
+        , Right(p.X)
+        , Low(p.Y)
+        , High(p.Y)
+        , Nearest(d)
+        , Farthest(d)
+    {
+    }
+    void Take(const TScreenPoint& p, double d)
+    {
+        Left = std::min(Left, p.X);
+        Right = std::max(Right, p.X);
+        Low = std::min(Low, p.Y);
+        High = std::max(High, p.Y);
+        Nearest = std::max(Nearest, d);
+        Farthest = std::min(Farthest, d);
+    }
+    // Points first..end - 1 with their nearness, four at a time where the processor has
+    // AVX2 (the same bounds: the least and the largest of the same values).
+    void Take(const TScreenPoint* points, const double* nearness, int first, int end)
+    {
+#ifdef VELMO_DEPTH_AVX2
+        static const bool avx2 = __builtin_cpu_supports("avx2");
+        if (avx2 && end - first >= 4)
+            first = takeFours(points, nearness, first, end);
+#endif
+        for (int i = first; i < end; ++i)
+            Take(points[i], nearness[i]);
+    }
+
+private:
+#ifdef VELMO_DEPTH_AVX2
+    // Whole fours from first on; returns where they end.
+    __attribute__((target("avx2"))) int takeFours(
+        const TScreenPoint* points, const double* nearness, int first, int end)
+    {
+        static_assert(sizeof(TScreenPoint) == 2 * sizeof(std::int32_t));
+        // Each point's X and Y side by side, as they lie in memory.
+        __m256i low = _mm256_set1_epi64x(std::int64_t(std::uint64_t(std::uint32_t(Low)) << 32 | std::uint32_t(Left)));
+        __m256i high = _mm256_set1_epi64x(std::int64_t(std::uint64_t(std::uint32_t(High)) << 32 | std::uint32_t(Right)));
+        __m256d nearest = _mm256_set1_pd(Nearest), farthest = _mm256_set1_pd(Farthest);
+        int i = first;
+        for (; i + 4 <= end; i += 4) {
+            const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(points + i));
+            low = _mm256_min_epi32(low, p);
+            high = _mm256_max_epi32(high, p);
+            const __m256d d = _mm256_loadu_pd(nearness + i);
+            nearest = _mm256_max_pd(nearest, d);
+            farthest = _mm256_min_pd(farthest, d);
+        }
+        alignas(32) std::int32_t lows[8], highs[8];
+        alignas(32) double nears[4], fars[4];
+        _mm256_store_si256(reinterpret_cast<__m256i*>(lows), low);
+        _mm256_store_si256(reinterpret_cast<__m256i*>(highs), high);
+        _mm256_store_pd(nears, nearest);
+        _mm256_store_pd(fars, farthest);
+        for (int k = 0; k < 4; ++k) {
+            Left = std::min(Left, lows[2 * k]);
+            Low = std::min(Low, lows[2 * k + 1]);
+            Right = std::max(Right, highs[2 * k]);
+            High = std::max(High, highs[2 * k + 1]);
+            Nearest = std::max(Nearest, nears[k]);
+            Farthest = std::min(Farthest, fars[k]);
+        }
+        return i;
+    }
+#endif
+};
+
 template <class TRunRows>
 void runRowsOf(const TSurfaceMesh& mesh, std::int32_t x0, std::int32_t y0, int cellRow, TRunRows* runs)
 {
@@ -568,32 +711,20 @@ void runRowsOf(const TSurfaceMesh& mesh, std::int32_t x0, std::int32_t y0, int c
         const std::size_t upper = std::size_t(cellRow) * std::size_t(mesh.Columns);
         const std::size_t lower = std::size_t(cellRow + 1 == mesh.Rows ? 0 : cellRow + 1) * std::size_t(mesh.Columns);
         const TScreenPoint *row = mesh.Screen.data() + upper, *next = mesh.Screen.data() + lower;
-        const TDepthPoint *rowDepth = mesh.Depth.data() + upper, *nextDepth = mesh.Depth.data() + lower;
+        const double *rowDepth = mesh.Nearness.data() + upper, *nextDepth = mesh.Nearness.data() + lower;
         for (int first = 0, run = 0; first < columns; first += RunCells, ++run) {
             const int end = std::min(columns, first + RunCells);
             const int last = end == mesh.Columns ? 0 : end;
-            std::int32_t left[2] = { row[last].X, next[last].X }, right[2] = { left[0], left[1] };
-            std::int32_t low[2] = { row[last].Y, next[last].Y }, high[2] = { low[0], low[1] };
-            double nearest[2] = { rowDepth[last].D, nextDepth[last].D },
-                   farthest[2] = { nearest[0], nearest[1] };
-            const auto take = [&](int k, const TScreenPoint* points, const TDepthPoint* depth) {
-                for (int column = first; column < end; ++column) {
-                    left[k] = std::min(left[k], points[column].X);
-                    right[k] = std::max(right[k], points[column].X);
-                    low[k] = std::min(low[k], points[column].Y);
-                    high[k] = std::max(high[k], points[column].Y);
-                    nearest[k] = std::max(nearest[k], depth[column].D);
-                    farthest[k] = std::min(farthest[k], depth[column].D);
-                }
-            };
-            take(0, row, rowDepth);
-            take(1, next, nextDepth);
+            TSpan span(row[last], rowDepth[last]);
+            span.Take(next[last], nextDepth[last]);
+            span.Take(row, rowDepth, first, end);
+            span.Take(next, nextDepth, first, end);
             // Picture rows run the other way: y0 - Y.
-            const std::int64_t x1 = std::int64_t(x0) + std::min(left[0], left[1]);
-            const std::int64_t x2 = std::int64_t(x0) + std::max(right[0], right[1]);
-            const std::int64_t y1 = std::int64_t(y0) - std::max(high[0], high[1]);
-            const std::int64_t y2 = std::int64_t(y0) - std::min(low[0], low[1]);
-            const double d1 = std::min(farthest[0], farthest[1]), d2 = std::max(nearest[0], nearest[1]);
+            const std::int64_t x1 = std::int64_t(x0) + span.Left;
+            const std::int64_t x2 = std::int64_t(x0) + span.Right;
+            const std::int64_t y1 = std::int64_t(y0) - span.High;
+            const std::int64_t y2 = std::int64_t(y0) - span.Low;
+            const double d1 = span.Farthest, d2 = span.Nearest;
             constexpr std::int64_t Near = std::int64_t(1) << 24;
             runs[run] = { clamped(y1), clamped(y2), clamped(x1), clamped(x2), d2,
                 std::max(std::fabs(d1), std::fabs(d2)), x1 > -Near && x2 < Near && y1 > -Near && y2 < Near };
@@ -627,11 +758,15 @@ inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&co
         const std::size_t i = static_cast<std::size_t>(corner[k]);
         x[k] = std::int64_t(x0) + mesh.Screen[i].X;
         y[k] = std::int64_t(y0) - mesh.Screen[i].Y;
-        d[k] = mesh.Depth[i].D;
+        d[k] = mesh.Nearness[i];
     }
     const bool onePixel = x[0] == x[1] && x[0] == x[2] && x[0] == x[3] && y[0] == y[1]
         && y[0] == y[2] && y[0] == y[3];
-    double nearest = 0;
+    const double nearest = std::max({ d[0], d[1], d[2], d[3] });
+    // The least value the slots under the cell hold, where known; a cell whose slope keeps
+    // it below that is left out before its slope is taken.
+    double lowest = -std::numeric_limits<double>::infinity();
+    bool small = false;
     if (!onePixel) {
         const std::int64_t left = std::min({ x[0], x[1], x[2], x[3] });
         const std::int64_t top = std::min({ y[0], y[1], y[2], y[3] });
@@ -639,6 +774,7 @@ inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&co
         const std::int64_t bottom = std::max({ y[0], y[1], y[2], y[3] });
         if (cells.Misses(left, top, right, bottom))
             return;
+        small = right - left <= 1 && bottom - top <= 1;
         // With corners within 2^24 pixels the weights of a pixel are exact and add up to
         // the area, so that nowhere is the cell nearer than its nearest corner but for the
         // rounding of the sums (a few units in the last place of the largest corner), far
@@ -648,29 +784,45 @@ inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&co
         if (left > -Near && right < Near && top > -Near && bottom < Near) {
             const double largest = std::max(
                 { std::fabs(d[0]), std::fabs(d[1]), std::fabs(d[2]), std::fabs(d[3]) });
-            const double bound
-                = std::max({ d[0], d[1], d[2], d[3] }) - 0.75 + 1e-12 * (largest + 1);
-            if (cells.Holds(left, top, right, bottom, bound))
+            const double bound = nearest - 0.75 + 1e-12 * (largest + 1);
+            if (right - left <= 3 && bottom - top <= 3) {
+                lowest = cells.Lowest(left, top, right, bottom);
+                if (lowest >= bound)
+                    return;
+            } else if (cells.Holds(left, top, right, bottom, bound)) {
                 return;
+            }
         }
     } else {
         // A cell within one pixel, as most are in a finely sampled surface. Its tolerance
         // is at least 0.75, so that a slot that holds the nearest corner less that already
         // keeps the cell out, whatever its slope and light.
         const float* slot = cells.Slot(x[0], y[0]);
-        nearest = std::max({ d[0], d[1], d[2], d[3] });
         if (slot == nullptr || nearest - 0.75 <= *slot)
             return;
+        lowest = *slot;
     }
     const TNormal normal = normalOf(mesh.Depth[static_cast<std::size_t>(corner[0])],
         mesh.Depth[static_cast<std::size_t>(corner[1])],
         mesh.Depth[static_cast<std::size_t>(corner[2])],
         mesh.Depth[static_cast<std::size_t>(corner[3])]);
+    // Where no pixel can be won, the slope is not worth its root (the interpolated
+    // nearness of a larger cell with corners near the picture exceeds its nearest corner
+    // by rounding alone, far below the margin).
+    if (slopeAtLeast(normal, slopeToLoseAgainst(nearest, lowest)))
+        return;
     const double tolerance = 0.75 + slopeOf(normal);
     const QRgb pixel
         = mesh.Shaded ? ColorToRgb32(LitColor(mesh.Color, lightOf(normal))) : background;
     if (onePixel) {
         cells.Put(x[0], y[0], nearest - tolerance, pixel);
+        return;
+    }
+    if (small) {
+        cells.SmallTriangle({ x[0], x[1], x[2] }, { y[0], y[1], y[2] }, { d[0], d[1], d[2] },
+            tolerance, pixel);
+        cells.SmallTriangle({ x[0], x[2], x[3] }, { y[0], y[2], y[3] }, { d[0], d[2], d[3] },
+            tolerance, pixel);
         return;
     }
     cells.Triangle({ x[0], x[1], x[2] }, { y[0], y[1], y[2] }, { d[0], d[1], d[2] }, tolerance,
@@ -703,7 +855,7 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
     const int columns = mesh.Columns;
     const int upper = row * columns, lower = (row + 1 == mesh.Rows ? 0 : row + 1) * columns;
     const TScreenPoint* screen = mesh.Screen.data();
-    const TDepthPoint* depth = mesh.Depth.data();
+    const double* nearness = mesh.Nearness.data();
     for (int column = first; column < end; ++column) {
         const int right = column + 1 == columns ? 0 : column + 1;
         const int corner[4] = { upper + column, upper + right, lower + right, lower + column };
@@ -716,12 +868,15 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
         const float* slot = cells.Slot(std::int64_t(x0) + s.X, std::int64_t(y0) - s.Y);
         if (slot == nullptr)
             continue;
-        const TDepthPoint &a = depth[corner[0]], &b = depth[corner[1]], &c = depth[corner[2]],
-                          &d = depth[corner[3]];
-        const double nearest = std::max({ a.D, b.D, c.D, d.D });
+        const double nearest = std::max({ nearness[corner[0]], nearness[corner[1]],
+            nearness[corner[2]], nearness[corner[3]] });
         if (nearest - 0.75 <= *slot)
             continue;
-        const TNormal normal = normalOf(a, b, c, d);
+        const TNormal normal = normalOf(mesh.Depth[std::size_t(corner[0])],
+            mesh.Depth[std::size_t(corner[1])], mesh.Depth[std::size_t(corner[2])],
+            mesh.Depth[std::size_t(corner[3])]);
+        if (slopeAtLeast(normal, slopeToLoseAgainst(nearest, *slot)))
+            continue;
         const double tolerance = 0.75 + slopeOf(normal);
         const QRgb pixel
             = mesh.Shaded ? ColorToRgb32(LitColor(mesh.Color, lightOf(normal))) : background;
