@@ -482,6 +482,10 @@ constexpr int RunCells = 16;
 constexpr std::int64_t BandedCells = 16384;
 // Bands per thread, so that a thread that finishes early takes another.
 constexpr int BandsPerThread = 4;
+// But bands no shorter than this many rows where they can be (one a thread at least): a run
+// of cells across two bands is looked at by both, and in a small picture of a finely
+// sampled surface a run may span several rows.
+constexpr std::int64_t BandRows = 16;
 
 // Whether every slot of the box's pixels from (left, top) to (right, bottom) on the rows
 // first..end - 1 of a buffer width slots wide holds at least bound.
@@ -901,7 +905,8 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
     std::int64_t cellCount = 0;
     for (const TSurfaceMesh& mesh : set.Meshes)
         cellCount += std::int64_t(mesh.CellRows()) * mesh.CellColumns();
-    if (bands <= 0)
+    const bool chooseBands = bands <= 0;
+    if (chooseBands)
         bands = cellCount < BandedCells || TBlockWork::Helpers() == 0
             ? 1
             : BandsPerThread * (TBlockWork::Helpers() + 1);
@@ -946,9 +951,17 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
     }
     // Bands of about the same number of cells: each run counts at its top row.
     std::vector<std::int64_t> weight(static_cast<std::size_t>(height) + 1, 0);
+    std::int64_t firstRow = height, lastRow = -1;
     for (const TRunRows& run : FRuns)
-        if (run.Top <= run.Bottom && run.Bottom >= 0 && run.Top < height)
+        if (run.Top <= run.Bottom && run.Bottom >= 0 && run.Top < height) {
             weight[static_cast<std::size_t>(std::max<std::int32_t>(run.Top, 0))] += RunCells;
+            firstRow = std::min<std::int64_t>(firstRow, std::max<std::int32_t>(run.Top, 0));
+            lastRow = std::max<std::int64_t>(lastRow, std::min<std::int64_t>(run.Bottom, height - 1));
+        }
+    if (chooseBands) {
+        const std::int64_t threads = TBlockWork::Helpers() + 1;
+        bands = int(std::clamp<std::int64_t>((lastRow - firstRow + 1) / BandRows, threads, bands));
+    }
     std::int64_t total = 0;
     for (std::int64_t& w : weight)
         total += w, w = total;
