@@ -55,6 +55,16 @@ TDepthPoint TDepthProjection::operator()(const TSpacePoint& p) const
     return result;
 }
 
+namespace {
+// A depth point rounded (halves to even), BehindEye where it is not valid.
+TScreenPoint roundedPoint(const TDepthPoint& p)
+{
+    return p.Valid ? TScreenPoint { static_cast<std::int32_t>(std::lrint(p.X)),
+                         static_cast<std::int32_t>(std::lrint(p.Y)) }
+                   : BehindEye;
+}
+}
+
 bool TDepthProjection::projectOne(
     const TSpacePoint& p, TDepthPoint& out, TScreenPoint* screen, double* nearness) const
 {
@@ -62,9 +72,7 @@ bool TDepthProjection::projectOne(
     if (nearness)
         *nearness = out.D;
     if (screen)
-        *screen = out.Valid ? TScreenPoint { static_cast<std::int32_t>(std::lrint(out.X)),
-                                  static_cast<std::int32_t>(std::lrint(out.Y)) }
-                            : BehindEye;
+        *screen = roundedPoint(out);
     return out.Valid;
 }
 
@@ -138,15 +146,21 @@ __attribute__((target("avx2"), always_inline)) inline __m256d sumOf(
 template <TDepthProjection::TFrom From, bool ListScreen>
 __attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpacePoint* source,
     int count, TDepthPoint* out, TScreenPoint* screen, double* nearness, double* copy,
-    TScreenPoint* listScreen) const
+    TScreenPoint* listScreen, bool* differs) const
 {
     const auto& m = FM;
     const TTieBound bound = FBound;
     bool allValid = true;
     __m256d everyValid = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
-    // The list's slot of point j the long way, after the slot before it.
+    // The list's slot of point j the long way, after the slot before it; differs tells
+    // where it is not the depth point rounded.
     const auto listSlot = [&](int j) {
-        listScreen[j] = ProjectedSlot(*FMatrix, source[j], j > 0 ? listScreen[j - 1] : TScreenPoint { 0, 0 });
+        const TScreenPoint slot
+            = ProjectedSlot(*FMatrix, source[j], j > 0 ? listScreen[j - 1] : TScreenPoint { 0, 0 });
+        listScreen[j] = slot;
+        const TScreenPoint mesh = roundedPoint(out[j]);
+        if (slot.X != mesh.X || slot.Y != mesh.Y)
+            *differs = true;
     };
     int i = 0;
     for (; i + 4 <= count; i += 4) {
@@ -226,10 +240,10 @@ __attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpace
             if constexpr (ListScreen) {
                 // The list's own slots from the same sums: these are the double path's,
                 // but from the points rounded to nearest, which its bound covers. Where it
-                // settles a valid point, its slot is the one above (valid points lie within
-                // ScreenLimit, so nothing is clamped); where it settles a point behind the
-                // eye, BehindEye, as above too. Any other point takes the long way once the
-                // slot before it is written.
+                // settles a valid point, its slot is the depth point rounded (valid points
+                // lie within ScreenLimit, so nothing is clamped); where it settles a point
+                // behind the eye, BehindEye, which is the depth point's too. Any other point
+                // takes the long way once the slot before it is written.
                 const __m256d a = _mm256_add_pd(
                     _mm256_add_pd(_mm256_andnot_pd(sign, x), _mm256_andnot_pd(sign, y)),
                     _mm256_andnot_pd(sign, z));
@@ -264,8 +278,11 @@ bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
     std::atomic<bool> allValid = true;
     const int taken = static_cast<int>(TakenCount(count, stride));
     out.resize(static_cast<std::size_t>(taken));
-    if (screen)
-        screen->resize(static_cast<std::size_t>(taken));
+    // With the list's slots, the depth points rounded are written only where they differ.
+    std::atomic<bool> differs = false;
+    std::vector<TScreenPoint>* const ownScreen = listScreen ? nullptr : screen;
+    if (ownScreen)
+        ownScreen->resize(static_cast<std::size_t>(taken));
     if (nearness)
         nearness->resize(static_cast<std::size_t>(taken));
 #ifdef VELMO_DEPTH_AVX2
@@ -285,7 +302,8 @@ bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
 #endif
     const auto block = [&](int b) {
         const int first = b * BlockPoints, end = std::min(taken, (b + 1) * BlockPoints);
-        TScreenPoint* const to = screen ? screen->data() : nullptr;
+        TScreenPoint* const to = ownScreen ? ownScreen->data() : nullptr;
+        bool blockDiffers = false;
         double* const toNearness = nearness ? nearness->data() : nullptr;
 #ifdef VELMO_DEPTH_AVX2
         if (avx2 && stride == 1) {
@@ -301,8 +319,10 @@ bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
             if (!(this->*fours)(source + first, end - first, out.data() + first,
                     to ? to + first : nullptr, toNearness ? toNearness + first : nullptr,
                     copy ? copy + 3 * std::ptrdiff_t(first) : nullptr,
-                    listScreen ? listScreen + first : nullptr))
+                    listScreen ? listScreen + first : nullptr, &blockDiffers))
                 allValid.store(false, std::memory_order_relaxed);
+            if (blockDiffers)
+                differs.store(true, std::memory_order_relaxed);
             return;
         }
 #endif
@@ -311,11 +331,17 @@ bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
             const TSpacePoint& p = source[std::int64_t(i) * stride];
             valid &= projectOne(p, out[static_cast<std::size_t>(i)], to ? to + i : nullptr,
                 toNearness ? toNearness + i : nullptr);
-            if (listScreen)
-                listScreen[i] = ProjectedSlot(*FMatrix, p, i > first ? listScreen[i - 1] : TScreenPoint { 0, 0 });
+            if (listScreen) {
+                listScreen[i] = ProjectedSlot(
+                    *FMatrix, p, i > first ? listScreen[i - 1] : TScreenPoint { 0, 0 });
+                const TScreenPoint mesh = roundedPoint(out[static_cast<std::size_t>(i)]);
+                blockDiffers |= listScreen[i].X != mesh.X || listScreen[i].Y != mesh.Y;
+            }
         }
         if (!valid)
             allValid.store(false, std::memory_order_relaxed);
+        if (blockDiffers)
+            differs.store(true, std::memory_order_relaxed);
     };
     const int blocks = (taken + BlockPoints - 1) / BlockPoints;
     if (taken < ProjectionBlockMinimum || TBlockWork::Helpers() == 0) {
@@ -330,6 +356,15 @@ bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
     if (listScreen)
         for (int b = 1; b < blocks; ++b)
             MendRepeatedSlots(*FMatrix, source, listScreen, b * BlockPoints, std::min(taken, (b + 1) * BlockPoints));
+    // A slot mended there differed before (the origin is no depth point rounded), so
+    // differs already holds for it.
+    if (screen && listScreen) {
+        screen->clear();
+        if (differs) {
+            screen->resize(static_cast<std::size_t>(taken));
+            std::transform(out.begin(), out.end(), screen->begin(), roundedPoint);
+        }
+    }
     return allValid;
 }
 
@@ -458,10 +493,13 @@ bool CollectSurfaces(const TObjectList& objects, const TCamera& camera, TSurface
             mesh.RoundedReady = false;
         }
         const bool allValid = projection.Project(curve.Points->SpacePointData(),
-            curve.Points->Count(), 1, mesh.Depth, &mesh.Screen, rounded, &mesh.Nearness,
+            curve.Points->Count(), 1, mesh.Depth, &mesh.OwnScreen, rounded, &mesh.Nearness,
             lists ? curve.Points->ScreenRoom() : nullptr);
         if (lists)
             curve.Points->SetProjectedAll(camera.Matrix());
+        mesh.Screen = lists && mesh.OwnScreen.empty()
+            ? TScreenView { curve.Points->ScreenPointData(), mesh.Depth.size() }
+            : TScreenView { mesh.OwnScreen.data(), mesh.OwnScreen.size() };
         mesh.RoundedReady = again;
         mesh.Whole = curve.Points->Grid().Index.empty() && allValid;
     }

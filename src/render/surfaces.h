@@ -41,7 +41,8 @@ public:
     // rounded (for stride 1), the points are read from there or kept there. With nearness,
     // each point's D alone also into it (resized). With listScreen (stride 1), also the
     // screen points of a point list holding these points as ProjectPoints gives them with
-    // the camera's matrix; that costs little only where GivesListScreen.
+    // the camera's matrix, which costs little only where GivesListScreen; screen is then
+    // left empty where every point's is the same as the list's (the list's serve for both).
     bool Project(const TSpacePoint* source, int count, int stride, std::vector<TDepthPoint>& out,
         std::vector<TScreenPoint>* screen = nullptr, const TRoundedPoints& rounded = {},
         std::vector<double>* nearness = nullptr, TScreenPoint* listScreen = nullptr) const;
@@ -56,11 +57,12 @@ private:
     // source[0..count) into out and, when given, screen, four points at a time where the
     // processor has AVX2; each four read from source (and with PointsKeeping written into
     // copy) or from copy (see TRoundedPoints), as From says. With ListScreen, the list's screen
-    // points into listScreen, listScreen[0] following the origin (see MendRepeatedSlots).
+    // points into listScreen, listScreen[0] following the origin (see MendRepeatedSlots), and
+    // differs set where one of them is not its depth point rounded.
     enum class TFrom { Points, PointsKeeping, Copy };
     template <TFrom From, bool ListScreen>
     bool projectFours(const TSpacePoint* source, int count, TDepthPoint* out, TScreenPoint* screen,
-        double* nearness, double* copy, TScreenPoint* listScreen) const;
+        double* nearness, double* copy, TScreenPoint* listScreen, bool* differs) const;
 
     double FM[4][4];
     double FDepth[3];
@@ -79,6 +81,15 @@ struct TCellLook {
 TCellLook LookOfCell(const TDepthPoint& a, const TDepthPoint& b, const TDepthPoint& c,
     const TDepthPoint& d);
 
+// Screen points read where they lie.
+struct TScreenView {
+    const TScreenPoint* Data = nullptr;
+    std::size_t Size = 0;
+    const TScreenPoint& operator[](std::size_t i) const { return Data[i]; }
+    const TScreenPoint* data() const { return Data; }
+    std::size_t size() const { return Size; }
+};
+
 // A surface of the scene: a curve drawn in a surface style, its grid of samples with
 // each point projected.
 struct TSurfaceMesh {
@@ -88,7 +99,10 @@ struct TSurfaceMesh {
     bool Shaded = false;
     int Thickness = 1;
     std::vector<TDepthPoint> Depth; // one per point
-    std::vector<TScreenPoint> Screen; // the depth points rounded; BehindEye for invalid ones
+    // The depth points rounded; BehindEye for invalid ones: OwnScreen, or the screen points
+    // of the point list where they are the same (see CollectSurfaces).
+    TScreenView Screen;
+    std::vector<TScreenPoint> OwnScreen;
     // Each depth point's D alone: the raster's passes over the cells read this and the
     // screen points, and a cell's whole corners only when it may win a pixel.
     std::vector<double> Nearness;

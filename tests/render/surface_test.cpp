@@ -787,13 +787,20 @@ TEST(Surfaces, TheDepthPassGivesAListTheScreenPointsOfItsOwnProjection)
                                               << list.ScreenPoints(i).Y;
                                 ++shown;
                             }
-                        // The depth points are those of a pass without the list's.
-                        projection.Project(list.SpacePointData(), count, 1, alone);
+                        // The depth points and their rounding are those of a pass without
+                        // the list's; these points differ from the list's in places, so
+                        // the rounding is written.
+                        std::vector<TScreenPoint> roundedAlone;
+                        projection.Project(list.SpacePointData(), count, 1, alone, &roundedAlone);
                         ASSERT_EQ(alone.size(), depth.size());
                         for (std::size_t i = 0; i < depth.size(); ++i)
                             ASSERT_TRUE(std::memcmp(&alone[i].X, &depth[i].X, 3 * sizeof(double)) == 0
                                 && alone[i].Valid == depth[i].Valid)
                                 << i;
+                        ASSERT_EQ(screen.size(), roundedAlone.size());
+                        EXPECT_EQ(std::memcmp(screen.data(), roundedAlone.data(),
+                                      sizeof(TScreenPoint) * screen.size()),
+                            0);
                         ++checked;
                     }
                 }
@@ -807,7 +814,7 @@ TEST(Surfaces, AfterASurfaceFrameEachListHoldsTheScreenPointsOfAProjection)
     // double cannot hold and a count that is no multiple of four, and one reaching behind
     // the eye. After each frame every list holds, with its count, what a fresh projection
     // with the frame's matrix gives, byte for byte: after frames far out (every second
-    // point), near, and in the line style after the surface styles.
+    // point), near, in perspective and not, and in the line style after the surface styles.
     TScene s;
     s.R.SetPerspective(true);
     s.add(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", Blue, csSurface, 0.01L);
@@ -816,7 +823,7 @@ TEST(Surfaces, AfterASurfaceFrameEachListHoldsTheScreenPointsOfAProjection)
     s.add(ctXYZSurface, "", "", "x*y*100", Blue, csSurface, 0.3L);
     s.R.Objects().SetParameterValue("k", 50);
     ASSERT_EQ(s.R.Objects().Items(2).Points->Count() % 4, 1);
-    const auto check = [&](bool gathered) -> int {
+    const auto check = [&](bool gathered, bool surfaces) -> int {
         int behind = 0;
         for (int i = 0; i < s.R.Objects().Count(); ++i) {
             SCOPED_TRACE(i);
@@ -834,6 +841,26 @@ TEST(Surfaces, AfterASurfaceFrameEachListHoldsTheScreenPointsOfAProjection)
             for (int j = 0; j < fresh.ProjectedCount(); ++j)
                 behind += !Drawable(fresh.ScreenPoints(j));
         }
+        // Then (it gives the lists their screen points again) the rounded depth points of
+        // the gathering that gives the lists' screen points are those of the gathering
+        // that does not, and where they are the lists' (the sphere), read from there.
+        TSurfaceSet giving, own;
+        EXPECT_EQ(CollectSurfaces(s.R.Objects(), s.R.Camera(), own), surfaces);
+        EXPECT_EQ(CollectSurfaces(s.R.Objects(), s.R.Camera(), giving, true), surfaces);
+        for (std::size_t m = 0; m < giving.Meshes.size() && m < own.Meshes.size(); ++m) {
+            const TScreenView a = giving.Meshes[m].Screen, b = own.Meshes[m].Screen;
+            EXPECT_EQ(a.size(), b.size()) << m;
+            EXPECT_EQ(std::memcmp(a.data(), b.data(), sizeof(TScreenPoint) * std::min(a.size(), b.size())), 0)
+                << m;
+        }
+        if (!surfaces)
+            return behind;
+        EXPECT_EQ(giving.Meshes.at(0).Screen.data() == s.R.Objects().Items(0).Points->ScreenPointData(),
+            gathered);
+        // In a parallel view the steep surface has points beyond the screen's range, which
+        // the list clamps or repeats and the depth points leave out.
+        if (gathered && !s.R.Camera().Perspective())
+            EXPECT_NE(giving.Meshes.at(2).Screen.data(), s.R.Objects().Items(2).Points->ScreenPointData());
         return behind;
     };
     if (!TDepthProjection(s.R.Camera()).GivesListScreen())
@@ -844,9 +871,10 @@ TEST(Surfaces, AfterASurfaceFrameEachListHoldsTheScreenPointsOfAProjection)
         if (frame == 6)
             s.R.Objects().SetAllStyles(csLine);
         s.R.SetZoom(frame == 0 || frame == 3 ? 2 : 150);
+        s.R.SetPerspective(frame % 3 != 1);
         s.R.RotateBy(11, 7);
         s.R.Render(true);
-        behind += check(frame != 0 && frame != 3 && frame < 6);
+        behind += check(frame != 0 && frame != 3 && frame < 6, frame < 6);
     }
     EXPECT_GT(behind, 100);
 }
