@@ -420,7 +420,8 @@ TTieBound TieBoundOf(const TTransformMatrix& matrix)
         std::fmax(std::fabs(d[3][0]), std::fabs(d[3][1])), std::fabs(d[3][3]) };
 }
 
-TScreenPoint ProjectedSlot(const TTransformMatrix& matrix, const TSpacePoint& p, TScreenPoint before)
+TScreenPoint ProjectedSlot(
+    const TTransformMatrix& matrix, const TSpacePoint& p, TScreenPoint before)
 {
     // Adding a zero translation changes no rounded result.
     projectExtended<true>(p, matrix.M(), before);

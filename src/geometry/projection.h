@@ -135,14 +135,15 @@ __attribute__((target("avx2"), always_inline)) inline TSettledFour SettledFour(
         _mm256_sub_pd(all(0.5),
             _mm256_max_pd(magnitude(_mm256_sub_pd(qx, kx)), magnitude(_mm256_sub_pd(qy, ky)))),
         w);
-    const __m256d bound = _mm256_add_pd(
-        _mm256_mul_pd(all(K),
-            _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(a, all(b.C)), all(b.T)),
-                _mm256_mul_pd(q, sw))),
-        all(Absolute));
-    const __m256d front = _mm256_and_pd(
-        _mm256_and_pd(clear, _mm256_cmp_pd(w, _mm256_setzero_pd(), _CMP_GT_OQ)),
-        _mm256_and_pd(_mm256_cmp_pd(margin, bound, _CMP_GT_OQ), _mm256_cmp_pd(q, all(QuotientLimit), _CMP_LT_OQ)));
+    const __m256d bound
+        = _mm256_add_pd(_mm256_mul_pd(all(K),
+                            _mm256_add_pd(_mm256_add_pd(_mm256_mul_pd(a, all(b.C)), all(b.T)),
+                                _mm256_mul_pd(q, sw))),
+            all(Absolute));
+    const __m256d front
+        = _mm256_and_pd(_mm256_and_pd(clear, _mm256_cmp_pd(w, _mm256_setzero_pd(), _CMP_GT_OQ)),
+            _mm256_and_pd(_mm256_cmp_pd(margin, bound, _CMP_GT_OQ),
+                _mm256_cmp_pd(q, all(QuotientLimit), _CMP_LT_OQ)));
     const __m256d behind = _mm256_and_pd(clear, _mm256_cmp_pd(w, _mm256_setzero_pd(), _CMP_LT_OQ));
     return { front, behind };
 }

@@ -60,7 +60,7 @@ namespace {
 TScreenPoint roundedPoint(const TDepthPoint& p)
 {
     return p.Valid ? TScreenPoint { static_cast<std::int32_t>(std::lrint(p.X)),
-                         static_cast<std::int32_t>(std::lrint(p.Y)) }
+        static_cast<std::int32_t>(std::lrint(p.Y)) }
                    : BehindEye;
 }
 }
@@ -252,8 +252,9 @@ __attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpace
                     _mm256_round_pd(py, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC));
                 _mm_storeu_si128(reinterpret_cast<__m128i*>(listScreen + i), s0);
                 _mm_storeu_si128(reinterpret_cast<__m128i*>(listScreen + i + 2), s1);
-                const int unsettled = ~_mm256_movemask_pd(
-                    _mm256_or_pd(_mm256_and_pd(settled.Front, valid), settled.Behind)) & 0xf;
+                const int unsettled = ~_mm256_movemask_pd(_mm256_or_pd(
+                                          _mm256_and_pd(settled.Front, valid), settled.Behind))
+                    & 0xf;
                 if (unsettled != 0) [[unlikely]]
                     for (int j = 0; j < 4; ++j)
                         if (unsettled >> j & 1)
@@ -272,8 +273,8 @@ __attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpace
 #endif
 
 bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
-    std::vector<TDepthPoint>& out, std::vector<TScreenPoint>* screen,
-    const TRoundedPoints& rounded, std::vector<double>* nearness, TScreenPoint* listScreen) const
+    std::vector<TDepthPoint>& out, std::vector<TScreenPoint>* screen, const TRoundedPoints& rounded,
+    std::vector<double>* nearness, TScreenPoint* listScreen) const
 {
     std::atomic<bool> allValid = true;
     const int taken = static_cast<int>(TakenCount(count, stride));
@@ -310,10 +311,10 @@ bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
             // Blocks start at multiples of four points.
             static_assert(BlockPoints % 4 == 0);
             const auto fours = listScreen
-                ? (readCopy ? &TDepthProjection::projectFours<TFrom::Copy, true>
+                ? (readCopy    ? &TDepthProjection::projectFours<TFrom::Copy, true>
                         : copy ? &TDepthProjection::projectFours<TFrom::PointsKeeping, true>
                                : &TDepthProjection::projectFours<TFrom::Points, true>)
-                : (readCopy ? &TDepthProjection::projectFours<TFrom::Copy, false>
+                : (readCopy    ? &TDepthProjection::projectFours<TFrom::Copy, false>
                         : copy ? &TDepthProjection::projectFours<TFrom::PointsKeeping, false>
                                : &TDepthProjection::projectFours<TFrom::Points, false>);
             if (!(this->*fours)(source + first, end - first, out.data() + first,
@@ -355,7 +356,8 @@ bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
     // repeat the slot before them take it, block after block.
     if (listScreen)
         for (int b = 1; b < blocks; ++b)
-            MendRepeatedSlots(*FMatrix, source, listScreen, b * BlockPoints, std::min(taken, (b + 1) * BlockPoints));
+            MendRepeatedSlots(*FMatrix, source, listScreen, b * BlockPoints,
+                std::min(taken, (b + 1) * BlockPoints));
     // A slot mended there differed before (the origin is no depth point rounded), so
     // differs already holds for it.
     if (screen && listScreen) {
@@ -462,7 +464,8 @@ bool GathersScreenPoints(const TCurveRecord& curve, const TCamera& camera)
     return gathered(curve) && TDepthProjection(camera).GivesListScreen();
 }
 
-bool CollectSurfaces(const TObjectList& objects, const TCamera& camera, TSurfaceSet& set, bool lists)
+bool CollectSurfaces(
+    const TObjectList& objects, const TCamera& camera, TSurfaceSet& set, bool lists)
 {
     std::size_t n = 0;
     const TDepthProjection projection(camera);

@@ -759,9 +759,9 @@ TEST(Surfaces, TheDepthPassGivesAListTheScreenPointsOfItsOwnProjection)
                 if (!projection.GivesListScreen())
                     GTEST_SKIP() << "no AVX2 here";
                 for (const int count : { 4003, 45001 }) {
-                    SCOPED_TRACE(::testing::Message() << percent << "% perspective " << perspective
-                                                      << " angles " << ax << "," << ay << " count "
-                                                      << count);
+                    SCOPED_TRACE(::testing::Message()
+                        << percent << "% perspective " << perspective << " angles " << ax << ","
+                        << ay << " count " << count);
                     TGoruntuMatrisi list;
                     for (const TSpacePoint& p :
                         awkwardPoints(camera.Matrix(), ax == 0 && ay == 0, count, percent + count))
@@ -781,10 +781,10 @@ TEST(Surfaces, TheDepthPassGivesAListTheScreenPointsOfItsOwnProjection)
                         for (int i = 0, shown = 0; i < count && shown < 3; ++i)
                             if (own[std::size_t(i)].X != list.ScreenPoints(i).X
                                 || own[std::size_t(i)].Y != list.ScreenPoints(i).Y) {
-                                ADD_FAILURE() << "point " << i << " gives " << own[std::size_t(i)].X
-                                              << "," << own[std::size_t(i)].Y << " for "
-                                              << list.ScreenPoints(i).X << ","
-                                              << list.ScreenPoints(i).Y;
+                                ADD_FAILURE()
+                                    << "point " << i << " gives " << own[std::size_t(i)].X << ","
+                                    << own[std::size_t(i)].Y << " for " << list.ScreenPoints(i).X
+                                    << "," << list.ScreenPoints(i).Y;
                                 ++shown;
                             }
                         // The depth points and their rounding are those of a pass without
@@ -794,7 +794,8 @@ TEST(Surfaces, TheDepthPassGivesAListTheScreenPointsOfItsOwnProjection)
                         projection.Project(list.SpacePointData(), count, 1, alone, &roundedAlone);
                         ASSERT_EQ(alone.size(), depth.size());
                         for (std::size_t i = 0; i < depth.size(); ++i)
-                            ASSERT_TRUE(std::memcmp(&alone[i].X, &depth[i].X, 3 * sizeof(double)) == 0
+                            ASSERT_TRUE(
+                                std::memcmp(&alone[i].X, &depth[i].X, 3 * sizeof(double)) == 0
                                 && alone[i].Valid == depth[i].Valid)
                                 << i;
                         ASSERT_EQ(screen.size(), roundedAlone.size());
@@ -850,17 +851,21 @@ TEST(Surfaces, AfterASurfaceFrameEachListHoldsTheScreenPointsOfAProjection)
         for (std::size_t m = 0; m < giving.Meshes.size() && m < own.Meshes.size(); ++m) {
             const TScreenView a = giving.Meshes[m].Screen, b = own.Meshes[m].Screen;
             EXPECT_EQ(a.size(), b.size()) << m;
-            EXPECT_EQ(std::memcmp(a.data(), b.data(), sizeof(TScreenPoint) * std::min(a.size(), b.size())), 0)
+            EXPECT_EQ(std::memcmp(
+                          a.data(), b.data(), sizeof(TScreenPoint) * std::min(a.size(), b.size())),
+                0)
                 << m;
         }
         if (!surfaces)
             return behind;
-        EXPECT_EQ(giving.Meshes.at(0).Screen.data() == s.R.Objects().Items(0).Points->ScreenPointData(),
+        EXPECT_EQ(
+            giving.Meshes.at(0).Screen.data() == s.R.Objects().Items(0).Points->ScreenPointData(),
             gathered);
         // In a parallel view the steep surface has points beyond the screen's range, which
         // the list clamps or repeats and the depth points leave out.
         if (gathered && !s.R.Camera().Perspective())
-            EXPECT_NE(giving.Meshes.at(2).Screen.data(), s.R.Objects().Items(2).Points->ScreenPointData());
+            EXPECT_NE(giving.Meshes.at(2).Screen.data(),
+                s.R.Objects().Items(2).Points->ScreenPointData());
         return behind;
     };
     if (!TDepthProjection(s.R.Camera()).GivesListScreen())
