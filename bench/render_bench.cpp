@@ -132,8 +132,9 @@ void gnuplotSvg(benchmark::State& state)
 // The parts of the "Yüzey" frame, each alone on the view turned as the frame turns it:
 // gathering the surfaces (the depth projection), building the depth buffer from the same
 // depth points, that and the mesh lines tested against it, and the curve's own screen
-// points (which the frame projects beside the depth points).
-enum class TPart { Gather, Build, BuildAndMesh, ScreenPoints };
+// points (which the frame projects beside the depth points); and the mesh lines alone,
+// drawn again and again into the picture filled afresh, against one depth buffer.
+enum class TPart { Gather, Build, BuildAndMesh, ScreenPoints, Mesh };
 void surfacePart(benchmark::State& state, TPart part)
 {
     TDrawFunction r;
@@ -143,6 +144,20 @@ void surfacePart(benchmark::State& state, TPart part)
     CollectSurfaces(r.Objects(), r.Camera(), set);
     QImage image(Width, Height, QImage::Format_RGB32);
     TDepthBuffer depth;
+    if (part == TPart::Mesh) {
+        r.RotateBy(1, 1);
+        r.Camera().BuildMatrix();
+        CollectSurfaces(r.Objects(), r.Camera(), set);
+        TRasterCanvas canvas(image, false, &depth);
+        canvas.BeginSurfaces(set);
+        for (auto _ : state) {
+            image.fill(Qt::white);
+            canvas.TestedMesh(set.Meshes[0], set.X0, set.Y0, 0xFF, 1);
+            benchmark::DoNotOptimize(image.constBits());
+        }
+        canvas.EndSurfaces();
+        return;
+    }
     for (auto _ : state) {
         r.RotateBy(1, 1);
         r.Camera().BuildMatrix();
@@ -159,6 +174,8 @@ void surfacePart(benchmark::State& state, TPart part)
             canvas.EndSurfaces();
             break;
         }
+        case TPart::Mesh:
+            break;
         case TPart::ScreenPoints:
             r.Objects().Items(0).Points->StartProject(r.Camera().Matrix())->AwaitAll();
             break;
@@ -188,6 +205,7 @@ int main(int argc, char** argv)
         ->Unit(ms);
     benchmark::RegisterBenchmark("surface_part/screen_points", surfacePart, TPart::ScreenPoints)
         ->Unit(ms);
+    benchmark::RegisterBenchmark("surface_part/mesh", surfacePart, TPart::Mesh)->Unit(ms);
     return RunWithRatios(argc, argv,
         { { "velmo/line", "qpainter/line" }, { "velmo/points", "qpainter/points" },
             { "velmo/smooth_line", "qpainter/smooth_line" }, { "velmo/smooth_line", "velmo/line" },

@@ -799,14 +799,10 @@ bool TDepthBuffer::InBands(const TSurfaceMesh& mesh, const TRunVisit& visit)
                 const TRunRows& box = runs[run];
                 if (box.Top >= bottom || box.Bottom < top)
                     continue;
-                // A line between two points takes at each pixel a nearness between theirs
-                // but for rounding (a few units in the last place of the larger), far below
-                // the margin.
-                if (mesh.Whole
-                    && holds(FDepth.get(), FWidth, top, bottom, box.Left, box.Top, box.Right,
-                        box.Bottom, box.Nearest + 1e-12 * (box.Largest + 1)))
-                    continue;
-                visit(top, bottom, row, first, std::min(columns, first + RunCells));
+                visit({ top, bottom, row, first, std::min(columns, first + RunCells), mesh.Whole,
+                    box.Left, std::max<std::int64_t>(box.Top, top), box.Right,
+                    std::min<std::int64_t>(box.Bottom, bottom - 1),
+                    box.Nearest + 1e-12 * (box.Largest + 1) });
             }
         }
     }, &FKept);
