@@ -288,6 +288,26 @@ inline double lightOf(const TNormal& n)
     const double length = std::sqrt(n.X * n.X + n.Y * n.Y + n.Z * n.Z);
     return length > 0 ? std::fabs(n.Z) / length : 1;
 }
+// Whether slopeOf(n) is surely at least least, told without its root and quotient; no
+// where unsure (a normal that is not a number, or least within a billionth of the slope).
+inline bool slopeAtLeast(const TNormal& n, double least)
+{
+    if (!(least <= MaxSlope))
+        return false;
+    if (least <= 0)
+        return true;
+    // across >= least * az, the clamped slope then being least or more.
+    const double across2 = n.X * n.X + n.Y * n.Y;
+    const double t = least * std::fabs(n.Z);
+    return across2 >= t * t * (1 + 1e-9);
+}
+// The least slope a cell must have for none of its pixels, nearer than nearest less 0.75
+// at most (less the tolerance beyond that), to beat slots that hold lowest or more; with a
+// margin far above the rounding of either side.
+inline double slopeToLoseAgainst(double nearest, double lowest)
+{
+    return nearest - 0.75 - lowest + 1e-9 * (std::fabs(nearest) + std::fabs(lowest) + 1);
+}
 }
 
 TCellLook LookOfCell(
@@ -435,6 +455,21 @@ public:
         return holds(FDepth, FWidth, FTop, FBottom, left, top, right, bottom, bound);
     }
 
+    // The least value the slots of the box's pixels on the rows and the picture hold
+    // (infinity when there is none).
+    double Lowest(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) const
+    {
+        left = std::max<std::int64_t>(left, 0);
+        right = std::min<std::int64_t>(right, FWidth - 1);
+        top = std::max(top, FTop);
+        bottom = std::min(bottom, FBottom - 1);
+        float lowest = std::numeric_limits<float>::infinity();
+        for (std::int64_t y = top; y <= bottom; ++y)
+            for (std::int64_t x = left; x <= right; ++x)
+                lowest = std::min(lowest, FDepth[y * FWidth + x]);
+        return lowest;
+    }
+
     // The slot of pixel (x, y), or null outside the rows and the picture.
     const float* Slot(std::int64_t x, std::int64_t y) const
     {
@@ -475,6 +510,26 @@ public:
                     Put(px, py, (w0 * d[0] + w1 * d[1] + w2 * d[2]) * inverse - tolerance, pixel);
             }
         }
+    }
+
+    // Triangle for corners within a box of two pixels by two: the only pixel centres such
+    // a triangle holds are its corners (a fourth corner of the box lies outside it), each
+    // with the nearness its weights give there, the very sums Triangle takes.
+    void SmallTriangle(const std::int64_t (&x)[3], const std::int64_t (&y)[3], const double (&d)[3],
+        double tolerance, QRgb pixel)
+    {
+        const double ax = double(x[0]), ay = double(y[0]), bx = double(x[1]), by = double(y[1]),
+                     cx = double(x[2]), cy = double(y[2]);
+        const double area = (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
+        if (area == 0) {
+            for (int k = 0; k < 3; ++k)
+                Put(x[k], y[k], d[k] - tolerance, pixel);
+            return;
+        }
+        // At a corner its own weight is the area and the others are zero.
+        const double inverse = 1 / area;
+        for (int k = 0; k < 3; ++k)
+            Put(x[k], y[k], area * d[k] * inverse - tolerance, pixel);
     }
 
 private:
@@ -559,7 +614,11 @@ inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&co
     }
     const bool onePixel = x[0] == x[1] && x[0] == x[2] && x[0] == x[3] && y[0] == y[1]
         && y[0] == y[2] && y[0] == y[3];
-    double nearest = 0;
+    const double nearest = std::max({ d[0], d[1], d[2], d[3] });
+    // The least value the slots under the cell hold, where known; a cell whose slope keeps
+    // it below that is left out before its slope is taken.
+    double lowest = -std::numeric_limits<double>::infinity();
+    bool small = false;
     if (!onePixel) {
         const std::int64_t left = std::min({ x[0], x[1], x[2], x[3] });
         const std::int64_t top = std::min({ y[0], y[1], y[2], y[3] });
@@ -567,6 +626,7 @@ inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&co
         const std::int64_t bottom = std::max({ y[0], y[1], y[2], y[3] });
         if (cells.Misses(left, top, right, bottom))
             return;
+        small = right - left <= 1 && bottom - top <= 1;
         // With corners within 2^24 pixels the weights of a pixel are exact and add up to
         // the area, so that nowhere is the cell nearer than its nearest corner but for the
         // rounding of the sums (a few units in the last place of the largest corner), far
@@ -576,29 +636,45 @@ inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&co
         if (left > -Near && right < Near && top > -Near && bottom < Near) {
             const double largest = std::max(
                 { std::fabs(d[0]), std::fabs(d[1]), std::fabs(d[2]), std::fabs(d[3]) });
-            const double bound
-                = std::max({ d[0], d[1], d[2], d[3] }) - 0.75 + 1e-12 * (largest + 1);
-            if (cells.Holds(left, top, right, bottom, bound))
+            const double bound = nearest - 0.75 + 1e-12 * (largest + 1);
+            if (right - left <= 3 && bottom - top <= 3) {
+                lowest = cells.Lowest(left, top, right, bottom);
+                if (lowest >= bound)
+                    return;
+            } else if (cells.Holds(left, top, right, bottom, bound)) {
                 return;
+            }
         }
     } else {
         // A cell within one pixel, as most are in a finely sampled surface. Its tolerance
         // is at least 0.75, so that a slot that holds the nearest corner less that already
         // keeps the cell out, whatever its slope and light.
         const float* slot = cells.Slot(x[0], y[0]);
-        nearest = std::max({ d[0], d[1], d[2], d[3] });
         if (slot == nullptr || nearest - 0.75 <= *slot)
             return;
+        lowest = *slot;
     }
     const TNormal normal = normalOf(mesh.Depth[static_cast<std::size_t>(corner[0])],
         mesh.Depth[static_cast<std::size_t>(corner[1])],
         mesh.Depth[static_cast<std::size_t>(corner[2])],
         mesh.Depth[static_cast<std::size_t>(corner[3])]);
+    // Where no pixel can be won, the slope is not worth its root (the interpolated
+    // nearness of a larger cell with corners near the picture exceeds its nearest corner
+    // by rounding alone, far below the margin).
+    if (slopeAtLeast(normal, slopeToLoseAgainst(nearest, lowest)))
+        return;
     const double tolerance = 0.75 + slopeOf(normal);
     const QRgb pixel
         = mesh.Shaded ? ColorToRgb32(LitColor(mesh.Color, lightOf(normal))) : background;
     if (onePixel) {
         cells.Put(x[0], y[0], nearest - tolerance, pixel);
+        return;
+    }
+    if (small) {
+        cells.SmallTriangle({ x[0], x[1], x[2] }, { y[0], y[1], y[2] }, { d[0], d[1], d[2] },
+            tolerance, pixel);
+        cells.SmallTriangle({ x[0], x[2], x[3] }, { y[0], y[2], y[3] }, { d[0], d[2], d[3] },
+            tolerance, pixel);
         return;
     }
     cells.Triangle({ x[0], x[1], x[2] }, { y[0], y[1], y[2] }, { d[0], d[1], d[2] }, tolerance,
@@ -650,6 +726,8 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
         if (nearest - 0.75 <= *slot)
             continue;
         const TNormal normal = normalOf(a, b, c, d);
+        if (slopeAtLeast(normal, slopeToLoseAgainst(nearest, *slot)))
+            continue;
         const double tolerance = 0.75 + slopeOf(normal);
         const QRgb pixel
             = mesh.Shaded ? ColorToRgb32(LitColor(mesh.Color, lightOf(normal))) : background;

@@ -378,6 +378,123 @@ TEST(Surfaces, DepthBufferInBandsHoldsTheNearnessOfOnePiece)
     }
 }
 
+namespace {
+// The depth buffer and the shaded picture as their definition gives them, with none of the
+// build's short cuts: cell after cell in the order of the grids, every pixel whose centre
+// lies inside or on the edges of one of the cell's two triangles (its own nearest corner
+// for a cell within one pixel) takes the cell's nearness there less its tolerance, where
+// that is nearer than what the pixel holds.
+std::vector<float> depthAsDefined(const TSurfaceSet& set, QImage& image)
+{
+    const std::int64_t width = image.width(), height = image.height();
+    std::vector<float> depth(std::size_t(width * height), -std::numeric_limits<float>::infinity());
+    const bool paint = set.AnyShaded();
+    const auto put = [&](std::int64_t x, std::int64_t y, double value, QRgb pixel) {
+        if (x < 0 || y < 0 || x >= width || y >= height)
+            return;
+        float& slot = depth[std::size_t(y * width + x)];
+        if (value > slot) {
+            slot = float(value);
+            if (paint)
+                image.setPixel(int(x), int(y), pixel);
+        }
+    };
+    for (const TSurfaceMesh& mesh : set.Meshes)
+        for (int row = 0; row < mesh.CellRows(); ++row)
+            for (int column = 0; column < mesh.CellColumns(); ++column) {
+                int c[4];
+                if (!mesh.Cell(row, column, c))
+                    continue;
+                std::int64_t x[4], y[4];
+                double d[4];
+                for (int k = 0; k < 4; ++k) {
+                    x[k] = set.X0 + mesh.Screen[std::size_t(c[k])].X;
+                    y[k] = set.Y0 - mesh.Screen[std::size_t(c[k])].Y;
+                    d[k] = mesh.Depth[std::size_t(c[k])].D;
+                }
+                const TCellLook look = LookOfCell(mesh.Depth[std::size_t(c[0])],
+                    mesh.Depth[std::size_t(c[1])], mesh.Depth[std::size_t(c[2])],
+                    mesh.Depth[std::size_t(c[3])]);
+                const double tolerance = 0.75 + look.Slope;
+                const QRgb pixel = mesh.Shaded ? ColorToRgb32(LitColor(mesh.Color, look.Light))
+                                               : ColorToRgb32(set.Background);
+                if (std::count(x, x + 4, x[0]) == 4 && std::count(y, y + 4, y[0]) == 4) {
+                    put(x[0], y[0], *std::max_element(d, d + 4) - tolerance, pixel);
+                    continue;
+                }
+                for (const auto& t : { std::array<int, 3> { 0, 1, 2 }, std::array<int, 3> { 0, 2, 3 } }) {
+                    const double ax = double(x[t[0]]), ay = double(y[t[0]]), bx = double(x[t[1]]),
+                                 by = double(y[t[1]]), cx = double(x[t[2]]), cy = double(y[t[2]]);
+                    const double area = (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
+                    if (area == 0) {
+                        for (const int k : t)
+                            put(x[k], y[k], d[k] - tolerance, pixel);
+                        continue;
+                    }
+                    const std::int64_t left = std::max<std::int64_t>(0, std::min({ x[t[0]], x[t[1]], x[t[2]] }));
+                    const std::int64_t right = std::min(width - 1, std::max({ x[t[0]], x[t[1]], x[t[2]] }));
+                    const std::int64_t top = std::max<std::int64_t>(0, std::min({ y[t[0]], y[t[1]], y[t[2]] }));
+                    const std::int64_t bottom = std::min(height - 1, std::max({ y[t[0]], y[t[1]], y[t[2]] }));
+                    for (std::int64_t py = top; py <= bottom; ++py)
+                        for (std::int64_t px = left; px <= right; ++px) {
+                            const double fx = double(px), fy = double(py);
+                            const double w0 = (bx - fx) * (cy - fy) - (by - fy) * (cx - fx);
+                            const double w1 = (cx - fx) * (ay - fy) - (cy - fy) * (ax - fx);
+                            const double w2 = (ax - fx) * (by - fy) - (ay - fy) * (bx - fx);
+                            if (w0 * area >= 0 && w1 * area >= 0 && w2 * area >= 0)
+                                put(px, py,
+                                    (w0 * d[t[0]] + w1 * d[t[1]] + w2 * d[t[2]]) * (1 / area) - tolerance,
+                                    pixel);
+                        }
+                }
+            }
+    return depth;
+}
+}
+
+TEST(Surfaces, DepthBufferHoldsForEachPixelTheNearestCellLessItsTolerance)
+{
+    // Cells far below a pixel (most of them across two), a few pixels and many, steep and
+    // edge-on ones, meshes through and close behind one another, both styles, in one piece
+    // and in bands: slot for slot and pixel for pixel what the definition gives.
+    struct TView {
+        int Zoom, AngleX, AngleY;
+        std::uint8_t Style;
+        long double Step;
+    };
+    for (const TView& view : { TView { 100, 15, 30, csSurface, 0.01L },
+             TView { 100, 15, 30, csShaded, 0.01L }, TView { 300, 80, 10, csShaded, 0.02L },
+             TView { 700, -40, 110, csSurface, 0.005L }, TView { 2500, 15, 30, csShaded, 0.05L },
+             TView { 20000, 170, -60, csSurface, 0.1L } }) {
+        SCOPED_TRACE(testing::Message() << view.Zoom << " " << int(view.Style));
+        TScene s;
+        s.R.SetPerspective(true);
+        s.R.SetZoom(view.Zoom);
+        s.R.SetAngles(view.AngleX, view.AngleY);
+        s.add(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", Blue, view.Style, view.Step);
+        s.add(ctSpherical, "1.01*sin(a)*cos(b)", "0.5*sin(a)*sin(b)", "1.01*cos(a)", Red,
+            view.Style, view.Step * 2);
+        s.add(ctXYZSurface, "", "", "sin(3*x)*y/4", Red, view.Style, view.Step * 10);
+        s.R.Render(true);
+        TSurfaceSet set;
+        ASSERT_TRUE(CollectSurfaces(s.R.Objects(), s.R.Camera(), set));
+        set.Background = 0xFFFFFF;
+        QImage expectedImage(Width, Height, QImage::Format_RGB32);
+        expectedImage.fill(White);
+        const std::vector<float> expected = depthAsDefined(set, expectedImage);
+        for (const int bands : { 1, 0, 3 }) {
+            QImage image(Width, Height, QImage::Format_RGB32);
+            image.fill(White);
+            TRaster raster(image);
+            TDepthBuffer buffer;
+            buffer.Build(set, raster, bands);
+            EXPECT_EQ(std::memcmp(buffer.Data(), expected.data(), expected.size() * sizeof(float)), 0)
+                << bands << " bands";
+            EXPECT_EQ(image, expectedImage) << bands << " bands";
+        }
+    }
+}
+
 TEST(Surfaces, ADepthBufferKeptFromPictureToPictureHoldsWhatANewOneHolds)
 {
     // One buffer built again and again, as a window keeps it: a crowded picture, then a
