@@ -48,9 +48,12 @@ TDepthPoint TDepthProjection::operator()(const TSpacePoint& p) const
     return result;
 }
 
-bool TDepthProjection::projectOne(const TSpacePoint& p, TDepthPoint& out, TScreenPoint* screen) const
+bool TDepthProjection::projectOne(
+    const TSpacePoint& p, TDepthPoint& out, TScreenPoint* screen, double* nearness) const
 {
     out = (*this)(p);
+    if (nearness)
+        *nearness = out.D;
     if (screen)
         *screen = out.Valid ? TScreenPoint { static_cast<std::int32_t>(std::lrint(out.X)),
                                   static_cast<std::int32_t>(std::lrint(out.Y)) }
@@ -127,7 +130,7 @@ __attribute__((target("avx2"), always_inline)) inline __m256d sumOf(
 #ifdef VELMO_DEPTH_AVX2
 template <TDepthProjection::TFrom From>
 __attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpacePoint* source,
-    int count, TDepthPoint* out, TScreenPoint* screen, double* copy) const
+    int count, TDepthPoint* out, TScreenPoint* screen, double* nearness, double* copy) const
 {
     const auto& m = FM;
     bool allValid = true;
@@ -158,7 +161,8 @@ __attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpace
         }
         if (_mm256_movemask_pd(_mm256_castsi256_pd(fits)) != 0xf) [[unlikely]] {
             for (int j = i; j < i + 4; ++j)
-                allValid &= projectOne(source[j], out[j], screen ? screen + j : nullptr);
+                allValid &= projectOne(source[j], out[j], screen ? screen + j : nullptr,
+                    nearness ? nearness + j : nullptr);
             continue;
         }
         const __m256d w
@@ -189,6 +193,8 @@ __attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpace
         _mm256_storeu_pd(to + 4, _mm256_permute2f128_pd(xy1, df1, 0x20));
         _mm256_storeu_pd(to + 8, _mm256_permute2f128_pd(xy0, df0, 0x31));
         _mm256_storeu_pd(to + 12, _mm256_permute2f128_pd(xy1, df1, 0x31));
+        if (nearness)
+            _mm256_storeu_pd(nearness + i, pd);
         if (screen) {
             // Rounded as lrint rounds (the current mode: to nearest, halves to even), and
             // BehindEye where the point is not valid.
@@ -201,20 +207,23 @@ __attribute__((target("avx2"))) bool TDepthProjection::projectFours(const TSpace
         }
     }
     for (; i < count; ++i)
-        allValid &= projectOne(source[i], out[i], screen ? screen + i : nullptr);
+        allValid &= projectOne(
+            source[i], out[i], screen ? screen + i : nullptr, nearness ? nearness + i : nullptr);
     return allValid && _mm256_movemask_pd(everyValid) == 0xf;
 }
 #endif
 
 bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
     std::vector<TDepthPoint>& out, std::vector<TScreenPoint>* screen,
-    const TRoundedPoints& rounded) const
+    const TRoundedPoints& rounded, std::vector<double>* nearness) const
 {
     std::atomic<bool> allValid = true;
     const int taken = static_cast<int>(TakenCount(count, stride));
     out.resize(static_cast<std::size_t>(taken));
     if (screen)
         screen->resize(static_cast<std::size_t>(taken));
+    if (nearness)
+        nearness->resize(static_cast<std::size_t>(taken));
 #ifdef VELMO_DEPTH_AVX2
     static const bool avx2 = __builtin_cpu_supports("avx2");
     // The copy holds whole fours alone; the rest is read from the points.
@@ -233,6 +242,7 @@ bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
     const auto block = [&](int b) {
         const int first = b * BlockPoints, end = std::min(taken, (b + 1) * BlockPoints);
         TScreenPoint* const to = screen ? screen->data() : nullptr;
+        double* const toNearness = nearness ? nearness->data() : nullptr;
 #ifdef VELMO_DEPTH_AVX2
         if (avx2 && stride == 1) {
             // Blocks start at multiples of four points.
@@ -241,7 +251,8 @@ bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
                 : copy                  ? &TDepthProjection::projectFours<TFrom::PointsKeeping>
                                         : &TDepthProjection::projectFours<TFrom::Points>;
             if (!(this->*fours)(source + first, end - first, out.data() + first,
-                    to ? to + first : nullptr, copy ? copy + 3 * std::ptrdiff_t(first) : nullptr))
+                    to ? to + first : nullptr, toNearness ? toNearness + first : nullptr,
+                    copy ? copy + 3 * std::ptrdiff_t(first) : nullptr))
                 allValid.store(false, std::memory_order_relaxed);
             return;
         }
@@ -249,7 +260,7 @@ bool TDepthProjection::Project(const TSpacePoint* source, int count, int stride,
         bool valid = true;
         for (int i = first; i < end; ++i)
             valid &= projectOne(source[std::int64_t(i) * stride], out[static_cast<std::size_t>(i)],
-                to ? to + i : nullptr);
+                to ? to + i : nullptr, toNearness ? toNearness + i : nullptr);
         if (!valid)
             allValid.store(false, std::memory_order_relaxed);
     };
@@ -376,7 +387,7 @@ bool CollectSurfaces(const TObjectList& objects, const TCamera& camera, TSurface
             mesh.RoundedReady = false;
         }
         const bool allValid = projection.Project(curve.Points->SpacePointData(),
-            curve.Points->Count(), 1, mesh.Depth, &mesh.Screen, rounded);
+            curve.Points->Count(), 1, mesh.Depth, &mesh.Screen, rounded, &mesh.Nearness);
         mesh.RoundedReady = again;
         mesh.Whole = curve.Points->Grid().Index.empty() && allValid;
     }
@@ -540,6 +551,81 @@ private:
 };
 
 // The picture rows of each run of a mesh's cells, RunCells a run along each cell row.
+// The box and the range of nearness of points.
+struct TSpan {
+    std::int32_t Left, Right, Low, High;
+    double Nearest, Farthest;
+
+    explicit TSpan(const TScreenPoint& p, double d)
+        : Left(p.X)
+        , Right(p.X)
+        , Low(p.Y)
+        , High(p.Y)
+        , Nearest(d)
+        , Farthest(d)
+    {
+    }
+    void Take(const TScreenPoint& p, double d)
+    {
+        Left = std::min(Left, p.X);
+        Right = std::max(Right, p.X);
+        Low = std::min(Low, p.Y);
+        High = std::max(High, p.Y);
+        Nearest = std::max(Nearest, d);
+        Farthest = std::min(Farthest, d);
+    }
+    // Points first..end - 1 with their nearness, four at a time where the processor has
+    // AVX2 (the same bounds: the least and the largest of the same values).
+    void Take(const TScreenPoint* points, const double* nearness, int first, int end)
+    {
+#ifdef VELMO_DEPTH_AVX2
+        static const bool avx2 = __builtin_cpu_supports("avx2");
+        if (avx2 && end - first >= 4)
+            first = takeFours(points, nearness, first, end);
+#endif
+        for (int i = first; i < end; ++i)
+            Take(points[i], nearness[i]);
+    }
+
+private:
+#ifdef VELMO_DEPTH_AVX2
+    // Whole fours from first on; returns where they end.
+    __attribute__((target("avx2"))) int takeFours(
+        const TScreenPoint* points, const double* nearness, int first, int end)
+    {
+        static_assert(sizeof(TScreenPoint) == 2 * sizeof(std::int32_t));
+        // Each point's X and Y side by side, as they lie in memory.
+        __m256i low = _mm256_set1_epi64x(std::int64_t(std::uint64_t(std::uint32_t(Low)) << 32 | std::uint32_t(Left)));
+        __m256i high = _mm256_set1_epi64x(std::int64_t(std::uint64_t(std::uint32_t(High)) << 32 | std::uint32_t(Right)));
+        __m256d nearest = _mm256_set1_pd(Nearest), farthest = _mm256_set1_pd(Farthest);
+        int i = first;
+        for (; i + 4 <= end; i += 4) {
+            const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(points + i));
+            low = _mm256_min_epi32(low, p);
+            high = _mm256_max_epi32(high, p);
+            const __m256d d = _mm256_loadu_pd(nearness + i);
+            nearest = _mm256_max_pd(nearest, d);
+            farthest = _mm256_min_pd(farthest, d);
+        }
+        alignas(32) std::int32_t lows[8], highs[8];
+        alignas(32) double nears[4], fars[4];
+        _mm256_store_si256(reinterpret_cast<__m256i*>(lows), low);
+        _mm256_store_si256(reinterpret_cast<__m256i*>(highs), high);
+        _mm256_store_pd(nears, nearest);
+        _mm256_store_pd(fars, farthest);
+        for (int k = 0; k < 4; ++k) {
+            Left = std::min(Left, lows[2 * k]);
+            Low = std::min(Low, lows[2 * k + 1]);
+            Right = std::max(Right, highs[2 * k]);
+            High = std::max(High, highs[2 * k + 1]);
+            Nearest = std::max(Nearest, nears[k]);
+            Farthest = std::min(Farthest, fars[k]);
+        }
+        return i;
+    }
+#endif
+};
+
 template <class TRunRows>
 void runRowsOf(const TSurfaceMesh& mesh, std::int32_t x0, std::int32_t y0, int cellRow, TRunRows* runs)
 {
@@ -551,32 +637,20 @@ void runRowsOf(const TSurfaceMesh& mesh, std::int32_t x0, std::int32_t y0, int c
         const std::size_t upper = std::size_t(cellRow) * std::size_t(mesh.Columns);
         const std::size_t lower = std::size_t(cellRow + 1 == mesh.Rows ? 0 : cellRow + 1) * std::size_t(mesh.Columns);
         const TScreenPoint *row = mesh.Screen.data() + upper, *next = mesh.Screen.data() + lower;
-        const TDepthPoint *rowDepth = mesh.Depth.data() + upper, *nextDepth = mesh.Depth.data() + lower;
+        const double *rowDepth = mesh.Nearness.data() + upper, *nextDepth = mesh.Nearness.data() + lower;
         for (int first = 0, run = 0; first < columns; first += RunCells, ++run) {
             const int end = std::min(columns, first + RunCells);
             const int last = end == mesh.Columns ? 0 : end;
-            std::int32_t left[2] = { row[last].X, next[last].X }, right[2] = { left[0], left[1] };
-            std::int32_t low[2] = { row[last].Y, next[last].Y }, high[2] = { low[0], low[1] };
-            double nearest[2] = { rowDepth[last].D, nextDepth[last].D },
-                   farthest[2] = { nearest[0], nearest[1] };
-            const auto take = [&](int k, const TScreenPoint* points, const TDepthPoint* depth) {
-                for (int column = first; column < end; ++column) {
-                    left[k] = std::min(left[k], points[column].X);
-                    right[k] = std::max(right[k], points[column].X);
-                    low[k] = std::min(low[k], points[column].Y);
-                    high[k] = std::max(high[k], points[column].Y);
-                    nearest[k] = std::max(nearest[k], depth[column].D);
-                    farthest[k] = std::min(farthest[k], depth[column].D);
-                }
-            };
-            take(0, row, rowDepth);
-            take(1, next, nextDepth);
+            TSpan span(row[last], rowDepth[last]);
+            span.Take(next[last], nextDepth[last]);
+            span.Take(row, rowDepth, first, end);
+            span.Take(next, nextDepth, first, end);
             // Picture rows run the other way: y0 - Y.
-            const std::int64_t x1 = std::int64_t(x0) + std::min(left[0], left[1]);
-            const std::int64_t x2 = std::int64_t(x0) + std::max(right[0], right[1]);
-            const std::int64_t y1 = std::int64_t(y0) - std::max(high[0], high[1]);
-            const std::int64_t y2 = std::int64_t(y0) - std::min(low[0], low[1]);
-            const double d1 = std::min(farthest[0], farthest[1]), d2 = std::max(nearest[0], nearest[1]);
+            const std::int64_t x1 = std::int64_t(x0) + span.Left;
+            const std::int64_t x2 = std::int64_t(x0) + span.Right;
+            const std::int64_t y1 = std::int64_t(y0) - span.High;
+            const std::int64_t y2 = std::int64_t(y0) - span.Low;
+            const double d1 = span.Farthest, d2 = span.Nearest;
             constexpr std::int64_t Near = std::int64_t(1) << 24;
             runs[run] = { clamped(y1), clamped(y2), clamped(x1), clamped(x2), d2,
                 std::max(std::fabs(d1), std::fabs(d2)), x1 > -Near && x2 < Near && y1 > -Near && y2 < Near };
@@ -610,7 +684,7 @@ inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&co
         const std::size_t i = static_cast<std::size_t>(corner[k]);
         x[k] = std::int64_t(x0) + mesh.Screen[i].X;
         y[k] = std::int64_t(y0) - mesh.Screen[i].Y;
-        d[k] = mesh.Depth[i].D;
+        d[k] = mesh.Nearness[i];
     }
     const bool onePixel = x[0] == x[1] && x[0] == x[2] && x[0] == x[3] && y[0] == y[1]
         && y[0] == y[2] && y[0] == y[3];
@@ -707,7 +781,7 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
     const int columns = mesh.Columns;
     const int upper = row * columns, lower = (row + 1 == mesh.Rows ? 0 : row + 1) * columns;
     const TScreenPoint* screen = mesh.Screen.data();
-    const TDepthPoint* depth = mesh.Depth.data();
+    const double* nearness = mesh.Nearness.data();
     for (int column = first; column < end; ++column) {
         const int right = column + 1 == columns ? 0 : column + 1;
         const int corner[4] = { upper + column, upper + right, lower + right, lower + column };
@@ -720,12 +794,13 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
         const float* slot = cells.Slot(std::int64_t(x0) + s.X, std::int64_t(y0) - s.Y);
         if (slot == nullptr)
             continue;
-        const TDepthPoint &a = depth[corner[0]], &b = depth[corner[1]], &c = depth[corner[2]],
-                          &d = depth[corner[3]];
-        const double nearest = std::max({ a.D, b.D, c.D, d.D });
+        const double nearest = std::max({ nearness[corner[0]], nearness[corner[1]],
+            nearness[corner[2]], nearness[corner[3]] });
         if (nearest - 0.75 <= *slot)
             continue;
-        const TNormal normal = normalOf(a, b, c, d);
+        const TNormal normal = normalOf(mesh.Depth[std::size_t(corner[0])],
+            mesh.Depth[std::size_t(corner[1])], mesh.Depth[std::size_t(corner[2])],
+            mesh.Depth[std::size_t(corner[3])]);
         if (slopeAtLeast(normal, slopeToLoseAgainst(nearest, *slot)))
             continue;
         const double tolerance = 0.75 + slopeOf(normal);

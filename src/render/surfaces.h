@@ -37,20 +37,23 @@ public:
     // Points source[0], source[stride], ... below count into out (resized), on the
     // machine's cores for a long list; with screen, also rounded (halves to even) into it,
     // BehindEye for a point that does not project. True when every point is valid. With
-    // rounded (for stride 1), the points are read from there or kept there.
+    // rounded (for stride 1), the points are read from there or kept there. With nearness,
+    // each point's D alone also into it (resized).
     bool Project(const TSpacePoint* source, int count, int stride, std::vector<TDepthPoint>& out,
-        std::vector<TScreenPoint>* screen = nullptr, const TRoundedPoints& rounded = {}) const;
+        std::vector<TScreenPoint>* screen = nullptr, const TRoundedPoints& rounded = {},
+        std::vector<double>* nearness = nullptr) const;
 
 private:
     // These two return whether every point they projected is valid.
-    bool projectOne(const TSpacePoint& p, TDepthPoint& out, TScreenPoint* screen) const;
+    bool projectOne(
+        const TSpacePoint& p, TDepthPoint& out, TScreenPoint* screen, double* nearness) const;
     // source[0..count) into out and, when given, screen, four points at a time where the
     // processor has AVX2; each four read from source (and with PointsKeeping written into
     // copy) or from copy (see TRoundedPoints), as From says.
     enum class TFrom { Points, PointsKeeping, Copy };
     template <TFrom From>
     bool projectFours(const TSpacePoint* source, int count, TDepthPoint* out, TScreenPoint* screen,
-        double* copy) const;
+        double* nearness, double* copy) const;
 
     double FM[4][4];
     double FDepth[3];
@@ -76,6 +79,9 @@ struct TSurfaceMesh {
     int Thickness = 1;
     std::vector<TDepthPoint> Depth; // one per point
     std::vector<TScreenPoint> Screen; // the depth points rounded; BehindEye for invalid ones
+    // Each depth point's D alone: the raster's passes over the cells read this and the
+    // screen points, and a cell's whole corners only when it may win a pixel.
+    std::vector<double> Nearness;
     bool Whole = false; // every sample has a point, and every point projects
     // The points rounded to double, made at the second projection of the same points (see
     // TGoruntuMatrisi::PointsStamp) and read at the later ones: a view turning.

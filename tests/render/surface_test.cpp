@@ -637,14 +637,18 @@ TEST(Surfaces, DepthPointsOfAListAreThoseOfEachPointAlone)
         const TDepthProjection projection(camera);
         std::vector<TDepthPoint> depth;
         std::vector<TScreenPoint> screen;
-        const bool allValid = projection.Project(points.data(), int(points.size()), 1, depth, &screen);
+        std::vector<double> nearness;
+        const bool allValid = projection.Project(
+            points.data(), int(points.size()), 1, depth, &screen, {}, &nearness);
         ASSERT_EQ(depth.size(), points.size());
+        ASSERT_EQ(nearness.size(), points.size());
         int valid = 0, behind = 0;
         for (std::size_t i = 0; i < points.size(); ++i) {
             const TDepthPoint one = projection(points[i]);
             const TDepthPoint& many = depth[i];
             EXPECT_EQ(std::memcmp(&one.X, &many.X, 3 * sizeof(double)), 0) << i;
             EXPECT_EQ(one.Valid, many.Valid) << i;
+            EXPECT_EQ(std::memcmp(&one.D, &nearness[i], sizeof(double)), 0) << i;
             const TScreenPoint pixel = one.Valid
                 ? TScreenPoint { std::int32_t(std::lrint(one.X)), std::int32_t(std::lrint(one.Y)) }
                 : BehindEye;
