@@ -391,7 +391,7 @@ bool TRasterCanvas::TestedMesh(
         return false;
     const QRgb rgb = ColorToRgb32(color);
     const TScreenPoint* screen = mesh.Screen.data();
-    const TDepthPoint* depth = mesh.Depth.data();
+    const double* nearness = mesh.Nearness.data();
     const int columns = mesh.Columns, lastRow = mesh.CellRows() - 1;
     const bool openRows = !mesh.Points->Grid().ClosesRows;
     const bool openColumns = !mesh.Points->Grid().ClosesColumns;
@@ -424,11 +424,11 @@ bool TRasterCanvas::TestedMesh(
                 if (static_cast<std::uint64_t>(bx - ax + 1) <= 2
                     && static_cast<std::uint64_t>(by - ay + 1) <= 2) {
                     if (testFirst)
-                        put(ax, ay, depth[i].D);
+                        put(ax, ay, nearness[i]);
                     if (testLast)
-                        put(bx, by, depth[j].D);
+                        put(bx, by, nearness[j]);
                 } else {
-                    FRaster.DrawTestedLine(ax, ay, depth[i].D, bx, by, depth[j].D, rgb, buffer, top, bottom);
+                    FRaster.DrawTestedLine(ax, ay, nearness[i], bx, by, nearness[j], rgb, buffer, top, bottom);
                 }
             };
             // The last row of a grid open there has no lines going down from it.
@@ -450,7 +450,7 @@ bool TRasterCanvas::TestedMesh(
                 }
                 if (!lastOpen && near(from + column, to + column))
                     put(std::int64_t(x0) + screen[from + column].X,
-                        std::int64_t(y0) - screen[from + column].Y, depth[from + column].D);
+                        std::int64_t(y0) - screen[from + column].Y, nearness[from + column]);
                 else
                     line(from + column, to + column, true, lastOpen);
             }
