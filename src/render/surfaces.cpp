@@ -823,7 +823,18 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
         FDepth.reset();
         FDepth.reset(new float[count]);
         FRoom = count;
+        FWrittenEnd = -1;
     }
+    if (width != FWrittenWidth || height != FWrittenHeight)
+        FWrittenEnd = -1;
+    FWrittenWidth = width;
+    FWrittenHeight = height;
+    // The rows the last build wrote, emptied by whoever builds them now.
+    const std::int64_t writtenFirst = FWrittenEnd < 0 ? 0 : FWrittenFirst;
+    const std::int64_t writtenEnd = FWrittenEnd < 0 ? height : FWrittenEnd;
+    const auto emptyWritten = [&](std::int64_t first, std::int64_t end) {
+        emptyRows(std::max(first, writtenFirst), std::min(end, writtenEnd));
+    };
     FWidth = width;
     FBuilt = true;
     const bool paint = set.AnyShaded();
@@ -839,7 +850,9 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
     FSet = &set;
     FBounds.clear();
     if (bands == 1 || height < 2) {
-        emptyRows(0, height);
+        emptyWritten(0, height);
+        FWrittenFirst = 0;
+        FWrittenEnd = height;
         TCellRaster cells(FDepth.get(), raster, paint, 0, height);
         for (const TSurfaceMesh& mesh : set.Meshes)
             for (int row = 0; row < mesh.CellRows(); ++row)
@@ -884,6 +897,9 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
             firstRow = std::min<std::int64_t>(firstRow, std::max<std::int32_t>(run.Top, 0));
             lastRow = std::max<std::int64_t>(lastRow, std::min<std::int64_t>(run.Bottom, height - 1));
         }
+    // Cells write no row but those of their runs.
+    FWrittenFirst = std::min(firstRow, height);
+    FWrittenEnd = std::max(lastRow + 1, FWrittenFirst);
     if (chooseBands) {
         const std::int64_t threads = TBlockWork::Helpers() + 1;
         bands = int(std::clamp<std::int64_t>((lastRow - firstRow + 1) / BandRows, threads, bands));
@@ -905,7 +921,7 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
         const std::int64_t top = bounds[std::size_t(band)], bottom = bounds[std::size_t(band) + 1];
         if (top >= bottom)
             return;
-        emptyRows(top, bottom);
+        emptyWritten(top, bottom);
         TCellRaster cells(FDepth.get(), raster, paint, top, bottom);
         for (std::size_t m = 0; m < set.Meshes.size(); ++m) {
             const TSurfaceMesh& mesh = set.Meshes[m];
