@@ -485,6 +485,14 @@ public:
         return lowest;
     }
 
+    // The box of pixels (left, top) to (right, bottom) lies on the rows and the picture.
+    bool Inside(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) const
+    {
+        return left >= 0 && right < FWidth && top >= FTop && bottom < FBottom;
+    }
+    // The slot of a pixel on the rows and the picture.
+    float* SlotAt(std::int64_t x, std::int64_t y) const { return FDepth + y * FWidth + x; }
+
     // The slot of pixel (x, y), or null outside the rows and the picture.
     const float* Slot(std::int64_t x, std::int64_t y) const
     {
@@ -792,7 +800,50 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
         const TScreenPoint& s = screen[corner[0]];
         const TScreenPoint &s1 = screen[corner[1]], &s2 = screen[corner[2]], &s3 = screen[corner[3]];
         if (s.X != s1.X || s.X != s2.X || s.X != s3.X || s.Y != s1.Y || s.Y != s2.Y || s.Y != s3.Y) {
-            putLargerCell(cells, mesh, corner, x0, y0, background);
+            // Most of the rest lie within two pixels by two: each corner's pixel takes no
+            // more than the corner's own nearness less the cell's tolerance (see
+            // SmallTriangle), so that a cell whose corners' pixels hold those less the least
+            // tolerance is left out at once.
+            const std::int32_t left = std::min(std::min(s.X, s1.X), std::min(s2.X, s3.X));
+            const std::int32_t right = std::max(std::max(s.X, s1.X), std::max(s2.X, s3.X));
+            const std::int32_t low = std::min(std::min(s.Y, s1.Y), std::min(s2.Y, s3.Y));
+            const std::int32_t high = std::max(std::max(s.Y, s1.Y), std::max(s2.Y, s3.Y));
+            const std::int64_t px = std::int64_t(x0) + left, py = std::int64_t(y0) - high;
+            if (right - left > 1 || high - low > 1 || !cells.Inside(px, py, px + 1, py + 1)) {
+                putLargerCell(cells, mesh, corner, x0, y0, background);
+                continue;
+            }
+            const TScreenPoint* p[4] = { &s, &s1, &s2, &s3 };
+            double d[4];
+            const float* slot[4];
+            bool mayWin = false;
+            for (int k = 0; k < 4; ++k) {
+                d[k] = nearness[corner[k]];
+                slot[k] = cells.SlotAt(px + (p[k]->X - left), py + (high - p[k]->Y));
+                mayWin |= d[k] - 0.75 + 1e-12 * (std::fabs(d[k]) + 1) > *slot[k];
+            }
+            if (!mayWin)
+                continue;
+            const TNormal normal = normalOf(mesh.Depth[std::size_t(corner[0])],
+                mesh.Depth[std::size_t(corner[1])], mesh.Depth[std::size_t(corner[2])],
+                mesh.Depth[std::size_t(corner[3])]);
+            double least = slopeToLoseAgainst(d[0], *slot[0]);
+            for (int k = 1; k < 4; ++k)
+                least = std::max(least, slopeToLoseAgainst(d[k], *slot[k]));
+            if (slopeAtLeast(normal, least))
+                continue;
+            const double tolerance = 0.75 + slopeOf(normal);
+            const QRgb pixel
+                = mesh.Shaded ? ColorToRgb32(LitColor(mesh.Color, lightOf(normal))) : background;
+            std::int64_t x[4], y[4];
+            for (int k = 0; k < 4; ++k) {
+                x[k] = std::int64_t(x0) + p[k]->X;
+                y[k] = std::int64_t(y0) - p[k]->Y;
+            }
+            cells.SmallTriangle({ x[0], x[1], x[2] }, { y[0], y[1], y[2] }, { d[0], d[1], d[2] },
+                tolerance, pixel);
+            cells.SmallTriangle({ x[0], x[2], x[3] }, { y[0], y[2], y[3] }, { d[0], d[2], d[3] },
+                tolerance, pixel);
             continue;
         }
         const float* slot = cells.Slot(std::int64_t(x0) + s.X, std::int64_t(y0) - s.Y);
