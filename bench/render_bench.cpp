@@ -132,10 +132,12 @@ void gnuplotSvg(benchmark::State& state)
 // The parts of the "Yüzey" frame, each alone on the view turned as the frame turns it:
 // gathering the surfaces (the depth projection), building the depth buffer from the same
 // depth points, that and the mesh lines tested against it, and the curve's own screen
-// points (which the frame projects beside the depth points); then the gathering with the
-// curve's screen points as the frame takes them now (from the depth pass) beside the way
-// it took them before (a projection of their own on the helper threads at the same time).
-enum class TPart { Gather, Build, BuildAndMesh, ScreenPoints, GatherGiving, GatherBeside };
+// points (which the frame projects beside the depth points); the mesh lines alone,
+// drawn again and again into the picture filled afresh, against one depth buffer; and the
+// gathering with the curve's screen points as the frame takes them now (from the depth
+// pass) beside the way it took them before (a projection of their own on the helper
+// threads at the same time).
+enum class TPart { Gather, Build, BuildAndMesh, ScreenPoints, Mesh, GatherGiving, GatherBeside };
 void surfacePart(benchmark::State& state, TPart part)
 {
     TDrawFunction r;
@@ -145,6 +147,20 @@ void surfacePart(benchmark::State& state, TPart part)
     CollectSurfaces(r.Objects(), r.Camera(), set);
     QImage image(Width, Height, QImage::Format_RGB32);
     TDepthBuffer depth;
+    if (part == TPart::Mesh) {
+        r.RotateBy(1, 1);
+        r.Camera().BuildMatrix();
+        CollectSurfaces(r.Objects(), r.Camera(), set);
+        TRasterCanvas canvas(image, false, &depth);
+        canvas.BeginSurfaces(set);
+        for (auto _ : state) {
+            image.fill(Qt::white);
+            canvas.TestedMesh(set.Meshes[0], set.X0, set.Y0, 0xFF, 1);
+            benchmark::DoNotOptimize(image.constBits());
+        }
+        canvas.EndSurfaces();
+        return;
+    }
     for (auto _ : state) {
         r.RotateBy(1, 1);
         r.Camera().BuildMatrix();
@@ -161,6 +177,8 @@ void surfacePart(benchmark::State& state, TPart part)
             canvas.EndSurfaces();
             break;
         }
+        case TPart::Mesh:
+            break;
         case TPart::ScreenPoints:
             r.Objects().Items(0).Points->StartProject(r.Camera().Matrix())->AwaitAll();
             break;
@@ -199,6 +217,7 @@ int main(int argc, char** argv)
         ->Unit(ms);
     benchmark::RegisterBenchmark("surface_part/screen_points", surfacePart, TPart::ScreenPoints)
         ->Unit(ms);
+    benchmark::RegisterBenchmark("surface_part/mesh", surfacePart, TPart::Mesh)->Unit(ms);
     benchmark::RegisterBenchmark(
         "surface_part/gather_giving_screen_points", surfacePart, TPart::GatherGiving)
         ->Unit(ms);

@@ -391,12 +391,11 @@ bool TRasterCanvas::TestedMesh(
         return false;
     const QRgb rgb = ColorToRgb32(color);
     const TScreenPoint* screen = mesh.Screen.data();
-    const TDepthPoint* depth = mesh.Depth.data();
+    const double* nearness = mesh.Nearness.data();
     const int columns = mesh.Columns, lastRow = mesh.CellRows() - 1;
     const bool openRows = !mesh.Points->Grid().ClosesRows;
     const bool openColumns = !mesh.Points->Grid().ClosesColumns;
     const float* buffer = FDepth.Data();
-    const std::int64_t w = FRaster.Width();
     // Each run of cells draws the lines along its cells' top edges (and the bottom ones on
     // the last row of a grid open there) and down their left edges (and the right one at
     // the end of a row open there): every line of the mesh once, within the rows the
@@ -405,12 +404,18 @@ bool TRasterCanvas::TestedMesh(
     // from which a line goes down is tested by that line, and the lines along its row and
     // the one coming down to it need not test it again.
     return FDepth.InBands(mesh,
-        [&](std::int64_t top, std::int64_t bottom, int row, int first, int end) {
+        [&](const TDepthBuffer::TBandRun& run) {
+            // Lines change nothing where every pixel of their box holds the colour already
+            // or a surface in front of them.
+            if (run.Boxed
+                && FRaster.Holds(run.Left, run.BoxTop, run.Right, run.BoxBottom, rgb, buffer,
+                    run.Nearest))
+                return;
+            const std::int64_t top = run.Top, bottom = run.Bottom;
+            const int row = run.Row, first = run.First, end = run.End;
             const int from = row * columns, to = ((row + 1) % mesh.Rows) * columns;
             const auto put = [&](std::int64_t x, std::int64_t y, double d) {
-                if (static_cast<std::uint64_t>(x) < static_cast<std::uint64_t>(w) && y >= top
-                    && y < bottom && d >= buffer[y * w + x])
-                    FRaster.SetPixel(x, y, rgb);
+                FRaster.SetTestedPixel(x, y, d, rgb, buffer, top, bottom);
             };
             // thinTestedLine written out for the many short lines of a fine mesh.
             const auto line = [&](int i, int j, bool testFirst, bool testLast) {
@@ -419,11 +424,11 @@ bool TRasterCanvas::TestedMesh(
                 if (static_cast<std::uint64_t>(bx - ax + 1) <= 2
                     && static_cast<std::uint64_t>(by - ay + 1) <= 2) {
                     if (testFirst)
-                        put(ax, ay, depth[i].D);
+                        put(ax, ay, nearness[i]);
                     if (testLast)
-                        put(bx, by, depth[j].D);
+                        put(bx, by, nearness[j]);
                 } else {
-                    FRaster.DrawTestedLine(ax, ay, depth[i].D, bx, by, depth[j].D, rgb, buffer, top, bottom);
+                    FRaster.DrawTestedLine(ax, ay, nearness[i], bx, by, nearness[j], rgb, buffer, top, bottom);
                 }
             };
             // The last row of a grid open there has no lines going down from it.
@@ -445,7 +450,7 @@ bool TRasterCanvas::TestedMesh(
                 }
                 if (!lastOpen && near(from + column, to + column))
                     put(std::int64_t(x0) + screen[from + column].X,
-                        std::int64_t(y0) - screen[from + column].Y, depth[from + column].D);
+                        std::int64_t(y0) - screen[from + column].Y, nearness[from + column]);
                 else
                     line(from + column, to + column, true, lastOpen);
             }

@@ -246,6 +246,23 @@ void TRaster::DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::i
         });
 }
 
+bool TRaster::Holds(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+    QRgb color, const float* depth, double d) const
+{
+    left = std::max<std::int64_t>(left, 0);
+    top = std::max<std::int64_t>(top, 0);
+    right = std::min<std::int64_t>(right, FWidth - 1);
+    bottom = std::min<std::int64_t>(bottom, FHeight - 1);
+    for (std::int64_t y = top; y <= bottom; ++y) {
+        const QRgb* p = pixelAt(left, y);
+        const float* slot = depth + y * FWidth + left;
+        for (std::int64_t x = left; x <= right; ++x, ++p, ++slot)
+            if (*p != color && *slot < d)
+                return false;
+    }
+    return true;
+}
+
 void TRaster::VisibleRuns(std::int64_t x1, std::int64_t y1, double d1, std::int64_t x2,
     std::int64_t y2, double d2, const float* depth, std::vector<TPixelRun>& runs) const
 {

@@ -88,6 +88,24 @@ public:
     void DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::int64_t x2,
         std::int64_t y2, double d2, QRgb color, const float* depth, std::int64_t top,
         std::int64_t bottom);
+    // Pixel (x, y) set where d is at least its nearness in depth, on the rows top..bottom - 1
+    // alone (0 <= top <= bottom <= Height()); a pixel that holds the colour already is left as it is without a look at its
+    // nearness, which spares the reads of a fine mesh whose points crowd on each pixel.
+    void SetTestedPixel(std::int64_t x, std::int64_t y, double d, QRgb color, const float* depth,
+        std::int64_t top, std::int64_t bottom)
+    {
+        if (static_cast<std::uint64_t>(x) >= static_cast<std::uint64_t>(FWidth) || y < top
+            || y >= bottom)
+            return;
+        QRgb* const p = pixelAt(x, y);
+        if (*p != color && d >= depth[y * FWidth + x])
+            *p = color;
+    }
+    // Whether every pixel of the image from (left, top) to (right, bottom), both included,
+    // holds the colour or a nearness in depth of at least d (true when none lies in the
+    // image): where a line tested against depth changes nothing.
+    bool Holds(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+        QRgb color, const float* depth, double d) const;
     // The runs of consecutive pixels of DrawLine that pass the test, from pixel to pixel
     // (a run from a line's first or last pixel starts or ends at that end point itself,
     // which may lie outside the image), appended to runs: for lines another primitive draws.

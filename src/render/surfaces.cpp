@@ -600,6 +600,14 @@ public:
         return lowest;
     }
 
+    // The box of pixels (left, top) to (right, bottom) lies on the rows and the picture.
+    bool Inside(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) const
+    {
+        return left >= 0 && right < FWidth && top >= FTop && bottom < FBottom;
+    }
+    // The slot of a pixel on the rows and the picture.
+    float* SlotAt(std::int64_t x, std::int64_t y) const { return FDepth + y * FWidth + x; }
+
     // The slot of pixel (x, y), or null outside the rows and the picture.
     const float* Slot(std::int64_t x, std::int64_t y) const
     {
@@ -907,7 +915,50 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
         const TScreenPoint& s = screen[corner[0]];
         const TScreenPoint &s1 = screen[corner[1]], &s2 = screen[corner[2]], &s3 = screen[corner[3]];
         if (s.X != s1.X || s.X != s2.X || s.X != s3.X || s.Y != s1.Y || s.Y != s2.Y || s.Y != s3.Y) {
-            putLargerCell(cells, mesh, corner, x0, y0, background);
+            // Most of the rest lie within two pixels by two: each corner's pixel takes no
+            // more than the corner's own nearness less the cell's tolerance (see
+            // SmallTriangle), so that a cell whose corners' pixels hold those less the least
+            // tolerance is left out at once.
+            const std::int32_t left = std::min(std::min(s.X, s1.X), std::min(s2.X, s3.X));
+            const std::int32_t right = std::max(std::max(s.X, s1.X), std::max(s2.X, s3.X));
+            const std::int32_t low = std::min(std::min(s.Y, s1.Y), std::min(s2.Y, s3.Y));
+            const std::int32_t high = std::max(std::max(s.Y, s1.Y), std::max(s2.Y, s3.Y));
+            const std::int64_t px = std::int64_t(x0) + left, py = std::int64_t(y0) - high;
+            if (right - left > 1 || high - low > 1 || !cells.Inside(px, py, px + 1, py + 1)) {
+                putLargerCell(cells, mesh, corner, x0, y0, background);
+                continue;
+            }
+            const TScreenPoint* p[4] = { &s, &s1, &s2, &s3 };
+            double d[4];
+            const float* slot[4];
+            bool mayWin = false;
+            for (int k = 0; k < 4; ++k) {
+                d[k] = nearness[corner[k]];
+                slot[k] = cells.SlotAt(px + (p[k]->X - left), py + (high - p[k]->Y));
+                mayWin |= d[k] - 0.75 + 1e-12 * (std::fabs(d[k]) + 1) > *slot[k];
+            }
+            if (!mayWin)
+                continue;
+            const TNormal normal = normalOf(mesh.Depth[std::size_t(corner[0])],
+                mesh.Depth[std::size_t(corner[1])], mesh.Depth[std::size_t(corner[2])],
+                mesh.Depth[std::size_t(corner[3])]);
+            double least = slopeToLoseAgainst(d[0], *slot[0]);
+            for (int k = 1; k < 4; ++k)
+                least = std::max(least, slopeToLoseAgainst(d[k], *slot[k]));
+            if (slopeAtLeast(normal, least))
+                continue;
+            const double tolerance = 0.75 + slopeOf(normal);
+            const QRgb pixel
+                = mesh.Shaded ? ColorToRgb32(LitColor(mesh.Color, lightOf(normal))) : background;
+            std::int64_t x[4], y[4];
+            for (int k = 0; k < 4; ++k) {
+                x[k] = std::int64_t(x0) + p[k]->X;
+                y[k] = std::int64_t(y0) - p[k]->Y;
+            }
+            cells.SmallTriangle({ x[0], x[1], x[2] }, { y[0], y[1], y[2] }, { d[0], d[1], d[2] },
+                tolerance, pixel);
+            cells.SmallTriangle({ x[0], x[2], x[3] }, { y[0], y[2], y[3] }, { d[0], d[2], d[3] },
+                tolerance, pixel);
             continue;
         }
         const float* slot = cells.Slot(std::int64_t(x0) + s.X, std::int64_t(y0) - s.Y);
@@ -938,7 +989,18 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
         FDepth.reset();
         FDepth.reset(new float[count]);
         FRoom = count;
+        FWrittenEnd = -1;
     }
+    if (width != FWrittenWidth || height != FWrittenHeight)
+        FWrittenEnd = -1;
+    FWrittenWidth = width;
+    FWrittenHeight = height;
+    // The rows the last build wrote, emptied by whoever builds them now.
+    const std::int64_t writtenFirst = FWrittenEnd < 0 ? 0 : FWrittenFirst;
+    const std::int64_t writtenEnd = FWrittenEnd < 0 ? height : FWrittenEnd;
+    const auto emptyWritten = [&](std::int64_t first, std::int64_t end) {
+        emptyRows(std::max(first, writtenFirst), std::min(end, writtenEnd));
+    };
     FWidth = width;
     FBuilt = true;
     const bool paint = set.AnyShaded();
@@ -954,7 +1016,9 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
     FSet = &set;
     FBounds.clear();
     if (bands == 1 || height < 2) {
-        emptyRows(0, height);
+        emptyWritten(0, height);
+        FWrittenFirst = 0;
+        FWrittenEnd = height;
         TCellRaster cells(FDepth.get(), raster, paint, 0, height);
         for (const TSurfaceMesh& mesh : set.Meshes)
             for (int row = 0; row < mesh.CellRows(); ++row)
@@ -999,6 +1063,9 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
             firstRow = std::min<std::int64_t>(firstRow, std::max<std::int32_t>(run.Top, 0));
             lastRow = std::max<std::int64_t>(lastRow, std::min<std::int64_t>(run.Bottom, height - 1));
         }
+    // Cells write no row but those of their runs.
+    FWrittenFirst = std::min(firstRow, height);
+    FWrittenEnd = std::max(lastRow + 1, FWrittenFirst);
     if (chooseBands) {
         const std::int64_t threads = TBlockWork::Helpers() + 1;
         bands = int(std::clamp<std::int64_t>((lastRow - firstRow + 1) / BandRows, threads, bands));
@@ -1020,7 +1087,7 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
         const std::int64_t top = bounds[std::size_t(band)], bottom = bounds[std::size_t(band) + 1];
         if (top >= bottom)
             return;
-        emptyRows(top, bottom);
+        emptyWritten(top, bottom);
         TCellRaster cells(FDepth.get(), raster, paint, top, bottom);
         for (std::size_t m = 0; m < set.Meshes.size(); ++m) {
             const TSurfaceMesh& mesh = set.Meshes[m];
@@ -1080,14 +1147,10 @@ bool TDepthBuffer::InBands(const TSurfaceMesh& mesh, const TRunVisit& visit)
                 const TRunRows& box = runs[run];
                 if (box.Top >= bottom || box.Bottom < top)
                     continue;
-                // A line between two points takes at each pixel a nearness between theirs
-                // but for rounding (a few units in the last place of the larger), far below
-                // the margin.
-                if (mesh.Whole
-                    && holds(FDepth.get(), FWidth, top, bottom, box.Left, box.Top, box.Right,
-                        box.Bottom, box.Nearest + 1e-12 * (box.Largest + 1)))
-                    continue;
-                visit(top, bottom, row, first, std::min(columns, first + RunCells));
+                visit({ top, bottom, row, first, std::min(columns, first + RunCells), mesh.Whole,
+                    box.Left, std::max<std::int64_t>(box.Top, top), box.Right,
+                    std::min<std::int64_t>(box.Bottom, bottom - 1),
+                    box.Nearest + 1e-12 * (box.Largest + 1) });
             }
         }
     }, &FKept);

@@ -183,15 +183,26 @@ public:
         FSet = nullptr;
     }
     // The lines of a mesh of the last build in the same bands, on the machine's cores: for
-    // each band, visit(top, bottom, row, first, end) for every run of the mesh's cells
-    // (cells first..end - 1 of cell row row) whose corners may lie on the band's rows
-    // top..bottom - 1, a band's runs in order on one thread, but for the runs of a whole
-    // mesh where every pixel of those rows under their corners' box holds a surface nearer
-    // than the nearest of them, so that no line between them shows there. The visits of
-    // different bands touch different rows of the picture, so that drawing into its own
-    // rows alone, each may write the picture without a lock. False (nothing visited) when
-    // the build was not cut into bands or the mesh is not of its set.
-    using TRunVisit = std::function<void(std::int64_t, std::int64_t, int, int, int)>;
+    // each band, visit(run) for every run of the mesh's cells (cells First..End - 1 of cell
+    // row Row) whose corners may lie on the band's rows Top..Bottom - 1, a band's runs in
+    // order on one thread. The visits of different bands touch different rows of the
+    // picture, so that drawing into its own rows alone, each may write the picture without
+    // a lock. False (nothing visited) when the build was not cut into bands or the mesh is
+    // not of its set.
+    struct TBandRun {
+        std::int64_t Top, Bottom;
+        int Row, First, End;
+        // Of a whole mesh: the box of pixels its corners span, on the band's rows alone
+        // (from (Left, BoxTop) to (Right, BoxBottom), both included), inside which every
+        // line between two of them lies; and a nearness that no such line exceeds at any
+        // pixel (a line takes a nearness between its ends' but for rounding, a few units
+        // in the last place of the larger, far below the margin), so that where every
+        // pixel of the box holds at least that in the buffer, none of them shows.
+        bool Boxed;
+        std::int64_t Left, BoxTop, Right, BoxBottom;
+        double Nearest;
+    };
+    using TRunVisit = std::function<void(const TBandRun&)>;
     bool InBands(const TSurfaceMesh& mesh, const TRunVisit& visit);
 
 private:
@@ -200,6 +211,9 @@ private:
 
     std::unique_ptr<float[]> FDepth;
     std::size_t FRoom = 0;
+    // The rows the last build may have written, of a buffer that size (every row where
+    // FWrittenEnd is -1): the others hold no surface already.
+    std::int64_t FWrittenWidth = 0, FWrittenHeight = 0, FWrittenFirst = 0, FWrittenEnd = -1;
     bool FBuilt = false;
     std::int64_t FWidth = 0;
     // Kept between builds: for each run of cells along a grid row, the picture rows it

@@ -504,6 +504,42 @@ TEST(Raster, PixelsAndRectangles)
     EXPECT_TRUE(guarded.MarginIntact());
 }
 
+TEST(Raster, TestedPixelsAndBoxesWhereTestedLinesChangeNothing)
+{
+    // A 6 x 4 picture whose nearness is x + 10 y at pixel (x, y).
+    GuardedImage guarded(6, 4);
+    TRaster raster(guarded.Image());
+    std::vector<float> depth(24);
+    for (int i = 0; i < 24; ++i)
+        depth[std::size_t(i)] = float(i % 6 + 10 * (i / 6));
+    // Set where at least as near, on the given rows and the picture alone.
+    raster.SetTestedPixel(2, 1, 12, Ink, depth.data(), 0, 4);
+    raster.SetTestedPixel(3, 1, 12.9, Ink, depth.data(), 0, 4);
+    raster.SetTestedPixel(4, 2, 50, Ink, depth.data(), 0, 2);
+    raster.SetTestedPixel(4, 1, 50, Ink, depth.data(), 2, 4);
+    for (const Pixel& p : { Pixel { -1, 1 }, Pixel { 6, 1 }, Pixel { 0, -1 }, Pixel { 0, 4 },
+             Pixel { std::int64_t(1) << 40, 1 } })
+        raster.SetTestedPixel(p.first, p.second, 1e9, Ink, depth.data(), 0, 4);
+    EXPECT_EQ(inkedPixels(guarded.Image()), (PixelSet { { 2, 1 } }));
+    EXPECT_TRUE(guarded.MarginIntact());
+
+    // The box holds where each pixel holds the colour or is at least as near; the parts
+    // beyond the picture count for nothing, and a box beyond it holds.
+    EXPECT_TRUE(raster.Holds(2, 1, 2, 1, Ink, depth.data(), 1e9));
+    EXPECT_FALSE(raster.Holds(2, 1, 3, 1, Ink, depth.data(), 13.5));
+    EXPECT_TRUE(raster.Holds(2, 1, 3, 1, Ink, depth.data(), 13));
+    EXPECT_TRUE(raster.Holds(-3, -2, 2, 0, Ink, depth.data(), 0));
+    EXPECT_FALSE(raster.Holds(-3, -2, 2, 0, Ink, depth.data(), 0.5));
+    EXPECT_TRUE(raster.Holds(-3, 1, 0, 1, Ink, depth.data(), 10)); // not (5, 0)
+    EXPECT_TRUE(raster.Holds(3, 2, 9, 2, Ink, depth.data(), 23));
+    depth[18] = 0; // (0, 3), after the end of row 2
+    EXPECT_TRUE(raster.Holds(3, 2, 9, 2, Ink, depth.data(), 23));
+    EXPECT_FALSE(raster.Holds(0, 2, 4, 3, Ink, depth.data(), 20));
+    EXPECT_TRUE(raster.Holds(6, 0, 9, 3, Ink, depth.data(), 1e9));
+    EXPECT_TRUE(raster.Holds(0, 4, 5, 8, Ink, depth.data(), 1e9));
+    EXPECT_TRUE(raster.Holds(3, 3, 2, 3, Ink, depth.data(), 1e9));
+}
+
 TEST(Raster, ImagesItAccepts)
 {
     QImage indexed(4, 4, QImage::Format_Indexed8);

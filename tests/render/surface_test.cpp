@@ -545,6 +545,35 @@ TEST(Surfaces, ADepthBufferKeptFromPictureToPictureHoldsWhatANewOneHolds)
     }
 }
 
+TEST(Surfaces, AKeptDepthBufferEmptiesWhatItsLastBuildWrote)
+{
+    // A small sphere moved up and down the picture and across its edges, built again and
+    // again into one buffer (which empties only the rows its last build wrote), in bands and
+    // in one piece, slot for slot as a fresh buffer.
+    TScene s;
+    s.R.SetPerspective(true);
+    s.R.SetZoom(150);
+    s.R.SetAngles(15, 30);
+    s.add(ctSpherical, "sin(a)*cos(b)", "sin(a)*sin(b)", "cos(a)", Blue, csSurface, 0.01L);
+    s.R.Render(true);
+    TSurfaceSet set;
+    ASSERT_TRUE(CollectSurfaces(s.R.Objects(), s.R.Camera(), set));
+    TDepthBuffer kept;
+    QImage image(Width, Height, QImage::Format_RGB32);
+    for (const auto [y0, bands] : { std::pair { 150, 0 }, std::pair { 40, 0 }, std::pair { 41, 0 },
+             std::pair { 260, 3 }, std::pair { 5, 0 }, std::pair { 295, 1 }, std::pair { 150, 0 },
+             std::pair { -100, 0 }, std::pair { 120, 0 } }) {
+        SCOPED_TRACE(y0);
+        set.Y0 = y0;
+        TRaster raster(image);
+        kept.Build(set, raster, bands);
+        TDepthBuffer fresh;
+        fresh.Build(set, raster, bands);
+        EXPECT_EQ(std::memcmp(kept.Data(), fresh.Data(), std::size_t(Width * Height) * sizeof(float)), 0);
+        kept.Clear();
+    }
+}
+
 TEST(Surfaces, DepthPointsOfPointsKeptFromFrameToFrameAreThoseMadeAfresh)
 {
     // A view turning over the same points (which keeps them rounded from the second frame
