@@ -560,7 +560,7 @@ TEST(Surfaces, AKeptDepthBufferEmptiesWhatItsLastBuildWrote)
     ASSERT_TRUE(CollectSurfaces(s.R.Objects(), s.R.Camera(), set));
     TDepthBuffer kept;
     QImage image(Width, Height, QImage::Format_RGB32);
-    for (const auto [y0, bands] : { std::pair { 150, 0 }, std::pair { 40, 0 }, std::pair { 41, 0 },
+    for (const auto& [y0, bands] : { std::pair { 150, 0 }, std::pair { 40, 0 }, std::pair { 41, 0 },
              std::pair { 260, 3 }, std::pair { 5, 0 }, std::pair { 295, 1 }, std::pair { 150, 0 },
              std::pair { -100, 0 }, std::pair { 120, 0 } }) {
         SCOPED_TRACE(y0);
@@ -892,9 +892,10 @@ TEST(Surfaces, AfterASurfaceFrameEachListHoldsTheScreenPointsOfAProjection)
             gathered);
         // In a parallel view the steep surface has points beyond the screen's range, which
         // the list clamps or repeats and the depth points leave out.
-        if (gathered && !s.R.Camera().Perspective())
+        if (gathered && !s.R.Camera().Perspective()) {
             EXPECT_NE(giving.Meshes.at(2).Screen.data(),
                 s.R.Objects().Items(2).Points->ScreenPointData());
+        }
         return behind;
     };
     if (!TDepthProjection(s.R.Camera()).GivesListScreen())
