@@ -614,6 +614,21 @@ public:
         return x < 0 || y < FTop || x >= FWidth || y >= FBottom ? nullptr : FDepth + y * FWidth + x;
     }
 
+    // Twice the signed area of a triangle of picture pixels; where it is zero (a triangle
+    // seen edge-on or fallen to a point), each corner is put with its own nearness, less
+    // tolerance, in place of the triangle.
+    double areaOrCorners(const std::int64_t (&x)[3], const std::int64_t (&y)[3],
+        const double (&d)[3], double tolerance, QRgb pixel)
+    {
+        const double ax = double(x[0]), ay = double(y[0]), bx = double(x[1]), by = double(y[1]),
+                     cx = double(x[2]), cy = double(y[2]);
+        const double area = (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
+        if (area == 0)
+            for (int k = 0; k < 3; ++k)
+                Put(x[k], y[k], d[k] - tolerance, pixel);
+        return area;
+    }
+
     // A triangle of picture pixels (x, y) with nearness d, less tolerance, every pixel
     // whose centre lies inside or on its edges.
     void Triangle(const std::int64_t (&x)[3], const std::int64_t (&y)[3], const double (&d)[3],
@@ -627,14 +642,11 @@ public:
             = std::min<std::int64_t>(FBottom - 1, std::max({ y[0], y[1], y[2] }));
         if (left > right || top > bottom)
             return;
+        const double area = areaOrCorners(x, y, d, tolerance, pixel);
+        if (area == 0)
+            return;
         const double ax = double(x[0]), ay = double(y[0]), bx = double(x[1]), by = double(y[1]),
                      cx = double(x[2]), cy = double(y[2]);
-        const double area = (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
-        if (area == 0) {
-            for (int k = 0; k < 3; ++k)
-                Put(x[k], y[k], d[k] - tolerance, pixel);
-            return;
-        }
         const double sign = area > 0 ? 1 : -1;
         const double inverse = 1 / area;
         for (std::int64_t py = top; py <= bottom; ++py) {
@@ -656,14 +668,9 @@ public:
     void SmallTriangle(const std::int64_t (&x)[3], const std::int64_t (&y)[3], const double (&d)[3],
         double tolerance, QRgb pixel)
     {
-        const double ax = double(x[0]), ay = double(y[0]), bx = double(x[1]), by = double(y[1]),
-                     cx = double(x[2]), cy = double(y[2]);
-        const double area = (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
-        if (area == 0) {
-            for (int k = 0; k < 3; ++k)
-                Put(x[k], y[k], d[k] - tolerance, pixel);
+        const double area = areaOrCorners(x, y, d, tolerance, pixel);
+        if (area == 0)
             return;
-        }
         // At a corner its own weight is the area and the others are zero.
         const double inverse = 1 / area;
         for (int k = 0; k < 3; ++k)
