@@ -614,21 +614,6 @@ public:
         return x < 0 || y < FTop || x >= FWidth || y >= FBottom ? nullptr : FDepth + y * FWidth + x;
     }
 
-    // Twice the signed area of a triangle of picture pixels; where it is zero (a triangle
-    // seen edge-on or fallen to a point), each corner is put with its own nearness, less
-    // tolerance, in place of the triangle.
-    double areaOrCorners(const std::int64_t (&x)[3], const std::int64_t (&y)[3],
-        const double (&d)[3], double tolerance, QRgb pixel)
-    {
-        const double ax = double(x[0]), ay = double(y[0]), bx = double(x[1]), by = double(y[1]),
-                     cx = double(x[2]), cy = double(y[2]);
-        const double area = (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
-        if (area == 0)
-            for (int k = 0; k < 3; ++k)
-                Put(x[k], y[k], d[k] - tolerance, pixel);
-        return area;
-    }
-
     // A triangle of picture pixels (x, y) with nearness d, less tolerance, every pixel
     // whose centre lies inside or on its edges.
     void Triangle(const std::int64_t (&x)[3], const std::int64_t (&y)[3], const double (&d)[3],
@@ -676,15 +661,38 @@ public:
         for (int k = 0; k < 3; ++k)
             Put(x[k], y[k], area * d[k] * inverse - tolerance, pixel);
     }
+    // A cell of corners x, y, d within two pixels by two as its two triangles.
+    void SmallCell(const std::int64_t (&x)[4], const std::int64_t (&y)[4], const double (&d)[4],
+        double tolerance, QRgb pixel)
+    {
+        SmallTriangle({ x[0], x[1], x[2] }, { y[0], y[1], y[2] }, { d[0], d[1], d[2] }, tolerance,
+            pixel);
+        SmallTriangle({ x[0], x[2], x[3] }, { y[0], y[2], y[3] }, { d[0], d[2], d[3] }, tolerance,
+            pixel);
+    }
 
 private:
+    // Twice the signed area of a triangle of picture pixels; where it is zero (a triangle
+    // seen edge-on or fallen to a point), each corner is put with its own nearness, less
+    // tolerance, in place of the triangle.
+    double areaOrCorners(const std::int64_t (&x)[3], const std::int64_t (&y)[3],
+        const double (&d)[3], double tolerance, QRgb pixel)
+    {
+        const double ax = double(x[0]), ay = double(y[0]), bx = double(x[1]), by = double(y[1]),
+                     cx = double(x[2]), cy = double(y[2]);
+        const double area = (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
+        if (area == 0)
+            for (int k = 0; k < 3; ++k)
+                Put(x[k], y[k], d[k] - tolerance, pixel);
+        return area;
+    }
+
     float* const FDepth;
     TRaster& FRaster;
     const std::int64_t FWidth, FTop, FBottom;
     const bool FPaint;
 };
 
-// The picture rows of each run of a mesh's cells, RunCells a run along each cell row.
 // The box and the range of nearness of points.
 struct TSpan {
     std::int32_t Left, Right, Low, High;
@@ -760,6 +768,7 @@ private:
 #endif
 };
 
+// The picture rows of each run of a mesh's cells, RunCells a run along each cell row.
 template <class TRunRows>
 void runRowsOf(const TSurfaceMesh& mesh, std::int32_t x0, std::int32_t y0, int cellRow, TRunRows* runs)
 {
@@ -879,10 +888,7 @@ inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&co
         return;
     }
     if (small) {
-        cells.SmallTriangle({ x[0], x[1], x[2] }, { y[0], y[1], y[2] }, { d[0], d[1], d[2] },
-            tolerance, pixel);
-        cells.SmallTriangle({ x[0], x[2], x[3] }, { y[0], y[2], y[3] }, { d[0], d[2], d[3] },
-            tolerance, pixel);
+        cells.SmallCell(x, y, d, tolerance, pixel);
         return;
     }
     cells.Triangle({ x[0], x[1], x[2] }, { y[0], y[1], y[2] }, { d[0], d[1], d[2] }, tolerance,
@@ -962,10 +968,7 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
                 x[k] = std::int64_t(x0) + p[k]->X;
                 y[k] = std::int64_t(y0) - p[k]->Y;
             }
-            cells.SmallTriangle({ x[0], x[1], x[2] }, { y[0], y[1], y[2] }, { d[0], d[1], d[2] },
-                tolerance, pixel);
-            cells.SmallTriangle({ x[0], x[2], x[3] }, { y[0], y[2], y[3] }, { d[0], d[2], d[3] },
-                tolerance, pixel);
+            cells.SmallCell(x, y, d, tolerance, pixel);
             continue;
         }
         const float* slot = cells.Slot(std::int64_t(x0) + s.X, std::int64_t(y0) - s.Y);
@@ -998,9 +1001,8 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
         FRoom = count;
         FWrittenEnd = -1;
     }
-    if (width != FWrittenWidth || height != FWrittenHeight)
+    if (width != FWidth || height != FWrittenHeight)
         FWrittenEnd = -1;
-    FWrittenWidth = width;
     FWrittenHeight = height;
     // The rows the last build wrote, emptied by whoever builds them now.
     const std::int64_t writtenFirst = FWrittenEnd < 0 ? 0 : FWrittenFirst;

@@ -211,9 +211,9 @@ private:
 
     std::unique_ptr<float[]> FDepth;
     std::size_t FRoom = 0;
-    // The rows the last build may have written, of a buffer that size (every row where
-    // FWrittenEnd is -1): the others hold no surface already.
-    std::int64_t FWrittenWidth = 0, FWrittenHeight = 0, FWrittenFirst = 0, FWrittenEnd = -1;
+    // The rows the last build may have written, of a buffer FWidth by FWrittenHeight (every
+    // row where FWrittenEnd is -1): the others hold no surface already.
+    std::int64_t FWrittenHeight = 0, FWrittenFirst = 0, FWrittenEnd = -1;
     bool FBuilt = false;
     std::int64_t FWidth = 0;
     // Kept between builds: for each run of cells along a grid row, the picture rows it
