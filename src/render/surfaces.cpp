@@ -8,6 +8,7 @@
 #include <array>
 #include <atomic>
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 #include <limits>
 
@@ -607,6 +608,12 @@ public:
     }
     // The slot of a pixel on the rows and the picture.
     float* SlotAt(std::int64_t x, std::int64_t y) const { return FDepth + y * FWidth + x; }
+    // The buffer and its width, for a pass that reads slots by an index of 32 bits (see
+    // IndexFits).
+    const float* Depth() const { return FDepth; }
+    std::int64_t Width() const { return FWidth; }
+    // Whether the slot of every pixel on the rows and the picture has an index below 2^31.
+    bool IndexFits() const { return FWidth * FBottom <= std::int64_t(INT32_MAX); }
 
     // The slot of pixel (x, y), or null outside the rows and the picture.
     const float* Slot(std::int64_t x, std::int64_t y) const
@@ -904,6 +911,125 @@ inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&co
     putCell(cells, mesh, corner, x0, y0, background);
 }
 
+#ifdef VELMO_DEPTH_AVX2
+#define VELMO_FOUR __attribute__((target("avx2"), always_inline)) inline
+// The slots of four points' pixels (x0 + X, y0 - Y), each on the rows and the picture.
+VELMO_FOUR __m256d slotsOfFour(
+    const float* depth, std::int32_t width, std::int32_t x0, std::int32_t y0, __m256i p)
+{
+    const __m256i xy = _mm256_permutevar8x32_epi32(p, _mm256_setr_epi32(0, 2, 4, 6, 1, 3, 5, 7));
+    const __m128i px = _mm_add_epi32(_mm_set1_epi32(x0), _mm256_castsi256_si128(xy));
+    const __m128i py = _mm_sub_epi32(_mm_set1_epi32(y0), _mm256_extracti128_si256(xy, 1));
+    const __m128i index = _mm_add_epi32(_mm_mullo_epi32(py, _mm_set1_epi32(width)), px);
+    return _mm256_cvtps_pd(_mm_i32gather_ps(depth, index, 4));
+}
+// X and Y of four depth points.
+VELMO_FOUR void xyOfFour(const TDepthPoint* p, __m256d& x, __m256d& y)
+{
+    static_assert(offsetof(TDepthPoint, Y) == offsetof(TDepthPoint, X) + sizeof(double));
+    const __m256d even = _mm256_set_m128d(_mm_loadu_pd(&p[2].X), _mm_loadu_pd(&p[0].X));
+    const __m256d odd = _mm256_set_m128d(_mm_loadu_pd(&p[3].X), _mm_loadu_pd(&p[1].X));
+    x = _mm256_unpacklo_pd(even, odd);
+    y = _mm256_unpackhi_pd(even, odd);
+}
+VELMO_FOUR __m256d absFour(__m256d v) { return _mm256_andnot_pd(_mm256_set1_pd(-0.0), v); }
+// slopeAtLeast of four normals, given across2 and |Z| of each.
+VELMO_FOUR __m256d slopeAtLeastFour(__m256d across2, __m256d absZ, __m256d least)
+{
+    const __m256d t = _mm256_mul_pd(least, absZ);
+    const __m256d surely = _mm256_cmp_pd(
+        across2, _mm256_mul_pd(_mm256_mul_pd(t, t), _mm256_set1_pd(1 + 1e-9)), _CMP_GE_OQ);
+    return _mm256_and_pd(_mm256_cmp_pd(least, _mm256_set1_pd(MaxSlope), _CMP_LE_OQ),
+        _mm256_or_pd(_mm256_cmp_pd(least, _mm256_setzero_pd(), _CMP_LE_OQ), surely));
+}
+// slopeToLoseAgainst of four.
+VELMO_FOUR __m256d toLoseFour(__m256d nearest, __m256d lowest)
+{
+    return _mm256_add_pd(_mm256_sub_pd(_mm256_sub_pd(nearest, _mm256_set1_pd(0.75)), lowest),
+        _mm256_mul_pd(_mm256_set1_pd(1e-9),
+            _mm256_add_pd(_mm256_add_pd(absFour(nearest), absFour(lowest)), _mm256_set1_pd(1))));
+}
+// Whether a corner's pixel, holding slot, may take the corner's nearness less 0.75 (within
+// the small cell's margin), four at a time.
+VELMO_FOUR __m256d mayTakeFour(__m256d d, __m256d slot)
+{
+    return _mm256_cmp_pd(_mm256_add_pd(_mm256_sub_pd(d, _mm256_set1_pd(0.75)),
+                             _mm256_mul_pd(_mm256_set1_pd(1e-12), _mm256_add_pd(absFour(d), _mm256_set1_pd(1)))),
+        slot, _CMP_GT_OQ);
+}
+
+// Of the four cells of a grid row between points upper[0..4] and lower[0..4] (screen points,
+// nearness and depth points of the row and the next), those the loop of putRun may see
+// write a pixel, as bits (bit k for the cell between upper[k] and upper[k + 1]), every corner
+// being on the rows and the picture: a cell within one pixel, or within two pixels by two,
+// is left out where that loop would leave it out at once, by its very sums (the same
+// operations in the same order) from the slots as they are now. A slot only grows, so that
+// a cell left out here stays out whatever the cells before it write.
+__attribute__((target("avx2"))) int mayWinFour(const float* depth, std::int32_t width,
+    std::int32_t x0, std::int32_t y0, const TScreenPoint* upper, const TScreenPoint* lower,
+    const double* nearUpper, const double* nearLower, const TDepthPoint* pointUpper,
+    const TDepthPoint* pointLower)
+{
+    static_assert(sizeof(TScreenPoint) == 2 * sizeof(std::int32_t));
+    // The corners of cell k: a upper[k], b upper[k + 1], c lower[k + 1], d lower[k].
+    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(upper));
+    const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(upper + 1));
+    const __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lower + 1));
+    const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lower));
+    const __m256i onePixel = _mm256_and_si256(
+        _mm256_and_si256(_mm256_cmpeq_epi64(a, b), _mm256_cmpeq_epi64(a, c)), _mm256_cmpeq_epi64(a, d));
+    // Within two pixels by two: no X and no Y more than one from another's.
+    const __m256i lowest = _mm256_min_epi32(_mm256_min_epi32(a, b), _mm256_min_epi32(c, d));
+    const __m256i highest = _mm256_max_epi32(_mm256_max_epi32(a, b), _mm256_max_epi32(c, d));
+    const __m256i twoByTwo = _mm256_cmpeq_epi64(
+        _mm256_cmpgt_epi32(_mm256_sub_epi32(highest, lowest), _mm256_set1_epi32(1)),
+        _mm256_setzero_si256());
+    const int onePixelBits = _mm256_movemask_pd(_mm256_castsi256_pd(onePixel));
+    const int twoByTwoBits = _mm256_movemask_pd(_mm256_castsi256_pd(twoByTwo));
+    const __m256d dA = _mm256_loadu_pd(nearUpper), dB = _mm256_loadu_pd(nearUpper + 1),
+                  dC = _mm256_loadu_pd(nearLower + 1), dD = _mm256_loadu_pd(nearLower);
+    __m256d aX, aY, bX, bY, cX, cY, dX, dY;
+    xyOfFour(pointUpper, aX, aY);
+    xyOfFour(pointUpper + 1, bX, bY);
+    xyOfFour(pointLower + 1, cX, cY);
+    xyOfFour(pointLower, dX, dY);
+    // normalOf
+    const __m256d ux = _mm256_sub_pd(cX, aX), uy = _mm256_sub_pd(cY, aY), ud = _mm256_sub_pd(dC, dA);
+    const __m256d vx = _mm256_sub_pd(bX, dX), vy = _mm256_sub_pd(bY, dY), vd = _mm256_sub_pd(dB, dD);
+    const __m256d nX = _mm256_sub_pd(_mm256_mul_pd(uy, vd), _mm256_mul_pd(ud, vy));
+    const __m256d nY = _mm256_sub_pd(_mm256_mul_pd(ud, vx), _mm256_mul_pd(ux, vd));
+    const __m256d nZ = _mm256_sub_pd(_mm256_mul_pd(ux, vy), _mm256_mul_pd(uy, vx));
+    const __m256d across2 = _mm256_add_pd(_mm256_mul_pd(nX, nX), _mm256_mul_pd(nY, nY));
+    const __m256d absZ = absFour(nZ);
+    const __m256d sA = slotsOfFour(depth, width, x0, y0, a);
+    __m256d lose = _mm256_setzero_pd();
+    if (onePixelBits != 0) {
+        const __m256d nearest = _mm256_max_pd(_mm256_max_pd(dA, dB), _mm256_max_pd(dC, dD));
+        const __m256d loses = _mm256_or_pd(
+            _mm256_cmp_pd(_mm256_sub_pd(nearest, _mm256_set1_pd(0.75)), sA, _CMP_LE_OQ),
+            slopeAtLeastFour(across2, absZ, toLoseFour(nearest, sA)));
+        lose = _mm256_and_pd(_mm256_castsi256_pd(onePixel), loses);
+    }
+    if ((twoByTwoBits & ~onePixelBits) != 0) {
+        const __m256d sB = slotsOfFour(depth, width, x0, y0, b);
+        const __m256d sC = slotsOfFour(depth, width, x0, y0, c);
+        const __m256d sD = slotsOfFour(depth, width, x0, y0, d);
+        const __m256d mayWin = _mm256_or_pd(_mm256_or_pd(mayTakeFour(dA, sA), mayTakeFour(dB, sB)),
+            _mm256_or_pd(mayTakeFour(dC, sC), mayTakeFour(dD, sD)));
+        const __m256d least = _mm256_max_pd(_mm256_max_pd(toLoseFour(dA, sA), toLoseFour(dB, sB)),
+            _mm256_max_pd(toLoseFour(dC, sC), toLoseFour(dD, sD)));
+        const __m256d loses = _mm256_or_pd(
+            _mm256_andnot_pd(mayWin, _mm256_castsi256_pd(_mm256_set1_epi64x(-1))),
+            slopeAtLeastFour(across2, absZ, least));
+        lose = _mm256_or_pd(lose,
+            _mm256_andnot_pd(_mm256_castsi256_pd(onePixel),
+                _mm256_and_pd(_mm256_castsi256_pd(twoByTwo), loses)));
+    }
+    return ~_mm256_movemask_pd(lose) & 0xf;
+}
+#undef VELMO_FOUR
+#endif
+
 // Cells first..end - 1 of cell row row of a mesh whose every point projects, their corners
 // in box, as putCell puts them, a cell within one pixel (as most are in a finely sampled
 // surface) put here.
@@ -922,7 +1048,7 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
     const int upper = row * columns, lower = (row + 1 == mesh.Rows ? 0 : row + 1) * columns;
     const TScreenPoint* screen = mesh.Screen.data();
     const double* nearness = mesh.Nearness.data();
-    for (int column = first; column < end; ++column) {
+    const auto cell = [&](int column) {
         const int right = column + 1 == columns ? 0 : column + 1;
         const int corner[4] = { upper + column, upper + right, lower + right, lower + column };
         const TScreenPoint& s = screen[corner[0]];
@@ -939,7 +1065,7 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
             const std::int64_t px = std::int64_t(x0) + left, py = std::int64_t(y0) - high;
             if (right - left > 1 || high - low > 1 || !cells.Inside(px, py, px + 1, py + 1)) {
                 putLargerCell(cells, mesh, corner, x0, y0, background);
-                continue;
+                return;
             }
             const TScreenPoint* p[4] = { &s, &s1, &s2, &s3 };
             double d[4];
@@ -951,7 +1077,7 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
                 mayWin |= d[k] - 0.75 + 1e-12 * (std::fabs(d[k]) + 1) > *slot[k];
             }
             if (!mayWin)
-                continue;
+                return;
             const TNormal normal = normalOf(mesh.Depth[std::size_t(corner[0])],
                 mesh.Depth[std::size_t(corner[1])], mesh.Depth[std::size_t(corner[2])],
                 mesh.Depth[std::size_t(corner[3])]);
@@ -959,7 +1085,7 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
             for (int k = 1; k < 4; ++k)
                 least = std::max(least, slopeToLoseAgainst(d[k], *slot[k]));
             if (slopeAtLeast(normal, least))
-                continue;
+                return;
             const double tolerance = 0.75 + slopeOf(normal);
             const QRgb pixel
                 = mesh.Shaded ? ColorToRgb32(LitColor(mesh.Color, lightOf(normal))) : background;
@@ -969,25 +1095,46 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
                 y[k] = std::int64_t(y0) - p[k]->Y;
             }
             cells.SmallCell(x, y, d, tolerance, pixel);
-            continue;
+            return;
         }
         const float* slot = cells.Slot(std::int64_t(x0) + s.X, std::int64_t(y0) - s.Y);
         if (slot == nullptr)
-            continue;
+            return;
         const double nearest = std::max({ nearness[corner[0]], nearness[corner[1]],
             nearness[corner[2]], nearness[corner[3]] });
         if (nearest - 0.75 <= *slot)
-            continue;
+            return;
         const TNormal normal = normalOf(mesh.Depth[std::size_t(corner[0])],
             mesh.Depth[std::size_t(corner[1])], mesh.Depth[std::size_t(corner[2])],
             mesh.Depth[std::size_t(corner[3])]);
         if (slopeAtLeast(normal, slopeToLoseAgainst(nearest, *slot)))
-            continue;
+            return;
         const double tolerance = 0.75 + slopeOf(normal);
         const QRgb pixel
             = mesh.Shaded ? ColorToRgb32(LitColor(mesh.Color, lightOf(normal))) : background;
         cells.Put(std::int64_t(x0) + s.X, std::int64_t(y0) - s.Y, nearest - tolerance, pixel);
+    };
+#ifdef VELMO_DEPTH_AVX2
+    // Four cells at a time where every corner of the run is on the rows and the picture,
+    // those that may win a pixel then one by one in their order.
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2 && box.Near && cells.Inside(box.Left, box.Top, box.Right, box.Bottom)
+        && cells.IndexFits()) {
+        const TDepthPoint* depth = mesh.Depth.data();
+        int column = first;
+        for (; column + 4 <= end && column + 4 < columns; column += 4)
+            for (int win = mayWinFour(cells.Depth(), std::int32_t(cells.Width()), x0, y0,
+                     screen + upper + column, screen + lower + column, nearness + upper + column,
+                     nearness + lower + column, depth + upper + column, depth + lower + column);
+                 win != 0; win &= win - 1)
+                cell(column + __builtin_ctz(unsigned(win)));
+        for (; column < end; ++column)
+            cell(column);
+        return;
     }
+#endif
+    for (int column = first; column < end; ++column)
+        cell(column);
 }
 }
 
