@@ -612,6 +612,8 @@ public:
     // IndexFits).
     const float* Depth() const { return FDepth; }
     std::int64_t Width() const { return FWidth; }
+    std::int64_t Top() const { return FTop; }
+    std::int64_t Bottom() const { return FBottom; }
     // Whether the slot of every pixel on the rows and the picture has an index below 2^31.
     bool IndexFits() const { return FWidth * FBottom <= std::int64_t(INT32_MAX); }
 
@@ -911,6 +913,28 @@ inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&co
     putCell(cells, mesh, corner, x0, y0, background);
 }
 
+// A cell of corners within two pixels by two, whose box lies on the rows and the picture,
+// put with its tolerance and colour as putCell puts it; false (nothing put) for another.
+inline bool smallCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&corner)[4],
+    std::int32_t x0, std::int32_t y0, double tolerance, QRgb pixel)
+{
+    std::int64_t x[4], y[4];
+    double d[4];
+    for (int k = 0; k < 4; ++k) {
+        const TScreenPoint& p = mesh.Screen[std::size_t(corner[k])];
+        x[k] = std::int64_t(x0) + p.X;
+        y[k] = std::int64_t(y0) - p.Y;
+        d[k] = mesh.Nearness[std::size_t(corner[k])];
+    }
+    const std::int64_t left = std::min({ x[0], x[1], x[2], x[3] });
+    const std::int64_t top = std::min({ y[0], y[1], y[2], y[3] });
+    if (std::max({ x[0], x[1], x[2], x[3] }) - left > 1 || std::max({ y[0], y[1], y[2], y[3] }) - top > 1
+        || !cells.Inside(left, top, left + 1, top + 1))
+        return false;
+    cells.SmallCell(x, y, d, tolerance, pixel);
+    return true;
+}
+
 #ifdef VELMO_DEPTH_AVX2
 #define VELMO_FOUR __attribute__((target("avx2"), always_inline)) inline
 // The slots of four points' pixels (x0 + X, y0 - Y), each on the rows and the picture.
@@ -958,17 +982,28 @@ VELMO_FOUR __m256d mayTakeFour(__m256d d, __m256d slot)
         slot, _CMP_GT_OQ);
 }
 
+// What mayWinFour tells of four cells of a grid row: those the loop of putRun may see
+// write a pixel (Win, bit k for the cell between upper[k] and upper[k + 1]), those within
+// one pixel and within two by two, and for each its nearest corner, its tolerance and
+// (shaded) its light, each as that loop takes it.
+struct TFourCells {
+    int Win, OnePixel, TwoByTwo;
+    alignas(32) double Nearest[4], Tolerance[4], Light[4];
+};
+
 // Of the four cells of a grid row between points upper[0..4] and lower[0..4] (screen points,
-// nearness and depth points of the row and the next), those the loop of putRun may see
-// write a pixel, as bits (bit k for the cell between upper[k] and upper[k + 1]), every corner
-// being on the rows and the picture: a cell within one pixel, or within two pixels by two,
-// is left out where that loop would leave it out at once, by its very sums (the same
-// operations in the same order) from the slots as they are now. A slot only grows, so that
-// a cell left out here stays out whatever the cells before it write.
-__attribute__((target("avx2"))) int mayWinFour(const float* depth, std::int32_t width,
-    std::int32_t x0, std::int32_t y0, const TScreenPoint* upper, const TScreenPoint* lower,
-    const double* nearUpper, const double* nearLower, const TDepthPoint* pointUpper,
-    const TDepthPoint* pointLower)
+// nearness and depth points of the row and the next), whose corners lie within 2^24
+// pixels of the picture's corner, those the loop of putRun may see write a pixel: where
+// every corner lies on the rows and the picture, a cell within one pixel, or within two
+// pixels by two, is left out where that loop would leave it out at once, by its very sums
+// (the same operations in the same order) from the slots as they are now; else all four
+// are told to the loop, and none as within one pixel or two by two. A slot only grows, so
+// that a cell left out here stays out whatever the cells before it write.
+__attribute__((target("avx2"))) void mayWinFour(const float* depth, std::int32_t width,
+    std::int32_t top, std::int32_t bottom, std::int32_t x0, std::int32_t y0,
+    const TScreenPoint* upper, const TScreenPoint* lower, const double* nearUpper,
+    const double* nearLower, const TDepthPoint* pointUpper, const TDepthPoint* pointLower,
+    bool shaded, TFourCells& four)
 {
     static_assert(sizeof(TScreenPoint) == 2 * sizeof(std::int32_t));
     // The corners of cell k: a upper[k], b upper[k + 1], c lower[k + 1], d lower[k].
@@ -976,16 +1011,28 @@ __attribute__((target("avx2"))) int mayWinFour(const float* depth, std::int32_t 
     const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(upper + 1));
     const __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lower + 1));
     const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lower));
+    const __m256i lowest = _mm256_min_epi32(_mm256_min_epi32(a, b), _mm256_min_epi32(c, d));
+    const __m256i highest = _mm256_max_epi32(_mm256_max_epi32(a, b), _mm256_max_epi32(c, d));
+    // The box of all corners (X, Y): the picture's columns x0 + X, its rows y0 - Y.
+    __m128i low = _mm_min_epi32(_mm256_castsi256_si128(lowest), _mm256_extracti128_si256(lowest, 1));
+    __m128i high = _mm_max_epi32(_mm256_castsi256_si128(highest), _mm256_extracti128_si256(highest, 1));
+    low = _mm_min_epi32(low, _mm_unpackhi_epi64(low, low));
+    high = _mm_max_epi32(high, _mm_unpackhi_epi64(high, high));
+    const std::int32_t left = x0 + _mm_cvtsi128_si32(low), right = x0 + _mm_cvtsi128_si32(high);
+    const std::int32_t boxTop = y0 - _mm_extract_epi32(high, 1), boxBottom = y0 - _mm_extract_epi32(low, 1);
+    if (left < 0 || right >= width || boxTop < top || boxBottom >= bottom) {
+        four.Win = 0xf;
+        four.OnePixel = four.TwoByTwo = 0;
+        return;
+    }
     const __m256i onePixel = _mm256_and_si256(
         _mm256_and_si256(_mm256_cmpeq_epi64(a, b), _mm256_cmpeq_epi64(a, c)), _mm256_cmpeq_epi64(a, d));
     // Within two pixels by two: no X and no Y more than one from another's.
-    const __m256i lowest = _mm256_min_epi32(_mm256_min_epi32(a, b), _mm256_min_epi32(c, d));
-    const __m256i highest = _mm256_max_epi32(_mm256_max_epi32(a, b), _mm256_max_epi32(c, d));
     const __m256i twoByTwo = _mm256_cmpeq_epi64(
         _mm256_cmpgt_epi32(_mm256_sub_epi32(highest, lowest), _mm256_set1_epi32(1)),
         _mm256_setzero_si256());
     const int onePixelBits = _mm256_movemask_pd(_mm256_castsi256_pd(onePixel));
-    const int twoByTwoBits = _mm256_movemask_pd(_mm256_castsi256_pd(twoByTwo));
+    const int twoByTwoBits = _mm256_movemask_pd(_mm256_castsi256_pd(twoByTwo)) & ~onePixelBits;
     const __m256d dA = _mm256_loadu_pd(nearUpper), dB = _mm256_loadu_pd(nearUpper + 1),
                   dC = _mm256_loadu_pd(nearLower + 1), dD = _mm256_loadu_pd(nearLower);
     __m256d aX, aY, bX, bY, cX, cY, dX, dY;
@@ -1003,14 +1050,14 @@ __attribute__((target("avx2"))) int mayWinFour(const float* depth, std::int32_t 
     const __m256d absZ = absFour(nZ);
     const __m256d sA = slotsOfFour(depth, width, x0, y0, a);
     __m256d lose = _mm256_setzero_pd();
+    const __m256d nearest = _mm256_max_pd(_mm256_max_pd(dA, dB), _mm256_max_pd(dC, dD));
     if (onePixelBits != 0) {
-        const __m256d nearest = _mm256_max_pd(_mm256_max_pd(dA, dB), _mm256_max_pd(dC, dD));
         const __m256d loses = _mm256_or_pd(
             _mm256_cmp_pd(_mm256_sub_pd(nearest, _mm256_set1_pd(0.75)), sA, _CMP_LE_OQ),
             slopeAtLeastFour(across2, absZ, toLoseFour(nearest, sA)));
         lose = _mm256_and_pd(_mm256_castsi256_pd(onePixel), loses);
     }
-    if ((twoByTwoBits & ~onePixelBits) != 0) {
+    if (twoByTwoBits != 0) {
         const __m256d sB = slotsOfFour(depth, width, x0, y0, b);
         const __m256d sC = slotsOfFour(depth, width, x0, y0, c);
         const __m256d sD = slotsOfFour(depth, width, x0, y0, d);
@@ -1025,7 +1072,23 @@ __attribute__((target("avx2"))) int mayWinFour(const float* depth, std::int32_t 
             _mm256_andnot_pd(_mm256_castsi256_pd(onePixel),
                 _mm256_and_pd(_mm256_castsi256_pd(twoByTwo), loses)));
     }
-    return ~_mm256_movemask_pd(lose) & 0xf;
+    four.Win = ~_mm256_movemask_pd(lose) & 0xf;
+    four.OnePixel = onePixelBits;
+    four.TwoByTwo = twoByTwoBits;
+    if (((onePixelBits | twoByTwoBits) & four.Win) == 0)
+        return;
+    // slopeOf, and the tolerance 0.75 and that.
+    const __m256d across = _mm256_sqrt_pd(across2);
+    const __m256d slope = _mm256_blendv_pd(_mm256_set1_pd(MaxSlope), _mm256_div_pd(across, absZ),
+        _mm256_cmp_pd(_mm256_mul_pd(absZ, _mm256_set1_pd(MaxSlope)), across, _CMP_GT_OQ));
+    _mm256_store_pd(four.Tolerance, _mm256_add_pd(_mm256_set1_pd(0.75), slope));
+    _mm256_store_pd(four.Nearest, nearest);
+    if (shaded) {
+        // lightOf
+        const __m256d length = _mm256_sqrt_pd(_mm256_add_pd(across2, _mm256_mul_pd(nZ, nZ)));
+        _mm256_store_pd(four.Light, _mm256_blendv_pd(_mm256_set1_pd(1), _mm256_div_pd(absZ, length),
+                                        _mm256_cmp_pd(length, _mm256_setzero_pd(), _CMP_GT_OQ)));
+    }
 }
 #undef VELMO_FOUR
 #endif
@@ -1115,19 +1178,37 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
         cells.Put(std::int64_t(x0) + s.X, std::int64_t(y0) - s.Y, nearest - tolerance, pixel);
     };
 #ifdef VELMO_DEPTH_AVX2
-    // Four cells at a time where every corner of the run is on the rows and the picture,
-    // those that may win a pixel then one by one in their order.
+    // Four cells at a time where the run's corners are near the picture, those that may win
+    // a pixel then one by one in their order: a cell within one pixel or two by two with
+    // what the four were told.
     static const bool avx2 = __builtin_cpu_supports("avx2");
-    if (avx2 && box.Near && cells.Inside(box.Left, box.Top, box.Right, box.Bottom)
-        && cells.IndexFits()) {
+    if (avx2 && box.Near && cells.IndexFits()) {
         const TDepthPoint* depth = mesh.Depth.data();
+        const std::int32_t width = std::int32_t(cells.Width());
+        const std::int32_t top = std::int32_t(cells.Top()), bottom = std::int32_t(cells.Bottom());
+        TFourCells four;
         int column = first;
-        for (; column + 4 <= end && column + 4 < columns; column += 4)
-            for (int win = mayWinFour(cells.Depth(), std::int32_t(cells.Width()), x0, y0,
-                     screen + upper + column, screen + lower + column, nearness + upper + column,
-                     nearness + lower + column, depth + upper + column, depth + lower + column);
-                 win != 0; win &= win - 1)
-                cell(column + __builtin_ctz(unsigned(win)));
+        for (; column + 4 <= end && column + 4 < columns; column += 4) {
+            mayWinFour(cells.Depth(), width, top, bottom, x0, y0, screen + upper + column,
+                screen + lower + column, nearness + upper + column, nearness + lower + column,
+                depth + upper + column, depth + lower + column, mesh.Shaded, four);
+            for (int win = four.Win; win != 0; win &= win - 1) {
+                const int k = __builtin_ctz(unsigned(win));
+                const QRgb pixel = mesh.Shaded ? ColorToRgb32(LitColor(mesh.Color, four.Light[k])) : background;
+                if (four.OnePixel >> k & 1) {
+                    const TScreenPoint& s = screen[upper + column + k];
+                    cells.Put(std::int64_t(x0) + s.X, std::int64_t(y0) - s.Y,
+                        four.Nearest[k] - four.Tolerance[k], pixel);
+                } else if (four.TwoByTwo >> k & 1) {
+                    const int corner[4] = { upper + column + k, upper + column + k + 1,
+                        lower + column + k + 1, lower + column + k };
+                    if (!smallCell(cells, mesh, corner, x0, y0, four.Tolerance[k], pixel))
+                        putLargerCell(cells, mesh, corner, x0, y0, background);
+                } else {
+                    cell(column + k);
+                }
+            }
+        }
         for (; column < end; ++column)
             cell(column);
         return;
