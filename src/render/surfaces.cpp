@@ -528,6 +528,12 @@ constexpr int BandsPerThread = 4;
 // of cells across two bands is looked at by both, and in a small picture of a finely
 // sampled surface a run may span several rows.
 constexpr std::int64_t BandRows = 16;
+// The work of a run, in about the time a look at four cells at once takes: 1 for a run left
+// out at once, 1 more for each four cells looked at together and 3 for each cell looked at
+// alone (see putRun). The bands are cut by the work each run took in the last build, so
+// that in a view turning they take about the same time; a run not built before counts as
+// this.
+constexpr std::uint16_t UnknownRunCost = 16;
 
 // Whether every slot of the box's pixels from (left, top) to (right, bottom) on the rows
 // first..end - 1 of a buffer width slots wide holds at least bound.
@@ -937,15 +943,24 @@ inline bool smallCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&
 
 #ifdef VELMO_DEPTH_AVX2
 #define VELMO_FOUR __attribute__((target("avx2"), always_inline)) inline
-// The slots of four points' pixels (x0 + X, y0 - Y), each on the rows and the picture.
-VELMO_FOUR __m256d slotsOfFour(
-    const float* depth, std::int32_t width, std::int32_t x0, std::int32_t y0, __m256i p)
+// The slots of four points' pixels (x0 + X, y0 - Y, each within 2^24 of the picture's
+// corner), the largest float for a pixel off the rows top..bottom - 1 or the picture (which
+// no cell can win: nothing is put there).
+VELMO_FOUR __m256d slotsOfFour(const float* depth, std::int32_t width, std::int32_t top,
+    std::int32_t bottom, std::int32_t x0, std::int32_t y0, __m256i p)
 {
     const __m256i xy = _mm256_permutevar8x32_epi32(p, _mm256_setr_epi32(0, 2, 4, 6, 1, 3, 5, 7));
     const __m128i px = _mm_add_epi32(_mm_set1_epi32(x0), _mm256_castsi256_si128(xy));
     const __m128i py = _mm_sub_epi32(_mm_set1_epi32(y0), _mm256_extracti128_si256(xy, 1));
+    const __m128i on = _mm_andnot_si128(
+        _mm_or_si128(_mm_or_si128(_mm_cmpgt_epi32(_mm_setzero_si128(), px),
+                         _mm_cmpgt_epi32(_mm_set1_epi32(top), py)),
+            _mm_or_si128(_mm_cmpgt_epi32(px, _mm_set1_epi32(width - 1)),
+                _mm_cmpgt_epi32(py, _mm_set1_epi32(bottom - 1)))),
+        _mm_set1_epi32(-1));
     const __m128i index = _mm_add_epi32(_mm_mullo_epi32(py, _mm_set1_epi32(width)), px);
-    return _mm256_cvtps_pd(_mm_i32gather_ps(depth, index, 4));
+    return _mm256_cvtps_pd(_mm_mask_i32gather_ps(_mm_set1_ps(std::numeric_limits<float>::max()),
+        depth, index, _mm_castsi128_ps(on), 4));
 }
 // X and Y of four depth points.
 VELMO_FOUR void xyOfFour(const TDepthPoint* p, __m256d& x, __m256d& y)
@@ -993,12 +1008,12 @@ struct TFourCells {
 
 // Of the four cells of a grid row between points upper[0..4] and lower[0..4] (screen points,
 // nearness and depth points of the row and the next), whose corners lie within 2^24
-// pixels of the picture's corner, those the loop of putRun may see write a pixel: where
-// every corner lies on the rows and the picture, a cell within one pixel, or within two
-// pixels by two, is left out where that loop would leave it out at once, by its very sums
-// (the same operations in the same order) from the slots as they are now; else all four
-// are told to the loop, and none as within one pixel or two by two. A slot only grows, so
-// that a cell left out here stays out whatever the cells before it write.
+// pixels of the picture's corner, those the loop of putRun may see write a pixel on the
+// rows top..bottom - 1: a cell within one pixel, or within two pixels by two, is left out
+// where that loop would leave it out at once, by its very sums (the same operations in
+// the same order) from the slots as they are now, a corner off the rows or the picture
+// counting as a pixel it cannot win. A slot only grows, so that a cell left out here stays
+// out whatever the cells before it write.
 __attribute__((target("avx2"))) void mayWinFour(const float* depth, std::int32_t width,
     std::int32_t top, std::int32_t bottom, std::int32_t x0, std::int32_t y0,
     const TScreenPoint* upper, const TScreenPoint* lower, const double* nearUpper,
@@ -1013,18 +1028,6 @@ __attribute__((target("avx2"))) void mayWinFour(const float* depth, std::int32_t
     const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(lower));
     const __m256i lowest = _mm256_min_epi32(_mm256_min_epi32(a, b), _mm256_min_epi32(c, d));
     const __m256i highest = _mm256_max_epi32(_mm256_max_epi32(a, b), _mm256_max_epi32(c, d));
-    // The box of all corners (X, Y): the picture's columns x0 + X, its rows y0 - Y.
-    __m128i low = _mm_min_epi32(_mm256_castsi256_si128(lowest), _mm256_extracti128_si256(lowest, 1));
-    __m128i high = _mm_max_epi32(_mm256_castsi256_si128(highest), _mm256_extracti128_si256(highest, 1));
-    low = _mm_min_epi32(low, _mm_unpackhi_epi64(low, low));
-    high = _mm_max_epi32(high, _mm_unpackhi_epi64(high, high));
-    const std::int32_t left = x0 + _mm_cvtsi128_si32(low), right = x0 + _mm_cvtsi128_si32(high);
-    const std::int32_t boxTop = y0 - _mm_extract_epi32(high, 1), boxBottom = y0 - _mm_extract_epi32(low, 1);
-    if (left < 0 || right >= width || boxTop < top || boxBottom >= bottom) {
-        four.Win = 0xf;
-        four.OnePixel = four.TwoByTwo = 0;
-        return;
-    }
     const __m256i onePixel = _mm256_and_si256(
         _mm256_and_si256(_mm256_cmpeq_epi64(a, b), _mm256_cmpeq_epi64(a, c)), _mm256_cmpeq_epi64(a, d));
     // Within two pixels by two: no X and no Y more than one from another's.
@@ -1048,7 +1051,7 @@ __attribute__((target("avx2"))) void mayWinFour(const float* depth, std::int32_t
     const __m256d nZ = _mm256_sub_pd(_mm256_mul_pd(ux, vy), _mm256_mul_pd(uy, vx));
     const __m256d across2 = _mm256_add_pd(_mm256_mul_pd(nX, nX), _mm256_mul_pd(nY, nY));
     const __m256d absZ = absFour(nZ);
-    const __m256d sA = slotsOfFour(depth, width, x0, y0, a);
+    const __m256d sA = slotsOfFour(depth, width, top, bottom, x0, y0, a);
     __m256d lose = _mm256_setzero_pd();
     const __m256d nearest = _mm256_max_pd(_mm256_max_pd(dA, dB), _mm256_max_pd(dC, dD));
     if (onePixelBits != 0) {
@@ -1058,9 +1061,9 @@ __attribute__((target("avx2"))) void mayWinFour(const float* depth, std::int32_t
         lose = _mm256_and_pd(_mm256_castsi256_pd(onePixel), loses);
     }
     if (twoByTwoBits != 0) {
-        const __m256d sB = slotsOfFour(depth, width, x0, y0, b);
-        const __m256d sC = slotsOfFour(depth, width, x0, y0, c);
-        const __m256d sD = slotsOfFour(depth, width, x0, y0, d);
+        const __m256d sB = slotsOfFour(depth, width, top, bottom, x0, y0, b);
+        const __m256d sC = slotsOfFour(depth, width, top, bottom, x0, y0, c);
+        const __m256d sD = slotsOfFour(depth, width, top, bottom, x0, y0, d);
         const __m256d mayWin = _mm256_or_pd(_mm256_or_pd(mayTakeFour(dA, sA), mayTakeFour(dB, sB)),
             _mm256_or_pd(mayTakeFour(dC, sC), mayTakeFour(dD, sD)));
         const __m256d least = _mm256_max_pd(_mm256_max_pd(toLoseFour(dA, sA), toLoseFour(dB, sB)),
@@ -1095,9 +1098,9 @@ __attribute__((target("avx2"))) void mayWinFour(const float* depth, std::int32_t
 
 // Cells first..end - 1 of cell row row of a mesh whose every point projects, their corners
 // in box, as putCell puts them, a cell within one pixel (as most are in a finely sampled
-// surface) put here.
+// surface) put here. Returns about how much work that took (see RunCost).
 template <class TRunRows>
-void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, int end,
+int putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, int end,
     const TRunRows& box, std::int32_t x0, std::int32_t y0, QRgb background)
 {
     // The run is left out at once where each of its cells would be at its turn: its corners
@@ -1106,7 +1109,7 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
     if (box.Near
         && cells.Holds(box.Left, box.Top, box.Right, box.Bottom,
             box.Nearest - 0.75 + 1e-12 * (box.Largest + 1)))
-        return;
+        return 1;
     const int columns = mesh.Columns;
     const int upper = row * columns, lower = (row + 1 == mesh.Rows ? 0 : row + 1) * columns;
     const TScreenPoint* screen = mesh.Screen.data();
@@ -1187,13 +1190,15 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
         const std::int32_t width = std::int32_t(cells.Width());
         const std::int32_t top = std::int32_t(cells.Top()), bottom = std::int32_t(cells.Bottom());
         TFourCells four;
-        int column = first;
+        int column = first, cost = 1;
         for (; column + 4 <= end && column + 4 < columns; column += 4) {
+            ++cost;
             mayWinFour(cells.Depth(), width, top, bottom, x0, y0, screen + upper + column,
                 screen + lower + column, nearness + upper + column, nearness + lower + column,
                 depth + upper + column, depth + lower + column, mesh.Shaded, four);
             for (int win = four.Win; win != 0; win &= win - 1) {
                 const int k = __builtin_ctz(unsigned(win));
+                cost += 3;
                 const QRgb pixel = mesh.Shaded ? ColorToRgb32(LitColor(mesh.Color, four.Light[k])) : background;
                 if (four.OnePixel >> k & 1) {
                     const TScreenPoint& s = screen[upper + column + k];
@@ -1211,11 +1216,12 @@ void putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, in
         }
         for (; column < end; ++column)
             cell(column);
-        return;
+        return cost + 3 * (end - column);
     }
 #endif
     for (int column = first; column < end; ++column)
         cell(column);
+    return 1 + 3 * (end - first);
 }
 }
 
@@ -1274,6 +1280,8 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
             + std::size_t(mesh.CellRows()) * std::size_t((mesh.CellColumns() + RunCells - 1) / RunCells);
     }
     FRuns.resize(FRunStart.back());
+    if (FRunCost.size() != FRuns.size())
+        FRunCost.assign(FRuns.size(), UnknownRunCost);
     FRowIndex.clear();
     for (std::size_t m = 0; m < set.Meshes.size(); ++m)
         for (int row = 0; row < set.Meshes[m].CellRows(); ++row)
@@ -1291,12 +1299,13 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
         }, &FKept);
         work.AwaitAll();
     }
-    // Bands of about the same number of cells: each run counts at its top row.
+    // Bands of about the same work: each run counts at its top row, with the work it took in
+    // the last build.
     std::vector<std::int64_t> weight(static_cast<std::size_t>(height) + 1, 0);
     std::int64_t firstRow = height, lastRow = -1;
-    for (const TRunRows& run : FRuns)
-        if (run.Top <= run.Bottom && run.Bottom >= 0 && run.Top < height) {
-            weight[static_cast<std::size_t>(std::max<std::int32_t>(run.Top, 0))] += RunCells;
+    for (std::size_t i = 0; i < FRuns.size(); ++i)
+        if (const TRunRows& run = FRuns[i]; run.Top <= run.Bottom && run.Bottom >= 0 && run.Top < height) {
+            weight[static_cast<std::size_t>(std::max<std::int32_t>(run.Top, 0))] += FRunCost[i];
             firstRow = std::min<std::int64_t>(firstRow, std::max<std::int32_t>(run.Top, 0));
             lastRow = std::max<std::int64_t>(lastRow, std::min<std::int64_t>(run.Bottom, height - 1));
         }
@@ -1335,14 +1344,20 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
                     if (runs[run].Top >= bottom || runs[run].Bottom < top)
                         continue;
                     const int end = std::min(columns, first + RunCells);
+                    int cost = 1 + 3 * (end - first);
                     if (mesh.Whole) {
-                        putRun(cells, mesh, row, first, end, runs[run], set.X0, set.Y0, background);
-                        continue;
+                        cost = putRun(cells, mesh, row, first, end, runs[run], set.X0, set.Y0, background);
+                    } else {
+                        for (int column = first; column < end; ++column) {
+                            int corner[4];
+                            if (mesh.Cell(row, column, corner))
+                                putCell(cells, mesh, corner, set.X0, set.Y0, background);
+                        }
                     }
-                    for (int column = first; column < end; ++column) {
-                        int corner[4];
-                        if (mesh.Cell(row, column, corner))
-                            putCell(cells, mesh, corner, set.X0, set.Y0, background);
+                    // Written by the band of the run's top row alone.
+                    if (std::max<std::int64_t>(runs[run].Top, 0) >= top) {
+                        const std::size_t i = std::size_t(&runs[run] - FRuns.data());
+                        FRunCost[i] = std::uint16_t(std::min(cost, 0xffff));
                     }
                 }
             }

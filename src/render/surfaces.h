@@ -229,6 +229,8 @@ private:
         bool Near;
     };
     std::vector<TRunRows> FRuns;
+    // The work each run took in the last build (see Build), by which the bands are cut.
+    std::vector<std::uint16_t> FRunCost;
     std::vector<std::size_t> FRunStart;
     std::vector<std::pair<std::int32_t, int>> FRowIndex;
     TRunRows* runsOf(std::size_t mesh, int row);
