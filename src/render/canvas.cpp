@@ -380,7 +380,8 @@ void TRasterCanvas::thinTestedLine(const TScreenPoint& a, double da, const TScre
             put(ax, ay, da);
         put(bx, by, db);
     } else {
-        FRaster.DrawTestedLine(ax, ay, da, bx, by, db, rgb, buffer, top, bottom);
+        const auto [filledTop, filledEnd] = FDepth.FilledRows();
+        FRaster.DrawTestedLine(ax, ay, da, bx, by, db, rgb, buffer, top, bottom, filledTop, filledEnd);
     }
 }
 

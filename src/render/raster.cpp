@@ -1,6 +1,7 @@
 #include "render/raster.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <stdexcept>
 
@@ -234,16 +235,38 @@ void TRaster::DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::i
 
 void TRaster::DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::int64_t x2,
     std::int64_t y2, double d2, QRgb color, const float* depth, std::int64_t top,
-    std::int64_t bottom)
+    std::int64_t bottom, std::int64_t filledTop, std::int64_t filledEnd)
 {
     // The line rule does not change when both ends move by whole rows: the rows from top
     // on are those of a picture of bottom - top rows that the line enters top rows lower.
-    walkPath(clippedPath(x1, y1 - top, x2, y2 - top, FWidth, bottom - top), d1, d2,
-        [&](std::int64_t x, std::int64_t y, double d) {
+    const TClippedPath path = clippedPath(x1, y1 - top, x2, y2 - top, FWidth, bottom - top);
+    const double slope = path.Length > 0 ? (d2 - d1) / double(path.Length) : 0;
+    if (!(std::isfinite(d1) && std::isfinite(slope))
+        || (filledTop <= top && filledEnd >= bottom)) {
+        walkPath(path, d1, d2, [&](std::int64_t x, std::int64_t y, double d) {
             y += top;
             if (d >= depth[y * FWidth + x])
                 *pixelAt(x, y) = color;
         });
+        return;
+    }
+    // The nearness of a step, finite or infinite, is at least minus infinity: a pixel on the
+    // rows known to hold that is drawn at once. (walkPath with the test taken on the filled
+    // rows alone.)
+    std::int64_t x = path.X, y = path.Y, r = path.R;
+    const std::int64_t first = filledTop - top, end = filledEnd - top;
+    for (std::int64_t n = 0; n < path.Count; ++n) {
+        if (n > 0) {
+            x += path.MajorX, y += path.MajorY;
+            r += path.Increment;
+            if (r >= path.Bound) {
+                r -= path.Bound;
+                x += path.MinorX, y += path.MinorY;
+            }
+        }
+        if (y < first || y >= end || d1 + slope * double(path.First + n) >= depth[(y + top) * FWidth + x])
+            *pixelAt(x, y + top) = color;
+    }
 }
 
 bool TRaster::Holds(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,

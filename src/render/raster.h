@@ -5,6 +5,7 @@
 
 #include <concepts>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 // A projected point as the point lists store it: pixel offsets X and Y (32-bit) from the scene
@@ -84,10 +85,14 @@ public:
     void DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::int64_t x2,
         std::int64_t y2, double d2, QRgb color, const float* depth);
     // The same for the rows top..bottom - 1 of the image alone (0 <= top <= bottom <=
-    // Height()), so that threads can draw one line in bands of rows.
+    // Height()), so that threads can draw one line in bands of rows. Where the rows outside
+    // filledTop..filledEnd - 1 are known to hold minus infinity, the pixels of the line on
+    // them are drawn without a look at their nearness (the same pixels: a nearness that
+    // goes evenly between finite ends is never below minus infinity).
     void DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::int64_t x2,
         std::int64_t y2, double d2, QRgb color, const float* depth, std::int64_t top,
-        std::int64_t bottom);
+        std::int64_t bottom, std::int64_t filledTop = std::numeric_limits<std::int64_t>::min(),
+        std::int64_t filledEnd = std::numeric_limits<std::int64_t>::max());
     // Pixel (x, y) set where d is at least its nearness in depth, on the rows top..bottom - 1
     // alone (0 <= top <= bottom <= Height()); a pixel that holds the colour already is left as it is without a look at its
     // nearness, which spares the reads of a fine mesh whose points crowd on each pixel.

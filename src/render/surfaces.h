@@ -176,6 +176,13 @@ public:
     const float* Data() const { return FDepth.get(); }
     // Empty until Build, and again after Clear.
     bool Empty() const { return !FBuilt; }
+    // The rows the last build may have written, first..end - 1: every other row holds minus
+    // infinity (no surface).
+    std::pair<std::int64_t, std::int64_t> FilledRows() const
+    {
+        return FWrittenEnd < 0 ? std::pair<std::int64_t, std::int64_t> { 0, FWrittenHeight }
+                               : std::pair { FWrittenFirst, FWrittenEnd };
+    }
     void Clear()
     {
         FBuilt = false;
