@@ -4,8 +4,10 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <limits>
 #include <map>
 #include <random>
 #include <set>
@@ -538,6 +540,46 @@ TEST(Raster, TestedPixelsAndBoxesWhereTestedLinesChangeNothing)
     EXPECT_TRUE(raster.Holds(6, 0, 9, 3, Ink, depth.data(), 1e9));
     EXPECT_TRUE(raster.Holds(0, 4, 5, 8, Ink, depth.data(), 1e9));
     EXPECT_TRUE(raster.Holds(3, 3, 2, 3, Ink, depth.data(), 1e9));
+}
+
+TEST(Raster, TestedLinesOnRowsKnownEmptyAreThoseOfTheWholeTest)
+{
+    // Rows 9..17 of a 40 x 30 picture hold a nearness of about 0 (some pixels minus
+    // infinity, some plus), the others minus infinity; a line told which rows are filled
+    // draws what it draws when every pixel is looked at, in one piece and in bands.
+    constexpr int W = 40, H = 30;
+    std::vector<float> depth(std::size_t(W * H), -std::numeric_limits<float>::infinity());
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> near(-3, 3);
+    for (int y = 9; y < 18; ++y)
+        for (int x = 0; x < W; ++x) {
+            const int kind = int(random() % 10);
+            depth[std::size_t(y * W + x)] = kind == 0 ? -std::numeric_limits<float>::infinity()
+                : kind == 1                           ? std::numeric_limits<float>::infinity()
+                                                      : near(random);
+        }
+    std::uniform_int_distribution<int> coordinate(-20, 60);
+    const double inf = std::numeric_limits<double>::infinity();
+    const double ends[] = { -4, -1, 0, 0.5, 2, 5, 1e308, -1e308, inf, -inf,
+        std::numeric_limits<double>::quiet_NaN() };
+    for (int line = 0; line < 3000; ++line) {
+        const std::int64_t x1 = coordinate(random), y1 = coordinate(random);
+        const std::int64_t x2 = line % 50 == 0 ? std::int64_t(1) << 40 : coordinate(random);
+        const std::int64_t y2 = coordinate(random);
+        const double d1 = ends[random() % std::size(ends)], d2 = ends[random() % std::size(ends)];
+        const std::int64_t top = line % 3 == 0 ? 0 : coordinate(random) % 15 + 5;
+        const std::int64_t bottom = line % 3 == 0 ? H : std::min<std::int64_t>(H, top + 8);
+        if (top >= H || top < 0)
+            continue;
+        GuardedImage whole(W, H), told(W, H);
+        TRaster wholeRaster(whole.Image()), toldRaster(told.Image());
+        wholeRaster.DrawTestedLine(x1, y1, d1, x2, y2, d2, Ink, depth.data(), top, bottom);
+        toldRaster.DrawTestedLine(x1, y1, d1, x2, y2, d2, Ink, depth.data(), top, bottom, 9, 18);
+        ASSERT_EQ(inkedPixels(told.Image()), inkedPixels(whole.Image()))
+            << "line " << line << ": (" << x1 << ", " << y1 << ", " << d1 << ") to (" << x2
+            << ", " << y2 << ", " << d2 << ") on rows " << top << ".." << bottom;
+        EXPECT_TRUE(told.MarginIntact());
+    }
 }
 
 TEST(Raster, ImagesItAccepts)
