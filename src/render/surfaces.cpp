@@ -710,9 +710,10 @@ private:
 
 // The box and the range of nearness of points.
 struct TSpan {
-    std::int32_t Left, Right, Low, High;
-    double Nearest, Farthest;
+    std::int32_t Left = 0, Right = 0, Low = 0, High = 0;
+    double Nearest = 0, Farthest = 0;
 
+    TSpan() = default;
     explicit TSpan(const TScreenPoint& p, double d)
         : Left(p.X)
         , Right(p.X)
@@ -730,6 +731,15 @@ struct TSpan {
         High = std::max(High, p.Y);
         Nearest = std::max(Nearest, d);
         Farthest = std::min(Farthest, d);
+    }
+    void Take(const TSpan& other)
+    {
+        Left = std::min(Left, other.Left);
+        Right = std::max(Right, other.Right);
+        Low = std::min(Low, other.Low);
+        High = std::max(High, other.High);
+        Nearest = std::max(Nearest, other.Nearest);
+        Farthest = std::min(Farthest, other.Farthest);
     }
     // Points first..end - 1 with their nearness, four at a time where the processor has
     // AVX2 (the same bounds: the least and the largest of the same values).
@@ -783,53 +793,76 @@ private:
 #endif
 };
 
-// The picture rows of each run of a mesh's cells, RunCells a run along each cell row.
+// The picture rows of each run of a mesh's cells, RunCells a run along each cell row, for the
+// cell rows firstRow..endRow - 1 (runs holds those of firstRow, the others following).
 template <class TRunRows>
-void runRowsOf(const TSurfaceMesh& mesh, std::int32_t x0, std::int32_t y0, int cellRow, TRunRows* runs)
+void runRowsOf(const TSurfaceMesh& mesh, std::int32_t x0, std::int32_t y0, int firstRow,
+    int endRow, TRunRows* runs)
 {
     const int columns = mesh.CellColumns();
+    const int perRow = (columns + RunCells - 1) / RunCells;
     const auto clamped = [](std::int64_t v) { return std::int32_t(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX)); };
     if (mesh.Whole) {
         // The corners of a run's cells: the points of its row and the next from its first
-        // column through the one after its last (the first where the grid closes).
-        const std::size_t upper = std::size_t(cellRow) * std::size_t(mesh.Columns);
-        const std::size_t lower = std::size_t(cellRow + 1 == mesh.Rows ? 0 : cellRow + 1) * std::size_t(mesh.Columns);
-        const TScreenPoint *row = mesh.Screen.data() + upper, *next = mesh.Screen.data() + lower;
-        const double *rowDepth = mesh.Nearness.data() + upper, *nextDepth = mesh.Nearness.data() + lower;
-        for (int first = 0, run = 0; first < columns; first += RunCells, ++run) {
-            const int end = std::min(columns, first + RunCells);
+        // column through the one after its last (the first where the grid closes). Each
+        // row's part is taken once, for the run above it and the run below.
+        const auto partOf = [&](int pointRow, int first, int end) {
+            const std::size_t at = std::size_t(pointRow) * std::size_t(mesh.Columns);
+            const TScreenPoint* row = mesh.Screen.data() + at;
+            const double* rowDepth = mesh.Nearness.data() + at;
             const int last = end == mesh.Columns ? 0 : end;
             TSpan span(row[last], rowDepth[last]);
-            span.Take(next[last], nextDepth[last]);
             span.Take(row, rowDepth, first, end);
-            span.Take(next, nextDepth, first, end);
-            // Picture rows run the other way: y0 - Y.
-            const std::int64_t x1 = std::int64_t(x0) + span.Left;
-            const std::int64_t x2 = std::int64_t(x0) + span.Right;
-            const std::int64_t y1 = std::int64_t(y0) - span.High;
-            const std::int64_t y2 = std::int64_t(y0) - span.Low;
-            const double d1 = span.Farthest, d2 = span.Nearest;
-            constexpr std::int64_t Near = std::int64_t(1) << 24;
-            runs[run] = { clamped(y1), clamped(y2), clamped(x1), clamped(x2), d2,
-                std::max(std::fabs(d1), std::fabs(d2)), x1 > -Near && x2 < Near && y1 > -Near && y2 < Near };
+            return span;
+        };
+        // A row's parts for up to ChunkRuns runs at a time, along the row.
+        constexpr int ChunkRuns = 64;
+        TSpan upper[ChunkRuns], lower[ChunkRuns];
+        for (int chunk = 0; chunk < perRow; chunk += ChunkRuns) {
+            const int chunkEnd = std::min(perRow, chunk + ChunkRuns);
+            const auto parts = [&](int pointRow, TSpan* to) {
+                for (int run = chunk; run < chunkEnd; ++run)
+                    to[run - chunk] = partOf(pointRow, run * RunCells, std::min(columns, (run + 1) * RunCells));
+            };
+            parts(firstRow, upper);
+            for (int cellRow = firstRow; cellRow < endRow; ++cellRow) {
+                parts(cellRow + 1 == mesh.Rows ? 0 : cellRow + 1, lower);
+                for (int run = chunk; run < chunkEnd; ++run) {
+                    TSpan span = upper[run - chunk];
+                    span.Take(lower[run - chunk]);
+                    upper[run - chunk] = lower[run - chunk];
+                    // Picture rows run the other way: y0 - Y.
+                    const std::int64_t x1 = std::int64_t(x0) + span.Left;
+                    const std::int64_t x2 = std::int64_t(x0) + span.Right;
+                    const std::int64_t y1 = std::int64_t(y0) - span.High;
+                    const std::int64_t y2 = std::int64_t(y0) - span.Low;
+                    const double d1 = span.Farthest, d2 = span.Nearest;
+                    constexpr std::int64_t Near = std::int64_t(1) << 24;
+                    runs[std::size_t(cellRow - firstRow) * std::size_t(perRow) + std::size_t(run)]
+                        = { clamped(y1), clamped(y2), clamped(x1), clamped(x2), d2,
+                              std::max(std::fabs(d1), std::fabs(d2)),
+                              x1 > -Near && x2 < Near && y1 > -Near && y2 < Near };
+                }
+            }
         }
         return;
     }
-    for (int first = 0, run = 0; first < columns; first += RunCells, ++run) {
-        const int end = std::min(columns, first + RunCells);
-        std::int64_t top = std::numeric_limits<std::int32_t>::max(), bottom = std::numeric_limits<std::int32_t>::min();
-        for (int column = first; column < end; ++column) {
-            int corner[4];
-            if (!mesh.Cell(cellRow, column, corner))
-                continue;
-            for (const int i : corner) {
-                const std::int64_t y = std::int64_t(y0) - mesh.Screen[static_cast<std::size_t>(i)].Y;
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
+    for (int cellRow = firstRow; cellRow < endRow; ++cellRow, runs += perRow)
+        for (int first = 0, run = 0; first < columns; first += RunCells, ++run) {
+            const int end = std::min(columns, first + RunCells);
+            std::int64_t top = std::numeric_limits<std::int32_t>::max(), bottom = std::numeric_limits<std::int32_t>::min();
+            for (int column = first; column < end; ++column) {
+                int corner[4];
+                if (!mesh.Cell(cellRow, column, corner))
+                    continue;
+                for (const int i : corner) {
+                    const std::int64_t y = std::int64_t(y0) - mesh.Screen[static_cast<std::size_t>(i)].Y;
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
             }
+            runs[run] = { clamped(top), clamped(bottom), 0, -1, 0, 0, false };
         }
-        runs[run] = { clamped(top), clamped(bottom), 0, -1, 0, 0, false };
-    }
 }
 
 // Rasterizes one cell: its four corners' picture pixels and nearness.
@@ -1292,9 +1325,15 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
         const int blocks = int((FRowIndex.size() + RowsABlock - 1) / RowsABlock);
         TBlockWork work(blocks, [&](int block) {
             const std::size_t end = std::min(FRowIndex.size(), std::size_t(block + 1) * RowsABlock);
-            for (std::size_t k = std::size_t(block) * RowsABlock; k < end; ++k) {
+            // The block's rows, a mesh at a time.
+            for (std::size_t k = std::size_t(block) * RowsABlock; k < end;) {
                 const auto [m, row] = FRowIndex[k];
-                runRowsOf(set.Meshes[std::size_t(m)], set.X0, set.Y0, row, runsOfRow(std::size_t(m), row));
+                std::size_t next = k + 1;
+                while (next < end && FRowIndex[next].first == m)
+                    ++next;
+                runRowsOf(set.Meshes[std::size_t(m)], set.X0, set.Y0, row, row + int(next - k),
+                    runsOfRow(std::size_t(m), row));
+                k = next;
             }
         }, &FKept);
         work.AwaitAll();
