@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 QPen solidPen(TColor color, int width)
@@ -385,6 +386,70 @@ void TRasterCanvas::thinTestedLine(const TScreenPoint& a, double da, const TScre
     }
 }
 
+namespace {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define VELMO_MESH_AVX2 1
+#define VELMO_FOUR __attribute__((target("avx2"), always_inline)) inline
+// Lanes whose points of u and v lie more than a pixel apart in X or in Y (all ones).
+VELMO_FOUR __m256i apartFour(__m256i u, __m256i v)
+{
+    const __m256i step = _mm256_sub_epi32(v, u);
+    return _mm256_or_si256(_mm256_cmpgt_epi32(step, _mm256_set1_epi32(1)),
+        _mm256_cmpgt_epi32(_mm256_set1_epi32(-1), step));
+}
+#undef VELMO_FOUR
+
+// What TestedMesh does at four points a[0..3] of a row of the mesh (not its last row when
+// the grid is open there, nor at its last point), with b[0..3] the points below them:
+// Simple has the bits of the points whose lines along the row (to a[k + 1]) and down (to
+// b[k]) both join neighbouring pixels or one, where all there is to do is the point's own
+// pixel; Set those of them whose pixel SetTestedPixel would set now on the rows
+// top..bottom - 1 (not the colour yet, and the point at least as near as its slot). Every
+// point lies within 2^24 pixels of the picture's corner (x0 + X, y0 - Y), and the index of
+// every slot and pixel of the picture is below 2^31. A mesh's lines set no colour but
+// its own and change no slot, so that what is told holds while they are drawn.
+struct TMeshFour {
+    int Simple, Set;
+};
+__attribute__((target("avx2"))) TMeshFour meshFour(const TScreenPoint* a, const TScreenPoint* b,
+    const double* nearness, std::int32_t x0, std::int32_t y0, const QRgb* pixels,
+    std::int32_t stride, const float* depth, std::int32_t width, std::int32_t top,
+    std::int32_t bottom, QRgb color)
+{
+    static_assert(sizeof(TScreenPoint) == 2 * sizeof(std::int32_t));
+    const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(a));
+    const __m256i next = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(a + 1));
+    const __m256i below = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(b));
+    const __m256i apart = _mm256_or_si256(apartFour(p, next), apartFour(p, below));
+    const int simple = _mm256_movemask_pd(
+        _mm256_castsi256_pd(_mm256_cmpeq_epi64(apart, _mm256_setzero_si256())));
+    if (simple == 0)
+        return { 0, 0 };
+    const __m256i xy = _mm256_permutevar8x32_epi32(p, _mm256_setr_epi32(0, 2, 4, 6, 1, 3, 5, 7));
+    const __m128i px = _mm_add_epi32(_mm_set1_epi32(x0), _mm256_castsi256_si128(xy));
+    const __m128i py = _mm_sub_epi32(_mm_set1_epi32(y0), _mm256_extracti128_si256(xy, 1));
+    const __m128i on = _mm_andnot_si128(
+        _mm_or_si128(_mm_or_si128(_mm_cmpgt_epi32(_mm_setzero_si128(), px),
+                         _mm_cmpgt_epi32(_mm_set1_epi32(top), py)),
+            _mm_or_si128(_mm_cmpgt_epi32(px, _mm_set1_epi32(width - 1)),
+                _mm_cmpgt_epi32(py, _mm_set1_epi32(bottom - 1)))),
+        _mm_set1_epi32(-1));
+    const __m128i slot = _mm_add_epi32(_mm_mullo_epi32(py, _mm_set1_epi32(width)), px);
+    const __m128i pixel = _mm_add_epi32(_mm_mullo_epi32(py, _mm_set1_epi32(stride)), px);
+    const __m128 held = _mm_mask_i32gather_ps(_mm_setzero_ps(), depth, slot, _mm_castsi128_ps(on), 4);
+    const __m128i colors = _mm_mask_i32gather_epi32(_mm_set1_epi32(std::int32_t(color)),
+        reinterpret_cast<const int*>(pixels), pixel, on, 4);
+    // Lanes of four 32-bit values widened to 64 bits each, as the point lanes are.
+    const __m256i fresh = _mm256_cvtepi32_epi64(
+        _mm_andnot_si128(_mm_cmpeq_epi32(colors, _mm_set1_epi32(std::int32_t(color))), on));
+    const __m256d atLeast
+        = _mm256_cmp_pd(_mm256_loadu_pd(nearness), _mm256_cvtps_pd(held), _CMP_GE_OQ);
+    const int set = _mm256_movemask_pd(_mm256_and_pd(atLeast, _mm256_castsi256_pd(fresh)));
+    return { simple, set & simple };
+}
+#endif
+}
+
 bool TRasterCanvas::TestedMesh(
     const TSurfaceMesh& mesh, std::int32_t x0, std::int32_t y0, TColor color, int width)
 {
@@ -397,6 +462,14 @@ bool TRasterCanvas::TestedMesh(
     const bool openRows = !mesh.Points->Grid().ClosesRows;
     const bool openColumns = !mesh.Points->Grid().ClosesColumns;
     const float* buffer = FDepth.Data();
+#ifdef VELMO_MESH_AVX2
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    const QRgb* pixels = FRaster.Bits();
+    const std::int64_t limit = std::numeric_limits<std::int32_t>::max();
+    const std::int32_t pictureWidth = FRaster.Width(), stride = std::int32_t(std::min(FRaster.Stride(), limit));
+    const bool fours = avx2 && std::int64_t(pictureWidth) * FRaster.Height() <= limit
+        && FRaster.Stride() * FRaster.Height() <= limit;
+#endif
     // Each run of cells draws the lines along its cells' top edges (and the bottom ones on
     // the last row of a grid open there) and down their left edges (and the right one at
     // the end of a row open there): every line of the mesh once, within the rows the
@@ -439,7 +512,7 @@ bool TRasterCanvas::TestedMesh(
                 return static_cast<std::uint64_t>(std::int64_t(screen[j].X) - screen[i].X + 1) <= 2
                     && static_cast<std::uint64_t>(std::int64_t(screen[j].Y) - screen[i].Y + 1) <= 2;
             };
-            for (int column = first; column < end; ++column) {
+            const auto drawColumn = [&](int column) {
                 const int next = column + 1 == columns ? 0 : column + 1;
                 // The line along the row tests neither end when short.
                 if (!near(from + column, from + next))
@@ -454,7 +527,26 @@ bool TRasterCanvas::TestedMesh(
                         std::int64_t(y0) - screen[from + column].Y, nearness[from + column]);
                 else
                     line(from + column, to + column, true, lastOpen);
-            }
+            };
+            int column = first;
+#ifdef VELMO_MESH_AVX2
+            // Four points at a time where the run's corners are near the picture: a point
+            // whose lines are short sets its own pixel alone, the others go their way.
+            if (fours && run.Boxed && !lastOpen)
+                for (; column + 4 <= end && column + 4 < columns; column += 4) {
+                    const TMeshFour four = meshFour(screen + from + column, screen + to + column,
+                        nearness + from + column, x0, y0, pixels, stride, buffer, pictureWidth,
+                        std::int32_t(top), std::int32_t(bottom), rgb);
+                    for (int set = four.Set; set != 0; set &= set - 1) {
+                        const TScreenPoint& p = screen[from + column + __builtin_ctz(unsigned(set))];
+                        FRaster.SetPixel(std::int64_t(x0) + p.X, std::int64_t(y0) - p.Y, rgb);
+                    }
+                    for (int other = ~four.Simple & 0xf; other != 0; other &= other - 1)
+                        drawColumn(column + __builtin_ctz(unsigned(other)));
+                }
+#endif
+            for (; column < end; ++column)
+                drawColumn(column);
             if (end == mesh.CellColumns() && openColumns)
                 line(from + columns - 1, to + columns - 1, true, lastOpen);
         });

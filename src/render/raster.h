@@ -40,6 +40,10 @@ public:
     // coordinates are 64-bit so that an origin plus an offset never overflows; their magnitude
     // must stay below 2^60.
 
+    // The pixels, Stride() of them from one row to the next, for a pass that reads many
+    // at once.
+    const QRgb* Bits() const { return FBits; }
+    std::int64_t Stride() const { return FStride; }
     void SetPixel(std::int64_t x, std::int64_t y, QRgb color)
     {
         if (inside(x, y))
