@@ -381,8 +381,8 @@ void TRasterCanvas::thinTestedLine(const TScreenPoint& a, double da, const TScre
             put(ax, ay, da);
         put(bx, by, db);
     } else {
-        const auto [filledTop, filledEnd] = FDepth.FilledRows();
-        FRaster.DrawTestedLine(ax, ay, da, bx, by, db, rgb, buffer, top, bottom, filledTop, filledEnd);
+        const TPixelBox filled = FDepth.FilledBox();
+        FRaster.DrawTestedLine(ax, ay, da, bx, by, db, rgb, buffer, top, bottom, &filled);
     }
 }
 

@@ -235,14 +235,15 @@ void TRaster::DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::i
 
 void TRaster::DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::int64_t x2,
     std::int64_t y2, double d2, QRgb color, const float* depth, std::int64_t top,
-    std::int64_t bottom, std::int64_t filledTop, std::int64_t filledEnd)
+    std::int64_t bottom, const TPixelBox* filled)
 {
     // The line rule does not change when both ends move by whole rows: the rows from top
     // on are those of a picture of bottom - top rows that the line enters top rows lower.
     const TClippedPath path = clippedPath(x1, y1 - top, x2, y2 - top, FWidth, bottom - top);
     const double slope = path.Length > 0 ? (d2 - d1) / double(path.Length) : 0;
-    if (!(std::isfinite(d1) && std::isfinite(slope))
-        || (filledTop <= top && filledEnd >= bottom)) {
+    if (!filled || !(std::isfinite(d1) && std::isfinite(slope))
+        || (filled->Left <= 0 && filled->Right >= FWidth - 1 && filled->Top <= top
+            && filled->Bottom >= bottom - 1)) {
         walkPath(path, d1, d2, [&](std::int64_t x, std::int64_t y, double d) {
             y += top;
             if (d >= depth[y * FWidth + x])
@@ -250,11 +251,11 @@ void TRaster::DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::i
         });
         return;
     }
-    // The nearness of a step, finite or infinite, is at least minus infinity: a pixel on the
-    // rows known to hold that is drawn at once. (walkPath with the test taken on the filled
-    // rows alone.)
+    // The nearness of a step, finite or infinite, is at least minus infinity: a pixel known
+    // to hold that is drawn at once. (walkPath with the test taken in the filled box alone.)
     std::int64_t x = path.X, y = path.Y, r = path.R;
-    const std::int64_t first = filledTop - top, end = filledEnd - top;
+    const std::int64_t first = filled->Top - top, last = filled->Bottom - top;
+    const std::int64_t left = filled->Left, right = filled->Right;
     for (std::int64_t n = 0; n < path.Count; ++n) {
         if (n > 0) {
             x += path.MajorX, y += path.MajorY;
@@ -264,7 +265,8 @@ void TRaster::DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::i
                 x += path.MinorX, y += path.MinorY;
             }
         }
-        if (y < first || y >= end || d1 + slope * double(path.First + n) >= depth[(y + top) * FWidth + x])
+        if (y < first || y > last || x < left || x > right
+            || d1 + slope * double(path.First + n) >= depth[(y + top) * FWidth + x])
             *pixelAt(x, y + top) = color;
     }
 }

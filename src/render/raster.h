@@ -26,6 +26,11 @@ concept ScreenPointLike = std::convertible_to<decltype(P::X),
 //
 // A view for one drawing pass: it writes through the image's pixel buffer as it found it at
 // construction, so make it after any copy of the image was taken and don't keep it across one.
+// The pixels from (Left, Top) to (Right, Bottom), both included.
+struct TPixelBox {
+    std::int64_t Left, Top, Right, Bottom;
+};
+
 class TRaster {
 public:
     // The image must have 32 bits per pixel (Format_RGB32, or Format_ARGB32 and its
@@ -89,14 +94,13 @@ public:
     void DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::int64_t x2,
         std::int64_t y2, double d2, QRgb color, const float* depth);
     // The same for the rows top..bottom - 1 of the image alone (0 <= top <= bottom <=
-    // Height()), so that threads can draw one line in bands of rows. Where the rows outside
-    // filledTop..filledEnd - 1 are known to hold minus infinity, the pixels of the line on
-    // them are drawn without a look at their nearness (the same pixels: a nearness that
-    // goes evenly between finite ends is never below minus infinity).
+    // Height()), so that threads can draw one line in bands of rows. Where every pixel
+    // outside the box filled is known to hold minus infinity, the pixels of the line there
+    // are drawn without a look at their nearness (the same pixels: a nearness that goes
+    // evenly between finite ends is never below minus infinity).
     void DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::int64_t x2,
         std::int64_t y2, double d2, QRgb color, const float* depth, std::int64_t top,
-        std::int64_t bottom, std::int64_t filledTop = std::numeric_limits<std::int64_t>::min(),
-        std::int64_t filledEnd = std::numeric_limits<std::int64_t>::max());
+        std::int64_t bottom, const TPixelBox* filled = nullptr);
     // Pixel (x, y) set where d is at least its nearness in depth, on the rows top..bottom - 1
     // alone (0 <= top <= bottom <= Height()); a pixel that holds the colour already is left as it is without a look at its
     // nearness, which spares the reads of a fine mesh whose points crowd on each pixel.

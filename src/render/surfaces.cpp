@@ -1295,6 +1295,8 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
         emptyWritten(0, height);
         FWrittenFirst = 0;
         FWrittenEnd = height;
+        FFilledLeft = 0;
+        FFilledRight = width - 1;
         TCellRaster cells(FDepth.get(), raster, paint, 0, height);
         for (const TSurfaceMesh& mesh : set.Meshes)
             for (int row = 0; row < mesh.CellRows(); ++row)
@@ -1341,16 +1343,21 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
     // Bands of about the same work: each run counts at its top row, with the work it took in
     // the last build.
     std::vector<std::int64_t> weight(static_cast<std::size_t>(height) + 1, 0);
-    std::int64_t firstRow = height, lastRow = -1;
+    std::int64_t firstRow = height, lastRow = -1, left = width, right = -1;
     for (std::size_t i = 0; i < FRuns.size(); ++i)
         if (const TRunRows& run = FRuns[i]; run.Top <= run.Bottom && run.Bottom >= 0 && run.Top < height) {
             weight[static_cast<std::size_t>(std::max<std::int32_t>(run.Top, 0))] += FRunCost[i];
             firstRow = std::min<std::int64_t>(firstRow, std::max<std::int32_t>(run.Top, 0));
             lastRow = std::max<std::int64_t>(lastRow, std::min<std::int64_t>(run.Bottom, height - 1));
+            // A run of a mesh with points missing has no columns: any may be written.
+            left = std::min<std::int64_t>(left, run.Left <= run.Right ? run.Left : 0);
+            right = std::max<std::int64_t>(right, run.Left <= run.Right ? run.Right : width - 1);
         }
-    // Cells write no row but those of their runs.
+    // Cells write no pixel but those of their runs' boxes.
     FWrittenFirst = std::min(firstRow, height);
     FWrittenEnd = std::max(lastRow + 1, FWrittenFirst);
+    FFilledLeft = std::max<std::int64_t>(left, 0);
+    FFilledRight = std::min<std::int64_t>(right, width - 1);
     if (chooseBands) {
         const std::int64_t threads = TBlockWork::Helpers() + 1;
         bands = int(std::clamp<std::int64_t>((lastRow - firstRow + 1) / BandRows, threads, bands));

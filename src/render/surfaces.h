@@ -176,12 +176,12 @@ public:
     const float* Data() const { return FDepth.get(); }
     // Empty until Build, and again after Clear.
     bool Empty() const { return !FBuilt; }
-    // The rows the last build may have written, first..end - 1: every other row holds minus
+    // The box of pixels the last build may have written: every other pixel holds minus
     // infinity (no surface).
-    std::pair<std::int64_t, std::int64_t> FilledRows() const
+    TPixelBox FilledBox() const
     {
-        return FWrittenEnd < 0 ? std::pair<std::int64_t, std::int64_t> { 0, FWrittenHeight }
-                               : std::pair { FWrittenFirst, FWrittenEnd };
+        return FWrittenEnd < 0 ? TPixelBox { 0, 0, FWidth - 1, FWrittenHeight - 1 }
+                               : TPixelBox { FFilledLeft, FWrittenFirst, FFilledRight, FWrittenEnd - 1 };
     }
     void Clear()
     {
@@ -221,6 +221,8 @@ private:
     // The rows the last build may have written, of a buffer FWidth by FWrittenHeight (every
     // row where FWrittenEnd is -1): the others hold no surface already.
     std::int64_t FWrittenHeight = 0, FWrittenFirst = 0, FWrittenEnd = -1;
+    // Of those rows, the columns the last build may have written (all of them but in bands).
+    std::int64_t FFilledLeft = 0, FFilledRight = -1;
     bool FBuilt = false;
     std::int64_t FWidth = 0;
     // Kept between builds: for each run of cells along a grid row, the picture rows it

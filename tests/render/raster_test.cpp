@@ -542,17 +542,17 @@ TEST(Raster, TestedPixelsAndBoxesWhereTestedLinesChangeNothing)
     EXPECT_TRUE(raster.Holds(3, 3, 2, 3, Ink, depth.data(), 1e9));
 }
 
-TEST(Raster, TestedLinesOnRowsKnownEmptyAreThoseOfTheWholeTest)
+TEST(Raster, TestedLinesToldWherePixelsAreEmptyDrawThoseOfTheWholeTest)
 {
-    // Rows 9..17 of a 40 x 30 picture hold a nearness of about 0 (some pixels minus
-    // infinity, some plus), the others minus infinity; a line told which rows are filled
+    // Columns 6..32 of rows 9..17 of a 40 x 30 picture hold a nearness of about 0 (some
+    // pixels minus infinity, some plus), the others minus infinity; a line told that box
     // draws what it draws when every pixel is looked at, in one piece and in bands.
     constexpr int W = 40, H = 30;
     std::vector<float> depth(std::size_t(W * H), -std::numeric_limits<float>::infinity());
     std::mt19937 random(7);
     std::uniform_real_distribution<float> near(-3, 3);
     for (int y = 9; y < 18; ++y)
-        for (int x = 0; x < W; ++x) {
+        for (int x = 6; x <= 32; ++x) {
             const int kind = int(random() % 10);
             depth[std::size_t(y * W + x)] = kind == 0 ? -std::numeric_limits<float>::infinity()
                 : kind == 1                           ? std::numeric_limits<float>::infinity()
@@ -574,7 +574,8 @@ TEST(Raster, TestedLinesOnRowsKnownEmptyAreThoseOfTheWholeTest)
         GuardedImage whole(W, H), told(W, H);
         TRaster wholeRaster(whole.Image()), toldRaster(told.Image());
         wholeRaster.DrawTestedLine(x1, y1, d1, x2, y2, d2, Ink, depth.data(), top, bottom);
-        toldRaster.DrawTestedLine(x1, y1, d1, x2, y2, d2, Ink, depth.data(), top, bottom, 9, 18);
+        const TPixelBox filled { 6, 9, 32, 17 };
+        toldRaster.DrawTestedLine(x1, y1, d1, x2, y2, d2, Ink, depth.data(), top, bottom, &filled);
         ASSERT_EQ(inkedPixels(told.Image()), inkedPixels(whole.Image()))
             << "line " << line << ": (" << x1 << ", " << y1 << ", " << d1 << ") to (" << x2
             << ", " << y2 << ", " << d2 << ") on rows " << top << ".." << bottom;

@@ -12,12 +12,13 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <random>
-#include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -547,9 +548,10 @@ TEST(Surfaces, ADepthBufferKeptFromPictureToPictureHoldsWhatANewOneHolds)
 
 TEST(Surfaces, AKeptDepthBufferEmptiesWhatItsLastBuildWrote)
 {
-    // A small sphere moved up and down the picture and across its edges, built again and
-    // again into one buffer (which empties only the rows its last build wrote), in bands and
-    // in one piece, slot for slot as a fresh buffer.
+    // A small sphere (and a surface with holes) moved up and down the picture and across
+    // its edges, built again and again into one buffer (which empties only the rows its
+    // last build wrote), in bands and in one piece, slot for slot as a fresh buffer; every
+    // slot outside the box it tells filled holds no surface.
     TScene s;
     s.R.SetPerspective(true);
     s.R.SetZoom(150);
@@ -560,17 +562,40 @@ TEST(Surfaces, AKeptDepthBufferEmptiesWhatItsLastBuildWrote)
     ASSERT_TRUE(CollectSurfaces(s.R.Objects(), s.R.Camera(), set));
     TDepthBuffer kept;
     QImage image(Width, Height, QImage::Format_RGB32);
-    for (const auto& [y0, bands] : { std::pair { 150, 0 }, std::pair { 40, 0 }, std::pair { 41, 0 },
-             std::pair { 260, 3 }, std::pair { 5, 0 }, std::pair { 295, 1 }, std::pair { 150, 0 },
-             std::pair { -100, 0 }, std::pair { 120, 0 } }) {
-        SCOPED_TRACE(y0);
-        set.Y0 = y0;
-        TRaster raster(image);
-        kept.Build(set, raster, bands);
-        TDepthBuffer fresh;
-        fresh.Build(set, raster, bands);
-        EXPECT_EQ(std::memcmp(kept.Data(), fresh.Data(), std::size_t(Width * Height) * sizeof(float)), 0);
-        kept.Clear();
+    const auto filledBoxHoldsAll = [&] {
+        const TPixelBox box = kept.FilledBox();
+        for (int y = 0; y < Height; ++y)
+            for (int x = 0; x < Width; ++x)
+                if ((x < box.Left || x > box.Right || y < box.Top || y > box.Bottom)
+                    && kept.Data()[y * Width + x] != -std::numeric_limits<float>::infinity()) {
+                    ADD_FAILURE() << "(" << x << ", " << y << ") outside " << box.Left << ", "
+                                  << box.Top << " .. " << box.Right << ", " << box.Bottom;
+                    return;
+                }
+    };
+    for (int withHoles = 0; withHoles < 2; ++withHoles) {
+        if (withHoles) {
+            s.add(ctXYZSurface, "", "", "sqrt(9-x*x-y*y)", Red, csShaded, 0.05L);
+            s.R.Render(true);
+            ASSERT_TRUE(CollectSurfaces(s.R.Objects(), s.R.Camera(), set));
+            ASSERT_FALSE(set.Meshes[1].Whole);
+        }
+        for (const auto& [x0, y0, bands] : { std::tuple { 200, 150, 0 }, std::tuple { 200, 40, 0 },
+                 std::tuple { 200, 41, 0 }, std::tuple { 200, 260, 3 }, std::tuple { 200, 5, 0 },
+                 std::tuple { 200, 295, 1 }, std::tuple { 200, 150, 0 }, std::tuple { 200, -100, 0 },
+                 std::tuple { 200, 120, 0 }, std::tuple { 10, 150, 0 }, std::tuple { 390, 150, 2 },
+                 std::tuple { -50, 150, 0 }, std::tuple { 330, 200, 0 } }) {
+            SCOPED_TRACE(testing::Message() << withHoles << ": " << x0 << ", " << y0);
+            set.X0 = x0;
+            set.Y0 = y0;
+            TRaster raster(image);
+            kept.Build(set, raster, bands);
+            TDepthBuffer fresh;
+            fresh.Build(set, raster, bands);
+            EXPECT_EQ(std::memcmp(kept.Data(), fresh.Data(), std::size_t(Width * Height) * sizeof(float)), 0);
+            filledBoxHoldsAll();
+            kept.Clear();
+        }
     }
 }
 
