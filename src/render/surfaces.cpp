@@ -952,27 +952,6 @@ inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&co
     putCell(cells, mesh, corner, x0, y0, background);
 }
 
-// A cell of corners within two pixels by two, whose box lies on the rows and the picture,
-// put with its tolerance and colour as putCell puts it; false (nothing put) for another.
-inline bool smallCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&corner)[4],
-    std::int32_t x0, std::int32_t y0, double tolerance, QRgb pixel)
-{
-    std::int64_t x[4], y[4];
-    double d[4];
-    for (int k = 0; k < 4; ++k) {
-        const TScreenPoint& p = mesh.Screen[std::size_t(corner[k])];
-        x[k] = std::int64_t(x0) + p.X;
-        y[k] = std::int64_t(y0) - p.Y;
-        d[k] = mesh.Nearness[std::size_t(corner[k])];
-    }
-    const std::int64_t left = std::min({ x[0], x[1], x[2], x[3] });
-    const std::int64_t top = std::min({ y[0], y[1], y[2], y[3] });
-    if (std::max({ x[0], x[1], x[2], x[3] }) - left > 1 || std::max({ y[0], y[1], y[2], y[3] }) - top > 1
-        || !cells.Inside(left, top, left + 1, top + 1))
-        return false;
-    cells.SmallCell(x, y, d, tolerance, pixel);
-    return true;
-}
 
 #ifdef VELMO_DEPTH_AVX2
 #define VELMO_FOUR __attribute__((target("avx2"), always_inline)) inline
@@ -1030,6 +1009,28 @@ VELMO_FOUR __m256d mayTakeFour(__m256d d, __m256d slot)
         slot, _CMP_GT_OQ);
 }
 
+// The pixels (x0 + X, y0 - Y) of four points as doubles (exact).
+VELMO_FOUR void pixelsOfFour(__m256i p, std::int32_t x0, std::int32_t y0, __m256d& px, __m256d& py)
+{
+    const __m256i xy = _mm256_permutevar8x32_epi32(p, _mm256_setr_epi32(0, 2, 4, 6, 1, 3, 5, 7));
+    px = _mm256_cvtepi32_pd(_mm_add_epi32(_mm_set1_epi32(x0), _mm256_castsi256_si128(xy)));
+    py = _mm256_cvtepi32_pd(_mm_sub_epi32(_mm_set1_epi32(y0), _mm256_extracti128_si256(xy, 1)));
+}
+// Twice the signed area of four triangles of pixels p, q, r, as areaOrCorners takes it.
+VELMO_FOUR __m256d areaOfFour(__m256d px, __m256d py, __m256d qx, __m256d qy, __m256d rx, __m256d ry)
+{
+    return _mm256_sub_pd(_mm256_mul_pd(_mm256_sub_pd(qx, px), _mm256_sub_pd(ry, py)),
+        _mm256_mul_pd(_mm256_sub_pd(qy, py), _mm256_sub_pd(rx, px)));
+}
+// What SmallTriangle puts at a corner of nearness d: area * d / area less the tolerance, or d
+// less it where the area is zero (areaOrCorners).
+VELMO_FOUR __m256d cornerOfFour(__m256d area, __m256d d, __m256d tolerance)
+{
+    return _mm256_blendv_pd(
+        _mm256_sub_pd(_mm256_mul_pd(_mm256_mul_pd(area, d), _mm256_div_pd(_mm256_set1_pd(1), area)), tolerance),
+        _mm256_sub_pd(d, tolerance), _mm256_cmp_pd(area, _mm256_setzero_pd(), _CMP_EQ_OQ));
+}
+
 // What mayWinFour tells of four cells of a grid row: those the loop of putRun may see
 // write a pixel (Win, bit k for the cell between upper[k] and upper[k + 1]), those within
 // one pixel and within two by two, and for each its nearest corner, its tolerance and
@@ -1037,6 +1038,9 @@ VELMO_FOUR __m256d mayTakeFour(__m256d d, __m256d slot)
 struct TFourCells {
     int Win, OnePixel, TwoByTwo;
     alignas(32) double Nearest[4], Tolerance[4], Light[4];
+    // Of a cell within two by two that may win, what TCellRaster::SmallCell puts at the
+    // corners of its two triangles (a, b, c, then a, c, d), in that order.
+    alignas(32) double Small[6][4];
 };
 
 // Of the four cells of a grid row between points upper[0..4] and lower[0..4] (screen points,
@@ -1117,8 +1121,25 @@ __attribute__((target("avx2"))) void mayWinFour(const float* depth, std::int32_t
     const __m256d across = _mm256_sqrt_pd(across2);
     const __m256d slope = _mm256_blendv_pd(_mm256_set1_pd(MaxSlope), _mm256_div_pd(across, absZ),
         _mm256_cmp_pd(_mm256_mul_pd(absZ, _mm256_set1_pd(MaxSlope)), across, _CMP_GT_OQ));
-    _mm256_store_pd(four.Tolerance, _mm256_add_pd(_mm256_set1_pd(0.75), slope));
+    const __m256d tolerance = _mm256_add_pd(_mm256_set1_pd(0.75), slope);
+    _mm256_store_pd(four.Tolerance, tolerance);
     _mm256_store_pd(four.Nearest, nearest);
+    if ((twoByTwoBits & four.Win) != 0) {
+        // The corners' pixels as doubles, each triangle's twice signed area from them (exact:
+        // the corners lie within 2^24 pixels), and what each of its corners takes.
+        __m256d ax, ay, bx, by, cx, cy, dx, dy;
+        pixelsOfFour(a, x0, y0, ax, ay);
+        pixelsOfFour(b, x0, y0, bx, by);
+        pixelsOfFour(c, x0, y0, cx, cy);
+        pixelsOfFour(d, x0, y0, dx, dy);
+        const __m256d area1 = areaOfFour(ax, ay, bx, by, cx, cy), area2 = areaOfFour(ax, ay, cx, cy, dx, dy);
+        _mm256_store_pd(four.Small[0], cornerOfFour(area1, dA, tolerance));
+        _mm256_store_pd(four.Small[1], cornerOfFour(area1, dB, tolerance));
+        _mm256_store_pd(four.Small[2], cornerOfFour(area1, dC, tolerance));
+        _mm256_store_pd(four.Small[3], cornerOfFour(area2, dA, tolerance));
+        _mm256_store_pd(four.Small[4], cornerOfFour(area2, dC, tolerance));
+        _mm256_store_pd(four.Small[5], cornerOfFour(area2, dD, tolerance));
+    }
     if (shaded) {
         // lightOf
         const __m256d length = _mm256_sqrt_pd(_mm256_add_pd(across2, _mm256_mul_pd(nZ, nZ)));
@@ -1127,6 +1148,30 @@ __attribute__((target("avx2"))) void mayWinFour(const float* depth, std::int32_t
     }
 }
 #undef VELMO_FOUR
+
+// A cell of corners within two pixels by two, whose box lies on the rows and the picture,
+// put as putCell puts it, with what mayWinFour told of it (lane k of four); false (nothing
+// put) for another.
+inline bool smallCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&corner)[4],
+    std::int32_t x0, std::int32_t y0, const TFourCells& four, int k, QRgb pixel)
+{
+    std::int64_t x[4], y[4];
+    for (int j = 0; j < 4; ++j) {
+        const TScreenPoint& p = mesh.Screen[std::size_t(corner[j])];
+        x[j] = std::int64_t(x0) + p.X;
+        y[j] = std::int64_t(y0) - p.Y;
+    }
+    const std::int64_t left = std::min({ x[0], x[1], x[2], x[3] });
+    const std::int64_t top = std::min({ y[0], y[1], y[2], y[3] });
+    if (std::max({ x[0], x[1], x[2], x[3] }) - left > 1 || std::max({ y[0], y[1], y[2], y[3] }) - top > 1
+        || !cells.Inside(left, top, left + 1, top + 1))
+        return false;
+    // The corners of the triangles: a, b, c, then a, c, d.
+    constexpr int Corners[6] = { 0, 1, 2, 0, 2, 3 };
+    for (int j = 0; j < 6; ++j)
+        cells.Put(x[Corners[j]], y[Corners[j]], four.Small[j][k], pixel);
+    return true;
+}
 #endif
 
 // Cells first..end - 1 of cell row row of a mesh whose every point projects, their corners
@@ -1240,7 +1285,7 @@ int putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, int
                 } else if (four.TwoByTwo >> k & 1) {
                     const int corner[4] = { upper + column + k, upper + column + k + 1,
                         lower + column + k + 1, lower + column + k };
-                    if (!smallCell(cells, mesh, corner, x0, y0, four.Tolerance[k], pixel))
+                    if (!smallCell(cells, mesh, corner, x0, y0, four, k, pixel))
                         putLargerCell(cells, mesh, corner, x0, y0, background);
                 } else {
                     cell(column + k);
