@@ -774,20 +774,21 @@ private:
             nearest = _mm256_max_pd(nearest, d);
             farthest = _mm256_min_pd(farthest, d);
         }
-        alignas(32) std::int32_t lows[8], highs[8];
-        alignas(32) double nears[4], fars[4];
-        _mm256_store_si256(reinterpret_cast<__m256i*>(lows), low);
-        _mm256_store_si256(reinterpret_cast<__m256i*>(highs), high);
-        _mm256_store_pd(nears, nearest);
-        _mm256_store_pd(fars, farthest);
-        for (int k = 0; k < 4; ++k) {
-            Left = std::min(Left, lows[2 * k]);
-            Low = std::min(Low, lows[2 * k + 1]);
-            Right = std::max(Right, highs[2 * k]);
-            High = std::max(High, highs[2 * k + 1]);
-            Nearest = std::max(Nearest, nears[k]);
-            Farthest = std::min(Farthest, fars[k]);
-        }
+        // The lanes folded onto the first (they began with this span's own bounds).
+        low = _mm256_min_epi32(low, _mm256_permute2x128_si256(low, low, 1));
+        low = _mm256_min_epi32(low, _mm256_shuffle_epi32(low, _MM_SHUFFLE(1, 0, 3, 2)));
+        high = _mm256_max_epi32(high, _mm256_permute2x128_si256(high, high, 1));
+        high = _mm256_max_epi32(high, _mm256_shuffle_epi32(high, _MM_SHUFFLE(1, 0, 3, 2)));
+        nearest = _mm256_max_pd(nearest, _mm256_permute2f128_pd(nearest, nearest, 1));
+        nearest = _mm256_max_pd(nearest, _mm256_permute_pd(nearest, 0b0101));
+        farthest = _mm256_min_pd(farthest, _mm256_permute2f128_pd(farthest, farthest, 1));
+        farthest = _mm256_min_pd(farthest, _mm256_permute_pd(farthest, 0b0101));
+        Left = _mm_cvtsi128_si32(_mm256_castsi256_si128(low));
+        Low = _mm_extract_epi32(_mm256_castsi256_si128(low), 1);
+        Right = _mm_cvtsi128_si32(_mm256_castsi256_si128(high));
+        High = _mm_extract_epi32(_mm256_castsi256_si128(high), 1);
+        Nearest = _mm256_cvtsd_f64(nearest);
+        Farthest = _mm256_cvtsd_f64(farthest);
         return i;
     }
 #endif
