@@ -1052,7 +1052,7 @@ struct TFourCells {
 // the same order) from the slots as they are now, a corner off the rows or the picture
 // counting as a pixel it cannot win. A slot only grows, so that a cell left out here stays
 // out whatever the cells before it write.
-__attribute__((target("avx2"))) void mayWinFour(const float* depth, std::int32_t width,
+__attribute__((target("avx2"), always_inline)) inline void mayWinFour(const float* depth, std::int32_t width,
     std::int32_t top, std::int32_t bottom, std::int32_t x0, std::int32_t y0,
     const TScreenPoint* upper, const TScreenPoint* lower, const double* nearUpper,
     const double* nearLower, const TDepthPoint* pointUpper, const TDepthPoint* pointLower,
@@ -1175,9 +1175,54 @@ inline bool smallCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&
 }
 #endif
 
+#ifdef VELMO_DEPTH_AVX2
+// The cells of a run of a whole mesh between point rows upper and lower from column on,
+// four at a time while they lie before end and the row's last point, those that may win a
+// pixel then one by one in their order: a cell within one pixel or two by two with what
+// the four were told, another by cell(column). Leaves column after the last cell put;
+// returns the work (see UnknownRunCost).
+template <class TCell>
+__attribute__((target("avx2"))) int putFours(TCellRaster& cells, const TSurfaceMesh& mesh,
+    int upper, int lower, int& column, int end, std::int32_t x0, std::int32_t y0, QRgb background,
+    const TCell& cell)
+{
+    const TScreenPoint* screen = mesh.Screen.data();
+    const double* nearness = mesh.Nearness.data();
+    const TDepthPoint* depth = mesh.Depth.data();
+    const std::int32_t width = std::int32_t(cells.Width());
+    const std::int32_t top = std::int32_t(cells.Top()), bottom = std::int32_t(cells.Bottom());
+    TFourCells four;
+    int cost = 1;
+    for (; column + 4 <= end && column + 4 < mesh.Columns; column += 4) {
+        ++cost;
+        mayWinFour(cells.Depth(), width, top, bottom, x0, y0, screen + upper + column,
+            screen + lower + column, nearness + upper + column, nearness + lower + column,
+            depth + upper + column, depth + lower + column, mesh.Shaded, four);
+        for (int win = four.Win; win != 0; win &= win - 1) {
+            const int k = __builtin_ctz(unsigned(win));
+            cost += 3;
+            const QRgb pixel = mesh.Shaded ? ColorToRgb32(LitColor(mesh.Color, four.Light[k])) : background;
+            if (four.OnePixel >> k & 1) {
+                const TScreenPoint& s = screen[upper + column + k];
+                cells.Put(std::int64_t(x0) + s.X, std::int64_t(y0) - s.Y,
+                    four.Nearest[k] - four.Tolerance[k], pixel);
+            } else if (four.TwoByTwo >> k & 1) {
+                const int corner[4] = { upper + column + k, upper + column + k + 1,
+                    lower + column + k + 1, lower + column + k };
+                if (!smallCell(cells, mesh, corner, x0, y0, four, k, pixel))
+                    putLargerCell(cells, mesh, corner, x0, y0, background);
+            } else {
+                cell(column + k);
+            }
+        }
+    }
+    return cost;
+}
+#endif
+
 // Cells first..end - 1 of cell row row of a mesh whose every point projects, their corners
 // in box, as putCell puts them, a cell within one pixel (as most are in a finely sampled
-// surface) put here. Returns about how much work that took (see RunCost).
+// surface) put here. Returns about how much work that took (see UnknownRunCost).
 template <class TRunRows>
 int putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, int end,
     const TRunRows& box, std::int32_t x0, std::int32_t y0, QRgb background)
@@ -1265,34 +1310,8 @@ int putRun(TCellRaster& cells, const TSurfaceMesh& mesh, int row, int first, int
     // what the four were told.
     static const bool avx2 = __builtin_cpu_supports("avx2");
     if (avx2 && box.Near && cells.IndexFits()) {
-        const TDepthPoint* depth = mesh.Depth.data();
-        const std::int32_t width = std::int32_t(cells.Width());
-        const std::int32_t top = std::int32_t(cells.Top()), bottom = std::int32_t(cells.Bottom());
-        TFourCells four;
-        int column = first, cost = 1;
-        for (; column + 4 <= end && column + 4 < columns; column += 4) {
-            ++cost;
-            mayWinFour(cells.Depth(), width, top, bottom, x0, y0, screen + upper + column,
-                screen + lower + column, nearness + upper + column, nearness + lower + column,
-                depth + upper + column, depth + lower + column, mesh.Shaded, four);
-            for (int win = four.Win; win != 0; win &= win - 1) {
-                const int k = __builtin_ctz(unsigned(win));
-                cost += 3;
-                const QRgb pixel = mesh.Shaded ? ColorToRgb32(LitColor(mesh.Color, four.Light[k])) : background;
-                if (four.OnePixel >> k & 1) {
-                    const TScreenPoint& s = screen[upper + column + k];
-                    cells.Put(std::int64_t(x0) + s.X, std::int64_t(y0) - s.Y,
-                        four.Nearest[k] - four.Tolerance[k], pixel);
-                } else if (four.TwoByTwo >> k & 1) {
-                    const int corner[4] = { upper + column + k, upper + column + k + 1,
-                        lower + column + k + 1, lower + column + k };
-                    if (!smallCell(cells, mesh, corner, x0, y0, four, k, pixel))
-                        putLargerCell(cells, mesh, corner, x0, y0, background);
-                } else {
-                    cell(column + k);
-                }
-            }
-        }
+        int column = first;
+        const int cost = putFours(cells, mesh, upper, lower, column, end, x0, y0, background, cell);
         for (; column < end; ++column)
             cell(column);
         return cost + 3 * (end - column);
