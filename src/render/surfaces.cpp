@@ -1076,6 +1076,27 @@ __attribute__((target("avx2"), always_inline)) inline void mayWinFour(const floa
     const int twoByTwoBits = _mm256_movemask_pd(_mm256_castsi256_pd(twoByTwo)) & ~onePixelBits;
     const __m256d dA = _mm256_loadu_pd(nearUpper), dB = _mm256_loadu_pd(nearUpper + 1),
                   dC = _mm256_loadu_pd(nearLower + 1), dD = _mm256_loadu_pd(nearLower);
+    const __m256d nearest = _mm256_max_pd(_mm256_max_pd(dA, dB), _mm256_max_pd(dC, dD));
+    // The tests before the slope: where they leave every cell out, the rest is spared.
+    const __m256d sA = slotsOfFour(depth, width, top, bottom, x0, y0, a);
+    const __m256d all = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));
+    __m256d lose = _mm256_and_pd(_mm256_castsi256_pd(onePixel),
+        _mm256_cmp_pd(_mm256_sub_pd(nearest, _mm256_set1_pd(0.75)), sA, _CMP_LE_OQ));
+    __m256d sB = sA, sC = sA, sD = sA;
+    if (twoByTwoBits != 0) {
+        sB = slotsOfFour(depth, width, top, bottom, x0, y0, b);
+        sC = slotsOfFour(depth, width, top, bottom, x0, y0, c);
+        sD = slotsOfFour(depth, width, top, bottom, x0, y0, d);
+        const __m256d mayWin = _mm256_or_pd(_mm256_or_pd(mayTakeFour(dA, sA), mayTakeFour(dB, sB)),
+            _mm256_or_pd(mayTakeFour(dC, sC), mayTakeFour(dD, sD)));
+        lose = _mm256_or_pd(lose,
+            _mm256_andnot_pd(_mm256_castsi256_pd(onePixel),
+                _mm256_and_pd(_mm256_castsi256_pd(twoByTwo), _mm256_andnot_pd(mayWin, all))));
+    }
+    if (_mm256_movemask_pd(lose) == 0xf) {
+        four.Win = 0;
+        return;
+    }
     __m256d aX, aY, bX, bY, cX, cY, dX, dY;
     xyOfFour(pointUpper, aX, aY);
     xyOfFour(pointUpper + 1, bX, bY);
@@ -1089,29 +1110,15 @@ __attribute__((target("avx2"), always_inline)) inline void mayWinFour(const floa
     const __m256d nZ = _mm256_sub_pd(_mm256_mul_pd(ux, vy), _mm256_mul_pd(uy, vx));
     const __m256d across2 = _mm256_add_pd(_mm256_mul_pd(nX, nX), _mm256_mul_pd(nY, nY));
     const __m256d absZ = absFour(nZ);
-    const __m256d sA = slotsOfFour(depth, width, top, bottom, x0, y0, a);
-    __m256d lose = _mm256_setzero_pd();
-    const __m256d nearest = _mm256_max_pd(_mm256_max_pd(dA, dB), _mm256_max_pd(dC, dD));
-    if (onePixelBits != 0) {
-        const __m256d loses = _mm256_or_pd(
-            _mm256_cmp_pd(_mm256_sub_pd(nearest, _mm256_set1_pd(0.75)), sA, _CMP_LE_OQ),
-            slopeAtLeastFour(across2, absZ, toLoseFour(nearest, sA)));
-        lose = _mm256_and_pd(_mm256_castsi256_pd(onePixel), loses);
-    }
+    if (onePixelBits != 0)
+        lose = _mm256_or_pd(lose, _mm256_and_pd(_mm256_castsi256_pd(onePixel),
+                                      slopeAtLeastFour(across2, absZ, toLoseFour(nearest, sA))));
     if (twoByTwoBits != 0) {
-        const __m256d sB = slotsOfFour(depth, width, top, bottom, x0, y0, b);
-        const __m256d sC = slotsOfFour(depth, width, top, bottom, x0, y0, c);
-        const __m256d sD = slotsOfFour(depth, width, top, bottom, x0, y0, d);
-        const __m256d mayWin = _mm256_or_pd(_mm256_or_pd(mayTakeFour(dA, sA), mayTakeFour(dB, sB)),
-            _mm256_or_pd(mayTakeFour(dC, sC), mayTakeFour(dD, sD)));
         const __m256d least = _mm256_max_pd(_mm256_max_pd(toLoseFour(dA, sA), toLoseFour(dB, sB)),
             _mm256_max_pd(toLoseFour(dC, sC), toLoseFour(dD, sD)));
-        const __m256d loses = _mm256_or_pd(
-            _mm256_andnot_pd(mayWin, _mm256_castsi256_pd(_mm256_set1_epi64x(-1))),
-            slopeAtLeastFour(across2, absZ, least));
         lose = _mm256_or_pd(lose,
             _mm256_andnot_pd(_mm256_castsi256_pd(onePixel),
-                _mm256_and_pd(_mm256_castsi256_pd(twoByTwo), loses)));
+                _mm256_and_pd(_mm256_castsi256_pd(twoByTwo), slopeAtLeastFour(across2, absZ, least))));
     }
     four.Win = ~_mm256_movemask_pd(lose) & 0xf;
     four.OnePixel = onePixelBits;
