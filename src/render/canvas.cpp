@@ -425,17 +425,10 @@ __attribute__((target("avx2"))) TMeshFour meshFour(const TScreenPoint* a, const 
         _mm256_castsi256_pd(_mm256_cmpeq_epi64(apart, _mm256_setzero_si256())));
     if (simple == 0)
         return { 0, 0 };
-    const __m256i xy = _mm256_permutevar8x32_epi32(p, _mm256_setr_epi32(0, 2, 4, 6, 1, 3, 5, 7));
-    const __m128i px = _mm_add_epi32(_mm_set1_epi32(x0), _mm256_castsi256_si128(xy));
-    const __m128i py = _mm_sub_epi32(_mm_set1_epi32(y0), _mm256_extracti128_si256(xy, 1));
-    const __m128i on = _mm_andnot_si128(
-        _mm_or_si128(_mm_or_si128(_mm_cmpgt_epi32(_mm_setzero_si128(), px),
-                         _mm_cmpgt_epi32(_mm_set1_epi32(top), py)),
-            _mm_or_si128(_mm_cmpgt_epi32(px, _mm_set1_epi32(width - 1)),
-                _mm_cmpgt_epi32(py, _mm_set1_epi32(bottom - 1)))),
-        _mm_set1_epi32(-1));
-    const __m128i slot = _mm_add_epi32(_mm_mullo_epi32(py, _mm_set1_epi32(width)), px);
-    const __m128i pixel = _mm_add_epi32(_mm_mullo_epi32(py, _mm_set1_epi32(stride)), px);
+    const TFourPixels at = FourPixels(p, x0, y0, width, top, bottom);
+    const __m128i on = at.On;
+    const __m128i slot = _mm_add_epi32(_mm_mullo_epi32(at.Y, _mm_set1_epi32(width)), at.X);
+    const __m128i pixel = _mm_add_epi32(_mm_mullo_epi32(at.Y, _mm_set1_epi32(stride)), at.X);
     const __m128 held = _mm_mask_i32gather_ps(_mm_setzero_ps(), depth, slot, _mm_castsi128_ps(on), 4);
     const __m128i colors = _mm_mask_i32gather_epi32(_mm_set1_epi32(std::int32_t(color)),
         reinterpret_cast<const int*>(pixels), pixel, on, 4);

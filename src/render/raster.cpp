@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <stdexcept>
 
 namespace {
@@ -240,35 +241,17 @@ void TRaster::DrawTestedLine(std::int64_t x1, std::int64_t y1, double d1, std::i
     // The line rule does not change when both ends move by whole rows: the rows from top
     // on are those of a picture of bottom - top rows that the line enters top rows lower.
     const TClippedPath path = clippedPath(x1, y1 - top, x2, y2 - top, FWidth, bottom - top);
+    // The nearness of a step between finite ends, finite or infinite, is at least minus
+    // infinity: a pixel outside the filled box is drawn without a look at its slot.
     const double slope = path.Length > 0 ? (d2 - d1) / double(path.Length) : 0;
-    if (!filled || !(std::isfinite(d1) && std::isfinite(slope))
-        || (filled->Left <= 0 && filled->Right >= FWidth - 1 && filled->Top <= top
-            && filled->Bottom >= bottom - 1)) {
-        walkPath(path, d1, d2, [&](std::int64_t x, std::int64_t y, double d) {
-            y += top;
-            if (d >= depth[y * FWidth + x])
-                *pixelAt(x, y) = color;
-        });
-        return;
-    }
-    // The nearness of a step, finite or infinite, is at least minus infinity: a pixel known
-    // to hold that is drawn at once. (walkPath with the test taken in the filled box alone.)
-    std::int64_t x = path.X, y = path.Y, r = path.R;
-    const std::int64_t first = filled->Top - top, last = filled->Bottom - top;
-    const std::int64_t left = filled->Left, right = filled->Right;
-    for (std::int64_t n = 0; n < path.Count; ++n) {
-        if (n > 0) {
-            x += path.MajorX, y += path.MajorY;
-            r += path.Increment;
-            if (r >= path.Bound) {
-                r -= path.Bound;
-                x += path.MinorX, y += path.MinorY;
-            }
-        }
-        if (y < first || y > last || x < left || x > right
-            || d1 + slope * double(path.First + n) >= depth[(y + top) * FWidth + x])
+    constexpr std::int64_t Far = std::numeric_limits<std::int64_t>::max();
+    const bool known = filled && std::isfinite(d1) && std::isfinite(slope);
+    const std::int64_t first = known ? filled->Top - top : -Far, last = known ? filled->Bottom - top : Far;
+    const std::int64_t left = known ? filled->Left : -Far, right = known ? filled->Right : Far;
+    walkPath(path, d1, d2, [&](std::int64_t x, std::int64_t y, double d) {
+        if (y < first || y > last || x < left || x > right || d >= depth[(y + top) * FWidth + x])
             *pixelAt(x, y + top) = color;
-    }
+    });
 }
 
 bool TRaster::Holds(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,

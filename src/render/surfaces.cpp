@@ -962,18 +962,10 @@ inline void putCell(TCellRaster& cells, const TSurfaceMesh& mesh, const int (&co
 VELMO_FOUR __m256d slotsOfFour(const float* depth, std::int32_t width, std::int32_t top,
     std::int32_t bottom, std::int32_t x0, std::int32_t y0, __m256i p)
 {
-    const __m256i xy = _mm256_permutevar8x32_epi32(p, _mm256_setr_epi32(0, 2, 4, 6, 1, 3, 5, 7));
-    const __m128i px = _mm_add_epi32(_mm_set1_epi32(x0), _mm256_castsi256_si128(xy));
-    const __m128i py = _mm_sub_epi32(_mm_set1_epi32(y0), _mm256_extracti128_si256(xy, 1));
-    const __m128i on = _mm_andnot_si128(
-        _mm_or_si128(_mm_or_si128(_mm_cmpgt_epi32(_mm_setzero_si128(), px),
-                         _mm_cmpgt_epi32(_mm_set1_epi32(top), py)),
-            _mm_or_si128(_mm_cmpgt_epi32(px, _mm_set1_epi32(width - 1)),
-                _mm_cmpgt_epi32(py, _mm_set1_epi32(bottom - 1)))),
-        _mm_set1_epi32(-1));
-    const __m128i index = _mm_add_epi32(_mm_mullo_epi32(py, _mm_set1_epi32(width)), px);
+    const TFourPixels at = FourPixels(p, x0, y0, width, top, bottom);
+    const __m128i index = _mm_add_epi32(_mm_mullo_epi32(at.Y, _mm_set1_epi32(width)), at.X);
     return _mm256_cvtps_pd(_mm_mask_i32gather_ps(_mm_set1_ps(std::numeric_limits<float>::max()),
-        depth, index, _mm_castsi128_ps(on), 4));
+        depth, index, _mm_castsi128_ps(at.On), 4));
 }
 // X and Y of four depth points.
 VELMO_FOUR void xyOfFour(const TDepthPoint* p, __m256d& x, __m256d& y)
@@ -1013,9 +1005,9 @@ VELMO_FOUR __m256d mayTakeFour(__m256d d, __m256d slot)
 // The pixels (x0 + X, y0 - Y) of four points as doubles (exact).
 VELMO_FOUR void pixelsOfFour(__m256i p, std::int32_t x0, std::int32_t y0, __m256d& px, __m256d& py)
 {
-    const __m256i xy = _mm256_permutevar8x32_epi32(p, _mm256_setr_epi32(0, 2, 4, 6, 1, 3, 5, 7));
-    px = _mm256_cvtepi32_pd(_mm_add_epi32(_mm_set1_epi32(x0), _mm256_castsi256_si128(xy)));
-    py = _mm256_cvtepi32_pd(_mm_sub_epi32(_mm_set1_epi32(y0), _mm256_extracti128_si256(xy, 1)));
+    const TFourPixels at = FourPixels(p, x0, y0, 0, 0, 0);
+    px = _mm256_cvtepi32_pd(at.X);
+    py = _mm256_cvtepi32_pd(at.Y);
 }
 // Twice the signed area of four triangles of pixels p, q, r, as areaOrCorners takes it.
 VELMO_FOUR __m256d areaOfFour(__m256d px, __m256d py, __m256d qx, __m256d qy, __m256d rx, __m256d ry)
