@@ -404,10 +404,11 @@ VELMO_FOUR __m256i apartFour(__m256i u, __m256i v)
 // Simple has the bits of the points whose lines along the row (to a[k + 1]) and down (to
 // b[k]) both join neighbouring pixels or one, where all there is to do is the point's own
 // pixel; Set those of them whose pixel SetTestedPixel would set now on the rows
-// top..bottom - 1 (not the colour yet, and the point at least as near as its slot). Every
-// point lies within 2^24 pixels of the picture's corner (x0 + X, y0 - Y), and the index of
-// every slot and pixel of the picture is below 2^31. A mesh's lines set no colour but
-// its own and change no slot, so that what is told holds while they are drawn.
+// top..bottom - 1 (not the colour yet, and the point at least as near as its slot). The
+// points project (X and Y within 2^30), so that a pixel x0 + X or y0 - Y that does not fit
+// in 32 bits wraps to one off the picture; the index of every slot and pixel of the picture
+// is below 2^31. A mesh's lines set no colour but its own and change no slot, so that what
+// is told holds while they are drawn.
 struct TMeshFour {
     int Simple, Set;
 };
@@ -523,9 +524,9 @@ bool TRasterCanvas::TestedMesh(
             };
             int column = first;
 #ifdef VELMO_MESH_AVX2
-            // Four points at a time where the run's corners are near the picture: a point
-            // whose lines are short sets its own pixel alone, the others go their way.
-            if (fours && run.Boxed && !lastOpen)
+            // Four points at a time: a point whose lines are short sets its own pixel
+            // alone, the others go their way.
+            if (fours && !lastOpen)
                 for (; column + 4 <= end && column + 4 < columns; column += 4) {
                     const TMeshFour four = meshFour(screen + from + column, screen + to + column,
                         nearness + from + column, x0, y0, pixels, stride, buffer, pictureWidth,

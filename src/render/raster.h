@@ -36,10 +36,10 @@ struct TPixelBox {
 };
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-// The pixels (x0 + X, y0 - Y) of four screen points lying side by side in p, each within
-// 2^24 pixels of the picture's corner, and the lanes (all ones) of those on the columns
-// 0..width - 1 and the rows top..bottom - 1: for passes that take four points at a time
-// where the processor has AVX2.
+// The pixels (x0 + X, y0 - Y) of four screen points lying side by side in p, in 32 bits,
+// and the lanes (all ones) of those on the columns 0..width - 1 and the rows top..bottom - 1:
+// for passes that take four points at a time where the processor has AVX2. With X and Y
+// within 2^30 (points that project), a pixel that does not fit wraps to one off the picture.
 struct TFourPixels {
     __m128i X, Y, On;
 };
