@@ -518,8 +518,10 @@ bool CollectSurfaces(
 namespace {
 // Cells are looked at in runs of this many along a row of the grid, each run with the
 // rows of the picture its cells touch, so that a band of the picture passes over the
-// runs that miss it without a look at their cells.
-constexpr int RunCells = 16;
+// runs that miss it without a look at their cells. (With the cells taken four at a time,
+// runs of 32 cost less than of 16 or 64: boxes to take and test against fewer cells left
+// out at once.)
+constexpr int RunCells = 32;
 // A frame with fewer cells than this is built on the calling thread alone.
 constexpr std::int64_t BandedCells = 16384;
 // Bands per thread, so that a thread that finishes early takes another.
