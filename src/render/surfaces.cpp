@@ -1408,8 +1408,7 @@ void TDepthBuffer::Build(const TSurfaceSet& set, TRaster& raster, int bands)
     }
     // Bands of about the same work: each run counts at its top row, with the work it took in
     // the last build.
-    std::vector<std::int64_t>& weight = FWeight;
-    weight.assign(static_cast<std::size_t>(height) + 1, 0);
+    std::vector<std::int64_t> weight(static_cast<std::size_t>(height) + 1, 0);
     std::int64_t firstRow = height, lastRow = -1, left = width, right = -1;
     for (std::size_t i = 0; i < FRuns.size(); ++i)
         if (const TRunRows& run = FRuns[i]; run.Top <= run.Bottom && run.Bottom >= 0 && run.Top < height) {

@@ -240,8 +240,6 @@ private:
     std::vector<TRunRows> FRuns;
     // The work each run took in the last build (see Build), by which the bands are cut.
     std::vector<std::uint16_t> FRunCost;
-    // The work of the runs at each row of the picture, summed from the top.
-    std::vector<std::int64_t> FWeight;
     std::vector<std::size_t> FRunStart;
     std::vector<std::pair<std::int32_t, int>> FRowIndex;
     TRunRows* runsOf(std::size_t mesh, int row);
